@@ -1,0 +1,3 @@
+#include "core/app/WinMain.h"
+
+int WinMain(int, char**) { return 0; }

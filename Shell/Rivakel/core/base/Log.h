@@ -1,0 +1,27 @@
+// The shell's logging functions. Each formats like printf, appends "\r\n" and writes the line
+// to the debug output; lines are cut to fit the 256-byte line buffer whatever the arguments.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#if defined(__GNUC__)
+#define RIVAKEL_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+#else
+#define RIVAKEL_PRINTF(fmt, args)
+#endif
+
+extern "C" {
+// Also kept in the error list (the first 1000 lines of the process).
+void Error(const char* format, ...) RIVAKEL_PRINTF(1, 2);
+void Warning(const char* format, ...) RIVAKEL_PRINTF(1, 2);
+void FatalError(const char* format, ...) RIVAKEL_PRINTF(1, 2);
+// Debug output only.
+void Info(const char* format, ...) RIVAKEL_PRINTF(1, 2);
+void DebugOutput(const char* format, ...) RIVAKEL_PRINTF(1, 2);
+// As Error, then a warning box that resources ran out, then the process ends with -1.
+[[noreturn]] void MemoryError(const char* format, ...) RIVAKEL_PRINTF(1, 2);
+}
+
+// The error list for the error report, in logging order.
+const std::vector<std::string>& ErrorList();

@@ -1,0 +1,116 @@
+// The machine services that are the same for every backend: folders and files, modules,
+// the single-instance channel, the process. Implemented once, on POSIX.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// ---------------------------------------------------------------- folders
+
+// XDG folders, without a trailing '/'. Each falls back to a sensible folder under $HOME.
+std::string DataFolder();       // $XDG_DATA_HOME or ~/.local/share
+std::string DocumentsFolder();  // the XDG documents folder
+std::string DesktopFolder();    // the XDG desktop folder
+std::string StartMenuFolder();  // ~/.local/share/applications
+std::string TempFolder();       // $TMPDIR or /tmp
+std::string RuntimeFolder();    // $XDG_RUNTIME_DIR, else a private folder under the temp folder
+std::string CurrentFolder();
+std::string ExecutablePath();   // the running program's full path
+
+// ---------------------------------------------------------------- paths
+
+// Turns a path of the system's own ('\' separated, any case) below `root` into a native path
+// that exists where it can: each component is matched without regard to case to an existing
+// entry; components that match nothing are kept as written (so a file can be created).
+// nullopt when the path would leave `root` (a ".." above it, an absolute or drive part, a NUL).
+std::optional<std::string> ResolvePath(std::string_view root, std::string_view relative);
+
+// Joins with exactly one '/'.
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// ---------------------------------------------------------------- files
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+// Writes to a temporary file beside `path`, flushes it to the disk and renames it over `path`:
+// afterwards the file holds the old or the new content, never a mix. False on any failure
+// (the old file is then untouched and the temporary file removed).
+bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data);
+bool DeleteFile(const std::string& path);
+bool CreateFolders(const std::string& path);  // like mkdir -p
+bool RemoveEmptyFolder(const std::string& path);
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
+bool CopyFile(const std::string& from, const std::string& to);  // atomic at the destination
+std::optional<uint64_t> FileSize(const std::string& path);
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+    uint64_t size = 0;
+};
+// Sorted by name; without "." and "..". Empty when the folder cannot be read.
+std::vector<FolderEntry> ListFolder(const std::string& path);
+
+// ---------------------------------------------------------------- modules
+
+// A loaded shared object. Unloads when destroyed.
+class Module {
+public:
+    virtual ~Module() = default;
+    virtual void* FindSymbol(const char* name) const = 0;
+    virtual const std::string& Path() const = 0;
+};
+// Null with `error` set when the file cannot be loaded.
+std::unique_ptr<Module> LoadModule(const std::string& path, std::string* error = nullptr);
+
+// ---------------------------------------------------------------- single instance
+
+// The channel between a first (primary) instance and later ones: a lock file and a Unix socket
+// in the runtime folder. Questions are the private message numbers (2027 close request,
+// 2028 version, 2029 shutting down) and `kActivateRequest`.
+inline constexpr int kActivateRequest = 1;
+
+class InstanceChannel {
+public:
+    virtual ~InstanceChannel() = default;
+    virtual bool IsPrimary() const = 0;
+    // Primary: answers questions waiting on the socket with `answer`, without blocking.
+    // Call from the main loop and from nested dialog loops.
+    virtual void Serve(const std::function<int(int message)>& answer) = 0;
+    // Secondary: asks the primary. nullopt when no primary answers within `timeoutMs`.
+    virtual std::optional<int> Ask(int message, int timeoutMs) = 0;
+    // Secondary: true while a primary still holds the lock.
+    virtual bool PrimaryAlive() = 0;
+    // Secondary: tries again to become the primary (after the first has gone).
+    virtual bool TryBecomePrimary() = 0;
+    // The socket's descriptor for waiting on it together with window events; -1 when none.
+    virtual int WaitHandle() const = 0;
+};
+// `name` names the lock and socket files; `folder` defaults to RuntimeFolder().
+std::unique_ptr<InstanceChannel> OpenInstanceChannel(std::string_view name, std::string folder = {});
+
+// ---------------------------------------------------------------- process
+
+// Writes to standard error and, when RIVAKEL_LOG names a file, appends there too.
+void DebugOutput(std::string_view text);
+bool DebuggerAttached();
+// Ends the process at once with `code` (exit hooks run).
+[[noreturn]] void ExitProcess(int code);
+// A new random identifier as 32 upper-case hexadecimal digits in five groups (8-4-4-4-12).
+std::string NewGuidText();
+
+struct SystemInfo {
+    std::string system;   // kernel name, e.g. "Linux"
+    int major = 0, minor = 0, build = 0;
+};
+SystemInfo GetSystemInfo();
+
+}  // namespace platform

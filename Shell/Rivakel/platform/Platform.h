@@ -1,0 +1,238 @@
+// The platform layer: the whole contract between the shell and the machine.
+//
+// Core, frame and applet code include only this header (and the small headers it names);
+// SDL, FreeType, fontconfig and POSIX stay behind it. Two backends implement `Backend`:
+// `sdl` (the real one) and `headless` (tests: in-memory frame buffer, scripted input, a clock
+// the test sets, scripted dialog answers). `Host` is the part that is the same for both
+// (files, folders, modules, single instance, process) and is implemented once on POSIX.
+//
+// Text crossing this layer is 8-bit cp1252, as inside the system; the backends convert at
+// their edges. Paths handed to `Host` are native '/' paths unless an operation says otherwise.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// ---------------------------------------------------------------- geometry and pixels
+
+// A rectangle as the shell uses it everywhere: right and bottom are exclusive.
+struct Rect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool Empty() const { return right <= left || bottom <= top; }
+    bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+    int x = 0, y = 0;
+    bool operator==(const Point&) const = default;
+};
+
+// A view of 32-bit 0xRRGGBB pixels; `pitch` is in pixels. Does not own the memory.
+struct PixelView {
+    uint32_t* pixels = nullptr;
+    int width = 0, height = 0, pitch = 0;
+    uint32_t* Row(int y) const { return pixels + static_cast<std::ptrdiff_t>(y) * pitch; }
+};
+
+// ---------------------------------------------------------------- time
+
+// Calendar time in UTC.
+struct CalendarTime {
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+// ---------------------------------------------------------------- events
+
+enum class EventType {
+    None,
+    CloseRequested,  // the user asked to close the main window
+    Activated,       // the main window became the active window
+    Deactivated,
+    Exposed,         // the whole window must be repainted
+    MouseMove,       // x, y in window coordinates, may be negative or beyond the window
+    MouseDown,       // button: 0 left, 1 right
+    MouseUp,
+    MouseDoubleClick,
+    KeyDown,         // key: Windows virtual-key number; system set for Alt combinations
+    KeyUp,
+    Char,            // ch: one cp1252 byte, control characters included
+    User,            // message, a, b: posted by `Backend::PostUserEvent` from any thread
+    DisplayChanged,  // the screen's size changed; width and height hold the new size
+};
+
+struct Event {
+    EventType type = EventType::None;
+    int x = 0, y = 0;
+    int button = 0;
+    int key = 0;
+    bool system = false;
+    uint8_t ch = 0;
+    int message = 0;
+    intptr_t a = 0, b = 0;
+    int width = 0, height = 0;
+};
+
+// ---------------------------------------------------------------- windows and cursors
+
+// A mouse cursor made from an image. The backend keeps what it needs; the image may go.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+};
+
+// How the window presents its image: through the accelerated renderer (where DirectDraw stood)
+// or the software renderer (where GDI stood).
+enum class Renderer { Accelerated, Software };
+
+struct WindowParams {
+    std::string title;              // cp1252
+    int width = 0, height = 0;
+    std::optional<Point> position;  // absent: centred in the usable area
+    bool splash = false;            // borderless, not in the task list, never takes focus
+    bool preferAccelerated = true;  // false forces the software renderer
+    std::optional<PixelView> icon;  // copied by the backend
+};
+
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual Renderer RendererInUse() const = 0;
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    virtual void Minimize() = 0;
+    virtual void Restore() = 0;
+    virtual void Raise() = 0;  // to the front and, where the window system allows, the focus
+    virtual bool IsActive() const = 0;
+    virtual bool IsMinimized() const = 0;
+    // False when the window system decides positions itself (the value is then unknown).
+    virtual bool SetPosition(Point topLeft) = 0;
+    virtual std::optional<Point> GetPosition() const = 0;
+    virtual void SetTitle(std::string_view cp1252) = 0;
+    // Copies the given rectangles of `image` (the window's full size) to the screen.
+    // Rectangles are clipped to the window; an empty list presents nothing.
+    virtual void Present(PixelView image, std::span<const Rect> dirty) = 0;
+    // While captured, mouse events keep arriving when the pointer leaves the window.
+    virtual void SetMouseCapture(bool captured) = 0;
+    virtual void SetCursor(const Cursor* cursor) = 0;  // null: the arrow
+};
+
+// ---------------------------------------------------------------- fonts
+
+struct FontMetrics {
+    int height = 0;           // ascent + descent
+    int ascent = 0;
+    int descent = 0;
+    int internalLeading = 0;
+    int externalLeading = 0;
+    int averageCharWidth = 0;
+    int maxCharWidth = 0;
+};
+
+// One character's mono bitmap: `bits` holds width*height bytes, 1 where ink is.
+// `left` is the offset from the pen to the bitmap, `top` the rows from the bitmap's top to the baseline.
+struct Glyph {
+    int advance = 0;
+    int left = 0, top = 0;
+    int width = 0, height = 0;
+    std::vector<uint8_t> bits;
+};
+
+struct FontRequest {
+    std::string face;   // "Arial" and the like; the backend picks the nearest installed face
+    int height = 0;     // as Windows: negative is the character height, positive the cell height
+    int weight = 400;   // 700 and above is bold
+    bool italic = false;
+};
+
+// A font drawn without anti-aliasing. Glyphs are cached by the font; returned references stay
+// valid for the font's life.
+class Font {
+public:
+    virtual ~Font() = default;
+    virtual const FontMetrics& Metrics() const = 0;
+    virtual const Glyph& GetGlyph(uint8_t ch) = 0;
+};
+
+// ---------------------------------------------------------------- audio
+
+// Fills `out` with interleaved stereo 16-bit samples. Runs on the audio thread.
+using MixCallback = std::function<void(std::span<int16_t> out)>;
+
+// ---------------------------------------------------------------- message boxes
+
+// Flags and answers keep the Windows numbers that the shell and applets compare against.
+enum MessageBoxFlags : unsigned {
+    MbOk = 0x0, MbOkCancel = 0x1, MbYesNoCancel = 0x3, MbYesNo = 0x4,
+    MbIconError = 0x10, MbIconQuestion = 0x20, MbIconWarning = 0x30, MbIconInformation = 0x40,
+};
+enum MessageBoxAnswer : int { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
+
+// ---------------------------------------------------------------- the backend
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual std::string_view Name() const = 0;  // "sdl" or "headless"
+
+    // Time. TickMs is monotonic and wraps at 2^32 like the multimedia timer.
+    virtual uint32_t TickMs() = 0;
+    virtual CalendarTime NowUtc() = 0;
+    virtual void SleepMs(uint32_t ms) = 0;
+
+    // Screen.
+    virtual Point ScreenSize() = 0;
+    virtual Rect UsableArea() = 0;  // the screen less panels and task bars
+    virtual int DisplayDepth() = 0;  // bits per pixel
+
+    // Windows. Null with a logged reason when the window cannot be made.
+    virtual std::unique_ptr<Window> CreateWindow(const WindowParams& params) = 0;
+
+    // Events. PollEvent returns false at once when none waits; WaitEvent waits at most
+    // timeoutMs (0: do not wait) and wakes for user events posted from other threads.
+    virtual bool PollEvent(Event& event) = 0;
+    virtual bool WaitEvent(Event& event, uint32_t timeoutMs) = 0;
+    // Thread-safe: queue a User event for the main thread and wake its wait.
+    virtual void PostUserEvent(int message, intptr_t a, intptr_t b) = 0;
+
+    // Cursors. Null when the image cannot be made into a cursor.
+    virtual std::unique_ptr<Cursor> CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) = 0;
+
+    // A modal message box for times when the shell cannot draw its own (no main window yet).
+    virtual int MessageBox(std::string_view caption, std::string_view text, unsigned flags) = 0;
+
+    // Clipboard text in cp1252. nullopt when there is none.
+    virtual std::optional<std::string> GetClipboardText() = 0;
+    virtual void SetClipboardText(std::string_view cp1252) = 0;
+
+    // Opens an http, https or mailto address in the user's programs; false for any other scheme
+    // or when nothing could be started.
+    virtual bool OpenUrl(std::string_view url) = 0;
+
+    // Fonts. Null when no face can be found at all.
+    virtual std::unique_ptr<Font> OpenFont(const FontRequest& request) = 0;
+
+    // Audio: 16-bit stereo at `rate`. `mix` runs on the audio thread until CloseAudio returns.
+    virtual bool OpenAudio(int rate, MixCallback mix) = 0;
+    virtual void CloseAudio() = 0;
+    virtual void LockAudio() = 0;
+    virtual void UnlockAudio() = 0;
+};
+
+// The backend of this process: chosen on first use from RIVAKEL_PLATFORM ("sdl", the default,
+// or "headless"). Null when the chosen backend cannot start (no display); the reason is logged.
+Backend* GetBackend();
+// Installs `backend` as the process's backend (tests). Returns the previous one.
+std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend);
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+# One static library per component folder, with its tests/, bench/ and fuzz/ beside it.
+#   rivakel_component(NAME <target> DIR <folder> [DEPS <targets...>] [TEST_DEPS <targets...>])
+# Sources are the folder's own *.cpp (not its subfolders); tests/*.cpp form <target>_tests,
+# bench/*.cpp form <target>_bench, and every fuzz/*.cpp becomes its own fuzz target.
+function(rivakel_component)
+  cmake_parse_arguments(C "" "NAME;DIR" "DEPS;TEST_DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${C_DIR}/*.cpp)
+  if(sources)
+    add_library(${C_NAME} STATIC ${sources})
+    target_include_directories(${C_NAME} PUBLIC ${RIVAKEL_INCLUDE_ROOT})
+    target_link_libraries(${C_NAME} PUBLIC ${C_DEPS})
+  else()
+    # A component whose code is still all headers.
+    add_library(${C_NAME} INTERFACE)
+    target_include_directories(${C_NAME} INTERFACE ${RIVAKEL_INCLUDE_ROOT})
+    target_link_libraries(${C_NAME} INTERFACE ${C_DEPS})
+  endif()
+
+  file(GLOB tests CONFIGURE_DEPENDS ${C_DIR}/tests/*.cpp)
+  if(tests)
+    add_executable(${C_NAME}_tests ${tests})
+    target_link_libraries(${C_NAME}_tests PRIVATE ${C_NAME} ${C_TEST_DEPS} GTest::gtest GTest::gtest_main)
+    gtest_discover_tests(${C_NAME}_tests DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "RIVAKEL_PLATFORM=headless;RIVAKEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};RIVAKEL_BINARY_DIR=${PROJECT_BINARY_DIR}")
+  endif()
+
+  file(GLOB benches CONFIGURE_DEPENDS ${C_DIR}/bench/*.cpp)
+  if(benches AND benchmark_FOUND)
+    add_executable(${C_NAME}_bench ${benches})
+    target_link_libraries(${C_NAME}_bench PRIVATE ${C_NAME} ${C_TEST_DEPS} benchmark::benchmark benchmark::benchmark_main)
+  endif()
+
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${C_DIR}/fuzz/*.cpp)
+  foreach(fuzzer ${fuzzers})
+    get_filename_component(fname ${fuzzer} NAME_WE)
+    rivakel_fuzz_target(${C_NAME}_${fname} ${fuzzer} ${C_NAME})
+  endforeach()
+endfunction()
+
+# A fuzz target is a libFuzzer binary in the fuzz build; elsewhere it is linked with a small driver
+# that replays the corpus folder beside it plus seeded random inputs, and runs as a test.
+function(rivakel_fuzz_target target source lib)
+  add_executable(${target} ${source})
+  target_link_libraries(${target} PRIVATE ${lib})
+  get_filename_component(fdir ${source} DIRECTORY)
+  get_filename_component(fname ${source} NAME_WE)
+  if(RIVAKEL_LIBFUZZER)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+  else()
+    target_link_libraries(${target} PRIVATE rivakel_fuzz_driver)
+    add_test(NAME ${target} COMMAND ${target} ${fdir}/corpus/${fname})
+    set_tests_properties(${target} PROPERTIES ENVIRONMENT "RIVAKEL_PLATFORM=headless")
+  endif()
+endfunction()
