@@ -69,6 +69,7 @@ enum class EventType {
     Char,            // ch: one cp1252 byte, control characters included
     User,            // message, a, b: posted by `Backend::PostUserEvent` from any thread
     DisplayChanged,  // the screen's size changed; width and height hold the new size
+    RendererReset,   // the presented image was lost: present everything again
 };
 
 struct Event {
@@ -137,6 +138,9 @@ struct FontMetrics {
     int externalLeading = 0;
     int averageCharWidth = 0;
     int maxCharWidth = 0;
+    int underlinePosition = 0;   // rows below the baseline
+    int underlineThickness = 1;
+    int strikeOutPosition = 0;   // rows above the baseline
 };
 
 // One character's mono bitmap: `bits` holds width*height bytes, 1 where ink is.
@@ -153,6 +157,8 @@ struct FontRequest {
     int height = 0;     // as Windows: negative is the character height, positive the cell height
     int weight = 400;   // 700 and above is bold
     bool italic = false;
+    bool underline = false;  // drawn by the text drawer from the metrics; kept for caching by style
+    bool strikeOut = false;
 };
 
 // A font drawn without anti-aliasing. Glyphs are cached by the font; returned references stay
@@ -214,6 +220,11 @@ public:
     // Clipboard text in cp1252. nullopt when there is none.
     virtual std::optional<std::string> GetClipboardText() = 0;
     virtual void SetClipboardText(std::string_view cp1252) = 0;
+
+    // Text input: characters arrive as Char events only while started. `caret` places the
+    // input method's window.
+    virtual void StartTextInput(Rect caret) = 0;
+    virtual void StopTextInput() = 0;
 
     // Opens an http, https or mailto address in the user's programs; false for any other scheme
     // or when nothing could be started.
