@@ -30,7 +30,10 @@ std::string ExecutablePath();   // the running program's full path
 // Turns a path of the system's own ('\' separated, any case) below `root` into a native path
 // that exists where it can: each component is matched without regard to case to an existing
 // entry; components that match nothing are kept as written (so a file can be created).
-// nullopt when the path would leave `root` (a ".." above it, an absolute or drive part, a NUL).
+// Either separator is accepted, and one leading separator still means "below root" (the system
+// forms its paths as a folder followed by a separator and a name). Case is ignored for ASCII
+// letters only; other bytes are kept as given. nullopt when the path could leave `root`: any "..",
+// a ':' (a drive or a stream), two leading separators (another machine's share), a NUL.
 std::optional<std::string> ResolvePath(std::string_view root, std::string_view relative);
 
 // Joins with exactly one '/'.

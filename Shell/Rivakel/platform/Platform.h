@@ -64,9 +64,9 @@ enum class EventType {
     MouseDown,       // button: 0 left, 1 right
     MouseUp,
     MouseDoubleClick,
-    KeyDown,         // key: Windows virtual-key number; system set for Alt combinations
+    KeyDown,         // key: Windows virtual-key number; system set for Alt combinations and F10
     KeyUp,
-    Char,            // ch: one cp1252 byte, control characters included
+    Char,            // ch: one cp1252 byte, control characters included (8, 9, 13, 27, Ctrl+A..Z 1..26)
     User,            // message, a, b: posted by `Backend::PostUserEvent` from any thread
     DisplayChanged,  // the screen's size changed; width and height hold the new size
     RendererReset,   // the presented image was lost: present everything again
@@ -82,6 +82,23 @@ struct Event {
     int message = 0;
     intptr_t a = 0, b = 0;
     int width = 0, height = 0;
+    // KeyDown and Char: made by the window system's own key repeat. The shell repeats keys
+    // itself, so it drops these; they are marked rather than withheld.
+    bool repeat = false;
+};
+
+// Windows virtual-key numbers the layer produces (letters are 'A'-'Z', digits '0'-'9').
+enum VirtualKey : int {
+    VkBack = 0x08, VkTab = 0x09, VkClear = 0x0C, VkReturn = 0x0D, VkShift = 0x10, VkControl = 0x11,
+    VkMenu = 0x12, VkPause = 0x13, VkCapital = 0x14, VkEscape = 0x1B, VkSpace = 0x20, VkPrior = 0x21,
+    VkNext = 0x22, VkEnd = 0x23, VkHome = 0x24, VkLeft = 0x25, VkUp = 0x26, VkRight = 0x27, VkDown = 0x28,
+    VkSnapshot = 0x2C, VkInsert = 0x2D, VkDelete = 0x2E, VkLWin = 0x5B, VkRWin = 0x5C, VkApps = 0x5D,
+    VkNumpad0 = 0x60, VkMultiply = 0x6A, VkAdd = 0x6B, VkSeparator = 0x6C, VkSubtract = 0x6D,
+    VkDecimal = 0x6E, VkDivide = 0x6F, VkF1 = 0x70, VkF10 = 0x79, VkF12 = 0x7B, VkF24 = 0x87,
+    VkNumLock = 0x90, VkScroll = 0x91,
+    VkOem1 = 0xBA, VkOemPlus = 0xBB, VkOemComma = 0xBC, VkOemMinus = 0xBD, VkOemPeriod = 0xBE,
+    VkOem2 = 0xBF, VkOem3 = 0xC0, VkOem4 = 0xDB, VkOem5 = 0xDC, VkOem6 = 0xDD, VkOem7 = 0xDE,
+    VkOem102 = 0xE2,
 };
 
 // ---------------------------------------------------------------- windows and cursors
@@ -97,12 +114,13 @@ public:
 enum class Renderer { Accelerated, Software };
 
 struct WindowParams {
-    std::string title;              // cp1252
+    std::string title{};            // cp1252
     int width = 0, height = 0;
-    std::optional<Point> position;  // absent: centred in the usable area
+    std::optional<Point> position{};  // absent: centred in the usable area
     bool splash = false;            // borderless, not in the task list, never takes focus
     bool preferAccelerated = true;  // false forces the software renderer
-    std::optional<PixelView> icon;  // copied by the backend
+    std::optional<PixelView> icon{};  // copied by the backend; 0xFF00FF pixels are transparent
+    bool visible = true;            // shown at once, like a window made visible
 };
 
 class Window {
@@ -126,6 +144,9 @@ public:
     // While captured, mouse events keep arriving when the pointer leaves the window.
     virtual void SetMouseCapture(bool captured) = 0;
     virtual void SetCursor(const Cursor* cursor) = 0;  // null: the arrow
+    // Where SetPosition is refused: a press within `pixels` of the window's edge lets the window
+    // system move the window (the shell then sees no mouse events for it). 0 turns it off.
+    virtual void SetDragBorder(int pixels) = 0;
 };
 
 // ---------------------------------------------------------------- fonts
@@ -186,6 +207,7 @@ enum MessageBoxAnswer : int { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
 
 // ---------------------------------------------------------------- the backend
 
+// Windows, cursors and fonts a backend made must be destroyed before the backend.
 class Backend {
 public:
     virtual ~Backend() = default;
@@ -221,8 +243,8 @@ public:
     virtual std::optional<std::string> GetClipboardText() = 0;
     virtual void SetClipboardText(std::string_view cp1252) = 0;
 
-    // Text input: characters arrive as Char events only while started. `caret` places the
-    // input method's window.
+    // Text input: characters arrive as Char events only while started (it is started at first).
+    // `caret` places the input method's window.
     virtual void StartTextInput(Rect caret) = 0;
     virtual void StopTextInput() = 0;
 
@@ -234,6 +256,8 @@ public:
     virtual std::unique_ptr<Font> OpenFont(const FontRequest& request) = 0;
 
     // Audio: 16-bit stereo at `rate`. `mix` runs on the audio thread until CloseAudio returns.
+    // False when no sound device can be opened (the shell then plays nothing). Lock and Unlock
+    // nest and do nothing while no device is open.
     virtual bool OpenAudio(int rate, MixCallback mix) = 0;
     virtual void CloseAudio() = 0;
     virtual void LockAudio() = 0;
@@ -245,5 +269,8 @@ public:
 Backend* GetBackend();
 // Installs `backend` as the process's backend (tests). Returns the previous one.
 std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend);
+
+// Whether `url` has a scheme OpenUrl accepts: http://, https:// or mailto:, in any case.
+bool IsOpenableUrl(std::string_view url);
 
 }  // namespace platform

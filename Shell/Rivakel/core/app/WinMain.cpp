@@ -1,3 +1,95 @@
 #include "core/app/WinMain.h"
 
-int WinMain(int, char**) { return 0; }
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "core/app/CommandLine.h"
+#include "core/app/MainLoop.h"
+#include "core/app/ProgramState.h"
+#include "core/app/Session.h"
+#include "core/app/SingleInstance.h"
+#include "core/app/Splash.h"
+#include "core/app/TestServerMarker.h"
+#include "core/base/Log.h"
+#include "platform/Host.h"
+
+namespace {
+
+// A later start ends here when the first instance runs; a first instance that never finishes
+// shutting down ends it with the box and -1.
+bool SettleSingleInstance(platform::Backend& backend, int& exitCode) {
+    ProgramState& program = Program();
+    program.instance = platform::OpenInstanceChannel("Rivakel");
+    if (!program.instance) {
+        Warning("WinMain: no single-instance channel; running without one");
+        return true;
+    }
+    switch (ClaimSingleInstance(*program.instance, backend)) {
+    case InstanceOutcome::Primary:
+        return true;
+    case InstanceOutcome::ActivatedOther:
+        program.instance.reset();
+        exitCode = 0;
+        return false;
+    case InstanceOutcome::OtherNeverStopped:
+        backend.MessageBox(kCantStopCaption, kCantStopText, platform::MbOk | platform::MbIconError);
+        platform::ExitProcess(-1);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<int> StartProgram(std::string_view commandLine) {
+    platform::Backend* backend = platform::GetBackend();
+    if (!backend) {
+        platform::DebugOutput("Rivakel: no display is available, so the portal cannot start. "
+                              "Run it inside a graphical session (DISPLAY or WAYLAND_DISPLAY must be set).\n");
+        return kExitNoDisplay;
+    }
+    ResetProgram();
+    ProgramState& program = Program();
+    program.commandLine = std::string(commandLine);
+
+    int exitCode = 0;
+    if (!SettleSingleInstance(*backend, exitCode)) return exitCode;
+
+    std::srand(backend->TickMs());
+    const platform::Point screen = backend->ScreenSize();
+    program.screenWidth = screen.x;
+    program.screenHeight = screen.y;
+
+    const StartOptions options = ScanStartOptions(commandLine);
+    program.embedded = options.embedded;
+    program.parentWindow = options.parentWindow;
+    program.sizes = ChooseWindowSize(program.screenWidth, options.embedded, options.bigWindow);
+
+    int sessionResult = 0;
+    {
+        CSplash splash(*backend, screen);
+        if (std::optional<std::string> address = ReadTestServerMarker()) {
+            program.localTestServer = true;
+            program.testServerAddress = *address;
+        }
+        sessionResult = SetSessionGUID(commandLine);
+    }
+    if (sessionResult != 0) return sessionResult;
+    if (SessionStopping()) return 0;
+    return std::nullopt;
+}
+
+void EndProgram() {
+    ProgramState& program = Program();
+    program.mainWindow.reset();
+    program.instance.reset();
+}
+
+int WinMain(int argc, char** argv) {
+    const std::span<const char* const> args(argv, static_cast<size_t>(argc));
+    const std::string commandLine = JoinArguments(args.empty() ? args : args.subspan(1));
+    std::optional<int> exitCode = StartProgram(commandLine);
+    if (!exitCode) Run();
+    EndProgram();
+    return exitCode.value_or(0);
+}

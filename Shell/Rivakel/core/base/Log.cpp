@@ -1,28 +1,35 @@
 #include "core/base/Log.h"
 
+#include <algorithm>
 #include <cstdarg>
-#include <cstdio>
 
+#include "core/base/LogLine.h"
 #include "platform/Host.h"
 
 namespace {
 std::vector<std::string> g_errors;
-
-void LogLine(bool keep, const char* format, va_list args) {
-    char line[256];
-    std::vsnprintf(line, sizeof line - 2, format, args);
-    std::string text(line);
-    text += "\r\n";
-    platform::DebugOutput(text);
-    if (keep && g_errors.size() < 1000) g_errors.push_back(text);
-}
 }  // namespace
+
+std::string FormatLogLine(const char* format, va_list args) {
+    char line[kLogLineSize];
+    // Room for "\r\n" and the terminator is kept back, so a long message is cut, never spilled.
+    const int length = std::vsnprintf(line, kLogLineSize - 2, format != nullptr ? format : "", args);
+    std::string text(line, length < 0 ? 0 : std::min<size_t>(static_cast<size_t>(length), kLogLineSize - 3));
+    text += "\r\n";
+    return text;
+}
+
+void WriteLogLine(bool keep, const char* format, va_list args) {
+    const std::string text = FormatLogLine(format, args);
+    platform::DebugOutput(text);
+    if (keep && g_errors.size() < kErrorListLimit) g_errors.push_back(text);
+}
 
 #define RIVAKEL_LOG_FN(name, keep)           \
     void name(const char* format, ...) {     \
         va_list args;                        \
         va_start(args, format);              \
-        LogLine(keep, format, args);         \
+        WriteLogLine(keep, format, args);    \
         va_end(args);                        \
     }
 
@@ -32,13 +39,6 @@ RIVAKEL_LOG_FN(Warning, true)
 RIVAKEL_LOG_FN(FatalError, true)
 RIVAKEL_LOG_FN(Info, false)
 RIVAKEL_LOG_FN(DebugOutput, false)
-void MemoryError(const char* format, ...) {
-    va_list args;
-    va_start(args, format);
-    LogLine(true, format, args);
-    va_end(args);
-    platform::ExitProcess(-1);
-}
 }
 
 const std::vector<std::string>& ErrorList() { return g_errors; }

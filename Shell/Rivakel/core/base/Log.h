@@ -2,6 +2,7 @@
 // to the debug output; lines are cut to fit the 256-byte line buffer whatever the arguments.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,11 @@
 #else
 #define RIVAKEL_PRINTF(fmt, args)
 #endif
+
+// The line buffer of one logging call: text, "\r\n" and the terminator.
+inline constexpr size_t kLogLineSize = 256;
+// The error list keeps the first lines of the process only.
+inline constexpr size_t kErrorListLimit = 1000;
 
 extern "C" {
 // Also kept in the error list (the first 1000 lines of the process).
@@ -23,5 +29,5 @@ void DebugOutput(const char* format, ...) RIVAKEL_PRINTF(1, 2);
 [[noreturn]] void MemoryError(const char* format, ...) RIVAKEL_PRINTF(1, 2);
 }
 
-// The error list for the error report, in logging order.
+// The error list for the error report, in logging order; each entry ends in "\r\n".
 const std::vector<std::string>& ErrorList();

@@ -1,16 +1,113 @@
+// The process: debug output, debugger probe, exit, identifiers and the system's name.
+#include <fcntl.h>
+#include <sys/random.h>
+#include <sys/utsname.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 
 #include "platform/Host.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace platform {
+namespace {
 
-void DebugOutput(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stderr);
+using posix::FileDescriptor;
+
+// Reads the leading decimal digits of `text` from `pos`, advancing it; saturates instead of overflowing.
+int ParseNumber(std::string_view text, size_t& pos) {
+    int value = 0;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') {
+        if (value < 100000000) value = value * 10 + (text[pos] - '0');
+        ++pos;
+    }
+    return value;
 }
 
-void ExitProcess(int code) { std::exit(code); }
+bool RandomBytes(uint8_t* out, size_t size) {
+    size_t have = 0;
+    while (have < size) {
+        const ssize_t got = ::getrandom(out + have, size - have, 0);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        have += static_cast<size_t>(got);
+    }
+    return true;
+}
+
+}  // namespace
+
+void DebugOutput(std::string_view text) {
+    // Logging may come from worker threads; lines must not interleave.
+    static std::mutex mutex;
+    static FileDescriptor logFile = [] {
+        const char* path = std::getenv("RIVAKEL_LOG");
+        return FileDescriptor(path != nullptr && *path != '\0'
+                                  ? ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644)
+                                  : -1);
+    }();
+    std::lock_guard<std::mutex> lock(mutex);
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    if (logFile.Valid()) {
+        const ssize_t written = ::write(logFile.Get(), text.data(), text.size());
+        static_cast<void>(written);  // nowhere left to report a failing log
+    }
+}
+
+bool DebuggerAttached() {
+    const auto status = ReadWholeFile("/proc/self/status");
+    if (!status) return false;
+    const std::string_view text(reinterpret_cast<const char*>(status->data()), status->size());
+    constexpr std::string_view kKey = "TracerPid:";
+    size_t pos = text.find(kKey);
+    if (pos == std::string_view::npos) return false;
+    pos += kKey.size();
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+    return ParseNumber(text, pos) != 0;
+}
+
+void ExitProcess(int code) {
+    std::fflush(nullptr);
+    std::exit(code);
+}
+
+std::string NewGuidText() {
+    uint8_t bytes[16] = {};
+    if (!RandomBytes(bytes, sizeof bytes)) {
+        FileDescriptor urandom(::open("/dev/urandom", O_RDONLY | O_CLOEXEC));
+        if (!urandom.Valid() || ::read(urandom.Get(), bytes, sizeof bytes) != static_cast<ssize_t>(sizeof bytes)) {
+            DebugOutput("NewGuidText: no random source\n");
+        }
+    }
+    bytes[6] = static_cast<uint8_t>((bytes[6] & 0x0F) | 0x40);  // version 4: random
+    bytes[8] = static_cast<uint8_t>((bytes[8] & 0x3F) | 0x80);
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(36);
+    for (size_t i = 0; i < sizeof bytes; ++i) {
+        if (i == 4 || i == 6 || i == 8 || i == 10) text += '-';
+        text += kHex[bytes[i] >> 4];
+        text += kHex[bytes[i] & 0x0F];
+    }
+    return text;
+}
+
+SystemInfo GetSystemInfo() {
+    SystemInfo info;
+    utsname name{};
+    if (::uname(&name) != 0) return info;
+    info.system = name.sysname;
+    const std::string_view release(name.release);
+    size_t pos = 0;
+    info.major = ParseNumber(release, pos);
+    if (pos < release.size() && release[pos] == '.') info.minor = ParseNumber(release, ++pos);
+    if (pos < release.size() && release[pos] == '.') info.build = ParseNumber(release, ++pos);
+    return info;
+}
 
 }  // namespace platform

@@ -1,0 +1,90 @@
+// The application object: main window, command line, paths, clipboard, browser, system report.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Platform.h"
+
+class CApp {
+public:
+    // AppInit. A command line with missing quotes shows its box and ends the process with -1.
+    explicit CApp(std::string_view commandLine);
+    // Ends the main loop: sets the program's quit flag and wakes the loop.
+    ~CApp();
+    CApp(const CApp&) = delete;
+    CApp& operator=(const CApp&) = delete;
+
+    std::string GetSkinName() const { return skinName_; }
+    const std::string& GetTitle() const { return title_; }
+    // 0 when a program was started for the address, else nonzero (http, https and mailto only).
+    int OpenInBrowser(std::string_view url);
+    void SendOSInfo();
+    // Copies at most buffer.size() - 1 bytes and terminates; `length` is what was copied
+    // (0 when the clipboard holds no text). Always 0.
+    int GetClipboardText(std::span<char> buffer, int& length);
+    int SetClipboardText(std::string_view text);
+
+    bool IsInstalled() const { return installed_; }
+    void SetInstalled() { installed_ = true; }
+    void SetShellPath(std::string_view path) { shellPath_ = path; }
+    const std::string& GetLaunchPath() const { return launchPath_; }
+    const std::string& GetShellPath() const { return shellPath_; }
+    const std::string& GetSetupFilePath() const { return setupFilePath_; }
+    const std::string& GetGameFile() const { return gameFile_; }
+    void SetGameFile(std::string_view path) { gameFile_ = path; }
+
+    // A game brought a cardback the user has not decided on; `Run` offers it.
+    void SetCardbackPending(std::string_view path) {
+        cardbackPending_ = true;
+        cardbackPath_ = path;
+    }
+    bool CardbackPending() const { return cardbackPending_; }
+    const std::string& CardbackPath() const { return cardbackPath_; }
+
+    void DebugTrap();
+    void SleepMs(uint32_t ms);
+
+    platform::Window* MainWindow() const;
+
+private:
+    void ParseCommandLine(std::string_view commandLine);
+    void CreateMainWindow();
+    bool ProbeInstalled() const;
+
+    std::string title_ = "Rivakel";
+    std::string skinName_ = "Default.skn";
+    bool installed_ = false;
+    std::string shellPath_;
+    std::string launchPath_;
+    std::string setupFilePath_;
+    std::string gameFile_;
+    bool cardbackPending_ = false;
+    std::string cardbackPath_;
+};
+
+// The application object of the session; null outside it.
+extern CApp* g_pApp;
+
+// For installation code with no application object at hand; empty outside the session.
+std::string GetShellPath();
+std::string GetLaunchPath();
+std::string GetSetupFilePath();
+std::string GetGameFile();
+
+// What this platform reports in place of the DirectX probe: no DirectX at all.
+struct DxVersion {
+    int code = 0;
+    int platform = 0;
+};
+DxVersion GetDXVersion();
+
+// The seven texts of the system report, in order.
+std::vector<std::string> OsInfoFields();
+
+// The shell's folder below the user's data folder, and the file whose presence means installed.
+std::string ShellDataFolder();
+inline constexpr std::string_view kCoreStorePath = "Rivakel\\System\\Core.rdt";

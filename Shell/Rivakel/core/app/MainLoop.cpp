@@ -1,0 +1,72 @@
+#include "core/app/MainLoop.h"
+
+#include <algorithm>
+
+#include "core/app/MainWndProc.h"
+#include "core/app/ProgramState.h"
+#include "core/app/Session.h"
+#include "core/app/SingleInstance.h"
+#include "core/app/WindowPlacement.h"
+#include "core/base/Clock.h"
+#include "core/base/Log.h"
+#include "core/store/UserStore.h"
+
+namespace {
+
+// Never past the next due timer; while inactive no timer of the clock runs.
+uint32_t NextWaitMs() {
+    CSubsystem_Clock* clock = ClockService();
+    if (!clock || Program().inactive) return kMaxEventWaitMs;
+    return std::min(clock->NextDueInMs(), kMaxEventWaitMs);
+}
+
+void TickTimers() {
+    if (Program().inactive) return;
+    if (CSubsystem_Clock* clock = ClockService()) clock->TickAll();
+}
+
+void PlaceMainWindow(platform::Window& window, platform::Backend& backend) {
+    const ProgramState& program = Program();
+    if (program.embedded) return;
+    CSubsystem_UserStore* store = UserStore();
+    const RdtNode* user = store ? store->GetCurrentUser() : nullptr;
+    if (std::optional<platform::Point> at = StoredWindowPosition(user, backend.UsableArea(), program.sizes)) {
+        window.SetPosition(*at);
+    }
+}
+
+void ShowMainWindow(platform::Backend& backend) {
+    platform::Window* window = Program().mainWindow.get();
+    if (!window) return;
+    PlaceMainWindow(*window, backend);
+    window->Show();
+    RepaintMainWindow();
+    window->Raise();
+    Info("Rivakel: main window %dx%d shown", Program().sizes.windowWidth, Program().sizes.windowHeight);
+}
+
+}  // namespace
+
+void Run() {
+    ProgramState& program = Program();
+    platform::Backend* backend = platform::GetBackend();
+    if (!backend) return;
+    ShowMainWindow(*backend);
+    while (!program.quit) {
+        platform::Event event;
+        bool have = backend->WaitEvent(event, NextWaitMs());
+        while (have && !program.quit) {
+            MainWndProc(event);
+            RunPendingSessionStop();
+            have = !program.quit && backend->PollEvent(event);
+        }
+        ServeInstanceChannel();
+        RunPendingSessionStop();
+        if (!program.quit) {
+            TickTimers();
+            RunPendingSessionStop();
+        }
+    }
+    program.mainWindow.reset();
+    Info("Rivakel: main loop ended");
+}

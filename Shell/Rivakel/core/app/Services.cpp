@@ -1,0 +1,70 @@
+#include "core/app/Services.h"
+
+#include <memory>
+
+#include "core/app/MainWndProc.h"
+#include "core/app/ProgramState.h"
+#include "core/gif/GifDecoder.h"
+#include "core/graphics/VideoService.h"
+#include "core/resources/CursorResource.h"
+#include "core/resources/ResourceFormat.h"
+#include "core/resources/ResourceRegistry.h"
+#include "core/text/BackendFontOpener.h"
+#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Font_Win32.h"
+
+namespace {
+
+struct ServiceOwners {
+    std::unique_ptr<CSubsystem_Video> video;
+    std::unique_ptr<CSubsystem_Font_Win32> fonts;
+    std::unique_ptr<CSubsystem_Cursor_Win32> cursors;
+};
+
+ServiceOwners& Owners() {
+    static ServiceOwners owners;
+    return owners;
+}
+
+// A named cursor of the shell's resources made into a platform cursor.
+std::unique_ptr<platform::Cursor> LoadCursor(std::string_view name) {
+    platform::Backend* backend = platform::GetBackend();
+    if (!backend) return nullptr;
+    auto data = resources::ResourceRegistry::Instance().Find(resources::kTypeCursor, name);
+    if (!data) return nullptr;
+    std::optional<resources::CursorResource> cursor = resources::ParseCursorResource(*data);
+    GifImage image;
+    if (!cursor || DecodeGif(cursor->gif, image, name) != kGifOk || image.frames.empty()) return nullptr;
+    GifFrame& frame = image.frames.front();
+    platform::PixelView view{frame.pixels.data(), image.width, image.height, image.width};
+    return backend->CreateCursor(view, {cursor->hotX, cursor->hotY}, kGifColourKey);
+}
+
+void ApplyCursor(const platform::Cursor* cursor) {
+    if (platform::Window* window = Program().mainWindow.get()) window->SetCursor(cursor);
+}
+
+}  // namespace
+
+CSubsystem_Video* VideoService() { return Owners().video.get(); }
+CSubsystem_Font_Win32* FontService() { return Owners().fonts.get(); }
+CSubsystem_Cursor_Win32* CursorService() { return Owners().cursors.get(); }
+
+void CreateVideoService() {
+    VideoHooks hooks;
+    hooks.selectStockCursor = [](int stock) {
+        if (CSubsystem_Cursor_Win32* cursors = CursorService()) cursors->SelectCursor(cursors->GetStockCursor(stock));
+    };
+    hooks.repaint = [] { RepaintMainWindow(); };
+    Owners().video = ::CreateVideoService(Program().mainWindow.get(), std::move(hooks));
+}
+
+void CreateFontService() { Owners().fonts = std::make_unique<CSubsystem_Font_Win32>(BackendFontOpener()); }
+
+void CreateCursorService() {
+    Owners().cursors = std::make_unique<CSubsystem_Cursor_Win32>(LoadCursor, ApplyCursor);
+}
+
+void DestroyVideoService() { Owners().video.reset(); }
+void DestroyFontService() { Owners().fonts.reset(); }
+void DestroyCursorService() { Owners().cursors.reset(); }

@@ -1,0 +1,149 @@
+#include "core/app/Session.h"
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+#include "core/app/App.h"
+#include "core/app/ProgramState.h"
+#include "core/app/Services.h"
+#include "core/base/Clock.h"
+#include "core/base/Log.h"
+#include "core/files/FileService.h"
+#include "core/resources/ResourceRegistry.h"
+#include "core/store/UserStore.h"
+#include "platform/Host.h"
+
+namespace {
+
+struct SessionState {
+    std::atomic<bool> stopping{false};
+    bool stopPending = false;
+    std::unique_ptr<CApp> app;
+};
+
+SessionState& Session() {
+    static SessionState state;
+    return state;
+}
+
+// The only place the shell's files are written is below the data folder, and only while
+// installed: find out before anything is written whether that can work at all.
+bool DataFolderWritable() {
+    std::string system = platform::JoinPath(ShellDataFolder(), "System");
+    if (!platform::CreateFolders(system)) return false;
+    std::string probe = platform::JoinPath(system, ".write-test");
+    const uint8_t byte = 0;
+    if (!platform::WriteFileAtomic(probe, std::span<const uint8_t>(&byte, 1))) return false;
+    platform::DeleteFile(probe);
+    return true;
+}
+
+void ReportUnwritableDataFolder() {
+    std::string text = "Rivakel cannot write to its data folder " + ShellDataFolder() +
+                       ".\nPlease check that the folder exists, is yours and the disk is not full, then try again.";
+    platform::DebugOutput("Rivakel: " + text + "\n");
+    if (platform::Backend* backend = platform::GetBackend()) {
+        backend->MessageBox("Rivakel cannot save", text, platform::MbOk | platform::MbIconError);
+    }
+}
+
+std::string ShellVersionText() {
+    const resources::ResourceModule* shell = resources::ResourceRegistry::Instance().Shell();
+    std::optional<std::string_view> version = shell ? shell->GetString(1) : std::nullopt;
+    return version ? std::string(*version) : std::string();
+}
+
+void CreateStore() {
+    UserStoreConfig config;
+    config.installed = g_pApp->IsInstalled();
+    config.shellFolder = g_pApp->GetShellPath();
+    config.shellVersion = ShellVersionText();
+    config.timeStamp = []() -> int64_t {
+        TimeRecord now;
+        if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
+        return now.secondsSince2000;
+    };
+    config.setShellFolder = [](const std::string& folder) {
+        if (g_pApp) g_pApp->SetShellPath(folder);
+    };
+    CreateUserStore(std::move(config));
+}
+
+void TrackSessionStart() {
+    CSubsystem_Clock* clock = ClockService();
+    CSubsystem_UserStore* store = UserStore();
+    if (!clock || !store) return;
+    TimeRecord start;
+    clock->GetStartTime(start);
+    store->Track("SessionStarted", {start.secondsText});
+}
+
+void TrackSessionStop() {
+    CSubsystem_Clock* clock = ClockService();
+    CSubsystem_UserStore* store = UserStore();
+    if (!clock || !store) return;
+    TimeRecord start, now;
+    clock->GetStartTime(start);
+    clock->GetTime(now);
+    const std::string seconds = std::to_string(now.secondsSince2000 - start.secondsSince2000);
+    store->Track("SessionStopped", {seconds.c_str()});
+}
+
+void TearDown() {
+    SessionState& session = Session();
+    session.stopPending = false;
+    TrackSessionStop();
+    DestroyFontService();
+    DestroyCursorService();
+    DestroyClock();
+    DestroyFileService();
+    // Saves the Core and Outbox files when installed.
+    DestroyUserStore();
+    DestroyVideoService();
+    // The application object goes last: its end also ends the main loop.
+    g_pApp = nullptr;
+    session.app.reset();
+}
+
+}  // namespace
+
+int SetSessionGUID(std::string_view commandLine) {
+    SessionState& session = Session();
+    session.stopping = false;
+    session.stopPending = false;
+
+    CreateClock();
+    session.app = std::make_unique<CApp>(commandLine);
+    g_pApp = session.app.get();
+    if (g_pApp->IsInstalled() && !DataFolderWritable()) {
+        ReportUnwritableDataFolder();
+        session.stopping = true;
+        TearDown();
+        return kExitDataFolderUnwritable;
+    }
+    CreateStore();
+    CreateVideoService();
+    CreateFileService(DefaultFileServiceConfig(g_pApp->GetShellPath(), g_pApp->IsInstalled()));
+    CreateFontService();
+    CreateCursorService();
+
+    if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
+    TrackSessionStart();
+    g_pApp->SendOSInfo();
+    RunPendingSessionStop();
+    return 0;
+}
+
+void StopSession() {
+    SessionState& session = Session();
+    if (session.stopping) return;
+    session.stopping = true;
+    session.stopPending = true;
+}
+
+bool SessionStopping() { return Session().stopping; }
+
+void RunPendingSessionStop() {
+    if (Session().stopPending) TearDown();
+}

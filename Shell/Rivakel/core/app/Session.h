@@ -1,0 +1,19 @@
+// The session: the life of the service singletons between the splash and the end of the loop.
+#pragma once
+
+#include <string_view>
+
+// Creates the singletons in their fixed order and runs the start-up duties. 0, or the exit code
+// of a start that cannot go on (the session is then torn down again).
+int SetSessionGUID(std::string_view commandLine);
+
+// Asks the session to stop: the stopping flag is set at once, the teardown runs when control is
+// back in the main loop (or at the end of the start-up step that asked), never inside a callback.
+void StopSession();
+// True from the stop request on. Read by the window procedure and the loop.
+bool SessionStopping();
+// Runs the teardown when a stop was requested and has not run yet.
+void RunPendingSessionStop();
+
+// Exit code of a start whose data folder cannot be written.
+inline constexpr int kExitDataFolderUnwritable = 2;

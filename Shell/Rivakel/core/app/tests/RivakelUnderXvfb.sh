@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs the real program on a private X server: the splash, then the 800x572 main window; a
+# second start hands over and exits 0 while the first stays; a close request ends the first.
+# Exit 77 when the program or the X server is missing.
+set -u
+binary="${1:-}"
+[ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
+command -v Xvfb >/dev/null || { echo "no Xvfb"; exit 77; }
+
+work="$(mktemp -d)"
+xvfb_pid=""
+first_pid=""
+cleanup() {
+  [ -n "$first_pid" ] && kill "$first_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  for log in first second; do echo "--- $log start:"; cat "$work/$log.log" 2>/dev/null; done
+  exit 1
+}
+
+# Xvfb picks a free display itself and writes its number.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_PLATFORM=sdl
+mkdir -p "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+"$binary" 2>"$work/first.log" &
+first_pid=$!
+for _ in $(seq 200); do grep -q "main window 800x572 shown" "$work/first.log" && break; sleep 0.05; done
+grep -q "splash 400x240 shown" "$work/first.log" || fail "no splash"
+grep -q "main window 800x572 shown" "$work/first.log" || fail "no main window"
+if command -v xwininfo >/dev/null; then
+  xwininfo -root -tree | grep -q '"Rivakel".*800x572' || fail "xwininfo shows no 800x572 Rivakel window"
+fi
+
+timeout 20 "$binary" 2>"$work/second.log"
+second=$?
+[ "$second" -eq 0 ] || fail "second start exited $second"
+kill -0 "$first_pid" 2>/dev/null || fail "first instance ended after the second start"
+
+# The window system's close request (the backend maps the termination signal to it).
+kill -TERM "$first_pid"
+for _ in $(seq 200); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.05; done
+kill -0 "$first_pid" 2>/dev/null && fail "close did not end the first instance"
+wait "$first_pid"
+code=$?
+first_pid=""
+[ "$code" -eq 0 ] || fail "first instance exited $code"
+grep -q "main loop ended" "$work/first.log" || fail "the loop did not end cleanly"
+echo "ok"

@@ -1,0 +1,192 @@
+#include "core/app/WinMain.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "core/app/App.h"
+#include "core/app/MainLoop.h"
+#include "core/app/MainWndProc.h"
+#include "core/app/PlainBackground.h"
+#include "core/app/Session.h"
+#include "core/base/Clock.h"
+#include "core/base/Timer.h"
+#include "core/app/tests/AppTestEnvironment.h"
+
+namespace {
+
+using platform::headless::HeadlessWindow;
+
+class WinMainTest : public AppTest {};
+
+TEST_F(WinMainTest, StartPresentsTheMainWindowAndCloseEndsCleanly) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_NE(g_pApp, nullptr);
+    ASSERT_NE(ClockService(), nullptr);
+    // The splash is gone once the session runs.
+    for (HeadlessWindow* window : headless_->Windows()) EXPECT_FALSE(window->IsSplash());
+
+    headless_->PushClose();
+    ::Run();
+    EXPECT_EQ(g_pApp, nullptr);
+    EXPECT_EQ(ClockService(), nullptr);
+    EXPECT_TRUE(headless_->Windows().empty());
+}
+
+struct FrameSeen {
+    platform::headless::HeadlessBackend* backend = nullptr;
+    int presents = -1;
+    bool visible = false;
+};
+
+// Runs inside the loop: records what the window showed, then asks the session to stop.
+int RecordFrameAndStop(intptr_t* args) {
+    auto* seen = reinterpret_cast<FrameSeen*>(args[0]);
+    if (HeadlessWindow* window = seen->backend->MainWindow()) {
+        seen->presents = window->PresentCount();
+        seen->visible = window->IsVisible();
+    }
+    StopSession();
+    return 0;
+}
+
+TEST_F(WinMainTest, LoopShowsAndPresentsBeforeTimersRunAndAStopFromATimerEndsIt) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    HeadlessWindow* window = headless_->MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Width(), 800);
+    EXPECT_EQ(window->Height(), 572);
+    EXPECT_EQ(window->Title(), "Rivakel");
+
+    FrameSeen seen{headless_};
+    auto timer = std::make_unique<CTimer>(&seen, 20, RecordFrameAndStop);
+    timer->Start();
+    ::Run();
+    EXPECT_GE(seen.presents, 1);
+    EXPECT_TRUE(seen.visible);
+    EXPECT_FALSE(timer->IsRegistered());
+    EXPECT_TRUE(headless_->Windows().empty());
+}
+
+TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    headless_->PostUserEvent(kMsgCloseRequest, 0, 0);
+    ::Run();
+    EXPECT_EQ(g_pApp, nullptr);
+    EXPECT_EQ(AnswerPrivateMessage(kMsgShuttingDown, 0, 0), 1);
+}
+
+TEST_F(WinMainTest, ShownWindowCarriesTealUnderAnIndigoBand) {
+    ASSERT_FALSE(StartProgram("BIGWIN").has_value());
+    HeadlessWindow* window = headless_->MainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Width(), 1024);
+    EXPECT_EQ(window->Height(), 700);
+    MainWndProc({.type = platform::EventType::Exposed});
+    ASSERT_GE(window->PresentCount(), 1);
+    EXPECT_EQ(window->FramePixel(5, 5), kPortalIndigo);
+    EXPECT_EQ(window->FramePixel(500, 400), kPortalTeal);
+}
+
+TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
+    headless_->SetScreenSize(799, 600);
+    ASSERT_FALSE(StartProgram("BIGWIN").has_value());
+    ASSERT_NE(headless_->MainWindow(), nullptr);
+    EXPECT_EQ(headless_->MainWindow()->Width(), 640);
+    EXPECT_EQ(headless_->MainWindow()->Height(), 452);
+}
+
+TEST_F(WinMainTest, EmbeddedStartParsesNoQuotedFields) {
+    // Would be refused with a box if the quoted fields were read.
+    ASSERT_FALSE(StartProgram("HWND 4711 plain").has_value());
+    EXPECT_TRUE(Program().embedded);
+    EXPECT_EQ(Program().parentWindow, 4711);
+    EXPECT_TRUE(headless_->MessageBoxes().empty());
+    EXPECT_EQ(headless_->MainWindow()->Width(), 640);
+}
+
+TEST_F(WinMainTest, InstallerFieldsReachTheApplicationObject) {
+    ASSERT_FALSE(StartProgram("\"/opt/riv\" \"/tmp/setup\" \"/tmp/Game.gam\"").has_value());
+    EXPECT_EQ(GetLaunchPath(), "/opt/riv");
+    EXPECT_EQ(GetShellPath(), "/opt/riv");
+    EXPECT_EQ(GetSetupFilePath(), "/tmp/setup");
+    EXPECT_EQ(GetGameFile(), "/tmp/Game.gam");
+}
+
+TEST_F(WinMainTest, RmlFileIsKeptForLaterAndNeverParsedForFields) {
+    ASSERT_FALSE(StartProgram("\"/home/u/Hello There.RML\"").has_value());
+    EXPECT_TRUE(Program().pendingRml);
+    EXPECT_EQ(Program().pendingRmlPath, "/home/u/Hello There.RML");
+    EXPECT_TRUE(headless_->MessageBoxes().empty());
+}
+
+// In the child of a death test: report the boxes shown before the process ended.
+platform::headless::HeadlessBackend* g_reported = nullptr;
+void ReportBoxes() {
+    for (const auto& box : g_reported->MessageBoxes()) std::fprintf(stderr, "[%s]\n", box.caption.c_str());
+}
+
+TEST_F(WinMainTest, MissingQuotesShowTheBoxAndExitWithMinusOne) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    auto start = [this](const char* line) {
+        g_reported = headless_;
+        std::atexit(ReportBoxes);
+        StartProgram(line);
+    };
+    EXPECT_EXIT(start("plain words"), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
+    EXPECT_EXIT(start("\"/only/one field\""), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
+    EXPECT_EXIT(start(("\"" + std::string(40000, 'x')).c_str()), ::testing::ExitedWithCode(255), "Incorrect");
+}
+
+TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
+    platform::SetBackend(nullptr);
+    ::testing::internal::CaptureStderr();
+    std::optional<int> code = StartProgram("");
+    std::string err = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, kExitNoDisplay);
+    EXPECT_NE(err.find("no display"), std::string::npos);
+}
+
+TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
+    // Installed through the current folder, while the data folder's "Rivakel" is a plain file.
+    std::filesystem::path cwd = Root() / "cwd";
+    std::filesystem::create_directories(cwd / "Rivakel" / "System");
+    std::ofstream(cwd / "Rivakel" / "System" / "Core.rdt") << "<Core></Core>";
+    std::ofstream(DataHome() / "Rivakel") << "not a folder";
+    std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(cwd);
+
+    ::testing::internal::CaptureStderr();
+    std::optional<int> code = StartProgram("");
+    std::string err = ::testing::internal::GetCapturedStderr();
+    std::filesystem::current_path(before);
+
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, kExitDataFolderUnwritable);
+    EXPECT_NE(err.find("cannot write"), std::string::npos);
+    ASSERT_EQ(headless_->MessageBoxes().size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_regular_file(DataHome() / "Rivakel"));
+    EXPECT_EQ(g_pApp, nullptr);
+}
+
+TEST_F(WinMainTest, NotInstalledSessionWritesNothing) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    EXPECT_FALSE(g_pApp->IsInstalled());
+    headless_->PushClose();
+    ::Run();
+    EXPECT_FALSE(std::filesystem::exists(DataHome() / "Rivakel"));
+}
+
+TEST_F(WinMainTest, TestServerMarkerSwitchesToTheLocalServer) {
+    std::filesystem::create_directories(DataHome() / "Rivakel");
+    std::ofstream(DataHome() / "Rivakel" / "LocalTestServer.txt") << "127.0.0.1:9123\n";
+    ASSERT_FALSE(StartProgram("").has_value());
+    EXPECT_TRUE(Program().localTestServer);
+    EXPECT_EQ(Program().testServerAddress, "127.0.0.1:9123");
+}
+
+}  // namespace

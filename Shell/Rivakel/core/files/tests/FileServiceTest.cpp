@@ -1,0 +1,223 @@
+#include "core/files/FileService.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "core/resources/ResourceModule.h"
+#include "core/resources/ResourceRegistry.h"
+#include "respack/BlobBuilder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::unique_ptr<resources::ResourceModule> Module(const std::vector<std::pair<std::string, std::string>>& files) {
+    respack::BlobBuilder builder;
+    for (const auto& [name, text] : files)
+        builder.AddResource("RCDATA", name, std::vector<uint8_t>(text.begin(), text.end()));
+    std::string error;
+    auto blob = builder.Build(&error);
+    EXPECT_TRUE(blob.has_value()) << error;
+    return resources::ResourceModule::FromBlob(std::move(*blob), "test");
+}
+
+class FileServiceTest : public ::testing::Test {
+protected:
+    FileServiceTest() {
+        root_ = fs::temp_directory_path() /
+                ("rivakel-files-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        for (const char* folder : {"shell", "data", "override"}) fs::create_directories(root_ / folder);
+        config_.shellPath = (root_ / "shell").string();
+        config_.dataFolder = (root_ / "data").string();
+        shellModule_ = Module({{"pic.gif", "shell"}, {"p-img-shell-defaultcardback.gif", "default back"}});
+        resources::ResourceRegistry::Instance().SetShell(shellModule_.get());
+    }
+    ~FileServiceTest() override {
+        resources::ResourceRegistry::Instance().SetShell(nullptr);
+        resources::ResourceRegistry::Instance().ClearApplet();
+        fs::remove_all(root_);
+    }
+
+    void Write(const fs::path& relative, const std::string& text) {
+        fs::create_directories((root_ / relative).parent_path());
+        std::ofstream(root_ / relative, std::ios::binary) << text;
+    }
+    // The text of the file `name` opens to, or "<missing>".
+    std::string Read(CSubsystem_File_Win32& service, std::string_view name) {
+        CFile* file = service.OpenFile(name);
+        std::string text = "<missing>";
+        if (file->IsOpen()) {
+            const auto data = file->GetData();
+            text.assign(data.begin(), data.end());
+        } else {
+            EXPECT_EQ(file->OpenResult(), kFileMissing);
+        }
+        service.CloseFile(file);
+        return text;
+    }
+
+    fs::path root_;
+    FileServiceConfig config_;
+    std::unique_ptr<resources::ResourceModule> shellModule_;
+};
+
+TEST_F(FileServiceTest, ResolutionOrder) {
+    Write("override/PIC.gif", "override");
+    Write("shell/pic.gif", "disk");
+    resources::ResourceRegistry::Instance().SetApplet(Module({{"Pic.GIF", "applet"}}));
+    auto inspected = Module({{"pic.gif", "inspected"}});
+
+    config_.overrideFolder = (root_ / "override").string();
+    CSubsystem_File_Win32 withOverride(config_);
+    EXPECT_EQ(Read(withOverride, "pic.gif"), "override");
+
+    CSubsystem_File_Win32 service(FileServiceConfig{config_.shellPath, false, config_.dataFolder, {}});
+    service.SetResourceModule(inspected.get());
+    EXPECT_EQ(Read(service, "PIC.gif"), "inspected");
+    service.ClearResourceModule();
+    EXPECT_EQ(Read(service, "pic.gif"), "applet");
+    resources::ResourceRegistry::Instance().ClearApplet();
+    // Not installed: the shell's folder and the name's last component.
+    EXPECT_EQ(Read(service, "images\\Pic.gif"), "disk");
+    fs::remove(root_ / "shell/pic.gif");
+    EXPECT_EQ(Read(service, "pic.gif"), "shell");
+    EXPECT_EQ(Read(service, "nothing.gif"), "<missing>");
+}
+
+TEST_F(FileServiceTest, InstalledShellReadsTheDataFolderWithoutRegardToCase) {
+    Write("data/System/Banners/b1.gif", "banner");
+    config_.installed = true;
+    CSubsystem_File_Win32 service(config_);
+    EXPECT_EQ(Read(service, "system\\banners\\B1.GIF"), "banner");
+    EXPECT_EQ(Read(service, "b1.gif"), "<missing>");
+}
+
+TEST_F(FileServiceTest, NamesLeavingTheirRootAreRefused) {
+    Write("secret.txt", "secret");
+    Write("data/inside.txt", "inside");
+    config_.installed = true;
+    config_.overrideFolder = (root_ / "override").string();
+    CSubsystem_File_Win32 service(config_);
+    for (const char* name : {"..\\secret.txt", "../secret.txt", "a\\..\\..\\secret.txt", "/etc/passwd",
+                             "\\secret.txt", "C:\\secret.txt", ""})
+        EXPECT_EQ(Read(service, name), "<missing>") << name;
+    EXPECT_EQ(Read(service, "inside.txt"), "inside");
+    EXPECT_EQ(service.DeleteShellFile("..\\secret.txt"), kFileMissing);
+    EXPECT_TRUE(fs::exists(root_ / "secret.txt"));
+    EXPECT_FALSE(service.WriteAppDataFile("..\\secret.txt", "overwritten"));
+}
+
+TEST_F(FileServiceTest, MemoryBlocksOpenByTokenNeverByAddress) {
+    CSubsystem_File_Win32 service(config_);
+    auto block = std::make_shared<const std::vector<uint8_t>>(10, uint8_t{'m'});
+    const std::string name = service.MemoryBlocks().Register(block);
+    EXPECT_EQ(name.rfind("MEM:10,", 0), 0u);
+    EXPECT_EQ(Read(service, name), std::string(10, 'm'));
+
+    const std::string token = name.substr(name.find(',') + 1);
+    EXPECT_EQ(Read(service, "MEM:9," + token), "<missing>");
+    EXPECT_EQ(Read(service, "MEM:10," + std::to_string(reinterpret_cast<uintptr_t>(block->data()))), "<missing>");
+    EXPECT_EQ(Read(service, "MEM:10,-1"), "<missing>");
+    EXPECT_EQ(Read(service, "MEM:10"), "<missing>");
+
+    CFile* open = service.OpenFile(name);
+    EXPECT_TRUE(service.MemoryBlocks().Unregister(name));
+    block.reset();
+    EXPECT_EQ(Read(service, name), "<missing>");
+    // A file already open keeps its data.
+    EXPECT_EQ(open->GetSize(), 10u);
+    EXPECT_EQ(open->ReadChar(), 'm');
+    service.CloseFile(open);
+
+    const std::string next = service.MemoryBlocks().Register(std::make_shared<const std::vector<uint8_t>>(10, 1));
+    EXPECT_NE(next, name);
+}
+
+TEST_F(FileServiceTest, CardBackFollowsTheChoice) {
+    Write("data/System/Skins/CardBacks/blue.gif", "blue");
+    config_.installed = true;
+    CSubsystem_File_Win32 service(config_);
+    CardBackChoice choice{"blue.gif", 3};
+    service.SetCardBackSource([&] { return choice; });
+    EXPECT_EQ(Read(service, "cardback.GIF"), "blue");
+
+    choice = {"p-img-shell-defaultcardback.gif", 3};
+    EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
+    // Settings naming a path fall back to the built-in cardback.
+    choice = {"..\\..\\..\\secret.gif", 3};
+    EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
+
+    // With only the built-in cardback in the table, a game's own cardback wins.
+    choice = {"p-img-shell-defaultcardback.gif", 1};
+    EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
+    resources::ResourceRegistry::Instance().SetApplet(Module({{"CardBack.gif", "game back"}}));
+    EXPECT_EQ(Read(service, "CardBack.gif"), "game back");
+    choice = {"p-img-shell-defaultcardback.gif", 2};
+    EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
+}
+
+TEST_F(FileServiceTest, EnumerateFilesMatchesThePatternInNameOrder) {
+    Write("shell/Skins/b.RML", "");
+    Write("shell/Skins/a.rml", "");
+    Write("shell/Skins/c.txt", "");
+    Write("shell/Skins/d.rml/inner", "");
+    CSubsystem_File_Win32 service(config_);
+    std::vector<std::string> found;
+    service.EnumerateFiles("skins", "*.rml", [&](const std::string& name, const std::string& folder) {
+        found.push_back(name);
+        EXPECT_EQ(fs::path(folder), root_ / "shell/Skins");
+    });
+    EXPECT_EQ(found, (std::vector<std::string>{"a.rml", "b.RML"}));
+    found.clear();
+    service.EnumerateFiles("..", "*", [&](const std::string& name, const std::string&) { found.push_back(name); });
+    EXPECT_TRUE(found.empty());
+}
+
+TEST_F(FileServiceTest, EnumerateGamesPrefersTheFolderNamedFile) {
+    Write("shell/Games/Alpha/other.gam", "");
+    Write("shell/Games/Alpha/alpha.GAM", "");
+    Write("shell/Games/Beta/z.gam", "");
+    Write("shell/Games/Beta/b.gam", "");
+    Write("shell/Games/Empty/readme.txt", "");
+    Write("shell/Games/loose.gam", "");
+    Write("shell/top.gam", "");
+    config_.installed = true;
+    CSubsystem_File_Win32 service(config_);
+    std::vector<std::string> found;
+    auto collect = [&](const std::string& name, const std::string& folder) {
+        found.push_back(fs::path(folder).filename().string() + "/" + name);
+    };
+    service.EnumerateGames(collect);
+    EXPECT_EQ(found, (std::vector<std::string>{"Alpha/alpha.GAM", "Beta/b.gam"}));
+
+    found.clear();
+    service.SetInstalled(false);
+    service.EnumerateGames(collect);
+    EXPECT_EQ(found, (std::vector<std::string>{"shell/top.gam"}));
+}
+
+TEST_F(FileServiceTest, WriteAndDeleteFiles) {
+    CSubsystem_File_Win32 service(config_);
+    EXPECT_TRUE(service.WriteAppDataFile("System\\eid-1.txt", "first"));
+    EXPECT_TRUE(service.WriteAppDataFile("System\\eid-1.txt", "second"));
+    std::ifstream in(root_ / "data/System/eid-1.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "second");
+
+    Write("shell/old.txt", "x");
+    EXPECT_EQ(service.DeleteShellFile("OLD.TXT"), 0);
+    EXPECT_FALSE(fs::exists(root_ / "shell/old.txt"));
+    EXPECT_EQ(service.DeleteShellFile("old.txt"), kFileMissing);
+
+    Write("shell/notamodule.gam", "plain text");
+    char text[8] = "x";
+    EXPECT_EQ(service.LoadModuleString((root_ / "shell/notamodule.gam").string(), 3, text), kModuleStringMissing);
+    EXPECT_STREQ(text, "");
+}
+
+}  // namespace

@@ -1,0 +1,6 @@
+#include "core/graphics/SurfaceServices.h"
+
+SurfaceServices& CurrentSurfaceServices() {
+    static SurfaceServices services;
+    return services;
+}

@@ -1,0 +1,14 @@
+// Escaping of stored values in RDT text. The writers encode '&', '<', '>', '"' as named
+// entities, every byte outside 32-126 other than TAB, CR and LF as "&#NNN;", and (in texts)
+// the leading white space that the reader would skip; the readers decode exactly these forms
+// and keep any other '&' as it stands, so files written before escaping still read. A text
+// followed by child elements has its trailing white space escaped too, since the reader drops
+// the raw white space that lays out the children.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+void AppendEscapedAttr(std::string& out, std::string_view value);
+void AppendEscapedText(std::string& out, std::string_view text, bool childrenFollow);
+std::string DecodeEntities(std::string_view raw);

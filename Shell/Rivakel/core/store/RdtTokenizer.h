@@ -1,0 +1,34 @@
+// The tokenizer of RDT text, shared by the store reader and the markup documents. Each call
+// yields one token; it answers false at the end of the text and at the first malformed tag,
+// so a damaged text ends the read and keeps what came before. Every search is bounded by the
+// text, and each call consumes at least one character or ends, so it cannot loop.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+enum class RdtTokenKind { Start = 0, Text = 1, Attr = 2, End = 3 };
+
+struct RdtToken {
+    RdtTokenKind kind = RdtTokenKind::Start;
+    std::string name;   // element or attribute name
+    std::string value;  // decoded text or attribute value
+};
+
+class RdtTokenizer {
+public:
+    RdtTokenizer() = default;
+    explicit RdtTokenizer(std::string_view text) : text_(text) {}
+
+    void Reset(std::string_view text);
+    bool Next(RdtToken& token);
+    size_t Position() const { return pos_; }
+
+private:
+    bool StartOrEnd(RdtToken& token);
+    bool InTag(RdtToken& token);
+
+    std::string_view text_;
+    size_t pos_ = 0;
+    bool inTag_ = false;
+};

@@ -1,0 +1,53 @@
+#include "core/store/RdtWriter.h"
+
+#include "core/store/RdtEscape.h"
+
+namespace {
+constexpr int kIndent = 3;
+
+bool IsUnownedRecord(const RdtNode& node) {
+    if (!EqualsNoCase(node.Name(), "RLS") || node.Attrs().empty()) return false;
+    const auto& value = node.Attrs().front().value;
+    return !value || value->empty();
+}
+}  // namespace
+
+void AppendRdtElement(std::string& out, const RdtNode& node, int depth) {
+    if (IsUnownedRecord(node)) return;
+    const std::string indent(static_cast<size_t>(depth * kIndent), ' ');
+    out += indent;
+    out += '<';
+    out += node.Name();
+    for (const RdtAttr& attr : node.Attrs()) {
+        out += ' ';
+        out += attr.name;
+        out += "=\"";
+        if (attr.value) AppendEscapedAttr(out, *attr.value);
+        out += '"';
+    }
+    bool hasChildren = false;
+    for (size_t i = 0; i < node.ChildCount() && !hasChildren; ++i) hasChildren = !IsUnownedRecord(*node.ChildAt(i));
+    if (!hasChildren) {
+        if (!node.Text()) {
+            out += "/>\r\n";
+            return;
+        }
+        out += '>';
+        AppendEscapedText(out, *node.Text(), false);
+    } else {
+        out += '>';
+        if (node.Text()) AppendEscapedText(out, *node.Text(), true);
+        out += "\r\n";
+        for (size_t i = 0; i < node.ChildCount(); ++i) AppendRdtElement(out, *node.ChildAt(i), depth + 1);
+        out += indent;
+    }
+    out += "</";
+    out += node.Name();
+    out += ">\r\n";
+}
+
+std::string WriteRdt(const RdtNode& root) {
+    std::string out;
+    AppendRdtElement(out, root, 0);
+    return out;
+}

@@ -1,0 +1,11 @@
+// Writing an element tree as RDT text: three blanks of indent per level, CR LF line ends,
+// values escaped (RdtEscape.h). An "RLS" element whose first attribute is empty is left out
+// with its subtree: it is a game record that was never given an owner.
+#pragma once
+
+#include <string>
+
+#include "core/store/RdtNode.h"
+
+std::string WriteRdt(const RdtNode& root);
+void AppendRdtElement(std::string& out, const RdtNode& node, int depth);

@@ -1,0 +1,132 @@
+// The user store: the shell's persistent data in two RDT documents under
+// "<data folder>/Rivakel/System/": "Core.rdt" (users, the shell's settings, game-wide and
+// per-user game properties) and "Outbox.rdt" (server messages not yet delivered). It also turns
+// tracking events into "TrackEvent" lines for the outbox and re-sends requests salvaged from a
+// damaged Outbox file. Files are written atomically and only while the shell is installed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/store/OutboxLink.h"
+#include "core/store/OutboxSalvage.h"
+#include "core/store/RdtNode.h"
+
+// Result codes of the store.
+inline constexpr int kStoreOk = 0;
+inline constexpr int kStoreWriteFailed = 1;
+inline constexpr int kStoreNotSaved = 2;
+inline constexpr int kStoreNoService = 8;
+inline constexpr int kStoreNoKey = 25;
+inline constexpr int kStoreNoFile = 26;
+
+inline constexpr std::string_view kCoreFileName = "Core.rdt";
+inline constexpr std::string_view kOutboxFileName = "Outbox.rdt";
+inline constexpr std::string_view kStoreFormatVersion = "00.01.00.00";
+inline constexpr std::string_view kEmptyShellGuid = "{00000000-0000-0000-0000-000000000000}";
+
+// What the store takes from the rest of the shell. Empty functions stand for services that
+// do not exist (yet): no clock, no running game, no current user.
+struct UserStoreConfig {
+    bool installed = false;
+    std::string dataFolder;   // holds "Rivakel/System/"; empty: platform::DataFolder()
+    std::string shellFolder;  // a shell that is not installed reads its files from here
+    std::string shellVersion;                        // string 1 of the shell
+    std::function<int64_t()> timeStamp;              // seconds of the clock's time record
+    std::function<std::string()> runningGameId;      // identifier of the running game
+    std::function<std::string()> currentUserEmail;   // e-mail of the shell's current user
+    // Other data files come through the file service when they are not on disk.
+    std::function<std::optional<std::string>(std::string_view name)> openNamedData;
+    // Told the shell folder to use when the Core file was found in the data folder.
+    std::function<void(const std::string& folder)> setShellFolder;
+};
+
+class CSubsystem_UserStore {
+public:
+    explicit CSubsystem_UserStore(UserStoreConfig config);
+    // Writes both files when the shell is installed.
+    ~CSubsystem_UserStore();
+    CSubsystem_UserStore(const CSubsystem_UserStore&) = delete;
+    CSubsystem_UserStore& operator=(const CSubsystem_UserStore&) = delete;
+
+    // Game-wide and per-user properties of the running game. Reads copy into the caller's
+    // buffer (cut to fit, always terminated); a missing key gives "" and kStoreNoKey.
+    int SetGameProp(std::string_view key, std::string_view value);
+    int GetGameProp(std::string_view key, std::span<char> out);
+    int GetGameProp(std::string_view key, std::string& out);
+    int SetUserProp(std::string_view key, std::string_view value);
+    int GetUserProp(std::string_view key, std::span<char> out);
+    int GetUserProp(std::string_view key, std::string& out);
+
+    // `name` is a data-file name of the system's own form, such as "System\Core.rdt".
+    int LoadDataFile(std::string_view name, std::unique_ptr<RdtNode>& root);
+    int LoadPlainFile(const std::string& path, std::unique_ptr<RdtNode>& root);
+    // Writes "<data folder>/Rivakel/System/<name>"; kStoreWriteFailed leaves the old file whole.
+    int SaveDataFile(std::string_view name, const RdtNode& root);
+    bool Parse(std::string_view text, int endTagLimit, std::unique_ptr<RdtNode>& root);
+
+    // When installed: the Core file, then the Outbox file. kStoreWriteFailed when either failed.
+    int SaveCore();
+    int SaveOutbox();
+    // Not installed: kStoreNotSaved and nothing written.
+    int SaveIfInstalled();
+
+    RdtNode* GetShellElement() const;
+    RdtNode* GetCoreElement(std::string_view name) const;
+    RdtNode* GetUserGameElement();
+    RdtNode* GetGameElement();
+    // The Outbox user element of that localid; else the first one, re-labelled (see .cpp).
+    RdtNode* GetOutboxUser(std::optional<std::string_view> localid);
+    RdtNode* FindUserByEmail(std::string_view email) const;
+    RdtNode* GetCurrentUser() const { return currentUser_; }
+    int SelectUser();
+
+    // Null arguments are left out. kStoreNoService without an outbox or a clock.
+    int Track(std::string_view event, std::initializer_list<const char*> args = {});
+    int Track2(std::string_view event, std::initializer_list<const char*> args = {});
+    // Sends what the outbox salvage kept; returns how many RivRivlet requests there were.
+    int FlushPending();
+    bool RemoveGameData(std::string_view gameId);
+
+    void SetOutbox(IOutboxLink* outbox) { outbox_ = outbox; }
+    void SetInstalled(bool installed) { config_.installed = installed; }
+    bool Installed() const { return config_.installed; }
+    // The installation's identifier read at creation; "" when there was none.
+    const std::string& ShellGuid() const { return shellGuid_; }
+    bool ShellGuidPending() const { return shellGuidPending_; }
+    const SalvagedRequests& Salvaged() const { return salvaged_; }
+
+    RdtNode* CoreRoot() const { return coreRoot_.get(); }
+    RdtNode* OutboxRoot() const { return outboxRoot_.get(); }
+    // The folder the store's files are written to.
+    std::string SystemFolder() const;
+
+private:
+    std::unique_ptr<RdtNode> MakeDefaultCore() const;
+    std::unique_ptr<RdtNode> MakeDefaultOutbox() const;
+    std::optional<std::string> ReadStoredFile(std::string_view name, bool& fromDisk) const;
+    std::string DataRoot() const;
+    std::string TimeStampText() const;
+    int SendLine(std::string_view function, const std::string& line);
+
+    UserStoreConfig config_;
+    IOutboxLink* outbox_ = nullptr;
+    bool shellGuidPending_ = false;
+    SalvagedRequests salvaged_;
+    RdtNode* currentUser_ = nullptr;
+    std::unique_ptr<RdtNode> coreRoot_;
+    std::unique_ptr<RdtNode> outboxRoot_;
+    std::string shellGuid_;
+};
+
+// The session's store. Create replaces any earlier one.
+CSubsystem_UserStore* CreateUserStore(UserStoreConfig config);
+void DestroyUserStore();
+CSubsystem_UserStore* UserStore();

@@ -1,0 +1,43 @@
+// The font service: shell fonts cached by face (without regard to case), size and style.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "core/text/CFontWin32.h"
+#include "platform/Platform.h"
+
+class CSubsystem_Font_Win32 {
+public:
+    static constexpr size_t kCacheLimit = 999;
+    using FontOpener = std::function<std::unique_ptr<platform::Font>(const platform::FontRequest&)>;
+
+    // `opener` makes the platform fonts (BackendFontOpener() in the shell); when it has no face
+    // the built-in font stands in. Creates the stock fonts.
+    explicit CSubsystem_Font_Win32(FontOpener opener);
+    ~CSubsystem_Font_Win32();
+    CSubsystem_Font_Win32(const CSubsystem_Font_Win32&) = delete;
+    CSubsystem_Font_Win32& operator=(const CSubsystem_Font_Win32&) = delete;
+
+    // The cached font of that face, size and style, or a new one. The caller receives one internal
+    // reference and gives it back with DeleteFont (or ReleaseInternalRef). Never null.
+    CFontWin32* CreateFont(std::string_view face, int size, int style);
+    // Drops the caller's reference; the font stays cached. 0, or 4 for a font not in the cache.
+    int DeleteFont(CFontWin32* font);
+    // Takes the font out of the cache without deleting it (its destructor calls this).
+    void RemoveFont(CFontWin32* font);
+    // CreateFont with the stock row's face, size and style; null outside 0 to 5.
+    CFontWin32* GetStockFont(int index);
+
+    size_t CachedCount() const { return cache_.size(); }
+
+private:
+    std::unique_ptr<platform::Font> Open(std::string_view face, int size, int style);
+    void EvictOne();
+
+    FontOpener opener_;
+    std::vector<CFontWin32*> cache_;  // creation order; one internal reference each
+    std::vector<CFontWin32*> stock_;  // one more reference each: the stock fonts never leave
+};

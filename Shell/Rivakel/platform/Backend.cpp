@@ -1,0 +1,80 @@
+// Picks the process's backend once, from RIVAKEL_PLATFORM.
+#include <cstdlib>
+#include <mutex>
+#include <string>
+
+#include "platform/Host.h"
+#include "platform/Platform.h"
+#include "platform/headless/HeadlessBackend.h"
+#include "platform/sdl/SdlBackend.h"
+
+namespace platform {
+namespace {
+
+struct BackendSlot {
+    std::mutex mutex;
+    std::unique_ptr<Backend> backend;
+    bool chosen = false;
+};
+
+BackendSlot& Slot() {
+    static BackendSlot slot;
+    return slot;
+}
+
+std::unique_ptr<Backend> ChooseBackend() {
+    const char* variable = std::getenv("RIVAKEL_PLATFORM");
+    std::string_view name = (variable != nullptr && *variable != '\0') ? variable : "sdl";
+    if (name == "headless") return std::make_unique<headless::HeadlessBackend>();
+    if (name == "sdl") {
+        std::string reason;
+        auto backend = sdl::MakeSdlBackend(&reason);
+        if (backend == nullptr) DebugOutput("Rivakel: no display, the sdl backend cannot start: " + reason + "\n");
+        return backend;
+    }
+    DebugOutput("Rivakel: RIVAKEL_PLATFORM names no backend: " + std::string(name) + "\n");
+    return nullptr;
+}
+
+bool EqualsNoCase(std::string_view text, std::string_view lower) {
+    if (text.size() != lower.size()) return false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != lower[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Backend* GetBackend() {
+    BackendSlot& slot = Slot();
+    std::lock_guard lock(slot.mutex);
+    if (!slot.chosen) {
+        slot.chosen = true;
+        slot.backend = ChooseBackend();
+    }
+    return slot.backend.get();
+}
+
+std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend) {
+    BackendSlot& slot = Slot();
+    std::lock_guard lock(slot.mutex);
+    slot.chosen = true;
+    std::swap(slot.backend, backend);
+    return backend;
+}
+
+bool IsOpenableUrl(std::string_view url) {
+    // Control characters have no place in an address and could split it on the way out.
+    for (char c : url) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return false;
+    }
+    for (std::string_view scheme : {"http://", "https://", "mailto:"}) {
+        if (url.size() > scheme.size() && EqualsNoCase(url.substr(0, scheme.size()), scheme)) return true;
+    }
+    return false;
+}
+
+}  // namespace platform

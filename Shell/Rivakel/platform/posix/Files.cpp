@@ -1,0 +1,153 @@
+// Whole-file reads, atomic writes and the folder operations.
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Host.h"
+#include "platform/posix/FileDescriptor.h"
+
+namespace platform {
+namespace {
+
+using posix::FileDescriptor;
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> data) {
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (written == 0) return false;
+        data = data.subspan(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+// The rename is only durable once the folder's entry has reached the disk too.
+void SyncFolder(const std::string& folder) {
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.Valid()) ::fsync(dir.Get());
+}
+
+struct DirCloser {
+    void operator()(DIR* dir) const { closedir(dir); }
+};
+
+}  // namespace
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (!file.Valid()) return std::nullopt;
+    struct stat info {};
+    if (::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+    std::vector<uint8_t> data;
+    if (S_ISREG(info.st_mode)) data.reserve(static_cast<size_t>(info.st_size));
+    uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        if (got == 0) break;
+        data.insert(data.end(), chunk, chunk + got);
+    }
+    return data;
+}
+
+bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data) {
+    if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) return false;
+    const std::string folder = FolderOf(path);
+    // A short hidden name, so that a long target name cannot push the temporary one past the limit.
+    std::string temp = JoinPath(folder, ".rvk-XXXXXX");
+    FileDescriptor file(::mkostemp(temp.data(), O_CLOEXEC));
+    if (!file.Valid()) return false;
+
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), data) && ::fsync(file.Get()) == 0;
+    if (!file.Close() || !written || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+bool DeleteFile(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+    return ::unlink(path.c_str()) == 0;
+}
+
+bool CreateFolders(const std::string& path) {
+    if (path.empty()) return false;
+    if (FolderExists(path)) return true;
+    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        const std::string prefix = path.substr(0, slash);
+        if (::mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    }
+    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    return FolderExists(path);
+}
+
+bool RemoveEmptyFolder(const std::string& path) { return ::rmdir(path.c_str()) == 0; }
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool CopyFile(const std::string& from, const std::string& to) {
+    const auto data = ReadWholeFile(from);
+    return data && WriteFileAtomic(to, *data);
+}
+
+std::optional<uint64_t> FileSize(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+    return static_cast<uint64_t>(info.st_size);
+}
+
+std::vector<FolderEntry> ListFolder(const std::string& path) {
+    std::vector<FolderEntry> entries;
+    std::unique_ptr<DIR, DirCloser> dir(::opendir(path.c_str()));
+    if (!dir) return entries;
+    const int dirFd = ::dirfd(dir.get());
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view name(entry->d_name);
+        if (name == "." || name == "..") continue;
+        FolderEntry item;
+        item.name = std::string(name);
+        struct stat info {};
+        if (::fstatat(dirFd, entry->d_name, &info, 0) == 0) {
+            item.isFolder = S_ISDIR(info.st_mode);
+            item.size = item.isFolder ? 0 : static_cast<uint64_t>(info.st_size);
+        }
+        entries.push_back(std::move(item));
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
+}
+
+}  // namespace platform

@@ -1,0 +1,217 @@
+#include "platform/sdl/SdlBackend.h"
+
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+#include "platform/Cp1252.h"
+#include "platform/Host.h"
+#include "platform/fonts/Fonts.h"
+#include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/UrlLauncher.h"
+
+namespace platform::sdl {
+
+std::unique_ptr<SdlBackend> SdlBackend::Make(std::string* reason) {
+    // A click on an inactive window is delivered, as on Windows; closing a window is the
+    // shell's decision, not a quit.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    SubsystemOwner video(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    if (!video.Valid()) {
+        if (reason != nullptr) *reason = std::string("SDL cannot start video: ") + SDL_GetError();
+        return nullptr;
+    }
+    const Uint32 userEventType = SDL_RegisterEvents(1);
+    if (userEventType == static_cast<Uint32>(-1)) {
+        if (reason != nullptr) *reason = "SDL has no user event type left";
+        return nullptr;
+    }
+    return std::make_unique<SdlBackend>(Key{}, std::move(video), userEventType);
+}
+
+SdlBackend::SdlBackend(Key, SubsystemOwner video, Uint32 userEventType)
+    : video_(std::move(video)),
+      userEventType_(userEventType),
+      translator_(userEventType, [this](Uint32 id) {
+          auto found = windows_.find(id);
+          return found != windows_.end() && found->second->IsSplash();
+      }),
+      arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)) {
+    // Typing reaches the shell from the start, as characters reach a window.
+    SDL_StartTextInput();
+    translator_.SetTextInput(true);
+}
+
+SdlBackend::~SdlBackend() {
+    audio_.reset();
+    SDL_SetCursor(SDL_GetDefaultCursor());
+}
+
+uint32_t SdlBackend::TickMs() {
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+CalendarTime SdlBackend::NowUtc() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm parts{};
+    gmtime_r(&seconds, &parts);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    return CalendarTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour,
+                        parts.tm_min,        parts.tm_sec,      static_cast<int>(ms < 0 ? ms + 1000 : ms)};
+}
+
+void SdlBackend::SleepMs(uint32_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+Point SdlBackend::ScreenSize() {
+    SDL_DisplayMode mode{};
+    if (SDL_GetCurrentDisplayMode(0, &mode) != 0) return {};
+    return {mode.w, mode.h};
+}
+
+Rect SdlBackend::UsableArea() {
+    SDL_Rect area{};
+    if (SDL_GetDisplayUsableBounds(0, &area) != 0) {
+        const Point screen = ScreenSize();
+        return {0, 0, screen.x, screen.y};
+    }
+    return {area.x, area.y, area.x + area.w, area.y + area.h};
+}
+
+std::unique_ptr<Window> SdlBackend::CreateWindow(const WindowParams& params) {
+    std::string reason;
+    auto window = SdlWindow::Create(*this, params, UsableArea(), &reason);
+    if (window == nullptr) {
+        DebugOutput("Rivakel: window \"" + Cp1252ToUtf8(params.title) + "\" cannot be made: " + reason + "\n");
+        return nullptr;
+    }
+    windows_[window->Id()] = window.get();
+    return window;
+}
+
+void SdlBackend::Forget(Uint32 windowId) { windows_.erase(windowId); }
+
+void SdlBackend::Take(const SDL_Event& event) {
+    fprintf(stderr, "take %x\n", event.type);
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        if (auto found = windows_.find(event.window.windowID); found != windows_.end()) found->second->Repaint();
+    }
+    if (event.type == SDL_RENDER_DEVICE_RESET) {
+        for (auto& [id, window] : windows_) window->RecreateTexture();
+    }
+    const size_t before = pending_.size();
+    translator_.Translate(event, pending_);
+    for (size_t i = before; i < pending_.size(); ++i) {
+        if (pending_[i].type != EventType::DisplayChanged) continue;
+        const Point screen = ScreenSize();
+        pending_[i].width = screen.x;
+        pending_[i].height = screen.y;
+    }
+}
+
+bool SdlBackend::PopPending(Event& event) {
+    if (pending_.empty()) return false;
+    event = pending_.front();
+    pending_.pop_front();
+    return true;
+}
+
+bool SdlBackend::PollEvent(Event& event) {
+    SDL_Event sdlEvent;
+    while (pending_.empty() && SDL_PollEvent(&sdlEvent) == 1) Take(sdlEvent);
+    return PopPending(event);
+}
+
+bool SdlBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
+    if (PollEvent(event)) return true;
+    const uint32_t start = TickMs();
+    // Events that mean nothing to the shell do not end the wait early.
+    while (pending_.empty()) {
+        const uint32_t waited = TickMs() - start;
+        if (waited >= timeoutMs) return false;
+        SDL_Event sdlEvent;
+        const uint32_t left = timeoutMs - waited;
+        if (SDL_WaitEventTimeout(&sdlEvent, static_cast<int>(std::min<uint32_t>(left, 0x7FFFFFFF))) == 1) Take(sdlEvent);
+    }
+    return PopPending(event);
+}
+
+void SdlBackend::PostUserEvent(int message, intptr_t a, intptr_t b) {
+    SDL_Event event{};
+    event.type = userEventType_;
+    event.user.code = message;
+    event.user.data1 = reinterpret_cast<void*>(a);
+    event.user.data2 = reinterpret_cast<void*>(b);
+    if (SDL_PushEvent(&event) != 1) DebugOutput(std::string("Rivakel: a posted event was lost: ") + SDL_GetError() + "\n");
+}
+
+std::unique_ptr<Cursor> SdlBackend::CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) {
+    SurfaceOwner surface = MakeKeyedSurface(image.pixels, image.width, image.height, image.pitch, colourKey);
+    if (surface == nullptr) return nullptr;
+    CursorOwner cursor(SDL_CreateColorCursor(surface.get(), hotSpot.x, hotSpot.y));
+    if (cursor == nullptr) {
+        DebugOutput(std::string("Rivakel: cursor cannot be made: ") + SDL_GetError() + "\n");
+        return nullptr;
+    }
+    return std::make_unique<SdlCursor>(std::move(cursor));
+}
+
+int SdlBackend::MessageBox(std::string_view caption, std::string_view text, unsigned flags) {
+    return ShowMessageBox(caption, text, flags);
+}
+
+std::optional<std::string> SdlBackend::GetClipboardText() {
+    if (SDL_HasClipboardText() != SDL_TRUE) return std::nullopt;
+    SdlTextOwner text(SDL_GetClipboardText());
+    if (text == nullptr) return std::nullopt;
+    return Utf8ToCp1252(text.get());
+}
+
+void SdlBackend::SetClipboardText(std::string_view cp1252) { SDL_SetClipboardText(Cp1252ToUtf8(cp1252).c_str()); }
+
+void SdlBackend::StartTextInput(Rect caret) {
+    SDL_Rect area{caret.left, caret.top, caret.Width(), caret.Height()};
+    SDL_SetTextInputRect(&area);
+    SDL_StartTextInput();
+    translator_.SetTextInput(true);
+}
+
+void SdlBackend::StopTextInput() {
+    SDL_StopTextInput();
+    translator_.SetTextInput(false);
+}
+
+bool SdlBackend::OpenUrl(std::string_view url) {
+    if (!IsOpenableUrl(url)) return false;
+    if (StartDetached(urlOpener_, std::string(url))) return true;
+    DebugOutput("Rivakel: " + urlOpener_ + " could not be started for an address\n");
+    return false;
+}
+
+std::unique_ptr<Font> SdlBackend::OpenFont(const FontRequest& request) {
+    if (auto font = OpenSystemFont(request)) return font;
+    return OpenBitmapFont(request);
+}
+
+bool SdlBackend::OpenAudio(int rate, MixCallback mix) {
+    if (audio_ != nullptr) return false;
+    std::string reason;
+    audio_ = SdlAudio::Open(rate, std::move(mix), &reason);
+    if (audio_ == nullptr) DebugOutput("Rivakel: no sound: " + reason + "\n");
+    return audio_ != nullptr;
+}
+
+void SdlBackend::CloseAudio() { audio_.reset(); }
+
+void SdlBackend::LockAudio() {
+    if (audio_ != nullptr) audio_->Lock();
+}
+
+void SdlBackend::UnlockAudio() {
+    if (audio_ != nullptr) audio_->Unlock();
+}
+
+}  // namespace platform::sdl

@@ -1,0 +1,78 @@
+// The real backend: SDL for windows, input, cursors, clipboard, message boxes and sound.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/Platform.h"
+#include "platform/sdl/SdlAudio.h"
+#include "platform/sdl/SdlEventTranslator.h"
+#include "platform/sdl/SdlOwners.h"
+#include "platform/sdl/SdlWindow.h"
+
+namespace platform::sdl {
+
+class SdlBackend final : public Backend, private SdlWindowHost {
+    struct Key {};  // only MakeSdlBackend makes backends
+
+public:
+    SdlBackend(Key, SubsystemOwner video, Uint32 userEventType);
+    ~SdlBackend() override;
+    SdlBackend(const SdlBackend&) = delete;
+    SdlBackend& operator=(const SdlBackend&) = delete;
+
+    // Null with `reason` set when SDL cannot start video (no display).
+    static std::unique_ptr<SdlBackend> Make(std::string* reason);
+
+    std::string_view Name() const override { return "sdl"; }
+    uint32_t TickMs() override;
+    CalendarTime NowUtc() override;
+    void SleepMs(uint32_t ms) override;
+    Point ScreenSize() override;
+    Rect UsableArea() override;
+    int DisplayDepth() override { return 32; }
+    std::unique_ptr<Window> CreateWindow(const WindowParams& params) override;
+    bool PollEvent(Event& event) override;
+    bool WaitEvent(Event& event, uint32_t timeoutMs) override;
+    void PostUserEvent(int message, intptr_t a, intptr_t b) override;
+    std::unique_ptr<Cursor> CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) override;
+    int MessageBox(std::string_view caption, std::string_view text, unsigned flags) override;
+    std::optional<std::string> GetClipboardText() override;
+    void SetClipboardText(std::string_view cp1252) override;
+    void StartTextInput(Rect caret) override;
+    void StopTextInput() override;
+    bool OpenUrl(std::string_view url) override;
+    std::unique_ptr<Font> OpenFont(const FontRequest& request) override;
+    bool OpenAudio(int rate, MixCallback mix) override;
+    void CloseAudio() override;
+    void LockAudio() override;
+    void UnlockAudio() override;
+
+    // The program OpenUrl starts with the address ("xdg-open"); tests put a harmless one here.
+    void SetUrlOpener(std::string program) { urlOpener_ = std::move(program); }
+
+private:
+    void Forget(Uint32 windowId) override;
+    SDL_Cursor* ArrowCursor() override { return arrow_.get(); }
+    // Runs what an SDL event asks of the windows themselves, then queues its layer events.
+    void Take(const SDL_Event& event);
+    bool PopPending(Event& event);
+
+    SubsystemOwner video_;
+    Uint32 userEventType_;
+    std::map<Uint32, SdlWindow*> windows_;
+    SdlEventTranslator translator_;
+    std::deque<Event> pending_;
+    CursorOwner arrow_;
+    std::string urlOpener_ = "xdg-open";
+    std::unique_ptr<SdlAudio> audio_;
+};
+
+}  // namespace platform::sdl
+
+namespace platform::sdl {
+// For GetBackend: the backend as the interface.
+inline std::unique_ptr<Backend> MakeSdlBackend(std::string* reason) { return SdlBackend::Make(reason); }
+}  // namespace platform::sdl

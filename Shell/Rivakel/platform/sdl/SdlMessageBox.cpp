@@ -1,0 +1,60 @@
+#include "platform/sdl/SdlMessageBox.h"
+
+#include <SDL.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Cp1252.h"
+#include "platform/Host.h"
+#include "platform/Platform.h"
+
+namespace platform::sdl {
+namespace {
+
+struct Buttons {
+    std::vector<SDL_MessageBoxButtonData> list;
+    int cancelAnswer = IdOk;
+};
+
+Buttons ButtonsFor(unsigned flags) {
+    constexpr Uint32 kEnter = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT;
+    constexpr Uint32 kEscape = SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;
+    switch (flags & 0xFu) {
+        case MbOkCancel: return {{{kEnter, IdOk, "OK"}, {kEscape, IdCancel, "Cancel"}}, IdCancel};
+        case MbYesNo: return {{{kEnter, IdYes, "Yes"}, {kEscape, IdNo, "No"}}, IdNo};
+        case MbYesNoCancel: return {{{kEnter, IdYes, "Yes"}, {0, IdNo, "No"}, {kEscape, IdCancel, "Cancel"}}, IdCancel};
+        default: return {{{kEnter | kEscape, IdOk, "OK"}}, IdOk};
+    }
+}
+
+Uint32 KindFor(unsigned flags) {
+    switch (flags & 0xF0u) {
+        case MbIconError: return SDL_MESSAGEBOX_ERROR;
+        case MbIconWarning: return SDL_MESSAGEBOX_WARNING;
+        default: return SDL_MESSAGEBOX_INFORMATION;
+    }
+}
+
+}  // namespace
+
+int ShowMessageBox(std::string_view caption, std::string_view text, unsigned flags) {
+    const Buttons buttons = ButtonsFor(flags);
+    const std::string title = Cp1252ToUtf8(caption);
+    const std::string message = Cp1252ToUtf8(text);
+    SDL_MessageBoxData data{};
+    data.flags = KindFor(flags) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
+    data.title = title.c_str();
+    data.message = message.c_str();
+    data.numbuttons = static_cast<int>(buttons.list.size());
+    data.buttons = buttons.list.data();
+    int pressed = -1;
+    if (SDL_ShowMessageBox(&data, &pressed) != 0) {
+        // The text must not be lost: it usually says why the program is about to end.
+        DebugOutput("Rivakel: " + title + ": " + message + " (no message box: " + SDL_GetError() + ")\n");
+        return buttons.cancelAnswer;
+    }
+    return pressed < 0 ? buttons.cancelAnswer : pressed;
+}
+
+}  // namespace platform::sdl

@@ -1,0 +1,173 @@
+#include "platform/sdl/SdlWindow.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "platform/Cp1252.h"
+
+namespace platform::sdl {
+namespace {
+
+// Where the window system will not let programs place windows, positions are its own.
+bool PositionsAllowed() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver == nullptr || std::strcmp(driver, "wayland") != 0;
+}
+
+RendererOwner MakeRenderer(SDL_Window* window, bool preferAccelerated, Renderer& kind) {
+    if (preferAccelerated) {
+        RendererOwner accelerated(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED));
+        SDL_RendererInfo info;
+        if (accelerated != nullptr && SDL_GetRendererInfo(accelerated.get(), &info) == 0 &&
+            (info.flags & SDL_RENDERER_SOFTWARE) == 0) {
+            kind = Renderer::Accelerated;
+            return accelerated;
+        }
+    }
+    kind = Renderer::Software;
+    return RendererOwner(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE));
+}
+
+TextureOwner MakeTexture(SDL_Renderer* renderer, int width, int height) {
+    TextureOwner texture(SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height));
+    if (texture == nullptr) return nullptr;
+    // Black until the first present, not whatever the memory held.
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture.get(), nullptr, &pixels, &pitch) == 0) {
+        for (int y = 0; y < height; ++y) std::memset(static_cast<uint8_t*>(pixels) + static_cast<ptrdiff_t>(y) * pitch, 0, static_cast<size_t>(width) * 4);
+        SDL_UnlockTexture(texture.get());
+    }
+    return texture;
+}
+
+}  // namespace
+
+std::unique_ptr<SdlWindow> SdlWindow::Create(SdlWindowHost& host, const WindowParams& params, Rect usableArea,
+                                             std::string* reason) {
+    auto fail = [reason](std::string_view what) {
+        if (reason != nullptr) *reason = std::string(what) + ": " + SDL_GetError();
+        return nullptr;
+    };
+    if (params.width <= 0 || params.height <= 0) {
+        if (reason != nullptr) *reason = "window size is not positive";
+        return nullptr;
+    }
+    Point at = params.position.value_or(Point{usableArea.left + (usableArea.Width() - params.width) / 2,
+                                              usableArea.top + (usableArea.Height() - params.height) / 2});
+    // Both are pop-ups: the shell draws the main window's frame itself.
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
+    if (params.splash) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    WindowOwner window(SDL_CreateWindow(Cp1252ToUtf8(params.title).c_str(), at.x, at.y, params.width, params.height, flags));
+    if (window == nullptr) return fail("SDL_CreateWindow");
+    Renderer kind = Renderer::Software;
+    RendererOwner renderer = MakeRenderer(window.get(), params.preferAccelerated, kind);
+    if (renderer == nullptr) return fail("SDL_CreateRenderer");
+    auto made = std::make_unique<SdlWindow>(Key{}, host, std::move(window), std::move(renderer), kind, params);
+    if (made->texture_ == nullptr) return fail("SDL_CreateTexture");
+    if (params.icon.has_value()) {
+        const PixelView& icon = *params.icon;
+        if (SurfaceOwner surface = MakeKeyedSurface(icon.pixels, icon.width, icon.height, icon.pitch, 0xFF00FF)) {
+            SDL_SetWindowIcon(made->window_.get(), surface.get());
+        }
+    }
+    if (params.visible) made->Show();
+    return made;
+}
+
+SdlWindow::SdlWindow(Key, SdlWindowHost& host, WindowOwner window, RendererOwner renderer, Renderer kind,
+                     const WindowParams& params)
+    : host_(host),
+      window_(std::move(window)),
+      sdlRenderer_(std::move(renderer)),
+      texture_(MakeTexture(sdlRenderer_.get(), params.width, params.height)),
+      renderer_(kind),
+      id_(SDL_GetWindowID(window_.get())),
+      width_(params.width),
+      height_(params.height),
+      splash_(params.splash) {}
+
+SdlWindow::~SdlWindow() { host_.Forget(id_); }
+
+bool SdlWindow::IsActive() const { return (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_INPUT_FOCUS) != 0; }
+
+bool SdlWindow::IsMinimized() const { return (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) != 0; }
+
+bool SdlWindow::SetPosition(Point topLeft) {
+    if (!PositionsAllowed()) return false;
+    SDL_SetWindowPosition(window_.get(), topLeft.x, topLeft.y);
+    return true;
+}
+
+std::optional<Point> SdlWindow::GetPosition() const {
+    if (!PositionsAllowed()) return std::nullopt;
+    Point at;
+    SDL_GetWindowPosition(window_.get(), &at.x, &at.y);
+    return at;
+}
+
+void SdlWindow::SetTitle(std::string_view cp1252) { SDL_SetWindowTitle(window_.get(), Cp1252ToUtf8(cp1252).c_str()); }
+
+void SdlWindow::Present(PixelView image, std::span<const Rect> dirty) {
+    if (texture_ == nullptr) RecreateTexture();
+    if (texture_ == nullptr || image.pixels == nullptr) return;
+    const int right = std::min(width_, image.width);
+    const int bottom = std::min(height_, image.height);
+    bool changed = false;
+    for (Rect r : dirty) {
+        r.left = std::max(r.left, 0);
+        r.top = std::max(r.top, 0);
+        r.right = std::min(r.right, right);
+        r.bottom = std::min(r.bottom, bottom);
+        if (r.Empty()) continue;
+        const SDL_Rect area{r.left, r.top, r.Width(), r.Height()};
+        SDL_UpdateTexture(texture_.get(), &area, image.Row(r.top) + r.left, image.pitch * 4);
+        changed = true;
+    }
+    if (changed) Repaint();
+}
+
+void SdlWindow::Repaint() {
+    if (texture_ == nullptr) return;
+    SDL_RenderCopy(sdlRenderer_.get(), texture_.get(), nullptr, nullptr);
+    SDL_RenderPresent(sdlRenderer_.get());
+}
+
+void SdlWindow::RecreateTexture() {
+    texture_.reset();
+    texture_ = MakeTexture(sdlRenderer_.get(), width_, height_);
+}
+
+std::vector<uint32_t> SdlWindow::ReadBack() {
+    if (texture_ == nullptr) return {};
+    SDL_RenderCopy(sdlRenderer_.get(), texture_.get(), nullptr, nullptr);
+    std::vector<uint32_t> pixels(static_cast<size_t>(width_) * static_cast<size_t>(height_));
+    if (SDL_RenderReadPixels(sdlRenderer_.get(), nullptr, SDL_PIXELFORMAT_RGB888, pixels.data(), width_ * 4) != 0) {
+        return {};
+    }
+    for (uint32_t& pixel : pixels) pixel &= 0xFFFFFFu;
+    return pixels;
+}
+
+void SdlWindow::SetMouseCapture(bool captured) { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); }
+
+void SdlWindow::SetCursor(const Cursor* cursor) {
+    SDL_Cursor* chosen = cursor != nullptr ? static_cast<const SdlCursor*>(cursor)->Get() : host_.ArrowCursor();
+    if (chosen != nullptr) SDL_SetCursor(chosen);
+}
+
+void SdlWindow::SetDragBorder(int pixels) {
+    dragBorder_ = std::max(pixels, 0);
+    SDL_SetWindowHitTest(window_.get(), dragBorder_ > 0 ? &SdlWindow::HitTest : nullptr, this);
+}
+
+SDL_HitTestResult SdlWindow::HitTest(SDL_Window*, const SDL_Point* area, void* self) {
+    const auto& window = *static_cast<const SdlWindow*>(self);
+    const int border = window.dragBorder_;
+    const bool inBorder = area->x < border || area->y < border || area->x >= window.width_ - border ||
+                          area->y >= window.height_ - border;
+    return inBorder ? SDL_HITTEST_DRAGGABLE : SDL_HITTEST_NORMAL;
+}
+
+}  // namespace platform::sdl

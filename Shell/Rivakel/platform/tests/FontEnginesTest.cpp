@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <string>
+
+#include "platform/fonts/Fonts.h"
+
+namespace {
+
+platform::FontRequest Request(int height, int weight = 400) {
+    platform::FontRequest request;
+    request.face = "Arial";
+    request.height = height;
+    request.weight = weight;
+    return request;
+}
+
+void ExpectMetricsConsistent(const platform::FontMetrics& m) {
+    EXPECT_EQ(m.height, m.ascent + m.descent);
+    EXPECT_GE(m.internalLeading, 0);
+    EXPECT_GE(m.externalLeading, 0);
+    EXPECT_GT(m.averageCharWidth, 0);
+    EXPECT_GE(m.maxCharWidth, m.averageCharWidth);
+    EXPECT_GE(m.underlineThickness, 1);
+    EXPECT_LE(m.underlinePosition + m.underlineThickness, std::max(m.descent, m.underlineThickness));
+    EXPECT_GT(m.strikeOutPosition, 0);
+    EXPECT_LE(m.strikeOutPosition, m.ascent);
+}
+
+void ExpectGlyphWellFormed(const platform::Glyph& glyph) {
+    EXPECT_GE(glyph.width, 0);
+    EXPECT_GE(glyph.height, 0);
+    EXPECT_EQ(glyph.bits.size(), static_cast<size_t>(glyph.width) * static_cast<size_t>(glyph.height));
+    for (uint8_t bit : glyph.bits) EXPECT_LE(bit, 1);
+}
+
+TEST(FontBitmap, IsTheSameForEveryOpeningAndSizedByTheRequest) {
+    for (int height : {-1, -8, -12, -24, 1, 10, 13, 40, 0}) {
+        auto a = platform::OpenBitmapFont(Request(height));
+        auto b = platform::OpenBitmapFont(Request(height));
+        ASSERT_TRUE(a && b);
+        ExpectMetricsConsistent(a->Metrics());
+        EXPECT_EQ(a->Metrics().height, b->Metrics().height);
+        if (height > 0 && height <= 2048) {
+            EXPECT_EQ(a->Metrics().height, height);
+        }
+        for (int ch = 0; ch < 256; ++ch) {
+            const platform::Glyph& ga = a->GetGlyph(static_cast<uint8_t>(ch));
+            const platform::Glyph& gb = b->GetGlyph(static_cast<uint8_t>(ch));
+            ExpectGlyphWellFormed(ga);
+            EXPECT_EQ(ga.advance, gb.advance);
+            EXPECT_EQ(ga.bits, gb.bits);
+            EXPECT_EQ(ga.top, gb.top);
+        }
+    }
+}
+
+TEST(FontBitmap, ExtremeHeightsAreBounded) {
+    for (int height : {-100000, 100000, INT_MIN, INT_MAX}) {
+        auto font = platform::OpenBitmapFont(Request(height));
+        ExpectMetricsConsistent(font->Metrics());
+        EXPECT_LE(font->Metrics().height, 2300);
+        ExpectGlyphWellFormed(font->GetGlyph('A'));
+    }
+}
+
+TEST(FontBitmap, FixedDesignAtTheNaturalSize) {
+    auto font = platform::OpenBitmapFont(Request(10));
+    const platform::FontMetrics& m = font->Metrics();
+    EXPECT_EQ(m.ascent, 8);
+    EXPECT_EQ(m.descent, 2);
+    EXPECT_EQ(font->GetGlyph('A').advance, 6);
+    EXPECT_EQ(font->GetGlyph(' ').advance, 6);
+    // 'I' is a single stem in the middle column with serifs on its top and bottom rows.
+    const platform::Glyph& i = font->GetGlyph('I');
+    auto ink = [&](int x, int y) { return i.bits[static_cast<size_t>(y) * i.width + x] != 0; };
+    EXPECT_TRUE(ink(2, 4));
+    EXPECT_FALSE(ink(0, 4));
+    EXPECT_TRUE(ink(1, 1) && ink(3, 1) && ink(1, 7) && ink(3, 7));
+    EXPECT_FALSE(ink(5, 4));  // the spacing column stays empty
+    int blank = 0;
+    for (uint8_t bit : font->GetGlyph(' ').bits) blank += bit;
+    EXPECT_EQ(blank, 0);
+    // Bold is one column wider; the glyph reference stays valid for the font's life.
+    auto bold = platform::OpenBitmapFont(Request(10, 700));
+    EXPECT_EQ(bold->GetGlyph('A').advance, 7);
+    EXPECT_EQ(&font->GetGlyph('A'), &font->GetGlyph('A'));
+}
+
+TEST(FontSystem, ArialResolvesToLiberationSansWithItsAdvances) {
+    auto font = platform::OpenSystemFont(Request(-100));
+    if (!font) GTEST_SKIP() << "no installed font";
+    // Liberation Sans advances in units of its 2048-unit em.
+    const struct {
+        uint8_t ch;
+        int units;
+    } expected[] = {{'W', 1933}, {'i', 455}, {'a', 1139}, {' ', 569}, {'0', 1139}, {'M', 1706}};
+    if (std::abs(font->GetGlyph('i').advance - 22) > 1) GTEST_SKIP() << "Liberation Sans is not installed";
+    for (const auto& e : expected) {
+        EXPECT_NEAR(font->GetGlyph(e.ch).advance, e.units * 100.0 / 2048.0, 1.0) << e.ch;
+    }
+    const platform::FontMetrics& m = font->Metrics();
+    ExpectMetricsConsistent(m);
+    // The Windows cell of this face: ascent 1854 and descent 434 units, average width 904.
+    EXPECT_NEAR(m.ascent, 90.5, 1.0);
+    EXPECT_NEAR(m.descent, 21.2, 1.0);
+    EXPECT_NEAR(m.averageCharWidth, 44.1, 1.0);
+    EXPECT_EQ(m.internalLeading, m.height - 100);
+}
+
+TEST(FontSystem, CellHeightsAndMonoGlyphs) {
+    auto cell = platform::OpenSystemFont(Request(30));
+    auto em = platform::OpenSystemFont(Request(-12, 700));
+    if (!cell || !em) GTEST_SKIP() << "no installed font";
+    EXPECT_EQ(cell->Metrics().height, 30);
+    ExpectMetricsConsistent(cell->Metrics());
+    ExpectMetricsConsistent(em->Metrics());
+    for (int ch = 0; ch < 256; ++ch) {
+        const platform::Glyph& glyph = em->GetGlyph(static_cast<uint8_t>(ch));
+        ExpectGlyphWellFormed(glyph);
+        EXPECT_GE(glyph.advance, 0);
+    }
+    int ink = 0;
+    for (uint8_t bit : em->GetGlyph('W').bits) ink += bit;
+    EXPECT_GT(ink, 10);
+    // The euro sign comes from its cp1252 byte.
+    EXPECT_GT(em->GetGlyph(0x80).width, 0);
+}
+
+}  // namespace

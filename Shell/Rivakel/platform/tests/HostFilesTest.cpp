@@ -1,0 +1,155 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/Host.h"
+#include "platform/tests/HostTestFolder.h"
+
+namespace {
+
+std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+
+std::string Read(const std::string& path) {
+    const auto data = platform::ReadWholeFile(path);
+    return data ? std::string(data->begin(), data->end()) : std::string("<missing>");
+}
+
+TEST(HostWriteFileAtomic, ReplacesTheWholeFileAndLeavesNoTemporaryFile) {
+    HostTestFolder folder;
+    const std::string path = folder / "Core.rdt";
+    ASSERT_TRUE(platform::WriteFileAtomic(path, Bytes(std::string(10000, 'a'))));
+    ASSERT_TRUE(platform::WriteFileAtomic(path, Bytes("short")));
+    EXPECT_EQ(Read(path), "short");
+    ASSERT_TRUE(platform::WriteFileAtomic(path, {}));
+    EXPECT_EQ(platform::FileSize(path), 0u);
+    const auto entries = platform::ListFolder(folder.Path());
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "Core.rdt");
+}
+
+TEST(HostWriteFileAtomic, FailureInAReadOnlyFolderLeavesTheOldFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    HostTestFolder folder;
+    const std::string path = folder / "Core.rdt";
+    ASSERT_TRUE(platform::WriteFileAtomic(path, Bytes("old")));
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0500), 0);
+    EXPECT_FALSE(platform::WriteFileAtomic(path, Bytes("new")));
+    ::chmod(folder.Path().c_str(), 0700);
+    EXPECT_EQ(Read(path), "old");
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+}
+
+TEST(HostWriteFileAtomic, AFullDiskLeavesTheOldFileAndRemovesTheTemporaryOne) {
+    HostTestFolder folder;
+    const std::string path = folder / "Outbox.rdt";
+    ASSERT_TRUE(platform::WriteFileAtomic(path, Bytes("old")));
+    // A file-size limit fails the write as a full disk would.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = platform::WriteFileAtomic(path, Bytes(std::string(5000, 'n')));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Read(path), "old");
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+}
+
+TEST(HostWriteFileAtomic, RefusesPathsWithoutAFileName) {
+    HostTestFolder folder;
+    EXPECT_FALSE(platform::WriteFileAtomic(folder.Path() + "/", Bytes("x")));
+    EXPECT_FALSE(platform::WriteFileAtomic(folder / "missing/inner.txt", Bytes("x")));
+    EXPECT_FALSE(platform::WriteFileAtomic("", Bytes("x")));
+    // A folder in the way cannot be replaced, even by root; nothing is left behind.
+    ASSERT_TRUE(platform::CreateFolders(folder / "taken/inner"));
+    EXPECT_FALSE(platform::WriteFileAtomic(folder / "taken", Bytes("x")));
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+}
+
+TEST(HostFiles, FoldersListSortedWithKindsAndSizes) {
+    HostTestFolder folder;
+    ASSERT_TRUE(platform::CreateFolders(folder / "b/c/d"));
+    ASSERT_TRUE(platform::CreateFolders(folder / "b/c/d"));
+    ASSERT_TRUE(platform::WriteFileAtomic(folder / "a.txt", Bytes("12345")));
+    ASSERT_TRUE(platform::WriteFileAtomic(folder / "C.txt", Bytes("1")));
+    const auto entries = platform::ListFolder(folder.Path());
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].name, "C.txt");
+    EXPECT_EQ(entries[1].name, "a.txt");
+    EXPECT_EQ(entries[1].size, 5u);
+    EXPECT_FALSE(entries[1].isFolder);
+    EXPECT_EQ(entries[2].name, "b");
+    EXPECT_TRUE(entries[2].isFolder);
+    EXPECT_TRUE(platform::ListFolder(folder / "nothing").empty());
+}
+
+TEST(HostFiles, CopyDeleteAndExistence) {
+    HostTestFolder folder;
+    ASSERT_TRUE(platform::WriteFileAtomic(folder / "from", Bytes("content")));
+    EXPECT_TRUE(platform::CopyFile(folder / "from", folder / "to"));
+    EXPECT_EQ(Read(folder / "to"), "content");
+    EXPECT_FALSE(platform::CopyFile(folder / "absent", folder / "to"));
+    EXPECT_EQ(Read(folder / "to"), "content");
+
+    EXPECT_TRUE(platform::FileExists(folder / "to"));
+    EXPECT_FALSE(platform::FolderExists(folder / "to"));
+    EXPECT_TRUE(platform::DeleteFile(folder / "to"));
+    EXPECT_FALSE(platform::FileExists(folder / "to"));
+    EXPECT_FALSE(platform::DeleteFile(folder / "to"));
+
+    ASSERT_TRUE(platform::CreateFolders(folder / "sub"));
+    EXPECT_FALSE(platform::DeleteFile(folder / "sub"));
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "sub").has_value());
+    EXPECT_TRUE(platform::RemoveEmptyFolder(folder / "sub"));
+    EXPECT_FALSE(platform::FolderExists(folder / "sub"));
+}
+
+TEST(HostProcess, IdentifiersAndSystemInformation) {
+    const std::string guid = platform::NewGuidText();
+    ASSERT_EQ(guid.size(), 36u);
+    for (size_t i = 0; i < guid.size(); ++i) {
+        if (i == 8 || i == 13 || i == 18 || i == 23) {
+            EXPECT_EQ(guid[i], '-');
+        } else {
+            EXPECT_TRUE((guid[i] >= '0' && guid[i] <= '9') || (guid[i] >= 'A' && guid[i] <= 'F')) << guid;
+        }
+    }
+    EXPECT_NE(guid, platform::NewGuidText());
+    const platform::SystemInfo info = platform::GetSystemInfo();
+    EXPECT_EQ(info.system, "Linux");
+    EXPECT_GT(info.major, 0);
+    EXPECT_FALSE(platform::ExecutablePath().empty());
+}
+
+TEST(HostFolders, UserDirsNameDocumentsAndDesktop) {
+    HostTestFolder home;
+    ASSERT_TRUE(platform::CreateFolders(home / ".config"));
+    ASSERT_TRUE(platform::WriteFileAtomic(home / ".config/user-dirs.dirs",
+                                          Bytes("# comment\nXDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
+                                                "XDG_DOCUMENTS_DIR=\"/srv/docs/\"\nXDG_MUSIC_DIR=\"$HOME/M\"\n")));
+    const char* savedHome = std::getenv("HOME");
+    const std::string previous = savedHome != nullptr ? savedHome : "";
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string previousConfig = savedConfig != nullptr ? savedConfig : "";
+    ::setenv("HOME", home.Path().c_str(), 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    const std::string desktop = platform::DesktopFolder();
+    const std::string documents = platform::DocumentsFolder();
+    ASSERT_TRUE(platform::DeleteFile(home / ".config/user-dirs.dirs"));
+    const std::string fallback = platform::DocumentsFolder();
+    ::setenv("HOME", previous.c_str(), 1);
+    if (savedConfig != nullptr) ::setenv("XDG_CONFIG_HOME", previousConfig.c_str(), 1);
+    EXPECT_EQ(desktop, home / "Schreibtisch");
+    EXPECT_EQ(documents, "/srv/docs");
+    EXPECT_EQ(fallback, home / "Documents");
+}
+
+}  // namespace

@@ -1,0 +1,92 @@
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "platform/Host.h"
+#include "platform/tests/HostTestFolder.h"
+
+namespace {
+
+// Serves the primary on a thread while the secondary asks, as two processes would.
+std::optional<int> AskWhileServing(platform::InstanceChannel& primary, platform::InstanceChannel& secondary,
+                                   int message) {
+    std::atomic<bool> done{false};
+    std::thread server([&] {
+        while (!done) {
+            primary.Serve([](int question) { return question == 2029 ? 0 : question + 1; });
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
+    const std::optional<int> answer = secondary.Ask(message, 2000);
+    done = true;
+    server.join();
+    return answer;
+}
+
+TEST(HostInstanceChannel, TheSecondAsksTheFirstAndTakesOverWhenItIsGone) {
+    HostTestFolder folder;
+    auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    auto secondary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    ASSERT_TRUE(primary->IsPrimary());
+    EXPECT_GE(primary->WaitHandle(), 0);
+    ASSERT_FALSE(secondary->IsPrimary());
+    EXPECT_TRUE(secondary->PrimaryAlive());
+    EXPECT_FALSE(secondary->TryBecomePrimary());
+
+    EXPECT_EQ(AskWhileServing(*primary, *secondary, 2029), 0);
+    EXPECT_EQ(AskWhileServing(*primary, *secondary, 2028), 2029);
+    EXPECT_EQ(AskWhileServing(*primary, *secondary, platform::kActivateRequest), 2);
+
+    primary.reset();
+    EXPECT_FALSE(secondary->PrimaryAlive());
+    EXPECT_FALSE(secondary->Ask(2029, 100).has_value());
+    ASSERT_TRUE(secondary->TryBecomePrimary());
+    EXPECT_TRUE(secondary->IsPrimary());
+
+    auto third = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    EXPECT_FALSE(third->IsPrimary());
+    EXPECT_EQ(AskWhileServing(*secondary, *third, 2029), 0);
+}
+
+TEST(HostInstanceChannel, AskTimesOutWhenThePrimaryDoesNotServe) {
+    HostTestFolder folder;
+    auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    auto secondary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(secondary->Ask(2029, 150).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    // Serving with nobody asking returns at once, and the connection given up above is dropped.
+    primary->Serve([](int) { return 7; });
+}
+
+TEST(HostInstanceChannel, AStaleSocketFileIsReplaced) {
+    HostTestFolder folder;
+    ASSERT_TRUE(platform::WriteFileAtomic(folder / "Rivakel.sock", std::vector<uint8_t>{'x'}));
+    auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    auto secondary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    ASSERT_TRUE(primary->IsPrimary());
+    EXPECT_EQ(AskWhileServing(*primary, *secondary, 2029), 0);
+}
+
+TEST(HostInstanceChannel, AClientThatSaysNothingDoesNotBlockServing) {
+    HostTestFolder folder;
+    auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string path = folder / "Rivakel.sock";
+    ASSERT_LT(path.size(), sizeof address.sun_path);
+    path.copy(address.sun_path, path.size());
+    ASSERT_EQ(::connect(silent, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    int calls = 0;
+    primary->Serve([&](int) { return ++calls; });
+    EXPECT_EQ(calls, 0);
+    ::close(silent);
+}
+
+}  // namespace

@@ -1,0 +1,254 @@
+// The SDL backend against a real X server: each test starts its own Xvfb.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "platform/sdl/SdlBackend.h"
+
+namespace platform::sdl {
+namespace {
+
+bool OnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::string_view rest = path != nullptr ? path : "/usr/bin:/bin";
+    while (!rest.empty()) {
+        const size_t colon = rest.find(':');
+        const std::string folder(rest.substr(0, colon));
+        if (!folder.empty() && access((folder + "/" + program).c_str(), X_OK) == 0) return true;
+        rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+    }
+    return false;
+}
+
+// An Xvfb on a display number it picks itself, killed when this goes (and with the test process).
+class XvfbServer {
+public:
+    static std::unique_ptr<XvfbServer> Start() {
+        int fds[2];
+        if (pipe(fds) != 0) return nullptr;
+        const pid_t pid = fork();
+        if (pid == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        auto server = std::unique_ptr<XvfbServer>(new XvfbServer(pid));
+        // Xvfb writes its display number once it accepts clients.
+        std::string number;
+        pollfd wait{fds[0], POLLIN, 0};
+        while (pid > 0 && poll(&wait, 1, 15000) == 1) {
+            char c = 0;
+            if (read(fds[0], &c, 1) != 1 || c == '\n') break;
+            number += c;
+        }
+        close(fds[0]);
+        if (pid < 0 || number.empty()) return nullptr;
+        server->display_ = ":" + number;
+        return server;
+    }
+    ~XvfbServer() {
+        if (pid_ <= 0) return;
+        kill(pid_, SIGTERM);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+    }
+    const std::string& Display() const { return display_; }
+
+private:
+    explicit XvfbServer(pid_t pid) : pid_(pid) {}
+    pid_t pid_;
+    std::string display_;
+};
+
+class SdlBackendTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!OnPath("Xvfb")) GTEST_SKIP() << "no Xvfb";
+        xvfb_ = XvfbServer::Start();
+        ASSERT_NE(xvfb_, nullptr) << "Xvfb did not start";
+        setenv("DISPLAY", xvfb_->Display().c_str(), 1);
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        std::string reason;
+        backend_ = SdlBackend::Make(&reason);
+        ASSERT_NE(backend_, nullptr) << reason;
+    }
+    void TearDown() override {
+        backend_.reset();
+        xvfb_.reset();
+    }
+
+    std::unique_ptr<XvfbServer> xvfb_;
+    std::unique_ptr<SdlBackend> backend_;
+};
+
+TEST_F(SdlBackendTest, EachRendererPresentsTheDirtyRectangles) {
+    EXPECT_EQ(backend_->ScreenSize(), (Point{1024, 768}));
+    const Rect usable = backend_->UsableArea();
+    EXPECT_FALSE(usable.Empty());
+    EXPECT_EQ(backend_->DisplayDepth(), 32);
+
+    for (bool accelerated : {false, true}) {
+        SCOPED_TRACE(accelerated ? "accelerated asked" : "software forced");
+        uint32_t iconPixels[4] = {0xFF00FF, 0x123456, 0x123456, 0xFF00FF};
+        auto window = backend_->CreateWindow(WindowParams{.title = "Rivakel \xE9",
+                                                          .width = 64,
+                                                          .height = 48,
+                                                          .position = Point{10, 20},
+                                                          .preferAccelerated = accelerated,
+                                                          .icon = PixelView{iconPixels, 2, 2, 2}});
+        ASSERT_NE(window, nullptr);
+        if (!accelerated) {
+            EXPECT_EQ(window->RendererInUse(), Renderer::Software);
+        }
+        EXPECT_EQ(window->GetPosition(), (Point{10, 20}));
+
+        std::vector<uint32_t> image(64 * 48);
+        for (size_t i = 0; i < image.size(); ++i) image[i] = static_cast<uint32_t>(i * 2654435761u) & 0xFFFFFFu;
+        const PixelView view{image.data(), 64, 48, 64};
+        const Rect whole[] = {{0, 0, 64, 48}};
+        window->Present(view, whole);
+        auto& sdlWindow = static_cast<SdlWindow&>(*window);
+        EXPECT_EQ(sdlWindow.ReadBack(), image);
+
+        std::vector<uint32_t> changed(image.size(), 0x00FF00);
+        const Rect part[] = {{8, 4, 16, 10}, {60, 40, 90, 90}};
+        window->Present(PixelView{changed.data(), 64, 48, 64}, part);
+        std::vector<uint32_t> expected = image;
+        for (int y = 0; y < 48; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                if ((x >= 8 && x < 16 && y >= 4 && y < 10) || (x >= 60 && y >= 40)) expected[y * 64 + x] = 0x00FF00;
+            }
+        }
+        EXPECT_EQ(sdlWindow.ReadBack(), expected);
+
+        window->SetTitle("Other");
+        window->Hide();
+        window->Show();
+        window->Raise();
+        window->SetDragBorder(10);
+        window->SetDragBorder(0);
+        EXPECT_FALSE(window->IsMinimized());
+    }
+}
+
+TEST_F(SdlBackendTest, EventsArriveAndPostedEventsWakeTheWait) {
+    auto window = backend_->CreateWindow(WindowParams{.title = "Events", .width = 32, .height = 32});
+    ASSERT_NE(window, nullptr);
+    Event event;
+    while (backend_->PollEvent(event)) {
+    }
+
+    std::thread poster([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        backend_->PostUserEvent(2026, 42, -1);
+    });
+    bool got = false;
+    while (backend_->WaitEvent(event, 10000)) {
+        if (event.type == EventType::User) {
+            got = true;
+            break;
+        }
+    }
+    poster.join();
+    ASSERT_TRUE(got);
+    EXPECT_EQ(event.message, 2026);
+    EXPECT_EQ(event.a, 42);
+    EXPECT_EQ(event.b, -1);
+
+    SDL_Event text{};
+    text.type = SDL_TEXTINPUT;
+    SDL_strlcpy(text.text.text, "\xC3\xA9!", sizeof(text.text.text));
+    fprintf(stderr, "push %d state %d active %d\n", SDL_PushEvent(&text), SDL_EventState(SDL_TEXTINPUT, SDL_QUERY), SDL_IsTextInputActive());
+    fprintf(stderr, "q1 %d\n", SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT)); SDL_PumpEvents(); fprintf(stderr, "q2 %d\n", SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT));
+    std::string typed;
+    while (backend_->PollEvent(event)) {
+        fprintf(stderr, "ev %d\n", static_cast<int>(event.type));
+        if (event.type == EventType::Char) typed += static_cast<char>(event.ch);
+    }
+    fprintf(stderr, "after active %d\n", SDL_IsTextInputActive());
+    EXPECT_EQ(typed, "\xE9!") << "text input is on from the start";
+
+    // The window system may still have something to say; the first empty wait lasts its timeout.
+    for (;;) {
+        const uint32_t before = backend_->TickMs();
+        if (backend_->WaitEvent(event, 30)) continue;
+        EXPECT_GE(backend_->TickMs() - before, 30u);
+        break;
+    }
+}
+
+TEST_F(SdlBackendTest, CursorsClipboardFontsAndAddresses) {
+    std::vector<uint32_t> arrow(16 * 16, 0xFF00FF);
+    for (int i = 0; i < 16; ++i) arrow[i * 16 + i] = 0x000000;
+    auto cursor = backend_->CreateCursor(PixelView{arrow.data(), 16, 16, 16}, {0, 0}, 0xFF00FF);
+    ASSERT_NE(cursor, nullptr);
+    EXPECT_EQ(backend_->CreateCursor(PixelView{}, {0, 0}, 0xFF00FF), nullptr);
+    auto window = backend_->CreateWindow(WindowParams{.width = 16, .height = 16});
+    ASSERT_NE(window, nullptr);
+    window->SetCursor(cursor.get());
+    window->SetCursor(nullptr);
+
+    backend_->SetClipboardText("caf\xE9 \x80");
+    EXPECT_EQ(backend_->GetClipboardText(), "caf\xE9 \x80");
+
+    EXPECT_NE(backend_->OpenFont(FontRequest{.face = "Arial", .height = -11}), nullptr);
+
+    backend_->SetUrlOpener("true");
+    EXPECT_TRUE(backend_->OpenUrl("https://example.test/"));
+    EXPECT_FALSE(backend_->OpenUrl("file:///etc/passwd"));
+    backend_->SetUrlOpener("/nonexistent/opener");
+    EXPECT_FALSE(backend_->OpenUrl("http://example.test/"));
+
+    backend_->StopTextInput();
+    backend_->StartTextInput({1, 1, 2, 10});
+}
+
+TEST_F(SdlBackendTest, AudioMixesUntilClosed) {
+    std::atomic<int> calls{0};
+    std::atomic<bool> wrongSize{false};
+    ASSERT_TRUE(backend_->OpenAudio(22050, [&](std::span<int16_t> out) {
+        if (out.size() % 2 != 0) wrongSize = true;
+        ++calls;
+    }));
+    EXPECT_FALSE(backend_->OpenAudio(22050, [](std::span<int16_t>) {}));
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (calls == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_GT(calls.load(), 0);
+    backend_->LockAudio();
+    backend_->UnlockAudio();
+    backend_->CloseAudio();
+    const int afterClose = calls;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_EQ(calls.load(), afterClose) << "no callback after CloseAudio returned";
+    EXPECT_FALSE(wrongSize);
+    backend_->LockAudio();  // closed: nothing to lock
+    backend_->UnlockAudio();
+}
+
+TEST(SdlBackendWithoutDisplay, IsRefusedWithAReason) {
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    setenv("SDL_VIDEODRIVER", "x11", 1);
+    std::string reason;
+    EXPECT_EQ(SdlBackend::Make(&reason), nullptr);
+    EXPECT_NE(reason.find("video"), std::string::npos) << reason;
+}
+
+}  // namespace
+}  // namespace platform::sdl

@@ -1,0 +1,47 @@
+// Sounds at 22050 Hz as floating-point samples (-1 to 1), with small synthesis helpers and the
+// WAV writer (16-bit PCM, mono or stereo).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace art {
+
+inline constexpr int kSampleRate = 22050;
+
+enum class Wave { Sine, Square, Triangle, Saw };
+
+struct Sound {
+    int channels = 1;
+    std::vector<float> samples;  // interleaved when stereo
+
+    size_t Frames() const { return channels > 0 ? samples.size() / static_cast<size_t>(channels) : 0; }
+    double Seconds() const { return static_cast<double>(Frames()) / kSampleRate; }
+    float Peak() const;          // the largest magnitude
+    double PeakDbfs() const;     // 20 log10(peak); -inf for silence
+};
+
+// A tone whose frequency glides from `from` to `to` hertz over `seconds`.
+Sound Tone(double from, double to, double seconds, Wave wave = Wave::Sine);
+// White noise, or with `smoothing` (0 to 1) darker noise.
+Sound Noise(double seconds, double smoothing = 0, uint32_t seed = 1);
+// Silence.
+Sound Rest(double seconds);
+
+// Attack and release ramps with exponential decay of `decayPerSecond` between them.
+void Envelope(Sound& sound, double attack, double release, double decayPerSecond = 0);
+// 5 ms ramps at both ends so that nothing clicks.
+void FadeEdges(Sound& sound, double seconds = 0.005);
+// Adds `other` (scaled by `gain`) starting at `at` seconds, growing the sound as needed.
+void MixInto(Sound& sound, const Sound& other, double at, float gain = 1.0f);
+// Appends `other`.
+void Append(Sound& sound, const Sound& other);
+// Scales the sound so that its peak is `dbfs` (for example -3).
+void Normalise(Sound& sound, double dbfs = -3.0);
+// A mono sound placed in stereo with `pan` from -1 (left) to 1 (right).
+Sound ToStereo(const Sound& mono, float pan = 0);
+
+std::vector<uint8_t> EncodeWav(const Sound& sound);
+
+}  // namespace art
