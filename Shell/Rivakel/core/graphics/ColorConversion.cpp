@@ -33,7 +33,7 @@ uint8_t ColorToIndex(uint8_t r, uint8_t g, uint8_t b, std::span<const PaletteEnt
     return static_cast<uint8_t>(best);
 }
 
-bool GetPaletteEntry(int index, std::span<const PaletteEntry> palette, RGB& out) {
+bool GetPaletteEntry(int index, std::span<const PaletteEntry> palette, ColorRGB& out) {
     out = {};
     if (index < 0 || static_cast<size_t>(index) >= palette.size()) return false;
     out = {palette[index].r, palette[index].g, palette[index].b};
@@ -65,11 +65,11 @@ uint32_t ColorTo16(uint8_t r, uint8_t g, uint8_t b, const PixelLayout& layout) {
     return Pack(r, layout.red) | Pack(g, layout.green) | Pack(b, layout.blue);
 }
 
-RGB Unpack16(uint32_t value, const PixelLayout& layout) {
+ColorRGB Unpack16(uint32_t value, const PixelLayout& layout) {
     return {Unpack(value, layout.red), Unpack(value, layout.green), Unpack(value, layout.blue)};
 }
 
-uint32_t ColorToDevice(int depth, RGB colour, const PixelLayout& layout, std::span<const PaletteEntry> palette) {
+uint32_t ColorToDevice(int depth, ColorRGB colour, const PixelLayout& layout, std::span<const PaletteEntry> palette) {
     switch (depth) {
         case 8: return ColorToIndex(colour.r, colour.g, colour.b, palette);
         case 16:

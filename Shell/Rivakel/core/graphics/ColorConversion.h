@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <span>
 
-struct RGB {
+struct ColorRGB {
     uint8_t r = 0, g = 0, b = 0;
     uint32_t Value() const { return (uint32_t{r} << 16) | (uint32_t{g} << 8) | b; }
-    bool operator==(const RGB&) const = default;
+    bool operator==(const ColorRGB&) const = default;
 };
 
 struct PaletteEntry {
@@ -31,7 +31,7 @@ Palette CubePalette(const Palette& system);
 uint8_t ColorToIndex(uint8_t r, uint8_t g, uint8_t b, std::span<const PaletteEntry> palette);
 
 // False (and black) for an index outside the palette.
-bool GetPaletteEntry(int index, std::span<const PaletteEntry> palette, RGB& out);
+bool GetPaletteEntry(int index, std::span<const PaletteEntry> palette, ColorRGB& out);
 
 // One colour channel of a packed pixel: the mask, its lowest bit and the bits it lacks of 8.
 struct ChannelLayout {
@@ -51,10 +51,10 @@ inline constexpr PixelLayout kLayout565{{0xF800, 11, 3}, {0x07E0, 5, 2}, {0x001F
 
 // Each channel cut to its width and placed at its shift; bits outside the masks never appear.
 uint32_t ColorTo16(uint8_t r, uint8_t g, uint8_t b, const PixelLayout& layout);
-RGB Unpack16(uint32_t value, const PixelLayout& layout);
+ColorRGB Unpack16(uint32_t value, const PixelLayout& layout);
 
 // The device value of a colour: a palette index at 8 bits, packed at 16, 0xRRGGBB at 24,
 // placed by the layout at 32. 0 for any other depth.
-uint32_t ColorToDevice(int depth, RGB colour, const PixelLayout& layout, std::span<const PaletteEntry> palette);
+uint32_t ColorToDevice(int depth, ColorRGB colour, const PixelLayout& layout, std::span<const PaletteEntry> palette);
 // The colour key (magenta) in the device format of that depth.
 uint32_t DeviceColorKey(int depth, const PixelLayout& layout, std::span<const PaletteEntry> palette);

@@ -41,11 +41,11 @@ public:
     int FillRect(int l, int t, int r, int b);
     int DrawText(const char* text, int length, int x, int y);
     int SetCurColor(uint8_t r, uint8_t g, uint8_t b) { return target_.SetCurColor(r, g, b); }
-    RGB GetCurColor() const { return target_.GetCurColor(); }
+    ColorRGB GetCurColor() const { return target_.GetCurColor(); }
     int SetTextColor(uint8_t r, uint8_t g, uint8_t b) { return target_.SetTextColor(r, g, b); }
-    RGB GetTextColor() const { return target_.GetTextColor(); }
+    ColorRGB GetTextColor() const { return target_.GetTextColor(); }
     int SetBackgroundColor(uint8_t r, uint8_t g, uint8_t b) { return target_.SetBackgroundColor(r, g, b); }
-    RGB GetBackgroundColor() const { return target_.GetBackgroundColor(); }
+    ColorRGB GetBackgroundColor() const { return target_.GetBackgroundColor(); }
     int ClearToColor(uint8_t r, uint8_t g, uint8_t b);
     int ClearToBackground();
     int DrawAt(const CImage& source, int x, int y, unsigned flags);

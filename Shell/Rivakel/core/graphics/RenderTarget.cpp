@@ -51,7 +51,7 @@ size_t TextLength(const char* text, int length) {
 }  // namespace
 
 CRenderTarget::CRenderTarget(int width, int height, unsigned flags) : keyed_((flags & kFlagColorKeyed) != 0) {
-    background_ = keyed_ ? RGB{255, 0, 255} : RGB{0, 0, 0};
+    background_ = keyed_ ? ColorRGB{255, 0, 255} : ColorRGB{0, 0, 0};
     backgroundBrush_ = CBrushCache::Shared().Get(background_.Value());
     SetCurColor(255, 255, 255);
     if (Resize(width, height) != 0) Error("Error creating a %dx%d picture in CRenderTarget::CRenderTarget", width, height);

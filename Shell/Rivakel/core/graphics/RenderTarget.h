@@ -59,11 +59,11 @@ public:
     int UnsupportedOperation();  // 2
 
     int SetCurColor(uint8_t r, uint8_t g, uint8_t b);
-    RGB GetCurColor() const { return current_; }
+    ColorRGB GetCurColor() const { return current_; }
     int SetTextColor(uint8_t r, uint8_t g, uint8_t b);
-    RGB GetTextColor() const { return text_; }
+    ColorRGB GetTextColor() const { return text_; }
     int SetBackgroundColor(uint8_t r, uint8_t g, uint8_t b);
-    RGB GetBackgroundColor() const { return background_; }
+    ColorRGB GetBackgroundColor() const { return background_; }
     int ClearToColor(uint8_t r, uint8_t g, uint8_t b);
     int ClearToBackground();
 
@@ -123,9 +123,9 @@ private:
 
     int width_ = 0, height_ = 0;
     bool keyed_ = false;
-    RGB background_;
-    RGB current_{255, 255, 255};
-    RGB text_;
+    ColorRGB background_;
+    ColorRGB current_{255, 255, 255};
+    ColorRGB text_;
     Pen pen_;
     Brush currentBrush_;
     Brush backgroundBrush_;

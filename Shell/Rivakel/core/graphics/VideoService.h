@@ -44,8 +44,8 @@ public:
     void OnDisplayChange(int depth, int width, int height);
     uint8_t ColorToIndex(uint8_t r, uint8_t g, uint8_t b) const { return ::ColorToIndex(r, g, b, palette_); }
     uint32_t ColorTo16(uint8_t r, uint8_t g, uint8_t b) const { return ::ColorTo16(r, g, b, kLayout555); }
-    bool GetPaletteEntry(int index, RGB& out) const { return ::GetPaletteEntry(index, palette_, out); }
-    RGB Unpack16(uint32_t value) const { return ::Unpack16(value, kLayout555); }
+    bool GetPaletteEntry(int index, ColorRGB& out) const { return ::GetPaletteEntry(index, palette_, out); }
+    ColorRGB Unpack16(uint32_t value) const { return ::Unpack16(value, kLayout555); }
     int GetColorKey(uint32_t& key) const;
 
     // While dragging: the window follows the pointer, keeping the point grabbed at BeginDrag under it.
@@ -101,7 +101,7 @@ private:
     std::vector<std::unique_ptr<OwnedBuffer>> buffers_;
 };
 
-// Where DirectDraw stood: the drag shows the closed and open hands and is remembered.
+// Presenting through the accelerated renderer: the drag shows the closed and open hands and is remembered.
 class CSubsystem_Video_Accelerated final : public CSubsystem_Video {
 public:
     using CSubsystem_Video::CSubsystem_Video;
@@ -110,7 +110,7 @@ public:
     void EndDrag() override;
 };
 
-// Where GDI stood: the drag only captures the mouse and is not remembered.
+// Presenting through the software renderer: the drag only captures the mouse and is not remembered.
 class CSubsystem_Video_Software final : public CSubsystem_Video {
 public:
     using CSubsystem_Video::CSubsystem_Video;

@@ -24,17 +24,18 @@ using fonts::FcPatternOwner;
 using fonts::FtFaceOwner;
 using fonts::FtLibraryOwner;
 
-// Both live for the whole process; fonts are opened on the main thread only.
-FT_Library Library() {
-    static FtLibraryOwner library = [] {
+// Every open font shares the library, so fonts kept in statics may outlive this function's own
+// static at exit. Fonts are opened on the main thread only.
+std::shared_ptr<FT_LibraryRec_> Library() {
+    static std::shared_ptr<FT_LibraryRec_> library = []() -> std::shared_ptr<FT_LibraryRec_> {
         FT_Library raw = nullptr;
         if (FT_Init_FreeType(&raw) != 0) {
             DebugOutput("FreeType could not start\n");
-            return FtLibraryOwner{};
+            return nullptr;
         }
         return FtLibraryOwner(raw);
     }();
-    return library.get();
+    return library;
 }
 
 FcConfig* Config() {
@@ -98,7 +99,8 @@ double AverageCharWidthUnits(FT_Face face, const TT_OS2* os2) {
 
 class SystemFont final : public Font {
 public:
-    SystemFont(FtFaceOwner face, bool embolden, bool slant) : face_(std::move(face)), embolden_(embolden) {
+    SystemFont(std::shared_ptr<FT_LibraryRec_> library, FtFaceOwner face, bool embolden, bool slant)
+        : library_(std::move(library)), face_(std::move(face)), embolden_(embolden) {
         if (slant) {
             // Oblique for faces without an italic: x += y / 5.
             FT_Matrix shear{0x10000, 0x10000 / 5, 0, 0x10000};
@@ -195,6 +197,7 @@ private:
         return glyph;
     }
 
+    std::shared_ptr<FT_LibraryRec_> library_;  // declared first: the face must go before the library
     FtFaceOwner face_;
     bool embolden_ = false;
     FontMetrics metrics_;
@@ -204,16 +207,16 @@ private:
 }  // namespace
 
 std::unique_ptr<Font> OpenSystemFont(const FontRequest& request) {
-    FT_Library library = Library();
+    std::shared_ptr<FT_LibraryRec_> library = Library();
     if (library == nullptr) return nullptr;
     const std::optional<FaceFile> file = MatchFace(request);
     if (!file) return nullptr;
     FT_Face raw = nullptr;
-    if (FT_New_Face(library, file->path.c_str(), file->index, &raw) != 0) return nullptr;
+    if (FT_New_Face(library.get(), file->path.c_str(), file->index, &raw) != 0) return nullptr;
     FtFaceOwner face(raw);
     const bool slant = request.italic && (face->style_flags & FT_STYLE_FLAG_ITALIC) == 0;
     const bool embolden = file->embolden || (request.weight >= 700 && (face->style_flags & FT_STYLE_FLAG_BOLD) == 0);
-    auto font = std::make_unique<SystemFont>(std::move(face), embolden, slant);
+    auto font = std::make_unique<SystemFont>(std::move(library), std::move(face), embolden, slant);
     if (!font->SetSize(request.height)) return nullptr;
     return font;
 }

@@ -95,7 +95,6 @@ std::unique_ptr<Window> SdlBackend::CreateWindow(const WindowParams& params) {
 void SdlBackend::Forget(Uint32 windowId) { windows_.erase(windowId); }
 
 void SdlBackend::Take(const SDL_Event& event) {
-    fprintf(stderr, "take %x\n", event.type);
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         if (auto found = windows_.find(event.window.windowID); found != windows_.end()) found->second->Repaint();
     }
@@ -120,8 +119,17 @@ bool SdlBackend::PopPending(Event& event) {
 }
 
 bool SdlBackend::PollEvent(Event& event) {
-    SDL_Event sdlEvent;
-    while (pending_.empty() && SDL_PollEvent(&sdlEvent) == 1) Take(sdlEvent);
+    // Not SDL_PollEvent: it ends a poll cycle at a marker and can answer "none" while events wait.
+    bool pumped = false;
+    while (pending_.empty()) {
+        if (!pumped) {
+            SDL_PumpEvents();
+            pumped = true;
+        }
+        SDL_Event sdlEvent;
+        if (SDL_PeepEvents(&sdlEvent, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) != 1) break;
+        Take(sdlEvent);
+    }
     return PopPending(event);
 }
 

@@ -30,8 +30,8 @@ TEST(ColorToIndex, OtherColoursFindTheNearestEntryFirstOfEquals) {
 TEST(PackedColours, PackAndUnpackKeepTheTopBitsOfEachChannel) {
     EXPECT_EQ(ColorTo16(255, 0, 255, kLayout555), 0x7C1Fu);
     EXPECT_EQ(ColorTo16(255, 255, 255, kLayout565), 0xFFFFu);
-    EXPECT_EQ(Unpack16(0x7C1F, kLayout555), (RGB{248, 0, 248}));
-    EXPECT_EQ(Unpack16(ColorTo16(200, 100, 50, kLayout565), kLayout565), (RGB{200, 100, 48}));
+    EXPECT_EQ(Unpack16(0x7C1F, kLayout555), (ColorRGB{248, 0, 248}));
+    EXPECT_EQ(Unpack16(ColorTo16(200, 100, 50, kLayout565), kLayout565), (ColorRGB{200, 100, 48}));
     const PixelLayout derived = LayoutFromMasks(0xF800, 0x07E0, 0x001F);
     EXPECT_EQ(derived.green.shift, 5);
     EXPECT_EQ(derived.green.loss, 2);
@@ -53,11 +53,11 @@ TEST(DeviceColours, KeyAndValuesPerDepth) {
     EXPECT_EQ(DeviceColorKey(4, kLayout555, palette), 0u);
     EXPECT_EQ(ColorToDevice(24, {1, 2, 3}, kLayout555, palette), 0x010203u);
     EXPECT_EQ(ColorToDevice(32, {1, 2, 3}, LayoutFromMasks(0xFF0000, 0xFF00, 0xFF), palette), 0x010203u);
-    RGB out;
+    ColorRGB out;
     EXPECT_FALSE(GetPaletteEntry(256, palette, out));
     EXPECT_FALSE(GetPaletteEntry(-1, palette, out));
     EXPECT_TRUE(GetPaletteEntry(225, palette, out));
-    EXPECT_EQ(out, (RGB{255, 255, 255}));
+    EXPECT_EQ(out, (ColorRGB{255, 255, 255}));
 }
 
 }  // namespace

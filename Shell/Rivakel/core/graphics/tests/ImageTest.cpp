@@ -26,9 +26,9 @@ protected:
 TEST_F(ImageTest, NewImageIsWhiteTextOnBlackOrMagentaInArial18) {
     auto* plain = new CImage(&fonts_, 10, 10, 0);
     auto* keyed = new CImage(&fonts_, 10, 10, CRenderTarget::kFlagColorKeyed);
-    EXPECT_EQ(plain->GetTextColor(), (RGB{255, 255, 255}));
-    EXPECT_EQ(plain->GetBackgroundColor(), (RGB{0, 0, 0}));
-    EXPECT_EQ(keyed->GetBackgroundColor(), (RGB{255, 0, 255}));
+    EXPECT_EQ(plain->GetTextColor(), (ColorRGB{255, 255, 255}));
+    EXPECT_EQ(plain->GetBackgroundColor(), (ColorRGB{0, 0, 0}));
+    EXPECT_EQ(keyed->GetBackgroundColor(), (ColorRGB{255, 0, 255}));
     EXPECT_EQ(keyed->GetRenderTarget().Pixel(3, 3), CRenderTarget::kColorKey);
     ASSERT_NE(plain->GetFont(), nullptr);
     EXPECT_EQ(plain->GetFont()->Face(), "Arial");
