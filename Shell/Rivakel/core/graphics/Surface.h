@@ -111,7 +111,7 @@ public:
         out = cursor_;
         return 0;
     }
-    bool IsInteractive() const { return enterEvent_ != nullptr || leaveEvent_ != nullptr || cursor_ != nullptr; }
+    bool IsInteractive() const { return interactive_; }
 
     // Marks the surface's absolute rectangle dirty, visible or not.
     void Invalidate();
@@ -147,4 +147,5 @@ private:
     bool noHit_ = false;
     bool visible_ = true;
     bool valid_ = false;
+    bool interactive_ = false;
 };
