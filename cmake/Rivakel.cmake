@@ -20,8 +20,10 @@ function(rivakel_component)
   if(tests)
     add_executable(${C_NAME}_tests ${tests})
     target_link_libraries(${C_NAME}_tests PRIVATE ${C_NAME} ${C_TEST_DEPS} GTest::gtest GTest::gtest_main)
-    gtest_discover_tests(${C_NAME}_tests DISCOVERY_TIMEOUT 60
-      PROPERTIES ENVIRONMENT "RIVAKEL_PLATFORM=headless;RIVAKEL_SOURCE_DIR=${PROJECT_SOURCE_DIR};RIVAKEL_BINARY_DIR=${PROJECT_BINARY_DIR}")
+    # One value only: gtest_discover_tests splits a list-valued ENVIRONMENT.
+    target_compile_definitions(${C_NAME}_tests PRIVATE
+      RIVAKEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}" RIVAKEL_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    gtest_discover_tests(${C_NAME}_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "RIVAKEL_PLATFORM=headless")
   endif()
 
   file(GLOB benches CONFIGURE_DEPENDS ${C_DIR}/bench/*.cpp)

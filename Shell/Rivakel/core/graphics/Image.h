@@ -12,6 +12,7 @@
 class CImage;
 class CSubsystem_Font_Win32;
 class CFontWin32;
+class IRmlLinkFactory;
 
 // Told before an image it contains changes (image sequences).
 class IImageUser {
@@ -40,6 +41,9 @@ public:
     int FrameRect(int l, int t, int r, int b);
     int FillRect(int l, int t, int r, int b);
     int DrawText(const char* text, int length, int x, int y);
+    // Rich text inside `box` (null: the whole picture), links made by `links` (RmlRenderer.cpp).
+    // 0, or the renderer's error for text it refuses.
+    int DrawRML(const char* text, int x, int y, const platform::Rect* box, unsigned flags, IRmlLinkFactory* links);
     int SetCurColor(uint8_t r, uint8_t g, uint8_t b) { return target_.SetCurColor(r, g, b); }
     ColorRGB GetCurColor() const { return target_.GetCurColor(); }
     int SetTextColor(uint8_t r, uint8_t g, uint8_t b) { return target_.SetTextColor(r, g, b); }

@@ -70,9 +70,6 @@ private:
     std::unique_ptr<SdlAudio> audio_;
 };
 
-}  // namespace platform::sdl
-
-namespace platform::sdl {
 // For GetBackend: the backend as the interface.
 inline std::unique_ptr<Backend> MakeSdlBackend(std::string* reason) { return SdlBackend::Make(reason); }
 }  // namespace platform::sdl

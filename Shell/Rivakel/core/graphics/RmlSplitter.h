@@ -1,0 +1,25 @@
+// Splits rich text into its text runs and tag runs.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+struct RmlRun {
+    bool tag = false;
+    // A tag run holds what lies between '<' and '>'; a text run its characters as written.
+    std::string_view text;
+};
+
+struct RmlSplit {
+    std::vector<RmlRun> runs;
+    // The character that makes the text unusable ('&'), or 0 when the text is good.
+    char badCharacter = 0;
+};
+
+// Every scan stays inside `text`. A '<' without its '>' ends the text there; a text run made only
+// of blanks (line ends and tabs count as blanks) is dropped. An '&' outside a tag makes the whole
+// text bad and yields no runs.
+RmlSplit SplitRml(std::string_view text);
+
+// Whether `c` separates words: the blank, and the line ends and tabs that text files carry.
+constexpr bool IsRmlBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
