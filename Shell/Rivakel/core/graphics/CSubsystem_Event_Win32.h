@@ -19,8 +19,6 @@
 #include "core/graphics/SurfaceServices.h"
 #include "platform/Platform.h"
 
-class CSubsystem_Input_Win32;
-
 // What the event service asks of the rest of the shell. Empty functions are skipped.
 struct EventHooks {
     std::function<bool()> stopping;                // the session is stopping: no mouse dispatch
@@ -71,7 +69,6 @@ public:
     void SetShellSender(const void* sender) { shellSender_ = sender; }
     // A left press inside it gives the keyboard back to the main window.
     void SetGameArea(CSurface* area) { gameArea_ = area; }
-    void SetInput(CSubsystem_Input_Win32* input) { input_ = input; }
 
     // The modal rectangle, inclusive on all sides: mouse input outside it reaches nobody, and a
     // left press outside it calls `onOutsidePress`.
@@ -135,7 +132,6 @@ private:
     CSurface* root_ = nullptr;
     CSurface* gameArea_ = nullptr;
     const void* shellSender_ = nullptr;
-    CSubsystem_Input_Win32* input_ = nullptr;
     CSurface* hover_ = nullptr;
     CSurface* pressed_ = nullptr;
     uint64_t pressedGeneration_ = 0;

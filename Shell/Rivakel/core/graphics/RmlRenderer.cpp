@@ -93,8 +93,11 @@ private:
 
 void RmlLayout::Text(std::string_view run) {
     CFontWin32* font = image_.GetFont();
-    if (font == nullptr || run.empty()) return;
-    std::string text(run);
+    if (font == nullptr) return;
+    // A line end right after a tag only lays out the source; any other parts words.
+    const size_t first = run.find_first_not_of("\r\n");
+    if (first == std::string_view::npos) return;
+    std::string text(run.substr(first));
     std::replace_if(text.begin(), text.end(), IsRmlBlank, ' ');
     const RunMetrics metrics(font->PlatformFont(), text);
     const int64_t width = metrics.Width(0, text.size());

@@ -21,5 +21,6 @@ struct RmlSplit {
 // text bad and yields no runs.
 RmlSplit SplitRml(std::string_view text);
 
-// Whether `c` separates words: the blank, and the line ends and tabs that text files carry.
+// Whether `c` separates words: the blank, and the line ends and tabs that text files carry. The
+// renderer drops the line ends that open a text run and draws the others as blanks.
 constexpr bool IsRmlBlank(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }

@@ -66,6 +66,7 @@ public:
         return 0;
     }
     CSurface* Parent() const { return parent_; }
+    // Valid until the tree changes.
     std::span<CSurface* const> Children() const { return children_; }
     // True for this surface and every surface above it in the tree.
     bool IsSelfOrAncestorOf(const CSurface* surface) const;

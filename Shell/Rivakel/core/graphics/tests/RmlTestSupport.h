@@ -45,9 +45,10 @@ protected:
     static constexpr int kWidth = 300;
     static constexpr int kHeight = 200;
 
-    std::unique_ptr<CImage> NewImage(int width = kWidth, int height = kHeight) {
+    std::unique_ptr<CImage> NewImage(int width = kWidth, int height = kHeight, uint32_t paper = 0) {
         auto image = std::make_unique<CImage>(&fonts_, width, height, 0);
-        image->ClearToColor(0, 0, 0);
+        image->ClearToColor(static_cast<uint8_t>(paper >> 16), static_cast<uint8_t>(paper >> 8),
+                            static_cast<uint8_t>(paper));
         return image;
     }
 
@@ -56,10 +57,10 @@ protected:
         return RenderRMLText(image, &fonts_, x < 0 ? box.left : x, y < 0 ? box.top : y, box, flags, text, links);
     }
 
-    // An image with exactly the given pieces drawn on black.
+    // An image with exactly the given pieces drawn on `paper`.
     std::unique_ptr<CImage> Expected(const std::vector<ExpectedPiece>& pieces, int width = kWidth,
-                                     int height = kHeight) {
-        auto image = NewImage(width, height);
+                                     int height = kHeight, uint32_t paper = 0) {
+        auto image = NewImage(width, height, paper);
         for (const ExpectedPiece& piece : pieces) {
             CFontWin32* font = fonts_.CreateFont("Arial", piece.size, piece.style);
             CRenderTarget& target = image->GetRenderTarget();

@@ -6,6 +6,7 @@
 #include <random>
 
 #include "core/graphics/Anim.h"
+#include "core/graphics/ImageSeq.h"
 #include "core/graphics/tests/SurfaceTestServices.h"
 
 namespace {
@@ -74,7 +75,8 @@ TEST_F(SurfaceTest, AttachRefusesNullSelfAndAncestors) {
     EXPECT_EQ(grandchild->AttachSurface(child), kSurfaceRefused);
     EXPECT_EQ(child->Parent(), root.get());
     EXPECT_EQ(root->Children().size(), 1u);
-    EXPECT_EQ(Hit(*root.get(), 5, 5), child);
+    EXPECT_EQ(Hit(*root.get(), 5, 5), grandchild);
+    EXPECT_EQ(Hit(*root.get(), 8, 8), child);
 }
 
 TEST_F(SurfaceTest, AttachingToASecondParentMovesTheChild) {
@@ -166,12 +168,12 @@ TEST_F(SurfaceTest, ChildrenAreHitOnePixelRightAndBelowTheirPicture) {
     Held root(Box(100, 100));
     CSurface* child = Box(10, 10);
     root->AttachSurface(child);
-    EXPECT_EQ(Hit(*root.get(), 0, 5), root.get());
     EXPECT_EQ(Hit(*root.get(), 1, 5), child);
     EXPECT_EQ(Hit(*root.get(), 10, 10), child);
     EXPECT_EQ(Hit(*root.get(), 11, 5), root.get());
-    EXPECT_EQ(Hit(*root.get(), 5, 0), root.get());
-    // The root itself needs the point strictly inside.
+    EXPECT_EQ(Hit(*root.get(), 5, 11), root.get());
+    // The root itself needs the point strictly inside its rectangle.
+    EXPECT_EQ(Hit(*root.get(), 0, 5), nullptr);
     EXPECT_EQ(Hit(*root.get(), 100, 50), nullptr);
 }
 
@@ -269,7 +271,7 @@ TEST_F(SurfaceTest, RandomTreeEditsKeepTheTreeConsistent) {
         CSurface* b = pick();
         switch (random() % 5) {
             case 0: a->AttachSurface(b); break;
-            case 1: a->DetachSurface(b); break;
+            case 1: a->DetachSurface(a->Children().empty() || random() % 4 == 0 ? b : a->Children()[0]); break;
             case 2: a->BringToFront(b); break;
             case 3: a->SendToBack(b); break;
             default: a->DetachAll(); break;

@@ -1,0 +1,21 @@
+#include "core/graphics/ButtonArgs.h"
+
+#include "core/graphics/Anim.h"
+#include "core/graphics/Image.h"
+#include "core/graphics/ImageSeq.h"
+#include "core/graphics/SurfaceServices.h"
+
+CAnim* MakeButtonAnim(const ButtonArgs& args) {
+    CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts;
+    auto* sequence = new CImageSeq();
+    if (args.strip) {
+        for (int frame = args.firstFrame; frame <= args.firstFrame + 1; ++frame) {
+            sequence->AddImage(new CImage(fonts, *args.strip, frame, args.width, args.height, -1, -1), 0);
+        }
+    } else {
+        for (int frame = 0; frame < 2; ++frame) {
+            sequence->AddImage(new CImage(fonts, args.width, args.height, CRenderTarget::kFlagColorKeyed), 0);
+        }
+    }
+    return new CAnim(sequence);
+}

@@ -1,0 +1,82 @@
+#include "core/graphics/HyperLink.h"
+
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/Image.h"
+#include "core/graphics/SurfaceServices.h"
+#include "core/text/CFontWin32.h"
+
+HyperLinkStyle& CurrentHyperLinkStyle() {
+    static HyperLinkStyle style;
+    return style;
+}
+
+std::string CHyperLink::Markup(std::string_view text, const HyperLinkStyle& style, std::string_view colour) {
+    std::string out = "<T><U><s" + std::to_string(style.sizeNumber) + "><C><C" + std::string(colour) + ">";
+    if (style.bold) out += "<B>";
+    out += text;
+    out += "</C></U>";
+    if (style.bold) out += "</B>";
+    return out;
+}
+
+CHyperLink::CHyperLink(CSurface* owner, void* context, EventCallback callback, int x, int y, int width,
+                       int height, std::string_view text, intptr_t userValue)
+    : CHyperLink(owner, context, callback, x, y, width, height, text, userValue, CurrentHyperLinkStyle()) {}
+
+CHyperLink::CHyperLink(CSurface* owner, void* context, EventCallback callback, int x, int y, int width,
+                       int height, std::string_view text, intptr_t userValue, const HyperLinkStyle& style)
+    : CSurface(width, height, kFlagColorKeyed | kFlagInteractive),
+      userValue_(userValue),
+      normal_(Markup(text, style, "000000")),
+      hot_(Markup(text, style, "0000ff")) {
+    SetLoc(x, y);
+    // Drawn hot first so that every pixel the hot look sets is set again by the normal look.
+    Draw(hot_);
+    Draw(normal_);
+    Invalidate();
+    if (owner) owner->AttachSurface(this);
+    CSubsystem_Event_Win32* events = EventService();
+    if (!events) return;
+    const void* self = static_cast<const CSurface*>(this);
+    command_ = events->Register(self, kEventCommand);
+    user_ = events->Listen(self, kEventCommand, context, callback);
+    click_ = events->Listen(self, kEventClick, this, OnClick);
+    enter_ = events->Listen(self, kEventEnter, this, OnEnter);
+    leave_ = events->Listen(self, kEventLeave, this, OnLeave);
+}
+
+CHyperLink::~CHyperLink() = default;
+
+void CHyperLink::Draw(const std::string& markup) {
+    CImage* image = GetCurImage();
+    if (!image) return;
+    int width = 0, height = 0;
+    GetSize(width, height);
+    RenderRMLText(*image, CurrentSurfaceServices().fonts, 0, 0, {0, 0, width, height}, 0, markup, nullptr);
+}
+
+int CHyperLink::OnClick(intptr_t* record) {
+    auto* self = reinterpret_cast<CHyperLink*>(record[0]);
+    EventRecord command{0, 0, self->userValue_, 0, 0};
+    if (self->command_) self->command_->Fire(command);
+    return 1;
+}
+
+int CHyperLink::OnEnter(intptr_t* record) {
+    reinterpret_cast<CHyperLink*>(record[0])->Draw(reinterpret_cast<CHyperLink*>(record[0])->hot_);
+    return 1;
+}
+
+int CHyperLink::OnLeave(intptr_t* record) {
+    reinterpret_cast<CHyperLink*>(record[0])->Draw(reinterpret_cast<CHyperLink*>(record[0])->normal_);
+    return 1;
+}
+
+CRefCounted* CHyperLinkFactory::CreateLink(const RmlLinkRequest& request) {
+    HyperLinkStyle style;
+    style.sizeNumber = request.sizeIndex;
+    style.bold = (request.style & kFontBold) != 0;
+    // The parent keeps the link; its reference settles the creation.
+    return new CHyperLink(parent_, context_, callback_, request.area.left, request.area.top, request.area.Width(),
+                          request.area.Height(), request.label, request.number, style);
+}
