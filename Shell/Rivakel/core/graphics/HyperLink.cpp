@@ -63,12 +63,14 @@ int CHyperLink::OnClick(intptr_t* record) {
 }
 
 int CHyperLink::OnEnter(intptr_t* record) {
-    reinterpret_cast<CHyperLink*>(record[0])->Draw(reinterpret_cast<CHyperLink*>(record[0])->hot_);
+    auto* self = reinterpret_cast<CHyperLink*>(record[0]);
+    self->Draw(self->hot_);
     return 1;
 }
 
 int CHyperLink::OnLeave(intptr_t* record) {
-    reinterpret_cast<CHyperLink*>(record[0])->Draw(reinterpret_cast<CHyperLink*>(record[0])->normal_);
+    auto* self = reinterpret_cast<CHyperLink*>(record[0]);
+    self->Draw(self->normal_);
     return 1;
 }
 

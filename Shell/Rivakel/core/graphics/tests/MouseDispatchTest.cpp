@@ -123,7 +123,7 @@ TEST(MouseDispatchTest, ModalRectangleKeepsInputOutsideFromEveryone) {
     EXPECT_EQ(outsidePresses, 1);
     EXPECT_EQ(h.events->HoverSurface(), nullptr);
     h.events->DispatchMouse(kEventLeftDown, 250, 250);
-    EXPECT_EQ(rec.calls, std::vector<std::string>{"D.1 49,49"});
+    EXPECT_EQ(rec.calls, std::vector<std::string>{"D.1 50,50"});
     h.events->ClearModalRect();
     h.events->DispatchMouse(kEventLeftUp, 20, 20);
     h.events->DispatchMouse(kEventMouseMove, 20, 20);
