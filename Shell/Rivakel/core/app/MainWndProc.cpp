@@ -4,23 +4,10 @@
 #include "core/app/ProgramState.h"
 #include "core/app/Services.h"
 #include "core/app/Session.h"
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/VideoService.h"
-
-int MouseEventCode(const platform::Event& event) {
-    const bool right = event.button == 1;
-    switch (event.type) {
-    case platform::EventType::MouseMove:
-        return 7;
-    // No window class asks for double clicks: a second press is a press like the first.
-    case platform::EventType::MouseDown:
-    case platform::EventType::MouseDoubleClick:
-        return right ? 4 : 1;
-    case platform::EventType::MouseUp:
-        return right ? 5 : 2;
-    default:
-        return 0;
-    }
-}
+#include "core/text/CSubsystem_Cursor_Win32.h"
 
 void RepaintMainWindow() {
     ProgramState& program = Program();
@@ -51,11 +38,45 @@ int AnswerPrivateMessage(int message, intptr_t, intptr_t) {
 
 namespace {
 
-void HandleKeyDown(const platform::Event& event) {
-    ProgramState& program = Program();
-    if (event.system) return;
-    if (event.key == kVkEscape && !program.embedded) {
+bool IsEscape(const platform::Event& event) {
+    return (event.type == platform::EventType::Char && event.ch == kVkEscape) ||
+           ((event.type == platform::EventType::KeyDown || event.type == platform::EventType::KeyUp) &&
+            event.key == kVkEscape);
+}
+
+// Escape never reaches the applets: it minimises the window (unless embedded, where it is a key
+// like any other). Every other key goes to the input service.
+void HandleKey(const platform::Event& event) {
+    const ProgramState& program = Program();
+    if (IsEscape(event) && !program.embedded) {
+        if (event.type != platform::EventType::KeyDown) return;
+        // A focused text field minimises on Escape itself.
+        CSubsystem_Input_Win32* input = InputService();
+        if (input && input->Focus()) {
+            input->HandlePlatformEvent(event);
+            return;
+        }
         if (CSubsystem_Video* video = VideoService()) video->Minimize();
+        return;
+    }
+    if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
+}
+
+void HandleMouse(const platform::Event& event) {
+    if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
+    if (event.type == platform::EventType::MouseMove) {
+        CSubsystem_Cursor_Win32* cursors = CursorService();
+        platform::Window* window = Program().mainWindow.get();
+        if (cursors && window) window->SetCursor(cursors->CurrentCursor());
+    }
+}
+
+void HandleDeactivated(const platform::Event& event) {
+    Program().inactive = true;
+    if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
+    // Hovered surfaces get their leave events.
+    if (CSubsystem_Event_Win32* events = EventService()) {
+        events->DispatchMouse(7, CSubsystem_Video::kOffWindow, CSubsystem_Video::kOffWindow);
     }
 }
 
@@ -77,7 +98,7 @@ void MainWndProc(const platform::Event& event) {
         program.inactive = false;
         break;
     case platform::EventType::Deactivated:
-        program.inactive = true;
+        HandleDeactivated(event);
         break;
     case platform::EventType::RendererReset:
         if (CSubsystem_Video* video = VideoService()) video->OnRendererReset();
@@ -92,7 +113,15 @@ void MainWndProc(const platform::Event& event) {
         if (CSubsystem_Video* video = VideoService()) video->OnDisplayChange(32, event.width, event.height);
         break;
     case platform::EventType::KeyDown:
-        HandleKeyDown(event);
+    case platform::EventType::KeyUp:
+    case platform::EventType::Char:
+        HandleKey(event);
+        break;
+    case platform::EventType::MouseMove:
+    case platform::EventType::MouseDown:
+    case platform::EventType::MouseUp:
+    case platform::EventType::MouseDoubleClick:
+        HandleMouse(event);
         break;
     default:
         break;

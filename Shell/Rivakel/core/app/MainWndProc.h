@@ -14,10 +14,6 @@ inline constexpr int kMsgShuttingDown = 2029;
 
 inline constexpr int kVkEscape = 0x1B;
 
-// Mouse event codes of the input service: 1-3 left down, up, double click; 4-6 the same for the
-// right button; 7 move. 0 for other events.
-int MouseEventCode(const platform::Event& event);
-
 void MainWndProc(const platform::Event& event);
 // The answer to a private message, from the window's own queue or from a later start.
 int AnswerPrivateMessage(int message, intptr_t a, intptr_t b);

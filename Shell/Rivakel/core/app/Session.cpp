@@ -1,6 +1,5 @@
 #include "core/app/Session.h"
 
-#include <atomic>
 #include <memory>
 #include <string>
 
@@ -9,6 +8,11 @@
 #include "core/app/Services.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
+#include "core/base/ShutdownFlag.h"
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/SurfaceServices.h"
+#include "core/sound/SoundService.h"
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
@@ -17,7 +21,6 @@
 namespace {
 
 struct SessionState {
-    std::atomic<bool> stopping{false};
     bool stopPending = false;
     std::unique_ptr<CApp> app;
 };
@@ -90,17 +93,40 @@ void TrackSessionStop() {
     store->Track("SessionStopped", {seconds.c_str()});
 }
 
+void CreateSound() {
+    SoundServiceConfig config;
+    config.backend = platform::GetBackend();
+    config.shellElement = UserStore() ? UserStore()->GetShellElement() : nullptr;
+    config.readFile = FileServiceSoundReader();
+    CreateSoundService(std::move(config));
+}
+
+void CreateEvents() {
+    EventHooks hooks;
+    hooks.stopping = SessionStopping;
+    hooks.capture = [](bool captured) {
+        if (platform::Window* window = Program().mainWindow.get()) window->SetMouseCapture(captured);
+    };
+    CreateEventService(std::move(hooks));
+}
+
 void TearDown() {
     SessionState& session = Session();
     session.stopPending = false;
     TrackSessionStop();
+    DestroyEventService();
+    DestroySoundService();
     DestroyFontService();
+    CurrentSurfaceServices().fonts = nullptr;
     DestroyCursorService();
+    CurrentSurfaceServices().cursors = nullptr;
     DestroyClock();
     DestroyFileService();
+    DestroyInputService();
     // Saves the Core and Outbox files when installed.
     DestroyUserStore();
     DestroyVideoService();
+    CurrentSurfaceServices().video = nullptr;
     // The application object goes last: its end also ends the main loop.
     g_pApp = nullptr;
     session.app.reset();
@@ -110,7 +136,7 @@ void TearDown() {
 
 int SetSessionGUID(std::string_view commandLine) {
     SessionState& session = Session();
-    session.stopping = false;
+    SetShutdownRequested(false);
     session.stopPending = false;
 
     CreateClock();
@@ -118,15 +144,21 @@ int SetSessionGUID(std::string_view commandLine) {
     g_pApp = session.app.get();
     if (g_pApp->IsInstalled() && !DataFolderWritable()) {
         ReportUnwritableDataFolder();
-        session.stopping = true;
+        SetShutdownRequested(true);
         TearDown();
         return kExitDataFolderUnwritable;
     }
     CreateStore();
     CreateVideoService();
+    CurrentSurfaceServices().video = VideoService();
+    CreateInputService();
     CreateFileService(DefaultFileServiceConfig(g_pApp->GetShellPath(), g_pApp->IsInstalled()));
     CreateFontService();
+    CurrentSurfaceServices().fonts = FontService();
     CreateCursorService();
+    CurrentSurfaceServices().cursors = CursorService();
+    CreateSound();
+    CreateEvents();
 
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
     TrackSessionStart();
@@ -137,12 +169,14 @@ int SetSessionGUID(std::string_view commandLine) {
 
 void StopSession() {
     SessionState& session = Session();
-    if (session.stopping) return;
-    session.stopping = true;
+    if (ShutdownRequested()) return;
+    SetShutdownRequested(true);
+    // The mixer may still be mid-buffer; it must not pick up another voice.
+    if (CSubsystem_Sound_DirectX* sound = SoundService()) sound->Shutdown();
     session.stopPending = true;
 }
 
-bool SessionStopping() { return Session().stopping; }
+bool SessionStopping() { return ShutdownRequested(); }
 
 void RunPendingSessionStop() {
     if (Session().stopPending) TearDown();

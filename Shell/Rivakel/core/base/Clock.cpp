@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/base/Log.h"
+#include "core/base/ShutdownFlag.h"
 #include "core/base/Timer.h"
 
 namespace {
@@ -55,6 +56,7 @@ int CSubsystem_Clock_Win32::TickAll() {
         if (timer == nullptr) continue;
         const TimerClock clock = timer->GetClock();
         if (clock == TimerClock::Game && paused_) continue;
+        if (ShutdownRequested()) break;
         if (!firing_.empty() && std::find(firing_.begin(), firing_.end(), timer) != firing_.end()) continue;
         if (!fresh) {
             game = TimerMs(TimerClock::Game);

@@ -4,24 +4,24 @@
 
 #include "core/app/Session.h"
 #include "core/app/tests/AppTestEnvironment.h"
+#include "core/graphics/CSubsystem_Input_Win32.h"
 
 namespace {
 
 using platform::Event;
 using platform::EventType;
 
-TEST(MouseEventCode, PressesReleasesAndMovesPerButton) {
-    EXPECT_EQ(MouseEventCode({.type = EventType::MouseDown, .button = 0}), 1);
-    EXPECT_EQ(MouseEventCode({.type = EventType::MouseUp, .button = 0}), 2);
-    EXPECT_EQ(MouseEventCode({.type = EventType::MouseDown, .button = 1}), 4);
-    EXPECT_EQ(MouseEventCode({.type = EventType::MouseUp, .button = 1}), 5);
-    EXPECT_EQ(MouseEventCode({.type = EventType::MouseDoubleClick, .button = 0}), 1);
-    EXPECT_EQ(MouseEventCode({.type = EventType::MouseDoubleClick, .button = 1}), 4);
-    EXPECT_EQ(MouseEventCode({.type = EventType::MouseMove, .x = -5, .y = -7}), 7);
-    EXPECT_EQ(MouseEventCode({.type = EventType::KeyDown}), 0);
-}
-
 class MainWndProcTest : public AppTest {};
+
+TEST_F(MainWndProcTest, EscapeNeverReachesTheInputServiceWhileOtherKeysDo) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_NE(InputService(), nullptr);
+    MainWndProc({.type = EventType::KeyDown, .key = 'A'});
+    MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
+    MainWndProc({.type = EventType::Char, .ch = kVkEscape});
+    EXPECT_NE(InputService()->GetKeyState('A') & 0x8000, 0);
+    EXPECT_EQ(InputService()->GetKeyState(kVkEscape), 0);
+}
 
 TEST_F(MainWndProcTest, EscapeMinimisesUnlessEmbedded) {
     ASSERT_FALSE(StartProgram("").has_value());
