@@ -21,7 +21,7 @@ art::Picture DrawIcon(int size) {
     const int x = (size - Canvas::TextWidth("R", style)) / 2;
     const int y = (size - Canvas::TextHeight(style)) / 2 + size / 16;
     c.OutlinedText(x, y, "R", style, 0x333399, 0xFFFFCC);
-    // A little green star in the corner.
+    // A cream sparkle in the corner.
     const float cx = s * 0.8f, cy = s * 0.2f, r = s * 0.16f;
     c.Fill(Path::Polygon({{cx, cy - r}, {cx + r * 0.3f, cy - r * 0.3f}, {cx + r, cy}, {cx + r * 0.3f, cy + r * 0.3f},
                           {cx, cy + r}, {cx - r * 0.3f, cy + r * 0.3f}, {cx - r, cy}, {cx - r * 0.3f, cy - r * 0.3f}}),

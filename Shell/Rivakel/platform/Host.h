@@ -21,7 +21,9 @@ std::string DocumentsFolder();  // the XDG documents folder
 std::string DesktopFolder();    // the XDG desktop folder
 std::string StartMenuFolder();  // ~/.local/share/applications
 std::string TempFolder();       // $TMPDIR or /tmp
-std::string RuntimeFolder();    // $XDG_RUNTIME_DIR, else a private folder under the temp folder
+// $XDG_RUNTIME_DIR when only this user may write into it, else a private folder of ours under the
+// temp folder or, when that name is taken, under the cache folder; empty when none can be had.
+std::string RuntimeFolder();
 std::string CurrentFolder();
 std::string ExecutablePath();   // the running program's full path
 
@@ -41,6 +43,7 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 
 // ---------------------------------------------------------------- files
 
+// nullopt for anything but a regular file (folders, pipes, devices) and on any read error.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
 // Writes to a temporary file beside `path`, flushes it to the disk and renames it over `path`:
 // afterwards the file holds the old or the new content, never a mix. False on any failure
@@ -97,7 +100,8 @@ public:
     // The socket's descriptor for waiting on it together with window events; -1 when none.
     virtual int WaitHandle() const = 0;
 };
-// `name` names the lock and socket files; `folder` defaults to RuntimeFolder().
+// `name` names the lock and socket files; `folder` defaults to RuntimeFolder(). Without a
+// folder the channel is a primary that nobody can reach.
 std::unique_ptr<InstanceChannel> OpenInstanceChannel(std::string_view name, std::string folder = {});
 
 // ---------------------------------------------------------------- process

@@ -10,6 +10,7 @@
 // their edges. Paths handed to `Host` are native '/' paths unless an operation says otherwise.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -30,6 +31,11 @@ struct Rect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool Empty() const { return right <= left || bottom <= top; }
+    // The part inside `bounds` (empty when none is).
+    Rect ClippedTo(const Rect& bounds) const {
+        return {std::max(left, bounds.left), std::max(top, bounds.top), std::min(right, bounds.right),
+                std::min(bottom, bounds.bottom)};
+    }
     bool operator==(const Rect&) const = default;
 };
 

@@ -43,6 +43,9 @@ std::unique_ptr<platform::Font> CSubsystem_Font_Win32::Open(std::string_view fac
 }
 
 CFontWin32* CSubsystem_Font_Win32::CreateFont(std::string_view face, int size, int style) {
+    // Faces and sizes may come from applets and documents: keep them to what a font can be.
+    size = std::clamp(size, kMinSize, kMaxSize);
+    face = face.substr(0, kMaxFaceLength);
     for (CFontWin32* font : cache_) {
         if (font->Size() == size && font->Style() == style && EqualsNoCase(font->Face(), face)) {
             font->AddInternalRef();

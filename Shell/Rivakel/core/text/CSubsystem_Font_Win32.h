@@ -12,6 +12,8 @@
 class CSubsystem_Font_Win32 {
 public:
     static constexpr size_t kCacheLimit = 999;
+    static constexpr int kMinSize = 1, kMaxSize = 256;
+    static constexpr size_t kMaxFaceLength = 31;
     using FontOpener = std::function<std::unique_ptr<platform::Font>(const platform::FontRequest&)>;
 
     // `opener` makes the platform fonts (BackendFontOpener() in the shell); when it has no face
@@ -21,7 +23,8 @@ public:
     CSubsystem_Font_Win32(const CSubsystem_Font_Win32&) = delete;
     CSubsystem_Font_Win32& operator=(const CSubsystem_Font_Win32&) = delete;
 
-    // The cached font of that face, size and style, or a new one. The caller receives one internal
+    // The cached font of that face, size and style, or a new one; sizes are held to 1 to 256 and
+    // faces to 31 characters. The caller receives one internal
     // reference and gives it back with DeleteFont (or ReleaseInternalRef). Never null.
     CFontWin32* CreateFont(std::string_view face, int size, int style);
     // Drops the caller's reference; the font stays cached. 0, or 4 for a font not in the cache.

@@ -10,6 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const std::string root = [] {
         const std::string folder = platform::JoinPath(platform::TempFolder(), "rivakel-fuzz-root");
         platform::CreateFolders(platform::JoinPath(folder, "Rivakel/System"));
+        // Two names that differ only in case, so that matching has to choose.
+        platform::CreateFolders(platform::JoinPath(folder, "Rivakel/SYSTEM"));
         return folder;
     }();
     const std::string_view relative(reinterpret_cast<const char*>(data), size);

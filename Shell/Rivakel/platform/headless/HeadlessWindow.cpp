@@ -83,13 +83,9 @@ std::optional<Point> HeadlessWindow::GetPosition() const {
 void HeadlessWindow::Present(PixelView image, std::span<const Rect> dirty) {
     ++presentCount_;
     lastDirty_.clear();
-    const int right = std::min(width_, image.width);
-    const int bottom = std::min(height_, image.height);
-    for (Rect r : dirty) {
-        r.left = std::max(r.left, 0);
-        r.top = std::max(r.top, 0);
-        r.right = std::min(r.right, right);
-        r.bottom = std::min(r.bottom, bottom);
+    const Rect bounds{0, 0, std::min(width_, image.width), std::min(height_, image.height)};
+    for (const Rect& given : dirty) {
+        const Rect r = given.ClippedTo(bounds);
         if (r.Empty()) continue;
         lastDirty_.push_back(r);
         for (int y = r.top; y < r.bottom; ++y) {

@@ -50,12 +50,14 @@ struct DirCloser {
 }  // namespace
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking so that a pipe put where a file belongs cannot stall the open; only regular
+    // files are read, so a device cannot feed the read without end.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.Valid()) return std::nullopt;
     struct stat info {};
-    if (::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) return std::nullopt;
+    if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     std::vector<uint8_t> data;
-    if (S_ISREG(info.st_mode)) data.reserve(static_cast<size_t>(info.st_size));
+    data.reserve(static_cast<size_t>(info.st_size));
     uint8_t chunk[65536];
     for (;;) {
         const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);

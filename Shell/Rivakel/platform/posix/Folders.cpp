@@ -83,12 +83,17 @@ std::string UserDir(std::string_view key, std::string_view fallbackName) {
     return HomeFolder() + "/" + std::string(fallbackName);
 }
 
-// A folder only this user may enter: created when missing, refused when someone else owns it.
-bool PrivateFolder(const std::string& path) {
-    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+// A folder only this user may write into (not a link, ours, closed to writes by group and others).
+bool IsPrivateFolder(const std::string& path) {
     struct stat info {};
     return lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == getuid() &&
-           (info.st_mode & 0077) == 0;
+           (info.st_mode & 0022) == 0;
+}
+
+// Created when missing; refused when someone else made it first or opened it up.
+bool PrivateFolder(const std::string& path) {
+    if (mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    return IsPrivateFolder(path);
 }
 
 }  // namespace
@@ -108,10 +113,19 @@ std::string TempFolder() {
 }
 
 std::string RuntimeFolder() {
+    // The single-instance socket lives here: a folder others can write into would let another
+    // user answer for our primary or hold its lock.
     std::string runtime = AbsoluteEnv("XDG_RUNTIME_DIR");
-    if (!runtime.empty() && FolderExists(runtime)) return runtime;
-    const std::string fallback = TempFolder() + "/rivakel-" + std::to_string(getuid());
-    return PrivateFolder(fallback) ? fallback : TempFolder();
+    if (!runtime.empty() && IsPrivateFolder(runtime)) return runtime;
+    const std::string suffix = "/rivakel-" + std::to_string(getuid());
+    const std::string temp = TempFolder() + suffix;
+    if (PrivateFolder(temp)) return temp;
+    // Someone else took the name under the temp folder: fall back to the home.
+    std::string cache = AbsoluteEnv("XDG_CACHE_HOME");
+    if (cache.empty()) cache = HomeFolder() + "/.cache";
+    CreateFolders(cache);
+    const std::string home = cache + suffix;
+    return PrivateFolder(home) ? home : std::string();
 }
 
 std::string CurrentFolder() {

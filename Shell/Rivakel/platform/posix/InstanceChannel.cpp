@@ -62,6 +62,15 @@ bool WriteInt32(int fd, int32_t value) {
     return ::send(fd, &value, sizeof value, MSG_NOSIGNAL) == static_cast<ssize_t>(sizeof value);
 }
 
+// Only our own user's instances may ask us to close, or answer for the primary: where the
+// runtime folder is shared, another user's socket or client is ignored.
+bool PeerIsThisUser(int fd) {
+    ucred peer{};
+    socklen_t length = sizeof peer;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && length == sizeof peer &&
+           peer.uid == ::getuid();
+}
+
 std::string SafeName(std::string_view name) {
     std::string safe(name.empty() ? std::string_view("instance") : name);
     for (char& c : safe) {
@@ -74,7 +83,9 @@ class PosixInstanceChannel final : public InstanceChannel {
 public:
     PosixInstanceChannel(std::string lockPath, std::string socketPath)
         : lockPath_(std::move(lockPath)), socketPath_(std::move(socketPath)) {
-        lock_.Reset(::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        if (!lockPath_.empty()) {
+            lock_.Reset(::open(lockPath_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+        }
         if (!lock_.Valid()) {
             // Without a lock file no other instance can find us either: run on as the only one.
             DebugOutput("Instance channel: cannot open the lock file; running unshared\n");
@@ -105,7 +116,7 @@ public:
                 return;  // nothing waits (EAGAIN) or the listener failed
             }
             int32_t message = 0;
-            if (!ReadInt32(client.Get(), message, kServeReadTimeoutMs)) continue;
+            if (!PeerIsThisUser(client.Get()) || !ReadInt32(client.Get(), message, kServeReadTimeoutMs)) continue;
             WriteInt32(client.Get(), static_cast<int32_t>(answer(message)));
         }
     }
@@ -116,10 +127,14 @@ public:
         if (!MakeAddress(socketPath_, address)) return std::nullopt;
         const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
         for (;;) {
-            FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+            // Non-blocking: a primary that has stopped accepting fills its backlog, and a
+            // blocking connect would then wait past any timeout.
+            FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
             if (!socket.Valid()) return std::nullopt;
             if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-                if (!WriteInt32(socket.Get(), static_cast<int32_t>(message))) return std::nullopt;
+                if (!PeerIsThisUser(socket.Get()) || !WriteInt32(socket.Get(), static_cast<int32_t>(message))) {
+                    return std::nullopt;
+                }
                 using std::chrono::milliseconds;
                 const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
                 int32_t reply = 0;
@@ -179,6 +194,7 @@ private:
 
 std::unique_ptr<InstanceChannel> OpenInstanceChannel(std::string_view name, std::string folder) {
     if (folder.empty()) folder = RuntimeFolder();
+    if (folder.empty()) return std::make_unique<PosixInstanceChannel>(std::string(), std::string());
     CreateFolders(folder);
     const std::string base = JoinPath(folder, SafeName(name));
     return std::make_unique<PosixInstanceChannel>(base + ".lock", base + ".sock");

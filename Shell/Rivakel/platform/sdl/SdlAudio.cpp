@@ -8,8 +8,20 @@ SdlAudio::SdlAudio(Key, SubsystemOwner subsystem, MixCallback mix)
     : subsystem_(std::move(subsystem)), mix_(std::move(mix)) {}
 
 SdlAudio::~SdlAudio() {
+    while (lockDepth_ > 0) Unlock();
     // Closing joins the audio thread, so the callback is done before mix_ goes.
     device_.Reset();
+}
+
+void SdlAudio::Lock() {
+    SDL_LockAudioDevice(device_.Get());
+    ++lockDepth_;
+}
+
+void SdlAudio::Unlock() {
+    if (lockDepth_ == 0) return;
+    --lockDepth_;
+    SDL_UnlockAudioDevice(device_.Get());
 }
 
 std::unique_ptr<SdlAudio> SdlAudio::Open(int rate, MixCallback mix, std::string* reason) {

@@ -13,13 +13,15 @@ class SdlAudio {
 public:
     // Null with `reason` set when no device can be opened.
     static std::unique_ptr<SdlAudio> Open(int rate, MixCallback mix, std::string* reason);
-    // Returns once the callback has run for the last time.
+    // Returns once the callback has run for the last time; locks still held are given back
+    // first, since closing waits for the audio thread, which waits for the lock.
     ~SdlAudio();
     SdlAudio(const SdlAudio&) = delete;
     SdlAudio& operator=(const SdlAudio&) = delete;
 
-    void Lock() { SDL_LockAudioDevice(device_.Get()); }
-    void Unlock() { SDL_UnlockAudioDevice(device_.Get()); }
+    // Nest; main thread only. An Unlock without a Lock does nothing.
+    void Lock();
+    void Unlock();
 
     struct Key {};  // only Open makes devices
     SdlAudio(Key, SubsystemOwner subsystem, MixCallback mix);
@@ -30,6 +32,7 @@ private:
     SubsystemOwner subsystem_;
     MixCallback mix_;
     AudioDeviceOwner device_;
+    int lockDepth_ = 0;
 };
 
 }  // namespace platform::sdl

@@ -138,7 +138,9 @@ std::optional<uint8_t> ControlCharOf(int virtualKey, Uint16 mod) {
 }
 
 bool IsSystemKey(int virtualKey, Uint16 mod) {
-    return (mod & KMOD_ALT) != 0 || virtualKey == VkMenu || virtualKey == VkF10;
+    // With Ctrl held, Alt combinations are ordinary keys (Ctrl+Alt is how AltGr arrives).
+    if (virtualKey == VkF10) return true;
+    return (mod & KMOD_CTRL) == 0 && ((mod & KMOD_ALT) != 0 || virtualKey == VkMenu);
 }
 
 }  // namespace platform::sdl

@@ -17,7 +17,8 @@ int VirtualKeyOf(const SDL_Keysym& keysym);
 // Printable text comes from text input instead.
 std::optional<uint8_t> ControlCharOf(int virtualKey, Uint16 mod);
 
-// Whether Windows would report the key as a system key: Alt held (or Alt itself) or F10.
+// Whether Windows would report the key as a system key: Alt held (or Alt itself) without Ctrl,
+// or F10.
 bool IsSystemKey(int virtualKey, Uint16 mod);
 
 }  // namespace platform::sdl

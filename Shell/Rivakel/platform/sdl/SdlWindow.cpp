@@ -112,14 +112,10 @@ void SdlWindow::SetTitle(std::string_view cp1252) { SDL_SetWindowTitle(window_.g
 void SdlWindow::Present(PixelView image, std::span<const Rect> dirty) {
     if (texture_ == nullptr) RecreateTexture();
     if (texture_ == nullptr || image.pixels == nullptr) return;
-    const int right = std::min(width_, image.width);
-    const int bottom = std::min(height_, image.height);
+    const Rect bounds{0, 0, std::min(width_, image.width), std::min(height_, image.height)};
     bool changed = false;
-    for (Rect r : dirty) {
-        r.left = std::max(r.left, 0);
-        r.top = std::max(r.top, 0);
-        r.right = std::min(r.right, right);
-        r.bottom = std::min(r.bottom, bottom);
+    for (const Rect& given : dirty) {
+        const Rect r = given.ClippedTo(bounds);
         if (r.Empty()) continue;
         const SDL_Rect area{r.left, r.top, r.Width(), r.Height()};
         SDL_UpdateTexture(texture_.get(), &area, image.Row(r.top) + r.left, image.pitch * 4);

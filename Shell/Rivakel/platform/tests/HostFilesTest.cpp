@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/Host.h"
 #include "platform/tests/HostTestFolder.h"
@@ -108,6 +111,10 @@ TEST(HostFiles, CopyDeleteAndExistence) {
     ASSERT_TRUE(platform::CreateFolders(folder / "sub"));
     EXPECT_FALSE(platform::DeleteFile(folder / "sub"));
     EXPECT_FALSE(platform::ReadWholeFile(folder / "sub").has_value());
+    // Neither a pipe nor an endless device is read as a file.
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "pipe").has_value());
+    EXPECT_FALSE(platform::ReadWholeFile("/dev/zero").has_value());
     EXPECT_TRUE(platform::RemoveEmptyFolder(folder / "sub"));
     EXPECT_FALSE(platform::FolderExists(folder / "sub"));
 }
@@ -150,6 +157,49 @@ TEST(HostFolders, UserDirsNameDocumentsAndDesktop) {
     EXPECT_EQ(desktop, home / "Schreibtisch");
     EXPECT_EQ(documents, "/srv/docs");
     EXPECT_EQ(fallback, home / "Documents");
+}
+
+// Sets environment variables for one test and puts the old values back afterwards.
+class ScopedEnvironment {
+public:
+    void Set(const char* name, const std::string& value) {
+        if (saved_.emplace_back(name, std::nullopt); const char* old = std::getenv(name)) saved_.back().second = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnvironment() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->second) ::setenv(it->first.c_str(), it->second->c_str(), 1);
+            else ::unsetenv(it->first.c_str());
+        }
+    }
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+TEST(HostFolders, TheRuntimeFolderIsNeverOneOthersCanWriteInto) {
+    HostTestFolder root;
+    ASSERT_TRUE(platform::CreateFolders(root / "open"));
+    ASSERT_EQ(::chmod((root / "open").c_str(), 0777), 0);
+    ScopedEnvironment environment;
+    environment.Set("XDG_RUNTIME_DIR", root / "open");
+    environment.Set("TMPDIR", root.Path());
+    environment.Set("XDG_CACHE_HOME", root / "cache");
+    const std::string own = root / ("rivakel-" + std::to_string(::getuid()));
+
+    // An open runtime folder is passed over for a private one of ours under the temp folder.
+    EXPECT_EQ(platform::RuntimeFolder(), own);
+    struct stat info {};
+    ASSERT_EQ(::stat(own.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+
+    // When that name was taken and left open, the cache folder holds ours instead.
+    ASSERT_EQ(::chmod(own.c_str(), 0777), 0);
+    EXPECT_EQ(platform::RuntimeFolder(), root / ("cache/rivakel-" + std::to_string(::getuid())));
+
+    // A private runtime folder is used as it is.
+    ASSERT_EQ(::chmod((root / "open").c_str(), 0700), 0);
+    EXPECT_EQ(platform::RuntimeFolder(), root / "open");
 }
 
 }  // namespace

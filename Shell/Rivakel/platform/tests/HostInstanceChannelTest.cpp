@@ -1,5 +1,7 @@
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +13,13 @@
 #include "platform/tests/HostTestFolder.h"
 
 namespace {
+
+sockaddr_un AddressOf(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, std::min(path.size(), sizeof address.sun_path - 1));
+    return address;
+}
 
 // Serves the primary on a thread while the secondary asks, as two processes would.
 std::optional<int> AskWhileServing(platform::InstanceChannel& primary, platform::InstanceChannel& secondary,
@@ -77,16 +86,66 @@ TEST(HostInstanceChannel, AClientThatSaysNothingDoesNotBlockServing) {
     HostTestFolder folder;
     auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
     const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const std::string path = folder / "Rivakel.sock";
-    ASSERT_LT(path.size(), sizeof address.sun_path);
-    path.copy(address.sun_path, path.size());
+    const sockaddr_un address = AddressOf(folder / "Rivakel.sock");
     ASSERT_EQ(::connect(silent, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     int calls = 0;
     primary->Serve([&](int) { return ++calls; });
     EXPECT_EQ(calls, 0);
     ::close(silent);
+}
+
+TEST(HostInstanceChannel, AskKeepsItsTimeoutWhenThePrimarysBacklogIsFull) {
+    HostTestFolder folder;
+    auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    auto secondary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    ASSERT_TRUE(primary->IsPrimary());
+    // A primary stuck in tearing down accepts nobody; fill its queue of waiting connections.
+    const sockaddr_un address = AddressOf(folder / "Rivakel.sock");
+    std::vector<int> waiting;
+    for (int i = 0; i < 64; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            ::close(fd);
+            break;
+        }
+        waiting.push_back(fd);
+    }
+    ASSERT_LT(waiting.size(), 64u);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(secondary->Ask(2029, 200).has_value());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    for (int fd : waiting) ::close(fd);
+}
+
+TEST(HostInstanceChannel, AnotherUsersClientIsNotAnswered) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to run a client as another user";
+    HostTestFolder folder;
+    auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    ASSERT_TRUE(primary->IsPrimary());
+    // Open the folder and the socket to everyone, as a shared runtime folder would be.
+    ASSERT_EQ(::chmod(folder.Path().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod((folder / "Rivakel.sock").c_str(), 0777), 0);
+    const sockaddr_un address = AddressOf(folder / "Rivakel.sock");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) ::_exit(4);
+        const int32_t question = 2027;
+        if (::send(fd, &question, sizeof question, MSG_NOSIGNAL) != sizeof question) ::_exit(5);
+        int32_t reply = 0;
+        ::_exit(::recv(fd, &reply, sizeof reply, 0) == sizeof reply ? 1 : 0);
+    }
+    int calls = 0;
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        primary->Serve([&](int) { return ++calls; });
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(calls, 0);
 }
 
 }  // namespace

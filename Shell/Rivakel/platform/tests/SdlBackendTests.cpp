@@ -241,6 +241,25 @@ TEST_F(SdlBackendTest, AudioMixesUntilClosed) {
     backend_->UnlockAudio();
 }
 
+TEST_F(SdlBackendTest, ClosingWhileLockedReturnsAndUnbalancedUnlocksAreHarmless) {
+    std::atomic<int> calls{0};
+    ASSERT_TRUE(backend_->OpenAudio(22050, [&](std::span<int16_t>) { ++calls; }));
+    backend_->UnlockAudio();  // no lock held: must not release the audio thread's
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (calls == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    backend_->LockAudio();
+    backend_->LockAudio();
+    // The audio thread waits for the lock while the device closes; closing must not wait for it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    backend_->CloseAudio();
+    backend_->UnlockAudio();
+    backend_->UnlockAudio();
+    EXPECT_TRUE(backend_->OpenAudio(22050, [](std::span<int16_t>) {}));
+    backend_->CloseAudio();
+}
+
 TEST(SdlBackendWithoutDisplay, IsRefusedWithAReason) {
     unsetenv("DISPLAY");
     unsetenv("WAYLAND_DISPLAY");

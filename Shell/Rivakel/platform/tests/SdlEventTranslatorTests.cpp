@@ -120,6 +120,9 @@ TEST_F(SdlEventTranslatorTest, AltCombinationsAndF10AreSystemKeys) {
     EXPECT_TRUE(Key(SDL_KEYDOWN, SDLK_F10).front().system);
     EXPECT_FALSE(Key(SDL_KEYDOWN, SDLK_F4).front().system);
     EXPECT_FALSE(Key(SDL_KEYDOWN, SDLK_a, KMOD_LCTRL).front().system);
+    // Ctrl+Alt (AltGr) combinations are ordinary keys.
+    EXPECT_FALSE(Key(SDL_KEYDOWN, SDLK_q, KMOD_LCTRL | KMOD_RALT).front().system);
+    EXPECT_FALSE(Key(SDL_KEYDOWN, SDLK_RALT, KMOD_LCTRL | KMOD_RALT).front().system);
 }
 
 TEST_F(SdlEventTranslatorTest, RepeatsAreMarkedDownToTheirText) {

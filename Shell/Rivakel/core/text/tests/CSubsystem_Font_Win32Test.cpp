@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
+#include <vector>
 
 #include "platform/fonts/Fonts.h"
 
@@ -97,6 +99,24 @@ TEST(CSubsystem_Font_Win32, UnknownFontsAreRefusedAndHeldFontsOutliveTheService)
     }
     EXPECT_EQ(survivor->Size(), 30);
     EXPECT_EQ(survivor->ReleaseInternalRef(), 0);
+}
+
+TEST(CSubsystem_Font_Win32, SizesAndFacesFromOutsideAreHeldToWhatAFontCanBe) {
+    std::vector<platform::FontRequest> requests;
+    CSubsystem_Font_Win32 service([&](const platform::FontRequest& request) {
+        requests.push_back(request);
+        return platform::OpenBitmapFont(request);
+    });
+    CFontWin32* tiny = service.CreateFont("Arial", INT_MIN, 0);
+    CFontWin32* huge = service.CreateFont("Arial", 1 << 30, 0);
+    CFontWin32* named = service.CreateFont(std::string(5000, 'F'), 12, 0);
+    EXPECT_EQ(tiny->Size(), 1);
+    EXPECT_EQ(requests.at(6).height, -1);
+    EXPECT_EQ(huge->Size(), 256);
+    EXPECT_EQ(requests.at(7).height, -256);
+    EXPECT_EQ(named->Face(), std::string(31, 'F'));
+    EXPECT_EQ(service.CreateFont(std::string(40, 'f'), 12, 0), named) << "the cut face is the cache key";
+    for (CFontWin32* font : {tiny, huge, named, named}) service.DeleteFont(font);
 }
 
 TEST(CSubsystem_Font_Win32, AMissingFaceFallsBackToTheBuiltInFont) {
