@@ -13,19 +13,26 @@ void WriteElement(CStringBuffer& out, const CMarkupNode& node, int depth) {
         for (size_t i = 0; i < node.ChildCount(); ++i) WriteElement(out, *node.ChildAt(i), depth);
         return;
     }
+    // A name that would not read back would cut off the rest of the text at the next read.
+    if (!IsWritableName(node.Name())) return;
     std::string line(static_cast<size_t>(depth * kIndent), ' ');
     const std::string indent = line;
     line += '<';
     line += node.Name();
     for (size_t i = 0; i < node.AttributeCount(); ++i) {
         const CMarkupAttr& attr = *node.AttributeAt(i);
+        if (!IsWritableName(attr.Name())) continue;
         line += ' ';
         line += attr.Name();
         line += "=\"";
         if (attr.Value()) AppendEscapedAttr(line, *attr.Value());
         line += '"';
     }
-    const bool hasChildren = node.ChildCount() > 0;
+    bool hasChildren = false;
+    for (size_t i = 0; i < node.ChildCount() && !hasChildren; ++i) {
+        const std::string& name = node.ChildAt(i)->Name();
+        hasChildren = name.empty() || IsWritableName(name);
+    }
     if (!node.Value() && !hasChildren) {
         line += "/>\r\n";
         out.Append(line);

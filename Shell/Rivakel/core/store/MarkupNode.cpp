@@ -22,6 +22,11 @@ CMarkupNode::~CMarkupNode() {
 
 void CMarkupNode::AddChild(CMarkupNode* node) {
     if (!node) return;
+    // An element added below itself would make a cycle that no walk of the tree ends and
+    // no release frees.
+    for (const CMarkupNode* above = this; above; above = above->parent_) {
+        if (above == node) return;
+    }
     node->AddInternalRef();
     node->parent_ = this;
     children_.push_back(node);

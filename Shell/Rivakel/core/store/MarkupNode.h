@@ -18,7 +18,8 @@ public:
     explicit CMarkupNode(std::string_view name);
     ~CMarkupNode() override;
 
-    // Appends and takes one internal reference; the node's parent becomes this.
+    // Appends and takes one internal reference; the node's parent becomes this. The element
+    // itself or one above it is refused.
     virtual void AddChild(CMarkupNode* node);
     // By identity: drops the list's reference. Unknown nodes are ignored.
     virtual void RemoveChild(CMarkupNode* node);

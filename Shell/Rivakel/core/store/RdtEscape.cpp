@@ -56,6 +56,15 @@ size_t MatchEntity(std::string_view s, char& decoded) {
 
 }  // namespace
 
+bool IsWritableName(std::string_view name) {
+    if (name.empty()) return false;
+    for (char ch : name) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c <= 32 || c > 126 || ch == '/' || ch == '<' || ch == '>' || ch == '"' || ch == '=') return false;
+    }
+    return true;
+}
+
 void AppendEscapedAttr(std::string& out, std::string_view value) {
     for (char ch : value) AppendEscapedChar(out, ch);
 }

@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+// Element and attribute names are written as they stand, so only a name the reader takes
+// back whole may be written: at least one byte, each printable, no blank and none of / < > " =.
+bool IsWritableName(std::string_view name);
 void AppendEscapedAttr(std::string& out, std::string_view value);
 void AppendEscapedText(std::string& out, std::string_view text, bool childrenFollow);
 std::string DecodeEntities(std::string_view raw);

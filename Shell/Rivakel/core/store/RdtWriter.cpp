@@ -10,15 +10,20 @@ bool IsUnownedRecord(const RdtNode& node) {
     const auto& value = node.Attrs().front().value;
     return !value || value->empty();
 }
+
+// An element whose name would not read back is left out with its subtree, so that it cannot
+// cut off the rest of the file at the next read.
+bool IsWritten(const RdtNode& node) { return IsWritableName(node.Name()) && !IsUnownedRecord(node); }
 }  // namespace
 
 void AppendRdtElement(std::string& out, const RdtNode& node, int depth) {
-    if (IsUnownedRecord(node)) return;
+    if (!IsWritten(node)) return;
     const std::string indent(static_cast<size_t>(depth * kIndent), ' ');
     out += indent;
     out += '<';
     out += node.Name();
     for (const RdtAttr& attr : node.Attrs()) {
+        if (!IsWritableName(attr.name)) continue;
         out += ' ';
         out += attr.name;
         out += "=\"";
@@ -26,7 +31,7 @@ void AppendRdtElement(std::string& out, const RdtNode& node, int depth) {
         out += '"';
     }
     bool hasChildren = false;
-    for (size_t i = 0; i < node.ChildCount() && !hasChildren; ++i) hasChildren = !IsUnownedRecord(*node.ChildAt(i));
+    for (size_t i = 0; i < node.ChildCount() && !hasChildren; ++i) hasChildren = IsWritten(*node.ChildAt(i));
     if (!hasChildren) {
         if (!node.Text()) {
             out += "/>\r\n";

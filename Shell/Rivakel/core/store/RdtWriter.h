@@ -1,6 +1,7 @@
 // Writing an element tree as RDT text: three blanks of indent per level, CR LF line ends,
 // values escaped (RdtEscape.h). An "RLS" element whose first attribute is empty is left out
-// with its subtree: it is a game record that was never given an owner.
+// with its subtree: it is a game record that was never given an owner. Elements and attributes
+// whose names would not read back are left out too (IsWritableName).
 #pragma once
 
 #include <string>

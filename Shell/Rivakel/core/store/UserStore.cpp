@@ -161,7 +161,11 @@ int CSubsystem_UserStore::LoadPlainFile(const std::string& path, std::unique_ptr
     const auto bytes = platform::ReadWholeFile(path);
     if (!bytes) return kStoreNoFile;
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    ParseRdt(text, root);
+    // A file without a single element gives no tree: the caller must not take it as read.
+    if (!ParseRdt(text, root)) {
+        root.reset();
+        return kStoreNoFile;
+    }
     return kStoreOk;
 }
 

@@ -67,6 +67,7 @@ public:
 
     // `name` is a data-file name of the system's own form, such as "System\Core.rdt".
     int LoadDataFile(std::string_view name, std::unique_ptr<RdtNode>& root);
+    // kStoreNoFile also when the file holds no element, so a loaded root is never null.
     int LoadPlainFile(const std::string& path, std::unique_ptr<RdtNode>& root);
     // Writes "<data folder>/Rivakel/System/<name>"; kStoreWriteFailed leaves the old file whole.
     int SaveDataFile(std::string_view name, const RdtNode& root);

@@ -102,6 +102,39 @@ TEST(MarkupNode, FindNextWalksMatchesThenEnds) {
     EXPECT_EQ(doc.GetOrAddChildWithAttr("I", "K", "C"), added);
 }
 
+TEST(MarkupNode, AddingAnElementBelowItselfIsRefused) {
+    CMarkupDoc doc;
+    CMarkupNode* a = doc.GetOrAddChild("A");
+    CMarkupNode* b = a->GetOrAddChild("B");
+    b->AddChild(a);
+    b->AddChild(b);
+    b->AddChild(&doc);
+    EXPECT_EQ(b->ChildCount(), 0u);
+    EXPECT_EQ(a->Parent(), &doc);
+    EXPECT_EQ(doc.Serialize(), "<A>\r\n  <B/>\r\n</A>\r\n");
+}
+
+TEST(MarkupDoc, NamesThatWouldNotReadBackAreLeftOut) {
+    CMarkupDoc doc;
+    CMarkupNode* root = doc.GetOrAddChild("R");
+    root->GetOrAddChild("has blank")->GetOrAddChild("Inner");
+    root->AddAttribute("x=\"", "v");
+    root->AddAttribute("ok", "v");
+    root->GetOrAddChild("After")->SetValue(CMarkupValue(CMarkupValue::kText, "t"));
+    CMarkupDoc back;
+    back.Parse(doc.Serialize(), true);
+    ASSERT_EQ(back.ChildCount(), 1u);
+    const CMarkupNode* read = back.ChildAt(0);
+    ASSERT_EQ(read->AttributeCount(), 1u);
+    EXPECT_EQ(read->AttributeAt(0)->Name(), "ok");
+    ASSERT_EQ(read->ChildCount(), 1u);
+    EXPECT_EQ(read->ChildAt(0)->Value()->GetText(), "t");
+
+    CMarkupDoc lone;
+    lone.GetOrAddChild("P")->GetOrAddChild("<bad>");
+    EXPECT_EQ(lone.Serialize(), "<P/>\r\n");
+}
+
 TEST(MarkupNode, RemovedChildHeldElsewhereOutlivesItsParent) {
     auto* doc = new CMarkupDoc;
     doc->AddInternalRef();

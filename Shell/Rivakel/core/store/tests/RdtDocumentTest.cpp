@@ -136,6 +136,29 @@ TEST(RdtWriter, WritesThreeBlankIndentAndSkipsUnownedRecords) {
               "</RDT>\r\n");
 }
 
+TEST(RdtWriter, NamesThatWouldNotReadBackAreLeftOutAndTheRestSurvives) {
+    RdtNode root("RDT");
+    root.AddChild("Rivlets")->AddChild("game one")->AddChild("RLSProp")->AddAttr("name", "k");
+    root.AddChild("");
+    root.AddChild("A\xE9");
+    RdtNode* kept = root.AddChild("Shell");
+    kept->AddAttr("bad name", "x");
+    kept->AddAttr("a=b", "x");
+    kept->AddAttr("Good", "1");
+    root.AddChild("Users")->AddChild("User")->AddChild("Email")->SetText("guest");
+
+    const std::string written = WriteRdt(root);
+    auto back = Read(written);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->FindChild("Rivlets")->ChildCount(), 0u);
+    ASSERT_EQ(back->ChildCount(), 3u);
+    const RdtNode* shell = back->FindChild("Shell");
+    ASSERT_EQ(shell->Attrs().size(), 1u);
+    EXPECT_EQ(*shell->AttrValue("Good"), "1");
+    // Everything after the left-out elements is still read.
+    EXPECT_EQ(back->FindChild("Users")->FindChild("User")->FindChild("Email")->Text(), "guest");
+}
+
 TEST(RdtRoundTrip, EveryByteInValuesTextsAndLeadingWhiteSpaceComesBack) {
     std::string all;
     for (int c = 1; c <= 255; ++c) all += static_cast<char>(c);

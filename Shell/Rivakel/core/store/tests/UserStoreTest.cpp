@@ -132,6 +132,22 @@ TEST_F(UserStoreTest, EveryByteInKeysAndValuesSurvivesSaveAndLoad) {
     EXPECT_EQ(store.GetShellElement()->FindChild("DefaultProxyServer")->Text(), all);
 }
 
+TEST_F(UserStoreTest, PlainFileWithoutElementsIsNotTakenAsRead) {
+    CSubsystem_UserStore store(Config(false));
+    const std::string path = folder.Path() + "/plain.rdt";
+    std::unique_ptr<RdtNode> root;
+    EXPECT_EQ(store.LoadPlainFile(path, root), kStoreNoFile);
+    for (const char* text : {"", "no markup at all", "</RDT>"}) {
+        std::ofstream(path, std::ios::binary) << text;
+        EXPECT_EQ(store.LoadPlainFile(path, root), kStoreNoFile) << text;
+        EXPECT_EQ(root, nullptr);
+    }
+    std::ofstream(path, std::ios::binary) << "<Banners><B id=\"\xE9\"/></Banners>";
+    ASSERT_EQ(store.LoadPlainFile(path, root), kStoreOk);
+    // No character check on plain files: the byte comes through as it stands.
+    EXPECT_EQ(*root->FindChild("B")->AttrValue("id"), "\xE9");
+}
+
 TEST_F(UserStoreTest, NothingIsWrittenWhileNotInstalled) {
     {
         CSubsystem_UserStore store(Config(false));
