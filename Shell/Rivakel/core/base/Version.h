@@ -1,4 +1,6 @@
 // Version stamps "AA.BB.CC.DDDD" (four-digit build) and "AA.BB.CC.DD" (two-digit build).
+// Both parsers read four dot-separated digit groups of any width (up to 255 for the first
+// three, nine digits for the build), so stamps of either form order correctly as tuples.
 #pragma once
 
 #include <compare>
@@ -19,8 +21,8 @@ struct VersionRecord {
 static_assert(sizeof(VersionRecord) == 28);
 
 // Both fill `out` and return true for a well-formed stamp (characters after it are ignored).
-// A stamp that is too short or has anything but digits and dots in its places leaves `out`
-// as version 0 with empty text, logs a warning, and returns false.
+// A stamp that lacks a group, has a group out of range or anything but digits and dots in
+// its groups leaves `out` as version 0 with empty text, logs a warning, and returns false.
 bool ParseVersionStamp(std::string_view text, VersionRecord& out);
 bool ParseShortVersionStamp(std::string_view text, VersionRecord& out);
 

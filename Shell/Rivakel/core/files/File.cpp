@@ -4,8 +4,9 @@
 #include <cstring>
 #include <limits>
 
-void CFile::OpenBorrowed(std::span<const uint8_t> data) {
+void CFile::OpenBorrowed(std::span<const uint8_t> data, std::shared_ptr<const void> owner) {
     Close();
+    owner_ = std::move(owner);
     data_ = data;
     open_ = true;
 }
@@ -20,8 +21,8 @@ void CFile::OpenOwned(std::vector<uint8_t> data) {
 void CFile::OpenShared(std::shared_ptr<const std::vector<uint8_t>> data) {
     Close();
     if (data == nullptr) return;
-    shared_ = std::move(data);
-    data_ = *shared_;
+    data_ = *data;
+    owner_ = std::move(data);
     open_ = true;
 }
 
@@ -30,7 +31,7 @@ int CFile::Close() {
     data_ = {};
     position_ = 0;
     owned_ = {};
-    shared_.reset();
+    owner_.reset();
     return 0;
 }
 

@@ -17,8 +17,10 @@ class CFile : public CRefCounted {
 public:
     CFile() = default;
 
-    // Data that outlives the file: a module's resources, kept while the module is in use.
-    void OpenBorrowed(std::span<const uint8_t> data);
+    // Data owned elsewhere. `owner`, when given, keeps it alive until the file is closed (a
+    // running applet's module may be unloaded while one of its files is still open); without
+    // one the data must outlive the file.
+    void OpenBorrowed(std::span<const uint8_t> data, std::shared_ptr<const void> owner = nullptr);
     void OpenOwned(std::vector<uint8_t> data);
     void OpenShared(std::shared_ptr<const std::vector<uint8_t>> data);
 
@@ -67,5 +69,5 @@ private:
     std::span<const uint8_t> data_;
     size_t position_ = 0;
     std::vector<uint8_t> owned_;
-    std::shared_ptr<const std::vector<uint8_t>> shared_;
+    std::shared_ptr<const void> owner_;
 };

@@ -20,11 +20,12 @@ std::optional<std::string> FolderBelow(const std::string& root, std::string_view
     return platform::ResolvePath(root, relative);
 }
 
-bool OpenResource(CFile& file, const resources::ResourceModule* module, std::string_view name) {
+bool OpenResource(CFile& file, const resources::ResourceModule* module, std::string_view name,
+                  std::shared_ptr<const void> owner = nullptr) {
     if (module == nullptr) return false;
     const auto data = module->FindData(name);
     if (!data) return false;
-    file.OpenBorrowed(*data);
+    file.OpenBorrowed(*data, std::move(owner));
     return true;
 }
 
@@ -105,7 +106,8 @@ void CSubsystem_File_Win32::Resolve(CFile& file, std::string_view requested) {
 
     const auto& registry = resources::ResourceRegistry::Instance();
     if (OpenResource(file, inspected_, name)) return;
-    if (OpenResource(file, registry.Applet(), name)) return;
+    const auto applet = registry.SharedApplet();
+    if (OpenResource(file, applet.get(), name, applet)) return;
 
     if (EqualsNoCase(name, kCardBackName) && cardBackEntries == 1) name = kDefaultCardBackName;
 
@@ -119,8 +121,12 @@ void CSubsystem_File_Win32::Resolve(CFile& file, std::string_view requested) {
 
 int CSubsystem_File_Win32::EnumerateFiles(std::string_view subfolder, std::string_view pattern,
                                           const FileFoundCallback& found) {
-    const auto folder = FolderBelow(config_.installed ? config_.dataFolder : config_.shellPath, subfolder);
-    if (!folder || !found) return 0;
+    // Not installed, data files lie flat in the shell's folder (as OpenFile looks for them by
+    // their last component), so the subfolder is not descended into.
+    const std::string& root = config_.installed ? config_.dataFolder : config_.shellPath;
+    if (!found || root.empty()) return 0;
+    const auto folder = FolderBelow(root, config_.installed ? subfolder : std::string_view());
+    if (!folder || (!subfolder.empty() && !IsSafeRelativeName(subfolder))) return 0;
     for (const auto& entry : platform::ListFolder(*folder))
         if (!entry.isFolder && MatchesPattern(entry.name, pattern)) found(entry.name, *folder);
     return 0;

@@ -52,8 +52,8 @@ public:
     CFile* OpenFile(std::string_view name, int flags = 0);
     // Deletes a file nobody holds a reference to; one still held is only closed. 0.
     int CloseFile(CFile* file);
-    // Files in `subfolder` (of the data folder when installed, else of the shell path) whose
-    // names match `pattern`, in name order. 0.
+    // Files whose names match `pattern`, in name order: in `subfolder` of the data folder when
+    // installed, else in the shell path itself (where OpenFile finds them). 0.
     int EnumerateFiles(std::string_view subfolder, std::string_view pattern, const FileFoundCallback& found);
     // Installed: each folder under the shell path's "Games" with its game file ("<folder>.gam",
     // else the first "*.gam" by name). Not installed: the first "*.gam" of the shell path. 0.

@@ -14,8 +14,6 @@ constexpr uint32_t kSectionNoBits = 8;
 
 uint64_t ReadLe64(const uint8_t* p) { return uint64_t{ReadLe32(p)} | uint64_t{ReadLe32(p + 4)} << 32; }
 
-bool InRange(uint64_t offset, uint64_t size, uint64_t limit) { return offset <= limit && size <= limit - offset; }
-
 std::nullopt_t Fail(std::string* error, const char* why) {
     if (error != nullptr) *error = why;
     return std::nullopt;

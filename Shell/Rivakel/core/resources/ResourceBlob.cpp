@@ -30,9 +30,6 @@ std::nullopt_t Fail(std::string* error, const char* why) {
     return std::nullopt;
 }
 
-// True when [offset, offset + size) lies inside [0, limit); 64-bit sums cannot wrap here.
-bool InRange(uint64_t offset, uint64_t size, uint64_t limit) { return offset <= limit && size <= limit - offset; }
-
 std::string_view TextAt(std::span<const uint8_t> bytes, uint32_t offset, uint32_t length) {
     return {reinterpret_cast<const char*>(bytes.data()) + offset, length};
 }

@@ -50,6 +50,9 @@ inline uint16_t ReadLe16(const uint8_t* p) {
     return static_cast<uint16_t>(p[0] | p[1] << 8);
 }
 
+// True when [offset, offset + size) lies inside [0, limit); the 64-bit sum cannot wrap.
+inline bool InRange(uint64_t offset, uint64_t size, uint64_t limit) { return offset <= limit && size <= limit - offset; }
+
 inline char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Orders two texts as their ASCII upper-cased forms would order bytewise.

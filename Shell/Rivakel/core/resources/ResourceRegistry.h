@@ -21,7 +21,9 @@ public:
     void SetShell(const ResourceModule* shell) { shell_ = shell; }
 
     // The running applet's resources, kept while it runs (read once from its file at start).
+    // Files opened on them share the module, so clearing it never pulls data from under them.
     const ResourceModule* Applet() const { return applet_.get(); }
+    std::shared_ptr<const ResourceModule> SharedApplet() const { return applet_; }
     void SetApplet(std::unique_ptr<ResourceModule> applet) { applet_ = std::move(applet); }
     void ClearApplet() { applet_.reset(); }
 
@@ -31,7 +33,7 @@ public:
 
 private:
     const ResourceModule* shell_ = nullptr;
-    std::unique_ptr<ResourceModule> applet_;
+    std::shared_ptr<const ResourceModule> applet_;
 };
 
 }  // namespace resources

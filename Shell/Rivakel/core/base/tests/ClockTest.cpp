@@ -292,6 +292,25 @@ TEST_F(TimerChainTest, NestedTickInsideACallbackIsSafe) {
     EXPECT_EQ(clock_->TimerCount(), 2u);
 }
 
+TEST_F(TimerChainTest, PauseInsideACallbackHoldsTheGameTimersAfterIt) {
+    Make(3);
+    chain_.timers[0]->SetClock(TimerClock::Wall);
+    chain_.timers[0]->Restart();
+    Advance(10);
+    chain_.action = [&](size_t index) {
+        if (index == 0) clock_->SetPaused(true);
+    };
+    clock_->TickAll();
+    EXPECT_EQ(chain_.fired, (std::vector<std::string>{"0"}));
+    // Resumed early in a round, the held timers fire later in that same round.
+    chain_.action = [&](size_t index) {
+        if (index == 0) clock_->SetPaused(false);
+    };
+    Advance(500);
+    clock_->TickAll();
+    EXPECT_EQ(chain_.fired, (std::vector<std::string>{"0", "0", "1", "2"}));
+}
+
 TEST_F(ClockTest, DestroyingTheClockLeavesTimersUnregistered) {
     Recorder record;
     CTimer timer(&record, 10, Recorder::OnTick);

@@ -146,6 +146,9 @@ TEST_F(FileServiceTest, CardBackFollowsTheChoice) {
     CardBackChoice choice{"blue.gif", 3};
     service.SetCardBackSource([&] { return choice; });
     EXPECT_EQ(Read(service, "cardback.GIF"), "blue");
+    // A chosen cardback whose file has gone opens nothing rather than another picture.
+    choice = {"gone.gif", 3};
+    EXPECT_EQ(Read(service, "CardBack.gif"), "<missing>");
 
     choice = {"p-img-shell-defaultcardback.gif", 3};
     EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
@@ -162,21 +165,47 @@ TEST_F(FileServiceTest, CardBackFollowsTheChoice) {
     EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
 }
 
-TEST_F(FileServiceTest, EnumerateFilesMatchesThePatternInNameOrder) {
-    Write("shell/Skins/b.RML", "");
-    Write("shell/Skins/a.rml", "");
-    Write("shell/Skins/c.txt", "");
-    Write("shell/Skins/d.rml/inner", "");
+TEST_F(FileServiceTest, EnumerateFilesListsWhatOpenFileFinds) {
+    Write("data/Skins/b.RML", "b");
+    Write("data/Skins/a.rml", "a");
+    Write("data/Skins/c.txt", "");
+    Write("data/Skins/d.rml/inner", "");
+    Write("shell/flat.rml", "flat");
+    Write("shell/Skins/nested.rml", "");
+    config_.installed = true;
     CSubsystem_File_Win32 service(config_);
     std::vector<std::string> found;
-    service.EnumerateFiles("skins", "*.rml", [&](const std::string& name, const std::string& folder) {
-        found.push_back(name);
-        EXPECT_EQ(fs::path(folder), root_ / "shell/Skins");
-    });
-    EXPECT_EQ(found, (std::vector<std::string>{"a.rml", "b.RML"}));
+    auto collect = [&](const std::string& name, const std::string& folder) {
+        found.push_back(fs::path(folder).filename().string() + "/" + name);
+        // Every name reported opens under the subfolder it was listed in.
+        EXPECT_NE(Read(service, "skins\\" + name), "<missing>") << name;
+    };
+    service.EnumerateFiles("skins", "*.rml", collect);
+    EXPECT_EQ(found, (std::vector<std::string>{"Skins/a.rml", "Skins/b.RML"}));
+
+    // Not installed, data files lie flat in the shell's folder, where OpenFile looks.
     found.clear();
-    service.EnumerateFiles("..", "*", [&](const std::string& name, const std::string&) { found.push_back(name); });
+    service.SetInstalled(false);
+    service.EnumerateFiles("skins", "*.rml", collect);
+    EXPECT_EQ(found, (std::vector<std::string>{"shell/flat.rml"}));
+
+    found.clear();
+    service.SetInstalled(true);
+    service.EnumerateFiles("..", "*", collect);
+    service.SetInstalled(false);
+    service.EnumerateFiles("..", "*", collect);
     EXPECT_TRUE(found.empty());
+}
+
+TEST_F(FileServiceTest, AnAppletsFileOutlivesTheAppletsModule) {
+    CSubsystem_File_Win32 service(config_);
+    resources::ResourceRegistry::Instance().SetApplet(Module({{"level.txt", "applet level"}}));
+    CFile* file = service.OpenFile("LEVEL.txt");
+    ASSERT_TRUE(file->IsOpen());
+    resources::ResourceRegistry::Instance().ClearApplet();
+    const auto data = file->GetData();
+    EXPECT_EQ(std::string(data.begin(), data.end()), "applet level");
+    service.CloseFile(file);
 }
 
 TEST_F(FileServiceTest, EnumerateGamesPrefersTheFolderNamedFile) {
