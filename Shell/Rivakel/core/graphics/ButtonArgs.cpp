@@ -1,8 +1,10 @@
 #include "core/graphics/ButtonArgs.h"
 
 #include "core/graphics/Anim.h"
+#include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
+#include "core/graphics/Surface.h"
 #include "core/graphics/SurfaceServices.h"
 
 CAnim* MakeButtonAnim(const ButtonArgs& args) {
@@ -18,4 +20,22 @@ CAnim* MakeButtonAnim(const ButtonArgs& args) {
         }
     }
     return new CAnim(sequence);
+}
+
+ButtonCommand PlaceButton(CSurface& button, const ButtonArgs& args) {
+    button.SetLoc(args.x, args.y);
+    if (args.owner) args.owner->AttachSurface(&button);
+    ButtonCommand command;
+    CSubsystem_Event_Win32* events = EventService();
+    if (!events) return command;
+    const void* self = static_cast<const CSurface*>(&button);
+    command.event = events->Register(self, kEventCommand);
+    command.user = events->Listen(self, kEventCommand, args.context, args.callback);
+    return command;
+}
+
+void ShowButtonFrame(CSurface& button, int frame) {
+    CAnim* anim = nullptr;
+    button.GetAnim(anim);
+    if (anim) anim->SetFrame(frame);
 }

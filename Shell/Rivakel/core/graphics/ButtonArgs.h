@@ -1,9 +1,12 @@
-// What the shell's buttons are made from, in the order callers fill it.
+// What the shell's buttons are made from, in the order callers fill it, and the parts both
+// button kinds share.
 #pragma once
 
 #include <cstdint>
 
+#include "core/graphics/Event.h"
 #include "core/graphics/EventCodes.h"
+#include "core/graphics/EventListener.h"
 
 class CAnim;
 class CImage;
@@ -21,3 +24,16 @@ struct ButtonArgs {
 
 // The button's animation: the two frames of the strip (a blank keyed picture without a strip).
 CAnim* MakeButtonAnim(const ButtonArgs& args);
+
+// A button's command event (code 14) with the caller's listener on it.
+struct ButtonCommand {
+    EventPtr event;
+    ListenerPtr user;
+};
+
+// Places the button at (x, y) on its owner and registers its command event with the caller's
+// listener; without an event service the command stays empty.
+ButtonCommand PlaceButton(CSurface& button, const ButtonArgs& args);
+
+// Shows frame 0 (normal) or 1 (pressed or hover) of the button's animation.
+void ShowButtonFrame(CSurface& button, int frame);

@@ -26,10 +26,9 @@ constexpr size_t kMergeLimit = 64;
 void CDirtyList::Add(int x, int y, int width, int height) {
     const platform::Rect rect{x, y, ClampToInt(int64_t{x} + width), ClampToInt(int64_t{y} + height)};
     if (!rects_.empty() && rects_.back() == rect) return;
+    bounds_ = rects_.empty() ? rect : Bounding(bounds_, rect);
     if (rects_.size() >= kCapacity) {
-        platform::Rect all = rect;
-        for (const platform::Rect& r : rects_) all = Bounding(all, r);
-        rects_.assign(1, all);
+        rects_.assign(1, bounds_);
     } else {
         rects_.push_back(rect);
     }
@@ -38,10 +37,13 @@ void CDirtyList::Add(int x, int y, int width, int height) {
 
 void CDirtyList::Clear() {
     rects_.clear();
+    bounds_ = {};
     dirty_ = false;
 }
 
 bool CDirtyList::Overlaps(const platform::Rect& area) const {
+    // Most areas a repaint asks about lie away from everything marked.
+    if (rects_.empty() || !Touch(bounds_, area)) return false;
     return std::any_of(rects_.begin(), rects_.end(), [&](const platform::Rect& r) { return Touch(r, area); });
 }
 

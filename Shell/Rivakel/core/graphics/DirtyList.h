@@ -24,5 +24,6 @@ public:
 
 private:
     std::vector<platform::Rect> rects_;
+    platform::Rect bounds_;  // bounds every stored rectangle
     bool dirty_ = false;
 };

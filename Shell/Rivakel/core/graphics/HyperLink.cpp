@@ -2,7 +2,6 @@
 
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/Image.h"
-#include "core/graphics/SurfaceServices.h"
 #include "core/text/CFontWin32.h"
 
 HyperLinkStyle& CurrentHyperLinkStyle() {
@@ -50,9 +49,8 @@ CHyperLink::~CHyperLink() = default;
 void CHyperLink::Draw(const std::string& markup) {
     CImage* image = GetCurImage();
     if (!image) return;
-    int width = 0, height = 0;
-    GetSize(width, height);
-    RenderRMLText(*image, CurrentSurfaceServices().fonts, 0, 0, {0, 0, width, height}, 0, markup, nullptr);
+    // Through the image, so that the surfaces showing it repaint the new look.
+    image->DrawRML(markup.c_str(), 0, 0, nullptr, 0, nullptr);
 }
 
 int CHyperLink::OnClick(intptr_t* record) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 #include "core/text/CSubsystem_Font_Win32.h"
 
@@ -33,8 +34,14 @@ void CImage::InitFont(CSubsystem_Font_Win32* fonts) {
 }
 
 CImage::~CImage() {
-    for (CRefCounted* area : linkAreas_) area->ReleaseInternalRef();
+    ReleaseLinkAreas();
     if (font_) font_->ReleaseInternalRef();
+}
+
+void CImage::ReleaseLinkAreas() {
+    // A link that goes may run listeners that draw on or clear this image again.
+    const std::vector<CRefCounted*> areas = std::exchange(linkAreas_, {});
+    for (CRefCounted* area : areas) area->ReleaseInternalRef();
 }
 
 TextFont CImage::TextFontOf(CFontWin32* font) {
@@ -75,8 +82,7 @@ int CImage::DrawText(const char* text, int length, int x, int y) {
 }
 
 void CImage::ResetRichText() {
-    for (CRefCounted* area : linkAreas_) area->ReleaseInternalRef();
-    linkAreas_.clear();
+    ReleaseLinkAreas();
     rmlState_ = 0;
     RmlCurrentLink() = -1;
 }

@@ -89,6 +89,7 @@ public:
 private:
     void InitFont(CSubsystem_Font_Win32* fonts);
     void ResetRichText();
+    void ReleaseLinkAreas();
     static TextFont TextFontOf(CFontWin32* font);
 
     CRenderTarget target_;

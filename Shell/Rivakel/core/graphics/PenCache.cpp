@@ -1,8 +1,14 @@
 #include "core/graphics/PenCache.h"
 
-#include <algorithm>
-
 #include "core/base/Log.h"
+
+template <class Entry>
+void CEntryCache<Entry>::LogFull(const char* message) {
+    Warning("%s", message);
+}
+
+template class CEntryCache<Pen>;
+template class CEntryCache<Brush>;
 
 CPenCache& CPenCache::Shared() {
     static CPenCache cache;
@@ -10,16 +16,7 @@ CPenCache& CPenCache::Shared() {
 }
 
 Pen CPenCache::Get(PenStyle style, int width, uint32_t colour) {
-    const Pen wanted{style, width, colour & 0xFFFFFFu};
-    if (auto it = std::find(entries_.begin(), entries_.end(), wanted); it != entries_.end()) return *it;
-    if (entries_.size() < kCapacity) {
-        entries_.push_back(wanted);
-    } else if (!overflowLogged_) {
-        // Drawing still gets the pen it asked for; only the caching stops.
-        overflowLogged_ = true;
-        Warning("Pen cache full (%zu entries) in CPenCache::Get", kCapacity);
-    }
-    return wanted;
+    return entries_.Get({style, width, colour & 0xFFFFFFu}, "Pen cache full (500 entries) in CPenCache::Get");
 }
 
 CBrushCache& CBrushCache::Shared() {
@@ -28,13 +25,5 @@ CBrushCache& CBrushCache::Shared() {
 }
 
 Brush CBrushCache::Get(uint32_t colour) {
-    const Brush wanted{colour & 0xFFFFFFu};
-    if (auto it = std::find(entries_.begin(), entries_.end(), wanted); it != entries_.end()) return *it;
-    if (entries_.size() < kCapacity) {
-        entries_.push_back(wanted);
-    } else if (!overflowLogged_) {
-        overflowLogged_ = true;
-        Warning("Brush cache full (%zu entries) in CBrushCache::Get", kCapacity);
-    }
-    return wanted;
+    return entries_.Get({colour & 0xFFFFFFu}, "Brush cache full (500 entries) in CBrushCache::Get");
 }

@@ -13,16 +13,14 @@ public:
     ~CPushButton() override;
 
     intptr_t UserValue() const { return userValue_; }
-    CEvent* CommandEvent() const { return command_.get(); }
+    CEvent* CommandEvent() const { return command_.event.get(); }
 
 private:
     static int OnDown(intptr_t* record);
     static int OnClick(intptr_t* record);
-    void ShowFrame(int frame);
 
     intptr_t userValue_;
-    EventPtr command_;
-    ListenerPtr user_;
+    ButtonCommand command_;
     ListenerPtr down_;
     ListenerPtr click_;
 };

@@ -19,12 +19,10 @@ private:
     static int OnClick(intptr_t* record);
     static int OnEnter(intptr_t* record);
     static int OnLeave(intptr_t* record);
-    void ShowFrame(int frame);
     ListenerPtr Own(int code, EventCallback callback);
 
     intptr_t userValue_;
-    EventPtr command_;
-    ListenerPtr user_;
+    ButtonCommand command_;
     ListenerPtr click_;
     ListenerPtr enter_;
     ListenerPtr leave_;

@@ -7,14 +7,13 @@
 #include <vector>
 
 #include "core/graphics/RenderTarget.h"
+#include "core/graphics/fuzz/FuzzBytes.h"
 
 namespace {
 
-class Reader {
+class Reader : public FuzzBytes {
 public:
-    Reader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool Done() const { return pos_ >= size_; }
-    uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    using FuzzBytes::FuzzBytes;
     // Mostly small values near the pictures, sometimes the extremes.
     int Coord() {
         switch (Byte() & 7) {
@@ -31,11 +30,6 @@ public:
         }
     }
     platform::Rect Rect() { return {Coord(), Coord(), Coord(), Coord()}; }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
 };
 
 }  // namespace

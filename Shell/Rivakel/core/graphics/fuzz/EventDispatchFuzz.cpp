@@ -1,5 +1,6 @@
-// Random surface trees under random mouse and key input, with listeners that return 0, remove
-// themselves, add listeners or destroy surfaces (their own included) while they run. The hover
+// Random surface trees with buttons and linked edit fields under random mouse and key input, with
+// listeners and button commands that return 0, remove themselves, add listeners or destroy
+// surfaces (their own included) while they run. The hover
 // and pressed surfaces must always be alive, and nothing freed may be touched.
 #include <cstddef>
 #include <cstdint>
@@ -9,22 +10,13 @@
 
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/EditField.h"
+#include "core/graphics/PushButton.h"
 #include "core/graphics/Surface.h"
+#include "core/graphics/fuzz/FuzzBytes.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {
-
-class Reader {
-public:
-    Reader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool Done() const { return pos_ >= size_; }
-    uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
-};
 
 struct Fuzz;
 
@@ -41,20 +33,46 @@ struct Fuzz {
     std::vector<CSurface*> surfaces;  // one reference each, the root first
     std::deque<Action> actions;
     std::vector<ListenerPtr> listeners;
+    CEditField* lastField = nullptr;
 
     void Destroy(size_t index) {
         if (index == 0 || index >= surfaces.size()) return;
         CSurface* surface = surfaces[index];
         surfaces.erase(surfaces.begin() + static_cast<std::ptrdiff_t>(index));
+        if (surface == lastField) lastField = nullptr;
         if (CSurface* parent = surface->Parent()) parent->DetachSurface(surface);
         surface->ReleaseInternalRef();
     }
-    void Add(uint8_t parentIndex, uint8_t x, uint8_t y, uint8_t size, bool interactive) {
+    // Kinds: a plain or an interactive surface, a push button whose command runs an action, or
+    // an edit field linked after the last one made.
+    void Add(uint8_t parentIndex, uint8_t x, uint8_t y, uint8_t size, uint8_t kind) {
         if (surfaces.size() >= 24) return;
-        auto* surface = new CSurface(size % 64 + 1, size / 4 + 1, interactive ? CSurface::kFlagInteractive : 0);
+        CSurface* parent = surfaces[parentIndex % surfaces.size()];
+        const int width = size % 64 + 1, height = size / 4 + 1;
+        CSurface* surface = nullptr;
+        switch (kind % 4) {
+        case 0:
+        case 1:
+            surface = new CSurface(width, height, kind % 4 == 1 ? CSurface::kFlagInteractive : 0);
+            surface->SetLoc(x, y);
+            parent->AttachSurface(surface);
+            break;
+        case 2: {
+            actions.push_back({this, static_cast<uint8_t>(kind >> 2), size, listeners.size()});
+            listeners.emplace_back();
+            ButtonArgs args{parent, &actions.back(), x, y, width, height, nullptr, 0, size, OnEvent};
+            surface = new CPushButton(args);
+            break;
+        }
+        default: {
+            auto* field = new CEditField(parent, nullptr, x, y, width, height, "ab", nullptr, kind >> 2);
+            if (lastField) lastField->LinkNext(field);
+            lastField = field;
+            surface = field;
+            break;
+        }
+        }
         surface->AddInternalRef();
-        surface->SetLoc(x, y);
-        surfaces[parentIndex % surfaces.size()]->AttachSurface(surface);
         surfaces.push_back(surface);
     }
     void Listen(uint8_t surfaceIndex, uint8_t code, uint8_t kind, uint8_t target) {
@@ -87,7 +105,7 @@ struct Fuzz {
             fuzz->Listen(action->target, action->target >> 2, action->target >> 1, action->target + 1);
             return 1;
         case 4:
-            fuzz->Add(action->target, action->target, action->target, action->target, true);
+            fuzz->Add(action->target, action->target, action->target, action->target, action->target);
             return 1;
         default:
             return 1;
@@ -107,12 +125,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz.surfaces.push_back(fuzz.root);
     fuzz.events->SetRoot(fuzz.root);
 
-    Reader in(data, size);
+    FuzzBytes in(data, size);
     static constexpr int kMouseCodes[] = {kEventLeftDown, kEventLeftUp, kEventRightDown, kEventRightUp, kEventMouseMove};
     while (!in.Done()) {
         switch (in.Byte() % 6) {
         case 0:
-            fuzz.Add(in.Byte(), in.Byte(), in.Byte(), in.Byte(), (in.Byte() & 1) != 0);
+            fuzz.Add(in.Byte(), in.Byte(), in.Byte(), in.Byte(), in.Byte());
             break;
         case 1:
             fuzz.Destroy(in.Byte() % fuzz.surfaces.size());

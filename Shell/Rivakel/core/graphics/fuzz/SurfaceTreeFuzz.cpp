@@ -8,23 +8,32 @@
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/Surface.h"
+#include "core/graphics/fuzz/FuzzBytes.h"
 
 namespace {
 
-class Reader {
+class Reader : public FuzzBytes {
 public:
-    Reader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
-    bool Done() const { return pos_ >= size_; }
-    uint8_t Byte() { return pos_ < size_ ? data_[pos_++] : 0; }
+    using FuzzBytes::FuzzBytes;
     int Coord() { return static_cast<int8_t>(Byte()); }
-
-private:
-    const uint8_t* data_;
-    size_t size_;
-    size_t pos_ = 0;
 };
 
 constexpr size_t kPool = 8;
+
+// Every surface sits in the child list of its parent and of no other, and no parent chain loops.
+void CheckTree(const std::vector<CSurface*>& all) {
+    for (const CSurface* s : all) {
+        size_t listed = 0;
+        for (const CSurface* p : all) {
+            for (const CSurface* c : p->Children()) listed += c == s ? 1 : 0;
+        }
+        if (listed != (s->Parent() != nullptr ? 1u : 0u)) __builtin_trap();
+        size_t depth = 0;
+        for (const CSurface* at = s; at != nullptr; at = at->Parent()) {
+            if (++depth > all.size()) __builtin_trap();
+        }
+    }
+}
 
 }  // namespace
 
@@ -74,6 +83,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
             default: a->DetachAll(); break;
         }
+        std::vector<CSurface*> all = pool;
+        all.push_back(root);
+        CheckTree(all);
     }
     root->Compose(nullptr, {0, 0, 48, 32}, 0, 0);
     for (CSurface* s : pool) s->DetachAll();

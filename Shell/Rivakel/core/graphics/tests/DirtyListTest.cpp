@@ -33,6 +33,19 @@ TEST(DirtyList, TouchingBordersCountAsDirty) {
     EXPECT_FALSE(list.Overlaps({16, 0, 20, 9}));
 }
 
+TEST(DirtyList, OnlyTheRectanglesMarkedSinceTheLastClearCount) {
+    CDirtyList list;
+    list.Add(500, 500, 10, 10);
+    list.Add(0, 0, 2, 2);
+    EXPECT_FALSE(list.Overlaps({100, 100, 200, 200}));  // between the two, touching neither
+    list.Clear();
+    list.Add(0, 0, 2, 2);
+    EXPECT_FALSE(list.Overlaps({505, 505, 506, 506}));
+    EXPECT_TRUE(list.Overlaps({2, 2, 3, 3}));
+    list.Clear();
+    EXPECT_FALSE(list.Overlaps({0, 0, 1, 1}));
+}
+
 TEST(DirtyList, OverflowKeepsEveryMarkedAreaCovered) {
     CDirtyList list;
     for (int i = 0; i <= static_cast<int>(CDirtyList::kCapacity); ++i) list.Add(i % 800, i / 800 * 40, 1, 1);

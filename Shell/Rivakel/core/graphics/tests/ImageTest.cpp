@@ -131,6 +131,32 @@ TEST_F(ImageTest, ClearsReleaseTheLinkAreas) {
     image->ReleaseInternalRef();
 }
 
+TEST_F(ImageTest, ALinkThatClearsTheImageWhileGoingIsReleasedOnce) {
+    auto* image = new CImage(&fonts_, 5, 5, 0);
+    // Its going runs a listener that clears the same image again.
+    struct ClearingArea : CRefCounted {
+        ClearingArea(CImage& image, int& gone) : image_(image), gone_(gone) {}
+        ~ClearingArea() override {
+            ++gone_;
+            image_.ClearToColor(0, 0, 0);
+        }
+        CImage& image_;
+        int& gone_;
+    };
+    int clearingGone = 0;
+    bool plainGone = false;
+    image->AddLinkArea(new ClearingArea(*image, clearingGone));
+    image->AddLinkArea(new Area(plainGone));
+    image->ClearToBackground();
+    EXPECT_EQ(clearingGone, 1);
+    EXPECT_TRUE(plainGone);
+    EXPECT_EQ(image->LinkAreaCount(), 0u);
+
+    image->AddLinkArea(new ClearingArea(*image, clearingGone));
+    image->ReleaseInternalRef();
+    EXPECT_EQ(clearingGone, 2);
+}
+
 TEST_F(ImageTest, WithoutAFontServiceTextIsSkipped) {
     auto* image = new CImage(nullptr, 5, 5, 0);
     EXPECT_EQ(image->DrawText("abc", 3, 0, 0), 0);

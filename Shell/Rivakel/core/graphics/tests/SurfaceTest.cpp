@@ -256,6 +256,44 @@ TEST_F(SurfaceTest, DetachingMarksWhereTheChildWasInsideAMovedParent) {
     EXPECT_TRUE(services_.Video().IsAreaDirty({206, 156, 214, 164}));
 }
 
+TEST_F(SurfaceTest, ReplaceColorsRecoloursEveryAnimationAndMarksTheShownArea) {
+    Held surface(Box(4, 4, 20, 30));
+    auto* other = new CAnim(new CImageSeq(new CImage(nullptr, 6, 6, 0)));
+    surface->AddAnim(other);
+    surface->GetCurImage()->ClearToColor(10, 20, 30);
+    other->CurrentImage()->ClearToColor(10, 20, 30);
+    services_.Video().ClearDirty();
+
+    const ColorPair pair{0x0A141E, 0x00FF00};
+    EXPECT_EQ(surface->ReplaceColors({&pair, 1}), 0);
+    EXPECT_EQ(surface->GetCurImage()->GetRenderTarget().Pixel(1, 1), 0x00FF00u);
+    EXPECT_EQ(other->CurrentImage()->GetRenderTarget().Pixel(5, 5), 0x00FF00u);
+    EXPECT_TRUE(services_.Video().IsAreaDirty({21, 31, 22, 32}));
+}
+
+TEST_F(SurfaceTest, DestroyingReleasesOwnedObjectsAndLeavesItsAnimations) {
+    struct Owned : CRefCounted {
+        explicit Owned(int& gone) : gone_(gone) {}
+        ~Owned() override { ++gone_; }
+        int& gone_;
+    };
+    int gone = 0;
+    auto* anim = new CAnim(new CImageSeq(new CImage(nullptr, 3, 3, 0)));
+    Held kept(anim);
+    {
+        Held surface(new CSurface(anim, 0));
+        for (int i = 0; i < 2; ++i) {
+            auto* object = new Owned(gone);
+            object->AddInternalRef();
+            surface->AddOwnedObject(object);
+        }
+        EXPECT_EQ(anim->OwnerCount(), 1u);
+    }
+    EXPECT_EQ(gone, 2);
+    EXPECT_EQ(anim->OwnerCount(), 0u);
+    EXPECT_EQ(anim->InternalCount(), 1);
+}
+
 // Random tree edits, reparenting and cycles included: every surface sits in at most one child
 // list, agrees with its parent, and the tree has no cycle.
 TEST_F(SurfaceTest, RandomTreeEditsKeepTheTreeConsistent) {

@@ -33,9 +33,13 @@ protected:
         platform::Event event;
         while (h.headless->PollEvent(event)) h.input->HandlePlatformEvent(event);
     }
+    // Ctrl with a letter as the window reports it: both keys, and the control character typed.
     void Ctrl(char ch) {
+        const int letter = 'A' + ch - 1;
         h.headless->PushKeyDown(platform::VkControl);
+        h.headless->PushKeyDown(letter);
         h.headless->PushText(std::string(1, ch));
+        h.headless->PushKeyUp(letter);
         h.headless->PushKeyUp(platform::VkControl);
     }
     ButtonArgs Args(int x, intptr_t value) {
@@ -201,4 +205,52 @@ TEST_F(WidgetSession, HyperLinkFiresItsUserValueAndKeepsBothLooks) {
     EXPECT_EQ(commands.values, std::vector<intptr_t>{42});
     EXPECT_EQ(CHyperLink::Markup("Help", {2, true}, "0000ff"), "<T><U><s2><C><C0000ff><B>Help</C></U></B>");
     EXPECT_EQ(CHyperLink::Markup("Help", {1, false}, "000000"), "<T><U><s1><C><C000000>Help</C></U>");
+}
+
+TEST_F(WidgetSession, ClickInTheGameAreaTakesTheKeyboardFromAFieldBackToTheGame) {
+    struct Keys {
+        std::string typed;
+        static int OnChar(intptr_t* record) {
+            reinterpret_cast<Keys*>(record[0])->typed += static_cast<char>(record[2]);
+            return 1;
+        }
+    } keys;
+    CSurface* gameArea = h.Child(h.root, 200, 100, 500, 420, CSurface::kFlagInteractive);
+    h.events->SetGameArea(gameArea);
+    ListenerPtr appletKeys = h.events->Listen(h.root, kEventChar, &keys, Keys::OnChar);
+    auto* field = new CEditField(h.root, nullptr, 10, 50, 150, 20, "", nullptr, CEditField::kFlagEnterFires);
+
+    h.headless->PushClick(20, 60);
+    h.headless->PushText("ab");
+    h.headless->PushClick(300, 200);
+    h.headless->PushText("cd");
+    Pump();
+    EXPECT_EQ(field->Text(), "ab");
+    EXPECT_FALSE(field->HasFocus());
+    EXPECT_EQ(keys.typed, "cd");
+}
+
+TEST_F(WidgetSession, FieldWhoseEnterClosesTheFormIsSafe) {
+    struct Form {
+        CSurface* root;
+        CSurface* field = nullptr;
+        int closes = 0;
+        static int OnEnter(intptr_t* record) {
+            auto* self = reinterpret_cast<Form*>(record[0]);
+            ++self->closes;
+            self->root->DetachSurface(self->field);
+            return 1;
+        }
+    } form{h.root};
+    auto* field = new CEditField(h.root, &form, 10, 50, 100, 20, "", Form::OnEnter, CEditField::kFlagEnterFires);
+    form.field = field;
+    field->SetFocus();
+    h.headless->PushText("x");
+    h.headless->PushKey(platform::VkReturn);
+    h.headless->PushText("y");
+    h.headless->PushKey(platform::VkReturn);
+    Pump();
+    EXPECT_EQ(form.closes, 1);
+    EXPECT_EQ(h.input->Focus(), nullptr);
+    EXPECT_TRUE(h.root->Children().empty());
 }
