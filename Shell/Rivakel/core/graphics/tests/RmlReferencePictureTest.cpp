@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -32,24 +33,19 @@ std::string PathFrom(const char* variable, const char* fallback, std::string_vie
 }
 
 // Binary PPM (P6): the picture format that needs no library and that image tools read.
-void WritePpm(const CImage& image, const std::string& path) {
+std::string PpmBytes(const CImage& image) {
     const CRenderTarget& t = image.GetRenderTarget();
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << t.Width() << ' ' << t.Height() << "\n255\n";
+    std::string out = "P6\n" + std::to_string(t.Width()) + ' ' + std::to_string(t.Height()) + "\n255\n";
+    out.reserve(out.size() + static_cast<size_t>(t.Width()) * static_cast<size_t>(t.Height()) * 3);
     for (int y = 0; y < t.Height(); ++y) {
         for (int x = 0; x < t.Width(); ++x) {
             const uint32_t p = t.Pixel(x, y);
-            const char rgb[3] = {static_cast<char>(p >> 16), static_cast<char>(p >> 8), static_cast<char>(p)};
-            out.write(rgb, 3);
+            out += static_cast<char>(p >> 16);
+            out += static_cast<char>(p >> 8);
+            out += static_cast<char>(p);
         }
     }
-}
-
-std::string PpmBytes(const CImage& image) {
-    const std::string path = PathFrom("RIVAKEL_BINARY_DIR", ".", "/RmlReference.tmp.ppm");
-    WritePpm(image, path);
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return out;
 }
 
 TEST_F(RmlTest, APageWithEveryTagMatchesTheReviewedPicture) {
@@ -70,9 +66,10 @@ TEST_F(RmlTest, APageWithEveryTagMatchesTheReviewedPicture) {
                           : (std::filesystem::path(__FILE__).parent_path() / "data" / "RmlReference.ppm").string();
     std::ifstream in(reference, std::ios::binary);
     const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (PpmBytes(*image) != expected) {
+    const std::string picture = PpmBytes(*image);
+    if (picture != expected) {
         const std::string actual = PathFrom("RIVAKEL_BINARY_DIR", ".", "/RmlReference.actual.ppm");
-        WritePpm(*image, actual);
+        std::ofstream(actual, std::ios::binary) << picture;
         ADD_FAILURE() << "the page differs from " << reference << "; the actual picture is " << actual;
     }
 }
