@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/app/CommandLine.h"
+#include "core/app/ProgramIcon.h"
 #include "core/app/ProgramState.h"
 #include "core/base/Log.h"
 #include "core/graphics/VideoService.h"
@@ -75,6 +76,7 @@ void CApp::CreateMainWindow() {
     params.title = title_;
     params.width = program.sizes.windowWidth;
     params.height = program.sizes.windowHeight;
+    params.icon = ProgramIcon();
     program.mainWindow = CreateVideoWindow(std::move(params));
     if (!program.mainWindow) Error("Failed in call to CreateWindowEx in AppInit");
 }

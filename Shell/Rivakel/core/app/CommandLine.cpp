@@ -71,7 +71,10 @@ bool NeedsQuotes(std::string_view arg) {
 std::string JoinArguments(std::span<const char* const> args) {
     std::string line;
     for (const char* arg : args) {
-        std::string_view text = arg ? std::string_view(arg) : std::string_view();
+        // A double quote inside an argument would end its field early and let the rest pose
+        // as further fields; fields cannot carry one, so it is left out.
+        std::string text = arg ? std::string(arg) : std::string();
+        std::erase(text, '"');
         if (!line.empty()) line += ' ';
         if (NeedsQuotes(text)) {
             line += '"';

@@ -9,6 +9,7 @@
 // Joins the program's arguments (without the program name) into one command-line text.
 // Arguments holding a blank or a path separator are put between double quotes, as a file
 // manager or the installer hands paths over; bare words such as "BIGWIN" stay as they are.
+// Double quotes inside an argument are dropped, so each argument stays one field.
 std::string JoinArguments(std::span<const char* const> args);
 
 // What the start-up reads from the text before the session exists.

@@ -9,20 +9,31 @@
 #include "core/app/WindowPlacement.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
+#include "core/base/Timer.h"
 #include "core/store/UserStore.h"
 
 namespace {
 
-// Never past the next due timer; while inactive no timer of the clock runs.
+// Never past the next due timer; while inactive only the inactive-window timer counts.
 uint32_t NextWaitMs() {
+    const ProgramState& program = Program();
     CSubsystem_Clock* clock = ClockService();
-    if (!clock || Program().inactive) return kMaxEventWaitMs;
+    if (!clock) return kMaxEventWaitMs;
+    if (program.inactive) {
+        return program.inactiveTimer ? std::min(program.inactiveTimer->DueInMs(), kMaxEventWaitMs) : kMaxEventWaitMs;
+    }
     return std::min(clock->NextDueInMs(), kMaxEventWaitMs);
 }
 
 void TickTimers() {
-    if (Program().inactive) return;
-    if (CSubsystem_Clock* clock = ClockService()) clock->TickAll();
+    const ProgramState& program = Program();
+    CSubsystem_Clock* clock = ClockService();
+    if (!clock) return;
+    if (!program.inactive) {
+        clock->TickAll();
+    } else if (program.inactiveTimer) {
+        program.inactiveTimer->Tick();
+    }
 }
 
 void PlaceMainWindow(platform::Window& window, platform::Backend& backend) {
@@ -46,6 +57,8 @@ void ShowMainWindow(platform::Backend& backend) {
 }
 
 }  // namespace
+
+void SetInactiveWindowTimer(CTimer* timer) { Program().inactiveTimer = timer; }
 
 void Run() {
     ProgramState& program = Program();

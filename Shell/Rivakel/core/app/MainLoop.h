@@ -3,8 +3,16 @@
 
 #include <cstdint>
 
-// Longest wait for an event, so later starts get their answers promptly.
-inline constexpr uint32_t kMaxEventWaitMs = 50;
+class CTimer;
+
+// Longest wait for an event: later starts get their answers within it (they wait 2 s), and
+// the main window is never woken more than four times a second for nothing.
+inline constexpr uint32_t kMaxEventWaitMs = 250;
+
+// While the window is inactive no timer of the clock runs but this one (the shell frame's
+// repaint timer, or its exit timer while closing). Null for none; cleared at the session's end,
+// and to be cleared by whoever deletes the timer before that.
+void SetInactiveWindowTimer(CTimer* timer);
 
 // Shows the main window, runs the loop until the session's end asks it to quit, then
 // destroys the main window.

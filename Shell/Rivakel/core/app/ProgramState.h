@@ -10,6 +10,8 @@
 #include "platform/Host.h"
 #include "platform/Platform.h"
 
+class CTimer;
+
 struct ProgramState {
     std::string commandLine;
     int screenWidth = 0;
@@ -28,6 +30,8 @@ struct ProgramState {
     std::string pendingRmlPath;
 
     bool inactive = false;
+    // The one shell timer that still runs while the window is inactive; set by the shell frame.
+    CTimer* inactiveTimer = nullptr;
     bool quit = false;  // ends the main loop
 };
 

@@ -113,6 +113,8 @@ void CreateEvents() {
 void TearDown() {
     SessionState& session = Session();
     session.stopPending = false;
+    // Its owner, the shell frame, is gone by now.
+    Program().inactiveTimer = nullptr;
     TrackSessionStop();
     DestroyEventService();
     DestroySoundService();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/app/ProgramIcon.h"
 #include "core/base/Log.h"
 #include "core/gif/GifDecoder.h"
 #include "core/resources/ResourceFormat.h"
@@ -31,6 +32,7 @@ CSplash::CSplash(platform::Backend& backend, platform::Point screen)
     params.height = kSplashHeight;
     params.position = platform::Point{(screen.x - kSplashWidth) / 2, (screen.y - kSplashHeight) / 2};
     params.splash = true;
+    params.icon = ProgramIcon();
     window_ = backend.CreateWindow(params);
     if (!window_) {
         Warning("CSplash: no splash window");

@@ -18,14 +18,14 @@ namespace {
 
 // A later start ends here when the first instance runs; a first instance that never finishes
 // shutting down ends it with the box and -1.
-bool SettleSingleInstance(platform::Backend& backend, int& exitCode) {
+bool SettleSingleInstance(platform::Backend& backend, const InstanceWait& wait, int& exitCode) {
     ProgramState& program = Program();
     program.instance = platform::OpenInstanceChannel("Rivakel");
     if (!program.instance) {
         Warning("WinMain: no single-instance channel; running without one");
         return true;
     }
-    switch (ClaimSingleInstance(*program.instance, backend)) {
+    switch (ClaimSingleInstance(*program.instance, backend, wait)) {
     case InstanceOutcome::Primary:
         return true;
     case InstanceOutcome::ActivatedOther:
@@ -41,7 +41,7 @@ bool SettleSingleInstance(platform::Backend& backend, int& exitCode) {
 
 }  // namespace
 
-std::optional<int> StartProgram(std::string_view commandLine) {
+std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait& wait) {
     platform::Backend* backend = platform::GetBackend();
     if (!backend) {
         platform::DebugOutput("Rivakel: no display is available, so the portal cannot start. "
@@ -53,7 +53,7 @@ std::optional<int> StartProgram(std::string_view commandLine) {
     program.commandLine = std::string(commandLine);
 
     int exitCode = 0;
-    if (!SettleSingleInstance(*backend, exitCode)) return exitCode;
+    if (!SettleSingleInstance(*backend, wait, exitCode)) return exitCode;
 
     std::srand(backend->TickMs());
     const platform::Point screen = backend->ScreenSize();

@@ -4,13 +4,16 @@
 #include <optional>
 #include <string_view>
 
+#include "core/app/SingleInstance.h"
+
 // Exit code when no display (no backend) is available.
 inline constexpr int kExitNoDisplay = 1;
 
 int WinMain(int argc, char** argv);
 
 // Everything up to the main loop: single instance, window sizes, splash, session. Nothing
-// to go on with `Run`, else the process's exit code.
-std::optional<int> StartProgram(std::string_view commandLine);
+// to go on with `Run`, else the process's exit code. `wait` paces a later start's wait for a
+// first instance that is shutting down.
+std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait& wait = {});
 // Drops what the program still holds after the loop (instance channel).
 void EndProgram();

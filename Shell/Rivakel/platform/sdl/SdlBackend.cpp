@@ -1,7 +1,9 @@
 #include "platform/sdl/SdlBackend.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
+#include <string_view>
 #include <thread>
 
 #include "platform/Cp1252.h"
@@ -21,6 +23,14 @@ std::unique_ptr<SdlBackend> SdlBackend::Make(std::string* reason) {
     SubsystemOwner video(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (!video.Valid()) {
         if (reason != nullptr) *reason = std::string("SDL cannot start video: ") + SDL_GetError();
+        return nullptr;
+    }
+    // Without a display SDL quietly picks a driver that shows nothing; only take one when asked.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    const std::string_view current = driver != nullptr ? driver : "";
+    if ((current == "offscreen" || current == "dummy") && (asked == nullptr || current != asked)) {
+        if (reason != nullptr) *reason = "no display to show a window on (is DISPLAY set?)";
         return nullptr;
     }
     const Uint32 userEventType = SDL_RegisterEvents(1);

@@ -4,26 +4,21 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <memory>
 #include <thread>
 
 #include "core/app/MainLoop.h"
 #include "core/app/ProgramState.h"
 #include "core/app/WinMain.h"
+#include "core/app/bench/BenchFolders.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {
 
 void BM_IdleLoopCpuShare(benchmark::State& state) {
-    const std::filesystem::path root = std::filesystem::temp_directory_path() / "rivakel-idle-bench";
-    std::filesystem::create_directories(root / "data");
-    std::filesystem::create_directories(root / "run");
-    setenv("XDG_DATA_HOME", (root / "data").c_str(), 1);
-    setenv("XDG_RUNTIME_DIR", (root / "run").c_str(), 1);
+    const BenchFolders folders("rivakel-idle-bench");
     double percent = 0;
     for (auto _ : state) {
         auto owned = std::make_unique<platform::headless::HeadlessBackend>();
@@ -49,7 +44,6 @@ void BM_IdleLoopCpuShare(benchmark::State& state) {
         ResetProgram();
     }
     platform::SetBackend(nullptr);
-    std::filesystem::remove_all(root);
     state.counters["cpu_percent"] = percent;
     state.counters["goal_percent"] = 1;
 }

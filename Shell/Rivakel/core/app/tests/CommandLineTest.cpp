@@ -22,6 +22,18 @@ TEST(JoinArguments, InstallerArgumentsParseBackIntoTheirFields) {
     EXPECT_EQ(fields.gameFile, "/home/u/Game.gam");
 }
 
+TEST(JoinArguments, QuotesInsideAnArgumentNeverSplitItIntoMoreFields) {
+    std::array<const char*, 2> crafted = {"/home/u/a\" \"/etc/evil", "/tmp/setup"};
+    QuotedFields fields = ParseQuotedFields(JoinArguments(crafted));
+    ASSERT_EQ(fields.error, CommandLineError::None);
+    EXPECT_EQ(fields.launchPath, "/home/u/a /etc/evil");
+    EXPECT_EQ(fields.setupFilePath, "/tmp/setup");
+    EXPECT_EQ(fields.gameFile, "");
+
+    std::array<const char*, 1> mail = {"/home/u/Mail/x\" \"/tmp/other.rml"};
+    EXPECT_EQ(RmlPathFrom(JoinArguments(mail)), "/home/u/Mail/x /tmp/other.rml");
+}
+
 TEST(ScanStartOptions, KeywordsCountOnlyAsWholeWordsOutsideQuotes) {
     EXPECT_TRUE(ScanStartOptions("BIGWIN").bigWindow);
     EXPECT_FALSE(ScanStartOptions("\"/games/BIGWIN\"").bigWindow);

@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <climits>
 #include <chrono>
+#include <functional>
 #include <future>
+#include <optional>
 #include <thread>
+#include <vector>
 
 #include "core/app/MainWndProc.h"
 #include "core/app/Session.h"
@@ -21,6 +25,66 @@ protected:
         return platform::OpenInstanceChannel("RivakelTest", RuntimeDir().string());
     }
 };
+
+// A first instance as the later start sees it: scripted answers, and a lock that is let go
+// after a number of liveness checks.
+class ScriptedFirst final : public platform::InstanceChannel {
+public:
+    std::vector<std::optional<int>> answers;  // one per question; silence once they run out
+    int aliveChecks = INT_MAX;                // checks that still find it running
+    std::vector<int> asked;
+    bool primary = false;
+
+    bool IsPrimary() const override { return primary; }
+    void Serve(const std::function<int(int)>&) override {}
+    std::optional<int> Ask(int message, int) override {
+        asked.push_back(message);
+        if (message == platform::kActivateRequest) return 0;
+        if (answers.empty()) return std::nullopt;
+        std::optional<int> answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
+    bool PrimaryAlive() override { return aliveChecks-- > 0; }
+    bool TryBecomePrimary() override { return primary = true; }
+    int WaitHandle() const override { return -1; }
+};
+
+TEST_F(SingleInstanceTest, RunningFirstIsActivatedAtOnce) {
+    for (int answer : {0, 2, -7}) {
+        ScriptedFirst first;
+        first.answers = {answer};
+        EXPECT_EQ(ClaimSingleInstance(first, *headless_), InstanceOutcome::ActivatedOther) << answer;
+        EXPECT_EQ(first.asked, (std::vector<int>{kMsgShuttingDown, platform::kActivateRequest}));
+    }
+    EXPECT_EQ(headless_->TickMs(), 0u);
+}
+
+TEST_F(SingleInstanceTest, StoppingFirstIsAwaitedAThousandTimesAQuarterSecond) {
+    ScriptedFirst first;
+    first.answers = {1};
+    EXPECT_EQ(ClaimSingleInstance(first, *headless_), InstanceOutcome::OtherNeverStopped);
+    EXPECT_EQ(headless_->TickMs(), 1000u * 250u);
+    EXPECT_FALSE(first.primary);
+    EXPECT_EQ(first.asked, std::vector<int>{kMsgShuttingDown});
+}
+
+TEST_F(SingleInstanceTest, StoppingFirstThatGoesIsFollowedASecondLater) {
+    ScriptedFirst first;
+    first.answers = {1};
+    first.aliveChecks = 4;
+    EXPECT_EQ(ClaimSingleInstance(first, *headless_), InstanceOutcome::Primary);
+    EXPECT_TRUE(first.primary);
+    EXPECT_EQ(headless_->TickMs(), 4u * 250u + 1000u);
+}
+
+TEST_F(SingleInstanceTest, SilentFirstIsAskedAgainWhileItHoldsTheLock) {
+    ScriptedFirst first;
+    first.answers = {std::nullopt, std::nullopt, 0};
+    EXPECT_EQ(ClaimSingleInstance(first, *headless_), InstanceOutcome::ActivatedOther);
+    EXPECT_EQ(first.asked,
+              (std::vector<int>{kMsgShuttingDown, kMsgShuttingDown, kMsgShuttingDown, platform::kActivateRequest}));
+}
 
 // Serves `primary` on this thread until `done` is ready.
 template <typename T>

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 #include "core/app/App.h"
 #include "core/app/MainLoop.h"
@@ -28,6 +33,8 @@ TEST_F(WinMainTest, StartPresentsTheMainWindowAndCloseEndsCleanly) {
     ASSERT_NE(ClockService(), nullptr);
     // The splash is gone once the session runs.
     for (HeadlessWindow* window : headless_->Windows()) EXPECT_FALSE(window->IsSplash());
+    ASSERT_NE(headless_->MainWindow(), nullptr);
+    EXPECT_TRUE(headless_->MainWindow()->HasIcon());
 
     headless_->PushClose();
     ::Run();
@@ -69,6 +76,50 @@ TEST_F(WinMainTest, LoopShowsAndPresentsBeforeTimersRunAndAStopFromATimerEndsIt)
     EXPECT_TRUE(seen.visible);
     EXPECT_FALSE(timer->IsRegistered());
     EXPECT_TRUE(headless_->Windows().empty());
+}
+
+struct InactiveRun {
+    platform::headless::HeadlessBackend* backend = nullptr;
+    int clockFires = 0;
+    int inactiveFires = 0;
+};
+
+// A clock timer: its first firing takes the focus away from the window.
+int DeactivateOnFirstFiring(intptr_t* args) {
+    auto* run = reinterpret_cast<InactiveRun*>(args[0]);
+    if (run->clockFires++ == 0) run->backend->MainWindow()->UserDeactivate();
+    if (run->clockFires > 100) StopSession();
+    return 0;
+}
+
+int StopOnFifthFiring(intptr_t* args) {
+    auto* run = reinterpret_cast<InactiveRun*>(args[0]);
+    if (++run->inactiveFires == 5) StopSession();
+    return 0;
+}
+
+TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    InactiveRun run{headless_};
+    auto applet = std::make_unique<CTimer>(&run, 20, DeactivateOnFirstFiring);
+    applet->Start();
+    auto repaint = std::make_unique<CTimer>(&run, 50, StopOnFifthFiring);
+    SetInactiveWindowTimer(repaint.get());
+    const uint32_t before = headless_->TickMs();
+    // Should the inactive-window timer never run, nothing else would end the loop.
+    std::atomic<bool> ended = false;
+    std::thread watchdog([&] {
+        for (int i = 0; i < 500 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (!ended) headless_->PostUserEvent(kMsgCloseRequest, 0, 0);
+    });
+    ::Run();
+    ended = true;
+    watchdog.join();
+    EXPECT_EQ(run.clockFires, 1);
+    EXPECT_EQ(run.inactiveFires, 5);
+    // The loop slept between firings instead of spinning through the time.
+    EXPECT_LE(headless_->TickMs() - before, 20u + 5u * 50u + 50u);
+    EXPECT_EQ(Program().inactiveTimer, nullptr);
 }
 
 TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
@@ -139,6 +190,64 @@ TEST_F(WinMainTest, MissingQuotesShowTheBoxAndExitWithMinusOne) {
     EXPECT_EXIT(start("plain words"), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
     EXPECT_EXIT(start("\"/only/one field\""), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
     EXPECT_EXIT(start(("\"" + std::string(40000, 'x')).c_str()), ::testing::ExitedWithCode(255), "Incorrect");
+}
+
+// A first instance in another process, as far as a later start can tell: it holds the channel
+// and answers every question with `answer` from its own thread.
+class FirstInstance {
+public:
+    explicit FirstInstance(int answer) : channel_(platform::OpenInstanceChannel("Rivakel")) {
+        serving_ = std::thread([this, answer] {
+            while (!done_) {
+                channel_->Serve([&](int message) {
+                    std::lock_guard lock(mutex_);
+                    asked_.push_back(message);
+                    return answer;
+                });
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        });
+    }
+    ~FirstInstance() {
+        done_ = true;
+        serving_.join();
+    }
+    bool IsPrimary() const { return channel_->IsPrimary(); }
+    std::vector<int> Asked() {
+        std::lock_guard lock(mutex_);
+        return asked_;
+    }
+
+private:
+    std::unique_ptr<platform::InstanceChannel> channel_;
+    std::mutex mutex_;
+    std::vector<int> asked_;
+    std::atomic<bool> done_ = false;
+    std::thread serving_;
+};
+
+TEST_F(WinMainTest, SecondStartActivatesTheRunningFirstAndEndsWithZero) {
+    FirstInstance first(0);
+    ASSERT_TRUE(first.IsPrimary());
+    std::optional<int> code = StartProgram("BIGWIN");
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, 0);
+    EXPECT_EQ(first.Asked(), (std::vector<int>{kMsgShuttingDown, platform::kActivateRequest}));
+    // Nothing of its own was started: no splash, no window, no session.
+    EXPECT_TRUE(headless_->Windows().empty());
+    EXPECT_EQ(g_pApp, nullptr);
+    EXPECT_EQ(Program().instance, nullptr);
+}
+
+TEST_F(WinMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinusOne) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    FirstInstance first(1);
+    auto start = [this] {
+        g_reported = headless_;
+        std::atexit(ReportBoxes);
+        StartProgram("", InstanceWait{.polls = 3, .intervalMs = 1, .settleMs = 0, .askTimeoutMs = 1000});
+    };
+    EXPECT_EXIT(start(), ::testing::ExitedWithCode(255), "\\[Can't stop other running Rivakel\\]");
 }
 
 TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {

@@ -18,6 +18,7 @@ TEST(XvfbEndToEnd, SplashMainWindowSecondStartAndClose) {
     const std::string script = (std::filesystem::path(__FILE__).parent_path() / "RivakelUnderXvfb.sh").string();
     const int status = std::system(("bash '" + script + "' '" + program.string() + "'").c_str());
     ASSERT_NE(status, -1);
+    ASSERT_TRUE(WIFEXITED(status)) << "the script was ended by a signal";
     const int code = WEXITSTATUS(status);
     if (code == 77) GTEST_SKIP() << "no X server or program";
     EXPECT_EQ(code, 0);

@@ -1,0 +1,76 @@
+#include "core/app/Session.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/app/App.h"
+#include "core/app/Services.h"
+#include "core/app/tests/AppTestEnvironment.h"
+#include "core/base/Clock.h"
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/sound/SoundService.h"
+#include "core/store/OutboxLink.h"
+#include "core/store/UserStore.h"
+
+namespace {
+
+class RecordingOutbox final : public IOutboxLink {
+public:
+    std::vector<std::string> lines;
+    int Send(int, std::string_view function, std::string_view params, bool, int) override {
+        lines.push_back(std::string(function) + ":" + std::string(params));
+        return 0;
+    }
+    void SetRoot(RdtNode*) override {}
+};
+
+class SessionTest : public AppTest {};
+
+TEST_F(SessionTest, StopTracksTheSessionLengthBeforeTheServicesGo) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    RecordingOutbox outbox;
+    ASSERT_NE(UserStore(), nullptr);
+    UserStore()->SetOutbox(&outbox);
+    headless_->AdvanceTime(42'000);
+
+    StopSession();
+    // The request only marks the session; the services stay until the loop tears them down.
+    EXPECT_TRUE(SessionStopping());
+    EXPECT_NE(g_pApp, nullptr);
+    EXPECT_TRUE(outbox.lines.empty());
+
+    RunPendingSessionStop();
+    ASSERT_EQ(outbox.lines.size(), 1u);
+    const std::string& line = outbox.lines.front();
+    EXPECT_EQ(line.rfind("TrackEvent:", 0), 0u) << line;
+    EXPECT_NE(line.find(",SessionStopped,42"), std::string::npos) << line;
+    EXPECT_EQ(line.back(), '2') << line;
+
+    // Every service is gone and no pointer to one is left behind.
+    EXPECT_EQ(g_pApp, nullptr);
+    EXPECT_EQ(ClockService(), nullptr);
+    EXPECT_EQ(UserStore(), nullptr);
+    EXPECT_EQ(VideoService(), nullptr);
+    EXPECT_EQ(InputService(), nullptr);
+    EXPECT_EQ(EventService(), nullptr);
+    EXPECT_EQ(SoundService(), nullptr);
+    EXPECT_EQ(FontService(), nullptr);
+    EXPECT_EQ(CursorService(), nullptr);
+    EXPECT_TRUE(Program().quit);
+}
+
+TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    RecordingOutbox outbox;
+    UserStore()->SetOutbox(&outbox);
+    StopSession();
+    StopSession();
+    RunPendingSessionStop();
+    RunPendingSessionStop();
+    EXPECT_EQ(outbox.lines.size(), 1u);
+}
+
+}  // namespace
