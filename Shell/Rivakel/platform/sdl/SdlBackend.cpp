@@ -211,6 +211,12 @@ bool SdlBackend::OpenUrl(std::string_view url) {
 
 std::unique_ptr<Font> SdlBackend::OpenFont(const FontRequest& request) {
     if (auto font = OpenSystemFont(request)) return font;
+    // Text stays readable without installed fonts; say so once.
+    static bool warned = false;
+    if (!warned) {
+        warned = true;
+        DebugOutput("Rivakel: no installed font for \"" + request.face + "\", using the built-in font\n");
+    }
     return OpenBitmapFont(request);
 }
 
