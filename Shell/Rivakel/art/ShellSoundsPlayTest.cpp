@@ -63,12 +63,14 @@ protected:
     platform::Backend* backend_ = nullptr;
 };
 
-TEST_F(ShellSoundsOnSdl, OpenShellIsHeardAtAboutMinusThreeDecibels) {
-    const int peak = PeakOfPlayed("OpenShell.wav");
-    // The service plays at the stored volume of 50, some 15 dB down from the file's -3 dBFS.
-    RecordProperty("peak", peak);
-    EXPECT_GT(peak, 1000);
-    EXPECT_LT(peak, 32767);
+TEST_F(ShellSoundsOnSdl, EveryShellSoundIsHeardBelowFullScale) {
+    // The service plays at the stored volume of 50, some 15 dB down from the files' -3 dBFS.
+    for (const char* name : {"OpenShell.wav", "CloseShell.wav", "BtnClick.wav", "Popup.wav"}) {
+        const int peak = PeakOfPlayed(name);
+        RecordProperty(name, peak);
+        EXPECT_GT(peak, 1000) << name;
+        EXPECT_LT(peak, 32767) << name;
+    }
 }
 
 }  // namespace

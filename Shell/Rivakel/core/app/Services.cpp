@@ -4,11 +4,15 @@
 
 #include "core/app/MainWndProc.h"
 #include "core/app/ProgramState.h"
+#include "core/app/WindowPlacement.h"
 #include "core/gif/GifDecoder.h"
+#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/EventCodes.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/CursorResource.h"
 #include "core/resources/ResourceFormat.h"
 #include "core/resources/ResourceRegistry.h"
+#include "core/store/UserStore.h"
 #include "core/text/BackendFontOpener.h"
 #include "core/text/CSubsystem_Cursor_Win32.h"
 #include "core/text/CSubsystem_Font_Win32.h"
@@ -56,6 +60,12 @@ void CreateVideoService() {
         if (CSubsystem_Cursor_Win32* cursors = CursorService()) cursors->SelectCursor(cursors->GetStockCursor(stock));
     };
     hooks.repaint = [] { RepaintMainWindow(); };
+    hooks.mouseMove = [](int x, int y) {
+        if (CSubsystem_Input_Win32* input = InputService()) input->ForwardMouse(kEventMouseMove, x, y);
+    };
+    hooks.dragEnded = [](int left, int top) {
+        if (CSubsystem_UserStore* store = UserStore()) StoreWindowPosition(store->GetCurrentUser(), {left, top});
+    };
     Owners().video = ::CreateVideoService(Program().mainWindow.get(), std::move(hooks));
 }
 

@@ -1,6 +1,7 @@
 #include "core/app/WindowPlacement.h"
 
 #include <algorithm>
+#include <string>
 
 #include "core/base/Strings.h"
 #include "core/store/RdtNode.h"
@@ -25,4 +26,10 @@ std::optional<platform::Point> StoredWindowPosition(const RdtNode* user, const p
     if (!x || !y) return std::nullopt;
     return platform::Point{KeepInside(*x, usable.left, usable.right - sizes.windowWidth),
                            KeepInside(*y, usable.top, usable.bottom - sizes.windowHeight)};
+}
+
+void StoreWindowPosition(RdtNode* user, platform::Point topLeft) {
+    if (!user) return;
+    user->GetOrAddChild("WindowXLoc")->SetText(std::to_string(topLeft.x));
+    user->GetOrAddChild("WindowYLoc")->SetText(std::to_string(topLeft.y));
 }

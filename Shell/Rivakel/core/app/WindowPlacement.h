@@ -13,3 +13,6 @@ class RdtNode;
 // the window is then centred.
 std::optional<platform::Point> StoredWindowPosition(const RdtNode* user, const platform::Rect& usable,
                                                     const WindowSizeTable& sizes);
+
+// Records `topLeft` in `user` (null: nothing) where StoredWindowPosition finds it next time.
+void StoreWindowPosition(RdtNode* user, platform::Point topLeft);

@@ -96,7 +96,6 @@ TEST(FontSystem, ArialResolvesToLiberationSansWithItsAdvances) {
         uint8_t ch;
         int units;
     } expected[] = {{'W', 1933}, {'i', 455}, {'a', 1139}, {' ', 569}, {'0', 1139}, {'M', 1706}};
-    if (std::abs(font->GetGlyph('i').advance - 22) > 1) GTEST_SKIP() << "Liberation Sans is not installed";
     for (const auto& e : expected) {
         EXPECT_NEAR(font->GetGlyph(e.ch).advance, e.units * 100.0 / 2048.0, 1.0) << e.ch;
     }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server: the splash, then the 800x572 main window; a
-# second start hands over and exits 0 while the first stays; a close request ends the first.
+# second start raises the first and exits 0 while the first stays; a close request ends the first.
 # Exit 77 when the program or the X server is missing.
 set -u
 binary="${1:-}"
@@ -17,7 +17,7 @@ stop() {  # asks, then insists
   kill -KILL "$1" 2>/dev/null
 }
 cleanup() {
-  for pid in "$second_pid" "$first_pid" "$xvfb_pid"; do [ -n "$pid" ] && stop "$pid"; done
+  for pid in "$second_pid" "${cover_pid:-}" "$first_pid" "$xvfb_pid"; do [ -n "$pid" ] && stop "$pid"; done
   wait 2>/dev/null
   rm -rf "$work"
 }
@@ -51,6 +51,17 @@ if command -v xwininfo >/dev/null; then
   xwininfo -root -tree | grep -q '"Rivakel".*800x572' || fail "xwininfo shows no 800x572 Rivakel window"
 fi
 
+# Another program's window over ours: the second start must bring ours back on top. The root's
+# children are listed topmost first.
+topmost() { xwininfo -root -children | awk '/^ +0x/ { sub(":$", "", $2); print $2; exit }'; }
+cover_pid=""
+if command -v xwininfo >/dev/null && command -v xmessage >/dev/null; then
+  xmessage -geometry 1200x1000+0+0 cover 2>/dev/null &
+  cover_pid=$!
+  for _ in $(seq 100); do [ "$(topmost)" = '"xmessage"' ] && break; sleep 0.05; done
+  [ "$(topmost)" = '"xmessage"' ] || fail "the covering window did not appear"
+fi
+
 # In the background, so a signal to this script is handled at once and the cleanup ends it too.
 "$binary" 2>"$work/second.log" &
 second_pid=$!
@@ -62,6 +73,12 @@ second_pid=""
 [ "$second" -eq 0 ] || fail "second start exited $second"
 grep -q "splash" "$work/second.log" && fail "second start showed a splash before handing over"
 kill -0 "$first_pid" 2>/dev/null || fail "first instance ended after the second start"
+if [ -n "$cover_pid" ]; then
+  for _ in $(seq 100); do [ "$(topmost)" = '"Rivakel"' ] && break; sleep 0.05; done
+  [ "$(topmost)" = '"Rivakel"' ] || fail "the second start did not raise the first window"
+  stop "$cover_pid"
+  cover_pid=""
+fi
 
 # The window system's close request (the backend maps the termination signal to it).
 kill -TERM "$first_pid"

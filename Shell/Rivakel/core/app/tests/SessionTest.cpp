@@ -6,13 +6,17 @@
 #include <vector>
 
 #include "core/app/App.h"
+#include "core/app/ProgramState.h"
 #include "core/app/Services.h"
 #include "core/app/tests/AppTestEnvironment.h"
 #include "core/base/Clock.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/EventCodes.h"
+#include "core/graphics/VideoService.h"
 #include "core/sound/SoundService.h"
 #include "core/store/OutboxLink.h"
+#include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
 
 namespace {
@@ -71,6 +75,28 @@ TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
     RunPendingSessionStop();
     RunPendingSessionStop();
     EXPECT_EQ(outbox.lines.size(), 1u);
+}
+
+TEST_F(SessionTest, WindowDragWithoutAUserAndMinimisingReachTheServices) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    CSubsystem_Video* video = VideoService();
+    ASSERT_NE(video, nullptr);
+    ASSERT_EQ(video->Kind(), platform::Renderer::Accelerated);
+    ASSERT_EQ(UserStore()->GetCurrentUser(), nullptr);
+    const std::optional<platform::Point> before = Program().mainWindow->GetPosition();
+    ASSERT_TRUE(before);
+
+    // Nobody has signed in yet, so the drag moves the window and stores nothing.
+    video->BeginDrag(10, 10);
+    video->MoveWindowTo(60, 40);
+    video->EndDrag();
+    EXPECT_EQ(Program().mainWindow->GetPosition(), (platform::Point{before->x + 50, before->y + 30}));
+    EXPECT_EQ(UserStore()->FindUserByEmail("guest")->FindChild("WindowXLoc"), nullptr);
+
+    InputService()->ForwardMouse(kEventMouseMove, 100, 100);
+    video->Minimize();
+    EXPECT_EQ(EventService()->LastPosition().x, CSubsystem_Video::kOffWindow);
+    EXPECT_EQ(EventService()->LastPosition().y, CSubsystem_Video::kOffWindow);
 }
 
 }  // namespace

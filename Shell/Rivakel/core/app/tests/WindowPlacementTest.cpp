@@ -38,4 +38,13 @@ TEST(StoredWindowPosition, OneValueAloneOrNoUserCentres) {
     EXPECT_FALSE(StoredWindowPosition(nullptr, kUsable, kSizes));
 }
 
+TEST(StoreWindowPosition, DraggedPlaceReadsBackAndReplacesTheOldOne) {
+    auto user = User("1", "2");
+    StoreWindowPosition(user.get(), {-30, 640});
+    StoreWindowPosition(user.get(), {120, 75});
+    StoreWindowPosition(nullptr, {5, 5});
+    EXPECT_EQ(StoredWindowPosition(user.get(), kUsable, kSizes), (platform::Point{120, 75}));
+    EXPECT_EQ(user->ChildCount(), 2u);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -9,6 +10,9 @@
 #include "core/gif/GifDecoder.h"
 #include "core/gif/tests/GifTestWriter.h"
 #include "core/gif/tests/GiflibComposer.h"
+#include "core/resources/CursorResource.h"
+#include "core/resources/ResourceFormat.h"
+#include "core/resources/ResourceModule.h"
 
 namespace {
 
@@ -59,6 +63,26 @@ TEST(GifCompare, InstalledGifsDecodeLikeGiflib) {
     for (const auto& path : files) compared += ExpectSameAsGiflib(ReadFile(path), path.string()) ? 1 : 0;
     RecordProperty("compared", compared);
     EXPECT_GT(compared, 0) << "giflib refused every installed GIF";
+}
+
+// The art tool's output as this program carries it; cursors wrap their GIF with a hot spot.
+TEST(GifCompare, ArtToolGifsDecodeLikeGiflib) {
+    const resources::ResourceModule* own = resources::ResourceModule::Own();
+    ASSERT_NE(own, nullptr);
+    int compared = 0;
+    for (size_t i = 0; i < own->Blob().ResourceCount(); ++i) {
+        const resources::ResourceEntry entry = own->Blob().EntryAt(i);
+        std::span<const uint8_t> gif = entry.data;
+        if (entry.type == resources::kTypeCursor) {
+            const auto cursor = resources::ParseCursorResource(entry.data);
+            ASSERT_TRUE(cursor) << entry.name;
+            gif = cursor->gif;
+        }
+        if (gif.size() < 6 || std::memcmp(gif.data(), "GIF8", 4) != 0) continue;
+        EXPECT_TRUE(ExpectSameAsGiflib({gif.begin(), gif.end()}, std::string(entry.name))) << entry.name;
+        ++compared;
+    }
+    EXPECT_GE(compared, 9) << "the splash, two icons and six cursors";
 }
 
 TEST(GifCompare, WrittenAnimationsDecodeLikeGiflib) {
