@@ -145,14 +145,22 @@ bool SdlBackend::PollEvent(Event& event) {
 
 bool SdlBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
     if (PollEvent(event)) return true;
-    const uint32_t start = TickMs();
+    if (timeoutMs == 0) return false;
+    // The wait ends where TickMs has advanced by timeoutMs, at the start of that millisecond:
+    // whole-millisecond sleeps begun mid-millisecond would make every timer up to 1 ms late.
+    using namespace std::chrono;
+    const auto deadline = floor<milliseconds>(steady_clock::now()) + milliseconds(timeoutMs);
     // Events that mean nothing to the shell do not end the wait early.
     while (pending_.empty()) {
-        const uint32_t waited = TickMs() - start;
-        if (waited >= timeoutMs) return false;
+        const auto left = duration_cast<microseconds>(deadline - steady_clock::now());
+        if (left.count() <= 0) return false;
+        if (left < milliseconds(1)) {
+            std::this_thread::sleep_for(left);
+            continue;
+        }
+        const auto leftMs = std::min<int64_t>(duration_cast<milliseconds>(left).count(), 0x7FFFFFFF);
         SDL_Event sdlEvent;
-        const uint32_t left = timeoutMs - waited;
-        if (SDL_WaitEventTimeout(&sdlEvent, static_cast<int>(std::min<uint32_t>(left, 0x7FFFFFFF))) == 1) Take(sdlEvent);
+        if (SDL_WaitEventTimeout(&sdlEvent, static_cast<int>(leftMs)) == 1) Take(sdlEvent);
     }
     return PopPending(event);
 }
