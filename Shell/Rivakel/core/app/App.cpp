@@ -9,6 +9,7 @@
 #include "core/app/ProgramState.h"
 #include "core/base/Log.h"
 #include "core/graphics/VideoService.h"
+#include "core/resources/ResourceModule.h"
 #include "core/store/UserStore.h"
 #include "platform/Host.h"
 
@@ -124,6 +125,16 @@ int CApp::GetClipboardText(std::span<char> buffer, int& length) {
 
 int CApp::SetClipboardText(std::string_view text) {
     if (platform::Backend* backend = platform::GetBackend()) backend->SetClipboardText(text);
+    return 0;
+}
+
+int CApp::LoadResString(uint32_t id, std::span<char> buffer) const {
+    const resources::ResourceModule* own = resources::ResourceModule::Own();
+    if (own == nullptr) {
+        if (!buffer.empty()) buffer[0] = '\0';
+    } else {
+        (void)own->CopyString(id, buffer);
+    }
     return 0;
 }
 

@@ -18,6 +18,8 @@ public:
     CApp(const CApp&) = delete;
     CApp& operator=(const CApp&) = delete;
 
+    // The shell's own string table; a missing id gives an empty text. Always 0.
+    int LoadResString(uint32_t id, std::span<char> buffer) const;
     std::string GetSkinName() const { return skinName_; }
     const std::string& GetTitle() const { return title_; }
     // 0 when a program was started for the address, else nonzero (http, https and mailto only).

@@ -66,6 +66,14 @@ TEST_F(CAppTest, EmptyCommandLineRunsFromTheProgramsFolder) {
     EXPECT_NE(path.back(), '/');
 }
 
+TEST_F(CAppTest, MissingStringGivesAnEmptyTerminatedText) {
+    CApp app("");
+    std::array<char, 4> buffer{'x', 'x', 'x', 'x'};
+    EXPECT_EQ(app.LoadResString(0xFFFF, buffer), 0);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(app.LoadResString(0xFFFF, std::span<char>()), 0);
+}
+
 TEST_F(CAppTest, EndOfTheApplicationObjectEndsTheLoop) {
     { CApp app(""); }
     EXPECT_TRUE(Program().quit);
