@@ -260,6 +260,8 @@ public:
 
     // Fonts. Null when no face can be found at all.
     virtual std::unique_ptr<Font> OpenFont(const FontRequest& request) = 0;
+    // False when the machine has no font the portal can draw its text with.
+    virtual bool HasInstalledFonts() = 0;
 
     // Audio: 16-bit stereo at `rate`. `mix` runs on the audio thread until CloseAudio returns.
     // False when no sound device can be opened (the shell then plays nothing). Lock and Unlock

@@ -39,6 +39,17 @@ bool SettleSingleInstance(platform::Backend& backend, const InstanceWait& wait, 
     return true;
 }
 
+// Checked before the splash, the first thing with text, and before anything is written.
+bool FontsAvailable(platform::Backend& backend) {
+    if (backend.HasInstalledFonts()) return true;
+    const std::string text =
+        "Rivakel found no fonts on this computer, so it cannot show any text.\n"
+        "Please install a font package (fonts-liberation2 is the one Rivakel is made for) and start Rivakel again.";
+    platform::DebugOutput("Rivakel: " + text + "\n");
+    backend.MessageBox("Rivakel cannot start", text, platform::MbOk | platform::MbIconError);
+    return false;
+}
+
 }  // namespace
 
 std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait& wait) {
@@ -54,6 +65,10 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
 
     int exitCode = 0;
     if (!SettleSingleInstance(*backend, wait, exitCode)) return exitCode;
+    if (!FontsAvailable(*backend)) {
+        program.instance.reset();
+        return kExitNoFonts;
+    }
 
     std::srand(backend->TickMs());
     const platform::Point screen = backend->ScreenSize();

@@ -8,6 +8,8 @@
 
 // Exit code when no display (no backend) is available.
 inline constexpr int kExitNoDisplay = 1;
+// Exit code when the machine has no font to draw text with.
+inline constexpr int kExitNoFonts = 3;
 
 int WinMain(int argc, char** argv);
 

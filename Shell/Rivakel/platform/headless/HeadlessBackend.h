@@ -141,6 +141,7 @@ public:
     void StopTextInput() override { textInput_ = false; }
     bool OpenUrl(std::string_view url) override;
     std::unique_ptr<Font> OpenFont(const FontRequest& request) override;
+    bool HasInstalledFonts() override { return installedFonts_; }
     bool OpenAudio(int rate, MixCallback mix) override;
     void CloseAudio() override;
     void LockAudio() override { audioMutex_.lock(); }
@@ -195,6 +196,8 @@ public:
     // ---- addresses: only the accepted schemes are recorded, and only while opening works
     const std::vector<std::string>& OpenedUrls() const { return urls_; }
     void SetUrlOpeningWorks(bool works) { urlOpeningWorks_ = works; }
+    // The bitmap font always draws; this only plays a machine without installed fonts.
+    void SetInstalledFonts(bool present) { installedFonts_ = present; }
 
     // ---- cursors
     int CursorsCreated() const { return cursorsCreated_; }
@@ -235,6 +238,7 @@ private:
     Rect caret_;
     std::vector<std::string> urls_;
     bool urlOpeningWorks_ = true;
+    bool installedFonts_ = true;
     int cursorsCreated_ = 0;
 
     mutable std::recursive_mutex audioMutex_;

@@ -217,6 +217,13 @@ bool SdlBackend::OpenUrl(std::string_view url) {
     return false;
 }
 
+bool SdlBackend::HasInstalledFonts() {
+    FontRequest request;
+    request.face = "Arial";
+    request.height = -11;
+    return OpenSystemFont(request) != nullptr;
+}
+
 std::unique_ptr<Font> SdlBackend::OpenFont(const FontRequest& request) {
     if (auto font = OpenSystemFont(request)) return font;
     // Text stays readable without installed fonts; say so once.

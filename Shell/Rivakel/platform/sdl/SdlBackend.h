@@ -45,6 +45,7 @@ public:
     void StopTextInput() override;
     bool OpenUrl(std::string_view url) override;
     std::unique_ptr<Font> OpenFont(const FontRequest& request) override;
+    bool HasInstalledFonts() override;
     bool OpenAudio(int rate, MixCallback mix) override;
     void CloseAudio() override;
     void LockAudio() override;

@@ -260,6 +260,20 @@ TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
     EXPECT_NE(err.find("no display"), std::string::npos);
 }
 
+TEST_F(WinMainTest, NoFontsGiveTheBoxAndExitCodeThreeWithNoWindowOrSession) {
+    headless_->SetInstalledFonts(false);
+    ::testing::internal::CaptureStderr();
+    std::optional<int> code = StartProgram("");
+    std::string err = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, kExitNoFonts);
+    EXPECT_NE(err.find("no fonts"), std::string::npos);
+    ASSERT_EQ(headless_->MessageBoxes().size(), 1u);
+    EXPECT_TRUE(headless_->Windows().empty());
+    EXPECT_EQ(g_pApp, nullptr);
+    EXPECT_FALSE(std::filesystem::exists(DataHome() / "Rivakel"));
+}
+
 TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
     // Installed through the current folder, while the data folder's "Rivakel" is a plain file.
     std::filesystem::path cwd = Root() / "cwd";
