@@ -1,5 +1,6 @@
 #include "core/app/Session.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -16,12 +17,16 @@
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
+#include "frame/api/IShellFactory.h"
+#include "frame/factory/ShellFactory.h"
+#include "frame/host/GameHost.h"
 #include "platform/Host.h"
 
 namespace {
 
 struct SessionState {
     bool stopPending = false;
+    IShellFactory* factory = nullptr;
     std::unique_ptr<CApp> app;
 };
 
@@ -70,6 +75,11 @@ void CreateStore() {
     config.setShellFolder = [](const std::string& folder) {
         if (g_pApp) g_pApp->SetShellPath(folder);
     };
+    config.runningGameId = []() -> std::string {
+        std::array<char, 128> id{};
+        if (CGameHost* host = GameHost()) host->GetRunningGameId(id);
+        return id.data();
+    };
     CreateUserStore(std::move(config));
 }
 
@@ -101,6 +111,15 @@ void CreateSound() {
     CreateSoundService(std::move(config));
 }
 
+void CreateHost() {
+    GameHostConfig config;
+    config.factory = Session().factory;
+    config.shellTitle = [] { return g_pApp ? g_pApp->GetTitle() : std::string(); };
+    config.shellFolder = [] { return g_pApp ? g_pApp->GetShellPath() : std::string(); };
+    config.launchPath = [] { return g_pApp ? g_pApp->GetLaunchPath() : std::string(); };
+    CreateGameHost(std::move(config));
+}
+
 void CreateEvents() {
     EventHooks hooks;
     hooks.stopping = SessionStopping;
@@ -116,6 +135,11 @@ void TearDown() {
     // Its owner, the shell frame, is gone by now.
     Program().inactiveTimer = nullptr;
     TrackSessionStop();
+    // The host goes before the factory: without a shell window to stop it first, its end
+    // stops a game that may still call the factory.
+    DestroyGameHost();
+    if (session.factory != nullptr) session.factory->Release();
+    session.factory = nullptr;
     DestroyEventService();
     DestroySoundService();
     DestroyFontService();
@@ -141,6 +165,7 @@ int SetSessionGUID(std::string_view commandLine) {
     SetShutdownRequested(false);
     session.stopPending = false;
 
+    session.factory = CreateShellFactory();
     CreateClock();
     session.app = std::make_unique<CApp>(commandLine);
     g_pApp = session.app.get();
@@ -161,6 +186,7 @@ int SetSessionGUID(std::string_view commandLine) {
     CurrentSurfaceServices().cursors = CursorService();
     CreateSound();
     CreateEvents();
+    CreateHost();
 
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
     TrackSessionStart();

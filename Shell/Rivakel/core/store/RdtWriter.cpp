@@ -5,10 +5,13 @@
 namespace {
 constexpr int kIndent = 3;
 
+// Judged by the first attribute that is written, as the next read will judge it.
 bool IsUnownedRecord(const RdtNode& node) {
-    if (!EqualsNoCase(node.Name(), "RLS") || node.Attrs().empty()) return false;
-    const auto& value = node.Attrs().front().value;
-    return !value || value->empty();
+    if (!EqualsNoCase(node.Name(), "RLS")) return false;
+    for (const RdtAttr& attr : node.Attrs()) {
+        if (IsWritableName(attr.name)) return !attr.value || attr.value->empty();
+    }
+    return false;
 }
 
 // An element whose name would not read back is left out with its subtree, so that it cannot

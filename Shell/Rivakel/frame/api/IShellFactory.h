@@ -25,10 +25,10 @@ inline constexpr int kSurfaceInteractive = 0x02;
 // Edit field flags.
 inline constexpr int kEditAutoScroll = 0x02;
 // Font styles.
-inline constexpr int kFontBold = 0x01;
-inline constexpr int kFontItalic = 0x02;
-inline constexpr int kFontUnderline = 0x04;
-inline constexpr int kFontStrikeOut = 0x08;
+inline constexpr int kFontStyleBold = 0x01;
+inline constexpr int kFontStyleItalic = 0x02;
+inline constexpr int kFontStyleUnderline = 0x04;
+inline constexpr int kFontStyleStrikeOut = 0x08;
 
 class IShellFactory : public IShellObject {
 public:

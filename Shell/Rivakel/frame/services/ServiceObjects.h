@@ -33,3 +33,5 @@ IMarkupNode* MakeMarkupNodeObject(CMarkupNode* node);
 // shell window does for the game (stop mode, menu, boxes, mail, pending message).
 IShellServices* MakeShellServices(IShellFactory* factory, ShellWindowLink* window);
 ISettingsAccess* MakeSettingsAccess();
+// Fires the services' own event 16 (Instructions) or 17; 1 when every listener ran.
+int FireServicesEvent(IShellServices* services, int code);

@@ -18,6 +18,8 @@
 #include "core/store/OutboxLink.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
+#include "frame/boundary/InterfaceObject.h"
+#include "frame/host/GameHost.h"
 
 namespace {
 
@@ -34,7 +36,11 @@ public:
 class SessionTest : public AppTest {};
 
 TEST_F(SessionTest, StopTracksTheSessionLengthBeforeTheServicesGo) {
+    const int interfaceObjectsBefore = LiveInterfaceObjects();
     ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_NE(GameHost(), nullptr);
+    // The factory is the session's one interface object.
+    EXPECT_EQ(LiveInterfaceObjects(), interfaceObjectsBefore + 1);
     RecordingOutbox outbox;
     ASSERT_NE(UserStore(), nullptr);
     UserStore()->SetOutbox(&outbox);
@@ -63,6 +69,8 @@ TEST_F(SessionTest, StopTracksTheSessionLengthBeforeTheServicesGo) {
     EXPECT_EQ(SoundService(), nullptr);
     EXPECT_EQ(FontService(), nullptr);
     EXPECT_EQ(CursorService(), nullptr);
+    EXPECT_EQ(GameHost(), nullptr);
+    EXPECT_EQ(LiveInterfaceObjects(), interfaceObjectsBefore);
     EXPECT_TRUE(Program().quit);
 }
 

@@ -146,9 +146,15 @@ TEST(RdtWriter, NamesThatWouldNotReadBackAreLeftOutAndTheRestSurvives) {
     kept->AddAttr("a=b", "x");
     kept->AddAttr("Good", "1");
     root.AddChild("Users")->AddChild("User")->AddChild("Email")->SetText("guest");
+    // A record is judged by its first written attribute, so a second write matches the first.
+    RdtNode* record = root.AddChild("RLS");
+    record->AddAttr("bad name", "owner");
+    record->AddAttr("ownerid", "");
 
     const std::string written = WriteRdt(root);
     auto back = Read(written);
+    EXPECT_EQ(back->FindChild("RLS"), nullptr);
+    EXPECT_EQ(WriteRdt(*back), written);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->FindChild("Rivlets")->ChildCount(), 0u);
     ASSERT_EQ(back->ChildCount(), 3u);

@@ -1,0 +1,11 @@
+// The bitmap font service for the factory's tests. Its own file: the core's font header and the
+// applet headers both name the style bits, so no file includes both.
+#pragma once
+
+#include <cstddef>
+
+class CSubsystem_Font_Win32;
+
+CSubsystem_Font_Win32* CreateTestFontService();
+void DestroyTestFontService(CSubsystem_Font_Win32* fonts);
+size_t CachedFontCount(const CSubsystem_Font_Win32& fonts);

@@ -1,0 +1,14 @@
+// The font slots over a shell font.
+#pragma once
+
+#include "core/text/CFontWin32.h"
+#include "frame/api/IFont.h"
+#include "frame/graphics/GraphicsObject.h"
+
+class FontObject final : public GraphicsObject<IFont, CFontWin32> {
+public:
+    using GraphicsObject::GraphicsObject;
+
+    int GetMetrics(int* averageCharWidth, int* lineHeight) override;
+    int GetInfo(char* faceOut, int faceSize, int* size, int* sizeClass, int* style) override;
+};

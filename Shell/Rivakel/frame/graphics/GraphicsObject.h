@@ -1,0 +1,48 @@
+// The wrapper behind every graphics interface object, and the helpers its slots share.
+#pragma once
+
+#include <vector>
+
+#include "core/graphics/RenderTarget.h"
+#include "frame/boundary/InterfaceObject.h"
+
+// An object that holds no reference must not give one back when released: its shell object
+// may be owned outright by the shell and would be deleted under it.
+template <class Interface, class InnerType>
+class GraphicsObject : public InterfaceObject<Interface, InnerType> {
+public:
+    explicit GraphicsObject(InnerType* inner, Reference reference = Reference::Take)
+        : InterfaceObject<Interface, InnerType>(inner, reference), borrowed_(reference == Reference::Borrow) {}
+
+    int Release() override {
+        if (!borrowed_) return InterfaceObject<Interface, InnerType>::Release();
+        const InnerType* object = this->inner();
+        const int count = object != nullptr ? object->InterfaceCount() : 0;
+        delete this;
+        return count;
+    }
+
+private:
+    bool borrowed_;
+};
+
+// A getter hands out an object it found in the tree; one that nothing counts yet belongs to its
+// creator, and the new interface object only borrows it.
+inline Reference ReferenceForFound(const CRefCounted& object) {
+    return object.InterfaceCount() == 0 && object.InternalCount() == 0 ? Reference::Borrow : Reference::Take;
+}
+
+// Stores a new interface object over `inner` (null for null) through `out`, which may be null.
+template <class Object, class Interface, class InnerType>
+void StoreFound(Interface** out, InnerType* inner) {
+    if (out == nullptr) return;
+    *out = inner != nullptr ? new Object(inner, ReferenceForFound(*inner)) : nullptr;
+}
+
+// {from, to} pairs of 0xRRGGBB values; null or a count <= 0 is an empty list.
+std::vector<ColorPair> ColorPairsFrom(int count, const int* pairs);
+
+// An out-pointer an applet may have left null.
+inline void StoreInt(int* out, int value) {
+    if (out != nullptr) *out = value;
+}

@@ -1,0 +1,238 @@
+#include "frame/host/GameHost.h"
+
+#include "core/base/Clock.h"
+#include "core/base/Log.h"
+#include "core/base/Strings.h"
+#include "core/files/FileService.h"
+#include "core/graphics/EventCodes.h"
+#include "core/graphics/Surface.h"
+#include "core/resources/ResourceModule.h"
+#include "core/resources/ResourceRegistry.h"
+#include "core/store/UserStore.h"
+#include "frame/boundary/AppletRecordObject.h"
+#include "frame/boundary/InterfaceObject.h"
+#include "frame/graphics/GraphicsObjects.h"
+#include "frame/host/GameHostWindow.h"
+#include "frame/host/GameInfo.h"
+#include "frame/host/GuidText.h"
+#include "frame/services/ServiceObjects.h"
+#include "platform/Host.h"
+
+namespace {
+
+std::unique_ptr<CGameHost> g_gameHost;
+
+std::string Call(const std::function<std::string()>& get) { return get ? get() : std::string(); }
+
+void CopyText(std::span<char> out, std::string_view text) {
+    const std::string terminated(text);
+    SafeStrCpy(out, terminated.c_str());
+}
+
+// A required string: missing and empty are the same.
+bool CopyRequired(const resources::ResourceModule& module, uint32_t id, std::span<char> out) {
+    return module.CopyString(id, out) && out[0] != '\0';
+}
+
+// The start time's seconds, or "" without a clock.
+std::string StartTimeText() {
+    TimeRecord now;
+    if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
+    return now.secondsText;
+}
+
+uint32_t ElapsedMs() {
+    uint32_t ms = 0;
+    if (CSubsystem_Clock* clock = ClockService()) clock->GetElapsedMs(ms);
+    return ms;
+}
+
+void Track(std::string_view event, std::initializer_list<const char*> args) {
+    if (CSubsystem_UserStore* store = UserStore()) store->Track(event, args);
+}
+
+}  // namespace
+
+CGameHost::CGameHost(GameHostConfig config) : config_(std::move(config)) {}
+
+CGameHost::~CGameHost() { Stop(); }
+
+GameModulePlaces CGameHost::Places(std::string_view baseFolder) const {
+    GameModulePlaces places;
+    places.baseFolder = baseFolder;
+    places.shellFolder = Call(config_.shellFolder);
+    places.launchFolder = FolderOfPath(Call(config_.launchPath));
+    return places;
+}
+
+int CGameHost::Describe(std::string_view dllPath, std::string_view baseFolder, GameInfo& out,
+                        std::unique_ptr<resources::ResourceModule>* keep, std::string* foundPath) {
+    const auto path = FindGameModule(dllPath, Places(baseFolder));
+    if (!path) return kHostFailed;
+    // Read as data: nothing of the game runs before it is started.
+    auto module = resources::ResourceModule::FromModuleFile(*path);
+    if (!module) return kHostFailed;
+
+    GameInfo info;
+    std::array<char, 256> logoName{};
+    if (!CopyRequired(*module, kGameStringVersion, info.version) || !CopyRequired(*module, kGameStringName, info.name) ||
+        !CopyRequired(*module, kGameStringId, info.id) || !CopyRequired(*module, kGameStringLogo, logoName))
+        return kHostFailed;
+    info.category = GameCategoryFromText(module->GetString(kGameStringCategory).value_or(""));
+    info.pace = GamePaceFromText(module->GetString(kGameStringPace).value_or(""));
+
+    // The logo is the game's own picture even when the shell has one of that name.
+    CSubsystem_File_Win32* files = FileService();
+    if (files != nullptr) files->SetResourceModule(module.get());
+    info.logo = new CSurface(logoName.data(), 0);
+    info.logo->AddInternalRef();
+    if (files != nullptr) files->ClearResourceModule();
+
+    out = info;
+    if (keep != nullptr) *keep = std::move(module);
+    if (foundPath != nullptr) *foundPath = *path;
+    return kHostOk;
+}
+
+int CGameHost::ReadGameInfo(std::string_view dllPath, GameInfo& out) {
+    return Describe(dllPath, {}, out, nullptr, nullptr);
+}
+
+int CGameHost::NotifyApplet(int kind) {
+    if (!running_ || record_ == nullptr) return kHostOk;
+    if (kind == kNotifyServicesEvent) FireServicesEvent(record_->services, kEventAppletNotice2);
+    if (kind == kNotifyInstructions) FireServicesEvent(record_->services, kEventAppletNotice);
+    return kHostOk;
+}
+
+int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
+    // Two games are never loaded together.
+    Stop();
+
+    GameInfo info;
+    std::unique_ptr<resources::ResourceModule> resources;
+    std::string path;
+    if (Describe(dllPath, directory, info, &resources, &path) != kHostOk) return kHostFailed;
+    info.logo->ReleaseInternalRef();
+
+    const std::string shown(dllPath.substr(0, kLogLineSize));
+    if (window_ == nullptr) {
+        Error("Error - no shell window to start (%s) in", shown.c_str());
+        return kHostFailed;
+    }
+    module_ = platform::LoadModule(path);
+    auto startApplet = module_ ? reinterpret_cast<ShellStartAppletFn>(module_->FindSymbol("Shell_StartApplet")) : nullptr;
+    stopApplet_ = module_ ? reinterpret_cast<ShellStopAppletFn>(module_->FindSymbol("Shell_StopApplet")) : nullptr;
+    // Without both exports the game could be neither started nor ever stopped: refused whole.
+    if (startApplet == nullptr || stopApplet_ == nullptr) {
+        Error("Error - file specified in call to Start (%s) is NOT a game DLL!", shown.c_str());
+        module_.reset();
+        stopApplet_ = nullptr;
+        return kHostFailed;
+    }
+
+    liveBeforeStart_ = LiveInterfaceObjects();
+    BuildRecord();
+    SetDllPath(dllPath);
+    CopyText(gameName_, info.name);
+    CopyText(gameId_, info.id);
+    CopyText(gameVersion_, info.version);
+    window_->SetTitle(Call(config_.shellTitle) + " - " + gameName_.data());
+
+    startMs_ = ElapsedMs();
+    const std::string id = RepairGuidText(gameId_.data());
+    const std::string startTime = StartTimeText();
+    Track("GameStarted", {id.c_str(), startTime.c_str()});
+
+    resources::ResourceRegistry::Instance().SetApplet(std::move(resources));
+    running_ = true;
+    startApplet(record_);
+    return kHostOk;
+}
+
+void CGameHost::BuildRecord() {
+    record_ = MakeAppletRecord();
+    record_->services = MakeShellServices(config_.factory, window_->ServicesLink());
+    record_->settings = MakeSettingsAccess();
+    record_->factory = config_.factory;
+    record_->gameArea = MakeBorrowedSurfaceObject(window_->GameArea());
+    record_->pageArea = MakeBorrowedSurfaceObject(window_->PageArea());
+    record_->SRand(-1);
+}
+
+int CGameHost::Stop() {
+    if (module_ == nullptr) return kHostOk;
+    stopApplet_(record_);
+    DestroyRecord();
+    resources::ResourceRegistry::Instance().ClearApplet();
+    Unload();
+    TrackStop();
+    dllPath_[0] = '\0';
+    gameId_[0] = '\0';
+    running_ = false;
+    return kHostOk;
+}
+
+void CGameHost::DestroyRecord() {
+    // The factory is the session's and stays.
+    for (IShellObject* object : std::initializer_list<IShellObject*>{record_->gameArea, record_->pageArea,
+                                                                    record_->services, record_->settings})
+        if (object != nullptr) object->Destroy(1);
+    record_->Destroy(1);
+    record_ = nullptr;
+}
+
+void CGameHost::Unload() {
+    stopApplet_ = nullptr;
+    const int leftBehind = LiveInterfaceObjects() - liveBeforeStart_;
+    if (leftBehind <= 0) {
+        module_.reset();
+        return;
+    }
+    Warning("Warning - game (%s) left %d interface objects behind; its module stays loaded", dllPath_.data(),
+            leftBehind);
+    retained_.push_back(std::move(module_));
+}
+
+void CGameHost::TrackStop() {
+    // The monotonic clock: a calendar change during play must not make a negative or huge time.
+    const int64_t seconds = static_cast<uint32_t>(ElapsedMs() - startMs_) / 1000;
+    const std::string played = std::to_string(seconds);
+    const std::string id = RepairGuidText(gameId_.data());
+    if (seconds > kLongPlaySeconds) Track("DiagCode", {"02", played.c_str()});
+    Track("GameStopped2", {played.c_str(), id.c_str()});
+}
+
+int CGameHost::GetRunningDllPath(std::span<char> out) const {
+    CopyText(out, running_ ? dllPath_.data() : "");
+    return kHostOk;
+}
+
+int CGameHost::SetDllPath(std::string_view path) {
+    CopyText(dllPath_, path);
+    return kHostOk;
+}
+
+int CGameHost::GetRunningGameId(std::span<char> out) const {
+    CopyText(out, running_ ? gameId_.data() : "");
+    return kHostOk;
+}
+
+int CGameHost::GetGameName(std::span<char> out) const {
+    CopyText(out, gameName_.data());
+    return kHostOk;
+}
+
+int CGameHost::GetGameVersion(std::span<char> out) const {
+    CopyText(out, gameVersion_.data());
+    return kHostOk;
+}
+
+CGameHost* GameHost() { return g_gameHost.get(); }
+
+CGameHost* CreateGameHost(GameHostConfig config) {
+    g_gameHost = std::make_unique<CGameHost>(std::move(config));
+    return g_gameHost.get();
+}
+
+void DestroyGameHost() { g_gameHost.reset(); }

@@ -1,0 +1,29 @@
+# Game modules the host's tests load: built as real games are (hidden visibility, no unique
+# symbols so that unloading unloads, nothing of the shell linked), each with its own resources.
+set(TEST_APPLETS_DIR ${CMAKE_CURRENT_LIST_DIR}/applets)
+set(TEST_APPLETS_OUT ${CMAKE_CURRENT_BINARY_DIR}/testgames)
+
+function(rivakel_test_applet name)
+  cmake_parse_arguments(T "" "MANIFEST" "DEFINES" ${ARGN})
+  add_library(${name} MODULE ${TEST_APPLETS_DIR}/TestGame.cpp)
+  target_include_directories(${name} PRIVATE ${RIVAKEL_INCLUDE_ROOT})
+  target_compile_definitions(${name} PRIVATE ${T_DEFINES})
+  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
+  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".gam"
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${TEST_APPLETS_OUT})
+  rivakel_add_resources(${name} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST})
+  if(TARGET rivakel_frame_host_tests)
+    add_dependencies(rivakel_frame_host_tests ${name})
+  endif()
+endfunction()
+
+rivakel_test_applet(TestGame MANIFEST TestGame.manifest)
+rivakel_test_applet(TestGameBare MANIFEST TestGameBare.manifest)
+rivakel_test_applet(TestGameCard MANIFEST TestGameCard.manifest)
+rivakel_test_applet(TestGameNoName MANIFEST TestGameNoName.manifest)
+rivakel_test_applet(TestGameNoStart MANIFEST TestGame.manifest DEFINES TEST_GAME_WITHOUT_START)
+
+if(TARGET rivakel_frame_host_tests)
+  target_compile_definitions(rivakel_frame_host_tests PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
+endif()

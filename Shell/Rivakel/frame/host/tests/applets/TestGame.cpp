@@ -1,0 +1,89 @@
+// A game module for the host's tests. It uses the boundary the way a real game does and leaves
+// its traces in the running game's shared settings, where the test reads them:
+//   "Loads"        how many times this copy of the module was started (1 after a real unload)
+//   "Greeting"     the user value read back after writing its default
+//   "Instructions" how many Instructions notices arrived
+//   "Ticks"        how many timer ticks arrived
+//   "Stopped"      "1" once stopped
+#include <cstdio>
+
+#include "frame/api/AppletRecord.h"
+#include "frame/api/IEvent.h"
+#include "frame/api/ISettingsAccess.h"
+#include "frame/api/IShellFactory.h"
+#include "frame/api/IShellServices.h"
+#include "frame/api/ITimer.h"
+
+#define TEST_GAME_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace {
+
+constexpr int kInstructionsEvent = 16;
+constexpr int kSettingAbsent = 25;
+
+struct Game {
+    AppletRecord* record = nullptr;
+    IEventListener* instructions = nullptr;
+    ITimer* timer = nullptr;
+    int notices = 0;
+    int ticks = 0;
+};
+
+Game g_game;
+
+void Note(const char* key, int value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", value);
+    g_game.record->settings->SetGameValue(key, text);
+}
+
+#ifndef TEST_GAME_WITHOUT_START
+int g_loads = 0;
+
+int OnInstructions(intptr_t* args) {
+    auto* game = reinterpret_cast<Game*>(args[0]);
+    Note("Instructions", ++game->notices);
+    return 1;
+}
+
+int OnTick(intptr_t* args) {
+    auto* game = reinterpret_cast<Game*>(args[0]);
+    Note("Ticks", ++game->ticks);
+    return 1;
+}
+
+void ReadGreeting(ISettingsAccess& settings) {
+    char greeting[32] = "unset";
+    if (settings.GetUserValue("Greeting", greeting, sizeof greeting) == kSettingAbsent) {
+        settings.SetUserValue("Greeting", "hello");
+        settings.GetUserValue("Greeting", greeting, sizeof greeting);
+    }
+    settings.SetGameValue("Greeting", greeting);
+}
+#endif
+
+}  // namespace
+
+#ifndef TEST_GAME_WITHOUT_START
+TEST_GAME_EXPORT int Shell_StartApplet(AppletRecord* record) {
+    g_game = Game{};
+    g_game.record = record;
+    Note("Loads", ++g_loads);
+    IShellFactory& factory = *record->factory;
+    g_game.instructions = factory.AddListener(record->services, kInstructionsEvent, &g_game, OnInstructions);
+    g_game.timer = factory.CreateTimer(&g_game, 20, OnTick);
+    g_game.timer->Start();
+    ReadGreeting(*record->settings);
+    return record->services->SetAppletName("TestGame");
+}
+#endif
+
+TEST_GAME_EXPORT int Shell_StopApplet(AppletRecord* record) {
+    if (g_game.timer != nullptr) g_game.timer->Release();
+    if (g_game.instructions != nullptr) g_game.instructions->Release();
+    g_game.timer = nullptr;
+    g_game.instructions = nullptr;
+    if (g_game.record != nullptr) Note("Stopped", 1);
+    (void)record;
+    return 0;
+}
