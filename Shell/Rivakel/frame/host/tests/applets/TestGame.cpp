@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "frame/api/AppletRecord.h"
+#include "frame/api/AppletResults.h"
 #include "frame/api/IEvent.h"
 #include "frame/api/ISettingsAccess.h"
 #include "frame/api/IShellFactory.h"
@@ -17,9 +18,6 @@
 #define TEST_GAME_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
-
-constexpr int kInstructionsEvent = 16;
-constexpr int kSettingAbsent = 25;
 
 struct Game {
     AppletRecord* record = nullptr;
@@ -54,7 +52,7 @@ int OnTick(intptr_t* args) {
 
 void ReadGreeting(ISettingsAccess& settings) {
     char greeting[32] = "unset";
-    if (settings.GetUserValue("Greeting", greeting, sizeof greeting) == kSettingAbsent) {
+    if (settings.GetUserValue("Greeting", greeting, sizeof greeting) == applet::kSettingAbsent) {
         settings.SetUserValue("Greeting", "hello");
         settings.GetUserValue("Greeting", greeting, sizeof greeting);
     }
@@ -70,7 +68,7 @@ TEST_GAME_EXPORT int Shell_StartApplet(AppletRecord* record) {
     g_game.record = record;
     Note("Loads", ++g_loads);
     IShellFactory& factory = *record->factory;
-    g_game.instructions = factory.AddListener(record->services, kInstructionsEvent, &g_game, OnInstructions);
+    g_game.instructions = factory.AddListener(record->services, applet::kInstructions, &g_game, OnInstructions);
     g_game.timer = factory.CreateTimer(&g_game, 20, OnTick);
     g_game.timer->Start();
     ReadGreeting(*record->settings);
