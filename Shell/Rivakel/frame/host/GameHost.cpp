@@ -2,12 +2,12 @@
 
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
-#include "core/base/Strings.h"
 #include "core/files/FileService.h"
 #include "core/graphics/EventCodes.h"
 #include "core/graphics/Surface.h"
 #include "core/resources/ResourceModule.h"
 #include "core/resources/ResourceRegistry.h"
+#include "core/store/CopyToBuffer.h"
 #include "core/store/UserStore.h"
 #include "frame/boundary/AppletRecordObject.h"
 #include "frame/boundary/InterfaceObject.h"
@@ -23,11 +23,6 @@ namespace {
 std::unique_ptr<CGameHost> g_gameHost;
 
 std::string Call(const std::function<std::string()>& get) { return get ? get() : std::string(); }
-
-void CopyText(std::span<char> out, std::string_view text) {
-    const std::string terminated(text);
-    SafeStrCpy(out, terminated.c_str());
-}
 
 // A required string: missing and empty are the same.
 bool CopyRequired(const resources::ResourceModule& module, uint32_t id, std::span<char> out) {
@@ -134,9 +129,9 @@ int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
     liveBeforeStart_ = LiveInterfaceObjects();
     BuildRecord();
     SetDllPath(dllPath);
-    CopyText(gameName_, info.name);
-    CopyText(gameId_, info.id);
-    CopyText(gameVersion_, info.version);
+    CopyToBuffer(info.name, gameName_);
+    CopyToBuffer(info.id, gameId_);
+    CopyToBuffer(info.version, gameVersion_);
     window_->SetTitle(Call(config_.shellTitle) + " - " + gameName_.data());
 
     startMs_ = ElapsedMs();
@@ -204,27 +199,27 @@ void CGameHost::TrackStop() {
 }
 
 int CGameHost::GetRunningDllPath(std::span<char> out) const {
-    CopyText(out, running_ ? dllPath_.data() : "");
+    CopyToBuffer(running_ ? dllPath_.data() : "", out);
     return kHostOk;
 }
 
 int CGameHost::SetDllPath(std::string_view path) {
-    CopyText(dllPath_, path);
+    CopyToBuffer(path, dllPath_);
     return kHostOk;
 }
 
 int CGameHost::GetRunningGameId(std::span<char> out) const {
-    CopyText(out, running_ ? gameId_.data() : "");
+    CopyToBuffer(running_ ? gameId_.data() : "", out);
     return kHostOk;
 }
 
 int CGameHost::GetGameName(std::span<char> out) const {
-    CopyText(out, gameName_.data());
+    CopyToBuffer(gameName_.data(), out);
     return kHostOk;
 }
 
 int CGameHost::GetGameVersion(std::span<char> out) const {
-    CopyText(out, gameVersion_.data());
+    CopyToBuffer(gameVersion_.data(), out);
     return kHostOk;
 }
 
