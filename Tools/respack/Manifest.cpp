@@ -8,6 +8,7 @@ namespace {
 
 constexpr std::string_view kArtPrefix = "@art/";
 constexpr std::string_view kStringKeyword = "string";
+constexpr std::string_view kIncludeKeyword = "include";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -58,6 +59,12 @@ std::optional<Manifest> ParseManifest(std::string_view text, std::string* error)
                 return Fail(error, lineNumber, "string id is not a number");
             if (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
             manifest.strings.push_back({id, std::string(rest), lineNumber});
+            continue;
+        }
+        if (first == kIncludeKeyword) {
+            const std::string_view path = NextWord(rest);
+            if (path.empty() || !NextWord(rest).empty()) return Fail(error, lineNumber, "expected: include file");
+            manifest.includes.push_back({std::string(path), lineNumber});
             continue;
         }
         if (!IsTypeWord(first)) return Fail(error, lineNumber, "unknown type \"" + std::string(first) + "\"");

@@ -3,6 +3,8 @@
 //   # a comment; blank lines are skipped
 //   <TYPE> <name> <source>      a resource, e.g. "RCDATA BtnClick.wav @art/BtnClick.wav"
 //   string <id> <text>          a string-table entry; the text runs to the end of the line
+//   include <file>              another manifest, relative to this one's folder (its sources are
+//                               relative to its own folder)
 //
 // A source beginning "@art/" lies in the art tool's output folder; any other source is relative
 // to the manifest's folder. Names and sources hold no blanks.
@@ -29,9 +31,15 @@ struct ManifestString {
     int line = 0;
 };
 
+struct ManifestInclude {
+    std::string path;
+    int line = 0;
+};
+
 struct Manifest {
     std::vector<ManifestResource> resources;
     std::vector<ManifestString> strings;
+    std::vector<ManifestInclude> includes;
 };
 
 // nullopt with `error` ("line N: why") on the first bad line.

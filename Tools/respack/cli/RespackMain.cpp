@@ -54,6 +54,45 @@ std::string EscapeForDepfile(const std::string& path) {
     return out;
 }
 
+// Adds what the manifest at `path` names, and what the manifests it includes name, to `builder`.
+bool AddManifest(const std::string& path, const std::string& artFolder, int depth, respack::BlobBuilder& builder,
+                 std::vector<std::string>& inputs) {
+    constexpr int kMaxIncludeDepth = 8;
+    std::vector<uint8_t> bytes;
+    if (!ReadFile(path, bytes)) {
+        std::fprintf(stderr, "respack: cannot read %s\n", path.c_str());
+        return false;
+    }
+    inputs.push_back(path);
+    std::string error;
+    const auto manifest =
+        respack::ParseManifest(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), &error);
+    if (!manifest) {
+        std::fprintf(stderr, "%s:%s\n", path.c_str(), error.c_str());
+        return false;
+    }
+    for (const auto& resource : manifest->resources) {
+        const std::string source = respack::ResolveSource(resource.source, Folder(path), artFolder);
+        std::vector<uint8_t> data;
+        if (!ReadFile(source, data)) {
+            std::fprintf(stderr, "%s:%d: cannot read %s\n", path.c_str(), resource.line, source.c_str());
+            return false;
+        }
+        inputs.push_back(source);
+        builder.AddResource(resource.type, resource.name, std::move(data));
+    }
+    for (const auto& s : manifest->strings) builder.AddString(s.id, s.text);
+    for (const auto& include : manifest->includes) {
+        if (depth >= kMaxIncludeDepth) {
+            std::fprintf(stderr, "%s:%d: includes nest too deep\n", path.c_str(), include.line);
+            return false;
+        }
+        const std::string included = respack::ResolveSource(include.path, Folder(path), artFolder);
+        if (!AddManifest(included, artFolder, depth + 1, builder, inputs)) return false;
+    }
+    return true;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: respack --manifest <file> --art-dir <folder> --blob <out> --asm <out.S> [--depfile <out.d>]\n");
     return 2;
@@ -69,32 +108,10 @@ int main(int argc, char** argv) {
     const std::string manifestPath = options["--manifest"];
     const std::string artFolder = options.contains("--art-dir") ? options["--art-dir"] : ".";
 
-    std::vector<uint8_t> manifestBytes;
-    if (!ReadFile(manifestPath, manifestBytes)) {
-        std::fprintf(stderr, "respack: cannot read %s\n", manifestPath.c_str());
-        return 1;
-    }
-    std::string error;
-    const auto manifest = respack::ParseManifest(
-        std::string_view(reinterpret_cast<const char*>(manifestBytes.data()), manifestBytes.size()), &error);
-    if (!manifest) {
-        std::fprintf(stderr, "%s:%s\n", manifestPath.c_str(), error.c_str());
-        return 1;
-    }
-
     respack::BlobBuilder builder;
-    std::vector<std::string> inputs{manifestPath};
-    for (const auto& resource : manifest->resources) {
-        const std::string path = respack::ResolveSource(resource.source, Folder(manifestPath), artFolder);
-        std::vector<uint8_t> data;
-        if (!ReadFile(path, data)) {
-            std::fprintf(stderr, "%s:%d: cannot read %s\n", manifestPath.c_str(), resource.line, path.c_str());
-            return 1;
-        }
-        inputs.push_back(path);
-        builder.AddResource(resource.type, resource.name, std::move(data));
-    }
-    for (const auto& s : manifest->strings) builder.AddString(s.id, s.text);
+    std::vector<std::string> inputs;
+    if (!AddManifest(manifestPath, artFolder, 0, builder, inputs)) return 1;
+    std::string error;
     const auto blob = builder.Build(&error);
     if (!blob) {
         std::fprintf(stderr, "%s: %s\n", manifestPath.c_str(), error.c_str());

@@ -39,6 +39,17 @@ TEST(ManifestTest, ReportsTheFirstBadLine) {
     EXPECT_FALSE(ParseManifest("string x text\n", &error));
     EXPECT_FALSE(ParseManifest("string 99999999999 text\n", &error));
     EXPECT_FALSE(ParseManifest("RCDATA a b c\n", &error));
+    EXPECT_FALSE(ParseManifest("include\n", &error));
+    EXPECT_FALSE(ParseManifest("include a b\n", &error));
+}
+
+TEST(ManifestTest, KeepsIncludesInOrder) {
+    std::string error;
+    const auto m = ParseManifest("include art/Art.manifest\nRCDATA a a\ninclude ../x.manifest\n", &error);
+    ASSERT_TRUE(m) << error;
+    ASSERT_EQ(m->includes.size(), 2u);
+    EXPECT_EQ(m->includes[0].path, "art/Art.manifest");
+    EXPECT_EQ(m->includes[1].line, 3);
 }
 
 TEST(BlobBuilderTest, BuildsABlobTheReaderFindsEverythingIn) {
