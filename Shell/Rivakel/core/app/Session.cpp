@@ -187,10 +187,19 @@ int SetSessionGUID(std::string_view commandLine) {
     CreateSound();
     CreateEvents();
     CreateHost();
+    g_pApp->UpdateCardbacks();
+    if (g_pApp->IsInstalled()) {
+        g_pApp->CopyFilesByPattern("\\System\\Banners", "pbn-*");
+        g_pApp->CopyFilesByPattern("\\System\\Catalogs", "ppc-*");
+        g_pApp->CopyFilesByPattern("\\System\\Catalogs", "pmb-*");
+    }
 
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
+    g_pApp->SendEID();
     TrackSessionStart();
     g_pApp->SendOSInfo();
+    // An e-mailed game's first start offers the installation and ends the session.
+    if (!g_pApp->IsInstalled()) g_pApp->PromptCompanionInstall();
     RunPendingSessionStop();
     return 0;
 }

@@ -13,8 +13,15 @@ function(rivakel_test_applet name)
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
     LIBRARY_OUTPUT_DIRECTORY ${TEST_APPLETS_OUT})
   rivakel_add_resources(${name} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST})
-  if(TARGET rivakel_frame_host_tests)
-    add_dependencies(rivakel_frame_host_tests ${name})
+  set_property(GLOBAL APPEND PROPERTY RIVAKEL_TEST_APPLETS ${name})
+endfunction()
+
+# A test program that loads or installs the test game modules: built after them, told where.
+function(rivakel_use_test_applets target)
+  if(TARGET ${target})
+    get_property(applets GLOBAL PROPERTY RIVAKEL_TEST_APPLETS)
+    add_dependencies(${target} ${applets})
+    target_compile_definitions(${target} PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
   endif()
 endfunction()
 
@@ -23,7 +30,7 @@ rivakel_test_applet(TestGameBare MANIFEST TestGameBare.manifest)
 rivakel_test_applet(TestGameCard MANIFEST TestGameCard.manifest)
 rivakel_test_applet(TestGameNoName MANIFEST TestGameNoName.manifest)
 rivakel_test_applet(TestGameNoStart MANIFEST TestGame.manifest DEFINES TEST_GAME_WITHOUT_START)
+rivakel_test_applet(TestGameNewer MANIFEST TestGameNewer.manifest)
+rivakel_test_applet(TestGameEscape MANIFEST TestGameEscape.manifest)
 
-if(TARGET rivakel_frame_host_tests)
-  target_compile_definitions(rivakel_frame_host_tests PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
-endif()
+rivakel_use_test_applets(rivakel_frame_host_tests)
