@@ -31,12 +31,24 @@ void Panel(Canvas& c, Box b, float r, const Paint& face, uint32_t rim, uint32_t 
     c.Fill(Rounded({b.x + 1, b.y + 2, b.w - 2, b.h - 3}, r - 1), face);
 }
 
-// A recess the size of `b` plus `by` on each side: dark at its top left, light at its bottom right.
-void Recess(Canvas& c, Box b, float by, uint32_t face) {
-    const Box outer = Grow(b, by);
+// A banner spot: a recess, dark at its top left and light at its bottom right, around a calm
+// striped face with a few stars, which is what shows until a banner arrives.
+void BannerSlot(Canvas& c, Box b) {
+    const Box outer = Grow(b, 2);
     c.Fill(Rounded(outer, 3), 0xEEF6F6);
     c.Fill(Rounded({outer.x, outer.y, outer.w - 1, outer.h - 1}, 3), 0x336666);
-    c.Fill(Path::Rect(b.x, b.y, b.w, b.h), face);
+    Canvas face(static_cast<int>(b.w), static_cast<int>(b.h));
+    face.Fill(Path::Rect(0, 0, b.w, b.h), Paint::Linear(0, 0, 0, b.h, {{0, 0xD4E8E8}, {1, 0xE8F4F4}}));
+    for (float x = -b.h; x < b.w; x += 14)
+        face.Fill(Path::Polygon({{x, b.h}, {x + b.h, 0}, {x + b.h + 5, 0}, {x + 5, b.h}}), 0xDCEEEE);
+    const float stars[][2] = {{0.15f, 0.35f}, {0.5f, 0.62f}, {0.85f, 0.3f}};
+    for (const auto& s : stars) face.Fill(portal::StarPath(b.w * s[0], b.h * s[1], 7, 3), 0xC4DEDE);
+    c.Draw(face, static_cast<int>(b.x), static_cast<int>(b.y));
+}
+
+// Game pieces in a tone just off the background, down a side of the window.
+void Pieces(Canvas& c, float cx, std::initializer_list<std::pair<portal::Glyph, float>> pieces) {
+    for (const auto& [glyph, cy] : pieces) portal::DrawGlyph(c, glyph, cx, cy, 46, 0x3E3EA8, 0x4A4AB4);
 }
 
 // Soft round spots of a lighter indigo scattered over the background.
@@ -79,10 +91,14 @@ art::Picture DrawBigFrame() {
     Canvas c(kWidth, kHeight);
     c.Fill(Path::Rect(0, 0, kWidth, kHeight), Paint::Linear(0, 0, 0, kHeight, {{0, 0x3A3AAA}, {1, 0x2C2C8C}}));
     Bubbles(c, {0, 0, kWidth, kHeight}, 7);
+    Pieces(c, 50, {{portal::Glyph::Join, 215}, {portal::Glyph::Card, 340}, {portal::Glyph::Games, 465}});
+    Pieces(c, 750, {{portal::Glyph::Card, 215}, {portal::Glyph::Games, 340}, {portal::Glyph::Join, 465}});
 
     // The logo's nook at the top left, with room under the logo for the terms link.
     Panel(c, kLogoNook, 12, Paint::Linear(0, kLogoNook.y, 0, kLogoNook.y + kLogoNook.h, {{0, 0x2A2A80}, {1, kIndigoDeep}}),
           kIndigoDeep, 0x5555BB);
+    c.Fill(Path::Ellipse(kLogo.x + kLogo.w / 2, kLogo.y + kLogo.h / 2, 66, 50),
+           Paint::Radial(kLogo.x + kLogo.w / 2, kLogo.y + kLogo.h / 2, 66, {{0, 0x4848B0}, {1, 0x262678}}));
 
     // The header: navigation band above a teal strip for the banners.
     Panel(c, kHeader, 12, Paint::Linear(0, kHeader.y, 0, kHeader.y + kHeader.h, {{0, 0xBBE0E0}, {1, portal::kTeal}}),
@@ -91,8 +107,8 @@ art::Picture DrawBigFrame() {
     for (const float x : {257.5f, 352.5f, 447.5f})
         c.Fill(Path::Ellipse(x, kNavCellY + 16, 2, 2), portal::kCreamDeep);
     c.Fill(portal::StarPath(567.5f, kNavCellY + 17, 10, 4.2f), portal::kCreamDeep);
-    Recess(c, kBanner, 2, 0xDDEEEE);
-    Recess(c, kCatalogue, 2, 0xDDEEEE);
+    BannerSlot(c, kBanner);
+    BannerSlot(c, kCatalogue);
 
     // The console: the menu column beside the game area.
     Panel(c, kConsole, 14, Paint::Solid(kIndigoDark), kIndigoDeep, 0x4444AA);
@@ -121,7 +137,10 @@ art::Picture DrawSmallFrame() {
     // The navigation column down the left side.
     Panel(c, kNavColumn, 8, Paint::Linear(0, 0, kNavColumn.w, 0, {{0, 0x2A2A80}, {1, 0x24246E}}), kIndigoDeep, 0x4444AA);
 
-    Panel(c, kConsole, 10, Paint::Solid(kIndigoDark), kIndigoDeep, 0x4444AA);
+    // A groove sets "Join" apart from the pages above it.
+    c.Fill(Path::Rect(kNavColumn.x + 7, kNavDividerY, kNavColumn.w - 14, 1), kIndigoDeep);
+    c.Fill(Path::Rect(kNavColumn.x + 7, kNavDividerY + 1, kNavColumn.w - 14, 1), 0x5555BB);
+
     MenuTray(c, kMenuFill);
     GameRing(c, kGameArea);
     c.Fill(Path::Rect(kMenuFill.x, kMenuFill.y, kMenuFill.w, kMenuFill.h), portal::kMenuColumn);

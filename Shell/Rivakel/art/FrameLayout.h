@@ -49,7 +49,7 @@ constexpr float kSysButtonY = 3;
 
 constexpr int kTitleBarHeight = 21;
 constexpr portal::Box kNavColumn{1, 22, 46, 429};
-constexpr portal::Box kConsole{44, 22, 596, 428};
+constexpr float kNavDividerY = 280;
 }  // namespace small
 
 }  // namespace frame

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -148,18 +149,28 @@ void MenuBar(Canvas& c, float columnX, float columnY, Scene scene) {
     }
 }
 
+constexpr const char* kNavNames[] = {"Home", "Games", "Support", "About", "Join"};
+
+// The window cleared as the shell clears it, with the frame picture, the system buttons (close
+// under the pointer when `closeOver`), the game area and the menu column.
+Canvas Window(int width, int height, std::string_view framePicture, const std::array<float, 2>& sysX, float sysY,
+              bool closeOver, Box gameArea, float menuX, float menuY, Scene scene) {
+    Canvas c(width, height);
+    c.Clear(portal::kShellClear);
+    c.Draw(Picture(framePicture), 0, 0);
+    SystemButton(c, static_cast<int>(sysX[0]), static_cast<int>(sysY), 2, false);
+    SystemButton(c, static_cast<int>(sysX[1]), static_cast<int>(sysY), 3, closeOver);
+    GameArea(c, gameArea, scene);
+    MenuBar(c, menuX, menuY, scene);
+    return c;
+}
+
 Canvas ComposeBig(Scene scene) {
     using namespace frame::big;
-    Canvas c(kWidth, kHeight);
-    c.Clear(portal::kShellClear);
-    c.Draw(Picture("img-main-800x572.gif"), 0, 0);
-    const char* names[] = {"Home", "Games", "Support", "About", "Join"};
+    Canvas c = Window(kWidth, kHeight, "img-main-800x572.gif", kSysButtonX, kSysButtonY, true, kGameArea, kMenuX, kMenuY,
+                      scene);
     for (size_t i = 0; i < kNavCellX.size(); ++i)
-        c.Draw(NavCell(names[i], i == 1), static_cast<int>(kNavCellX[i]), static_cast<int>(kNavCellY));
-    SystemButton(c, static_cast<int>(kSysButtonX[0]), static_cast<int>(kSysButtonY), 2, false);
-    SystemButton(c, static_cast<int>(kSysButtonX[1]), static_cast<int>(kSysButtonY), 3, true);
-    GameArea(c, kGameArea, scene);
-    MenuBar(c, kMenuX, kMenuY, scene);
+        c.Draw(NavCell(kNavNames[i], i == 1), static_cast<int>(kNavCellX[i]), static_cast<int>(kNavCellY));
     c.Draw(Picture("ani-logomain-117x84.gif"), static_cast<int>(kLogo.x), static_cast<int>(kLogo.y));
     Text(c, 41, 112, "Terms of Service", 10, true, 0x999999, true);
     Text(c, 309, 45, "Click Here!   (clicking will pause game)", 10, false, 0x000000);
@@ -169,21 +180,16 @@ Canvas ComposeBig(Scene scene) {
 
 Canvas ComposeSmall(Scene scene) {
     using namespace frame::small;
-    Canvas c(kWidth, kHeight);
-    c.Clear(portal::kShellClear);
-    c.Draw(Picture("img-main-640x482.gif"), 0, 0);
-    const char* names[] = {"Home", "Games", "Support", "About", "Join"};
+    Canvas c = Window(kWidth, kHeight, "img-main-640x482.gif", kSysButtonX, kSysButtonY, false, kGameArea, kMenuX, kMenuY,
+                      scene);
     const int labelX[] = {9, 6, 4, 9, 13};
     for (size_t i = 0; i < kNavIconY.size(); ++i) {
         const int y = static_cast<int>(kNavIconY[i]);
-        c.Draw(Picture(std::string("asl-icn-mini-") + names[i] + "-32x32x2.gif", i == 1 ? 1 : 0), static_cast<int>(kNavIconX), y);
-        Text(c, labelX[i], y + 30, names[i], 10, false, portal::kCreamDeep);
+        c.Draw(Picture(std::string("asl-icn-mini-") + kNavNames[i] + "-32x32x2.gif", i == 1 ? 1 : 0),
+               static_cast<int>(kNavIconX), y);
+        Text(c, labelX[i], y + 30, kNavNames[i], 10, false, portal::kCreamDeep);
     }
     Text(c, 50, 2, "Rivakel", 12, true, portal::kCreamDeep);
-    SystemButton(c, static_cast<int>(kSysButtonX[0]), static_cast<int>(kSysButtonY), 2, false);
-    SystemButton(c, static_cast<int>(kSysButtonX[1]), static_cast<int>(kSysButtonY), 3, false);
-    GameArea(c, kGameArea, scene);
-    MenuBar(c, kMenuX, kMenuY, scene);
     c.Draw(Picture("img-logomain-small-39x29.gif"), static_cast<int>(kLogo.x), static_cast<int>(kLogo.y));
     Text(c, 7, 433, "Terms", 10, true, 0x999999, true);
     return c;
@@ -196,12 +202,82 @@ void WriteMockup(const std::string& name, const Canvas& c) {
                                                                     static_cast<std::streamsize>(png.size()));
 }
 
+// Also fails when a name the window uses has no picture.
 TEST(FrameMockupTest, WritesBothSkinsWithAPageAndWithAGame) {
     WriteMockup("big-page.png", ComposeBig(Scene::Page));
     WriteMockup("big-game.png", ComposeBig(Scene::Game));
     WriteMockup("small-page.png", ComposeSmall(Scene::Page));
     WriteMockup("small-game.png", ComposeSmall(Scene::Game));
-    EXPECT_TRUE(std::filesystem::exists("frame-mockups/small-game.png"));
+}
+
+int KeyPixels(const Canvas& c, int width, int height) {
+    int count = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) count += c.At(x, y) == art::kKey;
+    return count;
+}
+
+// The frame is the whole window's background: a hole would show the shell's clear colour. The
+// big skin composes each navigation button on kNavGround; where the frame meets the cells it must
+// be exactly that colour after the GIF's palette, or every button shows a box.
+TEST(FrameMockupTest, FramesCoverTheWindowAndMeetTheNavigationGround) {
+    const Canvas& big = Picture("img-main-800x572.gif");
+    const Canvas& small = Picture("img-main-640x482.gif");
+    EXPECT_EQ(KeyPixels(big, frame::big::kWidth, frame::big::kHeight), 0);
+    EXPECT_EQ(KeyPixels(small, frame::small::kWidth, frame::small::kHeight), 0);
+    for (const float cellX : frame::big::kNavCellX) {
+        int wrong = 0;
+        for (int y = 0; y < static_cast<int>(frame::kNavCellHeight); ++y)
+            for (int x = 0; x < static_cast<int>(frame::kNavCellWidth); ++x)
+                wrong += big.At(static_cast<int>(cellX) + x, static_cast<int>(frame::big::kNavCellY) + y) != portal::kNavGround;
+        EXPECT_EQ(wrong, 0) << "cell at x " << cellX;
+    }
+}
+
+// Share of the pixels seen in either picture that differ between them.
+double Difference(const Canvas& a, const Canvas& b) {
+    int seen = 0, differ = 0;
+    for (int y = 0; y < std::min(a.Height(), b.Height()); ++y)
+        for (int x = 0; x < std::min(a.Width(), b.Width()); ++x) {
+            if (a.At(x, y) == art::kKey && b.At(x, y) == art::kKey) continue;
+            ++seen;
+            differ += a.At(x, y) != b.At(x, y);
+        }
+    return seen == 0 ? 0 : static_cast<double>(differ) / seen;
+}
+
+TEST(FrameMockupTest, EveryButtonChangesVisiblyUnderThePointer) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    for (const char* target : {"home", "games", "support", "about", "join"}) {
+        const std::string big = std::string("asl-btn-big-") + target + "-83x28x2.gif";
+        const std::string icon = std::string("asl-icn-mini-") + target + "-32x32x2.gif";
+        EXPECT_GT(Difference(Picture(big, 0), Picture(big, 1)), 0.3) << big;
+        EXPECT_GT(Difference(Picture(icon, 0), Picture(icon, 1)), 0.3) << icon;
+    }
+    EXPECT_GT(Difference(Picture("asl-sysbuttons-16x14x4.gif", 0), Picture("asl-sysbuttons-16x14x4.gif", 1)), 0.3);
+    for (const char* menu : {"returntogame", "mail", "newgame", "pause", "resume", "instructions"})
+        EXPECT_GT(Difference(Picture(std::string(menu) + ".gif"), Picture(std::string(menu) + "_rollover.gif")), 0.3) << menu;
+}
+
+// The shell stacks menu buttons 67 pixels apart with a 15-pixel label under each picture, and
+// moves a button left when its label is wider than the picture: every button, label included,
+// stays on the column it fills, in both skins.
+TEST(FrameMockupTest, MenuButtonsFitTheColumn) {
+    const std::pair<float, float> columns[] = {{frame::big::kMenuX, frame::big::kMenuY},
+                                               {frame::small::kMenuX, frame::small::kMenuY}};
+    const char* labels[][2] = {{"mail", "E-Mail This"}, {"newgame", "New Game"}, {"pause", "Pause"},
+                               {"resume", "Resume"}, {"instructions", "Instructions"}, {"returntogame", "Back"}};
+    for (const auto& [columnX, columnY] : columns) {
+        const Box fill = frame::MenuFill(columnX, columnY);
+        for (const auto& [picture, label] : labels) {
+            for (const bool over : {false, true}) {
+                const MenuButton b = MakeMenuButton(picture, label, static_cast<int>(columnX), over);
+                EXPECT_LE(b.image.Height(), frame::kMenuPitch) << picture;
+                EXPECT_GE(static_cast<float>(b.x), fill.x) << picture << " at " << columnX;
+                EXPECT_LE(static_cast<float>(b.x + b.image.Width()), fill.x + fill.w) << picture << " at " << columnX;
+            }
+        }
+    }
 }
 
 }  // namespace

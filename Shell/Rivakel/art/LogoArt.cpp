@@ -26,32 +26,43 @@ void DrawRibbon(Canvas& c, float y) {
     portal::Caption(c, kLogoW / 2.0f, y + 7, "GAMES", art::TextStyle{10, true}, portal::kWhite, 0x1F5E00);
 }
 
+constexpr float kBallX = 81;       // over the "a", whose top is low
+constexpr float kBallR = 12;
+constexpr float kBounce = 15;      // height of the bounce
+
+// The topmost row of the word under the ball, where it lands.
+int LandingRow(const Canvas& word) {
+    for (int y = 0; y < word.Height(); ++y)
+        for (int x = static_cast<int>(kBallX) - 3; x <= static_cast<int>(kBallX) + 3; ++x)
+            if (word.At(x, y) != art::kKey) return y;
+    return word.Height();
+}
+
 Canvas DrawLogoFrame(int frame) {
-    Canvas c(kLogoW, kLogoH);
     const float t = static_cast<float>(frame) / kLogoFrames;
+    const bool landed = frame == 0;
+    // The word dips a pixel under the landing and comes back up as the ball leaves.
+    const int dip = (landed || frame == kLogoFrames - 1) ? 1 : 0;
+    Canvas c(kLogoW, kLogoH);
     DrawRibbon(c, 67);
-    // The word dips a pixel as the ball lands on it.
-    const int dip = (frame == 0 || frame == kLogoFrames - 1) ? 1 : 0;
     const art::TextStyle style{28, true};
     const int wordX = (kLogoW - Canvas::TextWidth("Rivakel", style)) / 2;
-    portal::WordMark(c, wordX, 34 + dip, "Rivakel", style);
+    Canvas word(kLogoW, kLogoH);
+    portal::WordMark(word, wordX, 33 + dip, "Rivakel", style);
+    c.Draw(word, 0, 0);
 
-    // The ball: squashed on landing, stretched while fast, round at the top of the bounce.
-    const float height = BounceHeight(t);
+    // The ball: squashed on landing, stretched while it moves fast, round at the top.
     const float speed = std::fabs(1 - 2 * t);
-    const float landing = frame == 0 ? 1.0f : 0.0f;
-    const float rx = 11.5f + 2.5f * landing - 1.0f * speed * (1 - landing);
-    const float ry = 11.5f - 3.0f * landing + 1.2f * speed * (1 - landing);
-    const float groundY = 36 + dip;
-    const float cy = groundY - ry - height * 22;
-    const float cx = 84;
-    c.Fill(Path::Ellipse(cx + 1, groundY + 1, 9 - 4 * height, 1.5f), 0x994400);
-    portal::Mascot(c, cx, cy, rx, ry);
-    // A sparkle that winks at the top of the bounce.
+    const float rx = landed ? kBallR + 2.5f : kBallR - 1.2f * speed;
+    const float ry = landed ? kBallR - 3 : kBallR + 1.5f * speed;
+    const float ground = static_cast<float>(LandingRow(word)) + 1;
+    const float cy = ground - ry - BounceHeight(t) * kBounce;
+    portal::Mascot(c, kBallX, cy, rx, ry);
+    // Sparkles that wink at the top of the bounce.
     const float glow = std::max(0.0f, 1 - std::fabs(t - 0.5f) * 5);
     if (glow > 0) {
-        c.Fill(portal::StarPath(cx + 16, cy - 8, 5 * glow + 1, 2 * glow + 0.5f), portal::kCreamDeep);
-        c.Fill(portal::StarPath(22, 20, 4 * glow + 1, 1.6f * glow + 0.4f), portal::kCreamDeep);
+        c.Fill(portal::StarPath(kBallX + 18, cy - 7, 5 * glow + 1, 2 * glow + 0.5f), portal::kCreamDeep);
+        c.Fill(portal::StarPath(kBallX - 19, cy + 3, 3.5f * glow + 1, 1.4f * glow + 0.4f), portal::kCreamDeep);
     }
     return c;
 }

@@ -14,28 +14,26 @@ using portal::Glyph;
 struct MenuPicture {
     std::string name;
     Glyph glyph;
-    uint32_t tile;
-    uint32_t symbol;
 };
 
 const std::array<MenuPicture, 6> kPictures{{
-    {"returntogame", Glyph::ReturnToGame, portal::kGreen, portal::kWhite},
-    {"mail", Glyph::Mail, 0x3399CC, portal::kWhite},
-    {"newgame", Glyph::NewGame, portal::kOrange, portal::kWhite},
-    {"pause", Glyph::Pause, 0xFFCC00, portal::kIndigo},
-    {"resume", Glyph::Resume, portal::kGreen, portal::kWhite},
-    {"instructions", Glyph::Instructions, portal::kTeal, portal::kIndigo},
+    {"returntogame", Glyph::ReturnToGame},
+    {"mail", Glyph::Mail},
+    {"newgame", Glyph::NewGame},
+    {"pause", Glyph::Pause},
+    {"resume", Glyph::Resume},
+    {"instructions", Glyph::Instructions},
 }};
 
 constexpr int kWidth = 50, kHeight = 48;
 constexpr portal::Box kTile{1, 1, 48, 44};
 
 void DrawTile(Canvas& c, const MenuPicture& p, bool over) {
-    portal::ButtonFace(c, kTile, p.tile, over);
+    const uint32_t tile = portal::GlyphColour(p.glyph), ink = portal::GlyphInk(p.glyph);
+    portal::ButtonFace(c, kTile, tile, over);
     if (over) c.Outline(art::Path::RoundRect(kTile.x + 2.5f, kTile.y + 2.5f, kTile.w - 5, kTile.h - 5, 7), 1.0f, portal::kCream);
-    const uint32_t rim = art::Shade(p.tile, -0.6f);
-    portal::DrawGlyph(c, p.glyph, kTile.x + kTile.w / 2, kTile.y + kTile.h / 2, over ? 28.0f : 26.0f, p.symbol,
-                      p.symbol == portal::kWhite ? rim : portal::kWhite);
+    portal::DrawGlyph(c, p.glyph, kTile.x + kTile.w / 2, kTile.y + kTile.h / 2, over ? 28.0f : 26.0f, ink,
+                      ink == portal::kWhite ? art::Shade(tile, -0.6f) : portal::kWhite);
 }
 
 portal::Recipes MakeRecipes() {

@@ -13,18 +13,16 @@ using art::Canvas;
 using portal::Glyph;
 
 struct NavTarget {
-    std::string name;  // as the file names spell it
-    std::string caption;
+    std::string name;  // as the file names spell it, and the caption
     Glyph glyph;
-    uint32_t colour;  // the icon's badge
 };
 
 const std::array<NavTarget, 5> kTargets{{
-    {"Home", "Home", Glyph::Home, portal::kOrange},
-    {"Games", "Games", Glyph::Games, portal::kGreen},
-    {"Support", "Support", Glyph::Support, 0x2E8B9A},
-    {"About", "About", Glyph::About, portal::kIndigoLight},
-    {"Join", "Join", Glyph::Join, 0xD02828},
+    {"Home", Glyph::Home},
+    {"Games", Glyph::Games},
+    {"Support", Glyph::Support},
+    {"About", Glyph::About},
+    {"Join", Glyph::Join},
 }};
 
 constexpr int kIconSize = 32;
@@ -34,16 +32,17 @@ constexpr int kCaptionLeft = 31;
 
 void DrawIcon(Canvas& c, const NavTarget& target, bool over) {
     const float centre = kIconSize / 2.0f;
-    portal::Medallion(c, centre, centre, 15.5f, target.colour, over);
-    const uint32_t rim = art::Shade(target.colour, -0.6f);
-    portal::DrawGlyph(c, target.glyph, centre, centre + 0.5f, over ? 19.0f : 18.0f, portal::kWhite, rim);
+    const uint32_t colour = portal::GlyphColour(target.glyph);
+    portal::Medallion(c, centre, centre, 15.5f, colour, over);
+    portal::DrawGlyph(c, target.glyph, centre, centre + 0.5f, over ? 19.0f : 18.0f, portal::GlyphInk(target.glyph),
+                      art::Shade(colour, -0.6f));
 }
 
 void DrawBigButton(Canvas& c, const NavTarget& target, bool over) {
     portal::ButtonFace(c, {0, 0, kButtonWidth, kButtonHeight}, portal::kIndigo, over);
-    const art::TextStyle style = portal::FittingStyle(target.caption, 13, kButtonWidth - kCaptionLeft - 5);
+    const art::TextStyle style = portal::FittingStyle(target.name, 13, kButtonWidth - kCaptionLeft - 5);
     const float cx = (kCaptionLeft + kButtonWidth) / 2.0f - 1;
-    portal::Caption(c, cx, kButtonHeight / 2.0f, target.caption, style, over ? portal::kWhite : portal::kCreamDeep,
+    portal::Caption(c, cx, kButtonHeight / 2.0f, target.name, style, over ? portal::kWhite : portal::kCreamDeep,
                     portal::kIndigoDeep);
 }
 

@@ -17,19 +17,18 @@ struct PageHeader {
     std::string page;  // as the shell names the page
     std::string title;
     Glyph glyph;
-    uint32_t badge;
 };
 
 const std::array<PageHeader, 9> kHeaders{{
-    {"Home", "Welcome!", Glyph::Home, portal::kOrange},
-    {"Games", "My Games", Glyph::Games, portal::kGreen},
-    {"Support", "Support", Glyph::Support, 0x2E8B9A},
-    {"About", "About Rivakel", Glyph::About, portal::kIndigoLight},
-    {"Join", "Join Rivakel", Glyph::Join, 0xD02828},
-    {"Remove-games", "Remove Games", Glyph::RemoveGames, 0x886644},
-    {"Games-get-more", "Get More Games", Glyph::GetMoreGames, portal::kGreen},
-    {"Settings", "Settings", Glyph::Settings, 0x6A6AA0},
-    {"Email_This", "E-Mail This Game", Glyph::Mail, 0x3399CC},
+    {"Home", "Welcome!", Glyph::Home},
+    {"Games", "My Games", Glyph::Games},
+    {"Support", "Support", Glyph::Support},
+    {"About", "About Rivakel", Glyph::About},
+    {"Join", "Join Rivakel", Glyph::Join},
+    {"Remove-games", "Remove Games", Glyph::RemoveGames},
+    {"Games-get-more", "Get More Games", Glyph::GetMoreGames},
+    {"Settings", "Settings", Glyph::Settings},
+    {"Email_This", "E-Mail This Game", Glyph::Mail},
 }};
 
 constexpr int kWidth = 326, kHeight = 50;
@@ -49,8 +48,9 @@ art::Picture DrawHeader(const PageHeader& header) {
     Canvas c(kWidth, kHeight);
     DrawBand(c);
     c.Fill(Path::Ellipse(kBadgeX + 2, kBadgeY + 2, kBadgeR, kBadgeR), portal::kOrangeDark);
-    portal::Medallion(c, kBadgeX, kBadgeY, kBadgeR, header.badge, false);
-    portal::DrawGlyph(c, header.glyph, kBadgeX, kBadgeY + 0.5f, 28, portal::kWhite, art::Shade(header.badge, -0.6f));
+    const uint32_t badge = portal::GlyphColour(header.glyph);
+    portal::Medallion(c, kBadgeX, kBadgeY, kBadgeR, badge, false);
+    portal::DrawGlyph(c, header.glyph, kBadgeX, kBadgeY + 0.5f, 28, portal::GlyphInk(header.glyph), art::Shade(badge, -0.6f));
     const int textLeft = static_cast<int>(kBadgeX + kBadgeR) + 8;
     const art::TextStyle style = portal::FittingStyle(header.title, 24, kWidth - textLeft - 14);
     const int y = (kHeight - Canvas::TextHeight(style)) / 2;

@@ -16,10 +16,11 @@ using art::Shade;
 // A glyph drawn in a 24x24 box: the body in the fill colour, details in the rim colour and
 // accents in their own colour.
 struct GlyphShape {
-    Path body;
+    std::vector<Path> body;  // parts, each filled on its own
     Path details;
     Path accents;
     uint32_t accent = kRed;
+    art::FillRule rule = art::FillRule::NonZero;  // EvenOdd for a body with holes
 };
 
 Path Svg(std::string_view data) {
@@ -56,6 +57,21 @@ Path Sector(float cx, float cy, float outer, float inner, float fromDegrees, flo
     return Path::Polygon(corners);
 }
 
+// Most of a circle, turning clockwise, with an arrowhead at its end: "start again".
+std::vector<Path> TurningArrow() {
+    constexpr float kCx = 12, kCy = 13, kR = 7.5f, kPi = 3.14159f;
+    constexpr float kFrom = -40 * kPi / 180, kTo = 220 * kPi / 180;
+    Path arc;
+    arc.MoveTo(kCx + kR * std::cos(kFrom), kCy + kR * std::sin(kFrom));
+    arc.ArcTo(kR, kR, 0, true, true, kCx + kR * std::cos(kTo), kCy + kR * std::sin(kTo));
+    const art::PointF end{kCx + kR * std::cos(kTo), kCy + kR * std::sin(kTo)};
+    const art::PointF along{-std::sin(kTo), std::cos(kTo)}, across{std::cos(kTo), std::sin(kTo)};
+    const Path head = Path::Polygon({{end.x + along.x * 6.5f, end.y + along.y * 6.5f},
+                                     {end.x + across.x * 5.5f - along.x, end.y + across.y * 5.5f - along.y},
+                                     {end.x - across.x * 5.5f - along.x, end.y - across.y * 5.5f - along.y}});
+    return {arc.Stroke(4.2f), head};
+}
+
 Path Gear() {
     std::vector<art::PointF> rim;
     constexpr int kTeeth = 8;
@@ -71,76 +87,101 @@ GlyphShape ShapeOf(Glyph glyph) {
     GlyphShape s;
     switch (glyph) {
         case Glyph::Home:
-            s.body = Merge({Svg("M12 1.5 L23 11.5 H19.5 V22.5 H4.5 V11.5 H1 Z"), Svg("M16 3.5 H19 V8.5 L16 6 Z")});
+            s.body = {Svg("M12 1.5 L23 11.5 H19.5 V22.5 H4.5 V11.5 H1 Z"), Svg("M16 3.5 H19 V8.5 L16 6 Z")};
             s.details = Svg("M9.8 14.5 H14.2 V22.5 H9.8 Z");
             break;
         case Glyph::Games:
-            s.body = Path::RoundRect(2.5f, 2.5f, 19, 19, 4.5f);
+            s.body = {Path::RoundRect(2.5f, 2.5f, 19, 19, 4.5f)};
             s.details = Merge({Path::Ellipse(7.5f, 7.5f, 2.1f, 2.1f), Path::Ellipse(16.5f, 7.5f, 2.1f, 2.1f),
                                Path::Ellipse(12, 12, 2.1f, 2.1f), Path::Ellipse(7.5f, 16.5f, 2.1f, 2.1f),
                                Path::Ellipse(16.5f, 16.5f, 2.1f, 2.1f)});
             break;
         case Glyph::Support:
-            s.body = Merge({Path::Ellipse(12, 12, 11, 11), Path::Ellipse(12, 12, 5, 5)});
+            s.body = {Merge({Path::Ellipse(12, 12, 11, 11), Path::Ellipse(12, 12, 5, 5)})};
+            s.rule = art::FillRule::EvenOdd;
             s.accents = Merge({Sector(12, 12, 11, 5, 20, 70), Sector(12, 12, 11, 5, 110, 160),
                                Sector(12, 12, 11, 5, 200, 250), Sector(12, 12, 11, 5, 290, 340)});
             break;
         case Glyph::About:
-            s.body = Merge({Path::Ellipse(12, 4.5f, 3, 3), Svg("M7.5 9 H14.5 V19.5 H17 V22.5 H7.5 V19.5 H10 V12 H7.5 Z")});
+            s.body = {Path::Ellipse(12, 4.5f, 3, 3), Svg("M7.5 9 H14.5 V19.5 H17 V22.5 H7.5 V19.5 H10 V12 H7.5 Z")};
             break;
         case Glyph::Join:
-            s.body = StarPath(12, 13, 12, 5);
+            s.body = {StarPath(12, 13, 12, 5)};
             break;
         case Glyph::RemoveGames:
-            s.body = Merge({Svg("M2.5 4.5 H21.5 V8 H2.5 Z"), Svg("M8.5 4.5 V1.5 H15.5 V4.5 Z"),
-                            Svg("M4.5 9.5 H19.5 L18 22.5 H6 Z")});
+            s.body = {Svg("M2.5 4.5 H21.5 V8 H2.5 Z"), Svg("M8.5 4.5 V1.5 H15.5 V4.5 Z"),
+                            Svg("M4.5 9.5 H19.5 L18 22.5 H6 Z")};
             s.details = Merge({Path::Rect(8.3f, 11.5f, 1.6f, 8.5f), Path::Rect(11.2f, 11.5f, 1.6f, 8.5f),
                                Path::Rect(14.1f, 11.5f, 1.6f, 8.5f), Path::Rect(4, 7.8f, 16, 1.2f)});
             break;
         case Glyph::GetMoreGames:
-            s.body = Svg("M9 1.5 H15 V9 H22.5 V15 H15 V22.5 H9 V15 H1.5 V9 H9 Z");
+            s.body = {Svg("M9 1.5 H15 V9 H22.5 V15 H15 V22.5 H9 V15 H1.5 V9 H9 Z")};
             break;
         case Glyph::Settings:
-            s.body = Gear();
+            s.body = {Gear()};
             s.details = Path::Ellipse(12, 12, 3.4f, 3.4f);
             break;
         case Glyph::Mail:
-            s.body = Path::RoundRect(1.5f, 4.5f, 21, 15, 2);
+            s.body = {Path::RoundRect(1.5f, 4.5f, 21, 15, 2)};
             s.details = Svg("M2 5.5 L12 13.5 L22 5.5").Stroke(1.6f);
             break;
-        case Glyph::NewGame: {
-            Path arc;
-            arc.MoveTo(19.2f, 7.5f);
-            arc.ArcTo(8.5f, 8.5f, 0, true, true, 12, 3.5f);
-            s.body = Merge({arc.Stroke(4.2f), Svg("M14 -0.5 L21 4.5 L13 8.5 Z")});
+        case Glyph::NewGame:
+            s.body = TurningArrow();
             break;
-        }
         case Glyph::Pause:
-            s.body = Merge({Path::RoundRect(4, 3, 6, 18, 1.5f), Path::RoundRect(14, 3, 6, 18, 1.5f)});
+            s.body = {Path::RoundRect(4, 3, 6, 18, 1.5f), Path::RoundRect(14, 3, 6, 18, 1.5f)};
             break;
         case Glyph::Resume:
-            s.body = Svg("M6 2.5 Q6 1 7.5 1.8 L21 10.7 Q22.5 12 21 13.3 L7.5 22.2 Q6 23 6 21.5 Z");
+            s.body = {Svg("M6 2.5 Q6 1 7.5 1.8 L21 10.7 Q22.5 12 21 13.3 L7.5 22.2 Q6 23 6 21.5 Z")};
             break;
         case Glyph::Instructions:
-            s.body = Merge({Svg("M5.5 8.5 C5.5 3.8 8.8 1 12.3 1 C16.4 1 19 3.6 19 7 C19 10.4 16.6 11.7 15.2 12.8 "
+            s.body = {Svg("M5.5 8.5 C5.5 3.8 8.8 1 12.3 1 C16.4 1 19 3.6 19 7 C19 10.4 16.6 11.7 15.2 12.8 "
                                 "C14.3 13.5 14.2 14.2 14.2 16 H9.8 C9.8 13.2 10.4 11.8 12.3 10.4 C13.8 9.3 14.6 8.6 "
                                 "14.6 7.2 C14.6 5.9 13.6 5 12.2 5 C10.6 5 9.8 6.2 9.8 8.5 Z"),
-                            Path::Ellipse(12, 20, 2.6f, 2.6f)});
+                            Path::Ellipse(12, 20, 2.6f, 2.6f)};
             break;
         case Glyph::ReturnToGame:
-            s.body = Svg("M10 2 L1.5 9.5 L10 17 V12.5 H15 C17.3 12.5 18.5 14 18.5 16 C18.5 18 17.3 19.5 15 19.5 H11 "
-                         "V23 H15 C19.5 23 22.5 20 22.5 16 C22.5 12 19.5 8.8 15 8.8 H10 Z");
+            s.body = {Svg("M10 2 L1.5 9.5 L10 17 V12.5 H15 C17.3 12.5 18.5 14 18.5 16 C18.5 18 17.3 19.5 15 19.5 H11 "
+                         "V23 H15 C19.5 23 22.5 20 22.5 16 C22.5 12 19.5 8.8 15 8.8 H10 Z")};
             break;
         case Glyph::Warning:
-            s.body = Svg("M12 1.5 C13 1.5 13.5 2 14 3 L23 20 C23.6 21.3 23 22.5 21.5 22.5 H2.5 C1 22.5 0.4 21.3 1 20 "
-                         "L10 3 C10.5 2 11 1.5 12 1.5 Z");
+            s.body = {Svg("M12 1.5 C13 1.5 13.5 2 14 3 L23 20 C23.6 21.3 23 22.5 21.5 22.5 H2.5 C1 22.5 0.4 21.3 1 20 "
+                         "L10 3 C10.5 2 11 1.5 12 1.5 Z")};
             s.details = Merge({Svg("M10.3 8 H13.7 L13 16 H11 Z"), Path::Ellipse(12, 19, 1.8f, 1.8f)});
+            break;
+        case Glyph::Card:
+            s.body = {Path::RoundRect(4, 1, 16, 22, 2.5f)};
+            s.details = Svg("M12 17 C8 14 6.5 12 6.5 9.8 C6.5 8 8 6.8 9.5 6.8 C10.7 6.8 11.5 7.5 12 8.4 C12.5 7.5 "
+                            "13.3 6.8 14.5 6.8 C16 6.8 17.5 8 17.5 9.8 C17.5 12 16 14 12 17 Z");
             break;
     }
     return s;
 }
 
 }  // namespace
+
+uint32_t GlyphColour(Glyph glyph) {
+    switch (glyph) {
+        case Glyph::Home: case Glyph::NewGame: return kOrange;
+        case Glyph::Games: case Glyph::GetMoreGames: case Glyph::Resume: case Glyph::ReturnToGame: return kGreen;
+        case Glyph::Support: return 0x2E8B9A;
+        case Glyph::About: return kIndigoLight;
+        case Glyph::Join: return 0xD02828;
+        case Glyph::RemoveGames: return 0x886644;
+        case Glyph::Settings: return 0x6A6AA0;
+        case Glyph::Mail: return 0x3399CC;
+        case Glyph::Pause: case Glyph::Warning: return 0xFFCC00;
+        case Glyph::Instructions: return kTeal;
+        case Glyph::Card: return kWhite;
+    }
+    return kIndigo;
+}
+
+uint32_t GlyphInk(Glyph glyph) {
+    const uint32_t c = GlyphColour(glyph);
+    const int luma = static_cast<int>(((c >> 16) & 0xFF) * 3 + ((c >> 8) & 0xFF) * 6 + (c & 0xFF)) / 10;
+    return luma > 170 ? kIndigo : kWhite;
+}
 
 void ButtonFace(Canvas& c, Box b, uint32_t colour, bool over) {
     const uint32_t base = over ? Shade(colour, 0.28f) : colour;
@@ -170,10 +211,9 @@ void DrawGlyph(Canvas& c, Glyph glyph, float cx, float cy, float size, uint32_t 
     const float s = size / 24;
     const auto place = [&](const Path& p) { return p.Transformed(s, cx - size / 2, cy - size / 2); };
     const float rimWidth = std::clamp(size / 12, 1.6f, 2.6f);
-    const art::FillRule rule = art::FillRule::EvenOdd;
-    c.Fill(place(shape.body).Stroke(rimWidth), rim);
-    c.Fill(place(shape.body), fill, rule);
-    if (!shape.accents.Figures().empty()) c.Fill(place(shape.accents), shape.accent, rule);
+    for (const Path& part : shape.body) c.Fill(place(part).Stroke(rimWidth), rim);
+    for (const Path& part : shape.body) c.Fill(place(part), fill, shape.rule);
+    if (!shape.accents.Figures().empty()) c.Fill(place(shape.accents), shape.accent);
     if (!shape.details.Figures().empty()) c.Fill(place(shape.details), rim);
 }
 

@@ -39,8 +39,13 @@ enum class Glyph {
     Home, Games, Support, About, Join,
     RemoveGames, GetMoreGames, Settings, Mail,
     NewGame, Pause, Resume, Instructions, ReturnToGame,
-    Warning,
+    Warning, Card,
 };
+
+// The colour of the glyph's badge or tile, the same wherever the glyph appears.
+uint32_t GlyphColour(Glyph glyph);
+// The glyph's own colour on that badge: white, or indigo on the light ones.
+uint32_t GlyphInk(Glyph glyph);
 
 struct Box {
     float x = 0, y = 0, w = 0, h = 0;
