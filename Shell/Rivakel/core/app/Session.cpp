@@ -149,7 +149,6 @@ void CreateShellWindow() {
     config.setInactiveTimer = SetInactiveWindowTimer;
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
     CShell* shell = CreateShell(std::move(config));
-    if (CGameHost* host = GameHost()) host->SetWindow(shell);
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 
     DialogEnvironment& dialogs = CurrentDialogEnvironment();
@@ -171,7 +170,6 @@ void CreateShellWindow() {
 
 void DestroyShellWindow() {
     CurrentDialogEnvironment() = {};
-    if (CGameHost* host = GameHost()) host->SetWindow(nullptr);
     DestroyShell();
 }
 

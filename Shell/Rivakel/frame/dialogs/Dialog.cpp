@@ -35,14 +35,10 @@ int UnitsToX(int units) { return units * 3 / 2; }
 int UnitsToY(int units) { return units * 13 / 8; }
 
 void DrawWarningSign(CImage& image, int x, int y) {
-    CRenderTarget& target = image.GetRenderTarget();
-    const std::vector<platform::Point> outer{{x + 16, y + 1}, {x + 31, y + 30}, {x + 1, y + 30}};
-    target.SetCurColor(0x66, 0x33, 0x00);
-    target.SetBackgroundColor(0xFF, 0xCC, 0x00);
-    image.NotifyUsers();
-    target.DrawPolygonBackground(outer);
-    FillBox(image, x + 15, y + 10, x + 18, y + 21, 0x000000);
-    FillBox(image, x + 15, y + 24, x + 18, y + 27, 0x000000);
+    auto* sign = new CSurface("img-msgbox-warning-32x32.gif", CSurface::kFlagColorKeyed);
+    sign->AddInternalRef();
+    if (CImage* picture = sign->GetCurImage()) image.DrawAt(*picture, x, y, 0);
+    sign->ReleaseInternalRef();
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ CShell::CShell(ShellConfig config) : CSurface(config.windowWidth, config.windowH
         events->SetShellSender(static_cast<CRefCounted*>(this));
     }
     if (store != nullptr) store->SelectUser();
+    if (CGameHost* host = GameHost()) host->SetWindow(this);
     Repaint();
 
     // 3 to 6. Cardbacks, the named game's install, the game table.
@@ -68,6 +69,7 @@ CShell::CShell(ShellConfig config) : CSurface(config.windowWidth, config.windowH
 
 CShell::~CShell() {
     StopRunningGame();
+    if (CGameHost* host = GameHost()) host->SetWindow(nullptr);
     answers_.clear();
     if (config_.setInactiveTimer) config_.setInactiveTimer(nullptr);
     repaintTimer_.reset();

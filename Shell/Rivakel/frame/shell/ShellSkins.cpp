@@ -111,8 +111,9 @@ void CShell::LayOutBig() {
     DrawFrameText("<s4><c000000>Click Here!   (clicking will pause game)", 309, 45);
 }
 
-// Eight 5 x 5 cells side by side: the top, right, bottom and left edges, then the top-left,
-// top-right, bottom-right and bottom-left corners.
+// Eight 5 x 5 cells side by side, the ring of a 3 x 3 grid in reading order: top-left corner,
+// top edge, top-right corner, left edge, right edge, bottom-left corner, bottom edge,
+// bottom-right corner.
 void CShell::DrawBevelEdges() {
     CSurface* bevel = LoadPicture("slb-BevelEdges.gif", CSurface::kFlagColorKeyed);
     if (bevel == nullptr) return;
@@ -126,17 +127,17 @@ void CShell::DrawBevelEdges() {
         frame.Draw(&to, source, &from, 0);
     };
     for (int x = kCell; x < width - kCell; x += kCell) {
-        cell(0, x, 0);
-        cell(2, x, height - kCell);
+        cell(1, x, 0);
+        cell(6, x, height - kCell);
     }
     for (int y = kCell; y < height - kCell; y += kCell) {
-        cell(1, width - kCell, y);
         cell(3, 0, y);
+        cell(4, width - kCell, y);
     }
-    cell(4, 0, 0);
-    cell(5, width - kCell, 0);
-    cell(6, width - kCell, height - kCell);
-    cell(7, 0, height - kCell);
+    cell(0, 0, 0);
+    cell(2, width - kCell, 0);
+    cell(5, 0, height - kCell);
+    cell(7, width - kCell, height - kCell);
     bevel->ReleaseInternalRef();
 }
 
