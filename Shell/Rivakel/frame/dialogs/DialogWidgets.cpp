@@ -168,18 +168,8 @@ CDialogButton* CDialogButton::Make(CSurface* owner, void* context, EventCallback
             strip.DrawLine(from, underline, to, underline);
         }
     }
-    ButtonArgs args;
-    args.owner = owner;
-    args.context = context;
-    args.x = x;
-    args.y = y;
-    args.width = width;
-    args.height = height;
-    args.strip = &strip;
-    args.userValue = id;
-    args.callback = callback;
-    auto* button = new CDialogButton(args, mnemonic.Key(), isDefault);
-    return button;
+    return new CDialogButton(ButtonArgs{owner, context, x, y, width, height, &strip, 0, id, callback}, mnemonic.Key(),
+                             isDefault);
 }
 
 CDialogCheckBox::CDialogCheckBox(CSurface* owner, int x, int y, int width, std::string_view label,

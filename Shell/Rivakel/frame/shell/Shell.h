@@ -174,6 +174,8 @@ private:
     };
 
     void ReleaseSkin();
+    void PlaceFrame(std::string_view frameName, std::string_view logoName, platform::Point logoAt,
+                    platform::Point areaAt);
     void LayOutSmall();
     void LayOutBig();
     void DrawBevelEdges();

@@ -53,12 +53,25 @@ void CShell::DrawFrameText(std::string_view rml, int x, int y) {
     FrameImage()->DrawRML(text.c_str(), x, y, nullptr, 0, nullptr);
 }
 
-void CShell::LayOutSmall() {
-    CImage& frame = *FrameImage();
-    if (CSurface* picture = LoadPicture("img-main-640x482.gif")) {
-        frame.DrawAt(*picture->GetCurImage(), 0, 0, 0);
+// The frame picture into the window's own picture, the logo on top; the areas between them.
+void CShell::PlaceFrame(std::string_view frameName, std::string_view logoName, platform::Point logoAt,
+                        platform::Point areaAt) {
+    if (CSurface* picture = LoadPicture(frameName)) {
+        FrameImage()->DrawAt(*picture->GetCurImage(), 0, 0, 0);
         picture->ReleaseInternalRef();
     }
+    gameArea_ = MakeArea(*this, areaAt.x, areaAt.y);
+    pageSurface_ = MakeArea(*this, areaAt.x, areaAt.y);
+    if (CSurface* logo = LoadPicture(logoName, CSurface::kFlagInteractive)) {
+        logo->SetLoc(logoAt.x, logoAt.y);
+        AttachSurface(logo);
+        logo->ReleaseInternalRef();
+        logo_ = logo;
+    }
+}
+
+void CShell::LayOutSmall() {
+    PlaceFrame("img-main-640x482.gif", "img-logomain-small-39x29.gif", {4, 4}, {130, 24});
     for (const NavTarget& target : kNavTargets) {
         MakeIconButton(this, "asl-icn-mini-" + std::string(target.name) + "-32x32x2.gif", 9, target.smallY,
                        target.value, OnNavButton);
@@ -67,35 +80,17 @@ void CShell::LayOutSmall() {
     DrawFrameText("<s3><b><cffff99>Rivakel</b>", 50, 2);
     if (!config_.embedded) MakeFrameButton("asl-sysbuttons-16x14x4.gif", 604, 3, 16, 14, 2, shell_button::kMinimize, OnNavButton);
     MakeFrameButton("asl-sysbuttons-16x14x4.gif", 622, 3, 16, 14, 3, shell_button::kClose, OnNavButton);
-    gameArea_ = MakeArea(*this, 130, 24);
-    pageSurface_ = MakeArea(*this, 130, 24);
-    if (CSurface* logo = LoadPicture("img-logomain-small-39x29.gif", CSurface::kFlagInteractive)) {
-        logo->SetLoc(4, 4);
-        AttachSurface(logo);
-        logo->ReleaseInternalRef();
-        logo_ = logo;
-    }
     MakeLinkButton("Terms", 7, 433, shell_button::kTerms, 10, this, OnNavButton);
 }
 
 void CShell::LayOutBig() {
-    CImage& frame = *FrameImage();
-    if (CSurface* picture = LoadPicture("img-main-800x572.gif")) {
-        frame.DrawAt(*picture->GetCurImage(), 0, 0, 0);
-        picture->ReleaseInternalRef();
-    }
+    PlaceFrame("img-main-800x572.gif", "ani-logomain-117x84.gif", {24, 20}, {189, 129});
     for (const NavTarget& target : kNavTargets) MakeNavButton(Lower(target.name), target.bigX, 8, target.value, OnNavButton);
     MakeFrameButton("asl-sysbuttons-16x14x4.gif", 762, 5, 16, 14, 2, shell_button::kMinimize, OnNavButton);
     MakeFrameButton("asl-sysbuttons-16x14x4.gif", 780, 5, 16, 14, 3, shell_button::kClose, OnNavButton);
-    gameArea_ = MakeArea(*this, 189, 129);
-    pageSurface_ = MakeArea(*this, 189, 129);
-    if (CSurface* logo = LoadPicture("ani-logomain-117x84.gif", CSurface::kFlagInteractive)) {
-        logo->SetLoc(24, 20);
-        AttachSurface(logo);
-        logo->ReleaseInternalRef();
-        logo_ = logo;
+    if (logo_ != nullptr) {
         CAnim* anim = nullptr;
-        logo->GetAnim(anim);
+        logo_->GetAnim(anim);
         CImageSeq* sequence = nullptr;
         if (anim != nullptr) anim->GetImageSeq(sequence);
         if (anim != nullptr && sequence != nullptr && !(config_.installed && config_.installed())) {

@@ -25,17 +25,7 @@ void TextColour(CImage& image, uint32_t rgb) {
 
 CRolloverButton* MakeRollover(CSurface* owner, void* context, int x, int y, int width, int height, CImage* strip,
                               intptr_t userValue, EventCallback callback) {
-    ButtonArgs args;
-    args.owner = owner;
-    args.context = context;
-    args.x = x;
-    args.y = y;
-    args.width = width;
-    args.height = height;
-    args.strip = strip;
-    args.userValue = userValue;
-    args.callback = callback;
-    return new CRolloverButton(args);
+    return new CRolloverButton(ButtonArgs{owner, context, x, y, width, height, strip, 0, userValue, callback});
 }
 
 // Frames 0 and 1 of a picture (frame 0 again where it has one frame only).
@@ -217,17 +207,7 @@ CSurface* CShell::MakeFrameButton(std::string_view stripName, int x, int y, int 
         }
         picture->ReleaseInternalRef();
     }
-    ButtonArgs args;
-    args.owner = this;
-    args.context = this;
-    args.x = x;
-    args.y = y;
-    args.width = cellWidth;
-    args.height = cellHeight;
-    args.strip = strip;
-    args.userValue = userValue;
-    args.callback = callback;
-    auto* button = new CPushButton(args);
+    auto* button = new CPushButton(ButtonArgs{this, this, x, y, cellWidth, cellHeight, strip, 0, userValue, callback});
     strip->ReleaseInternalRef();
     return button;
 }
