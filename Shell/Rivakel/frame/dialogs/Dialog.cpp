@@ -79,7 +79,13 @@ void CDialog::Build() {
         width = std::clamp(textWidth + 2 * kMargin + (warning ? kWarningSize + kGap : 0), kMessageMinWidth,
                            kMessageMaxWidth);
     }
-    width = std::min(width + 2 * kBorder, rootWidth);
+    // The buttons' row always fits.
+    int buttons = 2 * kMargin - kButtonGap;
+    for (const DialogControl& control : description_.controls) {
+        if (control.kind != DialogControlKind::Button) continue;
+        buttons += ButtonWidth(control) + kButtonGap;
+    }
+    width = std::min(std::max(width, buttons) + 2 * kBorder, rootWidth);
     const int clientHeight = Layout(width - 2 * kBorder);
     const int height = std::min(clientHeight + dialog_look::kCaptionHeight + 2 * kBorder, rootHeight);
     width_ = width;
@@ -167,8 +173,7 @@ int CDialog::Layout(int width) {
             item.area = {kMargin, y, kMargin + content, y};
             break;
         case DialogControlKind::Button: {
-            const int buttonWidth =
-                std::max(kButtonMinWidth, font_.Width(ParseMnemonic(control.text).label) + 2 * kMargin);
+            const int buttonWidth = ButtonWidth(control);
             item.area = {0, 0, buttonWidth, kButtonHeight};
             buttonsWidth += buttonWidth + (buttonsWidth > 0 ? kButtonGap : 0);
             break;
@@ -305,6 +310,10 @@ bool CDialog::PressMnemonic(int key) {
         }
     }
     return false;
+}
+
+int CDialog::ButtonWidth(const DialogControl& control) const {
+    return std::max(kButtonMinWidth, font_.Width(ParseMnemonic(control.text).label) + 2 * kMargin);
 }
 
 int CDialog::DefaultId() const {

@@ -89,6 +89,7 @@ private:
     static int OnButton(intptr_t* record);
     static int OnEditEnter(intptr_t* record);
     int DefaultId() const;
+    int ButtonWidth(const DialogControl& control) const;
 
     DialogTemplate description_;
     DialogProcedure& procedure_;

@@ -3,7 +3,7 @@
 // and answers keys with the shell's boxes:
 //   M  a message box with OK and Cancel         I  an input box
 //   E  an e-mail confirmation                   T  a message box from a wall-clock timer, which
-//                                                  opens a second one inside the first (nested)
+//   J  an input box without Cancel                 opens a second one inside the first (nested)
 // What it heard is kept in its shared settings ("Box", "Input", "Mail", "Keys", "Nested").
 #include <cstdio>
 #include <initializer_list>
@@ -99,6 +99,11 @@ int OnKey(intptr_t* args) {
         const int answer = services.InputBox("Test Game", "Your name:", "Player", entry, sizeof entry, kBoxOkCancel);
         Note("Input", answer);
         if (answer == applet::kBoxOk) game->record->settings->SetGameValue("Entry", entry);
+        break;
+    }
+    case 'J': {
+        char entry[9] = "";
+        Note("Input", services.InputBox("Test Game", "A word, please:", "", entry, sizeof entry, 0));
         break;
     }
     case 'E':
