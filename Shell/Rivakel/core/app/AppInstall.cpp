@@ -55,10 +55,10 @@ CInstaller CApp::Installer() {
     context.setShellFolder = [this](const std::string& folder) { shellPath_ = folder; };
     context.setNewCardback = [this](const std::string& picture) { SetCardbackPending(picture); };
     context.clearNewCardback = [this] { ClearCardbackPending(); };
-    context.messageBox = [](std::string_view caption, std::string_view text, unsigned flags) {
-        platform::Backend* backend = platform::GetBackend();
-        return backend != nullptr ? backend->MessageBox(caption, text, flags) : static_cast<int>(platform::IdCancel);
+    context.messageBox = [this](std::string_view caption, std::string_view text, int flags) {
+        return ShowMessageBox(caption, text, flags);
     };
+    context.askAutoInstall = [this] { return AskAutoInstall(); };
     context.exitProcess = [](int code) { platform::ExitProcess(code); };
     context.timeStampText = [] {
         TimeRecord now;

@@ -7,6 +7,7 @@
 #include "core/app/App.h"
 #include "core/app/ProgramState.h"
 #include "core/app/Services.h"
+#include "core/app/SessionGames.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
@@ -148,6 +149,7 @@ void CreateShellWindow() {
     config.sessionStopping = SessionStopping;
     config.setInactiveTimer = SetInactiveWindowTimer;
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
+    AddGamesToShellConfig(config);
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 
@@ -166,6 +168,13 @@ void CreateShellWindow() {
     };
     dialogs.embedded = [] { return Program().embedded; };
     dialogs.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+    dialogs.installShell = [] {
+        if (g_pApp != nullptr) g_pApp->Install();
+    };
+    dialogs.queueMessage = [](int type, std::string_view function, std::string_view params, bool force, int priority) {
+        if (IOutboxLink* outbox = UserStore() != nullptr ? UserStore()->Outbox() : nullptr)
+            outbox->Send(type, function, params, force, priority);
+    };
 }
 
 void DestroyShellWindow() {

@@ -2,7 +2,6 @@
 #include "core/base/Log.h"
 #include "core/install/Installer.h"
 #include "platform/Host.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ bool CInstaller::WriteAppMsg(std::string_view text) {
         platform::WriteFileAtomic(platform::JoinPath(etc, kAppMsgName), std::span<const uint8_t>(bytes, text.size())))
         return true;
     Box("We're sorry, but Rivakel doesn't seem to be able to save the data file.", "Error writing RML file",
-        platform::MbOk);
+        kInstallBoxOk);
     return false;
 }
 

@@ -5,7 +5,6 @@
 #include "core/install/InstallMessages.h"
 #include "core/store/UserStore.h"
 #include "platform/Host.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -36,15 +35,15 @@ constexpr int kAutoInstallOk = 0;
 
 }  // namespace
 
-int CInstaller::Box(std::string_view caption, std::string_view text, unsigned flags) const {
-    return context_.messageBox ? context_.messageBox(caption, text, flags) : platform::IdOk;
+int CInstaller::Box(std::string_view caption, std::string_view text, int flags) const {
+    return context_.messageBox ? context_.messageBox(caption, text, flags) : kInstallBoxAnswerOk;
 }
 
 std::string CInstaller::TimeStamp() const { return context_.timeStampText ? context_.timeStampText() : "0"; }
 
 bool CInstaller::HaveRoot() const {
     if (!context_.folders.dataRoot.empty()) return true;
-    Box("", "Oops", platform::MbOk);
+    Box("", "Oops", kInstallBoxOk);
     return false;
 }
 
@@ -123,12 +122,12 @@ void CInstaller::PromptCompanionInstall() {
     if (context_.setEmailedGame) context_.setEmailedGame();
     const bool agreed =
         (context_.askAutoInstall && context_.askAutoInstall() == kAutoInstallOk) ||
-        Box(kInstallRequiredCaption, kInstallRequiredText, platform::MbOkCancel) == platform::IdOk;
+        Box(kInstallRequiredCaption, kInstallRequiredText, kInstallBoxOkCancel) == kInstallBoxAnswerOk;
     if (agreed) {
         if (Install() == kInstallOk)
-            Box(kInstalledCaption, kInstalledText, platform::MbOk);
+            Box(kInstalledCaption, kInstalledText, kInstallBoxOk);
         else
-            Box(kNotInstalledCaption, kNotInstalledText, platform::MbOk | platform::MbIconWarning);
+            Box(kNotInstalledCaption, kNotInstalledText, kInstallBoxExclamation);
     }
     if (context_.stopSession) context_.stopSession();
 }

@@ -39,7 +39,8 @@ struct InstallContext {
     // The new-cardback flag and its picture text ("System\Skins\Cardbacks\<picture>").
     std::function<void(const std::string& picture)> setNewCardback;
     std::function<void()> clearNewCardback;
-    std::function<int(std::string_view caption, std::string_view text, unsigned flags)> messageBox;
+    // The shell's message box: flags as below, 1 for OK.
+    std::function<int(std::string_view caption, std::string_view text, int flags)> messageBox;
     std::function<void(int code)> exitProcess;
     std::function<std::string()> timeStampText;  // the clock's seconds
     // The auto-install question: 0 OK, 3 Cancel. Empty: not asked.
@@ -47,6 +48,12 @@ struct InstallContext {
     std::function<void()> setEmailedGame;
     std::function<void()> stopSession;
 };
+
+// Flags of the shell's message box.
+inline constexpr int kInstallBoxOk = 0x00;
+inline constexpr int kInstallBoxOkCancel = 0x02;
+inline constexpr int kInstallBoxExclamation = 0x100;
+inline constexpr int kInstallBoxAnswerOk = 1;
 
 // Results of the application object's slots.
 inline constexpr int kInstallOk = 0;
@@ -73,8 +80,9 @@ public:
     // after the "ISSUE 180" box.
     void CopyFilesByPattern(std::string_view subfolder, std::string_view pattern);
     void UpdateCardbacks();
-    // Removes the game's folder below Games and the launcher that brought it. False when the
-    // identifier is no plain name or its folder is not there; nothing outside Games is touched.
+    // Removes the game's folder below Games and the launcher that brought it ("<name>.run" or an
+    // e-mailed "_<name>.run" in My Rivakel). False when the identifier is no plain name or its
+    // folder is not there; nothing else is touched.
     bool UninstallGame(std::string_view identifier, std::string_view launcherName);
     // At session start: an e-mailed game (a launcher whose name begins with '_') offers to install.
     void PromptCompanionInstall();
@@ -91,7 +99,7 @@ public:
 
 private:
     bool Installed() const { return context_.isInstalled && context_.isInstalled(); }
-    int Box(std::string_view caption, std::string_view text, unsigned flags) const;
+    int Box(std::string_view caption, std::string_view text, int flags) const;
     std::string TimeStamp() const;
     // The data folder's Rivakel folder; the "Oops" box when there is no data folder.
     bool HaveRoot() const;

@@ -159,8 +159,9 @@ bool CInstaller::UninstallGame(std::string_view identifier, std::string_view lau
     }
     SweepTemporaries(games);
     if (IsValidLauncherName(launcherName)) {
-        platform::DeleteFile(
-            platform::JoinPath(context_.folders.MyRivakel(), std::string(launcherName) + std::string(kLauncherExtension)));
+        // Under the game's name, or under the name an e-mailed game's launcher came with.
+        for (const std::string& name : {std::string(launcherName), "_" + std::string(launcherName)})
+            platform::DeleteFile(platform::JoinPath(context_.folders.MyRivakel(), name + std::string(kLauncherExtension)));
     } else if (!launcherName.empty()) {
         Error("CInstaller::UninstallGame: refused launcher name");
     }

@@ -9,7 +9,6 @@
 #include "core/install/Installer.h"
 #include "core/store/RdtReader.h"
 #include "platform/Host.h"
-#include "platform/Platform.h"
 
 namespace {
 
@@ -88,7 +87,7 @@ void CInstaller::CopyFilesByPattern(std::string_view subfolder, std::string_view
             continue;
         const int code = errno;
         Error("CInstaller::CopyFilesByPattern: cannot copy %s (error %d)", name.c_str(), code);
-        Box("Unexpected Error", Issue180Text(context_.supportAddress, code), platform::MbOk | platform::MbIconWarning);
+        Box("Unexpected Error", Issue180Text(context_.supportAddress, code), kInstallBoxExclamation);
         if (context_.exitProcess) context_.exitProcess(-1);
         return;
     }

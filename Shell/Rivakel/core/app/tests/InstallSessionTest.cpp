@@ -8,6 +8,9 @@
 
 #include "core/app/App.h"
 #include "core/app/tests/AppTestEnvironment.h"
+#include "frame/dialogs/Dialog.h"
+#include "frame/dialogs/DialogEnvironment.h"
+#include "frame/dialogs/DialogTemplate.h"
 
 namespace {
 
@@ -28,9 +31,16 @@ protected:
         std::ofstream(Launch() / "rivakel") << "#!program";
         std::ofstream(Launch() / "_TestGame.run") << "#!launcher";
         fs::copy_file(fs::path(TEST_GAMES_DIR) / "TestGame.gam", Launch() / "TestGame.gam");
+        // The shell's dialogs are drawn in its window: each is noted and accepted (or declined).
+        SetDialogScript([this](CDialog& dialog) {
+            seen_.push_back(dialog.Name() + ":" + dialog.Caption());
+            const int question = accept_ ? kIdAccept : kIdDecline;
+            dialog.Press(dialog.HasControl(question) ? question : accept_ ? kIdOk : kIdCancel);
+        });
     }
     void TearDown() override {
         AppTest::TearDown();
+        SetDialogScript(nullptr);
         unsetenv("XDG_CONFIG_HOME");
         for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
     }
@@ -40,15 +50,15 @@ protected:
     }
 
     std::vector<std::pair<std::string, std::string>> saved_;
+    std::vector<std::string> seen_;
+    bool accept_ = true;
 };
 
 TEST_F(InstallSessionTest, AnEmailedGameInstallsTheShellAndItselfThenTheNextStartIsInstalled) {
     // OK to the offer, OK to the success notice.
     EXPECT_EQ(StartProgram(CommandLine()), 0);
-    const auto& boxes = headless_->MessageBoxes();
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].caption, "Installation required");
-    EXPECT_EQ(boxes[1].caption, "Successful Installation");
+    EXPECT_EQ(seen_, (std::vector<std::string>{"IDD_AUTOINSTALL:Install the Rivakel Game Companion",
+                                               "MESSAGEBOX:Successful Installation"}));
 
     const fs::path rivakel = DataHome() / "Rivakel";
     EXPECT_TRUE(fs::exists(rivakel / "System/Core.rdt"));
@@ -65,13 +75,14 @@ TEST_F(InstallSessionTest, AnEmailedGameInstallsTheShellAndItselfThenTheNextStar
     ASSERT_NE(g_pApp, nullptr);
     EXPECT_TRUE(g_pApp->IsInstalled());
     EXPECT_EQ(g_pApp->GetShellPath(), rivakel.string());
-    EXPECT_EQ(headless_->MessageBoxes().size(), 2u) << "an installed shell asks nothing";
+    EXPECT_EQ(seen_.size(), 2u) << "an installed shell asks nothing";
 }
 
 TEST_F(InstallSessionTest, CancellingTheOfferInstallsNothingAndEndsTheStart) {
-    headless_->QueueMessageBoxAnswer(platform::IdCancel);
+    accept_ = false;
     EXPECT_EQ(StartProgram(CommandLine()), 0);
-    EXPECT_EQ(headless_->MessageBoxes().size(), 1u);
+    EXPECT_EQ(seen_, (std::vector<std::string>{"IDD_AUTOINSTALL:Install the Rivakel Game Companion",
+                                               "MESSAGEBOX:Installation required"}));
     EXPECT_FALSE(fs::exists(DataHome() / "Rivakel/System/Core.rdt"));
     EXPECT_FALSE(fs::exists(DataHome() / "Rivakel/Games"));
 }

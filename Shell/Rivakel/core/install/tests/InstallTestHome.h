@@ -83,9 +83,9 @@ public:
         context.isInstalled = [this] { return installed_; };
         context.setInstalled = [this] { installed_ = true; };
         context.timeStampText = [] { return std::string("777"); };
-        context.messageBox = [boxes](std::string_view caption, std::string_view text, unsigned) {
+        context.messageBox = [boxes](std::string_view caption, std::string_view text, int) {
             if (boxes != nullptr) boxes->push_back(std::string(caption) + "|" + std::string(text));
-            return static_cast<int>(platform::IdOk);
+            return kInstallBoxAnswerOk;
         };
         context.exitProcess = [exits](int code) {
             if (exits != nullptr) exits->push_back(code);

@@ -115,9 +115,9 @@ TEST_F(InstallerTest, OnlyALauncherWhoseNameBeginsWithAnUnderscoreOffersTheInsta
     // The auto-install dialog answering Cancel leaves the choice to the box; its Cancel installs nothing.
     context.setupFilePath = platform::JoinPath(home_.Launch(), "_TestGame.run");
     context.askAutoInstall = [] { return 3; };
-    context.messageBox = [this](std::string_view caption, std::string_view, unsigned) {
+    context.messageBox = [this](std::string_view caption, std::string_view, int) {
         boxes_.emplace_back(caption);
-        return static_cast<int>(platform::IdCancel);
+        return 2;
     };
     CInstaller(context).PromptCompanionInstall();
     EXPECT_EQ(boxes_, (std::vector<std::string>{"Installation required"}));
@@ -180,13 +180,13 @@ TEST_F(InstallerTest, UninstallRemovesTheGamesFolderAndItsLauncherOnly) {
     InstallTestHome::Write(home_.Path("outside/keep.txt"), "keep");
     ASSERT_EQ(::symlink(home_.Path("outside").c_str(), (folder + "/link").c_str()), 0);
 
-    EXPECT_TRUE(Installer().UninstallGame(kTestGameId, "_TestGame"));
+    EXPECT_TRUE(Installer().UninstallGame(kTestGameId, "TestGame"));
     EXPECT_TRUE(home_.FilesBelow("data/Rivakel/Games").empty());
     EXPECT_TRUE(platform::ListFolder(home_.Path("data/Rivakel/Games")).empty());
     EXPECT_FALSE(platform::FileExists(home_.Path("Documents/My Rivakel/_TestGame.run")));
     EXPECT_EQ(InstallTestHome::Read(home_.Path("outside/keep.txt")), "keep");
     // A game that is not there is not uninstalled.
-    EXPECT_FALSE(Installer().UninstallGame(kTestGameId, "_TestGame"));
+    EXPECT_FALSE(Installer().UninstallGame(kTestGameId, "TestGame"));
 }
 
 TEST_F(InstallerTest, ShippedInstallationEventsAreCopiedAndTrackedOnce) {
