@@ -195,6 +195,54 @@ Canvas ComposeSmall(Scene scene) {
     return c;
 }
 
+// `src` stretched nearest-neighbour into the rectangle (x, y, w, h), as the shell's blits stretch.
+void DrawStretched(Canvas& c, const Canvas& src, int x, int y, int w, int h) {
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px)
+            if (const uint32_t p = src.At(px * src.Width() / w, py * src.Height() / h); p != art::kKey) c.Set(x + px, y + py, p);
+}
+
+// Every page header on its orange page, the Exit page's pair of headers last.
+Canvas PageHeaders() {
+    const char* pages[] = {"Home", "Games", "Support", "About", "Join", "Remove-games", "Games-get-more", "Settings",
+                           "Email_This"};
+    Canvas c(2 * 346 + 20, 5 * 60 + 20);
+    c.Clear(portal::kPage);
+    int i = 0;
+    for (const char* page : pages) {
+        c.Draw(Picture(std::string("img-paghdr-") + page + "-326x50.gif"), 10 + (i % 2) * 346, 10 + (i / 2) * 60);
+        ++i;
+    }
+    const int x = 10 + 346, y = 10 + 4 * 60;
+    c.Draw(Picture("img-paghdr-join-326x50.gif"), x, y);
+    DrawStretched(c, Picture("img-paghdr-Games-get-more-326x50.gif"), x + 65, y + 20, 261, 30);
+    return c;
+}
+
+// How the shell's own dialogs should look beside the frame: a cream face under an indigo title,
+// the warning sign, and push buttons with the portal's button face (the default one ringed).
+Canvas DialogLook() {
+    Canvas c(330, 140);
+    c.Clear(portal::kIndigoDeep);
+    c.Fill(art::Path::Rect(1, 1, 328, 138), portal::kCream);
+    c.Fill(art::Path::Rect(1, 1, 328, 20), art::Paint::Linear(0, 1, 0, 21, {{0, portal::kIndigoLight}, {1, portal::kIndigo}}));
+    Text(c, 8, 4, "Warning: Game in Progress", 12, true, portal::kCreamDeep);
+    c.Draw(Picture("img-msgbox-warning-32x32.gif"), 14, 36);
+    Text(c, 58, 44, "Do you want to leave the game you are", 12, false, portal::kInk);
+    Text(c, 58, 60, "currently playing?", 12, false, portal::kInk);
+    const struct {
+        float x;
+        const char* caption;
+        bool isDefault;
+    } buttons[] = {{150, "No", true}, {240, "Yes", false}};
+    for (const auto& b : buttons) {
+        if (b.isDefault) c.Fill(art::Path::RoundRect(b.x - 2, 98, 79, 29, 6), portal::kOrange);
+        portal::ButtonFace(c, {b.x, 100, 75, 25}, portal::kIndigo, false);
+        portal::Caption(c, b.x + 37.5f, 112.5f, b.caption, art::TextStyle{12, true}, portal::kCreamDeep, portal::kIndigoDeep);
+    }
+    return c;
+}
+
 void WriteMockup(const std::string& name, const Canvas& c) {
     std::filesystem::create_directories("frame-mockups");
     const auto png = art::EncodePng(c);
@@ -208,6 +256,8 @@ TEST(FrameMockupTest, WritesBothSkinsWithAPageAndWithAGame) {
     WriteMockup("big-game.png", ComposeBig(Scene::Game));
     WriteMockup("small-page.png", ComposeSmall(Scene::Page));
     WriteMockup("small-game.png", ComposeSmall(Scene::Game));
+    WriteMockup("page-headers.png", PageHeaders());
+    WriteMockup("dialog.png", DialogLook());
 }
 
 int KeyPixels(const Canvas& c, int width, int height) {
