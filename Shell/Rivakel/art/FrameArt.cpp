@@ -95,8 +95,9 @@ art::Picture DrawBigFrame() {
     Pieces(c, 750, {{portal::Glyph::Card, 215}, {portal::Glyph::Games, 340}, {portal::Glyph::Join, 465}});
 
     // The logo's nook at the top left, with room under the logo for the terms link.
-    Panel(c, kLogoNook, 12, Paint::Linear(0, kLogoNook.y, 0, kLogoNook.y + kLogoNook.h, {{0, 0x2A2A80}, {1, kIndigoDeep}}),
-          kIndigoDeep, 0x5555BB);
+    Panel(c, kLogoNook, 12,
+          Paint::Linear(0, kLogoNook.y, 0, kLogoNook.y + kLogoNook.h, {{0, 0x2A2A80}, {1, kIndigoDeep}}), kIndigoDeep,
+          0x5555BB);
     c.Fill(Path::Ellipse(kLogo.x + kLogo.w / 2, kLogo.y + kLogo.h / 2, 66, 50),
            Paint::Radial(kLogo.x + kLogo.w / 2, kLogo.y + kLogo.h / 2, 66, {{0, 0x4848B0}, {1, 0x262678}}));
 
@@ -104,8 +105,7 @@ art::Picture DrawBigFrame() {
     Panel(c, kHeader, 12, Paint::Linear(0, kHeader.y, 0, kHeader.y + kHeader.h, {{0, 0xBBE0E0}, {1, portal::kTeal}}),
           kIndigoDeep, 0xDDF0F0);
     NavBand(c, kNavBand);
-    for (const float x : {257.5f, 352.5f, 447.5f})
-        c.Fill(Path::Ellipse(x, kNavCellY + 16, 2, 2), portal::kCreamDeep);
+    for (const float x : {257.5f, 352.5f, 447.5f}) c.Fill(Path::Ellipse(x, kNavCellY + 16, 2, 2), portal::kCreamDeep);
     c.Fill(portal::StarPath(567.5f, kNavCellY + 17, 10, 4.2f), portal::kCreamDeep);
     BannerSlot(c, kBanner);
     BannerSlot(c, kCatalogue);
@@ -125,8 +125,7 @@ art::Picture DrawBigFrame() {
 art::Picture DrawSmallFrame() {
     using namespace frame::small;
     Canvas c(kWidth, kPictureHeight);
-    c.Fill(Path::Rect(0, 0, kWidth, kPictureHeight),
-           Paint::Linear(0, 0, 0, kHeight, {{0, 0x3A3AAA}, {1, 0x2C2C8C}}));
+    c.Fill(Path::Rect(0, 0, kWidth, kPictureHeight), Paint::Linear(0, 0, 0, kHeight, {{0, 0x3A3AAA}, {1, 0x2C2C8C}}));
     Bubbles(c, {0, 0, kWidth, kPictureHeight}, 11);
 
     // The title bar, under the title text and the system buttons.
@@ -135,7 +134,8 @@ art::Picture DrawSmallFrame() {
     c.Fill(Path::Rect(0, kTitleBarHeight - 1, kWidth, 1), portal::kOrange);
 
     // The navigation column down the left side.
-    Panel(c, kNavColumn, 8, Paint::Linear(0, 0, kNavColumn.w, 0, {{0, 0x2A2A80}, {1, 0x24246E}}), kIndigoDeep, 0x4444AA);
+    Panel(c, kNavColumn, 8, Paint::Linear(0, 0, kNavColumn.w, 0, {{0, 0x2A2A80}, {1, 0x24246E}}), kIndigoDeep,
+          0x4444AA);
 
     // A groove sets "Join" apart from the pages above it.
     c.Fill(Path::Rect(kNavColumn.x + 7, kNavDividerY, kNavColumn.w - 14, 1), kIndigoDeep);

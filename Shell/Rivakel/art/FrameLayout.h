@@ -10,8 +10,8 @@ namespace frame {
 // The column of in-game menu buttons: the shell fills (x - 14, y + 3)-(x + 65, y + 405).
 constexpr portal::Box MenuFill(float x, float y) { return {x - 14, y + 3, 79, 402}; }
 
-constexpr float kMenuPitch = 67;       // between the tops of two menu buttons
-constexpr float kNavCellWidth = 85;    // a composed navigation button
+constexpr float kMenuPitch = 67;     // between the tops of two menu buttons
+constexpr float kNavCellWidth = 85;  // a composed navigation button
 constexpr float kNavCellHeight = 32;
 
 namespace big {

@@ -42,7 +42,8 @@ void DrawBand(Canvas& c) {
     c.Fill(Path::RoundRect(left + 2, top + 2, w, h, h / 2), portal::kOrangeDark);  // shadow on the page
     c.Fill(Path::RoundRect(left, top, w, h, h / 2), portal::kIndigoDeep);
     c.Fill(Path::RoundRect(left + 1, top + 1, w - 2, h - 2, h / 2 - 1),
-           Paint::Linear(0, top, 0, top + h, {{0, portal::kIndigoLight}, {0.5f, portal::kIndigo}, {1, portal::kIndigoDark}}));
+           Paint::Linear(0, top, 0, top + h,
+                         {{0, portal::kIndigoLight}, {0.5f, portal::kIndigo}, {1, portal::kIndigoDark}}));
     c.Line(left + h / 2, top + 2.5f, left + w - h / 2, top + 2.5f, 1.2f, 0x7777CC);
     c.Line(left + h / 2, top + h - 4.5f, left + w - h / 2 - 2, top + h - 4.5f, 1.0f, portal::kTeal);
 }
@@ -53,7 +54,8 @@ art::Picture DrawHeader(const PageHeader& header) {
     c.Fill(Path::Ellipse(kBadgeX + 2, kBadgeY + 2, kBadgeR, kBadgeR), portal::kOrangeDark);
     const uint32_t badge = portal::GlyphColour(header.glyph);
     portal::Medallion(c, kBadgeX, kBadgeY, kBadgeR, badge, false);
-    portal::DrawGlyph(c, header.glyph, kBadgeX, kBadgeY + 0.5f, 28, portal::GlyphInk(header.glyph), art::Shade(badge, -0.6f));
+    portal::DrawGlyph(c, header.glyph, kBadgeX, kBadgeY + 0.5f, 28, portal::GlyphInk(header.glyph),
+                      art::Shade(badge, -0.6f));
     const int textLeft = static_cast<int>(kBadgeX + kBadgeR) + 8;
     const art::TextStyle style = portal::FittingStyle(header.title, 21, kWidth - textLeft - 14);
     const int y = static_cast<int>(kBandTop + (kBandHeight - static_cast<float>(Canvas::TextHeight(style))) / 2);
