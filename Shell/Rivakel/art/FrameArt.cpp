@@ -73,10 +73,15 @@ void GameRing(Canvas& c, Box game) {
     c.Fill(Rounded(Grow(game, 2), 2), kIndigoDeep);
 }
 
-// The column the shell fills with kMenuColumn, continued past the fill with rounded ends.
-void MenuTray(Canvas& c, Box fill) {
+// The menu column beside the game area. The column continues past what the shell fills, with
+// rounded ends, and tucks over the ring's left side; a dark line parts it from the game.
+void MenuAndGame(Canvas& c, Box fill, Box game) {
+    GameRing(c, game);
     const Box tray{fill.x - 4, fill.y - 8, fill.w + 8, fill.h + 16};
     Panel(c, tray, 10, Paint::Solid(portal::kMenuColumn), kIndigoDeep, 0x3333BB);
+    c.Fill(Path::Rect(fill.x, fill.y, fill.w, fill.h), portal::kMenuColumn);
+    c.Fill(Path::Rect(game.x - 1, tray.y + 3, 1, tray.h - 6), kIndigoDeep);
+    c.Fill(Path::Rect(game.x, game.y, game.w, game.h), portal::kPage);
 }
 
 void NavBand(Canvas& c, Box band) {
@@ -112,10 +117,7 @@ art::Picture DrawBigFrame() {
 
     // The console: the menu column beside the game area.
     Panel(c, kConsole, 14, Paint::Solid(kIndigoDark), kIndigoDeep, 0x4444AA);
-    MenuTray(c, kMenuFill);
-    GameRing(c, kGameArea);
-    c.Fill(Path::Rect(kMenuFill.x, kMenuFill.y, kMenuFill.w, kMenuFill.h), portal::kMenuColumn);
-    c.Fill(Path::Rect(kGameArea.x, kGameArea.y, kGameArea.w, kGameArea.h), portal::kPage);
+    MenuAndGame(c, kMenuFill, kGameArea);
 
     // The system buttons' plate.
     Panel(c, kSysPlate, 6, Paint::Solid(kIndigoDark), kIndigoDeep, 0x5555BB);
@@ -141,10 +143,7 @@ art::Picture DrawSmallFrame() {
     c.Fill(Path::Rect(kNavColumn.x + 7, kNavDividerY, kNavColumn.w - 14, 1), kIndigoDeep);
     c.Fill(Path::Rect(kNavColumn.x + 7, kNavDividerY + 1, kNavColumn.w - 14, 1), 0x5555BB);
 
-    MenuTray(c, kMenuFill);
-    GameRing(c, kGameArea);
-    c.Fill(Path::Rect(kMenuFill.x, kMenuFill.y, kMenuFill.w, kMenuFill.h), portal::kMenuColumn);
-    c.Fill(Path::Rect(kGameArea.x, kGameArea.y, kGameArea.w, kGameArea.h), portal::kPage);
+    MenuAndGame(c, kMenuFill, kGameArea);
     return art::Still(std::move(c));
 }
 
