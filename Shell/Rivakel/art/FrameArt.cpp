@@ -73,10 +73,15 @@ void GameRing(Canvas& c, Box game) {
     c.Fill(Rounded(Grow(game, 2), 2), kIndigoDeep);
 }
 
-// The column the shell fills with kMenuColumn, continued past the fill with rounded ends.
-void MenuTray(Canvas& c, Box fill) {
+// The menu column beside the game area. The column continues past what the shell fills, with
+// rounded ends, and tucks over the ring's left side; a dark line parts it from the game.
+void MenuAndGame(Canvas& c, Box fill, Box game) {
+    GameRing(c, game);
     const Box tray{fill.x - 4, fill.y - 8, fill.w + 8, fill.h + 16};
     Panel(c, tray, 10, Paint::Solid(portal::kMenuColumn), kIndigoDeep, 0x3333BB);
+    c.Fill(Path::Rect(fill.x, fill.y, fill.w, fill.h), portal::kMenuColumn);
+    c.Fill(Path::Rect(game.x - 1, tray.y + 3, 1, tray.h - 6), kIndigoDeep);
+    c.Fill(Path::Rect(game.x, game.y, game.w, game.h), portal::kPage);
 }
 
 void NavBand(Canvas& c, Box band) {
@@ -95,8 +100,9 @@ art::Picture DrawBigFrame() {
     Pieces(c, 750, {{portal::Glyph::Card, 215}, {portal::Glyph::Games, 340}, {portal::Glyph::Join, 465}});
 
     // The logo's nook at the top left, with room under the logo for the terms link.
-    Panel(c, kLogoNook, 12, Paint::Linear(0, kLogoNook.y, 0, kLogoNook.y + kLogoNook.h, {{0, 0x2A2A80}, {1, kIndigoDeep}}),
-          kIndigoDeep, 0x5555BB);
+    Panel(c, kLogoNook, 12,
+          Paint::Linear(0, kLogoNook.y, 0, kLogoNook.y + kLogoNook.h, {{0, 0x2A2A80}, {1, kIndigoDeep}}), kIndigoDeep,
+          0x5555BB);
     c.Fill(Path::Ellipse(kLogo.x + kLogo.w / 2, kLogo.y + kLogo.h / 2, 66, 50),
            Paint::Radial(kLogo.x + kLogo.w / 2, kLogo.y + kLogo.h / 2, 66, {{0, 0x4848B0}, {1, 0x262678}}));
 
@@ -104,18 +110,14 @@ art::Picture DrawBigFrame() {
     Panel(c, kHeader, 12, Paint::Linear(0, kHeader.y, 0, kHeader.y + kHeader.h, {{0, 0xBBE0E0}, {1, portal::kTeal}}),
           kIndigoDeep, 0xDDF0F0);
     NavBand(c, kNavBand);
-    for (const float x : {257.5f, 352.5f, 447.5f})
-        c.Fill(Path::Ellipse(x, kNavCellY + 16, 2, 2), portal::kCreamDeep);
+    for (const float x : {257.5f, 352.5f, 447.5f}) c.Fill(Path::Ellipse(x, kNavCellY + 16, 2, 2), portal::kCreamDeep);
     c.Fill(portal::StarPath(567.5f, kNavCellY + 17, 10, 4.2f), portal::kCreamDeep);
     BannerSlot(c, kBanner);
     BannerSlot(c, kCatalogue);
 
     // The console: the menu column beside the game area.
     Panel(c, kConsole, 14, Paint::Solid(kIndigoDark), kIndigoDeep, 0x4444AA);
-    MenuTray(c, kMenuFill);
-    GameRing(c, kGameArea);
-    c.Fill(Path::Rect(kMenuFill.x, kMenuFill.y, kMenuFill.w, kMenuFill.h), portal::kMenuColumn);
-    c.Fill(Path::Rect(kGameArea.x, kGameArea.y, kGameArea.w, kGameArea.h), portal::kPage);
+    MenuAndGame(c, kMenuFill, kGameArea);
 
     // The system buttons' plate.
     Panel(c, kSysPlate, 6, Paint::Solid(kIndigoDark), kIndigoDeep, 0x5555BB);
@@ -125,8 +127,7 @@ art::Picture DrawBigFrame() {
 art::Picture DrawSmallFrame() {
     using namespace frame::small;
     Canvas c(kWidth, kPictureHeight);
-    c.Fill(Path::Rect(0, 0, kWidth, kPictureHeight),
-           Paint::Linear(0, 0, 0, kHeight, {{0, 0x3A3AAA}, {1, 0x2C2C8C}}));
+    c.Fill(Path::Rect(0, 0, kWidth, kPictureHeight), Paint::Linear(0, 0, 0, kHeight, {{0, 0x3A3AAA}, {1, 0x2C2C8C}}));
     Bubbles(c, {0, 0, kWidth, kPictureHeight}, 11);
 
     // The title bar, under the title text and the system buttons.
@@ -135,16 +136,14 @@ art::Picture DrawSmallFrame() {
     c.Fill(Path::Rect(0, kTitleBarHeight - 1, kWidth, 1), portal::kOrange);
 
     // The navigation column down the left side.
-    Panel(c, kNavColumn, 8, Paint::Linear(0, 0, kNavColumn.w, 0, {{0, 0x2A2A80}, {1, 0x24246E}}), kIndigoDeep, 0x4444AA);
+    Panel(c, kNavColumn, 8, Paint::Linear(0, 0, kNavColumn.w, 0, {{0, 0x2A2A80}, {1, 0x24246E}}), kIndigoDeep,
+          0x4444AA);
 
     // A groove sets "Join" apart from the pages above it.
     c.Fill(Path::Rect(kNavColumn.x + 7, kNavDividerY, kNavColumn.w - 14, 1), kIndigoDeep);
     c.Fill(Path::Rect(kNavColumn.x + 7, kNavDividerY + 1, kNavColumn.w - 14, 1), 0x5555BB);
 
-    MenuTray(c, kMenuFill);
-    GameRing(c, kGameArea);
-    c.Fill(Path::Rect(kMenuFill.x, kMenuFill.y, kMenuFill.w, kMenuFill.h), portal::kMenuColumn);
-    c.Fill(Path::Rect(kGameArea.x, kGameArea.y, kGameArea.w, kGameArea.h), portal::kPage);
+    MenuAndGame(c, kMenuFill, kGameArea);
     return art::Still(std::move(c));
 }
 

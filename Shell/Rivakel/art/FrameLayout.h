@@ -10,8 +10,8 @@ namespace frame {
 // The column of in-game menu buttons: the shell fills (x - 14, y + 3)-(x + 65, y + 405).
 constexpr portal::Box MenuFill(float x, float y) { return {x - 14, y + 3, 79, 402}; }
 
-constexpr float kMenuPitch = 67;       // between the tops of two menu buttons
-constexpr float kNavCellWidth = 85;    // a composed navigation button
+constexpr float kMenuPitch = 67;     // between the tops of two menu buttons
+constexpr float kNavCellWidth = 85;  // a composed navigation button
 constexpr float kNavCellHeight = 32;
 
 namespace big {
@@ -32,7 +32,7 @@ constexpr portal::Box kLogoNook{6, 6, 138, 121};
 constexpr portal::Box kHeader{146, 2, 650, 123};
 constexpr portal::Box kNavBand{152, 5, 546, 38};
 constexpr portal::Box kConsole{98, 128, 604, 436};
-constexpr portal::Box kSysPlate{756, 1, 43, 22};
+constexpr portal::Box kSysPlate{754, -12, 60, 36};  // runs off the top right corner
 }  // namespace big
 
 namespace small {

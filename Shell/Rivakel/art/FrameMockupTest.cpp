@@ -22,8 +22,9 @@ using art::Canvas;
 using portal::Box;
 
 bool SameNoCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y)); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
 }
 
 // The frames of a picture as the shell decodes them from the GIF the art tool writes.
@@ -33,14 +34,16 @@ const std::vector<Canvas>& Loaded(std::string_view name) {
     if (auto found = cache.find(key); found != cache.end()) return found->second;
     std::vector<Canvas>& frames = cache[key];
     const auto& images = art::ArtRegistry::Instance().Images();
-    const auto recipe = std::find_if(images.begin(), images.end(), [&](const auto* r) { return SameNoCase(r->name, name); });
+    const auto recipe =
+        std::find_if(images.begin(), images.end(), [&](const auto* r) { return SameNoCase(r->name, name); });
     if (recipe == images.end()) {
         ADD_FAILURE() << "no picture named " << name;
         return frames;
     }
     const art::Picture picture = (*recipe)->draw();
     std::string error;
-    const auto gif = art::EncodeGif(picture.frames, art::Quantise(picture.frames), picture.delays, picture.loop, &error);
+    const auto gif =
+        art::EncodeGif(picture.frames, art::Quantise(picture.frames), picture.delays, picture.loop, &error);
     GifImage decoded;
     if (!gif || DecodeGif(*gif, decoded, name) != kGifOk) {
         ADD_FAILURE() << name << ": " << error;
@@ -50,7 +53,8 @@ const std::vector<Canvas>& Loaded(std::string_view name) {
         Canvas c(decoded.width, decoded.height);
         for (int y = 0; y < decoded.height; ++y)
             for (int x = 0; x < decoded.width; ++x)
-                if (const uint32_t p = f.pixels[static_cast<size_t>(y) * decoded.width + x]; p != kGifColourKey) c.Set(x, y, p);
+                if (const uint32_t p = f.pixels[static_cast<size_t>(y) * decoded.width + x]; p != kGifColourKey)
+                    c.Set(x, y, p);
         frames.push_back(std::move(c));
     }
     return frames;
@@ -62,11 +66,14 @@ const Canvas& Picture(std::string_view name, size_t frame = 0) {
     return frame < frames.size() ? frames[frame] : empty;
 }
 
-void Text(Canvas& c, int x, int y, std::string_view text, int height, bool bold, uint32_t colour, bool underline = false) {
+void Text(Canvas& c, int x, int y, std::string_view text, int height, bool bold, uint32_t colour,
+          bool underline = false) {
     const art::TextStyle style{height, bold};
     const int w = c.Text(x, y, text, style, colour);
-    if (underline) c.Fill(art::Path::Rect(static_cast<float>(x), static_cast<float>(y + Canvas::TextHeight(style) - 2),
-                                          static_cast<float>(w), 1), colour);
+    if (underline)
+        c.Fill(art::Path::Rect(static_cast<float>(x), static_cast<float>(y + Canvas::TextHeight(style) - 2),
+                               static_cast<float>(w), 1),
+               colour);
 }
 
 std::string Lower(std::string s) {
@@ -130,7 +137,8 @@ void GameArea(Canvas& c, Box area, Scene scene) {
     }
     for (int row = 0; row < 14; ++row)
         for (int col = 0; col < 17; ++col)
-            c.Fill(art::Path::Rect(area.x + col * 30.0f, area.y + row * 30.0f, 30, 30), (row + col) % 2 ? 0x2F7F4F : 0x3A8F5A);
+            c.Fill(art::Path::Rect(area.x + col * 30.0f, area.y + row * 30.0f, 30, 30),
+                   (row + col) % 2 ? 0x2F7F4F : 0x3A8F5A);
 }
 
 void MenuBar(Canvas& c, float columnX, float columnY, Scene scene) {
@@ -140,9 +148,11 @@ void MenuBar(Canvas& c, float columnX, float columnY, Scene scene) {
         const char* picture;
         const char* label;
     };
-    const std::vector<Entry> entries = scene == Scene::Page
-        ? std::vector<Entry>{{"returntogame", "Back to Game"}}
-        : std::vector<Entry>{{"mail", "E-Mail This"}, {"newgame", "New Game"}, {"pause", "Pause"}, {"instructions", "Instructions"}};
+    const std::vector<Entry> entries = scene == Scene::Page ? std::vector<Entry>{{"returntogame", "Back to Game"}}
+                                                            : std::vector<Entry>{{"mail", "E-Mail This"},
+                                                                                 {"newgame", "New Game"},
+                                                                                 {"pause", "Pause"},
+                                                                                 {"instructions", "Instructions"}};
     for (size_t i = 0; i < entries.size(); ++i) {
         const MenuButton b = MakeMenuButton(entries[i].picture, entries[i].label, static_cast<int>(columnX), i == 2);
         c.Draw(b.image, b.x, static_cast<int>(columnY + static_cast<float>(i) * frame::kMenuPitch));
@@ -167,8 +177,8 @@ Canvas Window(int width, int height, std::string_view framePicture, const std::a
 
 Canvas ComposeBig(Scene scene) {
     using namespace frame::big;
-    Canvas c = Window(kWidth, kHeight, "img-main-800x572.gif", kSysButtonX, kSysButtonY, true, kGameArea, kMenuX, kMenuY,
-                      scene);
+    Canvas c = Window(kWidth, kHeight, "img-main-800x572.gif", kSysButtonX, kSysButtonY, true, kGameArea, kMenuX,
+                      kMenuY, scene);
     for (size_t i = 0; i < kNavCellX.size(); ++i)
         c.Draw(NavCell(kNavNames[i], i == 1), static_cast<int>(kNavCellX[i]), static_cast<int>(kNavCellY));
     c.Draw(Picture("ani-logomain-117x84.gif"), static_cast<int>(kLogo.x), static_cast<int>(kLogo.y));
@@ -180,8 +190,8 @@ Canvas ComposeBig(Scene scene) {
 
 Canvas ComposeSmall(Scene scene) {
     using namespace frame::small;
-    Canvas c = Window(kWidth, kHeight, "img-main-640x482.gif", kSysButtonX, kSysButtonY, false, kGameArea, kMenuX, kMenuY,
-                      scene);
+    Canvas c = Window(kWidth, kHeight, "img-main-640x482.gif", kSysButtonX, kSysButtonY, false, kGameArea, kMenuX,
+                      kMenuY, scene);
     const int labelX[] = {9, 6, 4, 9, 13};
     for (size_t i = 0; i < kNavIconY.size(); ++i) {
         const int y = static_cast<int>(kNavIconY[i]);
@@ -195,11 +205,62 @@ Canvas ComposeSmall(Scene scene) {
     return c;
 }
 
+// `src` stretched nearest-neighbour into the rectangle (x, y, w, h), as the shell's blits stretch.
+void DrawStretched(Canvas& c, const Canvas& src, int x, int y, int w, int h) {
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px)
+            if (const uint32_t p = src.At(px * src.Width() / w, py * src.Height() / h); p != art::kKey)
+                c.Set(x + px, y + py, p);
+}
+
+// Every page header on its orange page, the Exit page's pair of headers last.
+Canvas PageHeaders() {
+    const char* pages[] = {"Home",         "Games",          "Support",  "About",     "Join",
+                           "Remove-games", "Games-get-more", "Settings", "Email_This"};
+    Canvas c(2 * 346 + 20, 5 * 60 + 20);
+    c.Clear(portal::kPage);
+    int i = 0;
+    for (const char* page : pages) {
+        c.Draw(Picture(std::string("img-paghdr-") + page + "-326x50.gif"), 10 + (i % 2) * 346, 10 + (i / 2) * 60);
+        ++i;
+    }
+    const int x = 10 + 346, y = 10 + 4 * 60;
+    c.Draw(Picture("img-paghdr-join-326x50.gif"), x, y);
+    DrawStretched(c, Picture("img-paghdr-Games-get-more-326x50.gif"), x + 65, y + 20, 261, 30);
+    return c;
+}
+
+// How the shell's own dialogs should look beside the frame: a cream face under an indigo title,
+// the warning sign, and push buttons with the portal's button face (the default one ringed).
+Canvas DialogLook() {
+    Canvas c(330, 140);
+    c.Clear(portal::kIndigoDeep);
+    c.Fill(art::Path::Rect(1, 1, 328, 138), portal::kCream);
+    c.Fill(art::Path::Rect(1, 1, 328, 20),
+           art::Paint::Linear(0, 1, 0, 21, {{0, portal::kIndigoLight}, {1, portal::kIndigo}}));
+    Text(c, 8, 4, "Warning: Game in Progress", 12, true, portal::kCreamDeep);
+    c.Draw(Picture("img-msgbox-warning-32x32.gif"), 14, 36);
+    Text(c, 58, 44, "Do you want to leave the game you are", 12, false, portal::kInk);
+    Text(c, 58, 60, "currently playing?", 12, false, portal::kInk);
+    const struct {
+        float x;
+        const char* caption;
+        bool isDefault;
+    } buttons[] = {{150, "No", true}, {240, "Yes", false}};
+    for (const auto& b : buttons) {
+        if (b.isDefault) c.Fill(art::Path::RoundRect(b.x - 2, 98, 79, 29, 6), portal::kOrange);
+        portal::ButtonFace(c, {b.x, 100, 75, 25}, portal::kIndigo, false);
+        portal::Caption(c, b.x + 37.5f, 112.5f, b.caption, art::TextStyle{12, true}, portal::kCreamDeep,
+                        portal::kIndigoDeep);
+    }
+    return c;
+}
+
 void WriteMockup(const std::string& name, const Canvas& c) {
     std::filesystem::create_directories("frame-mockups");
     const auto png = art::EncodePng(c);
-    std::ofstream("frame-mockups/" + name, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                                                    static_cast<std::streamsize>(png.size()));
+    std::ofstream("frame-mockups/" + name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
 }
 
 // Also fails when a name the window uses has no picture.
@@ -208,6 +269,8 @@ TEST(FrameMockupTest, WritesBothSkinsWithAPageAndWithAGame) {
     WriteMockup("big-game.png", ComposeBig(Scene::Game));
     WriteMockup("small-page.png", ComposeSmall(Scene::Page));
     WriteMockup("small-game.png", ComposeSmall(Scene::Game));
+    WriteMockup("page-headers.png", PageHeaders());
+    WriteMockup("dialog.png", DialogLook());
 }
 
 int KeyPixels(const Canvas& c, int width, int height) {
@@ -229,7 +292,8 @@ TEST(FrameMockupTest, FramesCoverTheWindowAndMeetTheNavigationGround) {
         int wrong = 0;
         for (int y = 0; y < static_cast<int>(frame::kNavCellHeight); ++y)
             for (int x = 0; x < static_cast<int>(frame::kNavCellWidth); ++x)
-                wrong += big.At(static_cast<int>(cellX) + x, static_cast<int>(frame::big::kNavCellY) + y) != portal::kNavGround;
+                wrong += big.At(static_cast<int>(cellX) + x, static_cast<int>(frame::big::kNavCellY) + y) !=
+                         portal::kNavGround;
         EXPECT_EQ(wrong, 0) << "cell at x " << cellX;
     }
 }
@@ -256,7 +320,8 @@ TEST(FrameMockupTest, EveryButtonChangesVisiblyUnderThePointer) {
     }
     EXPECT_GT(Difference(Picture("asl-sysbuttons-16x14x4.gif", 0), Picture("asl-sysbuttons-16x14x4.gif", 1)), 0.3);
     for (const char* menu : {"returntogame", "mail", "newgame", "pause", "resume", "instructions"})
-        EXPECT_GT(Difference(Picture(std::string(menu) + ".gif"), Picture(std::string(menu) + "_rollover.gif")), 0.3) << menu;
+        EXPECT_GT(Difference(Picture(std::string(menu) + ".gif"), Picture(std::string(menu) + "_rollover.gif")), 0.3)
+            << menu;
 }
 
 // The shell stacks menu buttons 67 pixels apart with a 15-pixel label under each picture, and
@@ -265,8 +330,8 @@ TEST(FrameMockupTest, EveryButtonChangesVisiblyUnderThePointer) {
 TEST(FrameMockupTest, MenuButtonsFitTheColumn) {
     const std::pair<float, float> columns[] = {{frame::big::kMenuX, frame::big::kMenuY},
                                                {frame::small::kMenuX, frame::small::kMenuY}};
-    const char* labels[][2] = {{"mail", "E-Mail This"}, {"newgame", "New Game"}, {"pause", "Pause"},
-                               {"resume", "Resume"}, {"instructions", "Instructions"}, {"returntogame", "Back"}};
+    const char* labels[][2] = {{"mail", "E-Mail This"}, {"newgame", "New Game"},          {"pause", "Pause"},
+                               {"resume", "Resume"},    {"instructions", "Instructions"}, {"returntogame", "Back"}};
     for (const auto& [columnX, columnY] : columns) {
         const Box fill = frame::MenuFill(columnX, columnY);
         for (const auto& [picture, label] : labels) {

@@ -26,9 +26,9 @@ void DrawRibbon(Canvas& c, float y) {
     portal::Caption(c, kLogoW / 2.0f, y + 7, "GAMES", art::TextStyle{10, true}, portal::kWhite, 0x1F5E00);
 }
 
-constexpr float kBallX = 81;       // over the "a", whose top is low
+constexpr float kBallX = 81;  // over the "a", whose top is low
 constexpr float kBallR = 12;
-constexpr float kBounce = 15;      // height of the bounce
+constexpr float kBounce = 15;  // height of the bounce
 
 // The topmost row of the word under the ball, where it lands.
 int LandingRow(const Canvas& word) {
@@ -91,17 +91,21 @@ art::Picture DrawTrademark(int width, int height, const art::TextStyle& style, u
     Canvas c(width, height);
     const int x = (width - Canvas::TextWidth("TM", style)) / 2;
     const int y = (height - Canvas::TextHeight(style)) / 2;
-    if (ringed) c.OutlinedText(x, y, "TM", style, colour, portal::kIndigoDeep);
-    else c.Text(x, y, "TM", style, colour);
+    if (ringed)
+        c.OutlinedText(x, y, "TM", style, colour, portal::kIndigoDeep);
+    else
+        c.Text(x, y, "TM", style, colour);
     return art::Still(std::move(c));
 }
 
 const art::ImageRecipe logo{"ani-logomain-117x84.gif", kLogoW, kLogoH, kLogoFrames, DrawLogo};
 const art::ImageRecipe smallLogo{"img-logomain-small-39x29.gif", 39, 29, 1, DrawSmallLogo};
 // For light grounds (pages), and a ringed one for the frame's coloured grounds.
-const art::ImageRecipe trademark{"img-tm.gif", 13, 9, 1,
-                                 [] { return DrawTrademark(13, 9, art::TextStyle{8, true}, portal::kIndigo, false); }};
-const art::ImageRecipe trademark2{
-    "img-tm2.gif", 16, 11, 1, [] { return DrawTrademark(16, 11, art::TextStyle{8, true}, portal::kCreamDeep, true); }};
+const art::ImageRecipe trademark{"img-tm.gif", 13, 9, 1, [] {
+                                     return DrawTrademark(13, 9, art::TextStyle{8, true}, portal::kIndigo, false);
+                                 }};
+const art::ImageRecipe trademark2{"img-tm2.gif", 16, 11, 1, [] {
+                                      return DrawTrademark(16, 11, art::TextStyle{8, true}, portal::kCreamDeep, true);
+                                  }};
 
 }  // namespace

@@ -31,21 +31,26 @@ constexpr portal::Box kTile{1, 1, 48, 44};
 void DrawTile(Canvas& c, const MenuPicture& p, bool over) {
     const uint32_t tile = portal::GlyphColour(p.glyph), ink = portal::GlyphInk(p.glyph);
     portal::ButtonFace(c, kTile, tile, over);
-    if (over) c.Outline(art::Path::RoundRect(kTile.x + 2.5f, kTile.y + 2.5f, kTile.w - 5, kTile.h - 5, 7), 1.0f, portal::kCream);
+    if (over)
+        c.Outline(art::Path::RoundRect(kTile.x + 2.5f, kTile.y + 2.5f, kTile.w - 5, kTile.h - 5, 7), 1.0f,
+                  portal::kCream);
     portal::DrawGlyph(c, p.glyph, kTile.x + kTile.w / 2, kTile.y + kTile.h / 2, over ? 28.0f : 26.0f, ink,
                       ink == portal::kWhite ? art::Shade(tile, -0.6f) : portal::kWhite);
+}
+
+art::Picture DrawPicture(const MenuPicture& p, bool over) {
+    Canvas c(kWidth, kHeight);
+    DrawTile(c, p, over);
+    return art::Still(std::move(c));
 }
 
 portal::Recipes MakeRecipes() {
     portal::Recipes out;
     for (const MenuPicture& p : kPictures) {
         for (const bool over : {false, true}) {
-            out.push_back(std::make_unique<art::ImageRecipe>(p.name + (over ? "_rollover.gif" : ".gif"), kWidth, kHeight, 1,
-                                                             [&p, over] {
-                                                                 Canvas c(kWidth, kHeight);
-                                                                 DrawTile(c, p, over);
-                                                                 return art::Still(std::move(c));
-                                                             }));
+            const std::string name = p.name + (over ? "_rollover.gif" : ".gif");
+            out.push_back(std::make_unique<art::ImageRecipe>(name, kWidth, kHeight, 1,
+                                                             [&p, over] { return DrawPicture(p, over); }));
         }
     }
     return out;

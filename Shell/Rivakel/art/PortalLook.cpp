@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace portal {
@@ -13,13 +14,14 @@ using art::Paint;
 using art::Path;
 using art::Shade;
 
+constexpr float kPi = std::numbers::pi_v<float>;
+
 // A glyph drawn in a 24x24 box: the body in the fill colour, details in the rim colour and
-// accents in their own colour.
+// accents in red.
 struct GlyphShape {
     std::vector<Path> body;  // parts, each filled on its own
     Path details;
     Path accents;
-    uint32_t accent = kRed;
     art::FillRule rule = art::FillRule::NonZero;  // EvenOdd for a body with holes
 };
 
@@ -44,22 +46,20 @@ Path Merge(std::initializer_list<Path> parts) {
 
 // A piece of a ring between two angles (degrees, clockwise from the right).
 Path Sector(float cx, float cy, float outer, float inner, float fromDegrees, float toDegrees) {
-    std::vector<art::PointF> corners;
     constexpr int kSteps = 8;
-    for (int i = 0; i <= kSteps; ++i) {
-        const float a = (fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(i) / kSteps) * 3.14159f / 180;
-        corners.push_back({cx + outer * std::cos(a), cy + outer * std::sin(a)});
-    }
-    for (int i = kSteps; i >= 0; --i) {
-        const float a = (fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(i) / kSteps) * 3.14159f / 180;
-        corners.push_back({cx + inner * std::cos(a), cy + inner * std::sin(a)});
-    }
+    const auto at = [&](int step, float r) {
+        const float a = (fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(step) / kSteps) * kPi / 180;
+        return art::PointF{cx + r * std::cos(a), cy + r * std::sin(a)};
+    };
+    std::vector<art::PointF> corners;
+    for (int i = 0; i <= kSteps; ++i) corners.push_back(at(i, outer));
+    for (int i = kSteps; i >= 0; --i) corners.push_back(at(i, inner));
     return Path::Polygon(corners);
 }
 
 // Most of a circle, turning clockwise, with an arrowhead at its end: "start again".
 std::vector<Path> TurningArrow() {
-    constexpr float kCx = 12, kCy = 13, kR = 7.5f, kPi = 3.14159f;
+    constexpr float kCx = 12, kCy = 13, kR = 7.5f;
     constexpr float kFrom = -40 * kPi / 180, kTo = 220 * kPi / 180;
     Path arc;
     arc.MoveTo(kCx + kR * std::cos(kFrom), kCy + kR * std::sin(kFrom));
@@ -76,11 +76,20 @@ Path Gear() {
     std::vector<art::PointF> rim;
     constexpr int kTeeth = 8;
     for (int i = 0; i < kTeeth * 4; ++i) {
-        const float a = static_cast<float>(i) * 3.14159f * 2 / (kTeeth * 4);
+        const float a = static_cast<float>(i) * kPi * 2 / (kTeeth * 4);
         const float r = (i % 4) < 2 ? 11.0f : 8.2f;
         rim.push_back({12 + r * std::cos(a + 0.1f), 12 + r * std::sin(a + 0.1f)});
     }
     return Path::Polygon(rim);
+}
+
+// The text at every offset within `radius`, which rings the letters in `colour`.
+void TextRing(Canvas& c, int x, int y, std::string_view text, const art::TextStyle& style, uint32_t colour,
+              float radius) {
+    const int reach = static_cast<int>(radius);
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (static_cast<float>(dx * dx + dy * dy) <= radius * radius) c.Text(x + dx, y + dy, text, style, colour);
 }
 
 GlyphShape ShapeOf(Glyph glyph) {
@@ -105,18 +114,14 @@ GlyphShape ShapeOf(Glyph glyph) {
         case Glyph::About:
             s.body = {Path::Ellipse(12, 4.5f, 3, 3), Svg("M7.5 9 H14.5 V19.5 H17 V22.5 H7.5 V19.5 H10 V12 H7.5 Z")};
             break;
-        case Glyph::Join:
-            s.body = {StarPath(12, 13, 12, 5)};
-            break;
+        case Glyph::Join: s.body = {StarPath(12, 13, 12, 5)}; break;
         case Glyph::RemoveGames:
             s.body = {Svg("M2.5 4.5 H21.5 V8 H2.5 Z"), Svg("M8.5 4.5 V1.5 H15.5 V4.5 Z"),
-                            Svg("M4.5 9.5 H19.5 L18 22.5 H6 Z")};
+                      Svg("M4.5 9.5 H19.5 L18 22.5 H6 Z")};
             s.details = Merge({Path::Rect(8.3f, 11.5f, 1.6f, 8.5f), Path::Rect(11.2f, 11.5f, 1.6f, 8.5f),
                                Path::Rect(14.1f, 11.5f, 1.6f, 8.5f), Path::Rect(4, 7.8f, 16, 1.2f)});
             break;
-        case Glyph::GetMoreGames:
-            s.body = {Svg("M9 1.5 H15 V9 H22.5 V15 H15 V22.5 H9 V15 H1.5 V9 H9 Z")};
-            break;
+        case Glyph::GetMoreGames: s.body = {Svg("M9 1.5 H15 V9 H22.5 V15 H15 V22.5 H9 V15 H1.5 V9 H9 Z")}; break;
         case Glyph::Settings:
             s.body = {Gear()};
             s.details = Path::Ellipse(12, 12, 3.4f, 3.4f);
@@ -125,34 +130,33 @@ GlyphShape ShapeOf(Glyph glyph) {
             s.body = {Path::RoundRect(1.5f, 4.5f, 21, 15, 2)};
             s.details = Svg("M2 5.5 L12 13.5 L22 5.5").Stroke(1.6f);
             break;
-        case Glyph::NewGame:
-            s.body = TurningArrow();
-            break;
-        case Glyph::Pause:
-            s.body = {Path::RoundRect(4, 3, 6, 18, 1.5f), Path::RoundRect(14, 3, 6, 18, 1.5f)};
-            break;
+        case Glyph::NewGame: s.body = TurningArrow(); break;
+        case Glyph::Pause: s.body = {Path::RoundRect(4, 3, 6, 18, 1.5f), Path::RoundRect(14, 3, 6, 18, 1.5f)}; break;
         case Glyph::Resume:
             s.body = {Svg("M6 2.5 Q6 1 7.5 1.8 L21 10.7 Q22.5 12 21 13.3 L7.5 22.2 Q6 23 6 21.5 Z")};
             break;
         case Glyph::Instructions:
             s.body = {Svg("M5.5 8.5 C5.5 3.8 8.8 1 12.3 1 C16.4 1 19 3.6 19 7 C19 10.4 16.6 11.7 15.2 12.8 "
-                                "C14.3 13.5 14.2 14.2 14.2 16 H9.8 C9.8 13.2 10.4 11.8 12.3 10.4 C13.8 9.3 14.6 8.6 "
-                                "14.6 7.2 C14.6 5.9 13.6 5 12.2 5 C10.6 5 9.8 6.2 9.8 8.5 Z"),
-                            Path::Ellipse(12, 20, 2.6f, 2.6f)};
+                          "C14.3 13.5 14.2 14.2 14.2 16 H9.8 C9.8 13.2 10.4 11.8 12.3 10.4 C13.8 9.3 14.6 8.6 "
+                          "14.6 7.2 C14.6 5.9 13.6 5 12.2 5 C10.6 5 9.8 6.2 9.8 8.5 Z"),
+                      Path::Ellipse(12, 20, 2.6f, 2.6f)};
             break;
         case Glyph::ReturnToGame:
-            s.body = {Svg("M10 2 L1.5 9.5 L10 17 V12.5 H15 C17.3 12.5 18.5 14 18.5 16 C18.5 18 17.3 19.5 15 19.5 H11 "
-                         "V23 H15 C19.5 23 22.5 20 22.5 16 C22.5 12 19.5 8.8 15 8.8 H10 Z")};
+            s.body = {
+                Svg("M10 2 L1.5 9.5 L10 17 V12.5 H15 C17.3 12.5 18.5 14 18.5 16 C18.5 18 17.3 19.5 15 19.5 H11 "
+                    "V23 H15 C19.5 23 22.5 20 22.5 16 C22.5 12 19.5 8.8 15 8.8 H10 Z")};
             break;
         case Glyph::Warning:
-            s.body = {Svg("M12 1.5 C13 1.5 13.5 2 14 3 L23 20 C23.6 21.3 23 22.5 21.5 22.5 H2.5 C1 22.5 0.4 21.3 1 20 "
-                         "L10 3 C10.5 2 11 1.5 12 1.5 Z")};
+            s.body = {
+                Svg("M12 1.5 C13 1.5 13.5 2 14 3 L23 20 C23.6 21.3 23 22.5 21.5 22.5 H2.5 C1 22.5 0.4 21.3 1 20 "
+                    "L10 3 C10.5 2 11 1.5 12 1.5 Z")};
             s.details = Merge({Svg("M10.3 8 H13.7 L13 16 H11 Z"), Path::Ellipse(12, 19, 1.8f, 1.8f)});
             break;
         case Glyph::Card:
             s.body = {Path::RoundRect(4, 1, 16, 22, 2.5f)};
-            s.details = Svg("M12 17 C8 14 6.5 12 6.5 9.8 C6.5 8 8 6.8 9.5 6.8 C10.7 6.8 11.5 7.5 12 8.4 C12.5 7.5 "
-                            "13.3 6.8 14.5 6.8 C16 6.8 17.5 8 17.5 9.8 C17.5 12 16 14 12 17 Z");
+            s.details =
+                Svg("M12 17 C8 14 6.5 12 6.5 9.8 C6.5 8 8 6.8 9.5 6.8 C10.7 6.8 11.5 7.5 12 8.4 C12.5 7.5 "
+                    "13.3 6.8 14.5 6.8 C16 6.8 17.5 8 17.5 9.8 C17.5 12 16 14 12 17 Z");
             break;
     }
     return s;
@@ -162,15 +166,20 @@ GlyphShape ShapeOf(Glyph glyph) {
 
 uint32_t GlyphColour(Glyph glyph) {
     switch (glyph) {
-        case Glyph::Home: case Glyph::NewGame: return kOrange;
-        case Glyph::Games: case Glyph::GetMoreGames: case Glyph::Resume: case Glyph::ReturnToGame: return kGreen;
+        case Glyph::Home:
+        case Glyph::NewGame: return kOrange;
+        case Glyph::Games:
+        case Glyph::GetMoreGames:
+        case Glyph::Resume:
+        case Glyph::ReturnToGame: return kGreen;
         case Glyph::Support: return 0x2E8B9A;
         case Glyph::About: return kIndigoLight;
         case Glyph::Join: return 0xD02828;
         case Glyph::RemoveGames: return 0x886644;
         case Glyph::Settings: return 0x6A6AA0;
         case Glyph::Mail: return 0x3399CC;
-        case Glyph::Pause: case Glyph::Warning: return 0xFFCC00;
+        case Glyph::Pause:
+        case Glyph::Warning: return 0xFFCC00;
         case Glyph::Instructions: return kTeal;
         case Glyph::Card: return kWhite;
     }
@@ -187,9 +196,10 @@ void ButtonFace(Canvas& c, Box b, uint32_t colour, bool over) {
     const uint32_t base = over ? Shade(colour, 0.28f) : colour;
     const float r = b.h / 5;
     c.Fill(Path::RoundRect(b.x, b.y, b.w, b.h, r), Shade(base, -0.5f));
-    c.Fill(Path::RoundRect(b.x + 1, b.y + 1, b.w - 2, b.h - 2, std::max(r - 1, 1.0f)),
-           Paint::Linear(0, b.y + 1, 0, b.y + b.h - 1,
-                         {{0, Shade(base, 0.35f)}, {0.5f, base}, {0.51f, Shade(base, -0.06f)}, {1, Shade(base, -0.18f)}}));
+    c.Fill(
+        Path::RoundRect(b.x + 1, b.y + 1, b.w - 2, b.h - 2, std::max(r - 1, 1.0f)),
+        Paint::Linear(0, b.y + 1, 0, b.y + b.h - 1,
+                      {{0, Shade(base, 0.35f)}, {0.5f, base}, {0.51f, Shade(base, -0.06f)}, {1, Shade(base, -0.18f)}}));
     c.Line(b.x + r, b.y + 1.5f, b.x + b.w - r, b.y + 1.5f, 1, Shade(base, 0.65f));
     c.Line(b.x + r, b.y + b.h - 1.5f, b.x + b.w - r, b.y + b.h - 1.5f, 1, Shade(base, -0.3f));
 }
@@ -202,7 +212,8 @@ void Medallion(Canvas& c, float cx, float cy, float r, uint32_t colour, bool ove
         r -= 1.5f;
     }
     c.Fill(Path::Ellipse(cx, cy, r - 1, r - 1),
-           Paint::Radial(cx - r * 0.35f, cy - r * 0.4f, r * 1.7f, {{0, Shade(base, 0.35f)}, {0.5f, base}, {1, Shade(base, -0.25f)}}));
+           Paint::Radial(cx - r * 0.35f, cy - r * 0.4f, r * 1.7f,
+                         {{0, Shade(base, 0.35f)}, {0.5f, base}, {1, Shade(base, -0.25f)}}));
     c.Fill(Path::Ellipse(cx - r * 0.3f, cy - r * 0.55f, r * 0.42f, r * 0.2f), Shade(base, 0.5f));
 }
 
@@ -213,7 +224,7 @@ void DrawGlyph(Canvas& c, Glyph glyph, float cx, float cy, float size, uint32_t 
     const float rimWidth = std::clamp(size / 12, 1.6f, 2.6f);
     for (const Path& part : shape.body) c.Fill(place(part).Stroke(rimWidth), rim);
     for (const Path& part : shape.body) c.Fill(place(part), fill, shape.rule);
-    if (!shape.accents.Figures().empty()) c.Fill(place(shape.accents), shape.accent);
+    if (!shape.accents.Figures().empty()) c.Fill(place(shape.accents), kRed);
     if (!shape.details.Figures().empty()) c.Fill(place(shape.details), rim);
 }
 
@@ -229,20 +240,15 @@ int Caption(Canvas& c, float cx, float cy, std::string_view text, const art::Tex
 
 void TitleText(Canvas& c, int x, int y, std::string_view text, const art::TextStyle& style, uint32_t fill,
                uint32_t inner, uint32_t outer) {
-    for (int dy = -2; dy <= 3; ++dy)
-        for (int dx = -2; dx <= 3; ++dx)
-            if (dx * dx + dy * dy <= 8 || (dx > 0 && dy > 0 && dx + dy <= 5)) c.Text(x + dx, y + dy, text, style, outer);
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) c.Text(x + dx, y + dy, text, style, inner);
+    TextRing(c, x + 1, y + 1, text, style, outer, 2.9f);
+    TextRing(c, x, y, text, style, outer, 2.9f);
+    TextRing(c, x, y, text, style, inner, 1.5f);
     c.Text(x, y, text, style, fill);
 }
 
 void WordMark(Canvas& c, int x, int y, std::string_view text, const art::TextStyle& style) {
-    for (int dy = -3; dy <= 3; ++dy)
-        for (int dx = -3; dx <= 3; ++dx)
-            if (dx * dx + dy * dy <= 10) c.Text(x + dx, y + dy + 1, text, style, kCream);
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx) c.Text(x + dx, y + dy, text, style, kBrown);
+    TextRing(c, x, y + 1, text, style, kCream, 3.2f);
+    TextRing(c, x, y, text, style, kBrown, 1.5f);
     c.Text(x + 2, y + 3, text, style, kBrown);
     c.Text(x, y, text, style, kOrange);
     // A lighter top half gives the letters a little light from above.
@@ -256,8 +262,8 @@ void WordMark(Canvas& c, int x, int y, std::string_view text, const art::TextSty
 
 void Mascot(Canvas& c, float cx, float cy, float rx, float ry) {
     const float r = std::min(rx, ry);
-    c.Fill(Path::Ellipse(cx, cy, rx, ry),
-           Paint::Radial(cx - rx * 0.4f, cy - ry * 0.45f, r * 1.6f, {{0, 0xFFCC66}, {0.45f, kOrange}, {1, kOrangeDark}}));
+    c.Fill(Path::Ellipse(cx, cy, rx, ry), Paint::Radial(cx - rx * 0.4f, cy - ry * 0.45f, r * 1.6f,
+                                                        {{0, 0xFFCC66}, {0.45f, kOrange}, {1, kOrangeDark}}));
     c.Outline(Path::Ellipse(cx, cy, rx, ry), std::max(1.0f, r / 18), 0x994400);
     c.Fill(Path::Ellipse(cx - rx * 0.35f, cy - ry * 0.5f, rx * 0.28f, ry * 0.16f), 0xFFE8B0);
     for (const float side : {-1.0f, 1.0f}) {
@@ -275,7 +281,7 @@ Path StarPath(float cx, float cy, float outer, float inner) {
     std::vector<art::PointF> corners;
     for (int i = 0; i < 10; ++i) {
         const float r = (i % 2) == 0 ? outer : inner;
-        const float a = -1.5708f + static_cast<float>(i) * 0.62832f;
+        const float a = -kPi / 2 + static_cast<float>(i) * kPi / 5;
         corners.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
     }
     return Path::Polygon(corners);

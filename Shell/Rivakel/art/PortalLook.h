@@ -36,10 +36,22 @@ constexpr uint32_t kPage = 0xFF9900;        // every portal page
 
 // What a page or a button stands for; each has one symbol used wherever it appears.
 enum class Glyph {
-    Home, Games, Support, About, Join,
-    RemoveGames, GetMoreGames, Settings, Mail,
-    NewGame, Pause, Resume, Instructions, ReturnToGame,
-    Warning, Card,
+    Home,
+    Games,
+    Support,
+    About,
+    Join,
+    RemoveGames,
+    GetMoreGames,
+    Settings,
+    Mail,
+    NewGame,
+    Pause,
+    Resume,
+    Instructions,
+    ReturnToGame,
+    Warning,
+    Card,
 };
 
 // The colour of the glyph's badge or tile, the same wherever the glyph appears.

@@ -45,6 +45,8 @@ RendererOwner MakeRenderer(SDL_Window* window, bool preferAccelerated, Renderer&
         }
     }
     kind = Renderer::Software;
+    // The window's own pixels, not a GL texture standing in for them.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     return RendererOwner(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE));
 }
 
