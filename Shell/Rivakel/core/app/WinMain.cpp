@@ -7,6 +7,7 @@
 
 #include "core/app/CommandLine.h"
 #include "core/app/MainLoop.h"
+#include "core/app/ReporterWindow.h"
 #include "core/app/ProgramState.h"
 #include "core/app/Session.h"
 #include "core/app/SingleInstance.h"
@@ -106,7 +107,7 @@ int WinMain(int argc, char** argv) {
     const std::span<const char* const> args(argv, static_cast<size_t>(argc));
     if (args.size() > 1 && args[1] == kErrorReportSwitch) {
         const std::vector<std::string> reporterArgs(args.begin() + 2, args.end());
-        return RunErrorReporter(reporterArgs);
+        return RunErrorReporter(reporterArgs, RunInReporterWindow);
     }
     const std::unique_ptr<platform::CrashCapture> errorReport = InstallErrorReport();
     const std::string commandLine = JoinArguments(args.empty() ? args : args.subspan(1));

@@ -6,8 +6,10 @@
 
 #include "core/base/Log.h"
 #include "core/report/CrashRecord.h"
+#include "core/report/DumpInfoDialog.h"
 #include "core/report/ReportBuilder.h"
 #include "core/resources/ResourceModule.h"
+#include "frame/dialogs/DialogEnvironment.h"
 #include "platform/CrashRecordFormat.h"
 #include "platform/Host.h"
 #include "platform/Platform.h"
@@ -111,7 +113,7 @@ std::unique_ptr<platform::CrashCapture> InstallErrorReport(const ErrorReportOpti
     return capture;
 }
 
-int RunErrorReporter(std::span<const std::string> args) {
+int RunErrorReporter(std::span<const std::string> args, const ReportWindowHost& window) {
     std::optional<CrashRecord> record;
     if (!args.empty()) record = LoadRecord(args[0]);
 
@@ -141,5 +143,9 @@ int RunErrorReporter(std::span<const std::string> args) {
     if (!args.empty() && IsRecordIn(folder, args[0])) platform::DeleteFile(args[0]);
     RemoveOldReports(folder);
     if (args.size() > 1) platform::SignalReportWritten(args[1]);
+    // A headless run shows dialogs only to a test's script.
+    if (window && backend != nullptr && (backend->Name() != "headless" || CurrentDialogScript())) {
+        window([&] { ShowDumpInfo(report, record.has_value()); });
+    }
     return written ? 0 : 1;
 }

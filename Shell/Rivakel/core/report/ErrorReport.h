@@ -2,6 +2,7 @@
 // run of the shell program that turns a crash record (or a request without one) into the report.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -30,5 +31,10 @@ struct ErrorReportOptions {
 // an error logged) when the handler cannot be installed.
 std::unique_ptr<platform::CrashCapture> InstallErrorReport(const ErrorReportOptions& options = {});
 
-// The reporter run; `args` are the arguments after kErrorReportSwitch. Returns the exit code.
-int RunErrorReporter(std::span<const std::string> args);
+// Runs its argument while a window for the report's dialogs is up; false when there is none.
+using ReportWindowHost = std::function<bool(const std::function<void()>& body)>;
+
+// The reporter run; `args` are the arguments after kErrorReportSwitch. The report is written
+// and the crashed process told before the dialogs show (in `window`, when given and there is a
+// display to show them on). Returns the exit code.
+int RunErrorReporter(std::span<const std::string> args, const ReportWindowHost& window = {});
