@@ -34,7 +34,9 @@ TEST_F(ShellWindowTest, BigSkinShowsHomeWithAnEmptyMenuBarAndTheFrameAround) {
     EXPECT_EQ(TheShell().CurrentPage(), "Home");
     EXPECT_EQ(Pixel(189 + 250, 129 + 300), kOrange);       // the page, below its header
     EXPECT_EQ(Pixel(122 + 30, 137 + 300), kMenuBlue);      // the menu column, no game
-    EXPECT_NE(Pixel(189 + 100, 129 + 25), kOrange);        // the header picture
+    int headerInk = 0;  // the header picture lies over the page's top left
+    for (int x = 0; x < 326; x += 2) headerInk += Pixel(189 + x, 129 + 25) != kOrange ? 1 : 0;
+    EXPECT_GT(headerInk, 40);
     EXPECT_NE(Pixel(300, 60), kFrameBlue);                 // the frame picture is drawn
     EXPECT_EQ(TheShell().GetSessionGUID().size(), 38u);    // a new session of a shell not installed
     EXPECT_NE(TheShell().GetSessionGUID(), CShell::kZeroGuid);
