@@ -6,6 +6,7 @@
 
 #include "core/app/App.h"
 #include "core/app/ProgramState.h"
+#include "core/app/ServerLink.h"
 #include "core/app/Services.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
@@ -135,6 +136,7 @@ void TearDown() {
     // Its owner, the shell frame, is gone by now.
     Program().inactiveTimer = nullptr;
     TrackSessionStop();
+    DestroySessionOutbox();
     // The host goes before the factory: without a shell window to stop it first, its end
     // stops a game that may still call the factory.
     DestroyGameHost();
@@ -144,6 +146,7 @@ void TearDown() {
     DestroySoundService();
     DestroyFontService();
     CurrentSurfaceServices().fonts = nullptr;
+    DestroyServerConnection();
     DestroyCursorService();
     CurrentSurfaceServices().cursors = nullptr;
     DestroyClock();
@@ -187,9 +190,14 @@ int SetSessionGUID(std::string_view commandLine) {
     CreateSound();
     CreateEvents();
     CreateHost();
+    const std::string version = ShellVersionText();
+    CreateServerConnection(version);
+    CreateSessionOutbox(version);
 
+    if (!g_pApp->IsInstalled()) StartUninstalledSession(version);
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
     TrackSessionStart();
+    ReportShellVersion(version);
     g_pApp->SendOSInfo();
     RunPendingSessionStop();
     return 0;
