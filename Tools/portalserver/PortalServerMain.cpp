@@ -1,6 +1,6 @@
 // rivakel_portalserver [--port N] [--port-file PATH] [--record PATH] [--faults kind=rate,...]
 //                      [--seed N] [--fault-hello] [--hello STATUS[:TEXT]] [--banner-file PATH]
-//                      [--banner-redirect URL]
+//                      [--banner-redirect URL] [--trickle-ms N]
 // Serves on 127.0.0.1 until SIGINT or SIGTERM. Fault kinds: drop, reset, stall, garbage, 500,
 // trickle.
 #include <csignal>
@@ -31,7 +31,8 @@ bool ParseFaults(const std::string& text, portal::ServerOptions& options) {
 
 int Usage() {
     std::cerr << "usage: rivakel_portalserver [--port N] [--port-file PATH] [--record PATH] [--faults kind=rate,...]\n"
-                 "       [--seed N] [--fault-hello] [--hello STATUS[:TEXT]] [--banner-file PATH] [--banner-redirect URL]\n";
+                 "       [--seed N] [--fault-hello] [--hello STATUS[:TEXT]] [--banner-file PATH] [--banner-redirect URL]\n"
+                 "       [--trickle-ms N]\n";
     return 2;
 }
 
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
         } else if (flag == "--banner-file") {
             std::ifstream file(value, std::ios::binary);
             options.bannerDocument.assign(std::istreambuf_iterator<char>(file), {});
+        } else if (flag == "--trickle-ms") {
+            options.trickleDelayMs = static_cast<uint32_t>(std::atoi(value.c_str()));
         } else if (flag == "--banner-redirect") {
             options.bannerRedirect = value;
         } else {
