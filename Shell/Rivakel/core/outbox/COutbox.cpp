@@ -61,7 +61,10 @@ int COutbox::OnTimer(intptr_t* args) {
 MessageIds COutbox::NewIds() {
     TimeRecord now;
     if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
-    return ids_.Next(static_cast<uint32_t>(now.secondsSince2000), now.tickMs);
+    // 0 and 0 mark a message that has no identity yet.
+    MessageIds ids = ids_.Next(static_cast<uint32_t>(now.secondsSince2000), now.tickMs);
+    if (ids == MessageIds{}) ids = ids_.Next(static_cast<uint32_t>(now.secondsSince2000), now.tickMs);
+    return ids;
 }
 
 void COutbox::SetRoot(RdtNode* user) {
