@@ -15,6 +15,8 @@ namespace {
 constexpr uint32_t kWatchdogMs = 1000;
 constexpr int kHelloPriority = 13;
 constexpr int kHelloType = 7;
+// A server that keeps naming other addresses in its handshake is not followed for ever.
+constexpr int kMaxHandshakeRedirects = 3;
 // One turn of the loop reads at most this much, so a flood cannot hold the loop.
 constexpr int kMaxReceivesPerTurn = 64;
 
@@ -262,7 +264,6 @@ void CSubsystem_Net_Win32::RedirectServer(ServerReply& reply, bool forGood) {
         Warning("CSubsystem_Net_Win32::OnHelloReply: the server named no usable address");
         return;
     }
-    SetServerAddress(*address);
     CSubsystem_UserStore* store = config_.store;
     if (forGood && store != nullptr && store->Installed()) {
         if (RdtNode* shell = store->GetShellElement()) {
@@ -275,6 +276,13 @@ void CSubsystem_Net_Win32::RedirectServer(ServerReply& reply, bool forGood) {
             }
         }
     }
+    if (*address == serverAddress_ || ++handshakeRedirects_ > kMaxHandshakeRedirects) {
+        Warning("CSubsystem_Net_Win32::OnHelloReply: the server keeps redirecting the handshake");
+        setUp_ = true;
+        handshakePending_ = false;
+        return;
+    }
+    SetServerAddress(*address);
     Connect();
 }
 

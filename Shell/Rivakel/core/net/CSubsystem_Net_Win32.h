@@ -140,6 +140,7 @@ private:
     bool lookupSucceeded_ = false;
     bool useLookedUp_ = false;
     bool switchedToLookedUp_ = false;
+    int handshakeRedirects_ = 0;
 
     // The connection.
     std::unique_ptr<platform::StreamSocket> socket_;

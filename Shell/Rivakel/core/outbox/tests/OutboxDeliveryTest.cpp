@@ -155,4 +155,76 @@ TEST(OutboxDelivery, AnInstallationIdentifierIsStoredOnlyWhenItIsAGuid) {
     EXPECT_EQ(replaced[0].params, "{11111111-2222-3333-4444-555555555555}");
 }
 
+TEST(OutboxDelivery, TheHandshakeRedirectsOnlyToAnAddressAndAFailingOneIsNotRepeated) {
+    struct HelloCase {
+        const char* status;
+        const char* text;
+        bool reached;
+        const char* storedIp;  // "" when nothing may be stored
+        size_t maxHellos;
+    };
+    const std::vector<HelloCase> cases = {
+        // Stored for good, but a server that names itself is not called again and again.
+        {"02", "127.0.0.1", false, "127.0.0.1", 1},
+        {"02", "256.1.1.1", false, "", 3},
+        {"01", "1.2.3", false, "", 3},
+        {"80", "", false, "", 1},
+        {"00", "", true, "", 1},
+    };
+    for (const HelloCase& c : cases) {
+        SCOPED_TRACE(std::string(c.status) + " " + c.text);
+        portal::ServerOptions options;
+        options.helloStatus = c.status;
+        options.helloText = c.text;
+        OutboxSession session(options);
+        ASSERT_TRUE(session.ServerStarted());
+        session.Start();
+        session.Pump([] { return false; }, 1500);
+        EXPECT_EQ(NetService()->ServerReached(), c.reached);
+        EXPECT_LE(session.Posts("Hello").size(), c.maxHellos);
+        EXPECT_GE(session.Posts("Hello").size(), 1u);
+        const RdtNode* stored = session.Store()->GetShellElement()->FindChild("DefaultIP");
+        if (*c.storedIp == '\0') {
+            EXPECT_EQ(stored, nullptr);
+        } else {
+            ASSERT_NE(stored, nullptr);
+            EXPECT_EQ(*stored->AttrValue("IP"), c.storedIp);
+        }
+    }
+}
+
+TEST(OutboxDelivery, DecliningTheConnectionPromptTellsTheWaitingFormAndKeepsTheMessage) {
+    OutboxSession session;
+    std::vector<int> answers = {platform::IdCancel, platform::IdOk, platform::IdCancel};
+    std::vector<std::string> prompts;
+    COutbox& outbox = session.Start([&](NetConfig& config) {
+        config.testServer = "127.0.0.1:1";  // nobody listens there
+        config.askConnection = [&](std::string_view caption, std::string_view text) {
+            prompts.push_back(std::string(caption) + "|" + std::string(text));
+            const int answer = answers.empty() ? platform::IdCancel : answers.front();
+            if (!answers.empty()) answers.erase(answers.begin());
+            return answer;
+        };
+    });
+    ASSERT_TRUE(session.Pump([] { return NetService()->IsOffline() && !NetService()->ReadyToSend(); }, 2000));
+    session.Pump([] { return false; }, 300);
+    std::vector<int> heard;
+    ReplyWait wait;
+    // Declined at once: the form shows "no connection" itself; the message stays queued.
+    EXPECT_EQ(outbox.SendAndWait(kMsgSubscribe, "GetUserGUID", "eve@example.com", true, 11,
+                                 [&](const ServerReply& reply) { heard.push_back(reply.status); }, wait),
+              kNetRefused);
+    EXPECT_FALSE(wait.Waiting());
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0], std::string(kConnectionPromptCaption) + "|" + std::string(kConnectionPromptText));
+    // Accepted, the connection fails again, declined: the waiting form hears it once.
+    EXPECT_EQ(outbox.SendAndWait(kMsgSubscribe, "GetUserGUID", "fay@example.com", true, 11,
+                                 [&](const ServerReply& reply) { heard.push_back(reply.status); }, wait),
+              kNetNotConnected);
+    ASSERT_TRUE(session.Pump([&] { return !heard.empty(); }, 3000));
+    EXPECT_EQ(heard, std::vector<int>{kNoConnectionStatus});
+    EXPECT_EQ(prompts.size(), 3u);
+    EXPECT_EQ(outbox.Queue().Size(), 3u);  // both requests and the connection's tracking line
+}
+
 }  // namespace
