@@ -17,7 +17,7 @@ namespace portal {
 namespace {
 
 constexpr size_t kMaxRequestBytes = size_t{1} << 20;
-constexpr int kReadTimeoutMs = 10000;
+constexpr int kReadTimeoutMs = 2000;
 
 const std::map<Fault, const char*>& FaultNames() {
     static const std::map<Fault, const char*> names = {
@@ -163,42 +163,50 @@ void PortalServer::AcceptLoop() {
         if (entries[1].revents != 0) return;
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0) continue;
-        {
-            std::lock_guard lock(mutex_);
-            ++connections_;
-        }
-        std::thread([this, fd] {
-            Serve(fd);
-            ::close(fd);
-            std::lock_guard lock(mutex_);
-            --connections_;
-            changed_.notify_all();
-        }).detach();
+        // Answered here: a thread per connection costs more than the answer. Only connections
+        // that must be held (stalled or trickled) get a thread of their own.
+        if (!Serve(fd)) ::close(fd);
     }
 }
 
-void PortalServer::Serve(int fd) {
+void PortalServer::HandOff(int fd, std::function<void()> work) {
+    {
+        std::lock_guard lock(mutex_);
+        ++connections_;
+    }
+    std::thread([this, fd, work = std::move(work)] {
+        work();
+        ::close(fd);
+        std::lock_guard lock(mutex_);
+        --connections_;
+        changed_.notify_all();
+    }).detach();
+}
+
+bool PortalServer::Serve(int fd) {
     std::string request;
     std::optional<HttpRequestHead> head;
     char buffer[16384];
     while (!head || request.size() < head->headLength + head->contentLength) {
         pollfd entries[2] = {{fd, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        if (::poll(entries, 2, kReadTimeoutMs) <= 0 || entries[1].revents != 0) return;
+        if (::poll(entries, 2, kReadTimeoutMs) <= 0 || entries[1].revents != 0) return false;
         const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
-        if (got <= 0) return;
+        if (got <= 0) return false;
         request.append(buffer, static_cast<size_t>(got));
-        if (request.size() > kMaxRequestBytes) return;
+        if (request.size() > kMaxRequestBytes) return false;
         if (!head) head = ParseRequestHead(request);
     }
     const std::string function = FunctionOf(head->target);
+    if (head->method == "POST" && !function.empty()) {
+        return ServePost(fd, function, std::string_view(request).substr(head->headLength, head->contentLength),
+                         head->viaProxy);
+    }
     if (head->method == "GET") {
         ServeGet(fd, head->target);
-    } else if (head->method == "POST" && !function.empty()) {
-        ServePost(fd, function, std::string_view(request).substr(head->headLength, head->contentLength),
-                  head->viaProxy);
     } else {
         SendAll(fd, HttpReply("400 Bad Request", "bad request"));
     }
+    return false;
 }
 
 void PortalServer::ServeGet(int fd, const std::string& target) {
@@ -250,11 +258,11 @@ std::string PortalServer::Answer(const std::string& function, const std::string&
     return ShellReply("00", "OK");
 }
 
-void PortalServer::ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy) {
+bool PortalServer::ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy) {
     const std::optional<ShellMessage> message = ParseShellMessage(body);
     if (!message) {
         SendAll(fd, HttpReply("400 Bad Request", "no message"));
-        return;
+        return false;
     }
     ReceivedMessage received{function, message->sessionId, message->high, message->low, message->params,
                              ChooseFault(function), viaProxy};
@@ -271,8 +279,8 @@ void PortalServer::ServePost(int fd, const std::string& function, std::string_vi
         break;
     }
     case Fault::Stall:
-        Hold(fd);
-        break;
+        HandOff(fd, [this, fd] { Hold(fd); });
+        return true;
     case Fault::Garbage: {
         std::string noise = "HTTP/1.0 200 OK\r\n\r\n";
         {
@@ -286,12 +294,15 @@ void PortalServer::ServePost(int fd, const std::string& function, std::string_vi
         SendAll(fd, HttpReply("500 Internal Server Error", "<html><body>server error</body></html>"));
         break;
     case Fault::Trickle:
-        for (char c : HttpReply("200 OK", Answer(function, message->params))) {
-            if (stopping_ || !SendAll(fd, std::string_view(&c, 1))) break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(options_.trickleDelayMs));
-        }
-        break;
+        HandOff(fd, [this, fd, reply = HttpReply("200 OK", Answer(function, message->params))] {
+            for (char c : reply) {
+                if (stopping_ || !SendAll(fd, std::string_view(&c, 1))) break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(options_.trickleDelayMs));
+            }
+        });
+        return true;
     }
+    return false;
 }
 
 void PortalServer::Hold(int fd) {

@@ -8,6 +8,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -73,8 +74,10 @@ public:
 
 private:
     void AcceptLoop();
-    void Serve(int fd);
-    void ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
+    // True when the connection was handed to a thread of its own, which closes it.
+    bool Serve(int fd);
+    bool ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
+    void HandOff(int fd, std::function<void()> work);
     void ServeGet(int fd, const std::string& target);
     Fault ChooseFault(const std::string& function);
     std::string Answer(const std::string& function, const std::string& params);
