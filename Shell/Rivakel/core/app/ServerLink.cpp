@@ -10,7 +10,7 @@
 #include "core/store/MarkupDoc.h"
 #include "core/store/UserStore.h"
 #include "frame/host/GuidText.h"
-#include "platform/Host.h"
+#include "frame/shell/Shell.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -21,7 +21,6 @@ constexpr int kUpdateShellVersionPriority = 10;
 constexpr size_t kBannerReplyPrefix = 12;
 
 struct LinkState {
-    std::string sessionId{kEmptyShellGuid};
     std::unique_ptr<CMarkupDoc> bannerDefinitions;
 };
 
@@ -36,18 +35,18 @@ int AskForConnection(std::string_view caption, std::string_view text) {
     return backend->MessageBox(caption, text, platform::MbOkCancel | platform::MbIconWarning);
 }
 
+// The shell window keeps the identifier; before it exists the empty one stands in.
+std::string SessionIdentifier() {
+    const CShell* shell = Shell();
+    return shell != nullptr ? shell->GetSessionGUID() : std::string(kEmptyShellGuid);
+}
+
 }  // namespace
 
-const std::string& SessionIdentifier() { return Link().sessionId; }
-
-void SetSessionIdentifier(std::string_view id) { Link().sessionId = std::string(id); }
-
 void CreateServerConnection(std::string_view shellVersion) {
-    CSubsystem_UserStore* store = UserStore();
-    Link().sessionId = store != nullptr && !store->ShellGuid().empty() ? store->ShellGuid() : std::string(kEmptyShellGuid);
     Link().bannerDefinitions.reset();
     NetConfig config;
-    config.store = store;
+    config.store = UserStore();
     const ProgramState& program = Program();
     if (program.localTestServer) config.testServer = program.testServerAddress;
     config.shellVersion = std::string(shellVersion);
@@ -62,8 +61,10 @@ void CreateSessionOutbox(std::string_view shellVersion) {
     config.store = UserStore();
     config.net = NetService();
     config.shellVersion = std::string(shellVersion);
-    config.sessionId = [] { return SessionIdentifier(); };
-    config.setSessionId = [](const std::string& id) { SetSessionIdentifier(id); };
+    config.sessionId = SessionIdentifier;
+    config.setSessionId = [](const std::string& id) {
+        if (CShell* shell = Shell()) shell->SetSessionGUID(id);
+    };
     CreateOutbox(std::move(config));
 }
 
@@ -74,9 +75,8 @@ void DestroyServerConnection() {
     Link().bannerDefinitions.reset();
 }
 
-void StartUninstalledSession(std::string_view shellVersion) {
-    const std::string id = "{" + platform::NewGuidText() + "}";
-    SetSessionIdentifier(id);
+void TrackUninstalledSession(std::string_view shellVersion) {
+    const std::string id = SessionIdentifier();
     const std::string version(shellVersion);
     if (COutbox* outbox = Outbox()) outbox->TrackEvent("SetSessionGUID", kSetSessionGuidPriority, version.c_str(), id.c_str());
 }

@@ -1,6 +1,6 @@
 // The session's link to the portal server: the server connection and the outbox made in their
-// places in the session's order, the session identifier every message carries, the start-up
-// messages, and the banner-definition document the server sends after the handshake.
+// places in the session's order, the start-up messages, and the banner-definition document the
+// server sends after the handshake. Messages carry the shell window's session identifier.
 #pragma once
 
 #include <string>
@@ -16,13 +16,8 @@ void CreateSessionOutbox(std::string_view shellVersion);
 void DestroySessionOutbox();
 void DestroyServerConnection();
 
-// The identifier each message carries: the installation's, or the one a shell that is not
-// installed makes for its session.
-const std::string& SessionIdentifier();
-void SetSessionIdentifier(std::string_view id);
-
-// Not installed: a new session identifier, told to the server ("SetSessionGUID").
-void StartUninstalledSession(std::string_view shellVersion);
+// Not installed: the session's new identifier is told to the server ("SetSessionGUID").
+void TrackUninstalledSession(std::string_view shellVersion);
 // Queues "UpdateShellVersion" when the version last reported is older than this shell's.
 void ReportShellVersion(std::string_view shellVersion);
 
