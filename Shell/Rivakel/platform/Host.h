@@ -69,6 +69,17 @@ struct FolderEntry {
 // Sorted by name; without "." and "..". Empty when the folder cannot be read.
 std::vector<FolderEntry> ListFolder(const std::string& path);
 
+// A journal: a file that only grows at its end. Each Append is one write, so a process killed
+// after it returned leaves the record whole in the file. Records are not flushed to the disk:
+// they survive the process, not the machine.
+class AppendFile {
+public:
+    virtual ~AppendFile() = default;
+    virtual bool Append(std::span<const uint8_t> data) = 0;
+};
+// Opens or creates the file for appending; null when it cannot.
+std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path);
+
 // ---------------------------------------------------------------- modules
 
 // A loaded shared object. Unloads when destroyed.

@@ -95,6 +95,25 @@ bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data) {
     return true;
 }
 
+namespace {
+
+class PosixAppendFile final : public AppendFile {
+public:
+    explicit PosixAppendFile(int fd) : file_(fd) {}
+    bool Append(std::span<const uint8_t> data) override { return WriteAll(file_.Get(), data); }
+
+private:
+    FileDescriptor file_;
+};
+
+}  // namespace
+
+std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    return std::make_unique<PosixAppendFile>(fd);
+}
+
 bool DeleteFile(const std::string& path) {
     struct stat info {};
     if (::lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
