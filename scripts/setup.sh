@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang-14 libclang-rt-14-dev pkg-config libgtest-dev libgmock-dev
           libbenchmark-dev libsdl2-dev libfreetype-dev libfontconfig-dev fonts-liberation2 libgif-dev
-          xvfb xauth x11-utils binutils desktop-file-utils shared-mime-info xdg-utils
+          xvfb xauth x11-utils binutils tinyproxy-bin desktop-file-utils shared-mime-info xdg-utils
           xdotool x11-apps imagemagick)
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 
 #include "core/app/App.h"
 #include "core/app/ProgramState.h"
+#include "core/app/ServerLink.h"
 #include "core/app/Services.h"
 #include "core/app/SessionGames.h"
 #include "core/base/Clock.h"
@@ -189,6 +190,7 @@ void TearDown() {
     DestroyShellWindow();
     Program().inactiveTimer = nullptr;
     TrackSessionStop();
+    DestroySessionOutbox();
     // The host goes before the factory: without a shell window to stop it first, its end
     // stops a game that may still call the factory.
     DestroyGameHost();
@@ -198,6 +200,7 @@ void TearDown() {
     DestroySoundService();
     DestroyFontService();
     CurrentSurfaceServices().fonts = nullptr;
+    DestroyServerConnection();
     DestroyCursorService();
     CurrentSurfaceServices().cursors = nullptr;
     DestroyClock();
@@ -241,7 +244,10 @@ int SetSessionGUID(std::string_view commandLine) {
     CreateSound();
     CreateEvents();
     CreateHost();
+    const std::string version = ShellVersionText();
+    CreateServerConnection(version);
     g_pApp->UpdateCardbacks();
+    CreateSessionOutbox(version);
     if (g_pApp->IsInstalled()) {
         g_pApp->CopyFilesByPattern("\\System\\Banners", "pbn-*");
         g_pApp->CopyFilesByPattern("\\System\\Catalogs", "ppc-*");
@@ -249,9 +255,11 @@ int SetSessionGUID(std::string_view commandLine) {
     }
     CreateShellWindow();
 
+    if (!g_pApp->IsInstalled()) TrackUninstalledSession(version);
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
     g_pApp->SendEID();
     TrackSessionStart();
+    ReportShellVersion(version);
     g_pApp->SendOSInfo();
     // An e-mailed game's first start offers the installation and ends the session.
     if (!g_pApp->IsInstalled()) g_pApp->PromptCompanionInstall();
