@@ -9,6 +9,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Host.h"
 #include "platform/fonts/Fonts.h"
+#include "platform/sdl/DisplayLoss.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/UrlLauncher.h"
 
@@ -33,6 +34,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Make(std::string* reason) {
         if (reason != nullptr) *reason = "no display to show a window on (is DISPLAY set?)";
         return nullptr;
     }
+    EndProcessWhenDisplayIsLost();
     // Two types: posted user events, then the handle watcher's wake-up.
     const Uint32 userEventType = SDL_RegisterEvents(2);
     if (userEventType == static_cast<Uint32>(-1)) {

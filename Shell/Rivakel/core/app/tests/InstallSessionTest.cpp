@@ -70,6 +70,13 @@ TEST_F(InstallSessionTest, AnEmailedGameInstallsTheShellAndItselfThenTheNextStar
     EXPECT_TRUE(fs::exists(DataHome() / "applications/rivakel.desktop"));
     EndProgram();
     ResetProgram();
+    // The installation identifier is asked for through the outbox, which keeps the request.
+    std::string queued;
+    for (const char* name : {"System/Outbox.rdt", "System/Outbox.jnl"}) {
+        std::ifstream file(rivakel / name);
+        queued += std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    EXPECT_NE(queued.find("GetShellGUID"), std::string::npos) << queued;
 
     ASSERT_FALSE(StartProgram("").has_value());
     ASSERT_NE(g_pApp, nullptr);

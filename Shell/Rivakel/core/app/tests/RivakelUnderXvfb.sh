@@ -32,7 +32,7 @@ mkdir -p "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # Installed, so that a close request is not answered with the question to save first.
 mkdir -p "$XDG_DATA_HOME/Rivakel/System" && echo '<Core></Core>' >"$XDG_DATA_HOME/Rivakel/System/Core.rdt"
 
-"$binary" 2>"$work/first.log" &
+"${tied[@]}" "$binary" 2>"$work/first.log" &
 first_pid=$!
 for _ in $(seq 600); do grep -q "main window 800x572 shown" "$work/first.log" && break; sleep 0.05; done
 grep -q "splash 400x240 shown" "$work/first.log" || fail "no splash"
@@ -46,14 +46,14 @@ fi
 topmost() { xwininfo -root -children | awk '/^ +0x/ { sub(":$", "", $2); print $2; exit }'; }
 cover_pid=""
 if command -v xwininfo >/dev/null && command -v xmessage >/dev/null; then
-  xmessage -geometry 1200x1000+0+0 cover 2>/dev/null &
+  "${tied[@]}" xmessage -geometry 1200x1000+0+0 cover 2>/dev/null &
   cover_pid=$!
   for _ in $(seq 100); do [ "$(topmost)" = '"xmessage"' ] && break; sleep 0.05; done
   [ "$(topmost)" = '"xmessage"' ] || fail "the covering window did not appear"
 fi
 
 # In the background, so a signal to this script is handled at once and the cleanup ends it too.
-"$binary" 2>"$work/second.log" &
+"${tied[@]}" "$binary" 2>"$work/second.log" &
 second_pid=$!
 for _ in $(seq 600); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$second_pid" 2>/dev/null && fail "second start did not end"
