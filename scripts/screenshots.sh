@@ -45,9 +45,10 @@ start_x 1024x768
 
 wx=0 wy=0 ww=0 wh=0
 # Starts the portal afresh (new data folder) and finds its window.
-start() {  # start <width>x<height> [game]
+start() {  # start <width>x<height> [game] [what to lay into the data folder first]
   stop_portal
   rm -rf "$work/data" "$work/run" && mkdir -p "$work/data" "$work/run" && chmod 700 "$work/run"
+  [ -z "${3:-}" ] || "$3"
   XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_GAME="${2:-}" "$bin" >"$work/portal.log" 2>&1 &
   portal_pid=$!
   for _ in $(seq 200); do grep -q "main window $1 shown" "$work/portal.log" && break; sleep 0.05; done
@@ -75,6 +76,16 @@ for page in games:300 support:395 about:490 join:640; do click "${page#*:}" 24; 
 click 60 116; shot dialog-IDD_TERMSOFSERVICE; key Return
 click 788 12; shot page-exit
 kill -TERM "$portal_pid"; shot dialog-IDD_QUIT_NOTSAVED
+
+# The Games page of an installed shell with the test game: its tile above the recommendations.
+installed_with_game() {
+  local id='{5E11A7E5-7E57-4A3E-9A3E-5E11A7E57E57}'
+  mkdir -p "$work/data/Rivakel/System" "$work/data/Rivakel/Games/$id"
+  echo '<Core></Core>' >"$work/data/Rivakel/System/Core.rdt"
+  cp "$game" "$work/data/Rivakel/Games/$id/$id.gam"
+}
+start 800x572 "" installed_with_game
+click 300 24; shot page-games-installed
 
 # The small skin (a narrow screen).
 stop_portal

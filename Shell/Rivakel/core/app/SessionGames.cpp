@@ -53,8 +53,10 @@ GamesPagesConfig SessionGamesPagesConfig(CGameTable* table) {
 }
 
 void AddGamesToShellConfig(ShellConfig& config) {
-    // A development run of one game module (RIVAKEL_GAME) keeps the shell's table of that game.
-    if (std::getenv(kDevGameVariable) == nullptr) {
+    // A development run of one game module (RIVAKEL_GAME) keeps the shell's table of that game;
+    // the variable set empty names none.
+    const char* devGame = std::getenv(kDevGameVariable);
+    if (devGame == nullptr || *devGame == '\0') {
         std::unique_ptr<CGameTable> table = MakeSessionGameTable();
         CGameTable* games = table.get();
         config.games = std::move(table);
