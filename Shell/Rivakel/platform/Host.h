@@ -109,6 +109,9 @@ std::unique_ptr<InstanceChannel> OpenInstanceChannel(std::string_view name, std:
 // Writes to standard error and, when RIVAKEL_LOG names a file, appends there too.
 void DebugOutput(std::string_view text);
 bool DebuggerAttached();
+// Under an attached debugger: stops there, and the program goes on when the debugger lets it
+// (also when it hands the trap signal back). False, doing nothing, without one.
+bool DebugTrap();
 // Ends the process at once with `code` (exit hooks run).
 [[noreturn]] void ExitProcess(int code);
 // A new random identifier as 32 upper-case hexadecimal digits in five groups (8-4-4-4-12).

@@ -140,7 +140,7 @@ int CApp::LoadResString(uint32_t id, std::span<char> buffer) const {
 
 void CApp::DebugTrap() {
     Info("CApp::DebugTrap reached");
-    if (platform::DebuggerAttached()) __builtin_trap();
+    platform::DebugTrap();
 }
 
 void CApp::SleepMs(uint32_t ms) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -69,6 +70,17 @@ bool DebuggerAttached() {
     pos += kKey.size();
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
     return ParseNumber(text, pos) != 0;
+}
+
+bool DebugTrap() {
+    if (!DebuggerAttached()) return false;
+    // A tracer that passes the signal on must not end the program with it.
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTRAP, &action, nullptr);
+    std::raise(SIGTRAP);
+    return true;
 }
 
 void ExitProcess(int code) {

@@ -4,8 +4,11 @@ set(TEST_APPLETS_DIR ${CMAKE_CURRENT_LIST_DIR}/applets)
 set(TEST_APPLETS_OUT ${CMAKE_CURRENT_BINARY_DIR}/testgames)
 
 function(rivakel_test_applet name)
-  cmake_parse_arguments(T "" "MANIFEST" "DEFINES" ${ARGN})
-  add_library(${name} MODULE ${TEST_APPLETS_DIR}/TestGame.cpp)
+  cmake_parse_arguments(T "" "MANIFEST;SOURCE" "DEFINES" ${ARGN})
+  if(NOT T_SOURCE)
+    set(T_SOURCE TestGame.cpp)
+  endif()
+  add_library(${name} MODULE ${TEST_APPLETS_DIR}/${T_SOURCE})
   target_include_directories(${name} PRIVATE ${RIVAKEL_INCLUDE_ROOT})
   target_compile_definitions(${name} PRIVATE ${T_DEFINES})
   target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
@@ -13,9 +16,11 @@ function(rivakel_test_applet name)
     CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
     LIBRARY_OUTPUT_DIRECTORY ${TEST_APPLETS_OUT})
   rivakel_add_resources(${name} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST})
-  if(TARGET rivakel_frame_host_tests)
-    add_dependencies(rivakel_frame_host_tests ${name})
-  endif()
+  foreach(user rivakel_frame_host_tests rivakel_frame_host_bench)
+    if(TARGET ${user})
+      add_dependencies(${user} ${name})
+    endif()
+  endforeach()
 endfunction()
 
 rivakel_test_applet(TestGame MANIFEST TestGame.manifest)
@@ -24,6 +29,19 @@ rivakel_test_applet(TestGameCard MANIFEST TestGameCard.manifest)
 rivakel_test_applet(TestGameNoName MANIFEST TestGameNoName.manifest)
 rivakel_test_applet(TestGameNoStart MANIFEST TestGame.manifest DEFINES TEST_GAME_WITHOUT_START)
 
-if(TARGET rivakel_frame_host_tests)
-  target_compile_definitions(rivakel_frame_host_tests PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
-endif()
+# Games that misbehave on purpose, one way each (see MisbehavingGame.cpp), and one that sweeps
+# every slot with hostile arguments.
+foreach(way LeaveTimer LeaveListeners LeaveButtons LeaveSound LeavePageSurfaces EndTheRecord Throws
+            AskOnInstructions AskForMail)
+  rivakel_test_applet(Misbehaving${way} MANIFEST MisbehavingGame.manifest SOURCE MisbehavingGame.cpp
+    DEFINES GAME_WAY=${way})
+endforeach()
+rivakel_test_applet(MisbehavingNoStop MANIFEST MisbehavingGame.manifest SOURCE MisbehavingGame.cpp
+  DEFINES GAME_WAY=LeaveTimer TEST_GAME_WITHOUT_STOP)
+rivakel_test_applet(HostileSweep MANIFEST MisbehavingGame.manifest SOURCE HostileSweepGame.cpp)
+
+foreach(user rivakel_frame_host_tests rivakel_frame_host_bench)
+  if(TARGET ${user})
+    target_compile_definitions(${user} PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
+  endif()
+endforeach()
