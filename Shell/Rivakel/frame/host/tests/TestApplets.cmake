@@ -30,6 +30,12 @@ rivakel_test_applet(TestGameBare MANIFEST TestGameBare.manifest)
 rivakel_test_applet(TestGameCard MANIFEST TestGameCard.manifest)
 rivakel_test_applet(TestGameNoName MANIFEST TestGameNoName.manifest)
 rivakel_test_applet(TestGameNoStart MANIFEST TestGame.manifest DEFINES TEST_GAME_WITHOUT_START)
+# Games that crash on purpose, for the error report.
+foreach(crash NullWrite Abort Overflow OnTick)
+  string(REGEX REPLACE "([a-z])([A-Z])" "\\1_\\2" define ${crash})
+  string(TOUPPER ${define} define)
+  rivakel_test_applet(CrashGame${crash} MANIFEST TestGame.manifest SOURCE CrashGame.cpp DEFINES CRASH_GAME_${define})
+endforeach()
 
 # Games that misbehave on purpose, one way each (see MisbehavingGame.cpp), and one that sweeps
 # every slot with hostile arguments.
@@ -47,3 +53,8 @@ foreach(user rivakel_frame_host_tests rivakel_frame_host_bench)
     target_compile_definitions(${user} PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
   endif()
 endforeach()
+if(TARGET rivakel_frame_host_tests)
+  # The crash tests let the real shell program write the error report.
+  target_compile_definitions(rivakel_frame_host_tests PRIVATE RIVAKEL_PROGRAM="$<TARGET_FILE:rivakel>")
+  add_dependencies(rivakel_frame_host_tests rivakel)
+endif()
