@@ -23,6 +23,30 @@ TEST_F(MainWndProcTest, EscapeNeverReachesTheInputServiceWhileOtherKeysDo) {
     EXPECT_EQ(InputService()->GetKeyState(kVkEscape), 0);
 }
 
+// A text field that counts the keys it is given.
+class CountingField final : public IKeyFocus {
+public:
+    void OnKeyDown(int key) override { downs += key == kVkEscape ? 1 : 0; }
+    void OnChar(uint8_t) override {}
+    void OnKeyUp(int key) override { ups += key == kVkEscape ? 1 : 0; }
+    void OnFocusChanged(bool) override {}
+    int downs = 0, ups = 0;
+};
+
+TEST_F(MainWndProcTest, EscapeReleasedOverAFocusedFieldIsNotRepeated) {
+    ASSERT_FALSE(StartProgram("").has_value());
+    CSubsystem_Input_Win32* input = InputService();
+    CountingField field;
+    input->SetFocus(&field);
+    MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
+    MainWndProc({.type = EventType::KeyUp, .key = kVkEscape});
+    EXPECT_EQ(input->GetKeyState(kVkEscape), 0);
+    input->TickRepeat(headless_->TickMs() + 10'000);
+    EXPECT_EQ(field.downs, 1);
+    EXPECT_EQ(field.ups, 1);
+    input->SetFocus(nullptr);
+}
+
 TEST_F(MainWndProcTest, EscapeMinimisesUnlessEmbedded) {
     ASSERT_FALSE(StartProgram("").has_value());
     MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
