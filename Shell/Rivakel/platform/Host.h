@@ -43,18 +43,27 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 
 // ---------------------------------------------------------------- files
 
-// nullopt for anything but a regular file (folders, pipes, devices) and on any read error.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+// nullopt for anything but a regular file (folders, pipes, devices), on any read error, and
+// when the file holds more than `maxBytes`: every caller bounds the read by what the kind of
+// file it reads can need. A file's claimed size is checked before anything is allocated, and
+// files that grow while read or report no size (/proc) are held to the cap as they are read.
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, uint64_t maxBytes);
+
+// Who may read a written file. Shared: a new file is readable by all, an existing one keeps
+// its permissions. Private: only the user, whatever the file had before.
+enum class FileAccess { Shared, Private };
 // Writes to a temporary file beside `path`, flushes it to the disk and renames it over `path`:
 // afterwards the file holds the old or the new content, never a mix. False on any failure
 // (the old file is then untouched and the temporary file removed).
-bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data);
+bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data,
+                     FileAccess access = FileAccess::Shared);
 bool DeleteFile(const std::string& path);
-bool CreateFolders(const std::string& path);  // like mkdir -p
+// Like mkdir -p; the folders it makes are the user's alone (0700).
+bool CreateFolders(const std::string& path);
 bool RemoveEmptyFolder(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
-bool CopyFile(const std::string& from, const std::string& to);  // atomic at the destination
+bool CopyFile(const std::string& from, const std::string& to);  // streamed; atomic at the destination
 std::optional<uint64_t> FileSize(const std::string& path);
 
 struct FolderEntry {

@@ -60,7 +60,9 @@ void DebugOutput(std::string_view text) {
 }
 
 bool DebuggerAttached() {
-    const auto status = ReadWholeFile("/proc/self/status");
+    // A few dozen short lines.
+    constexpr uint64_t kMaxStatusBytes = 64 * 1024;
+    const auto status = ReadWholeFile("/proc/self/status", kMaxStatusBytes);
     if (!status) return false;
     const std::string_view text(reinterpret_cast<const char*>(status->data()), status->size());
     constexpr std::string_view kKey = "TracerPid:";

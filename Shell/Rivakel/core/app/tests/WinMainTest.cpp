@@ -312,4 +312,21 @@ TEST_F(WinMainTest, TestServerMarkerSwitchesToTheLocalServer) {
     EXPECT_EQ(Program().testServerAddress, "127.0.0.1:9123");
 }
 
+// Sparse files claiming two terabytes under the names the start reads.
+TEST_F(WinMainTest, HugeFilesUnderTheNamesReadAtStartEndNothing) {
+    const std::filesystem::path system = DataHome() / "Rivakel" / "System";
+    std::filesystem::create_directories(system);
+    const std::filesystem::path marker = DataHome() / "Rivakel" / "LocalTestServer.txt";
+    for (const auto& path : {system / "Core.rdt", system / "Outbox.rdt", marker}) {
+        std::ofstream{path};
+        std::filesystem::resize_file(path, std::uintmax_t{1} << 41);
+    }
+    ASSERT_FALSE(StartProgram("").has_value());
+    EXPECT_TRUE(g_pApp->IsInstalled());
+    EXPECT_TRUE(Program().localTestServer);
+    headless_->PushClose();
+    ::Run();
+    EXPECT_LT(std::filesystem::file_size(system / "Core.rdt"), 1u << 20);
+}
+
 }  // namespace

@@ -293,6 +293,31 @@ TEST_F(UserStoreTest, RemoveGameDataDropsTheRecordAndSaves) {
     EXPECT_FALSE(store.RemoveGameData("{GAME-1}"));
 }
 
+TEST_F(UserStoreTest, SavedFilesAndTheirFoldersAreTheUsersAlone) {
+    { CSubsystem_UserStore store(Config()); }
+    using std::filesystem::perms;
+    const perms others = perms::group_all | perms::others_all;
+    for (const auto& path : {folder.System().parent_path(), folder.System()}) {
+        EXPECT_EQ(std::filesystem::status(path).permissions() & others, perms::none) << path;
+    }
+    for (const char* name : {"Core.rdt", "Outbox.rdt"}) {
+        EXPECT_EQ(std::filesystem::status(folder.System() / name).permissions(), perms::owner_read | perms::owner_write)
+            << name;
+    }
+}
+
+TEST_F(UserStoreTest, AStoreFileTooLargeForAStoreReadsAsDamaged) {
+    for (const char* name : {"Core.rdt", "Outbox.rdt"}) {
+        WriteFile(name, "");
+        std::filesystem::resize_file(folder.System() / name, std::uintmax_t{1} << 40);
+    }
+    CSubsystem_UserStore store(Config());
+    EXPECT_TRUE(store.FindUserByEmail("guest"));
+    EXPECT_EQ(store.OutboxRoot()->FindChild("Users")->ChildCount(), 0u);
+    std::unique_ptr<RdtNode> root;
+    EXPECT_EQ(store.LoadPlainFile((folder.System() / "Core.rdt").string(), root), kStoreNoFile);
+}
+
 TEST_F(UserStoreTest, GlobalStoreIsCreatedAndDestroyed) {
     CSubsystem_UserStore* store = CreateUserStore(Config(false));
     EXPECT_EQ(UserStore(), store);
