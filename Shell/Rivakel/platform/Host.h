@@ -115,6 +115,11 @@ std::unique_ptr<InstanceChannel> OpenInstanceChannel(std::string_view name, std:
 
 // ---------------------------------------------------------------- process
 
+// From the first call on, SIGTERM, SIGINT and SIGHUP no longer end the process: each becomes a
+// request to close, which every backend hands out as a CloseRequested event, waking a loop
+// that waits for events. Call once the program can stop in order.
+void CatchCloseSignals();
+
 // Writes to standard error and, when RIVAKEL_LOG names a file, appends there too.
 void DebugOutput(std::string_view text);
 bool DebuggerAttached();

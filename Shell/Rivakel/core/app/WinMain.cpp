@@ -50,6 +50,19 @@ bool FontsAvailable(platform::Backend& backend) {
     return false;
 }
 
+// Nobody could see a program without its window, let alone close it, and a later start would
+// only raise what is not there: say so, stop the session in its order and end.
+int EndWithoutWindow(platform::Backend& backend) {
+    const std::string text =
+        "Rivakel could not open its window, so it cannot run.\n"
+        "Please check that the display is working, then start Rivakel again.";
+    platform::DebugOutput("Rivakel: " + text + "\n");
+    backend.MessageBox("Rivakel cannot start", text, platform::MbOk | platform::MbIconError);
+    StopSession();
+    RunPendingSessionStop();
+    return kExitNoWindow;
+}
+
 }  // namespace
 
 std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait& wait) {
@@ -70,6 +83,8 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
         return kExitNoFonts;
     }
 
+    // From here on a termination signal closes the program in order, as the window's close does.
+    platform::CatchCloseSignals();
     std::srand(backend->TickMs());
     const platform::Point screen = backend->ScreenSize();
     program.screenWidth = screen.x;
@@ -91,6 +106,7 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
     }
     if (sessionResult != 0) return sessionResult;
     if (SessionStopping()) return 0;
+    if (!program.mainWindow) return EndWithoutWindow(*backend);
     return std::nullopt;
 }
 

@@ -10,6 +10,8 @@
 inline constexpr int kExitNoDisplay = 1;
 // Exit code when the machine has no font to draw text with.
 inline constexpr int kExitNoFonts = 3;
+// Exit code when the main window cannot be made.
+inline constexpr int kExitNoWindow = 4;
 
 int WinMain(int argc, char** argv);
 

@@ -1,5 +1,7 @@
 #include "core/app/WinMain.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -310,6 +312,28 @@ TEST_F(WinMainTest, TestServerMarkerSwitchesToTheLocalServer) {
     ASSERT_FALSE(StartProgram("").has_value());
     EXPECT_TRUE(Program().localTestServer);
     EXPECT_EQ(Program().testServerAddress, "127.0.0.1:9123");
+}
+
+TEST_F(WinMainTest, NoWindowGivesTheBoxSavesTheStoreAndEndsNonZero) {
+    const std::filesystem::path core = DataHome() / "Rivakel" / "System" / "Core.rdt";
+    std::filesystem::create_directories(core.parent_path());
+    std::ofstream(core) << "<RDT ver=\"00.01.00.00\"></RDT>";
+    struct stat before {};
+    ASSERT_EQ(::stat(core.c_str(), &before), 0);
+    headless_->SetWindowsRefused(true);
+    ::testing::internal::CaptureStderr();
+    std::optional<int> code = StartProgram("");
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, kExitNoWindow);
+    EXPECT_NE(err.find("could not open its window"), std::string::npos);
+    ASSERT_EQ(headless_->MessageBoxes().size(), 1u);
+    EXPECT_EQ(g_pApp, nullptr);
+    EXPECT_TRUE(SessionStopping());
+    // Saved in the session's order: the store is written to a new file that replaces the old.
+    struct stat after {};
+    ASSERT_EQ(::stat(core.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
 }
 
 // Sparse files claiming two terabytes under the names the start reads.
