@@ -160,14 +160,14 @@ void TearDown() {
 
 }  // namespace
 
-int SetSessionGUID(std::string_view commandLine) {
+int SetSessionGUID(std::span<const std::string> args) {
     SessionState& session = Session();
     SetShutdownRequested(false);
     session.stopPending = false;
 
     session.factory = CreateShellFactory();
     CreateClock();
-    session.app = std::make_unique<CApp>(commandLine);
+    session.app = std::make_unique<CApp>(args);
     g_pApp = session.app.get();
     if (g_pApp->IsInstalled() && !DataFolderWritable()) {
         ReportUnwritableDataFolder();

@@ -65,7 +65,7 @@ int EndWithoutWindow(platform::Backend& backend) {
 
 }  // namespace
 
-std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait& wait) {
+std::optional<int> StartProgram(const std::vector<std::string>& args, const InstanceWait& wait) {
     platform::Backend* backend = platform::GetBackend();
     if (!backend) {
         platform::DebugOutput("Rivakel: no display is available, so the portal cannot start. "
@@ -74,7 +74,7 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
     }
     ResetProgram();
     ProgramState& program = Program();
-    program.commandLine = std::string(commandLine);
+    program.arguments = args;
 
     int exitCode = 0;
     if (!SettleSingleInstance(*backend, wait, exitCode)) return exitCode;
@@ -90,7 +90,7 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
     program.screenWidth = screen.x;
     program.screenHeight = screen.y;
 
-    const StartOptions options = ScanStartOptions(commandLine);
+    const StartOptions options = ScanStartOptions(args);
     program.embedded = options.embedded;
     program.parentWindow = options.parentWindow;
     program.sizes = ChooseWindowSize(program.screenWidth, options.embedded, options.bigWindow);
@@ -102,7 +102,7 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
             program.localTestServer = true;
             program.testServerAddress = *address;
         }
-        sessionResult = SetSessionGUID(commandLine);
+        sessionResult = SetSessionGUID(args);
     }
     if (sessionResult != 0) return sessionResult;
     if (SessionStopping()) return 0;
@@ -117,9 +117,9 @@ void EndProgram() {
 }
 
 int WinMain(int argc, char** argv) {
-    const std::span<const char* const> args(argv, static_cast<size_t>(argc));
-    const std::string commandLine = JoinArguments(args.empty() ? args : args.subspan(1));
-    std::optional<int> exitCode = StartProgram(commandLine);
+    const std::span<char* const> all(argv, static_cast<size_t>(argc));
+    const Arguments args(all.empty() ? all.end() : all.begin() + 1, all.end());
+    std::optional<int> exitCode = StartProgram(args);
     if (!exitCode) Run();
     EndProgram();
     return exitCode.value_or(0);

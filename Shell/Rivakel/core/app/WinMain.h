@@ -2,7 +2,8 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+#include <string>
+#include <vector>
 
 #include "core/app/SingleInstance.h"
 
@@ -18,6 +19,6 @@ int WinMain(int argc, char** argv);
 // Everything up to the main loop: single instance, window sizes, splash, session. Nothing
 // to go on with `Run`, else the process's exit code. `wait` paces a later start's wait for a
 // first instance that is shutting down.
-std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait& wait = {});
+std::optional<int> StartProgram(const std::vector<std::string>& args, const InstanceWait& wait = {});
 // Drops what the program still holds after the loop (instance channel).
 void EndProgram();

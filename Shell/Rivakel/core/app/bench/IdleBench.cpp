@@ -25,7 +25,7 @@ void BM_IdleLoopCpuShare(benchmark::State& state) {
         platform::headless::HeadlessBackend* headless = owned.get();
         headless->SetRealWaitMs(60'000);
         platform::SetBackend(std::move(owned));
-        if (StartProgram("").has_value()) {
+        if (StartProgram({}).has_value()) {
             state.SkipWithError("the program did not start");
             break;
         }

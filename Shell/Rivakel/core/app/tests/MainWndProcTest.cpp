@@ -14,7 +14,7 @@ using platform::EventType;
 class MainWndProcTest : public AppTest {};
 
 TEST_F(MainWndProcTest, EscapeNeverReachesTheInputServiceWhileOtherKeysDo) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(InputService(), nullptr);
     MainWndProc({.type = EventType::KeyDown, .key = 'A'});
     MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
@@ -34,7 +34,7 @@ public:
 };
 
 TEST_F(MainWndProcTest, EscapeReleasedOverAFocusedFieldIsNotRepeated) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     CSubsystem_Input_Win32* input = InputService();
     CountingField field;
     input->SetFocus(&field);
@@ -48,19 +48,19 @@ TEST_F(MainWndProcTest, EscapeReleasedOverAFocusedFieldIsNotRepeated) {
 }
 
 TEST_F(MainWndProcTest, EscapeMinimisesUnlessEmbedded) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
     EXPECT_TRUE(Program().mainWindow->IsMinimized());
 }
 
 TEST_F(MainWndProcTest, EscapeWhileEmbeddedIsAnOrdinaryKey) {
-    ASSERT_FALSE(StartProgram("HWND 1").has_value());
+    ASSERT_FALSE(StartProgram({"HWND", "1"}).has_value());
     MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
     EXPECT_FALSE(Program().mainWindow->IsMinimized());
 }
 
 TEST_F(MainWndProcTest, ActivationSwitchesTheInactiveFlag) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::Deactivated});
     EXPECT_TRUE(Program().inactive);
     MainWndProc({.type = EventType::Activated});
@@ -68,7 +68,7 @@ TEST_F(MainWndProcTest, ActivationSwitchesTheInactiveFlag) {
 }
 
 TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStopping) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::CloseRequested});
     EXPECT_TRUE(SessionStopping());
     MainWndProc({.type = EventType::Deactivated});
@@ -79,7 +79,7 @@ TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStop
 }
 
 TEST_F(MainWndProcTest, DisplayChangeRecordsTheNewScreen) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::DisplayChanged, .width = 1280, .height = 1024});
     EXPECT_EQ(Program().screenWidth, 1280);
     EXPECT_EQ(Program().screenHeight, 1024);

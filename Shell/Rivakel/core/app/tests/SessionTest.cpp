@@ -37,7 +37,7 @@ class SessionTest : public AppTest {};
 
 TEST_F(SessionTest, StopTracksTheSessionLengthBeforeTheServicesGo) {
     const int interfaceObjectsBefore = LiveInterfaceObjects();
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(GameHost(), nullptr);
     // The factory is the session's one interface object.
     EXPECT_EQ(LiveInterfaceObjects(), interfaceObjectsBefore + 1);
@@ -75,7 +75,7 @@ TEST_F(SessionTest, StopTracksTheSessionLengthBeforeTheServicesGo) {
 }
 
 TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     RecordingOutbox outbox;
     UserStore()->SetOutbox(&outbox);
     StopSession();
@@ -86,7 +86,7 @@ TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
 }
 
 TEST_F(SessionTest, WindowDragWithoutAUserAndMinimisingReachTheServices) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     CSubsystem_Video* video = VideoService();
     ASSERT_NE(video, nullptr);
     ASSERT_EQ(video->Kind(), platform::Renderer::Accelerated);

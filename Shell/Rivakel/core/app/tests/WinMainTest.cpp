@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/app/App.h"
+#include "core/app/CommandLine.h"
 #include "core/app/MainLoop.h"
 #include "core/app/MainWndProc.h"
 #include "core/app/PlainBackground.h"
@@ -30,7 +31,7 @@ using platform::headless::HeadlessWindow;
 class WinMainTest : public AppTest {};
 
 TEST_F(WinMainTest, StartPresentsTheMainWindowAndCloseEndsCleanly) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(g_pApp, nullptr);
     ASSERT_NE(ClockService(), nullptr);
     // The splash is gone once the session runs.
@@ -63,7 +64,7 @@ int RecordFrameAndStop(intptr_t* args) {
 }
 
 TEST_F(WinMainTest, LoopShowsAndPresentsBeforeTimersRunAndAStopFromATimerEndsIt) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     HeadlessWindow* window = headless_->MainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->Width(), 800);
@@ -101,7 +102,7 @@ int StopOnFifthFiring(intptr_t* args) {
 }
 
 TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     InactiveRun run{headless_};
     auto applet = std::make_unique<CTimer>(&run, 20, DeactivateOnFirstFiring);
     applet->Start();
@@ -125,7 +126,7 @@ TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
 }
 
 TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     headless_->PostUserEvent(kMsgCloseRequest, 0, 0);
     ::Run();
     EXPECT_EQ(g_pApp, nullptr);
@@ -133,7 +134,7 @@ TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
 }
 
 TEST_F(WinMainTest, ShownWindowCarriesTealUnderAnIndigoBand) {
-    ASSERT_FALSE(StartProgram("BIGWIN").has_value());
+    ASSERT_FALSE(StartProgram({"BIGWIN"}).has_value());
     HeadlessWindow* window = headless_->MainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->Width(), 1024);
@@ -146,7 +147,7 @@ TEST_F(WinMainTest, ShownWindowCarriesTealUnderAnIndigoBand) {
 
 TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
     headless_->SetScreenSize(799, 600);
-    ASSERT_FALSE(StartProgram("BIGWIN").has_value());
+    ASSERT_FALSE(StartProgram({"BIGWIN"}).has_value());
     ASSERT_NE(headless_->MainWindow(), nullptr);
     EXPECT_EQ(headless_->MainWindow()->Width(), 640);
     EXPECT_EQ(headless_->MainWindow()->Height(), 452);
@@ -154,7 +155,7 @@ TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
 
 TEST_F(WinMainTest, EmbeddedStartParsesNoQuotedFields) {
     // Would be refused with a box if the quoted fields were read.
-    ASSERT_FALSE(StartProgram("HWND 4711 plain").has_value());
+    ASSERT_FALSE(StartProgram({"HWND", "4711", "plain"}).has_value());
     EXPECT_TRUE(Program().embedded);
     EXPECT_EQ(Program().parentWindow, 4711);
     EXPECT_TRUE(headless_->MessageBoxes().empty());
@@ -162,15 +163,17 @@ TEST_F(WinMainTest, EmbeddedStartParsesNoQuotedFields) {
 }
 
 TEST_F(WinMainTest, InstallerFieldsReachTheApplicationObject) {
-    ASSERT_FALSE(StartProgram("\"/opt/riv\" \"/tmp/setup\" \"/tmp/Game.gam\"").has_value());
-    EXPECT_EQ(GetLaunchPath(), "/opt/riv");
-    EXPECT_EQ(GetShellPath(), "/opt/riv");
-    EXPECT_EQ(GetSetupFilePath(), "/tmp/setup");
-    EXPECT_EQ(GetGameFile(), "/tmp/Game.gam");
+    // A blank and slashes, a double quote and a bare word: each arrives as it was given.
+    ASSERT_FALSE(StartProgram({"/opt/My Games/riv", "/tmp/set\"up \"/etc/evil", "Game.gam"}).has_value());
+    EXPECT_EQ(GetLaunchPath(), "/opt/My Games/riv");
+    EXPECT_EQ(GetShellPath(), "/opt/My Games/riv");
+    EXPECT_EQ(GetSetupFilePath(), "/tmp/set\"up \"/etc/evil");
+    EXPECT_EQ(GetGameFile(), "Game.gam");
+    EXPECT_TRUE(headless_->MessageBoxes().empty());
 }
 
 TEST_F(WinMainTest, RmlFileIsKeptForLaterAndNeverParsedForFields) {
-    ASSERT_FALSE(StartProgram("\"/home/u/Hello There.RML\"").has_value());
+    ASSERT_FALSE(StartProgram({"/home/u/Hello There.RML"}).has_value());
     EXPECT_TRUE(Program().pendingRml);
     EXPECT_EQ(Program().pendingRmlPath, "/home/u/Hello There.RML");
     EXPECT_TRUE(headless_->MessageBoxes().empty());
@@ -182,16 +185,16 @@ void ReportBoxes() {
     for (const auto& box : g_reported->MessageBoxes()) std::fprintf(stderr, "[%s]\n", box.caption.c_str());
 }
 
-TEST_F(WinMainTest, MissingQuotesShowTheBoxAndExitWithMinusOne) {
+TEST_F(WinMainTest, ArgumentsNotFromTheInstallerShowTheBoxAndExitWithMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    auto start = [this](const char* line) {
+    auto start = [this](const Arguments& args) {
         g_reported = headless_;
         std::atexit(ReportBoxes);
-        StartProgram(line);
+        StartProgram(args);
     };
-    EXPECT_EXIT(start("plain words"), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
-    EXPECT_EXIT(start("\"/only/one field\""), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
-    EXPECT_EXIT(start(("\"" + std::string(40000, 'x')).c_str()), ::testing::ExitedWithCode(255), "Incorrect");
+    EXPECT_EXIT(start({"plain", "words"}), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
+    EXPECT_EXIT(start({"/only/one field"}), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
+    EXPECT_EXIT(start({std::string(40000, 'x'), "/b"}), ::testing::ExitedWithCode(255), "Incorrect");
 }
 
 // A first instance in another process, as far as a later start can tell: it holds the channel
@@ -231,7 +234,7 @@ private:
 TEST_F(WinMainTest, SecondStartActivatesTheRunningFirstAndEndsWithZero) {
     FirstInstance first(0);
     ASSERT_TRUE(first.IsPrimary());
-    std::optional<int> code = StartProgram("BIGWIN");
+    std::optional<int> code = StartProgram({"BIGWIN"});
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0);
     EXPECT_EQ(first.Asked(), (std::vector<int>{kMsgShuttingDown, platform::kActivateRequest}));
@@ -247,7 +250,7 @@ TEST_F(WinMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinu
     auto start = [this] {
         g_reported = headless_;
         std::atexit(ReportBoxes);
-        StartProgram("", InstanceWait{.polls = 3, .intervalMs = 1, .settleMs = 0, .askTimeoutMs = 1000});
+        StartProgram({}, InstanceWait{.polls = 3, .intervalMs = 1, .settleMs = 0, .askTimeoutMs = 1000});
     };
     EXPECT_EXIT(start(), ::testing::ExitedWithCode(255), "\\[Can't stop other running Rivakel\\]");
 }
@@ -255,7 +258,7 @@ TEST_F(WinMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinu
 TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
     platform::SetBackend(nullptr);
     ::testing::internal::CaptureStderr();
-    std::optional<int> code = StartProgram("");
+    std::optional<int> code = StartProgram({});
     std::string err = ::testing::internal::GetCapturedStderr();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, kExitNoDisplay);
@@ -265,7 +268,7 @@ TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
 TEST_F(WinMainTest, NoFontsGiveTheBoxAndExitCodeThreeWithNoWindowOrSession) {
     headless_->SetInstalledFonts(false);
     ::testing::internal::CaptureStderr();
-    std::optional<int> code = StartProgram("");
+    std::optional<int> code = StartProgram({});
     std::string err = ::testing::internal::GetCapturedStderr();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, kExitNoFonts);
@@ -286,7 +289,7 @@ TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
     std::filesystem::current_path(cwd);
 
     ::testing::internal::CaptureStderr();
-    std::optional<int> code = StartProgram("");
+    std::optional<int> code = StartProgram({});
     std::string err = ::testing::internal::GetCapturedStderr();
     std::filesystem::current_path(before);
 
@@ -299,7 +302,7 @@ TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
 }
 
 TEST_F(WinMainTest, NotInstalledSessionWritesNothing) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     EXPECT_FALSE(g_pApp->IsInstalled());
     headless_->PushClose();
     ::Run();
@@ -309,7 +312,7 @@ TEST_F(WinMainTest, NotInstalledSessionWritesNothing) {
 TEST_F(WinMainTest, TestServerMarkerSwitchesToTheLocalServer) {
     std::filesystem::create_directories(DataHome() / "Rivakel");
     std::ofstream(DataHome() / "Rivakel" / "LocalTestServer.txt") << "127.0.0.1:9123\n";
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     EXPECT_TRUE(Program().localTestServer);
     EXPECT_EQ(Program().testServerAddress, "127.0.0.1:9123");
 }
@@ -322,7 +325,7 @@ TEST_F(WinMainTest, NoWindowGivesTheBoxSavesTheStoreAndEndsNonZero) {
     ASSERT_EQ(::stat(core.c_str(), &before), 0);
     headless_->SetWindowsRefused(true);
     ::testing::internal::CaptureStderr();
-    std::optional<int> code = StartProgram("");
+    std::optional<int> code = StartProgram({});
     const std::string err = ::testing::internal::GetCapturedStderr();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, kExitNoWindow);
@@ -345,7 +348,7 @@ TEST_F(WinMainTest, HugeFilesUnderTheNamesReadAtStartEndNothing) {
         std::ofstream{path};
         std::filesystem::resize_file(path, std::uintmax_t{1} << 41);
     }
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     EXPECT_TRUE(g_pApp->IsInstalled());
     EXPECT_TRUE(Program().localTestServer);
     headless_->PushClose();
