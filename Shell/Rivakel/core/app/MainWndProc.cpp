@@ -4,6 +4,7 @@
 #include "core/app/ProgramState.h"
 #include "core/app/Services.h"
 #include "core/app/Session.h"
+#include "core/app/ShellVersion.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/VideoService.h"
@@ -26,6 +27,7 @@ int AnswerPrivateMessage(int message, intptr_t, intptr_t) {
         StopSession();
         return 1;
     case kMsgShellVersion:
+        return stopping ? 0 : static_cast<int>(ShellVersionRecord().number);
     case kMsgHostLookupDone:
     case kMsgSocketEvent:
         return 0;

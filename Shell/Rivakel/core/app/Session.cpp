@@ -7,6 +7,7 @@
 #include "core/app/App.h"
 #include "core/app/ProgramState.h"
 #include "core/app/Services.h"
+#include "core/app/ShellVersion.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
@@ -15,7 +16,6 @@
 #include "core/graphics/SurfaceServices.h"
 #include "core/sound/SoundService.h"
 #include "core/files/FileService.h"
-#include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/factory/ShellFactory.h"
@@ -56,12 +56,6 @@ void ReportUnwritableDataFolder() {
     }
 }
 
-std::string ShellVersionText() {
-    const resources::ResourceModule* shell = resources::ResourceRegistry::Instance().Shell();
-    std::optional<std::string_view> version = shell ? shell->GetString(1) : std::nullopt;
-    return version ? std::string(*version) : std::string();
-}
-
 void CreateStore() {
     UserStoreConfig config;
     config.installed = g_pApp->IsInstalled();
@@ -74,6 +68,11 @@ void CreateStore() {
     };
     config.setShellFolder = [](const std::string& folder) {
         if (g_pApp) g_pApp->SetShellPath(folder);
+    };
+    // Data files other than the store's own that are not on the disk.
+    config.openNamedData = [](std::string_view name) -> std::optional<std::string> {
+        std::optional<std::vector<uint8_t>> bytes = ReadNamedFile(name);
+        return bytes ? std::optional<std::string>(std::in_place, bytes->begin(), bytes->end()) : std::nullopt;
     };
     config.runningGameId = []() -> std::string {
         std::array<char, 128> id{};

@@ -222,3 +222,13 @@ CSubsystem_File_Win32* CreateFileService(FileServiceConfig config) {
 }
 
 void DestroyFileService() { g_fileService.reset(); }
+
+std::optional<std::vector<uint8_t>> ReadNamedFile(std::string_view name) {
+    CSubsystem_File_Win32* files = FileService();
+    if (files == nullptr) return std::nullopt;
+    CFile* file = files->OpenFile(name, 1);
+    std::optional<std::vector<uint8_t>> bytes;
+    if (file->IsOpen()) bytes.emplace(file->GetData().begin(), file->GetData().end());
+    files->CloseFile(file);
+    return bytes;
+}

@@ -361,8 +361,7 @@ bool CSubsystem_UserStore::RemoveGameData(std::string_view gameId) {
     RdtNode* user = FindUserByEmail(config_.currentUserEmail());
     if (!user) return false;
     user->RemoveChild(user->FindChildWithAttr("RLS", "ownerid", gameId));
-    SaveCore();
-    return true;
+    return SaveCore() == kStoreOk;
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include "core/app/Session.h"
 #include "core/app/tests/AppTestEnvironment.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/resources/ResourceRegistry.h"
+#include "respack/BlobBuilder.h"
 
 namespace {
 
@@ -76,6 +78,20 @@ TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStop
     EXPECT_FALSE(Program().inactive);
     RunPendingSessionStop();
     EXPECT_TRUE(Program().quit);
+}
+
+TEST_F(MainWndProcTest, VersionQuestionAnswersTheShellsVersionNumberUntilStopping) {
+    respack::BlobBuilder builder;
+    builder.AddString(1, "01.02.03.0004 and the rest");
+    std::string error;
+    std::optional<std::vector<uint8_t>> blob = builder.Build(&error);
+    ASSERT_TRUE(blob) << error;
+    auto shell = resources::ResourceModule::FromBlob(std::move(*blob), "shell");
+    resources::ResourceRegistry::Instance().SetShell(shell.get());
+    EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), ((1 * 10000 + 2 * 100 + 3) * 10000) + 4);
+    StopSession();
+    EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), 0);
+    resources::ResourceRegistry::Instance().SetShell(nullptr);
 }
 
 TEST_F(MainWndProcTest, DisplayChangeRecordsTheNewScreen) {

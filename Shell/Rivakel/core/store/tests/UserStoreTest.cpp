@@ -100,6 +100,11 @@ TEST_F(UserStoreTest, PropertiesAreCaseInsensitiveScopedAndBounded) {
     email = "nobody@example.com";
     EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreNoKey);
     store.SetUserProp("Score1Name", "lost");
+    EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreNoKey);
+    EXPECT_EQ(store.FindUserByEmail("nobody@example.com"), nullptr);
+    email = "guest";
+    EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreOk);
+    EXPECT_EQ(value, "Bob");
 }
 
 TEST_F(UserStoreTest, DamagedPropertyRecordsAreSkipped) {
@@ -291,6 +296,13 @@ TEST_F(UserStoreTest, RemoveGameDataDropsTheRecordAndSaves) {
     EXPECT_NE(ReadFile("Core.rdt").find("<Email>guest</Email>"), std::string::npos);
     email = "nobody";
     EXPECT_FALSE(store.RemoveGameData("{GAME-1}"));
+
+    // A folder where the file should be: the data is gone from memory but not from the disk.
+    email = "guest";
+    std::filesystem::remove(folder.System() / "Core.rdt");
+    std::filesystem::create_directories(folder.System() / "Core.rdt" / "blocker");
+    EXPECT_FALSE(store.RemoveGameData("{GAME-1}"));
+    std::filesystem::remove_all(folder.System() / "Core.rdt");
 }
 
 TEST_F(UserStoreTest, SavedFilesAndTheirFoldersAreTheUsersAlone) {
