@@ -122,6 +122,10 @@ void CatchCloseSignals();
 
 // Writes to standard error and, when RIVAKEL_LOG names a file, appends there too.
 void DebugOutput(std::string_view text);
+// While quiet, DebugOutput writes nothing: fuzz targets, whose inputs are mostly bad on purpose,
+// would otherwise spend their time logging.
+void SetDebugOutputQuiet(bool quiet);
+bool DebugOutputQuiet();
 bool DebuggerAttached();
 // Ends the process at once with `code` (exit hooks run).
 [[noreturn]] void ExitProcess(int code);
