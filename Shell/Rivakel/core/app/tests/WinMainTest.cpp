@@ -112,7 +112,7 @@ TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
     // Should the inactive-window timer never run, nothing else would end the loop.
     std::atomic<bool> ended = false;
     std::thread watchdog([&] {
-        for (int i = 0; i < 500 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        for (int i = 0; i < 6000 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (!ended) headless_->PostUserEvent(kMsgCloseRequest, 0, 0);
     });
     ::Run();
