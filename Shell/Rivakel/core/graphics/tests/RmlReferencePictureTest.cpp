@@ -1,6 +1,5 @@
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -21,9 +20,9 @@ std::string PathFrom(const char* variable, const char* fallback, std::string_vie
 }
 
 std::string DataFile(std::string_view name) {
-    const char* source = std::getenv("RIVAKEL_SOURCE_DIR");
-    return source != nullptr ? std::string(source) + "/Shell/Rivakel/core/graphics/tests/data/" + std::string(name)
-                             : (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
+    // Not __FILE__: a compiler cache may have made it relative to another folder.
+    return PathFrom("RIVAKEL_SOURCE_DIR", RIVAKEL_SOURCE_DIR, "/Shell/Rivakel/core/graphics/tests/data/") +
+           std::string(name);
 }
 
 std::string ReadBytes(const std::string& path) {
