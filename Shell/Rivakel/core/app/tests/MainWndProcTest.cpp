@@ -5,8 +5,7 @@
 #include "core/app/Session.h"
 #include "core/app/tests/AppTestEnvironment.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
-#include "core/resources/ResourceRegistry.h"
-#include "respack/BlobBuilder.h"
+#include "core/resources/ResourceModule.h"
 
 namespace {
 
@@ -80,18 +79,20 @@ TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStop
     EXPECT_TRUE(Program().quit);
 }
 
+// The number is worked out here from the shell's stamp "AA.BB.CC.DDDD" as its parts give it.
 TEST_F(MainWndProcTest, VersionQuestionAnswersTheShellsVersionNumberUntilStopping) {
-    respack::BlobBuilder builder;
-    builder.AddString(1, "01.02.03.0004 and the rest");
-    std::string error;
-    std::optional<std::vector<uint8_t>> blob = builder.Build(&error);
-    ASSERT_TRUE(blob) << error;
-    auto shell = resources::ResourceModule::FromBlob(std::move(*blob), "shell");
-    resources::ResourceRegistry::Instance().SetShell(shell.get());
-    EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), ((1 * 10000 + 2 * 100 + 3) * 10000) + 4);
+    const resources::ResourceModule* own = resources::ResourceModule::Own();
+    ASSERT_NE(own, nullptr);
+    const std::optional<std::string_view> stamp = own->GetString(1);
+    ASSERT_TRUE(stamp && stamp->size() >= 13) << "the shell carries its version as string 1";
+    const auto part = [&](size_t at, size_t length) { return std::stoi(std::string(stamp->substr(at, length))); };
+    const int expected = (part(0, 2) * 10000 + part(3, 2) * 100 + part(6, 2)) * 10000 + part(9, 4);
+    ASSERT_GT(expected, 0);
+
+    ASSERT_FALSE(StartProgram({}).has_value());
+    EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), expected);
     StopSession();
     EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), 0);
-    resources::ResourceRegistry::Instance().SetShell(nullptr);
 }
 
 TEST_F(MainWndProcTest, DisplayChangeRecordsTheNewScreen) {

@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -20,9 +21,8 @@ std::string PathFrom(const char* variable, const char* fallback, std::string_vie
 }
 
 std::string DataFile(std::string_view name) {
-    // Not __FILE__: a compiler cache may have made it relative to another folder.
-    return PathFrom("RIVAKEL_SOURCE_DIR", RIVAKEL_SOURCE_DIR, "/Shell/Rivakel/core/graphics/tests/data/") +
-           std::string(name);
+    // The build's own source folder: __FILE__ may be relative when a compiler cache rewrites paths.
+    return std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/core/graphics/tests/data/" + std::string(name);
 }
 
 std::string ReadBytes(const std::string& path) {
