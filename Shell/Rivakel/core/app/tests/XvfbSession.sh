@@ -15,7 +15,7 @@ stop() {  # asks, then insists
 start_xvfb() {
   "${tied[@]}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || return 1
   export DISPLAY=":$(head -n1 "$work/display")"
 }
