@@ -1,5 +1,6 @@
-// Runs the real program on the headless backend with real waits for `seconds`, then closes it,
-// and gives the share of one core it used in percent; nullopt when it did not start.
+// Runs the real program on the headless backend with real waits for `seconds`, then closes it
+// (leaving without saving when the shell asks), and gives the share of one core it used in
+// percent; nullopt when it did not start.
 #pragma once
 
 #include <chrono>
@@ -11,6 +12,9 @@
 #include "core/app/MainLoop.h"
 #include "core/app/ProgramState.h"
 #include "core/app/WinMain.h"
+#include "frame/dialogs/Dialog.h"
+#include "frame/dialogs/DialogEnvironment.h"
+#include "frame/dialogs/DialogTemplate.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -19,7 +23,13 @@ inline std::optional<double> IdleLoopCpuPercent(int seconds) {
     platform::headless::HeadlessBackend* headless = owned.get();
     headless->SetRealWaitMs(60'000);
     platform::SetBackend(std::move(owned));
-    if (StartProgram({}).has_value()) return std::nullopt;
+    SetDialogScript([](CDialog& dialog) {
+        dialog.Press(dialog.Name() == "IDD_QUIT_NOTSAVED" ? kIdDecline : kIdCancel);
+    });
+    if (StartProgram({}).has_value()) {
+        SetDialogScript(nullptr);
+        return std::nullopt;
+    }
     const auto wallStart = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
     std::thread closer([headless, seconds] {
@@ -32,5 +42,6 @@ inline std::optional<double> IdleLoopCpuPercent(int seconds) {
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
     EndProgram();
     ResetProgram();
+    SetDialogScript(nullptr);
     return 100.0 * cpu / wall;
 }
