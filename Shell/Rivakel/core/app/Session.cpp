@@ -15,6 +15,7 @@
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/SurfaceServices.h"
+#include "core/outbox/COutbox.h"
 #include "core/sound/SoundService.h"
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
@@ -177,9 +178,9 @@ void CreateShellWindow() {
     dialogs.installShell = [] {
         if (g_pApp != nullptr) g_pApp->Install();
     };
-    dialogs.queueMessage = [](int type, std::string_view function, std::string_view params, bool force, int priority) {
-        if (IOutboxLink* outbox = UserStore() != nullptr ? UserStore()->Outbox() : nullptr)
-            outbox->Send(type, function, params, force, priority);
+    dialogs.queueMessage = [](int type, std::string_view function, std::string_view params, bool forceConnection,
+                              int priority) {
+        if (COutbox* outbox = Outbox()) outbox->Send(type, function, params, forceConnection, priority);
     };
 }
 
@@ -284,5 +285,6 @@ void StopSession() {
 bool SessionStopping() { return ShutdownRequested(); }
 
 void RunPendingSessionStop() {
-    if (Session().stopPending) TearDown();
+    // Tearing down unloads the game: never under a call into it that has yet to return.
+    if (Session().stopPending && !CGameHost::InsideGameCall()) TearDown();
 }
