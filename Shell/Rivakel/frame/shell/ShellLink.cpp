@@ -20,24 +20,11 @@ int CShell::InputBox(std::string_view caption, std::string_view prompt, std::str
 }
 
 void CShell::ConfirmEmail(EmailConfirmation request) {
-    std::array<char, 256> game{};
-    if (const CGameHost* host = GameHost()) host->GetGameName(game);
-    DialogTemplate question{"CONFIRM_EMAIL", "Confirm E-Mail Use", 0, 0, {}};
-    question.controls.push_back({DialogControlKind::Text, -1,
-                                 "The application '" + std::string(game.data()) +
-                                     "' is attempting to send an e-mail to:\n" + request.recipient + "\n\nContinue?",
-                                 false});
-    question.controls.push_back({DialogControlKind::Button, kIdAccept, "&Yes", false});
-    question.controls.push_back({DialogControlKind::Button, kIdLater, "&No", true});
     const ConfirmEmailCallback ok = request.okCallback;
     const ConfirmEmailCallback fail = request.failCallback;
     const int userData = request.userData;
-    if (AskQuestion(question, kIdLater) != kIdAccept) {
-        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, fail, userData, applet::kDeclined, nullptr}));
-        return;
-    }
     if (!mailSender_) {
-        Warning("CShell::ConfirmEmail: no mailing can be sent yet; the game is told it failed");
+        Warning("CShell::ConfirmEmail: no mailing can be sent; the game is told it failed");
         Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, fail, userData, applet::kDeclined, nullptr}));
         return;
     }
@@ -78,6 +65,7 @@ std::optional<std::string> CShell::TakePendingMessage() { return std::exchange(p
 
 void CShell::GameStopped() {
     answers_.clear();
+    if (mailGameStopped_) mailGameStopped_();
     // The stop mode was the game's.
     mode_ = kStopAsk;
     menuFlags_ = 0;
