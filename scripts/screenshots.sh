@@ -53,7 +53,8 @@ start() {  # start <width>x<height> [game]
   rm -rf "$work/data" "$work/run" && mkdir -p "$work/data/Rivakel" "$work/run" && chmod 700 "$work/run"
   # The forms talk to the local portal server.
   echo "127.0.0.1:$(cat "$work/server-port")" >"$work/data/Rivakel/LocalTestServer.txt"
-  XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_GAME="${2:-}" "$bin" >"$work/portal.log" 2>&1 &
+  # Without a game the variable stays unset: even empty it would replace the catalogue.
+  env ${2:+RIVAKEL_GAME="$2"} XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" "$bin" >"$work/portal.log" 2>&1 &
   portal_pid=$!
   for _ in $(seq 200); do grep -q "main window $1 shown" "$work/portal.log" && break; sleep 0.05; done
   local line

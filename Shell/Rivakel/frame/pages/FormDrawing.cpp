@@ -34,7 +34,7 @@ void DrawSunkBox(CImage& image, int left, int top, int right, int bottom) {
     image.SetCurColor(0x66, 0x33, 0x00);
     image.DrawLine(left, top, right, top);
     image.DrawLine(left, top, left, bottom);
-    image.SetCurColor(0xFF, 0xCC, 0x99);
+    image.SetCurColor(0xCC, 0x99, 0x66);
     image.DrawLine(left + 1, bottom - 1, right, bottom - 1);
     image.DrawLine(right - 1, top + 1, right - 1, bottom);
 }

@@ -177,11 +177,11 @@ TEST_F(FormPagesTest, LogosRotateAndTheFeaturedBoxScrolls) {
     Start();
     TheShell().ShowPage(page_name::kJoin);
     EXPECT_EQ(Forms().LogoIndex(), 0);
-    PumpUntil([&] { return Forms().LogoIndex() == 4; }, 8000);
+    PumpUntil([&] { return Forms().LogoIndex() == 4; });
     EXPECT_EQ(Forms().LogoIndex(), 4);
     // The index carries over to the Exit page, where UltraHexavon is passed over.
     TheShell().OnExitButton();
-    PumpUntil([&] { return Forms().LogoIndex() != 4; }, 3000);
+    PumpUntil([&] { return Forms().LogoIndex() != 4; });
     EXPECT_EQ(Forms().LogoIndex(), 6);
 
     // The portal opened on Home (row 0 one back: the last row); this is its second showing.

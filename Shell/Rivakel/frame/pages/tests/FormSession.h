@@ -44,9 +44,9 @@ protected:
     CFormPages& Forms() const { return *FormPages(); }
 
     // Runs the main loop's turn, the server connection's sockets included, until `done` holds or
-    // `ms` of real time passed.
+    // `ms` of real time passed (a bound for a broken run only: answers come in well under it).
     template <typename Done>
-    bool PumpUntil(Done done, int ms = 8000) {
+    bool PumpUntil(Done done, int ms = 30000) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         while (!done()) {
             if (std::chrono::steady_clock::now() > deadline || SessionStopping()) return false;
