@@ -48,13 +48,13 @@ for _ in $(seq 100); do [ -s "$work/server-port" ] && break; sleep 0.1; done
 
 wx=0 wy=0 ww=0 wh=0
 # Starts the portal afresh (new data folder) and finds its window.
-start() {  # start <width>x<height> [game]
+start() {  # start <width>x<height> [game] [what to lay into the data folder first]
   stop_portal
   rm -rf "$work/data" "$work/run" && mkdir -p "$work/data/Rivakel" "$work/run" && chmod 700 "$work/run"
   # The forms talk to the local portal server.
   echo "127.0.0.1:$(cat "$work/server-port")" >"$work/data/Rivakel/LocalTestServer.txt"
-  # Without a game the variable stays unset: even empty it would replace the catalogue.
-  env ${2:+RIVAKEL_GAME="$2"} XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" "$bin" >"$work/portal.log" 2>&1 &
+  [ -z "${3:-}" ] || "$3"
+  XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_GAME="${2:-}" "$bin" >"$work/portal.log" 2>&1 &
   portal_pid=$!
   for _ in $(seq 200); do grep -q "main window $1 shown" "$work/portal.log" && break; sleep 0.05; done
   local line
@@ -95,6 +95,16 @@ page 351 127; page 351 127; shot page-home-featured-scrolled
 page 70 209; shot page-get-game
 type_text "player@example.com"; key Return; sleep 2.5; shot form-get-game-sent
 page 407 354; shot page-all-games
+
+# The Games page of an installed shell with the test game: its tile above the recommendations.
+installed_with_game() {
+  local id='{5E11A7E5-7E57-4A3E-9A3E-5E11A7E57E57}'
+  mkdir -p "$work/data/Rivakel/System" "$work/data/Rivakel/Games/$id"
+  echo '<Core></Core>' >"$work/data/Rivakel/System/Core.rdt"
+  cp "$game" "$work/data/Rivakel/Games/$id/$id.gam"
+}
+start 800x572 "" installed_with_game
+click 300 24; shot page-games-installed
 
 # The small skin (a narrow screen).
 stop_portal

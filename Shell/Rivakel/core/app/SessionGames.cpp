@@ -12,6 +12,16 @@
 #include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"
 
+namespace {
+
+// The pages belong to the shell window; this only finds them while they live.
+std::weak_ptr<CGamesPages>& GamesPagesSlot() {
+    static std::weak_ptr<CGamesPages> pages;
+    return pages;
+}
+
+}  // namespace
+
 std::unique_ptr<CGameTable> MakeSessionGameTable() {
     GameTableConfig config;
     config.readGameInfo = [](const std::string& path, GameInfo& out) {
@@ -43,12 +53,16 @@ GamesPagesConfig SessionGamesPagesConfig(CGameTable* table) {
 }
 
 void AddGamesToShellConfig(ShellConfig& config) {
-    // A development run of one game module (RIVAKEL_GAME) keeps the shell's table of that game.
-    if (std::getenv(kDevGameVariable) == nullptr) {
+    // A development run of one game module (RIVAKEL_GAME) keeps the shell's table of that game;
+    // the variable set empty names none.
+    const char* devGame = std::getenv(kDevGameVariable);
+    if (devGame == nullptr || *devGame == '\0') {
         std::unique_ptr<CGameTable> table = MakeSessionGameTable();
         CGameTable* games = table.get();
         config.games = std::move(table);
-        config.registerPages = [games](CShell& shell) { RegisterGamesPages(shell, SessionGamesPagesConfig(games)); };
+        config.registerPages = [games](CShell& shell) {
+            GamesPagesSlot() = RegisterGamesPages(shell, SessionGamesPagesConfig(games));
+        };
     }
     config.installShell = [] {
         if (g_pApp != nullptr) g_pApp->Install();
@@ -59,3 +73,5 @@ void AddGamesToShellConfig(ShellConfig& config) {
         g_pApp->Installer().RegisterFileType();
     };
 }
+
+std::shared_ptr<CGamesPages> SessionGamesPages() { return GamesPagesSlot().lock(); }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class CGameTable;
+class CGamesPages;
 struct GamesPagesConfig;
 struct ShellConfig;
 
@@ -12,3 +13,6 @@ std::unique_ptr<CGameTable> MakeSessionGameTable();
 GamesPagesConfig SessionGamesPagesConfig(CGameTable* table);
 // The game table, its pages and the installation hooks of the shell window.
 void AddGamesToShellConfig(ShellConfig& config);
+// The removal of games for other pages (the list of removable games, "remove this game"); null
+// while the shell window has no Games pages.
+std::shared_ptr<CGamesPages> SessionGamesPages();

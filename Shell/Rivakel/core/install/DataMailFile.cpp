@@ -35,9 +35,7 @@ void CInstaller::DeleteAppMsg() {
 
 void CInstaller::OpenDataMailFile(std::string_view name, const std::function<void(std::string_view)>& reader) const {
     const std::string path = LaunchFile(name);
-    const auto size = path.empty() ? std::nullopt : platform::FileSize(path);
-    if (!size || *size > kMaxDataMailSize) return;
-    const auto bytes = platform::ReadWholeFile(path);
+    const auto bytes = path.empty() ? std::nullopt : platform::ReadWholeFile(path, kMaxDataMailSize);
     if (!bytes || !reader) return;
     reader(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }

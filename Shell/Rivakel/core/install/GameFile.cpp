@@ -46,7 +46,7 @@ std::optional<GameFileStrings> ReadGameImage(std::span<const uint8_t> image, std
 }
 
 std::optional<GameFileStrings> ReadGameFile(const std::string& path, std::string* why) {
-    const auto bytes = platform::ReadWholeFile(path);
+    const auto bytes = platform::ReadWholeFile(path, kMaxGameFileBytes);
     if (!bytes) return Fail(why, "the file cannot be read");
     return ReadGameImage(*bytes, why);
 }

@@ -11,6 +11,9 @@
 
 #include "core/base/Version.h"
 
+// A game module is read whole to be checked and copied; no game comes near this.
+inline constexpr uint64_t kMaxGameFileBytes = uint64_t{256} << 20;
+
 struct GameFileStrings {
     std::string version;     // string 3, AA.BB.CC.DDDD
     std::string name;        // string 4

@@ -67,7 +67,7 @@ std::vector<InstalledGame> InstalledGames(CSubsystem_File_Win32* files, const In
 }  // namespace
 
 std::optional<GameFileStrings> CInstaller::CopyGame(const std::string& source, const InstallFolders& folders) const {
-    const auto bytes = platform::ReadWholeFile(source);
+    const auto bytes = platform::ReadWholeFile(source, kMaxGameFileBytes);
     std::string why = "the file cannot be read";
     const auto strings = bytes ? ReadGameImage(*bytes, &why) : std::nullopt;
     if (!strings) {

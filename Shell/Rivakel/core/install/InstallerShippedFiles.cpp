@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::string_view kCardbackPattern = "cbk-*.rdt";
 constexpr std::string_view kCardbackFolder = "System\\Skins\\Cardbacks";
+// A cardback description is a few lines of markup.
+constexpr uint64_t kMaxCardbackFileBytes = uint64_t{1} << 20;
 
 // The launch folder's files matching `pattern`, in name order.
 std::vector<std::string> Shipped(const std::string& launchPath, std::string_view pattern) {
@@ -32,7 +34,7 @@ std::string PictureOf(std::string_view rdtName) {
 // that element's "Version" child, in decimal. nullopt when the file has neither or the
 // number is not one.
 std::optional<int> CardbackVersion(const std::string& path) {
-    const auto bytes = platform::ReadWholeFile(path);
+    const auto bytes = platform::ReadWholeFile(path, kMaxCardbackFileBytes);
     if (!bytes) return std::nullopt;
     std::unique_ptr<RdtNode> root;
     if (!ParseRdt(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), root) || !root)
@@ -118,7 +120,7 @@ void CInstaller::UpdateCardbacks() {
             continue;
         }
         const std::string shippedPath = platform::JoinPath(context_.launchPath, name);
-        if (!platform::ReadWholeFile(shippedPath)) continue;
+        if (!platform::ReadWholeFile(shippedPath, kMaxCardbackFileBytes)) continue;
         const auto shipped = CardbackVersion(shippedPath);
         if (!shipped) {
             Error("Invalid cardback RDT file (%s)", name.c_str());

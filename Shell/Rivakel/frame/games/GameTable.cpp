@@ -80,6 +80,11 @@ void CGameTable::EnumerateInstalled(const std::function<void(int, GameInfo&)>& f
     });
 }
 
+void CGameTable::Rescan(const std::function<void(int, GameInfo&)>& found) {
+    ClearInstalled();
+    EnumerateInstalled(found);
+}
+
 int CGameTable::AddGame(const GameInfo& info, const std::string& path, const std::string& folder) {
     const std::string_view guid = info.id;
     if (!IsValidGameIdentifier(guid)) return -1;

@@ -43,6 +43,9 @@ public:
     // table does not know; `found` sees the row and the description (whose logo the table drops
     // afterwards). Files that are no games are passed over.
     void EnumerateInstalled(const std::function<void(int index, GameInfo& info)>& found = {});
+    // EnumerateInstalled from scratch: what was removed or added since the last look shows as
+    // it is now.
+    void Rescan(const std::function<void(int index, GameInfo& info)>& found);
     // The row a described game file belongs to, marked installed and filled; -1 when its
     // identifier is no plain name or the table is full.
     int AddGame(const GameInfo& info, const std::string& path, const std::string& folder);

@@ -73,9 +73,7 @@ private:
 void CGamesPages::PlaceInstalledTiles(CSurface& page, int offset) {
     installedTiles_ = 0;
     CGameTable& table = *config_.table;
-    // What was removed or added since the last look shows as it is now.
-    table.ClearInstalled();
-    table.EnumerateInstalled([&](int row, GameInfo& info) {
+    table.Rescan([&](int row, GameInfo& info) {
         // A game whose own logo does not load shows its row's picture.
         CSurface* fallback = info.logo == nullptr || !info.logo->IsValid()
                                  ? LoadPicture(table.Row(row)->logo, CSurface::kFlagColorKeyed)
@@ -135,6 +133,15 @@ void CGamesPages::ShowRemoveGames(CSurface& page) {
         DrawText(page, "<S2><c000000><B>You currently do not have any games installed.</b>", 78, 200);
 }
 
+std::vector<RemovableGame> CGamesPages::RemovableGames() {
+    std::vector<RemovableGame> games;
+    config_.table->Rescan([&](int row, GameInfo&) {
+        const GameRecord& record = *config_.table->Row(row);
+        games.push_back({row, record.name, record.guid});
+    });
+    return games;
+}
+
 void CGamesPages::OnTileClicked(int row, bool remove) {
     if (remove)
         RemoveGame(row);
@@ -142,9 +149,9 @@ void CGamesPages::OnTileClicked(int row, bool remove) {
         shell_.LaunchGame(row);
 }
 
-void CGamesPages::RemoveGame(int index) {
+bool CGamesPages::RemoveGame(int index) {
     const GameRecord* found = config_.table->Row(index);
-    if (found == nullptr) return;
+    if (found == nullptr || !found->installed) return false;
     // Copies: the boxes below run the loop, and the page with this row's tile may be rebuilt.
     const GameRecord row = *found;
     const char* name = row.name.c_str();
@@ -152,15 +159,15 @@ void CGamesPages::RemoveGame(int index) {
         "Are you sure you want to remove %s from\nthe Rivakel Game Companion?  Your %s high\nscores and player names "
         "will be deleted.",
         name, name);
-    if (ShowMessageBox("Confirm Deletion", question, kMessageBoxOkCancel | kMessageBoxExclamation) != 1) return;
-    if (RunsFrom(row) && !shell_.ConfirmStopGame()) return;
+    if (ShowMessageBox("Confirm Deletion", question, kMessageBoxOkCancel | kMessageBoxExclamation) != 1) return false;
+    if (RunsFrom(row) && !shell_.ConfirmStopGame()) return false;
     // The files go first: when they cannot, the scores stay with the game.
     if (!config_.uninstallGame || !config_.uninstallGame(row.guid, row.name)) {
         Error("CGamesPages::RemoveGame: %s could not be removed", name);
         ShowMessageBox("Game Not Removed",
                        FormatToString("%s could not be removed from\nthe Rivakel Game Companion.", name), 0);
         shell_.ShowPage(page_name::kGames);
-        return;
+        return false;
     }
     if (!config_.removeGameData || !config_.removeGameData(row.guid))
         Warning("CGamesPages::RemoveGame: the scores of %s stay in the user store", name);
@@ -169,10 +176,12 @@ void CGamesPages::RemoveGame(int index) {
     ShowMessageBox("Game Deleted", FormatToString("%s has been successfully removed from\nthe Rivakel Game Companion.", name),
                    0);
     shell_.ShowPage(page_name::kGames);
+    return true;
 }
 
-void RegisterGamesPages(CShell& shell, GamesPagesConfig config) {
+std::shared_ptr<CGamesPages> RegisterGamesPages(CShell& shell, GamesPagesConfig config) {
     auto pages = std::make_shared<CGamesPages>(shell, std::move(config));
     shell.RegisterPage(page_name::kGames, std::make_unique<GamesPage>(pages, false));
     shell.RegisterPage(page_name::kRemoveGames, std::make_unique<GamesPage>(pages, true));
+    return pages;
 }

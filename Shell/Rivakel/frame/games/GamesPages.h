@@ -3,7 +3,10 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/games/GameTable.h"
 #include "frame/games/GameTile.h"
@@ -23,15 +26,25 @@ struct GamesPagesConfig {
     std::function<void(std::string_view id)> trackRemoval;
 };
 
+// A game the user may remove: its row of the table and what the removal asks about.
+struct RemovableGame {
+    int row = -1;
+    std::string name;
+    std::string identifier;
+};
+
 class CGamesPages final : public GameTileOwner {
 public:
     CGamesPages(CShell& shell, GamesPagesConfig config) : shell_(shell), config_(std::move(config)) {}
 
     void ShowGames(CSurface& page);
     void ShowRemoveGames(CSurface& page);
+    // The installed games as they are on disk now, in the Remove-games page's order.
+    std::vector<RemovableGame> RemovableGames();
     // Asks, stops the game when it runs from this row's file, removes its files and then its
-    // data, and shows the Games page again. Nothing is removed when the user declines.
-    void RemoveGame(int row);
+    // data, and shows the Games page again. False, with nothing removed, when the user declines,
+    // the game cannot be stopped or its files cannot be removed.
+    bool RemoveGame(int row);
     void OnTileClicked(int row, bool remove) override;
 
     // How many tiles the last page placed: installed ones and recommendations.
@@ -49,5 +62,6 @@ private:
     int recommendedTiles_ = 0;
 };
 
-// Registers the "Games" and "Remove-games" pages with the shell window.
-void RegisterGamesPages(CShell& shell, GamesPagesConfig config);
+// Registers the "Games" and "Remove-games" pages with the shell window; other pages reach the
+// removal through what it returns, which lives as long as the shell window's pages.
+std::shared_ptr<CGamesPages> RegisterGamesPages(CShell& shell, GamesPagesConfig config);

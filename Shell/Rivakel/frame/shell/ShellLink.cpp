@@ -1,13 +1,9 @@
 // What the shell window does for the running game: its boxes, its e-mail confirmations and the
 // answers it is owed.
-#include <array>
 #include <utility>
 
 #include "core/base/Log.h"
-#include "frame/api/AppletResults.h"
-#include "frame/dialogs/DialogTemplate.h"
 #include "frame/dialogs/ShellDialogs.h"
-#include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"
 
 int CShell::MessageBox(std::string_view caption, std::string_view text, int flags) {
@@ -20,18 +16,14 @@ int CShell::InputBox(std::string_view caption, std::string_view prompt, std::str
 }
 
 void CShell::ConfirmEmail(EmailConfirmation request) {
-    const ConfirmEmailCallback ok = request.okCallback;
-    const ConfirmEmailCallback fail = request.failCallback;
-    const int userData = request.userData;
+    const std::function<void(bool)> answer = request.answer;
     if (!mailSender_) {
         Warning("CShell::ConfirmEmail: no mailing can be sent; the game is told it failed");
-        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, fail, userData, applet::kDeclined, nullptr}));
+        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, answer, false, nullptr}));
         return;
     }
-    mailSender_(std::move(request), [this, ok, fail, userData](bool sent) {
-        Answer(std::make_unique<PendingAnswer>(
-            PendingAnswer{this, sent ? ok : fail, userData, sent ? applet::kOk : applet::kDeclined, nullptr}));
-    });
+    mailSender_(std::move(request),
+                [this, answer](bool sent) { Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, answer, sent, nullptr})); });
 }
 
 void CShell::Answer(std::unique_ptr<PendingAnswer> answer) {
@@ -56,8 +48,7 @@ int CShell::OnAnswerTick(intptr_t* args) {
     }
     if (!owned) return 0;
     owned->timer->Stop();
-    intptr_t record[2] = {owned->userData, owned->result};
-    owned->callback(record);
+    if (owned->answer) owned->answer(owned->sent);
     return 0;
 }
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/sdl/DisplayLoss.h"
 #include "platform/sdl/SdlBackend.h"
 
 namespace platform::sdl {
@@ -69,6 +70,13 @@ public:
         waitpid(pid_, &status, 0);
     }
     const std::string& Display() const { return display_; }
+    // Dies as a crashed server does, without telling its clients.
+    void Kill() {
+        kill(pid_, SIGKILL);
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = 0;
+    }
 
 private:
     explicit XvfbServer(pid_t pid) : pid_(pid) {}
@@ -274,7 +282,7 @@ TEST_F(SdlBackendTest, AudioMixesUntilClosed) {
         ++calls;
     }));
     EXPECT_FALSE(backend_->OpenAudio(22050, [](std::span<int16_t>) {}));
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (calls == 0 && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -294,7 +302,7 @@ TEST_F(SdlBackendTest, ClosingWhileLockedReturnsAndUnbalancedUnlocksAreHarmless)
     std::atomic<int> calls{0};
     ASSERT_TRUE(backend_->OpenAudio(22050, [&](std::span<int16_t>) { ++calls; }));
     backend_->UnlockAudio();  // no lock held: must not release the audio thread's
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (calls == 0 && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -307,6 +315,50 @@ TEST_F(SdlBackendTest, ClosingWhileLockedReturnsAndUnbalancedUnlocksAreHarmless)
     backend_->UnlockAudio();
     EXPECT_TRUE(backend_->OpenAudio(22050, [](std::span<int16_t>) {}));
     backend_->CloseAudio();
+}
+
+TEST(SdlBackendDisplayLoss, APortalWhoseXServerDiesEndsInsteadOfHanging) {
+    if (!OnPath("Xvfb")) GTEST_SKIP() << "no Xvfb";
+    auto xvfb = XvfbServer::Start();
+    ASSERT_NE(xvfb, nullptr) << "Xvfb did not start";
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        close(ready[0]);
+        setenv("DISPLAY", xvfb->Display().c_str(), 1);
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        auto backend = SdlBackend::Make(nullptr);
+        auto window = backend ? backend->CreateWindow(WindowParams{.title = "Lost", .width = 32, .height = 32}) : nullptr;
+        if (window == nullptr) _exit(120);
+        window->Show();
+        [[maybe_unused]] const ssize_t told = write(ready[1], "r", 1);
+        Event event;
+        for (int i = 0; i < 600; ++i) backend->WaitEvent(event, 100);
+        _exit(121);
+    }
+    close(ready[1]);
+    char signal = 0;
+    const bool shown = read(ready[0], &signal, 1) == 1;
+    close(ready[0]);
+    if (shown) xvfb->Kill();
+    int status = 0;
+    pid_t ended = 0;
+    for (int i = 0; i < 600 && ended == 0; ++i) {
+        ended = waitpid(child, &status, WNOHANG);
+        if (ended == 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    if (ended == 0) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+    }
+    ASSERT_TRUE(shown) << "the window was not made";
+    ASSERT_NE(ended, 0) << "the process outlived its display by 30 seconds";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), kDisplayLostExitCode);
 }
 
 TEST(SdlBackendWithoutDisplay, IsRefusedWithAReason) {

@@ -45,8 +45,8 @@ protected:
         for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
     }
     fs::path Launch() const { return Root() / "~rv42"; }
-    std::string CommandLine() const {
-        return "\"" + Launch().string() + "\" \"" + (Launch() / "_TestGame.run").string() + "\" \"TestGame.gam\"";
+    std::vector<std::string> Arguments() const {
+        return {Launch().string(), (Launch() / "_TestGame.run").string(), "TestGame.gam"};
     }
 
     std::vector<std::pair<std::string, std::string>> saved_;
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(InstallSessionTest, AnEmailedGameInstallsTheShellAndItselfThenTheNextStartIsInstalled) {
     // OK to the offer, OK to the success notice.
-    EXPECT_EQ(StartProgram(CommandLine()), 0);
+    EXPECT_EQ(StartProgram(Arguments()), 0);
     EXPECT_EQ(seen_, (std::vector<std::string>{"IDD_AUTOINSTALL:Install the Rivakel Game Companion",
                                                "MESSAGEBOX:Successful Installation"}));
 
@@ -70,8 +70,15 @@ TEST_F(InstallSessionTest, AnEmailedGameInstallsTheShellAndItselfThenTheNextStar
     EXPECT_TRUE(fs::exists(DataHome() / "applications/rivakel.desktop"));
     EndProgram();
     ResetProgram();
+    // The installation identifier is asked for through the outbox, which keeps the request.
+    std::string queued;
+    for (const char* name : {"System/Outbox.rdt", "System/Outbox.jnl"}) {
+        std::ifstream file(rivakel / name);
+        queued += std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    EXPECT_NE(queued.find("GetShellGUID"), std::string::npos) << queued;
 
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(g_pApp, nullptr);
     EXPECT_TRUE(g_pApp->IsInstalled());
     EXPECT_EQ(g_pApp->GetShellPath(), rivakel.string());
@@ -80,7 +87,7 @@ TEST_F(InstallSessionTest, AnEmailedGameInstallsTheShellAndItselfThenTheNextStar
 
 TEST_F(InstallSessionTest, CancellingTheOfferInstallsNothingAndEndsTheStart) {
     accept_ = false;
-    EXPECT_EQ(StartProgram(CommandLine()), 0);
+    EXPECT_EQ(StartProgram(Arguments()), 0);
     EXPECT_EQ(seen_, (std::vector<std::string>{"IDD_AUTOINSTALL:Install the Rivakel Game Companion",
                                                "MESSAGEBOX:Installation required"}));
     EXPECT_FALSE(fs::exists(DataHome() / "Rivakel/System/Core.rdt"));

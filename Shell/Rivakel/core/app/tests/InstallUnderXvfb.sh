@@ -77,7 +77,7 @@ mkdir -p "$launch"
 cp "$binary" "$launch/rivakel"
 cp "$games/ShellTestGame.gam" "$launch/ShellTestGame.gam"
 printf '#!/bin/sh\n' >"$launch/_Shell Test Game.run"
-"$launch/rivakel" "$launch" "$launch/_Shell Test Game.run" "ShellTestGame.gam" 2>"$work/first.log" &
+"${tied[@]}" "$launch/rivakel" "$launch" "$launch/_Shell Test Game.run" "ShellTestGame.gam" 2>"$work/first.log" &
 portal_pid=$!
 window_made || fail "the e-mailed start showed no window"
 accept_until_gone "$portal_pid" || fail "the installation did not end"
@@ -100,7 +100,7 @@ shortcut="$XDG_DATA_HOME/applications/rivakel.desktop"
 program="$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$shortcut")"
 folder="$(sed -n 's/^Path=//p' "$shortcut")"
 [ "$program" = "$installed/rivakel" ] || fail "the shortcut runs '$program'"
-(cd "$folder" && exec "$program") 2>"$work/shortcut.log" &
+"${tied[@]}" env -C "$folder" "$program" 2>"$work/shortcut.log" &
 portal_pid=$!
 window_shown "$work/shortcut.log" || fail "the shortcut's start showed no window"
 kill -TERM "$portal_pid"
@@ -113,7 +113,7 @@ other="$work/~rv2"
 mkdir -p "$other"
 cp "$games/TestGame.gam" "$other/TestGame.gam"
 printf '#!/bin/sh\n' >"$other/_Test Game.run"
-"$installed/rivakel" "$other" "$other/_Test Game.run" "TestGame.gam" 2>"$work/second.log" &
+"${tied[@]}" "$installed/rivakel" "$other" "$other/_Test Game.run" "TestGame.gam" 2>"$work/second.log" &
 portal_pid=$!
 window_shown "$work/second.log" || fail "the second e-mailed start showed no window"
 sleep 1

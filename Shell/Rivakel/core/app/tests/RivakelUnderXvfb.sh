@@ -32,9 +32,9 @@ mkdir -p "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # Installed, so that a close request is not answered with the question to save first.
 mkdir -p "$XDG_DATA_HOME/Rivakel/System" && echo '<Core></Core>' >"$XDG_DATA_HOME/Rivakel/System/Core.rdt"
 
-"$binary" 2>"$work/first.log" &
+"${tied[@]}" "$binary" 2>"$work/first.log" &
 first_pid=$!
-for _ in $(seq 600); do grep -q "main window 800x572 shown" "$work/first.log" && break; sleep 0.05; done
+for _ in $(seq 2400); do grep -q "main window 800x572 shown" "$work/first.log" && break; sleep 0.05; done
 grep -q "splash 400x240 shown" "$work/first.log" || fail "no splash"
 grep -q "main window 800x572 shown" "$work/first.log" || fail "no main window"
 if command -v xwininfo >/dev/null; then
@@ -46,16 +46,16 @@ fi
 topmost() { xwininfo -root -children | awk '/^ +0x/ { sub(":$", "", $2); print $2; exit }'; }
 cover_pid=""
 if command -v xwininfo >/dev/null && command -v xmessage >/dev/null; then
-  xmessage -geometry 1200x1000+0+0 cover 2>/dev/null &
+  "${tied[@]}" xmessage -geometry 1200x1000+0+0 cover 2>/dev/null &
   cover_pid=$!
-  for _ in $(seq 100); do [ "$(topmost)" = '"xmessage"' ] && break; sleep 0.05; done
+  for _ in $(seq 1200); do [ "$(topmost)" = '"xmessage"' ] && break; sleep 0.05; done
   [ "$(topmost)" = '"xmessage"' ] || fail "the covering window did not appear"
 fi
 
 # In the background, so a signal to this script is handled at once and the cleanup ends it too.
-"$binary" 2>"$work/second.log" &
+"${tied[@]}" "$binary" 2>"$work/second.log" &
 second_pid=$!
-for _ in $(seq 600); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.05; done
+for _ in $(seq 2400); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$second_pid" 2>/dev/null && fail "second start did not end"
 wait "$second_pid"
 second=$?
@@ -64,7 +64,7 @@ second_pid=""
 grep -q "splash" "$work/second.log" && fail "second start showed a splash before handing over"
 kill -0 "$first_pid" 2>/dev/null || fail "first instance ended after the second start"
 if [ -n "$cover_pid" ]; then
-  for _ in $(seq 100); do [ "$(topmost)" = '"Rivakel"' ] && break; sleep 0.05; done
+  for _ in $(seq 1200); do [ "$(topmost)" = '"Rivakel"' ] && break; sleep 0.05; done
   [ "$(topmost)" = '"Rivakel"' ] || fail "the second start did not raise the first window"
   stop "$cover_pid"
   cover_pid=""
@@ -72,7 +72,7 @@ fi
 
 # The window system's close request (the backend maps the termination signal to it).
 kill -TERM "$first_pid"
-for _ in $(seq 600); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.05; done
+for _ in $(seq 2400); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$first_pid" 2>/dev/null && fail "close did not end the first instance"
 wait "$first_pid"
 code=$?

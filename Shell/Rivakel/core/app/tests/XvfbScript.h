@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdlib>
 #include <optional>
 #include <filesystem>
 #include <string>
@@ -27,10 +29,23 @@ inline std::optional<int> RunXvfbScript(const std::string& script, const std::ve
         skip = "no program at " + program.string();
         return std::nullopt;
     }
-    std::string command = "bash '" + std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/core/app/tests/" + script +
-                          "' '" + program.string() + "'";
-    for (const std::string& name : beside) command += " '" + (self.parent_path() / name).string() + "'";
-    const int status = std::system(command.c_str());
+    std::vector<std::string> args{"bash", std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/core/app/tests/" + script,
+                                  program.string()};
+    for (const std::string& name : beside) args.push_back((self.parent_path() / name).string());
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    const pid_t parent = getpid();
+    const pid_t child = fork();
+    if (child == 0) {
+        // A test run killed for taking too long takes the script down, and the script its programs.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent) _exit(1);
+        execv("/bin/bash", argv.data());
+        _exit(127);
+    }
+    int status = -1;
+    if (child < 0 || waitpid(child, &status, 0) != child) return -1;
     if (status == -1 || !WIFEXITED(status)) return -1;
     if (WEXITSTATUS(status) == 77) {
         skip = "no X server, tools or program";

@@ -1,6 +1,10 @@
 # Sourced by the scripts that run the real program on a private X server (in "$work", which the
 # script made): stopping a process, starting the server.
 
+# Put before a command: it dies with this script, even when the script itself is killed outright (a
+# test run that times out): no program is left behind on a display that has gone.
+tied=(setpriv --pdeathsig KILL --)
+
 stop() {  # asks, then insists
   kill "$1" 2>/dev/null || return 0
   for _ in $(seq 40); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.05; done
@@ -9,9 +13,9 @@ stop() {  # asks, then insists
 
 # Xvfb picks a free display itself and writes its number; sets xvfb_pid and DISPLAY.
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  "${tied[@]}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || return 1
   export DISPLAY=":$(head -n1 "$work/display")"
 }

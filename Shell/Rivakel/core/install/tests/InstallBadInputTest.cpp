@@ -46,7 +46,7 @@ TEST(EidFile, OnlyThirtyTwoHexadecimalDigitsMakeAnIdentifier) {
 }
 
 TEST(GameFile, EveryTruncationAndAnythingButAGameIsRefused) {
-    const auto bytes = platform::ReadWholeFile(InstallTestHome::TestGame("TestGame"));
+    const auto bytes = platform::ReadWholeFile(InstallTestHome::TestGame("TestGame"), kMaxGameFileBytes);
     ASSERT_TRUE(bytes);
     const auto whole = ReadGameImage(*bytes);
     ASSERT_TRUE(whole);
@@ -112,7 +112,7 @@ TEST_F(InstallRefusalTest, NamesThatWouldLeaveTheirFolderDeleteNothing) {
 }
 
 TEST_F(InstallRefusalTest, FilesThatAreNoGamesAreRefused) {
-    const auto bytes = platform::ReadWholeFile(InstallTestHome::TestGame("TestGameNewer"));
+    const auto bytes = platform::ReadWholeFile(InstallTestHome::TestGame("TestGameNewer"), kMaxGameFileBytes);
     ASSERT_TRUE(bytes);
     home_.Ship("Cut.gam", std::string(bytes->begin(), bytes->begin() + static_cast<long>(bytes->size() * 3 / 4)));
     home_.Ship("Text.gam", "MZ not a game");

@@ -2,6 +2,7 @@
 // start must find one game, whole: the old version or the new one.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -65,6 +66,7 @@ TEST(InstallKill, EveryStartAfterASigkillFindsTheOldOrTheNewGameWhole) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);  // never outlives a test that stopped early
             const int writeFd = ::dup(fds[1]);  // without close-on-exec
             const int quiet = ::open("/dev/null", O_WRONLY);
             ::dup2(quiet, STDOUT_FILENO);

@@ -48,7 +48,7 @@ public:
         platform::WriteFileAtomic(path, std::span(reinterpret_cast<const uint8_t*>(content.data()), content.size()));
     }
     static std::string Read(const std::string& path) {
-        const auto data = platform::ReadWholeFile(path);
+        const auto data = platform::ReadWholeFile(path, kMaxGameFileBytes);
         return data ? std::string(data->begin(), data->end()) : std::string("<missing>");
     }
     static std::string TestGame(std::string_view name) {

@@ -31,7 +31,7 @@ void BM_GamesPageWithAHundredGames(benchmark::State& state) {
         fs::copy_file(SHELL_TEST_GAME, rivakel / "Games" / name / (name + ".gam"));
     }
     platform::SetBackend(std::make_unique<platform::headless::HeadlessBackend>());
-    if (StartProgram("").has_value() || Shell() == nullptr) {
+    if (StartProgram({}).has_value() || Shell() == nullptr) {
         state.SkipWithError("the program did not start");
         return;
     }

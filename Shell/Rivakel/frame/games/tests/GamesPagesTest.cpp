@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/app/SessionGames.h"
 #include "core/graphics/Image.h"
 #include "frame/games/GameTile.h"
 #include "frame/games/GamesPages.h"
@@ -102,6 +103,31 @@ TEST_F(GamesPagesTest, TheRemovalListAsksRemovesTheFilesAndShowsTheGamesPageWith
     EXPECT_TRUE(fs::is_empty(Launchers()));
     EXPECT_EQ(TheShell().CurrentPage(), "Games");
     for (const CGameTile* tile : Tiles(TheShell())) EXPECT_FALSE(tile->Framed());
+}
+
+TEST_F(GamesPagesTest, OtherPagesListRemovableGamesAndRemoveOneByItsRow) {
+    InstallTestGame();
+    Start();
+    const std::shared_ptr<CGamesPages> pages = SessionGamesPages();
+    ASSERT_NE(pages, nullptr);
+    const std::vector<RemovableGame> games = pages->RemovableGames();
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(games[0].name, "Shell Test Game");
+    EXPECT_EQ(games[0].identifier, kGameId);
+
+    ExpectPress("MESSAGEBOX", kIdCancel);
+    EXPECT_FALSE(pages->RemoveGame(games[0].row));
+    EXPECT_EQ(pages->RemovableGames().size(), 1u);
+
+    ExpectPress("MESSAGEBOX", kIdOk);
+    ExpectPress("MESSAGEBOX", kIdOk);
+    EXPECT_TRUE(pages->RemoveGame(games[0].row));
+    EXPECT_TRUE(pages->RemovableGames().empty());
+    EXPECT_TRUE(fs::is_empty(root_ / "data/Rivakel/Games"));
+    // A row that is no longer installed, or none at all, asks nothing and removes nothing.
+    EXPECT_FALSE(pages->RemoveGame(games[0].row));
+    EXPECT_FALSE(pages->RemoveGame(-1));
+    EXPECT_EQ(seen_.size(), 3u);
 }
 
 // The pages over a table of the test's own rows.

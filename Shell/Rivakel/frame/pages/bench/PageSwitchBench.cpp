@@ -28,7 +28,7 @@ void BM_SwitchPage(benchmark::State& state) {
     const auto& to = kPages[static_cast<size_t>(state.range(1))];
     const BenchFolders folders("rivakel-pages-bench");
     platform::SetBackend(std::make_unique<platform::headless::HeadlessBackend>());
-    if (StartProgram("").has_value() || Shell() == nullptr) {
+    if (StartProgram({}).has_value() || Shell() == nullptr) {
         state.SkipWithError("the program did not start");
         return;
     }

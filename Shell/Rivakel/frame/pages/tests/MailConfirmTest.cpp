@@ -86,7 +86,7 @@ TEST_F(MailConfirmTest, ASecondRequestIsRefusedAndAStoppedGameHearsNothing) {
     ASSERT_EQ(Box().CurrentState(), State::Asking);
     // The box keeps the keyboard from the game only through the modal rectangle; the game's
     // second request is refused at once.
-    EmailConfirmation second{"a", "b@c.d", "c", "d", 9, nullptr, nullptr};
+    EmailConfirmation second{"a", "b@c.d", "c", "d", 9, {}};
     bool refused = false;
     Box().Ask(second, [&refused](bool ok) { refused = !ok; });
     EXPECT_TRUE(refused);
@@ -99,7 +99,7 @@ TEST_F(MailConfirmTest, ASecondRequestIsRefusedAndAStoppedGameHearsNothing) {
     EXPECT_EQ(GameValue("Mail"), "");
 
     // Markup in what a game sends is drawn as it stands; an item too long is refused at once.
-    EmailConfirmation loud{"a", "<b>&amp;</b>", "c", std::string(9000, 'x'), 1, nullptr, nullptr};
+    EmailConfirmation loud{"a", "<b>&amp;</b>", "c", std::string(9000, 'x'), 1, {}};
     Box().Ask(loud, [&refused](bool ok) { refused = !ok; });
     EXPECT_TRUE(refused);
     EXPECT_EQ(Box().CurrentState(), State::Idle);
