@@ -121,6 +121,11 @@ TEST_F(FormPagesTest, GetGameMailsTheChosenGameAndClearsTheField) {
     ClickPage(104 + 40, 79 + 30);
     EXPECT_EQ(TheShell().CurrentPage(), page_name::kGetMore);
     EXPECT_EQ(TheShell().PageTopic(), 1);
+
+    // The Games page's "get more" button leads to the same list.
+    TheShell().ShowPage(page_name::kGames);
+    ClickPage(185 + 60, 394 + 12);
+    EXPECT_EQ(TheShell().CurrentPage(), page_name::kAllGames);
 }
 
 TEST_F(FormPagesTest, EmailThisChecksBothAddressesAndSendsTheGreetingEncoded) {
