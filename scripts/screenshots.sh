@@ -22,14 +22,14 @@ if [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && command -v ccache >/dev/null; th
 fi
 cd "$root"
 cmake --preset debug >/dev/null
-cmake --build --preset debug -j4 --target rivakel ShellTestGame >/dev/null
+cmake --build --preset debug -j4 --target rivakel ShellTestGame rivakel_frame_shell_tests rivakel_portalserver >/dev/null
 bin="$root/build/debug/Shell/Rivakel/rivakel"
 game="$root/build/debug/Shell/Rivakel/testgames/ShellTestGame.gam"
 
 work="$(mktemp -d)"
-xvfb_pid="" portal_pid="" other_pid=""
+xvfb_pid="" portal_pid="" other_pid="" server_pid=""
 cleanup() {
-  for pid in $other_pid $portal_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  for pid in $other_pid $portal_pid $server_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
   wait 2>/dev/null || true
   rm -rf "$work"
 }
@@ -45,12 +45,17 @@ start_x() {
 }
 export RIVAKEL_PLATFORM=sdl ASAN_OPTIONS="detect_leaks=0"
 start_x 1024x768
+"$root/build/debug/Tools/portalserver/rivakel_portalserver" --port 0 --port-file "$work/server-port" >/dev/null 2>&1 &
+server_pid=$!
+for _ in $(seq 100); do [ -s "$work/server-port" ] && break; sleep 0.1; done
 
 wx=0 wy=0 ww=0 wh=0
 # Starts the portal afresh (new data folder) and finds its window.
 start() {  # start <width>x<height> [game] [what to lay into the data folder first]
   stop_portal
-  rm -rf "$work/data" "$work/run" && mkdir -p "$work/data" "$work/run" && chmod 700 "$work/run"
+  rm -rf "$work/data" "$work/run" && mkdir -p "$work/data/Rivakel" "$work/run" && chmod 700 "$work/run"
+  # The forms talk to the local portal server.
+  echo "127.0.0.1:$(cat "$work/server-port")" >"$work/data/Rivakel/LocalTestServer.txt"
   [ -z "${3:-}" ] || "$3"
   XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_GAME="${2:-}" RIVAKEL_DIALOG="${RIVAKEL_DIALOG:-}" "$bin" >"$work/portal.log" 2>&1 &
   portal_pid=$!
@@ -79,6 +84,20 @@ for page in games:300 support:395 about:490 join:640; do click "${page#*:}" 24; 
 click 60 116; shot dialog-IDD_TERMSOFSERVICE; key Return
 click 788 12; shot page-exit
 kill -TERM "$portal_pid"; shot dialog-IDD_QUIT_NOTSAVED
+
+# The forms, in a new portal: a bad address refused, a good one sent and answered (which installs
+# the shell), a game to get, all games to get.
+start 800x572
+click 640 24
+page() { click $((189 + $1)) $((129 + $2)); }
+type_text() { xdotool type --delay 20 "$1"; sleep 0.3; }
+type_text "nobody"; key Return; shot form-join-refused
+key ctrl+a; key BackSpace; type_text "player@example.com"; key Return; sleep 2.5; shot form-join-subscribed
+click 205 24; shot page-home-after
+page 351 127; page 351 127; shot page-home-featured-scrolled
+page 70 209; shot page-get-game
+type_text "player@example.com"; key Return; sleep 2.5; shot form-get-game-sent
+page 407 354; shot page-all-games
 
 # The Games page of an installed shell with the test game: its tile above the recommendations.
 installed_with_game() {
@@ -112,7 +131,13 @@ menu 3; shot game-instructions
 menu 2; key m; shot dialog-MESSAGEBOX; key Return
 key i; shot dialog-IDD_INPUT_BOX; key Escape
 key j; shot dialog-IDD_INPUT_BOX2; key Return
-key e; shot dialog-CONFIRM_EMAIL; key alt+n
+key e; shot mail-confirm-asking
+click $((238 + 205)) $((230 + 93)); sleep 2.5; shot mail-confirm-sent
+click $((238 + 286)) $((230 + 93))
+# E-Mail This from the menu: the game's form.
+menu 0; shot page-email-this
+type_text "a@example.com, b@example.com"; key Return; shot form-email-this-refused
+menu 0
 # Another page, then the game is left for a new one: No keeps it, Yes starts it afresh.
 click 300 24; shot game-under-games-page
 menu 0; shot game-back-to-game

@@ -8,6 +8,7 @@
 #include "core/app/ProgramState.h"
 #include "core/app/ServerLink.h"
 #include "core/app/Services.h"
+#include "core/app/SessionForms.h"
 #include "core/app/SessionGames.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
@@ -157,6 +158,7 @@ void CreateShellWindow() {
     config.setInactiveTimer = SetInactiveWindowTimer;
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
     AddGamesToShellConfig(config);
+    AddFormPagesToShellConfig(config);
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 

@@ -34,7 +34,7 @@ void ScrollArrows(CSurface& page, int downY) {
 }
 
 int OnGetMore(intptr_t* record) {
-    reinterpret_cast<CShell*>(record[0])->ShowPage(page_name::kGetMore);
+    reinterpret_cast<CShell*>(record[0])->ShowPage(page_name::kAllGames);
     return 0;
 }
 

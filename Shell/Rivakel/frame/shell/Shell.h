@@ -161,9 +161,13 @@ public:
     void SetPendingMessage(std::string message) { pendingMessage_ = std::move(message); }
     // The running game has stopped: its pending answers are dropped and its stop mode ends.
     void GameStopped();
-    // Sends a confirmed mailing; without one set the game hears a refusal.
+    // Asks the user about a game's mailing and sends it; `done` gives the game its answer.
+    // Without one set the game hears a refusal. `gameStopped` drops a request still open.
     using MailSender = std::function<void(EmailConfirmation request, std::function<void(bool sent)> done)>;
-    void SetMailSender(MailSender sender) { mailSender_ = std::move(sender); }
+    void SetMailSender(MailSender sender, std::function<void()> gameStopped = {}) {
+        mailSender_ = std::move(sender);
+        mailGameStopped_ = std::move(gameStopped);
+    }
 
 private:
     // An answer a game is owed: given from the loop once the call that asked has returned, and
@@ -251,6 +255,7 @@ private:
     std::function<void()> modalClick_;
     std::optional<std::string> pendingMessage_;
     MailSender mailSender_;
+    std::function<void()> mailGameStopped_;
     std::vector<std::unique_ptr<PendingAnswer>> answers_;
     // What waits for a deferred stop of the running game.
     std::function<void()> afterStop_;

@@ -113,7 +113,8 @@ int CShell::BuildMenuBar() {
 
 int CShell::OnMenuEmail(intptr_t* record) {
     auto* self = reinterpret_cast<CShell*>(record[0]);
-    if (!self->Closing()) self->ShowPage(page_name::kEmailThis);
+    // The page mails the game being played.
+    if (!self->Closing()) self->ShowPage(page_name::kEmailThis, self->CurrentGame());
     return 1;
 }
 

@@ -1,12 +1,9 @@
 // What the shell window does for the running game: its boxes, its e-mail confirmations and the
 // answers it is owed.
-#include <array>
 #include <utility>
 
 #include "core/base/Log.h"
-#include "frame/dialogs/DialogTemplate.h"
 #include "frame/dialogs/ShellDialogs.h"
-#include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"
 
 int CShell::MessageBox(std::string_view caption, std::string_view text, int flags) {
@@ -19,22 +16,9 @@ int CShell::InputBox(std::string_view caption, std::string_view prompt, std::str
 }
 
 void CShell::ConfirmEmail(EmailConfirmation request) {
-    std::array<char, 256> game{};
-    if (const CGameHost* host = GameHost()) host->GetGameName(game);
-    DialogTemplate question{"CONFIRM_EMAIL", "Confirm E-Mail Use", 0, 0, {}};
-    question.controls.push_back({DialogControlKind::Text, -1,
-                                 "The application '" + std::string(game.data()) +
-                                     "' is attempting to send an e-mail to:\n" + request.recipient + "\n\nContinue?",
-                                 false});
-    question.controls.push_back({DialogControlKind::Button, kIdAccept, "&Yes", false});
-    question.controls.push_back({DialogControlKind::Button, kIdLater, "&No", true});
     const std::function<void(bool)> answer = request.answer;
-    if (AskQuestion(question, kIdLater) != kIdAccept) {
-        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, answer, false, nullptr}));
-        return;
-    }
     if (!mailSender_) {
-        Warning("CShell::ConfirmEmail: no mailing can be sent yet; the game is told it failed");
+        Warning("CShell::ConfirmEmail: no mailing can be sent; the game is told it failed");
         Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, answer, false, nullptr}));
         return;
     }
@@ -72,6 +56,7 @@ std::optional<std::string> CShell::TakePendingMessage() { return std::exchange(p
 
 void CShell::GameStopped() {
     answers_.clear();
+    if (mailGameStopped_) mailGameStopped_();
     // The stop mode was the game's.
     mode_ = kStopAsk;
     menuFlags_ = 0;

@@ -30,6 +30,8 @@ inline constexpr const char* kAbout = "About";
 inline constexpr const char* kJoin = "Join";
 inline constexpr const char* kExit = "ExitPage";
 inline constexpr const char* kGetMore = "Games-Get-More";
+// The list of every game still to get (names are told apart by case here).
+inline constexpr const char* kAllGames = "Games-get-more";
 inline constexpr const char* kEmailThis = "Email_This";
 inline constexpr const char* kSettings = "Settings";
 inline constexpr const char* kRemoveGames = "Remove-games";

@@ -144,7 +144,7 @@ TEST_F(WinMainTest, BigWindowShowsTheBigSkinAtTheTopLeftOnTheFramesBlue) {
     ASSERT_GE(window->PresentCount(), 1);
     EXPECT_EQ(window->FramePixel(1000, 690), 0x3333CCu);
     // The Home page's orange in the 500 x 420 page area at (189, 129).
-    EXPECT_EQ(window->FramePixel(189 + 250, 129 + 300), 0xFF9900u);
+    EXPECT_EQ(window->FramePixel(189 + 250, 129 + 400), 0xFF9900u);
 }
 
 TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {

@@ -160,7 +160,7 @@ protected:
 
 TEST_F(GamesPagesTableTest, TwoRecommendationsAreCentredAndNoGamesSaysSo) {
     Start();
-    TheShell().ShowPage(page_name::kHome);
+    TheShell().ShowPage(page_name::kSupport);  // a page without tiles of its own
     CGamesPages pages = Pages({Row("One", "{A}"), Row("Two", "{B}")}, false);
     pages.ShowGames(*TheShell().PageSurface());
     EXPECT_EQ(pages.InstalledTiles(), 0);
