@@ -325,9 +325,8 @@ TEST(RenderTargetPixels, ReplaceClearAndSetSkipWhatTheyMust) {
 
     CColorTable colours;
     const ColorHandle red = colours.Alloc(255, 0, 0);
-    const ColorHandle stale = colours.Alloc(0, 255, 0);
-    colours.Free(stale);
-    const ColoredPoint items[] = {{2, 0, red}, {3, 0, stale}, {9, 0, red}, {2, 0, 12345}};
+    const ColorHandle forged = 0x00FF00;  // a colour's value without its tag
+    const ColoredPoint items[] = {{2, 0, red}, {3, 0, forged}, {9, 0, red}, {2, 0, 12345}};
     target.SetPixels(items, colours);
     EXPECT_EQ(target.Pixel(2, 0), 0xFF0000u);
     EXPECT_EQ(target.Pixel(3, 0), 0x020202u);

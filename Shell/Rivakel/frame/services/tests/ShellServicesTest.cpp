@@ -193,13 +193,24 @@ TEST_F(ShellServicesTest, IsKeyDownTakesShellCodesThenVirtualKeysAsABytes) {
     EXPECT_LT(services_->IsKeyDown(4), 0);
 }
 
-TEST_F(ShellServicesTest, ColoursAreVideoRecordsWithClampedChannels) {
+TEST_F(ShellServicesTest, ColoursHaveClampedChannelsAndCostNothingThatLasts) {
     const AppletColor colour = services_->AllocColor(300, 0x12, -5);
     ASSERT_NE(colour, 0u);
     EXPECT_EQ(session_.Video().Colors().Lookup(colour), 0xFF1200u);
     EXPECT_EQ(services_->FreeColor(colour), 0);
-    EXPECT_FALSE(session_.Video().Colors().Lookup(colour).has_value());
-    EXPECT_EQ(services_->FreeColor(colour), 0);  // a stale handle is ignored
+    EXPECT_EQ(services_->FreeColor(colour), 0);
+    EXPECT_EQ(services_->FreeColor(77), 0);  // not a colour: logged and ignored
+    // Every colour of a 64-level table, as a game builds it at each start: all distinct and
+    // resolving, without the session holding anything for them.
+    AppletColor previous = 0;
+    for (int r = 0; r < 256; r += 4)
+        for (int g = 0; g < 256; g += 4)
+            for (int b = 0; b < 256; b += 4) {
+                const AppletColor c = services_->AllocColor(r, g, b);
+                ASSERT_NE(c, previous);
+                ASSERT_EQ(session_.Video().Colors().Lookup(c), static_cast<uint32_t>(r << 16 | g << 8 | b));
+                previous = c;
+            }
 }
 
 TEST_F(ShellServicesTest, PixelBuffersRefuseBadSizesAndStartCleared) {
