@@ -108,6 +108,7 @@ void CSubsystem_File_Win32::Resolve(CFile& file, std::string_view requested) {
     if (OpenResource(file, inspected_, name)) return;
     const auto applet = registry.SharedApplet();
     if (OpenResource(file, applet.get(), name, applet)) return;
+    if (OpenFromDisk(file, gameFolder_, name)) return;
 
     if (EqualsNoCase(name, kCardBackName) && cardBackEntries == 1) name = kDefaultCardBackName;
 

@@ -1,6 +1,7 @@
 // The file service: opens every data file the shell or an applet reads by name, looking in a
 // fixed order through memory blocks, the developer override folder, the chosen cardback, the
-// module under inspection, the running applet, the disk and the shell's own resources; and
+// module under inspection, the running applet and then its folder, the disk and the shell's own
+// resources; and
 // lists, deletes and writes files in the shell's folders. Main thread only.
 #pragma once
 
@@ -62,6 +63,8 @@ public:
     // is being read). It must stay alive until cleared. 0.
     int SetResourceModule(const resources::ResourceModule* module);
     int ClearResourceModule();
+    // The running game's folder, searched right after its resources; empty while none runs.
+    void SetGameFolder(std::string folder) { gameFolder_ = std::move(folder); }
     // String `id` of a module file's string table, cut to fit; 0 or kModuleStringMissing.
     int LoadModuleString(const std::string& moduleFile, uint32_t id, std::span<char> buffer);
     // Deletes a file below the shell path; 0, or kFileMissing when it is refused or absent.
@@ -82,6 +85,7 @@ private:
 
     FileServiceConfig config_;
     const resources::ResourceModule* inspected_ = nullptr;
+    std::string gameFolder_;
     std::function<CardBackChoice()> cardBackSource_;
     MemoryBlockTable memoryBlocks_;
 };

@@ -140,6 +140,7 @@ int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
     Track("GameStarted", {id.c_str(), startTime.c_str()});
 
     resources::ResourceRegistry::Instance().SetApplet(std::move(resources));
+    if (CSubsystem_File_Win32* files = FileService()) files->SetGameFolder(FolderOfPath(path));
     running_ = true;
     startApplet(record_);
     return kHostOk;
@@ -160,6 +161,7 @@ int CGameHost::Stop() {
     stopApplet_(record_);
     DestroyRecord();
     resources::ResourceRegistry::Instance().ClearApplet();
+    if (CSubsystem_File_Win32* files = FileService()) files->SetGameFolder({});
     Unload();
     TrackStop();
     dllPath_[0] = '\0';
