@@ -1,5 +1,7 @@
 #include "Apps/Glimtide/Camera.h"
 
+namespace glimtide {
+
 void CCamera::SetDepthRange(float nearZ, float farZ) {
     near_ = nearZ;
     far_ = farZ;
@@ -38,3 +40,5 @@ bool CCamera::ProjectPoint(Vec3 p, ScreenPoint& out) const {
     out.y = static_cast<int>(static_cast<float>(height_) - Y / W * static_cast<float>(height_)) + static_cast<int>(offsetY_);
     return true;
 }
+
+}  // namespace glimtide

@@ -4,6 +4,8 @@
 
 #include "Apps/Common/Vector3.h"
 
+namespace glimtide {
+
 struct ScreenPoint {
     int x = 0, y = 0;
 };
@@ -34,3 +36,5 @@ private:
     float offsetX_ = 0, offsetY_ = 0;
     Matrix4 view_;
 };
+
+}  // namespace glimtide

@@ -8,6 +8,8 @@
 
 #include "frame/api/IImage.h"
 
+namespace glimtide {
+
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;
 
@@ -28,3 +30,5 @@ public:
 private:
     std::unique_ptr<AppletColor[]> entries_;
 };
+
+}  // namespace glimtide

@@ -5,6 +5,8 @@
 
 #include "frame/api/IImage.h"
 
+namespace glimtide {
+
 CFireworksRenderer::CFireworksRenderer(const CColourTable& colours, FireworksHooks hooks)
     : hooks_(std::move(hooks)), points_(colours) {}
 
@@ -42,3 +44,5 @@ Rgb CFireworksRenderer::RandomPaletteColour() {
     if (palette_.empty()) return {255, 255, 255};
     return palette_[static_cast<size_t>(Rand()) % palette_.size()];
 }
+
+}  // namespace glimtide

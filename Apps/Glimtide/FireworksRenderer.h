@@ -16,6 +16,8 @@
 
 class IImage;
 
+namespace glimtide {
+
 // What the fireworks need from the game: random numbers and the sound of a burst.
 struct FireworksHooks {
     std::function<int()> rand;             // 0 to 32767
@@ -80,3 +82,5 @@ private:
     CPointBuffer points_;
     int nowMs_ = 0;
 };
+
+}  // namespace glimtide

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace glimtide {
+
 namespace {
 
 constexpr Rgb kPalette[] = {{255, 0, 0}, {0, 255, 0}, {51, 51, 255}, {255, 255, 0}, {255, 0, 255}, {255, 255, 255},
@@ -112,3 +114,5 @@ bool CMemoryGame::ShowAgain() {
     StartShow();
     return true;
 }
+
+}  // namespace glimtide

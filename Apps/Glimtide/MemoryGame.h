@@ -12,6 +12,8 @@
 #include "Apps/Glimtide/ColourTable.h"
 #include "Apps/Glimtide/Particles.h"
 
+namespace glimtide {
+
 enum class Level { Easy = 0, Medium = 1, Hard = 2, Show = 3 };
 
 struct Choice {
@@ -87,3 +89,5 @@ private:
     int nextStageAt_ = 0;
     std::optional<int> cheerAt_;
 };
+
+}  // namespace glimtide

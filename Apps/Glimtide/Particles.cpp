@@ -4,6 +4,8 @@
 
 #include "Apps/Glimtide/FireworksRenderer.h"
 
+namespace glimtide {
+
 namespace {
 
 constexpr int kEmissionMs = 50;
@@ -148,3 +150,5 @@ void Rocket::OnExpire(CFireworksRenderer& sky) {
         Fire(sky, at, colour, shell, false);
     }
 }
+
+}  // namespace glimtide

@@ -6,6 +6,8 @@
 #include "Apps/Glimtide/Camera.h"
 #include "Apps/Glimtide/ColourTable.h"
 
+namespace glimtide {
+
 class CFireworksRenderer;
 
 struct SparkStart {
@@ -96,3 +98,5 @@ public:
 private:
     int lastEmission_;
 };
+
+}  // namespace glimtide

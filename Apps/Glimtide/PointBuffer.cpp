@@ -1,5 +1,7 @@
 #include "Apps/Glimtide/PointBuffer.h"
 
+namespace glimtide {
+
 CPointBuffer::CPointBuffer(const CColourTable& colours) : colours_(colours) { points_.reserve(kCapacity); }
 
 void CPointBuffer::PlotPoint(int x, int y, Rgb colour) {
@@ -14,3 +16,5 @@ void CPointBuffer::Draw(IImage& canvas) const {
 void CPointBuffer::Erase(IImage& canvas) const {
     if (!points_.empty()) canvas.ClearPixels(points_.data(), Count(), 1);
 }
+
+}  // namespace glimtide

@@ -8,6 +8,8 @@
 #include "Apps/Glimtide/ColourTable.h"
 #include "frame/api/IImage.h"
 
+namespace glimtide {
+
 class CPointBuffer {
 public:
     static constexpr int kCapacity = 50000;
@@ -28,3 +30,5 @@ private:
     const CColourTable& colours_;
     std::vector<AppletPixelEntry> points_;
 };
+
+}  // namespace glimtide

@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace glimtide;
+
 AppletColor Device(int r, int g, int b) { return (AppletColor{1} << 32) | (r << 16) | (g << 8) | b; }
 
 const CColourTable& Colours() {

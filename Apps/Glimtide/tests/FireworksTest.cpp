@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace glimtide;
+
 // Colours as their own device values, so the points can be read back.
 AppletColor Identity(int r, int g, int b) { return (AppletColor{1} << 32) | (r << 16) | (g << 8) | b; }
 

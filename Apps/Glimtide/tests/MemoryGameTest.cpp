@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace glimtide;
+
 using Outcome = CMemoryGame::ClickOutcome;
 
 std::function<int()> Seeded(uint32_t seed) {
