@@ -36,6 +36,8 @@ public:
     void ReadIcons();
     const std::vector<IconSeen>& Icons() const { return icons_; }
     int Mistakes() const { return mistakes_; }
+    // The choices of the last show watched.
+    const std::vector<int>& LastShow() const { return last_; }
 
 private:
     // One tick of the game, then a look at the sky.

@@ -54,8 +54,11 @@ public:
     bool OnTitle() const { return Count(kHeadingYellow, 320, 7, 500, 30) > 40; }
     bool OnPlay() const { return Pixel(450, 341) == kBarFrameGrey; }
     bool PanelUp() const { return Pixel(170, 100) == kPanelBlue; }
-    bool OnStaffList() const { return Pixel(5, 5) == kStaffGrey && Pixel(215, 15) == kStaffGrey; }
-    bool OnHiddenPage() const { return Pixel(5, 5) == kStaffGrey && Pixel(215, 15) != kStaffGrey; }
+    // Both on grey; the hidden page shows its picture at (210, 10).
+    bool OnStaffList() const { return OnGrey() && Count(kStaffGrey, 210, 10, 410, 100) > 15000; }
+    bool OnHiddenPage() const { return OnGrey() && Count(kStaffGrey, 210, 10, 410, 100) < 2000; }
+
+    bool OnGrey() const { return Count(kStaffGrey, 0, 300, 150, 390) == 150 * 90; }
 
     void ChooseEasy() { Click(120, 270); }
     void ChooseMedium() { Click(220, 270); }
