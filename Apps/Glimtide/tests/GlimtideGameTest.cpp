@@ -2,6 +2,8 @@
 // level, stored values it cannot trust and a module without its resources.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "Apps/Glimtide/tests/GlimtideBot.h"
@@ -214,6 +216,27 @@ TEST(GlimtideGame, RunsWithoutAnyOfItsResources) {
     // No help text: the orange page and the trademark line only.
     EXPECT_GT(session.Count(kHelpOrange, 0, 0, 500, 420), 500 * 420 - 3000);
     session.Harness().BackToGame();
+    session.Stop();
+}
+
+// Without its own texts the game reads them from its folder: damaged ones draw what they can.
+TEST(GlimtideGame, DamagedTextsInItsFolderAreDrawnSafely) {
+    StoreTestFolder folder;
+    const std::filesystem::path game = std::filesystem::path(folder.Path()) / "Glimtide.gam";
+    std::filesystem::copy_file(GLIMTIDE_BARE_GAM, game);
+    std::string help = "\"<S0><b>" + std::string(20, 'W') + "<br>";
+    for (int i = 0; i < 3000; ++i) help += "<S" + std::to_string(i % 12 - 3) + "><C12><b>x<br><";
+    std::ofstream(std::filesystem::path(folder.Path()) / "Help.rml", std::ios::binary) << help;
+    std::ofstream(std::filesystem::path(folder.Path()) / "StaffJoke.rml", std::ios::binary)
+        << std::string("\"<c>\0\xff<S+><S-><P></", 14) << std::string(9000, '<');
+
+    GlimtideSession session;
+    ASSERT_TRUE(session.Start(game.string()));
+    session.Harness().ShowInstructions();
+    EXPECT_LT(session.Count(kHelpOrange, 0, 0, 500, 420), 500 * 420 - 2500) << "the help text is drawn";
+    session.Harness().BackToGame();
+    for (const char key : std::string("MOSSBRICK")) session.Key(key);
+    EXPECT_TRUE(session.OnHiddenPage() || session.OnGrey());
     session.Stop();
 }
 
