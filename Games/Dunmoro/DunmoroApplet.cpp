@@ -24,7 +24,7 @@
 namespace dunmoro {
 namespace {
 
-constexpr const char* kTrademarkLine = "<c333333><s4>Dun Moro Challenge is a trademark of Rivakel.";
+constexpr const char* kTrademarkLine = "<c333333><s4>Dun Moro is a trademark of Rivakel.";
 constexpr int kTrademarkX = 305;
 
 constexpr std::array<const char*, kSoundCount> kSoundNames = {

@@ -10,6 +10,7 @@
 //                        (14-27), then the same in red (28-55)
 //   Faces.gif     96x64  Jack, Queen, King: 32x64 each, an upper bust and the same turned over
 #include <array>
+#include <cmath>
 #include <string_view>
 
 #include "art/ArtRegistry.h"
@@ -29,14 +30,14 @@ using Glyph9 = std::array<std::string_view, 9>;
 using Glyph13 = std::array<std::string_view, 13>;
 
 constexpr std::array<Glyph9, 4> kSuitGlyphs = {{
-    {"...XXX...", "..XXXXX..", "..XXXXX..", ".X.XXX.X.", "XXXXXXXXX", "XXXXXXXXX", ".XX.X.XX.", "....X....",
-     "...XXX..."},  // clubs
-    {"....X....", "...XXX...", "..XXXXX..", ".XXXXXXX.", "XXXXXXXXX", "XXXXXXXXX", ".XX.X.XX.", "....X....",
-     "...XXX..."},  // spades
-    {".XX...XX.", "XoXX.XXXX", "XXXXXXXXX", "XXXXXXXXX", ".XXXXXXX.", "..XXXXX..", "...XXX...", "....X....",
+    {"...XXX...", "..XXXXX..", "...XXX...", ".XX.X.XX.", "XXXXXXXXX", ".XX.X.XX.", "....X....", "...XXX...",
+     "........."},  // clubs
+    {"....X....", "...XXX...", "..XXXXX..", ".XXXXXXX.", ".XXXXXXX.", "..XX.XX..", "....X....", "...XXX...",
+     "........."},  // spades
+    {"..XX.XX..", ".XoXXXXX.", ".XXXXXXX.", ".XXXXXXX.", "..XXXXX..", "...XXX...", "....X....", ".........",
      "........."},  // hearts
-    {"....X....", "...XXX...", "..XoXXX..", ".XXXXXXX.", "XXXXXXXXX", ".XXXXXXX.", "..XXXXX..", "...XXX...",
-     "....X...."},  // diamonds
+    {"....X....", "...XXX...", "..XoXXX..", ".XXXXXXX.", "..XXXXX..", "...XXX...", "....X....", ".........",
+     "........."},  // diamonds
 }};
 
 constexpr std::array<Glyph13, 13> kRankGlyphs = {{
@@ -161,78 +162,109 @@ art::Picture DrawCardBack() {
 
 struct Court {
     uint32_t robe, robeDark, trim;
-    bool crown, veil, beard;
+    enum class Head { Cap, Crown, Veil } head;
+    enum class Holds { Staff, Flower, Sword } holds;
+    bool beard;
 };
 
-// One 32x32 bust, facing the viewer, with a background band so that the two halves read as
-// one picture split along its diagonal.
-void DrawBust(Canvas& c, int ox, const Court& court) {
-    const auto X = [ox](float v) { return static_cast<float>(ox) + v; };
-    // Shoulders and robe.
+// One 32x32 bust: head and shoulders in a robe with a gold trim, holding the court's sign. The
+// card shows it twice, the second turned over, so it leaves the bottom corners clear.
+void DrawBust(Canvas& c, const Court& court) {
+    using Head = Court::Head;
+    using Holds = Court::Holds;
+    // Shoulders and robe, lit from the left.
     Path robe;
-    robe.MoveTo(X(2), 32);
-    robe.CubicTo(X(3), 22, X(9), 19, X(16), 19);
-    robe.CubicTo(X(23), 19, X(29), 22, X(30), 32);
+    robe.MoveTo(3, 32);
+    robe.LineTo(5, 24);
+    robe.CubicTo(7, 20, 11, 19, 16, 19);
+    robe.CubicTo(21, 19, 25, 20, 27, 24);
+    robe.LineTo(29, 32);
     robe.Close();
-    c.Fill(robe, Paint::Linear(X(0), 19, X(0), 32, {{0, court.robe}, {1, court.robeDark}}));
-    c.Outline(robe, 1.0f, art::Shade(court.robeDark, -0.35f));
-    c.Line(X(16), 20, X(16), 32, 2.0f, court.trim);
-    c.Line(X(6), 27, X(26), 27, 1.5f, court.trim);
-    // Face.
-    c.Fill(Path::Ellipse(X(16), 13, 6, 7), Paint::Radial(X(14), 11, 9, {{0, kSkinLight}, {1, kSkin}}));
-    c.Outline(Path::Ellipse(X(16), 13, 6, 7), 1.0f, kSkinDark);
-    c.Set(ox + 14, 12, kInk);
-    c.Set(ox + 18, 12, kInk);
-    c.Line(X(14.5f), 16.5f, X(17.5f), 16.5f, 1.0f, 0xB04040);
+    c.Fill(robe, Paint::Linear(4, 0, 29, 0, {{0, art::Shade(court.robe, 0.25f)}, {0.6f, court.robe}, {1, court.robeDark}}));
+    c.Outline(robe, 1.0f, art::Shade(court.robeDark, -0.4f));
+    // The gold V of the collar and a row of buttons.
+    c.Line(11, 19.5f, 16, 27, 1.6f, court.trim);
+    c.Line(21, 19.5f, 16, 27, 1.6f, court.trim);
+    for (const float y : {28.5f, 31.0f}) c.Fill(Path::Ellipse(16, y, 1.0f, 1.0f), court.trim);
+    // Head.
+    const Path face = Path::Ellipse(16, 13, 5, 6);
+    c.Fill(face, Paint::Radial(14.5f, 11, 7, {{0, kSkinLight}, {1, kSkin}}));
+    c.Outline(face, 1.0f, kSkinDark);
+    c.Set(14, 12, kInk);
+    c.Set(18, 12, kInk);
+    c.Set(16, 14, kSkinDark);
+    c.Line(14.5f, 16, 17.5f, 16, 1.0f, 0xB03030);
     if (court.beard) {
         Path beard;
-        beard.MoveTo(X(10.5f), 14);
-        beard.CubicTo(X(11), 22, X(21), 22, X(21.5f), 14);
-        beard.LineTo(X(19), 17.5f);
-        beard.LineTo(X(13), 17.5f);
+        beard.MoveTo(11, 13);
+        beard.CubicTo(11.5f, 22, 20.5f, 22, 21, 13);
+        beard.LineTo(19.5f, 16.8f);
+        beard.LineTo(12.5f, 16.8f);
         beard.Close();
         c.Fill(beard, kBeard);
-        c.Outline(beard, 1.0f, art::Shade(kBeard, -0.3f));
+        c.Outline(beard, 0.8f, art::Shade(kBeard, -0.35f));
+        c.Line(14.5f, 16, 17.5f, 16, 1.0f, 0xB03030);
     }
-    if (court.veil) {
-        Path veil;
-        veil.MoveTo(X(8), 20);
-        veil.CubicTo(X(7), 8, X(11), 4, X(16), 4);
-        veil.CubicTo(X(21), 4, X(25), 8, X(24), 20);
-        veil.LineTo(X(22), 20);
-        veil.CubicTo(X(22.5f), 10, X(20), 7, X(16), 7);
-        veil.CubicTo(X(12), 7, X(9.5f), 10, X(10), 20);
-        veil.Close();
-        c.Fill(veil, kHair);
+    if (court.head == Head::Veil) {
+        Path hair;
+        hair.MoveTo(10, 21);
+        hair.CubicTo(8.5f, 10, 10.5f, 5, 16, 5);
+        hair.CubicTo(21.5f, 5, 23.5f, 10, 22, 21);
+        hair.LineTo(20.5f, 21);
+        hair.CubicTo(21, 12, 19.5f, 8.5f, 16, 8.5f);
+        hair.CubicTo(12.5f, 8.5f, 11, 12, 11.5f, 21);
+        hair.Close();
+        c.Fill(hair, kHair);
     }
-    if (court.crown) {
-        const Path crown = Path::Polygon({{X(9.5f), 8}, {X(9.5f), 1.5f}, {X(12.7f), 5}, {X(16), 0.5f},
-                                          {X(19.3f), 5}, {X(22.5f), 1.5f}, {X(22.5f), 8}});
-        c.Fill(crown, Paint::Linear(X(0), 0, X(0), 8, {{0, kGoldLight}, {1, kGold}}));
-        c.Outline(crown, 1.0f, kGoldDark);
-        c.Set(ox + 16, 5, kCardRed);
-    } else {
-        // The Jack's cap with a feather.
+    if (court.head == Head::Cap) {
         Path cap;
-        cap.MoveTo(X(9), 8.5f);
-        cap.CubicTo(X(9), 2, X(23), 2, X(23), 8.5f);
+        cap.MoveTo(9.5f, 9.5f);
+        cap.CubicTo(9.5f, 3, 22.5f, 3, 22.5f, 9.5f);
         cap.Close();
-        c.Fill(cap, court.trim);
-        c.Outline(cap, 1.0f, art::Shade(court.trim, -0.4f));
-        c.Line(X(21), 5, X(27), 1, 2.0f, kCardRed);
+        c.Fill(cap, court.robe);
+        c.Outline(cap, 1.0f, court.robeDark);
+        c.Line(9.5f, 9.3f, 22.5f, 9.3f, 1.2f, court.trim);
+        c.Line(20, 6, 26, 1.5f, 1.8f, kCardRed);
+    } else {
+        const Path crown = Path::Polygon({{10, 9}, {10, 2.5f}, {13, 5.5f}, {16, 1.5f}, {19, 5.5f}, {22, 2.5f}, {22, 9}});
+        c.Fill(crown, Paint::Linear(0, 1, 0, 9, {{0, kGoldLight}, {1, kGold}}));
+        c.Outline(crown, 0.9f, kGoldDark);
+        c.Set(16, 6, kCardRed);
+    }
+    switch (court.holds) {
+        case Holds::Staff:
+            c.Line(6, 31.5f, 6, 6, 1.6f, kHair);
+            c.Fill(Path::Polygon({{6, 2}, {8.5f, 6.5f}, {6, 8}, {3.5f, 6.5f}}), kSnow);
+            c.Outline(Path::Polygon({{6, 2}, {8.5f, 6.5f}, {6, 8}, {3.5f, 6.5f}}), 0.8f, 0x8888AA);
+            break;
+        case Holds::Flower:
+            c.Line(7, 31.5f, 7, 23, 1.2f, 0x2E8B2E);
+            for (int petal = 0; petal < 5; ++petal) {
+                const float a = static_cast<float>(petal) * 1.2566f;
+                c.Fill(Path::Ellipse(7 + 2.2f * std::cos(a), 21 + 2.2f * std::sin(a), 1.6f, 1.6f), kCardRed);
+            }
+            c.Fill(Path::Ellipse(7, 21, 1.2f, 1.2f), kGold);
+            break;
+        case Holds::Sword:
+            c.Line(26, 31.5f, 26, 6, 1.8f, 0xC8CCD8);
+            c.Line(26.6f, 31.5f, 26.6f, 6, 0.6f, 0xFFFFFF);
+            c.Line(23, 24, 29, 24, 1.6f, kGold);
+            break;
     }
 }
 
 art::Picture DrawFaces() {
     Canvas c(96, 64);
+    using Head = Court::Head;
+    using Holds = Court::Holds;
     const std::array<Court, 3> courts = {{
-        {kCourtBlue, kCourtBlueDark, kGold, false, false, false},  // Jack
-        {kCardRed, kCardRedDark, kGold, true, true, false},         // Queen
-        {kCourtPurple, kCourtPurpleDark, kGold, true, false, true},  // King
+        {kCourtBlue, kCourtBlueDark, kGold, Head::Cap, Holds::Staff, false},           // Jack
+        {kCardRed, kCardRedDark, kGold, Head::Veil, Holds::Flower, false},             // Queen
+        {kCourtPurple, kCourtPurpleDark, kGold, Head::Crown, Holds::Sword, true},      // King
     }};
     for (int k = 0; k < 3; ++k) {
         Canvas half(32, 32);
-        DrawBust(half, 0, courts[static_cast<size_t>(k)]);
+        DrawBust(half, courts[static_cast<size_t>(k)]);
         c.Draw(half, 32 * k, 0);
         // The lower half is the upper one turned over.
         for (int y = 0; y < 32; ++y)

@@ -160,11 +160,17 @@ art::Picture DrawTitleLogo() {
     FramedScene(c, 8, 6, 284, 150, 22, 4);
     c.Outline(Path::RoundRect(10.5f, 8.5f, 279, 145, 20.5f), 1.2f, kGold);
 
+    // Stars over the peak.
+    const float stars[][3] = {{40, 28, 2.5f}, {78, 18, 1.8f}, {196, 22, 2.2f}, {256, 40, 1.6f}, {118, 36, 1.4f}};
+    for (const auto& star : stars) {
+        c.Line(star[0] - star[2], star[1], star[0] + star[2], star[1], 1.0f, kCream);
+        c.Line(star[0], star[1] - star[2], star[0], star[1] + star[2], 1.0f, kCream);
+    }
     CardFan(c, 150, 192, 34, 50, 13);
-    const art::TextStyle titleStyle{50, true};
+    const art::TextStyle titleStyle{48, true};
     const int titleWidth = Canvas::TextWidth("Dun Moro", titleStyle);
-    Title(c, 150 - titleWidth / 2, 44, "Dun Moro", titleStyle);
-    Ribbon(c, 150, 118, 150, 26, "CHALLENGE", art::TextStyle{17, true});
+    Title(c, 150 - titleWidth / 2, 60, "Dun Moro", titleStyle);
+    Ribbon(c, 150, 130, 150, 26, "CHALLENGE", art::TextStyle{17, true});
     return art::Still(c);
 }
 
