@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <optional>
 #include <cstdio>
 #include <set>
 
@@ -110,6 +112,50 @@ TEST(DunmoroBot, PlaysTheChallengeAndBothModesAndFindsItAllAfterARestart) {
         }
     }
     EXPECT_EQ(botListed, ledger.money >= 100);
+}
+
+// The last board of the challenge, played from attempt 17 on, against each kind of stored best.
+TEST(DunmoroBot, ClearingTheLastBoardCrownsTheBestPupil) {
+    struct Case {
+        std::optional<std::string> bestName, bestAttempts;
+        int sharesBest;  // the most attempts with which the player still becomes the best pupil
+    };
+    const Case cases[] = {
+        {std::nullopt, std::nullopt, INT_MAX},  // the first to win
+        {"Sam", "abc", INT_MAX},                // a stored best that is no number counts as none
+        {"Sam", "18", 18},                      // a tie goes to the newcomer
+        {"Sam", "5", 5},                        // a rising master
+    };
+    for (const Case& c : cases) {
+        DunmoroSession session;
+        session.SetPlayerValue(kCurPlayMode, "8");
+        session.SetPlayerValue(kOruBoard, "18");
+        session.SetPlayerValue(kOruAttempts, "17");
+        if (c.bestName) session.SetValue(kBestOruPlayer, *c.bestName);
+        if (c.bestAttempts) session.SetValue(kBestOruAttempts, *c.bestAttempts);
+        ASSERT_TRUE(session.Start());
+        DunmoroBot bot(session);
+        session.StartTheGame();
+        int attempts = 17;
+        for (int deal = 0; deal < 20; ++deal) {
+            ++attempts;
+            std::string error;
+            const bool won = bot.PlayBoard(18, &error);
+            ASSERT_TRUE(error.empty()) << error;
+            if (won) break;
+            session.BoxFirstButton();
+        }
+        ASSERT_TRUE(session.ChallengeWonUp());
+        const bool best = attempts <= c.sharesBest;
+        EXPECT_EQ(session.Value(kBestOruPlayer), best ? std::optional<std::string>("Guest") : c.bestName);
+        EXPECT_EQ(session.Value(kBestOruAttempts),
+                  best ? std::optional<std::string>(std::to_string(attempts)) : c.bestAttempts);
+        EXPECT_EQ(session.PlayerValue(kOruAttempts), "0");
+        EXPECT_EQ(session.PlayerValue(kOruBoard), "1");
+        EXPECT_EQ(session.PlayerValue(kCurLayout), "1");
+        session.ClickToContinue();
+        EXPECT_TRUE(session.OnTitle());
+    }
 }
 
 }  // namespace

@@ -7,19 +7,36 @@
 #include "Apps/Common/tests/InProcessRecord.h"
 #include "Games/Dunmoro/CardList.h"
 #include "Games/Dunmoro/DunmoroApplet.h"
+#include "core/base/RefCounted.h"
 #include "core/graphics/Surface.h"
 #include "core/resources/ResourceModule.h"
 #include "core/resources/ResourceRegistry.h"
+#include "respack/BlobBuilder.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/boundary/InterfaceObject.h"
 
 namespace dunmoro {
 namespace {
 
+// The module's resources, less those named in `leaveOut`.
+std::unique_ptr<resources::ResourceModule> GameResources(std::initializer_list<std::string_view> leaveOut = {}) {
+    const auto module = resources::ResourceModule::FromModuleFile(DUNMORO_GAM);
+    respack::BlobBuilder builder;
+    const resources::ResourceBlob& blob = module->Blob();
+    for (size_t i = 0; i < blob.ResourceCount(); ++i) {
+        const resources::ResourceEntry entry = blob.EntryAt(i);
+        if (std::find(leaveOut.begin(), leaveOut.end(), entry.name) != leaveOut.end()) continue;
+        builder.AddResource(std::string(entry.type), std::string(entry.name),
+                            std::vector<uint8_t>(entry.data.begin(), entry.data.end()));
+    }
+    std::string error;
+    return resources::ResourceModule::FromBlob(*builder.Build(&error), "dunmoro");
+}
+
 class DunmoroCardsTest : public ::testing::Test {
 protected:
     DunmoroCardsTest() : harness_({folder_.Path(), true}) {
-        resources::ResourceRegistry::Instance().SetApplet(resources::ResourceModule::FromModuleFile(DUNMORO_GAM));
+        resources::ResourceRegistry::Instance().SetApplet(GameResources());
         record_ = std::make_unique<InProcessRecord>(harness_);
         app_ = std::make_unique<CDunmoroApplet>(record_->record);
     }
@@ -88,6 +105,22 @@ TEST_F(DunmoroCardsTest, UnlinkingTakesACardOffTheBoardAndAPopEndsWithNull) {
     for (int i = 0; i < 6; ++i) EXPECT_TRUE(decks.AddDeck());
     EXPECT_FALSE(decks.AddDeck()) << "no more than six decks";
     EXPECT_EQ(decks.Count(), 312);
+}
+
+TEST_F(DunmoroCardsTest, MissingSoundsAndPicturesLeaveNothingBehind) {
+    app_.reset();
+    for (const auto leaveOut : {std::initializer_list<std::string_view>{"ChallengeWon"},
+                                std::initializer_list<std::string_view>{"NewGame", "MoveLegal", "Faces.gif"}}) {
+        resources::ResourceRegistry::Instance().SetApplet(GameResources(leaveOut));
+        const int shellObjects = CRefCounted::LiveCount();
+        const int interfaceObjects = LiveInterfaceObjects();
+        auto game = std::make_unique<CDunmoroApplet>(record_->record);
+        ASSERT_NE(game->LoadLayout(1, true), nullptr);
+        game->Play(Sound::ChallengeWon);
+        game.reset();
+        EXPECT_EQ(LiveInterfaceObjects(), interfaceObjects) << *leaveOut.begin();
+        EXPECT_EQ(CRefCounted::LiveCount(), shellObjects) << *leaveOut.begin();
+    }
 }
 
 }  // namespace
