@@ -50,6 +50,36 @@ TEST(ShellResourcesTest, HoldsTheSplashIconsCursorsAndSounds) {
     }
 }
 
+// The frame's pictures, named as the shell window asks for them (its big skin spells the
+// navigation names in lower case, the Exit page asks for "join"), with the size each must have.
+TEST(ShellResourcesTest, HoldsEveryFramePictureUnderTheNamesTheWindowUses) {
+    const struct {
+        const char* name;
+        int width, height;
+    } pictures[] = {
+        {"img-main-800x572.gif", 800, 572},
+        {"img-main-640x482.gif", 640, 482},
+        {"asl-btn-big-support-83x28x2.gif", 83, 28},
+        {"asl-icn-mini-support-32x32x2.gif", 32, 32},
+        {"asl-icn-mini-Support-32x32x2.gif", 32, 32},
+        {"asl-sysbuttons-16x14x4.gif", 16, 14},
+        {"slb-BevelEdges.gif", 40, 5},
+        {"ani-logomain-117x84.gif", 117, 84},
+        {"img-logomain-small-39x29.gif", 39, 29},
+        {"img-paghdr-join-326x50.gif", 326, 50},
+        {"img-paghdr-Games-Get-More-326x50.gif", 326, 50},
+        {"img-paghdr-Email_This-326x50.gif", 326, 50},
+        {"returntogame_rollover.gif", 50, 48},
+        {"img-tm.gif", 13, 9},
+    };
+    for (const auto& p : pictures) {
+        const auto gif = ResourceModule::Own()->FindData(p.name);
+        ASSERT_TRUE(gif) << p.name;
+        EXPECT_EQ(GifWidth(*gif), p.width) << p.name;
+        EXPECT_EQ(GifHeight(*gif), p.height) << p.name;
+    }
+}
+
 TEST(ShellResourcesTest, ReadingTheProgramFileGivesTheSameBlob) {
     const auto fromFile = ResourceModule::FromModuleFile(platform::ExecutablePath());
     ASSERT_NE(fromFile, nullptr);

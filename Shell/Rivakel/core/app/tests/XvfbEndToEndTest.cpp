@@ -15,7 +15,7 @@ TEST(XvfbEndToEnd, SplashMainWindowSecondStartAndClose) {
     if (error) GTEST_SKIP() << "cannot find the test's own folder";
     const std::filesystem::path program = self.parent_path() / "rivakel";
     if (!std::filesystem::exists(program)) GTEST_SKIP() << "no program at " << program;
-    const std::string script = (std::filesystem::path(__FILE__).parent_path() / "RivakelUnderXvfb.sh").string();
+    const std::string script = std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/core/app/tests/RivakelUnderXvfb.sh";
     const int status = std::system(("bash '" + script + "' '" + program.string() + "'").c_str());
     ASSERT_NE(status, -1);
     ASSERT_TRUE(WIFEXITED(status)) << "the script was ended by a signal";

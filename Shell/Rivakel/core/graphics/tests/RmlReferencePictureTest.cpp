@@ -21,9 +21,8 @@ std::string PathFrom(const char* variable, const char* fallback, std::string_vie
 }
 
 std::string DataFile(std::string_view name) {
-    const char* source = std::getenv("RIVAKEL_SOURCE_DIR");
-    return source != nullptr ? std::string(source) + "/Shell/Rivakel/core/graphics/tests/data/" + std::string(name)
-                             : (std::filesystem::path(__FILE__).parent_path() / "data" / name).string();
+    // The build's own source folder: __FILE__ may be relative when a compiler cache rewrites paths.
+    return std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/core/graphics/tests/data/" + std::string(name);
 }
 
 std::string ReadBytes(const std::string& path) {
