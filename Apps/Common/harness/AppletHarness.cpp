@@ -24,7 +24,7 @@ namespace {
 constexpr uint32_t kWindowBackground = 0x99CCCC;
 constexpr const char* kPlayerEmail = "player@example.test";
 
-void CreateStore(const std::string& dataFolder) {
+void CreateStore(const std::string& dataFolder, const std::string& readingGame) {
     UserStoreConfig config;
     config.installed = true;
     config.dataFolder = dataFolder;
@@ -33,10 +33,10 @@ void CreateStore(const std::string& dataFolder) {
         if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
         return int64_t{now.secondsSince2000};
     };
-    config.runningGameId = [] {
+    config.runningGameId = [&readingGame] {
         char id[128] = {};
         if (CGameHost* host = GameHost()) host->GetRunningGameId(id);
-        return std::string(id);
+        return readingGame.empty() ? std::string(id) : readingGame;
     };
     config.currentUserEmail = [] { return std::string(kPlayerEmail); };
     CSubsystem_UserStore* store = CreateUserStore(std::move(config));
@@ -55,7 +55,7 @@ CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(opti
         previousBackend_ = platform::SetBackend(std::move(backend));
     }
     CreateClock();
-    CreateStore(options_.dataFolder);
+    CreateStore(options_.dataFolder, readingGame_);
 
     platform::WindowParams params;
     params.title = "Rivakel";
@@ -239,6 +239,21 @@ int CAppletHarness::InputBox(std::string_view /*caption*/, std::string_view prom
     entry = inputs_.front().substr(0, maxLength);
     inputs_.pop_front();
     return 1;
+}
+
+std::optional<std::string> CAppletHarness::UserValue(std::string_view gameId, std::string_view key) {
+    readingGame_ = gameId;
+    std::string value;
+    const int result = UserStore()->GetUserProp(key, value);
+    readingGame_.clear();
+    if (result == kStoreNoKey) return std::nullopt;
+    return value;
+}
+
+void CAppletHarness::SetUserValue(std::string_view gameId, std::string_view key, std::string_view value) {
+    readingGame_ = gameId;
+    UserStore()->SetUserProp(key, value);
+    readingGame_.clear();
 }
 
 void CAppletHarness::ConfirmEmail(EmailConfirmation request) {

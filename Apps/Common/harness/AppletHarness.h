@@ -77,6 +77,11 @@ public:
     // The surface the game draws on; its children are what the game attached.
     CSurface* GameAreaSurface() const { return gameArea_; }
 
+    // The current user's setting `key` of the game with that identifier, whether it runs or not;
+    // nullopt when absent. Setting one before a start is how a test gives a game stored values.
+    std::optional<std::string> UserValue(std::string_view gameId, std::string_view key);
+    void SetUserValue(std::string_view gameId, std::string_view key, std::string_view value);
+
     // Answers of the next input boxes, in order; OK with that text. None left: Cancel.
     void QueueInput(std::string text) { inputs_.push_back(std::move(text)); }
     // Null on the sdl backend.
@@ -119,6 +124,7 @@ private:
     CSurface* pageArea_ = nullptr;
     std::deque<std::string> inputs_;
     std::vector<std::string> inputPrompts_;
+    std::string readingGame_;
     int stopMode_ = 0;
     int menuFlags_ = 0;
 };

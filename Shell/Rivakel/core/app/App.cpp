@@ -11,6 +11,7 @@
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
 #include "core/store/UserStore.h"
+#include "frame/dialogs/ShellDialogs.h"
 #include "platform/Host.h"
 
 CApp* g_pApp = nullptr;
@@ -136,6 +137,23 @@ int CApp::LoadResString(uint32_t id, std::span<char> buffer) const {
         (void)own->CopyString(id, buffer);
     }
     return 0;
+}
+
+bool CApp::AskConfirmSave() { return ::AskConfirmSave(); }
+int CApp::AskStopGameSaved() { return ::AskStopGameSaved(); }
+int CApp::AskQuitNotSaved() { return ::AskQuitNotSaved(); }
+int CApp::AskQuitSaved() { return ::AskQuitSaved(); }
+int CApp::ShowTermsOfService() { return ::ShowTermsOfService(); }
+int CApp::AskAutoInstall() { return ::AskAutoInstall(); }
+int CApp::AskNeedNewGame() { return ::AskNeedNewGame(); }
+
+int CApp::ShowMessageBox(std::string_view caption, std::string_view text, int flags) {
+    return ::ShowMessageBox(caption, text, flags);
+}
+
+int CApp::InputBox(std::string_view caption, std::string_view prompt, std::string_view initialText,
+                   std::span<char> buffer, int flags) {
+    return ::InputBox(caption, prompt, initialText, buffer, flags);
 }
 
 void CApp::DebugTrap() {

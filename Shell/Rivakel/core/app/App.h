@@ -47,6 +47,19 @@ public:
     bool CardbackPending() const { return cardbackPending_; }
     const std::string& CardbackPath() const { return cardbackPath_; }
 
+    // The shell's dialogs (drawn by the shell window; see frame/dialogs/ShellDialogs.h).
+    bool AskConfirmSave();
+    int AskStopGameSaved();
+    int AskQuitNotSaved();
+    int AskQuitSaved();
+    int ShowTermsOfService();
+    int AskAutoInstall();
+    int AskNeedNewGame();
+    int ShowMessageBox(std::string_view caption, std::string_view text, int flags);
+    // 1 OK (the entry copied, cut to the buffer), 2 Cancel.
+    int InputBox(std::string_view caption, std::string_view prompt, std::string_view initialText,
+                 std::span<char> buffer, int flags);
+
     void DebugTrap();
     void SleepMs(uint32_t ms);
 

@@ -60,6 +60,27 @@ void ShowMainWindow(platform::Backend& backend) {
 
 void SetInactiveWindowTimer(CTimer* timer) { Program().inactiveTimer = timer; }
 
+void RunNestedLoop(const std::function<bool()>& done, const std::function<bool(const platform::Event&)>& filter,
+                   const std::function<void()>& turn) {
+    ProgramState& program = Program();
+    platform::Backend* backend = platform::GetBackend();
+    if (!backend) return;
+    const auto over = [&] { return program.quit || SessionStopping() || done(); };
+    while (!over()) {
+        if (turn) turn();
+        if (over()) break;
+        platform::Event event;
+        bool have = backend->WaitEvent(event, NextWaitMs());
+        while (have) {
+            if (!filter || !filter(event)) MainWndProc(event);
+            if (over()) return;
+            have = backend->PollEvent(event);
+        }
+        ServeInstanceChannel();
+        if (!over()) TickTimers();
+    }
+}
+
 void Run() {
     ProgramState& program = Program();
     platform::Backend* backend = platform::GetBackend();

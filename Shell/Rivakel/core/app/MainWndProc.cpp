@@ -8,14 +8,29 @@
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/VideoService.h"
 #include "core/text/CSubsystem_Cursor_Win32.h"
+#include "frame/shell/Shell.h"
 
 void RepaintMainWindow() {
     ProgramState& program = Program();
     if (CSubsystem_Video* video = VideoService()) {
         video->AddDirty(0, 0, program.sizes.windowWidth, program.sizes.windowHeight);
     }
-    if (program.mainWindow) PresentPlainBackground(*program.mainWindow, program.sizes);
+    if (CShell* shell = Shell()) {
+        shell->Repaint();
+    } else if (program.mainWindow) {
+        PresentPlainBackground(*program.mainWindow, program.sizes);
+    }
 }
+
+namespace {
+
+// A close request from the window system or a later start: the shell window may refuse it.
+bool CloseAllowed() {
+    CShell* shell = Shell();
+    return shell == nullptr || shell->QueryClose();
+}
+
+}  // namespace
 
 int AnswerPrivateMessage(int message, intptr_t, intptr_t) {
     const bool stopping = SessionStopping();
@@ -23,9 +38,11 @@ int AnswerPrivateMessage(int message, intptr_t, intptr_t) {
     case kMsgCloseRequest:
         if (stopping) return 1;
         if (platform::Window* window = Program().mainWindow.get()) window->Raise();
+        if (!CloseAllowed()) return 0;
         StopSession();
         return 1;
     case kMsgShellVersion:
+        return !stopping && Shell() != nullptr ? static_cast<int>(Shell()->Version().number) : 0;
     case kMsgHostLookupDone:
     case kMsgSocketEvent:
         return 0;
@@ -44,12 +61,13 @@ bool IsEscape(const platform::Event& event) {
             event.key == kVkEscape);
 }
 
-// Escape never reaches the applets: it minimises the window (unless embedded, where it is a key
-// like any other). Every other key goes to the input service.
+// Escape never reaches the applets: it pauses a running game and minimises the window (unless
+// embedded, where it is a key like any other). Every other key goes to the input service.
 void HandleKey(const platform::Event& event) {
     const ProgramState& program = Program();
     if (IsEscape(event) && !program.embedded) {
         if (event.type != platform::EventType::KeyDown) return;
+        if (CShell* shell = Shell()) shell->PauseForLeaving();
         // A focused text field minimises on Escape itself.
         CSubsystem_Input_Win32* input = InputService();
         if (input && input->Focus()) {
@@ -72,6 +90,7 @@ void HandleMouse(const platform::Event& event) {
 }
 
 void HandleDeactivated(const platform::Event& event) {
+    if (CShell* shell = Shell()) shell->PauseForLeaving();
     Program().inactive = true;
     if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
     // Hovered surfaces get their leave events.
@@ -92,7 +111,7 @@ void MainWndProc(const platform::Event& event) {
     ProgramState& program = Program();
     switch (event.type) {
     case platform::EventType::CloseRequested:
-        StopSession();
+        if (CloseAllowed()) StopSession();
         break;
     case platform::EventType::Activated:
         program.inactive = false;

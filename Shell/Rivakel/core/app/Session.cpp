@@ -18,8 +18,12 @@
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellFactory.h"
+#include "frame/dialogs/DialogEnvironment.h"
+#include "core/app/MainLoop.h"
+#include "core/app/MainWndProc.h"
 #include "frame/factory/ShellFactory.h"
 #include "frame/host/GameHost.h"
+#include "frame/shell/Shell.h"
 #include "platform/Host.h"
 
 namespace {
@@ -129,10 +133,51 @@ void CreateEvents() {
     CreateEventService(std::move(hooks));
 }
 
+void CreateShellWindow() {
+    const ProgramState& program = Program();
+    ShellConfig config;
+    config.windowWidth = program.sizes.windowWidth;
+    config.windowHeight = program.sizes.windowHeight;
+    config.embedded = program.embedded;
+    config.skinName = g_pApp->GetSkinName();
+    config.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+    config.gameFile = [] { return g_pApp != nullptr ? g_pApp->GetGameFile() : std::string(); };
+    config.shellFolder = [] { return ShellDataFolder(); };
+    config.mainWindow = [] { return Program().mainWindow.get(); };
+    config.stopSession = StopSession;
+    config.sessionStopping = SessionStopping;
+    config.setInactiveTimer = SetInactiveWindowTimer;
+    config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
+    CShell* shell = CreateShell(std::move(config));
+    if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
+
+    DialogEnvironment& dialogs = CurrentDialogEnvironment();
+    dialogs.root = shell;
+    dialogs.repaint = [] {
+        if (CShell* window = Shell()) window->Repaint();
+    };
+    dialogs.runLoop = RunNestedLoop;
+    dialogs.stopping = SessionStopping;
+    dialogs.raiseWindow = [] {
+        platform::Window* window = Program().mainWindow.get();
+        if (window == nullptr) return;
+        if (window->IsMinimized()) window->Restore();
+        window->Raise();
+    };
+    dialogs.embedded = [] { return Program().embedded; };
+    dialogs.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+}
+
+void DestroyShellWindow() {
+    CurrentDialogEnvironment() = {};
+    DestroyShell();
+}
+
 void TearDown() {
     SessionState& session = Session();
     session.stopPending = false;
-    // Its owner, the shell frame, is gone by now.
+    // The shell window goes first: it stops the game and lets go of its timers.
+    DestroyShellWindow();
     Program().inactiveTimer = nullptr;
     TrackSessionStop();
     // The host goes before the factory: without a shell window to stop it first, its end
@@ -187,6 +232,7 @@ int SetSessionGUID(std::string_view commandLine) {
     CreateSound();
     CreateEvents();
     CreateHost();
+    CreateShellWindow();
 
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
     TrackSessionStart();

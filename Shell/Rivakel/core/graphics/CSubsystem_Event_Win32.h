@@ -28,6 +28,14 @@ struct EventHooks {
 
 class CSubsystem_Event_Win32 final : public CSubsystem_Event, public ISurfaceEvents {
 public:
+    // The modal rectangle with its outside-press callback, as boxes opened over one another save
+    // and restore it.
+    struct ModalState {
+        bool active = false;
+        int left = 0, top = 0, right = 0, bottom = 0;
+        std::function<void()> onOutsidePress;
+    };
+
     explicit CSubsystem_Event_Win32(EventHooks hooks = {});
     // Events still alive outlive the registry and are only detached from it.
     ~CSubsystem_Event_Win32() override;
@@ -75,6 +83,8 @@ public:
     void SetModalRect(int left, int top, int right, int bottom, std::function<void()> onOutsidePress);
     void ClearModalRect();
     bool HasModalRect() const { return modal_.active; }
+    const ModalState& GetModalState() const { return modal_; }
+    void SetModalState(ModalState state) { modal_ = std::move(state); }
 
     CSurface* HoverSurface() const { return hover_; }
     CSurface* PressedSurface() const { return pressed_; }
@@ -102,11 +112,6 @@ private:
     struct Frame {
         CSurface* target;
         bool targetRemoved;
-    };
-    struct Modal {
-        bool active = false;
-        int left = 0, top = 0, right = 0, bottom = 0;
-        std::function<void()> onOutsidePress;
     };
 
     void Append(CEvent* event);
@@ -139,7 +144,7 @@ private:
     platform::Point last_{};
     int queuedMoves_ = 0;
     bool hoverVanished_ = false;
-    Modal modal_;
+    ModalState modal_;
     intptr_t storedA_ = 0;
     const void* storedB_ = nullptr;
 };

@@ -1,7 +1,11 @@
 #include "platform/sdl/SdlWindow.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "platform/Cp1252.h"
@@ -15,8 +19,23 @@ bool PositionsAllowed() {
     return driver == nullptr || std::strcmp(driver, "wayland") != 0;
 }
 
+// Without a GPU the accelerated renderer is the GL driver's software rasteriser, which costs
+// tens of megabytes (its code generator) for what the software renderer does as well for a
+// software-drawn frame. RIVAKEL_RENDERER ("software" or "accelerated") overrides the guess.
+bool GpuPresent() {
+    if (const char* asked = std::getenv("RIVAKEL_RENDERER"); asked != nullptr && *asked != '\0') {
+        return std::strcmp(asked, "software") != 0;
+    }
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("renderD", 0) == 0 && ::access(entry.path().c_str(), R_OK | W_OK) == 0) return true;
+    }
+    return false;
+}
+
 RendererOwner MakeRenderer(SDL_Window* window, bool preferAccelerated, Renderer& kind) {
-    if (preferAccelerated) {
+    if (preferAccelerated && GpuPresent()) {
         RendererOwner accelerated(SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED));
         SDL_RendererInfo info;
         if (accelerated != nullptr && SDL_GetRendererInfo(accelerated.get(), &info) == 0 &&
@@ -26,6 +45,8 @@ RendererOwner MakeRenderer(SDL_Window* window, bool preferAccelerated, Renderer&
         }
     }
     kind = Renderer::Software;
+    // The window's own pixels, not a GL texture standing in for them.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     return RendererOwner(SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE));
 }
 

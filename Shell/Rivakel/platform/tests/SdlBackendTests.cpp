@@ -1,5 +1,8 @@
 // The SDL backend against a real X server: each test starts its own Xvfb.
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -98,6 +101,18 @@ protected:
     std::unique_ptr<SdlBackend> backend_;
 };
 
+TEST_F(SdlBackendTest, TheSoftwareRendererIsTakenWhereNoGpuIsSeenOrWhenAsked) {
+    const bool gpu = std::filesystem::exists("/dev/dri");
+    for (const char* asked : {"software", ""}) {
+        if (*asked == '\0' && gpu) continue;
+        setenv("RIVAKEL_RENDERER", asked, 1);
+        auto window = backend_->CreateWindow(WindowParams{.title = "r", .width = 16, .height = 16});
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->RendererInUse(), Renderer::Software) << asked;
+    }
+    unsetenv("RIVAKEL_RENDERER");
+}
+
 TEST_F(SdlBackendTest, EachRendererPresentsTheDirtyRectangles) {
     EXPECT_EQ(backend_->ScreenSize(), (Point{1024, 768}));
     const Rect usable = backend_->UsableArea();
@@ -106,6 +121,8 @@ TEST_F(SdlBackendTest, EachRendererPresentsTheDirtyRectangles) {
 
     for (bool accelerated : {false, true}) {
         SCOPED_TRACE(accelerated ? "accelerated asked" : "software forced");
+        // Asked for even where no GPU is seen, so the accelerated path is exercised too.
+        setenv("RIVAKEL_RENDERER", accelerated ? "accelerated" : "", 1);
         uint32_t iconPixels[4] = {0xFF00FF, 0x123456, 0x123456, 0xFF00FF};
         auto window = backend_->CreateWindow(WindowParams{.title = "Rivakel \xE9",
                                                           .width = 64,

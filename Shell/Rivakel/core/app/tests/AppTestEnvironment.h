@@ -8,10 +8,13 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/app/ProgramState.h"
 #include "core/app/Session.h"
 #include "core/app/WinMain.h"
+#include "frame/dialogs/Dialog.h"
+#include "frame/dialogs/DialogEnvironment.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -29,6 +32,11 @@ protected:
         auto owned = std::make_unique<platform::headless::HeadlessBackend>();
         headless_ = owned.get();
         platform::SetBackend(std::move(owned));
+        // A portal that is not installed asks before it closes: these tests leave without saving.
+        SetDialogScript([this](CDialog& dialog) {
+            dialogsSeen_.push_back(dialog.Name());
+            dialog.Press(dialog.Name() == "IDD_QUIT_NOTSAVED" ? kIdDecline : kIdLater);
+        });
     }
 
     void TearDown() override {
@@ -37,6 +45,7 @@ protected:
         EndProgram();
         ResetProgram();
         platform::SetBackend(nullptr);
+        SetDialogScript(nullptr);
         std::filesystem::remove_all(root_);
     }
 
@@ -45,6 +54,7 @@ protected:
     std::filesystem::path Root() const { return root_; }
 
     platform::headless::HeadlessBackend* headless_ = nullptr;
+    std::vector<std::string> dialogsSeen_;
 
 private:
     std::filesystem::path root_;

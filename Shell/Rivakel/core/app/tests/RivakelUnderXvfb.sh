@@ -38,6 +38,8 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$work/display")"
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_PLATFORM=sdl
 mkdir -p "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# Installed, so that a close request is not answered with the question to save first.
+mkdir -p "$XDG_DATA_HOME/Rivakel/System" && echo '<Core></Core>' >"$XDG_DATA_HOME/Rivakel/System/Core.rdt"
 # In the sanitizer build the desktop libraries behind the window keep buffers for the process's
 # life; our own leaks are caught by the headless tests, which run without them.
 export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"

@@ -130,7 +130,8 @@ TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
     EXPECT_EQ(AnswerPrivateMessage(kMsgShuttingDown, 0, 0), 1);
 }
 
-TEST_F(WinMainTest, ShownWindowCarriesTealUnderAnIndigoBand) {
+// The big window lays the big skin out from the top left; the rest is the frame's blue.
+TEST_F(WinMainTest, BigWindowShowsTheBigSkinAtTheTopLeftOnTheFramesBlue) {
     ASSERT_FALSE(StartProgram("BIGWIN").has_value());
     HeadlessWindow* window = headless_->MainWindow();
     ASSERT_NE(window, nullptr);
@@ -138,8 +139,9 @@ TEST_F(WinMainTest, ShownWindowCarriesTealUnderAnIndigoBand) {
     EXPECT_EQ(window->Height(), 700);
     MainWndProc({.type = platform::EventType::Exposed});
     ASSERT_GE(window->PresentCount(), 1);
-    EXPECT_EQ(window->FramePixel(5, 5), kPortalIndigo);
-    EXPECT_EQ(window->FramePixel(500, 400), kPortalTeal);
+    EXPECT_EQ(window->FramePixel(1000, 690), 0x3333CCu);
+    // The Home page's orange in the 500 x 420 page area at (189, 129).
+    EXPECT_EQ(window->FramePixel(189 + 250, 129 + 300), 0xFF9900u);
 }
 
 TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {

@@ -1,0 +1,318 @@
+// Game control: the menu bar, launching, instructions, pause, back to game, and the questions
+// asked before a game or the portal is left.
+#include <array>
+#include <cstdio>
+
+#include "core/base/Clock.h"
+#include "core/base/Log.h"
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/Image.h"
+#include "core/graphics/RolloverButton.h"
+#include "core/graphics/SurfaceServices.h"
+#include "core/graphics/VideoService.h"
+#include "core/resources/ResourceModule.h"
+#include "core/sound/Sound.h"
+#include "core/sound/SoundService.h"
+#include "core/store/UserStore.h"
+#include "frame/api/IShellServices.h"
+#include "frame/dialogs/ShellDialogs.h"
+#include "frame/host/GameHost.h"
+#include "frame/host/GameHostBase.h"
+#include "frame/shell/Shell.h"
+
+namespace {
+
+constexpr const char* kSupportAddress = "support@rivakel.example";
+
+std::string ShellString(uint32_t id) {
+    std::array<char, 256> text{};
+    if (const resources::ResourceModule* own = resources::ResourceModule::Own()) own->CopyString(id, text);
+    return text.data();
+}
+
+CSubsystem_Clock* Clock() { return ClockService(); }
+bool ClockPaused() { return Clock() != nullptr && Clock()->IsPaused(); }
+void SetClockPaused(bool paused) {
+    if (Clock() != nullptr) Clock()->SetPaused(paused);
+}
+
+bool ModalBoxUp() {
+    const CSubsystem_Event_Win32* events = EventService();
+    return events != nullptr && events->HasModalRect();
+}
+
+}  // namespace
+
+bool CShell::GameRunning() const {
+    const CGameHost* host = GameHost();
+    return host != nullptr && host->IsRunning();
+}
+
+int CShell::SetMode(int mode) {
+    mode_ = mode == kStopFreely || mode == kStopNever ? mode : kStopAsk;
+    return 0;
+}
+
+void CShell::SetMenuFlags(int flags) {
+    menuFlags_ = flags;
+    BuildMenuBar();
+}
+
+int CShell::BuildMenuBar() {
+    const int x = small_ ? 62 : 122;
+    const int top = small_ ? 35 : 137;
+    for (CRolloverButton*& button : menuButtons_) {
+        if (button != nullptr) DetachSurface(button);
+        button = nullptr;
+    }
+    CImage& frame = *FrameImage();
+    frame.SetCurColor(0, 0, 153);
+    frame.FillRect(x - 14, top + 3, x + 65, top + 405);
+
+    if (!GameRunning()) return 0;
+    if (ClockPaused() && !pageShown_) {
+        menuButtons_[0] = MakeMenuButton("returntogame_rollover.gif", "returntogame.gif", "Back to Game", this, x, top,
+                                         0, OnMenuBack);
+        return 0;
+    }
+    struct Row {
+        int flag;
+        uint32_t label;
+        const char* normal;
+        const char* hot;
+        EventCallback command;
+    };
+    const bool paused = ClockPaused();
+    const std::array<Row, 5> rows{{
+        {kMenuEmailThis, 10010, "mail.gif", "mail_rollover.gif", OnMenuEmail},
+        {kMenuNewGame, 10011, "newgame.gif", "newgame_rollover.gif", OnMenuNewGame},
+        {kMenuPause, paused ? 10013u : 10012u, paused ? "resume.gif" : "pause.gif",
+         paused ? "resume_rollover.gif" : "pause_rollover.gif", OnMenuPause},
+        {kMenuHighScoresLabel, 10015, nullptr, nullptr, nullptr},
+        {kMenuInstructions, 10014, "instructions.gif", "instructions_rollover.gif", OnMenuInstructions},
+    }};
+    int y = top;
+    size_t slot = 0;
+    for (const Row& row : rows) {
+        if ((menuFlags_ & row.flag) == 0) continue;
+        const std::string label = ShellString(row.label);
+        // The high-scores flag only keeps its place in the stack.
+        if (row.normal != nullptr) {
+            menuButtons_[slot] = MakeMenuButton(row.hot, row.normal, label, this, x, y, currentGame_, row.command);
+        }
+        ++slot;
+        y += kMenuPitch;
+    }
+    return 0;
+}
+
+
+int CShell::OnMenuEmail(intptr_t* record) {
+    auto* self = reinterpret_cast<CShell*>(record[0]);
+    if (!self->Closing()) self->ShowPage(page_name::kEmailThis);
+    return 1;
+}
+
+int CShell::OnMenuNewGame(intptr_t* record) {
+    auto* self = reinterpret_cast<CShell*>(record[0]);
+    if (!self->Closing()) self->LaunchGame(static_cast<int>(record[2]));
+    return 1;
+}
+
+int CShell::OnMenuPause(intptr_t* record) {
+    auto* self = reinterpret_cast<CShell*>(record[0]);
+    if (!self->Closing()) self->TogglePause();
+    return 1;
+}
+
+int CShell::OnMenuInstructions(intptr_t* record) {
+    auto* self = reinterpret_cast<CShell*>(record[0]);
+    if (!self->Closing()) self->ShowInstructions();
+    return 1;
+}
+
+int CShell::OnMenuBack(intptr_t* record) {
+    auto* self = reinterpret_cast<CShell*>(record[0]);
+    if (!self->Closing()) self->BackToGame();
+    return 1;
+}
+
+void CShell::LaunchGame(int index) {
+    const std::optional<GameTableEntry> entry = config_.games->Entry(index);
+    // An index no row has (a broken button, a command line naming no known game).
+    if (!entry) {
+        Warning("CShell::LaunchGame: no game %d", index);
+        ShowPage(page_name::kGames);
+        return;
+    }
+    if (!entry->installed) {
+        ShowPage(page_name::kGetMore, index);
+        return;
+    }
+    if (!ConfirmStopGame()) return;
+
+    ShowPageSurface(false);
+    gameArea_->GetCurImage()->ClearToBackground();
+    StopRunningGame();
+    pageSurface_->DetachAll();
+    gameArea_->DetachAll();
+    currentGame_ = index;
+    // A page shown over the old game paused the clock; the new game starts running.
+    SetClockPaused(false);
+    pageShown_ = false;
+    StartGame(*entry);
+    BuildMenuBar();
+}
+
+void CShell::StartGame(const GameTableEntry& entry) {
+    CGameHost* host = GameHost();
+    if (host == nullptr) return;
+    const bool installed = config_.installed && config_.installed();
+    const std::string named = config_.gameFile ? config_.gameFile() : std::string();
+    std::string module = entry.module;
+    std::string folder = entry.folder;
+    if (!installed) {
+        if (!named.empty()) module = named;
+        if (config_.shellFolder && folder.empty()) folder = config_.shellFolder();
+    }
+    if (host->Start(module, folder) != kHostOk) GameNotFound(module);
+}
+
+void CShell::GameNotFound(std::string_view file) {
+    char text[1024];
+    std::snprintf(text, sizeof text,
+                  "We're sorry, but the game \"%.*s\" can't be found.  Please write to %s and tell us the name of "
+                  "the game, and we will help you get it back.",
+                  static_cast<int>(std::min<size_t>(file.size(), 260)), file.data(), kSupportAddress);
+    ShowMessageBox("Game Not Found", text, kMessageBoxExclamation | 1);
+    currentGame_ = -1;
+    ShowPage(page_name::kGames);
+}
+
+void CShell::StopRunningGame() {
+    if (CGameHost* host = GameHost(); host != nullptr && host->IsRunning()) host->Stop();
+    GameStopped();
+}
+
+void CShell::ShowInstructions() {
+    if (Closing()) return;
+    PlayClick();
+    pageShown_ = true;
+    pageSurface_->GetCurImage()->ClearToBackground();
+    ReleasePageObjects();
+    pageSurface_->DetachAll();
+    if (CGameHost* host = GameHost()) host->NotifyApplet(kNotifyInstructions);
+    SetClockPaused(true);
+    BuildMenuBar();
+    ShowPageSurface(true);
+}
+
+// Clears the page surface for the pause and back-to-game screens.
+void CShell::ClearPage() {
+    ReleasePageObjects();
+    pageSurface_->GetCurImage()->ClearToColor(255, 153, 0);
+    joinLogoTimer_->Stop();
+    exitLogoTimer_->Stop();
+    pageShown_ = true;
+    pageSurface_->DetachAll();
+}
+
+void CShell::TogglePause() {
+    PlayClick();
+    const bool paused = !ClockPaused();
+    SetClockPaused(paused);
+    if (ModalBoxUp()) return;
+    ClearPage();
+    BuildMenuBar();
+    if (paused) {
+        const std::string resume = ShellString(10016);
+        pageSurface_->GetCurImage()->DrawRML(resume.c_str(), 50, 185, nullptr, 0, nullptr);
+        ShowPageSurface(true);
+    } else {
+        if (CSubsystem_Input_Win32* input = InputService()) input->FocusMainWindow(0);
+        ShowPageSurface(false);
+    }
+}
+
+void CShell::BackToGame() {
+    PlayClick();
+    exitPageShown_ = false;
+    ClearPage();
+    if (ClockPaused() && mode_ != kStopFreely) {
+        const std::string resume = ShellString(10016);
+        pageSurface_->GetCurImage()->DrawRML(resume.c_str(), 50, 185, nullptr, 0, nullptr);
+        ShowPageSurface(true);
+    } else {
+        SetClockPaused(false);
+        ShowPageSurface(false);
+    }
+    BuildMenuBar();
+}
+
+void CShell::PauseForLeaving() {
+    if (GameRunning() && !ClockPaused() && !ModalBoxUp() && !Closing()) TogglePause();
+}
+
+void CShell::OnExitButton() {
+    if (Closing()) return;
+    const bool installed = config_.installed && config_.installed();
+    if (!installed && !exitPageShown_) {
+        ShowPage(page_name::kExit);
+        exitPageShown_ = true;
+        return;
+    }
+    PlayClick();
+    if (!ConfirmExit()) return;
+    if (CSubsystem_Video* video = CurrentSurfaceServices().video) video->Hide();
+    if (CSubsystem_Sound_DirectX* sound = SoundService(); sound != nullptr && sound->IsEnabled()) {
+        if (CSound* close = sound->CreateSound("CloseShell.wav", 1)) {
+            close->Play(1);
+            close->ReleaseInternalRef();
+        }
+    }
+    exitTimer_ = std::make_unique<CTimer>(this, kExitMs, OnExitTick);
+    exitTimer_->SetClock(TimerClock::Wall);
+    exitTimer_->Start();
+    if (config_.setInactiveTimer) config_.setInactiveTimer(exitTimer_.get());
+}
+
+int CShell::OnExitTick(intptr_t* args) {
+    auto* self = reinterpret_cast<CShell*>(args[0]);
+    if (self->config_.stopSession) self->config_.stopSession();
+    return 0;
+}
+
+bool CShell::ConfirmStopGame() {
+    if (!GameRunning()) return true;
+    if (mode_ == kStopNever) return false;
+    if (mode_ == kStopFreely) return true;
+    if (AskStopGameSaved() != 0) return false;
+    StopRunningGame();
+    return true;
+}
+
+bool CShell::ConfirmExit() {
+    if (!GameRunning() || mode_ == kStopFreely) return true;
+    if (mode_ == kStopNever) return false;
+    return AskQuitSaved() == 0;
+}
+
+bool CShell::QueryClose() {
+    if (config_.sessionStopping && config_.sessionStopping()) return true;
+    const bool running = GameRunning();
+    if (running && mode_ == kStopNever) return false;
+    const bool installed = config_.installed && config_.installed();
+    if (running && mode_ == kStopAsk && installed) return AskQuitSaved() == 0;
+    if (installed) return true;
+    switch (AskQuitNotSaved()) {
+    case 2:
+        if (config_.installShell) config_.installShell();
+        if (CSubsystem_UserStore* store = UserStore()) store->SaveCore();
+        return true;
+    case 3:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Builds the portal, runs it on a private X server and writes PNG screenshots to the folder given
+# (default: screenshots/ at the top of the tree): both skins, every page of the menu, the shell's
+# test game launched, paused by Escape and by deactivation, resumed, left for another game with
+# the question answered both ways, and every dialog. Also prints the portal's resident memory
+# with the frame shown. Needs xdotool, xwd and ImageMagick beside Xvfb; installs them when missing.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+out="$(realpath -m "${1:-$root/screenshots}")"
+mkdir -p "$out"
+
+"$root/scripts/setup.sh"
+for tool in xdotool:xdotool xwd:x11-apps /usr/bin/convert:imagemagick; do
+  command -v "${tool%%:*}" >/dev/null || {
+    sudo_cmd=(); [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${tool##*:}"
+  }
+done
+export CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}"
+cd "$root"
+cmake --preset debug >/dev/null
+cmake --build --preset debug -j6 --target rivakel ShellTestGame rivakel_frame_shell_tests >/dev/null
+bin="$root/build/debug/Shell/Rivakel/rivakel"
+game="$root/build/debug/Shell/Rivakel/testgames/ShellTestGame.gam"
+
+work="$(mktemp -d)"
+xvfb_pid="" portal_pid="" other_pid=""
+cleanup() {
+  for pid in $other_pid $portal_pid $xvfb_pid; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+# A private X server of that screen size, replacing the one before.
+start_x() {
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$work/display")"
+}
+export RIVAKEL_PLATFORM=sdl ASAN_OPTIONS="detect_leaks=0"
+start_x 1024x768
+
+wx=0 wy=0 ww=0 wh=0
+# Starts the portal afresh (new data folder) and finds its window.
+start() {  # start <width>x<height> [game]
+  stop_portal
+  rm -rf "$work/data" "$work/run" && mkdir -p "$work/data" "$work/run" && chmod 700 "$work/run"
+  XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_GAME="${2:-}" "$bin" >"$work/portal.log" 2>&1 &
+  portal_pid=$!
+  for _ in $(seq 200); do grep -q "main window $1 shown" "$work/portal.log" && break; sleep 0.05; done
+  local line
+  line="$(xwininfo -root -tree | grep '"Rivakel' | grep " $1+" | head -n1)"
+  read -r wx wy < <(sed -E 's/.* [0-9]+x[0-9]+\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2/' <<<"$line")
+  ww="${1%x*}" wh="${1#*x}"
+  sleep 0.5
+}
+stop_portal() {
+  [ -n "$portal_pid" ] || return 0
+  kill -KILL "$portal_pid" 2>/dev/null || true
+  wait "$portal_pid" 2>/dev/null || true
+  portal_pid=""
+}
+shot() { sleep 0.4; xwd -root -silent | /usr/bin/convert xwd:- -crop "${ww}x${wh}+${wx}+${wy}" +repage "$out/$1.png"; }
+click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click 1; sleep 0.3; }
+key() { xdotool key "$1"; sleep 0.3; }
+
+# The big skin, every page of the menu, the terms.
+start 800x572
+echo "resident memory with the frame shown: $(grep VmRSS /proc/$portal_pid/status | awk '{print $2}') kB"
+shot big-skin-home
+for page in games:300 support:395 about:490 join:640; do click "${page#*:}" 24; shot "page-${page%%:*}"; done
+click 60 116; shot dialog-IDD_TERMSOFSERVICE; key Return
+click 788 12; shot page-exit
+kill -TERM "$portal_pid"; shot dialog-IDD_QUIT_NOTSAVED
+
+# The small skin (a narrow screen).
+stop_portal
+start_x 780x600
+start 640x452; shot small-skin-home
+stop_portal
+start_x 1024x768
+
+# The test game: launched, paused by Escape, resumed, paused by deactivation, resumed.
+menu() { click 142 $((157 + $1 * 67)); }
+start 800x572 "$game"; shot game-launched
+key Escape; xdotool search --name '^Rivakel' windowmap 2>/dev/null || true; sleep 0.3; shot game-paused-by-escape
+menu 2; shot game-resumed
+xmessage -geometry 300x100+0+0 "another window" 2>/dev/null & other_pid=$!
+sleep 0.5; xdotool search --name xmessage windowfocus 2>/dev/null || true; sleep 0.3
+kill "$other_pid" 2>/dev/null || true; other_pid=""
+shot game-paused-by-deactivation
+menu 2; shot game-resumed-again
+menu 3; shot game-instructions
+# Its boxes.
+menu 2; key m; shot dialog-MESSAGEBOX; key Return
+key i; shot dialog-IDD_INPUT_BOX; key Escape
+key j; shot dialog-IDD_INPUT_BOX2; key Return
+key e; shot dialog-CONFIRM_EMAIL; key alt+n
+# Another page, then the game is left for a new one: No keeps it, Yes starts it afresh.
+click 300 24; shot game-under-games-page
+menu 0; shot game-back-to-game
+menu 1; shot dialog-IDD_QUIT_SAVED; key Return; shot game-kept-after-no
+menu 1; key alt+y; shot game-new-after-yes
+stop_portal
+
+# The templates nothing in the portal opens yet, drawn by the headless end-to-end test.
+RIVAKEL_SCREENSHOTS="$work" RIVAKEL_PLATFORM=headless "$root/build/debug/Shell/Rivakel/rivakel_frame_shell_tests" \
+  --gtest_filter='*EachTemplateCanBeShownForTheScreenshots' >/dev/null
+for ppm in "$work"/dialog-*.ppm; do /usr/bin/convert "$ppm" "$out/$(basename "${ppm%.ppm}").png"; done
+echo "screenshots in $out:"; ls "$out"
