@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
-"""Screenshots of every Glimtide screen in the real window under Xvfb.
+"""Screenshots of every Glimtide screen, played in the portal's own window under Xvfb.
 
     scripts/glimtide-screenshots.py [--build build/debug] [--out glimtide-screens]
 
-Builds what it needs in the build folder (configure it first: cmake --preset debug), starts a
-private Xvfb, hosts the game in the shell's window (rivakel_applet_window on the sdl backend)
-with a fresh store, plays it through its screens and writes one PNG per screen, each the shell
-window's 800x572 pixels. Needs xvfb and x11-apps (xwd).
+Builds the portal and the game in the build folder (configure it first: cmake --preset debug),
+starts a private Xvfb and the portal with RIVAKEL_GAME naming the game and a fresh data folder,
+plays through the game's screens with real mouse clicks and key presses, and writes one PNG per
+screen, each the portal window's 800x572 pixels. Needs xvfb, x11-apps (xwd), x11-utils
+(xwininfo) and xdotool.
 """
 import argparse
 import glob
 import os
+import re
 import shutil
+import signal
 import struct
 import subprocess
 import sys
@@ -20,87 +23,134 @@ import time
 import zlib
 
 WINDOW = (800, 572)
-GAME_AREA = (189, 129)  # where the shell puts the game area in its window
+GAME_AREA = (189, 129)  # where the portal puts the game area in its window
+MENU_X, MENU_TOP, MENU_PITCH = 142, 157, 67  # the game menu left of the game area
 PANEL_BLUE = (0x99, 0xCC, 0xFF)
 
 
-def read_xwd(data):
-    fields = struct.unpack(">25I", data[:100])
-    header_size, version, pixmap_format, _, width, height = fields[:6]
-    byte_order, bits_per_pixel, bytes_per_line = fields[7], fields[11], fields[12]
-    masks = fields[14:17]
-    if version != 7 or pixmap_format != 2 or bits_per_pixel not in (24, 32):
-        raise SystemExit("unsupported window dump")
-    offset = header_size + fields[19] * 12
-    step = bits_per_pixel // 8
-    shifts = [(m & -m).bit_length() - 1 for m in masks]
-    order = "little" if byte_order == 0 else "big"
-    rows = []
-    for y in range(height):
-        line = data[offset + y * bytes_per_line: offset + y * bytes_per_line + width * step]
-        row = []
-        for x in range(width):
-            value = int.from_bytes(line[x * step: x * step + step], order)
-            row.append(tuple((value >> s) & 0xFF for s in shifts))
-        rows.append(row)
-    return rows
+class Dump:
+    """A window dump of `xwd -root`, read only where asked."""
+
+    def __init__(self, data):
+        fields = struct.unpack(">25I", data[:100])
+        header_size, version, pixmap_format = fields[0], fields[1], fields[2]
+        self.width, self.height = fields[4], fields[5]
+        self.order = "little" if fields[7] == 0 else "big"
+        bits_per_pixel, self.bytes_per_line = fields[11], fields[12]
+        if version != 7 or pixmap_format != 2 or bits_per_pixel not in (24, 32):
+            raise SystemExit("unsupported window dump")
+        self.step = bits_per_pixel // 8
+        self.shifts = [(m & -m).bit_length() - 1 for m in fields[14:17]]
+        self.offset = header_size + fields[19] * 12
+        self.data = data
+
+    def pixel(self, x, y):
+        at = self.offset + y * self.bytes_per_line + x * self.step
+        value = int.from_bytes(self.data[at: at + self.step], self.order)
+        return tuple((value >> s) & 0xFF for s in self.shifts)
+
+    def png(self, path, left, top):
+        rows = []
+        for y in range(top, top + WINDOW[1]):
+            row = bytearray(b"\x00")
+            for x in range(left, left + WINDOW[0]):
+                row.extend(self.pixel(x, y))
+            rows.append(bytes(row))
+
+        def chunk(kind, body):
+            return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+
+        with open(path, "wb") as out:
+            out.write(b"\x89PNG\r\n\x1a\n")
+            out.write(chunk(b"IHDR", struct.pack(">IIBBBBB", WINDOW[0], WINDOW[1], 8, 2, 0, 0, 0)))
+            out.write(chunk(b"IDAT", zlib.compress(b"".join(rows), 9)))
+            out.write(chunk(b"IEND", b""))
 
 
-def write_png(path, rows):
-    def chunk(kind, body):
-        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+class Portal:
+    """The portal with the game, on a display of its own, driven as a person would."""
 
-    raw = b"".join(b"\x00" + bytes(c for pixel in row for c in pixel) for row in rows)
-    with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n")
-        out.write(chunk(b"IHDR", struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 2, 0, 0, 0)))
-        out.write(chunk(b"IDAT", zlib.compress(raw, 9)))
-        out.write(chunk(b"IEND", b""))
-
-
-class Window:
-    """The game in the shell's window, driven one command at a time."""
-
-    def __init__(self, tool, data, display):
-        env = dict(os.environ, DISPLAY=display, RIVAKEL_PLATFORM="sdl", SDL_AUDIODRIVER="dummy")
+    def __init__(self, binary, game, display, work):
         self.display = display
-        self.process = subprocess.Popen([tool, "--data", data], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                        env=env, text=True)
+        self.env = dict(os.environ, DISPLAY=display)
+        data, run = os.path.join(work, "data"), os.path.join(work, "run")
+        os.makedirs(data)
+        os.makedirs(run, mode=0o700)
+        env = dict(self.env, RIVAKEL_PLATFORM="sdl", SDL_AUDIODRIVER="dummy", RIVAKEL_GAME=game,
+                   XDG_DATA_HOME=data, XDG_RUNTIME_DIR=run, ASAN_OPTIONS="detect_leaks=0")
+        self.log_path = os.path.join(work, "portal.log")
+        with open(self.log_path, "w") as log:
+            self.process = subprocess.Popen([binary], env=env, stdout=log, stderr=subprocess.STDOUT)
+        self.left, self.top = self.find_window()
+        self.shots = []  # (name, dump) written at the end: a dump is quick, its PNG is not
 
-    def do(self, command):
-        self.process.stdin.write(command + "\n")
-        self.process.stdin.flush()
-        answer = self.process.stdout.readline().strip()
-        if answer != "ok":
-            raise SystemExit("%s: %s" % (command, answer or "the window is gone"))
+    def find_window(self):
+        for _ in range(200):
+            with open(self.log_path) as log:
+                shown = "main window %dx%d shown" % WINDOW in log.read()
+            if shown:
+                tree = self.run(["xwininfo", "-root", "-tree"])
+                size = r"%dx%d\+(-?\d+)\+(-?\d+)" % WINDOW
+                for line in tree.splitlines():
+                    found = re.search(r'"Rivakel[^"]*".*?\s' + size, line)
+                    if found:
+                        time.sleep(1.0)
+                        return int(found.group(1)), int(found.group(2))
+            if self.process.poll() is not None:
+                break
+            time.sleep(0.05)
+        raise SystemExit("the portal's window did not appear (see %s)" % self.log_path)
 
-    def keys(self, text):
-        for ch in text:
-            self.do("key %d" % ord(ch.upper()))
+    def run(self, command):
+        return subprocess.run(command, env=self.env, check=True, stdout=subprocess.PIPE, text=True).stdout
 
-    def screen(self):
-        dump = subprocess.run(["xwd", "-root", "-silent", "-display", self.display], check=True,
-                              stdout=subprocess.PIPE).stdout
-        return [row[:WINDOW[0]] for row in read_xwd(dump)[:WINDOW[1]]]
+    def dump(self):
+        return Dump(subprocess.run(["xwd", "-root", "-silent", "-display", self.display], check=True,
+                                   stdout=subprocess.PIPE).stdout)
+
+    def window_click(self, x, y):
+        self.run(["xdotool", "mousemove", str(self.left + x), str(self.top + y), "click", "1"])
+
+    def click(self, x, y):
+        """A click at (x, y) of the game area."""
+        self.window_click(GAME_AREA[0] + x, GAME_AREA[1] + y)
+
+    def move(self, x, y):
+        self.run(["xdotool", "mousemove", str(self.left + GAME_AREA[0] + x), str(self.top + GAME_AREA[1] + y)])
+
+    def menu(self, row):
+        """The game menu: 0 e-mail, 1 new game, 2 pause or back to the game, 3 instructions."""
+        self.window_click(MENU_X, MENU_TOP + row * MENU_PITCH)
+
+    def keys(self, *names):
+        for name in names:
+            self.run(["xdotool", "key", name])
+            time.sleep(0.05)
+
+    def type(self, text):
+        self.run(["xdotool", "type", "--delay", "60", text])
 
     def game_pixel(self, x, y):
-        return self.screen()[GAME_AREA[1] + y][GAME_AREA[0] + x]
+        return self.dump().pixel(self.left + GAME_AREA[0] + x, self.top + GAME_AREA[1] + y)
 
-    def shoot(self, folder, name):
-        path = os.path.join(folder, name + ".png")
-        write_png(path, self.screen())
-        print("wrote", path)
+    def shoot(self, name):
+        self.shots = [shot for shot in self.shots if shot[0] != name] + [(name, self.dump())]
+
+    def write(self, folder):
+        for name, dump in self.shots:
+            path = os.path.join(folder, name + ".png")
+            dump.png(path, self.left, self.top)
+            print("wrote", path)
 
     def close(self):
-        self.process.stdin.write("quit\n")
-        self.process.stdin.flush()
+        self.process.send_signal(signal.SIGKILL)
         self.process.wait(timeout=20)
 
 
 def start_xvfb():
     read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % WINDOW,
-                             "-nolisten", "tcp"], pass_fds=(write_end,))
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            pass_fds=(write_end,), stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""
     while not number.endswith(b"\n"):
@@ -118,86 +168,107 @@ def main():
     parser.add_argument("--build", default=os.path.join(root, "build", "debug"))
     parser.add_argument("--out", default=os.path.join(root, "glimtide-screens"))
     args = parser.parse_args()
-    for tool in ("Xvfb", "xwd"):
+    for tool, package in (("Xvfb", "xvfb"), ("xwd", "x11-apps"), ("xwininfo", "x11-utils"), ("xdotool", "xdotool")):
         if shutil.which(tool) is None:
-            raise SystemExit("%s is needed (packages xvfb and x11-apps)" % tool)
-    subprocess.run(["cmake", "--build", args.build, "--target", "rivakel_applet_window", "rivakel_glimtide_gam"],
-                   check=True, stdout=subprocess.DEVNULL)
-    tool = os.path.join(args.build, "Apps", "Common", "rivakel_applet_window")
+            raise SystemExit("%s is needed (package %s)" % (tool, package))
+    subprocess.run(["cmake", "--build", args.build, "--target", "rivakel", "rivakel_glimtide_gam"], check=True,
+                   stdout=subprocess.DEVNULL)
+    binary = os.path.join(args.build, "Shell", "Rivakel", "rivakel")
     games = glob.glob(os.path.join(args.build, "Games", "{AF8BC481-*}", "*.gam"))
     if not games:
         raise SystemExit("the game module is not built")
     os.makedirs(args.out, exist_ok=True)
 
     xvfb, display = start_xvfb()
-    data = tempfile.mkdtemp(prefix="glimtide-screens-")
+    work = tempfile.mkdtemp(prefix="glimtide-screens-")
     try:
-        window = Window(tool, data, display)
-        play(window, games[0], args.out)
-        window.close()
+        portal = Portal(binary, os.path.abspath(games[0]), display, work)
+        try:
+            play(portal)
+        finally:
+            portal.close()
+        portal.write(args.out)
     finally:
         xvfb.terminate()
         xvfb.wait()
-        shutil.rmtree(data, ignore_errors=True)
+        shutil.rmtree(work, ignore_errors=True)
 
 
-def play(w, game, out):
-    w.do("start " + game)
-    w.do("wait 500")
-    w.shoot(out, "01-title")
-    w.do("help")
-    w.do("wait 200")
-    w.shoot(out, "02-help")
-    w.do("back")
-    w.keys("plumtag")
-    w.do("wait 300")
-    w.shoot(out, "03-staff-list")
-    w.do("click 355 405")
-    w.keys("MOSSBRICK")
-    w.do("wait 300")
-    w.shoot(out, "04-hidden-page")
-    w.do("click 355 405")
+def new_game(p):
+    """Back to the title screen through the portal's New Game, confirming when the game asks."""
+    p.menu(1)
+    time.sleep(0.8)
+    p.keys("alt+y")
+    time.sleep(1.5)
 
-    for level, x, name in (("medium", 220, "06-medium-welcome"), ("hard", 350, "07-hard-welcome")):
-        w.do("click %d 270" % x)
-        w.do("wait 1500")
-        w.shoot(out, name)
-        w.do("stop")
-        w.do("start " + game)
-    w.do("click 120 270")
-    w.do("wait 1500")
-    w.shoot(out, "05-easy-welcome")
-    w.do("key 32")
-    w.do("wait 2950")
-    w.shoot(out, "08-show-burst")
-    w.do("wait 1700")
-    w.do("move 75 365")
-    w.do("wait 100")
-    w.shoot(out, "09-your-turn")
 
-    # Icon 0 until three mistakes end the game: the first is the try-again panel.
+def play(p):
+    p.shoot("01-title")
+    p.menu(3)
+    time.sleep(0.8)
+    p.shoot("02-help")
+    p.menu(2)
+    time.sleep(0.5)
+    p.type("plumtag")
+    time.sleep(1.0)
+    p.shoot("03-staff-list")
+    p.click(355, 405)
+    time.sleep(0.5)
+    # Letters arrive as their keys, so the upper-case code is typed without Shift (a Shift key
+    # of its own would break the sequence).
+    p.type("mossbrick")
+    time.sleep(1.0)
+    p.shoot("04-hidden-page")
+    p.click(355, 405)
+    time.sleep(0.5)
+
+    for x, name in ((220, "06-medium-welcome"), (350, "07-hard-welcome")):
+        p.click(x, 270)
+        time.sleep(1.5)
+        p.shoot(name)
+        new_game(p)
+    p.click(120, 270)
+    time.sleep(1.5)
+    p.shoot("05-easy-welcome")
+    p.keys("space")
+    time.sleep(0.5)
+    p.shoot("08-watch-the-show")
+    time.sleep(2.4)
+    p.shoot("09-show-burst")
+    time.sleep(0.6)
+    p.move(75, 365)
+    time.sleep(0.3)
+    p.shoot("10-your-turn")
+
+    # Icon 0 until three mistakes end the game. The third asks for a name first: with no
+    # player signed in to the portal every count is a best.
     mistakes = 0
     while mistakes < 3:
-        w.do("click 25 365")
-        w.do("wait 300")
-        if w.game_pixel(170, 100) == PANEL_BLUE:
+        p.click(25, 365)
+        time.sleep(0.8)
+        if p.game_pixel(170, 100) == PANEL_BLUE:
             mistakes += 1
             if mistakes == 1:
-                w.shoot(out, "10-try-again")
-            if mistakes < 3:
-                w.do("key 32")
-                w.do("wait 6000")
+                p.shoot("11-try-again")
+            p.keys("space")
+            time.sleep(4.0)
+        elif mistakes == 2:
+            p.shoot("12-high-score-entry")
+            p.type("Ada")
+            p.keys("Return")
+            time.sleep(0.8)
+            if p.game_pixel(170, 100) == PANEL_BLUE:
+                mistakes += 1
         else:
-            w.do("wait 9000")
-    w.do("wait 500")
-    w.shoot(out, "11-game-over")
-    w.do("key %d" % ord("N"))
-    w.do("click 190 310")
-    w.do("wait 6000")
-    w.shoot(out, "12-show")
-    w.do("wait 4000")
-    w.shoot(out, "13-show-later")
-    w.do("stop")
+            time.sleep(9.0)
+    p.shoot("13-game-over")
+    p.keys("n")
+    time.sleep(1.0)
+    p.click(190, 310)
+    time.sleep(6.0)
+    p.shoot("14-show")
+    time.sleep(4.0)
+    p.shoot("15-show-later")
 
 
 if __name__ == "__main__":
