@@ -14,7 +14,7 @@ namespace {
 
 using namespace glimtide;
 
-AppletColor Device(int r, int g, int b) { return (AppletColor{1} << 32) | (r << 16) | (g << 8) | b; }
+AppletColor Device(int r, int g, int b) { return static_cast<AppletColor>((r << 16) | (g << 8) | b); }
 
 const CColourTable& Colours() {
     static const CColourTable table(Device);

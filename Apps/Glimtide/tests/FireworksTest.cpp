@@ -11,7 +11,7 @@ namespace {
 using namespace glimtide;
 
 // Colours as their own device values, so the points can be read back.
-AppletColor Identity(int r, int g, int b) { return (AppletColor{1} << 32) | (r << 16) | (g << 8) | b; }
+AppletColor Identity(int r, int g, int b) { return static_cast<AppletColor>((r << 16) | (g << 8) | b); }
 
 const CColourTable& Colours() {
     static const CColourTable table(Identity);
