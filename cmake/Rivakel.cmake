@@ -44,7 +44,8 @@ endfunction()
 # way its log stays quiet: anything written to it fails the replay.
 function(rivakel_fuzz_target target source lib)
   add_executable(${target} ${source} ${PROJECT_SOURCE_DIR}/Tools/fuzzdriver/FuzzQuiet.cpp)
-  target_link_libraries(${target} PRIVATE ${lib})
+  # FuzzQuiet silences the platform's log, which applet libraries do not link themselves.
+  target_link_libraries(${target} PRIVATE ${lib} rivakel_platform)
   get_filename_component(fdir ${source} DIRECTORY)
   get_filename_component(fname ${source} NAME_WE)
   if(RIVAKEL_LIBFUZZER)

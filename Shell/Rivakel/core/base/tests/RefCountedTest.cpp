@@ -21,6 +21,16 @@ TEST(RefCounted, InterfaceReleaseKeepsObjectWhileContainerHoldsIt) {
     EXPECT_TRUE(deleted);
 }
 
+TEST(RefCounted, LiveCountFollowsMakingAndDeleting) {
+    const int before = CRefCounted::LiveCount();
+    bool deleted = false;
+    auto* object = new Tracked(deleted);
+    EXPECT_EQ(CRefCounted::LiveCount(), before + 1);
+    object->AddInternalRef();
+    object->ReleaseInternalRef();
+    EXPECT_EQ(CRefCounted::LiveCount(), before);
+}
+
 TEST(RefCounted, InternalReleaseOfUnreferencedObjectDeletesIt) {
     bool deleted = false;
     auto* object = new Tracked(deleted);

@@ -90,6 +90,24 @@ TEST_F(FileServiceTest, ResolutionOrder) {
     EXPECT_EQ(Read(service, "nothing.gif"), "<missing>");
 }
 
+TEST_F(FileServiceTest, RunningGamesFolderComesRightAfterItsResources) {
+    Write("game/Layout19.dat", "game folder");
+    Write("game/Shared.txt", "game folder");
+    Write("data/Shared.txt", "data folder");
+    Write("secret.txt", "secret");
+    config_.installed = true;
+    CSubsystem_File_Win32 service(config_);
+    resources::ResourceRegistry::Instance().SetApplet(Module({{"Layout1.dat", "applet"}}));
+    service.SetGameFolder((root_ / "game").string());
+    EXPECT_EQ(Read(service, "layout1.dat"), "applet");
+    EXPECT_EQ(Read(service, "LAYOUT19.DAT"), "game folder");
+    EXPECT_EQ(Read(service, "Shared.txt"), "game folder");
+    EXPECT_EQ(Read(service, "..\\secret.txt"), "<missing>");
+    service.SetGameFolder({});
+    EXPECT_EQ(Read(service, "Layout19.dat"), "<missing>");
+    EXPECT_EQ(Read(service, "Shared.txt"), "data folder");
+}
+
 TEST_F(FileServiceTest, InstalledShellReadsTheDataFolderWithoutRegardToCase) {
     Write("data/System/Banners/b1.gif", "banner");
     config_.installed = true;

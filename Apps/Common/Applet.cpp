@@ -1,0 +1,138 @@
+#include "Apps/Common/Applet.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "Apps/Common/Forwarder.h"
+#include "Apps/Common/MarkupText.h"
+#include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Common/PlayerSettings.h"
+#include "Apps/Common/ResourceFile.h"
+#include "Apps/Common/Screen.h"
+#include "frame/api/AppletRecord.h"
+#include "frame/api/AppletResults.h"
+#include "frame/api/IEvent.h"
+#include "frame/api/IFont.h"
+#include "frame/api/IImage.h"
+#include "frame/api/IShellFactory.h"
+#include "frame/api/IShellServices.h"
+#include "frame/api/ISurface.h"
+
+namespace {
+
+constexpr int kMenuOfEveryGame = kMenuNewGame | kMenuPause | kMenuInstructions | kMenuEmailThis;
+
+int Red(uint32_t colour) { return static_cast<int>(colour >> 16 & 0xFF); }
+int Green(uint32_t colour) { return static_cast<int>(colour >> 8 & 0xFF); }
+int Blue(uint32_t colour) { return static_cast<int>(colour & 0xFF); }
+
+}  // namespace
+
+CApplet::CApplet(AppletRecord* record, HelpPageStyle help) : record_(record), help_(std::move(help)) {
+    ModuleGlobals& globals = Globals();
+    globals.record = record;
+    globals.factory = record->factory;
+    globals.services = record->services;
+    globals.settings = record->settings;
+    globals.gameArea = record->gameArea;
+    globals.pageArea = record->pageArea;
+    globals.applet = this;
+    helpListener_ =
+        record->factory->AddListener(record->services, applet::kInstructions, this, Forward<&CApplet::ShowHelpPage>);
+    record->services->SetMenuFlags(kMenuOfEveryGame);
+}
+
+CApplet::~CApplet() {
+    EndScreen();
+    if (helpListener_ != nullptr) helpListener_->Release();
+    Globals() = ModuleGlobals{};
+}
+
+void CApplet::EndScreen() { delete std::exchange(screen_, nullptr); }
+
+int CApplet::SetScreen(CScreen* oldScreen, CScreen* newScreen) {
+    delete oldScreen;
+    screen_ = newScreen;
+    return 0;
+}
+
+int CApplet::Rand() { return record_->Rand(); }
+
+ISurface* CApplet::MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize,
+                                  void* context, AppletCallback callback, const TextButtonStyle& style) {
+    IShellFactory& factory = *record_->factory;
+    if (label == nullptr) return nullptr;
+    IFont* font = factory.CreateFont("Arial", pointSize, kFontStyleBold);
+    int extent[2] = {0, 0};
+    IImage* canvas = nullptr;
+    record_->gameArea->GetImage(&canvas);
+    if (canvas != nullptr) {
+        canvas->GetTextExtent(font, label, static_cast<int>(std::char_traits<char>::length(label)), extent);
+        canvas->Release();
+    }
+    const int width = extent[0] + kMarkupRunIndent;
+    const int height = std::max(extent[1], 1);
+
+    IImage* picture = factory.CreateImage(2 * width, height, style.keyed ? kSurfaceColourKeyed : 0);
+    picture->SetFont(font);
+    if (style.fill) picture->ClearToColor(Red(*style.fill), Green(*style.fill), Blue(*style.fill));
+    picture->SetTextColor(Red(style.normalText), Green(style.normalText), Blue(style.normalText));
+    DrawMarkupText(picture, "<B><U>", 0, 0);
+    DrawMarkupText(picture, label, 0, 0);
+    picture->SetTextColor(Red(style.hotText), Green(style.hotText), Blue(style.hotText));
+    DrawMarkupText(picture, label, width, 0);
+    if (style.closeTags) DrawMarkupText(picture, "</B></U>", 0, 0);
+    if (font != nullptr) font->Release();
+
+    ISurface* button =
+        factory.CreateRolloverButton(owner, context, x, y, width, height, picture, 0, id, callback);
+    picture->Release();
+    return button;
+}
+
+int CApplet::ShowHelpPage(intptr_t* /*args*/) {
+    IImage* page = nullptr;
+    record_->pageArea->GetImage(&page);
+    if (page == nullptr) return 0;
+    page->ClearToColor(255, 153, 0);
+    std::vector<char> text(kHelpTextMax + 1);
+    if (CResourceFile("Help.rml").ReadQuotedString(text) == 0) {
+        std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        DrawMarkupText(page, text.data(), 0, 10);
+    }
+    DrawMarkupText(page, help_.trademarkLine.c_str(), help_.trademarkX, 0);
+    page->Release();
+    return 0;
+}
+
+int CApplet::SetPlayerSetting(const char* player, const char* item, const char* value) {
+    return ::SetPlayerSetting(*record_->settings, player, item, value);
+}
+
+void CApplet::GetPlayerSetting(const char* player, const char* item, std::span<char> out) {
+    ::GetPlayerSetting(*record_->settings, player, item, out);
+}
+
+void CApplet::SetPlayerSettingInt(const char* player, const char* item, int value) {
+    ::SetPlayerSettingInt(*record_->settings, player, item, value);
+}
+
+int CApplet::GetPlayerSettingInt(const char* player, const char* item, int* out) {
+    return ::GetPlayerSettingInt(*record_->settings, player, item, out);
+}
+
+int StopApplet() {
+    delete std::exchange(Globals().applet, nullptr);
+    return 0;
+}
+
+namespace applet_entry {
+
+int Started(CApplet* root, AppletRecord* record, const char* displayName) {
+    Globals().applet = root;
+    if (record == nullptr || record->services == nullptr) return 0;
+    return record->services->SetAppletName(displayName);
+}
+
+}  // namespace applet_entry

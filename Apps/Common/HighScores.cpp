@@ -1,0 +1,65 @@
+#include "Apps/Common/HighScores.h"
+
+#include <cstdio>
+
+#include "Apps/Common/PlayerSettings.h"
+#include "frame/api/ISettingsAccess.h"
+
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+std::string RowKey(int row, const char* field) {
+    char key[32];
+    std::snprintf(key, sizeof key, "Score%d%s", row, field);
+    return key;
+}
+
+}  // namespace
+
+bool SamePlayerName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
+void PlaceHighScore(HighScoreTable& table, std::string_view player, int score) {
+    for (int i = 0; i < kHighScoreRows; ++i) {
+        if (!SamePlayerName(table[i].name, player)) continue;
+        for (int j = i; j + 1 < kHighScoreRows; ++j) table[j] = table[j + 1];
+        table[kHighScoreRows - 1].score = kHighScoreVacant;
+        break;
+    }
+    for (int i = 0; i < kHighScoreRows; ++i) {
+        if (table[i].score > score) continue;
+        for (int j = kHighScoreRows - 1; j > i; --j) table[j] = table[j - 1];
+        table[i] = {std::string(player), score};
+        return;
+    }
+}
+
+HighScoreTable ReadHighScores(ISettingsAccess& settings) {
+    HighScoreTable table;
+    for (int row = 1; row <= kHighScoreRows; ++row) {
+        table[row - 1].name = ReadSettingText(settings, RowKey(row, "Name")).value_or("");
+        table[row - 1].score = ReadSettingInt(settings, RowKey(row, "Score"), 0);
+    }
+    return table;
+}
+
+void WriteHighScores(ISettingsAccess& settings, const HighScoreTable& table, const HighScoreTable& before) {
+    for (int row = 1; row <= kHighScoreRows; ++row) {
+        const HighScoreRow& now = table[row - 1];
+        const HighScoreRow& old = before[row - 1];
+        if (now.name != old.name) settings.SetUserValue(RowKey(row, "Name").c_str(), now.name.c_str());
+        if (now.score != old.score) WriteSettingInt(settings, RowKey(row, "Score"), now.score);
+    }
+}
+
+void UpdateHighScores(ISettingsAccess& settings, std::string_view player, int score) {
+    const HighScoreTable before = ReadHighScores(settings);
+    HighScoreTable table = before;
+    PlaceHighScore(table, player, score);
+    WriteHighScores(settings, table, before);
+}

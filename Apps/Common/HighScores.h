@@ -1,0 +1,35 @@
+// The applets' table of the five best players of the user ("Score1Name" .. "Score5Score"):
+// each player appears at most once, with the latest score entered for them.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+class ISettingsAccess;
+
+inline constexpr int kHighScoreRows = 5;
+// The score a row takes when its player moved up and nobody follows.
+inline constexpr int kHighScoreVacant = -9000000;
+
+struct HighScoreRow {
+    std::string name;
+    int score = 0;
+    bool operator==(const HighScoreRow&) const = default;
+};
+using HighScoreTable = std::array<HighScoreRow, kHighScoreRows>;
+
+// ASCII letters compare without regard to case.
+bool SamePlayerName(std::string_view a, std::string_view b);
+
+// Takes the player's row out (rows below move up, the last row's score becomes vacant), then
+// enters the score above the first row whose score is not higher; a score below all five is
+// not entered.
+void PlaceHighScore(HighScoreTable& table, std::string_view player, int score);
+
+// Rows as stored: a missing name reads "", a missing score 0.
+HighScoreTable ReadHighScores(ISettingsAccess& settings);
+// Writes the rows that differ from `before`.
+void WriteHighScores(ISettingsAccess& settings, const HighScoreTable& table, const HighScoreTable& before);
+// Read, place and write back.
+void UpdateHighScores(ISettingsAccess& settings, std::string_view player, int score);

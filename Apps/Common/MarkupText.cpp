@@ -1,0 +1,154 @@
+#include "Apps/Common/MarkupText.h"
+
+#include <array>
+
+#include "Apps/Common/ModuleGlobals.h"
+#include "core/graphics/HexDigitValue.h"
+#include "frame/api/IFont.h"
+#include "frame/api/IImage.h"
+#include "frame/api/IShellFactory.h"
+
+namespace {
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// The character at `i`, or NUL past the end: a short tag reads as if padded with NULs.
+char At(std::string_view text, size_t i) { return i < text.size() ? text[i] : '\0'; }
+
+int ColourByte(std::string_view digits, size_t first) {
+    return 16 * HexDigitValue(At(digits, first)) + HexDigitValue(At(digits, first + 1));
+}
+
+// The font being drawn with: what the image had, then whatever the tags made of it.
+class FontState {
+public:
+    FontState(IImage& canvas, IShellFactory& factory) : canvas_(canvas), factory_(factory) {
+        canvas_.GetFont(&font_);
+        if (font_ != nullptr) font_->GetInfo(face_.data(), static_cast<int>(face_.size()), &size_, &sizeClass_, &style_);
+    }
+    ~FontState() {
+        if (font_ != nullptr) font_->Release();
+    }
+    FontState(const FontState&) = delete;
+    FontState& operator=(const FontState&) = delete;
+
+    IFont* Font() const { return font_; }
+    int SizeClass() const { return sizeClass_; }
+
+    void SetStyleBit(int bit, bool on) { Rebuild(on ? (style_ | bit) : (style_ & ~bit), sizeClass_, size_); }
+    void SetSizeClass(int sizeClass) { Rebuild(style_, sizeClass, kMarkupPointSizes[sizeClass]); }
+
+private:
+    void Rebuild(int style, int sizeClass, int size) {
+        IFont* made = factory_.CreateFont(face_.data(), size, style);
+        if (made == nullptr) return;
+        if (font_ != nullptr) font_->Release();
+        font_ = made;
+        canvas_.SetFont(font_);
+        style_ = style;
+        sizeClass_ = sizeClass;
+        size_ = size;
+        font_->GetInfo(face_.data(), static_cast<int>(face_.size()), &size_, &sizeClass_, &style_);
+    }
+
+    IImage& canvas_;
+    IShellFactory& factory_;
+    IFont* font_ = nullptr;
+    // A canvas without a font draws in the shell's default picture font.
+    std::array<char, kFontFaceMax + 1> face_{'A', 'r', 'i', 'a', 'l'};
+    int size_ = 18;
+    int sizeClass_ = 1;
+    int style_ = 0;
+};
+
+struct Pen {
+    int x, y;
+    bool centred = false;
+};
+
+void ApplyTag(std::string_view tag, Pen& pen, FontState& font, IImage& canvas) {
+    const bool closing = At(tag, 0) == '/';
+    if (closing) tag.remove_prefix(1);
+    switch (Upper(At(tag, 0))) {
+        case 'B':
+            if (Upper(At(tag, 1)) == 'R') {
+                pen.x = 0;
+                pen.y += kMarkupLineStep;
+            } else {
+                font.SetStyleBit(kFontStyleBold, !closing);
+            }
+            break;
+        case 'I': font.SetStyleBit(kFontStyleItalic, !closing); break;
+        case 'U': font.SetStyleBit(kFontStyleUnderline, !closing); break;
+        case 'P':
+            pen.x = 0;
+            pen.y += kMarkupParagraphStep;
+            break;
+        case 'C':
+            if (tag.size() == 1)
+                pen.centred = !closing;
+            else
+                canvas.SetTextColor(ColourByte(tag, 1), ColourByte(tag, 3), ColourByte(tag, 5));
+            break;
+        case 'S': {
+            const char which = At(tag, 1);
+            if (which >= '0' && which <= '5') font.SetSizeClass(which - '0');
+            else if (which == '-') font.SetSizeClass(font.SizeClass() < 5 ? font.SizeClass() + 1 : 5);
+            else if (which == '+') font.SetSizeClass(font.SizeClass() > 0 ? font.SizeClass() - 1 : 0);
+            break;
+        }
+        default: break;
+    }
+}
+
+}  // namespace
+
+bool MarkupTokenizer::Next(MarkupToken& token) {
+    if (rest_.empty()) return false;
+    if (rest_.front() == '<') {
+        const size_t close = rest_.find('>', 1);
+        if (close != std::string_view::npos) {
+            token = {rest_.substr(1, close - 1), true};
+            rest_.remove_prefix(close + 1);
+            return true;
+        }
+        // Never closed: the rest is text.
+        token = {rest_, false};
+        rest_ = {};
+        return true;
+    }
+    const size_t open = rest_.find('<');
+    token = {rest_.substr(0, open), false};
+    rest_.remove_prefix(open == std::string_view::npos ? rest_.size() : open);
+    return true;
+}
+
+int DrawMarkupText(IImage* canvas, const char* text, int x, int y) {
+    IShellFactory* factory = Globals().factory;
+    if (canvas == nullptr || text == nullptr || factory == nullptr) return 0;
+    return DrawMarkupText(canvas, std::string_view(text), x, y, *factory);
+}
+
+int DrawMarkupText(IImage* canvas, std::string_view text, int x, int y, IShellFactory& fonts) {
+    if (canvas == nullptr) return 0;
+    FontState font(*canvas, fonts);
+    int canvasWidth = 0, canvasHeight = 0;
+    canvas->GetSize(&canvasWidth, &canvasHeight);
+    Pen pen{x, y};
+    MarkupTokenizer tokens(text);
+    MarkupToken token;
+    while (tokens.Next(token)) {
+        if (token.isTag) {
+            ApplyTag(token.text, pen, font, *canvas);
+            continue;
+        }
+        if (token.text.empty()) continue;
+        int extent[2] = {0, 0};
+        const int length = static_cast<int>(token.text.size());
+        canvas->GetTextExtent(font.Font(), token.text.data(), length, extent);
+        const int at = pen.centred ? (canvasWidth - extent[0]) / 2 : pen.x + kMarkupRunIndent;
+        canvas->DrawText(token.text.data(), length, at, pen.y);
+        pen.x += extent[0];
+    }
+    return 0;
+}

@@ -1,0 +1,6 @@
+#include "Apps/Common/ModuleGlobals.h"
+
+ModuleGlobals& Globals() {
+    static ModuleGlobals globals;
+    return globals;
+}

@@ -1,0 +1,3 @@
+#include "Apps/Common/Forwarder.h"
+
+int NullTickThunk(intptr_t* /*args*/) { return 0; }

@@ -1,0 +1,45 @@
+// A read-only character source over one named text of the applet: its own resource when it
+// has one, else the file of that name in the game's folder (the shell's file service looks in
+// that order). The whole text is read at construction; reads never go past its end.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// Texts longer than this are refused as damaged: no applet ships anything near it.
+inline constexpr size_t kResourceFileMaxBytes = 4u << 20;
+
+class CResourceFile {
+public:
+    // Found nowhere, empty or too long: not loaded.
+    explicit CResourceFile(const char* name);
+    // Over bytes the caller already has (copied); empty: not loaded.
+    explicit CResourceFile(std::span<const uint8_t> bytes);
+
+    // Nothing to do: the text goes with the object. 0.
+    int Close() { return 0; }
+    bool IsLoaded() const { return loaded_; }
+
+    // The next byte; *more (when given) is 1 while the byte was inside the text. Past the end:
+    // 0 with *more = 0, every time. Not loaded: 1, *more untouched.
+    char NextChar(int* more);
+    // Skips to the next '"', then copies up to buffer.size() - 1 bytes until the closing quote
+    // (consumed) or the end, and terminates. A longer string is cut and its rest stays unread.
+    // 0; 1 when not loaded or the buffer is empty (nothing read or written).
+    int ReadQuotedString(std::span<char> buffer);
+    // Skips blanks, tabs and line ends, then lines that begin with '/'; a '-' anywhere before
+    // the first digit makes the number negative, other bytes before it are skipped, and the
+    // first byte after the digits ends it and is consumed. No digits: 0. Beyond the int range
+    // the value saturates. 0; 1 when not loaded (*value untouched).
+    int ReadInt(int* value);
+
+private:
+    // The next byte into `c`; false at the end.
+    bool Next(char& c);
+
+    std::vector<char> text_;
+    size_t position_ = 0;
+    bool loaded_ = false;
+};

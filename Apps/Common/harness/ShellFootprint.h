@@ -1,0 +1,31 @@
+// What a game can leave behind in the shell's process, counted at one moment: shell objects,
+// interface objects, timers, events, open files and mappings of the game's module. Two
+// footprints around any number of starts and stops of a game must be equal.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "core/base/Clock.h"
+#include "core/base/RefCounted.h"
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "frame/boundary/InterfaceObject.h"
+
+struct ShellFootprint {
+    explicit ShellFootprint(const std::string& modulePath) {
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++openFiles;
+        std::ifstream maps("/proc/self/maps");
+        const std::string module = std::filesystem::path(modulePath).filename().string();
+        for (std::string line; std::getline(maps, line);)
+            if (line.find(module) != std::string::npos) ++moduleMappings;
+    }
+
+    int shellObjects = CRefCounted::LiveCount();
+    int interfaceObjects = LiveInterfaceObjects();
+    size_t timers = ClockService() != nullptr ? ClockService()->TimerCount() : 0;
+    size_t events = EventService() != nullptr ? EventService()->EventCount() : 0;
+    int openFiles = 0;
+    int moduleMappings = 0;
+};

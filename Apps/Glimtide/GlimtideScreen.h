@@ -1,0 +1,17 @@
+// The base of Glimtide's screens: a screen that draws on the game area and knows the game.
+#pragma once
+
+#include "Apps/Common/Screen.h"
+#include "Apps/Glimtide/GlimtideApplet.h"
+
+namespace glimtide {
+
+class CGlimtideScreen : public CCanvasScreen {
+public:
+    explicit CGlimtideScreen(CGlimtideApplet& owner) : CCanvasScreen(owner), game(owner) {}
+
+protected:
+    CGlimtideApplet& game;
+};
+
+}  // namespace glimtide

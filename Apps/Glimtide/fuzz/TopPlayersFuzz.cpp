@@ -1,0 +1,50 @@
+// The best players' table over stored values of any kind: names and scores of every length and
+// content, a last name entered, and what the player types. The table draws, the best compares,
+// a new best is stored as a name of at most 12 letters and a number that reads back, and every
+// font reference is let go.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Apps/Common/DecimalText.h"
+#include "Apps/Common/tests/FakeSettings.h"
+#include "Apps/Common/tests/MarkupTestDoubles.h"
+#include "Apps/Glimtide/TopPlayers.h"
+#include "Apps/Glimtide/tests/FakeServices.h"
+
+using namespace glimtide;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::vector<std::string> fields(1);
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == 0 && fields.size() < 10) fields.emplace_back();
+        else fields.back() += static_cast<char>(data[i]);
+    }
+    fields.resize(10);
+    const char* keys[] = {"Score1Name", "Score1Score", "Score2Name", "Score2Score",
+                          "Score3Name", "Score3Score", "LastNameEntered"};
+    FakeSettings settings;
+    for (size_t i = 0; i < 7; ++i)
+        if (!fields[i].empty() || size % 3 == 0) settings.values[keys[i]] = fields[i];
+
+    WriteDefaultScores(settings);
+    markup_test::RecordingCanvas canvas(500);
+    markup_test::FontFactory fonts;
+    DrawTopPlayers(&canvas, settings, fonts);
+    if (markup_test::LiveFonts() != 0) __builtin_trap();
+
+    const Level level = static_cast<Level>(size % 3);
+    const int count = ParseDecimal(fields[9]);
+    if (IsNewBest(count, StoredBest(settings, level))) {
+        test::FakeServices services;
+        services.answers = {fields[7], fields[8], "Short"};
+        EnterBest(services, settings, level, count);
+        const std::string row = "Score" + std::to_string(static_cast<int>(level) + 1);
+        if (settings.values[row + "Name"].size() > kNameLengthMax) __builtin_trap();
+        if (ParseDecimal(settings.values[row + "Score"]) != count) __builtin_trap();
+    }
+    (void)ScoreText(count);
+    return 0;
+}

@@ -1,0 +1,323 @@
+#include "Games/Dunmoro/TitleScreen.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+#include "Apps/Common/DecimalText.h"
+#include "Apps/Common/Forwarder.h"
+#include "Apps/Common/HighScores.h"
+#include "Apps/Common/MarkupText.h"
+#include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Common/PlayerSettings.h"
+#include "Games/Dunmoro/ModeScreen.h"
+#include "Games/Dunmoro/PlayScreen.h"
+#include "Games/Dunmoro/Rules.h"
+#include "Games/Dunmoro/SettingsKeys.h"
+#include "Games/Dunmoro/StaffRoll.h"
+#include "frame/api/AppletResults.h"
+#include "frame/api/IEvent.h"
+#include "frame/api/IFont.h"
+#include "frame/api/IImage.h"
+#include "frame/api/ISettingsAccess.h"
+#include "frame/api/IShellFactory.h"
+#include "frame/api/IShellServices.h"
+#include "frame/api/ISurface.h"
+
+namespace dunmoro {
+namespace {
+
+constexpr int kScoreRowY[kHighScoreRows] = {30, 47, 64, 81, 98};
+constexpr const char* kDefaultScoreName = "Rivakel";
+constexpr int kDefaultScores[kHighScoreRows] = {1600, 800, 400, 200, 100};
+constexpr int kModeButtonX = 39, kModeButtonY = 236;
+
+std::string Format(const char* format, const char* text) {
+    char line[512];
+    std::snprintf(line, sizeof line, format, text);
+    return line;
+}
+
+std::string Format(const char* format, int value) {
+    char line[128];
+    std::snprintf(line, sizeof line, format, value);
+    return line;
+}
+
+// Money as the table shows it: small and negative amounts plainly, larger ones with commas.
+std::string ScoreText(int score) {
+    if (score < 1000) return Format("<s3><b><c000000>$%d</b>", score);
+    MoneyBuffer money;
+    return Format("<s3><b><c000000>%s</b>", FormatMoney(score, money));
+}
+
+}  // namespace
+
+const NameRefusal* RefusePlayerName(std::string_view name) {
+    static constexpr NameRefusal kEmpty{"Invalid name entered",
+                                        "Names must have at least one character.  Please enter a valid name."};
+    static constexpr NameRefusal kTooLong{"Name too long", "We're sorry, but names must be 8 letters or smaller."};
+    static constexpr NameRefusal kBlank{"Invalid Name", "We're sorry, but names cannot be just spaces."};
+    if (name.empty()) return &kEmpty;
+    if (name.size() > kMaxPlayerName) return &kTooLong;
+    if (name.find_first_not_of(' ') == std::string_view::npos) return &kBlank;
+    return nullptr;
+}
+
+CTitleScreen::CTitleScreen(CDunmoroApplet& owner, std::string player, int mode, int layout)
+    : CDunmoroScreen(owner), player_(std::move(player)), layout_(layout), mode_(mode) {
+    canvas->ClearToColor(kGreenR, kGreenG, kGreenB);
+    logo_ = factory->CreateSurfaceFromFile("p-img-logo-342x193.gif", 0);
+    gameArea->AttachSurface(logo_);
+    logo_->SetLoc(0, 10, nullptr);
+    Globals().services->SetAppletName(kDisplayName);
+
+    DrawMarkupText(canvas, "<S1><b><C006600>Top Players</b>", 310, 8);
+    DrawMarkupText(canvas, "<S1><b><C006600>Top Challenger</b>", 312, 120);
+    DrawMarkupText(canvas, "<S1><b><C000000>Current Player</b>", 320, 216);
+    DrawMarkupText(canvas, "<S1><b><C000000>Current Mode</b>", 22, 212);
+    DrawMarkupText(canvas,
+                   "<S3><b><C000000><c>Clear the boards one card at a time to earn points.  Cards may be cleared in</c>",
+                   0, 386);
+    DrawMarkupText(canvas,
+                   "<S3><b><C000000><c>ascending or descending order.  Click the draw pile for another card.</c>", 0,
+                   401);
+
+    resetButton_ = game.MakeTextButton(gameArea, "Reset My Profile", 340, 280, 0, 12, this,
+                                       Forward<&CTitleScreen::ResetProfile>);
+    changePlayerButton_ =
+        game.MakeTextButton(gameArea, "Change Player", 345, 300, 0, 12, this, Forward<&CTitleScreen::ChangePlayer>);
+    startButton_ =
+        game.MakeTextButton(gameArea, "Start the Game", 187, 347, 0, 18, this, Forward<&CTitleScreen::StartGame>);
+    canvas->SetCurColor(0, 0, 0);
+    canvas->DrawLine(120, 380, 370, 380);
+
+    game.SetPlayerSettingInt(player_.c_str(), kCurLayout, layout_);
+    game.SetPlayerSettingInt(player_.c_str(), kCurPlayMode, mode_);
+    DrawModeButton();
+    DrawPlayerPanel();
+    DrawHighScoreTable();
+    DrawTopChallenger();
+
+    keyListener_ = factory->AddListener(Globals().services, applet::kKeyDown, this,
+                                        Forward<&CTitleScreen::CheckTypedCode>);
+    Globals().services->SetStopMode(kStopFreely);
+}
+
+CTitleScreen::~CTitleScreen() {
+    for (ISurface** surface : {&logo_, &resetButton_, &changePlayerButton_, &startButton_, &modeButton_})
+        Discard(gameArea, *surface);
+    if (keyListener_ != nullptr) keyListener_->Release();
+}
+
+int CTitleScreen::StartGame(intptr_t* /*args*/) {
+    int layout = game.GetPlayerSettingInt(player_.c_str(), kCurLayout);
+    const int mode = NormalisedMode(game.GetPlayerSettingInt(player_.c_str(), kCurPlayMode));
+    if ((mode & kModeChallenge) != 0) {
+        const int challengeBoard = game.GetPlayerSettingInt(player_.c_str(), kOruBoard);
+        if (challengeBoard != 0) layout = challengeBoard;
+    }
+    if (CScreen* play = CPlayScreen::Create(game, player_, mode, true, layout)) game.SetScreen(this, play);
+    return 0;
+}
+
+int CTitleScreen::OnModeButton(intptr_t* /*args*/) {
+    game.SetScreen(this, new CModeScreen(game, player_, false));
+    return 0;
+}
+
+int CTitleScreen::CheckTypedCode(intptr_t* args) {
+    if (staffCode_.Feed(static_cast<int>(args[2])))
+        game.SetScreen(this, new CStaffScreen(game, player_, mode_, layout_));
+    return 0;
+}
+
+int CTitleScreen::ResetProfile(intptr_t* /*args*/) {
+    game.Play(Sound::Confirm);
+    if (!Confirmed("Reset My Profile",
+                   "If you continue, your score will be reset to $0,\nand your statistics will be reset to the "
+                   "defaults.\n\nContinue?"))
+        return 0;
+    const char* player = player_.c_str();
+    game.SetPlayerSettingInt(player, kWon, 0);
+    game.SetPlayerSettingInt(player, kNumGamesPlayed, 0);
+    game.SetPlayerSettingInt(player, kLongestStreak, 0);
+    game.SetPlayerSettingInt(player, kOruBoard, 1);
+    game.SetPlayerSettingInt(player, kOruAttempts, 0);
+    DrawPlayerPanel();
+
+    ISettingsAccess& settings = *Globals().settings;
+    const HighScoreTable before = ReadHighScores(settings);
+    const auto row = std::find_if(before.begin(), before.end(),
+                                  [&](const HighScoreRow& r) { return SamePlayerName(r.name, player_); });
+    if (row == before.end()) return 0;
+    HighScoreTable table = before;
+    std::rotate(table.begin() + (row - before.begin()), table.begin() + (row - before.begin()) + 1, table.end());
+    table.back() = {player_, 0};
+    WriteHighScores(settings, table, before);
+    DrawHighScoreTable();
+    return 0;
+}
+
+int CTitleScreen::ChangePlayer(intptr_t* /*args*/) {
+    game.Play(Sound::Confirm);
+    IShellServices& services = *Globals().services;
+    std::array<char, 1024> entry{};
+    while (services.InputBox("Enter player name", "Enter the name of the player you would like to switch to.",
+                             player_.c_str(), entry.data(), static_cast<int>(entry.size()), 0) == applet::kBoxOk) {
+        if (const NameRefusal* refusal = RefusePlayerName(entry.data())) {
+            services.MessageBox(refusal->caption, refusal->text, kBoxExclamation | 1);
+            continue;
+        }
+        player_ = entry.data();
+        Globals().settings->SetUserValue(kCurPlayer, player_.c_str());
+        const int storedMode = game.GetPlayerSettingInt(player_.c_str(), kCurPlayMode);
+        layout_ = game.GetPlayerSettingInt(player_.c_str(), kCurLayout);
+        if (storedMode == 0) {
+            mode_ = kModeChallenge;
+            layout_ = 1;
+            game.SetPlayerSettingInt(player_.c_str(), kCurPlayMode, mode_);
+            game.SetPlayerSettingInt(player_.c_str(), kCurLayout, layout_);
+        } else {
+            mode_ = NormalisedMode(storedMode);
+        }
+        DrawModeButton();
+        DrawPlayerPanel();
+        break;
+    }
+    return 0;
+}
+
+void CTitleScreen::DrawCentred(const std::string& markup, const char* measured, int size, int style, int centreX,
+                               int y) {
+    IFont* font = factory->CreateFont("Arial", size, style);
+    int extent[2] = {0, 0};
+    canvas->SetFont(font);
+    canvas->GetTextExtent(font, measured, static_cast<int>(std::char_traits<char>::length(measured)), extent);
+    if (font != nullptr) font->Release();
+    canvas->SetTextColor(0, 0, 0);
+    DrawMarkupText(canvas, markup.c_str(), centreX - extent[0] / 2, y);
+}
+
+void CTitleScreen::DrawModeButton() {
+    IFont* font = factory->CreateFont("Arial", 12, kFontStyleBold);
+    int extent[2] = {0, 0};
+    canvas->GetTextExtent(font, "Change Mode", 11, extent);
+    const int half = std::max(extent[0] + 4, 95);
+    const int height = extent[1] + 72;
+    IImage* image = factory->CreateImage(2 * half, height, 0);
+    image->SetFont(font);
+    image->ClearToColor(kGreenR, kGreenG, kGreenB);
+    const int labelX = (half - extent[0]) / 2 - 4;
+    image->SetTextColor(0, 0, 204);
+    DrawMarkupText(image, "<B><U>", 0, 0);
+    DrawMarkupText(image, "Change Mode", labelX, 70);
+    image->SetTextColor(255, 255, 255);
+    DrawMarkupText(image, "Change Mode", labelX + half, 70);
+    DrawMarkupText(image, "</u></b>", 0, 0);
+    if (font != nullptr) font->Release();
+
+    if (mode_ == kModeBoard) {
+        game.DrawLayoutButton(layout_, image, 4, 4);
+        game.DrawLayoutButton(layout_, image, half + 4, 4);
+    } else if (mode_ == kModeChallenge) {
+        for (const int dx : {0, half}) {
+            DrawMarkupText(image, "<S3><C000000><b>Master Oru's</b>", 10 + dx, 4);
+            DrawMarkupText(image, "<S3><C000000><b>Challenge</b>", 14 + dx, 16);
+            DrawMarkupText(image, "<S3><C0000CC><b>Complete All</b>", 7 + dx, 30);
+            DrawMarkupText(image, "<S3><C0000CC><b>Boards</b>", 22 + dx, 42);
+        }
+    } else {
+        IFont* large = factory->CreateFont("Arial", 60, 0);
+        image->SetFont(large);
+        DrawMarkupText(image, "<C006600><B>?</b>", 25, -4);
+        DrawMarkupText(image, "<C006600><B>?</B>", half + 25, -4);
+        const char* name = mode_ == kModeApprentice ? "Apprentice" : mode_ == kModeMaster ? "Master" : "Bonus";
+        const int x = mode_ == kModeApprentice ? 4 : 20;
+        for (const int dx : {0, half}) {
+            DrawMarkupText(image, Format("<C000000><S2><B>%s</b>", name).c_str(), x + 2 + dx, 24);
+            DrawMarkupText(image, Format("<CFFFFFF><S2><B>%s</b>", name).c_str(), x + dx, 22);
+        }
+        if (large != nullptr) large->Release();
+    }
+    image->SetCurColor(0, 0, 204);
+    image->FrameRect(0, 0, 94, 62);
+    image->FrameRect(1, 1, 93, 61);
+    image->SetCurColor(255, 255, 255);
+    image->FrameRect(half, 0, half + 94, 62);
+    image->FrameRect(half + 1, 1, half + 93, 61);
+
+    Discard(gameArea, modeButton_);
+    modeButton_ = factory->CreateRolloverButton(gameArea, this, kModeButtonX, kModeButtonY, half, height, image, 0, 0,
+                                                Forward<&CTitleScreen::OnModeButton>);
+    image->Release();
+}
+
+void CTitleScreen::DrawPlayerPanel() {
+    canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
+    canvas->FillRect(130, 244, 500, 285);
+    IFont* large = factory->CreateFont("Arial", 18, kFontStyleBold);
+    int extent[2] = {0, 0};
+    canvas->GetTextExtent(large, player_.c_str(), static_cast<int>(player_.size()), extent);
+    if (large != nullptr) large->Release();
+    if (extent[0] > kWideNamePixels)
+        DrawCentred(Format("<S3><b><C000000>%s</b>", player_.c_str()), player_.c_str(), 12, kFontStyleBold, 385, 240);
+    else
+        DrawCentred(Format("<S1><b><C000000>%s</b>", player_.c_str()), player_.c_str(), 18, kFontStyleBold, 385, 240);
+
+    const int won = ReadSettingInt(*Globals().settings, PlayerKey(player_, kWon), 0);
+    MoneyBuffer money;
+    const std::string line = Format(won < 0 ? "Total Lost: %s" : "Total Won: %s", FormatMoney(won, money));
+    DrawCentred(line, line.c_str(), 12, 0, 385, 262);
+
+    if ((mode_ & kModeChallenge) != 0) {
+        challengeBoard_ = ReadSettingInt(*Globals().settings, PlayerKey(player_, kOruBoard), 1);
+        const int attempts = ReadSettingInt(*Globals().settings, PlayerKey(player_, kOruAttempts), 0);
+        DrawMarkupText(canvas, Format("<S2><C000000>Board: %d of 18", challengeBoard_).c_str(), 138, 250);
+        DrawMarkupText(canvas, Format("<S2><C000000>Attempts: %d", attempts).c_str(), 138, 265);
+    } else if ((mode_ & kModeBoard) != 0) {
+        DrawMarkupText(canvas, Format("<S2><C000000>Board: %d", layout_).c_str(), 138, 260);
+    }
+}
+
+void CTitleScreen::DrawHighScoreTable() {
+    ISettingsAccess& settings = *Globals().settings;
+    canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
+    canvas->FillRect(317, 30, 500, 119);
+    if (!ReadSettingText(settings, "Score1Name", 1)) {
+        for (int row = 0; row < kHighScoreRows; ++row) {
+            settings.SetUserValue(Format("Score%dName", row + 1).c_str(), kDefaultScoreName);
+            WriteSettingInt(settings, Format("Score%dScore", row + 1), kDefaultScores[row]);
+        }
+    }
+    for (const int y : kScoreRowY)
+        DrawMarkupText(canvas, "<s3><c000000><b>. . . . . . . . . . . . . . . . .</b>", 317, y);
+    const HighScoreTable table = ReadHighScores(settings);
+    IFont* font = factory->CreateFont("Arial", 12, kFontStyleBold);
+    for (int row = 0; row < kHighScoreRows; ++row) {
+        const int y = kScoreRowY[row];
+        const std::string& name = table[static_cast<size_t>(row)].name;
+        int extent[2] = {0, 0};
+        canvas->GetTextExtent(font, name.c_str(), static_cast<int>(name.size()), extent);
+        canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
+        canvas->FillRect(317, y, 325 + extent[0], y + 17);
+        DrawMarkupText(canvas, Format("<s3><b><c000000>%s</b>", name.c_str()).c_str(), 317, y);
+        DrawMarkupText(canvas, ScoreText(table[static_cast<size_t>(row)].score).c_str(), 422, y);
+    }
+    if (font != nullptr) font->Release();
+}
+
+void CTitleScreen::DrawTopChallenger() {
+    ISettingsAccess& settings = *Globals().settings;
+    const std::optional<std::string> best = ReadSettingText(settings, kBestOruPlayer);
+    if (!best) {
+        DrawMarkupText(canvas, "<s2><c000000><b>Oru Challenges You...</b>", 319, 140);
+        return;
+    }
+    const int attempts = ReadSettingInt(settings, kBestOruAttempts, 0);
+    char line[320];
+    std::snprintf(line, sizeof line, "<s2><c000000><b>%s, %d Attempts</b>", best->c_str(), attempts);
+    DrawMarkupText(canvas, line, 319, 140);
+}
+
+}  // namespace dunmoro

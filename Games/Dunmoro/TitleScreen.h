@@ -1,0 +1,61 @@
+// The home screen: the logo, the best players and the best challenger, the current player with
+// their money and challenge, the play mode, and the buttons to reset the profile, change the
+// player and start. Typing the staff code opens the staff roll.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Apps/Common/TypedCodeMatcher.h"
+#include "Games/Dunmoro/DunmoroScreen.h"
+
+class IEventListener;
+class ISurface;
+
+namespace dunmoro {
+
+// Names longer than this are refused by "Change Player".
+inline constexpr size_t kMaxPlayerName = 8;
+// Player names wider than this in the large font are drawn smaller.
+inline constexpr int kWideNamePixels = 225;
+
+// Why a typed player name is refused, or nullptr when it is accepted: the message box's caption
+// and text.
+struct NameRefusal {
+    const char* caption;
+    const char* text;
+};
+const NameRefusal* RefusePlayerName(std::string_view name);
+
+class CTitleScreen final : public CDunmoroScreen {
+public:
+    CTitleScreen(CDunmoroApplet& app, std::string player, int mode, int layout);
+    ~CTitleScreen() override;
+
+    int StartGame(intptr_t* args);
+    int ChangePlayer(intptr_t* args);
+    int ResetProfile(intptr_t* args);
+    int OnModeButton(intptr_t* args);
+    int CheckTypedCode(intptr_t* args);
+
+private:
+    void DrawModeButton();
+    void DrawPlayerPanel();
+    void DrawHighScoreTable();
+    void DrawTopChallenger();
+    void DrawCentred(const std::string& markup, const char* measured, int size, int style, int centreX, int y);
+
+    ISurface* logo_ = nullptr;
+    ISurface* resetButton_ = nullptr;
+    ISurface* changePlayerButton_ = nullptr;
+    ISurface* startButton_ = nullptr;
+    ISurface* modeButton_ = nullptr;
+    std::string player_;
+    int layout_;
+    int mode_;
+    int challengeBoard_ = 1;
+    CTypedCodeMatcher staffCode_{"plumtag", true};
+    IEventListener* keyListener_ = nullptr;
+};
+
+}  // namespace dunmoro
