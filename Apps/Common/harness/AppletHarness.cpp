@@ -24,7 +24,7 @@ namespace {
 constexpr uint32_t kWindowBackground = 0x99CCCC;
 constexpr const char* kPlayerEmail = "player@example.test";
 
-void CreateStore(const std::string& dataFolder, const std::string& readingGame) {
+void CreateStore(const std::string& dataFolder, bool withUser, const std::string& readingGame) {
     UserStoreConfig config;
     config.installed = true;
     config.dataFolder = dataFolder;
@@ -41,7 +41,7 @@ void CreateStore(const std::string& dataFolder, const std::string& readingGame) 
     config.currentUserEmail = [] { return std::string(kPlayerEmail); };
     CSubsystem_UserStore* store = CreateUserStore(std::move(config));
     // The same user at every start, so what a game stored is read back after a restart.
-    if (store->FindUserByEmail(kPlayerEmail) == nullptr)
+    if (withUser && store->FindUserByEmail(kPlayerEmail) == nullptr)
         store->CoreRoot()->GetOrAddChild("USERS")->AddChild("USER")->AddChild("Email")->SetText(kPlayerEmail);
     store->SelectUser();
 }
@@ -49,13 +49,11 @@ void CreateStore(const std::string& dataFolder, const std::string& readingGame) 
 }  // namespace
 
 CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(options)) {
-    if (options_.headless) {
-        auto backend = std::make_unique<platform::headless::HeadlessBackend>();
-        headless_ = backend.get();
-        previousBackend_ = platform::SetBackend(std::move(backend));
-    }
+    auto backend = std::make_unique<platform::headless::HeadlessBackend>();
+    headless_ = backend.get();
+    previousBackend_ = platform::SetBackend(std::move(backend));
     CreateClock();
-    CreateStore(options_.dataFolder, readingGame_);
+    CreateStore(options_.dataFolder, options_.withUser, readingGame_);
 
     platform::WindowParams params;
     params.title = "Rivakel";
@@ -76,8 +74,7 @@ CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(opti
     FileServiceConfig files;
     files.installed = true;
     files.dataFolder = options_.dataFolder + "/Rivakel";
-    // With only the built-in cardback, a game's own card back is the one shown.
-    CreateFileService(files)->SetCardBackSource([] { return CardBackChoice{std::string(kDefaultCardBackName), 1}; });
+    CreateFileService(files);
     SoundServiceConfig sound;
     sound.backend = platform::GetBackend();
     sound.shellElement = UserStore()->GetShellElement();
@@ -126,7 +123,7 @@ CAppletHarness::~CAppletHarness() {
     window_.reset();
     DestroyUserStore();
     DestroyClock();
-    if (headless_ != nullptr) platform::SetBackend(std::move(previousBackend_));
+    platform::SetBackend(std::move(previousBackend_));
 }
 
 CGameHost& CAppletHarness::Host() { return *GameHost(); }
@@ -168,18 +165,14 @@ void CAppletHarness::Pump() {
 
 void CAppletHarness::AdvanceMs(uint32_t ms, uint32_t stepMs) {
     for (uint32_t done = 0; done < ms; done += stepMs) {
-        if (headless_ != nullptr) headless_->AdvanceTime(std::min(stepMs, ms - done));
+        headless_->AdvanceTime(std::min(stepMs, ms - done));
         Pump();
     }
 }
 
 void CAppletHarness::Inject(std::initializer_list<platform::Event> events) {
-    for (const platform::Event& event : events) {
-        // Headless input goes through the backend's queue as a window's would; on a real window
-        // it is handed to the input service as the window's own events are.
-        if (headless_ != nullptr) headless_->PushEvent(event);
-        else InputService()->HandlePlatformEvent(event);
-    }
+    // Through the backend's queue, as a window's own events come.
+    for (const platform::Event& event : events) headless_->PushEvent(event);
     Pump();
 }
 
@@ -214,14 +207,8 @@ void CAppletHarness::BackToGame() {
 }
 
 uint32_t CAppletHarness::GamePixel(int x, int y) const {
-    if (headless_ == nullptr || headless_->MainWindow() == nullptr) return 0;
+    if (headless_->MainWindow() == nullptr) return 0;
     return headless_->MainWindow()->FramePixel(kGameAreaX + x, kGameAreaY + y);
-}
-
-const std::vector<uint32_t>& CAppletHarness::Frame() const {
-    static const std::vector<uint32_t> none;
-    if (headless_ == nullptr || headless_->MainWindow() == nullptr) return none;
-    return headless_->MainWindow()->Frame();
 }
 
 int CAppletHarness::MessageBox(std::string_view caption, std::string_view text, int flags) {

@@ -18,8 +18,8 @@ inline constexpr uint32_t kTableGreen = 0x339900;
 class DunmoroSession {
 public:
     // A session in `folder` (its store survives a session's end), or a fresh one.
-    explicit DunmoroSession(std::string folder = {})
-        : folder_(folder.empty() ? own_.Path() : std::move(folder)), harness_({folder_, true}) {}
+    explicit DunmoroSession(std::string folder = {}, bool withUser = true)
+        : folder_(folder.empty() ? own_.Path() : std::move(folder)), harness_({folder_, withUser}) {}
 
     CAppletHarness& Harness() { return harness_; }
     const std::string& Folder() const { return folder_; }
