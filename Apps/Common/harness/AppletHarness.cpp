@@ -244,6 +244,5 @@ void CAppletHarness::SetUserValue(std::string_view gameId, std::string_view key,
 }
 
 void CAppletHarness::ConfirmEmail(EmailConfirmation request) {
-    intptr_t args[2] = {request.userData, 33};
-    request.failCallback(args);
+    request.answer(false);
 }

@@ -158,7 +158,7 @@ int CApp::InputBox(std::string_view caption, std::string_view prompt, std::strin
 
 void CApp::DebugTrap() {
     Info("CApp::DebugTrap reached");
-    if (platform::DebuggerAttached()) __builtin_trap();
+    platform::DebugTrap();
 }
 
 void CApp::SleepMs(uint32_t ms) {

@@ -10,6 +10,7 @@
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
 #include "core/base/Timer.h"
+#include "core/base/WaitSources.h"
 #include "core/store/UserStore.h"
 
 namespace {
@@ -88,7 +89,7 @@ void Run() {
     ShowMainWindow(*backend);
     while (!program.quit) {
         platform::Event event;
-        bool have = backend->WaitEvent(event, NextWaitMs());
+        bool have = WaitForEventOrSources(*backend, event, NextWaitMs());
         while (have && !program.quit) {
             MainWndProc(event);
             RunPendingSessionStop();

@@ -6,6 +6,7 @@
 
 #include "core/app/App.h"
 #include "core/app/ProgramState.h"
+#include "core/app/ServerLink.h"
 #include "core/app/Services.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
@@ -180,6 +181,7 @@ void TearDown() {
     DestroyShellWindow();
     Program().inactiveTimer = nullptr;
     TrackSessionStop();
+    DestroySessionOutbox();
     // The host goes before the factory: without a shell window to stop it first, its end
     // stops a game that may still call the factory.
     DestroyGameHost();
@@ -189,6 +191,7 @@ void TearDown() {
     DestroySoundService();
     DestroyFontService();
     CurrentSurfaceServices().fonts = nullptr;
+    DestroyServerConnection();
     DestroyCursorService();
     CurrentSurfaceServices().cursors = nullptr;
     DestroyClock();
@@ -232,10 +235,15 @@ int SetSessionGUID(std::string_view commandLine) {
     CreateSound();
     CreateEvents();
     CreateHost();
+    const std::string version = ShellVersionText();
+    CreateServerConnection(version);
+    CreateSessionOutbox(version);
     CreateShellWindow();
 
+    if (!g_pApp->IsInstalled()) TrackUninstalledSession(version);
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
     TrackSessionStart();
+    ReportShellVersion(version);
     g_pApp->SendOSInfo();
     RunPendingSessionStop();
     return 0;

@@ -1,7 +1,7 @@
 // The file service: opens every data file the shell or an applet reads by name, looking in a
 // fixed order through memory blocks, the developer override folder, the chosen cardback, the
-// module under inspection, the running applet and then its folder, the disk and the shell's own
-// resources; and
+// module under inspection, the running applet and then its folder, the disk and the shell's
+// own resources; and
 // lists, deletes and writes files in the shell's folders. Main thread only.
 #pragma once
 
@@ -63,7 +63,8 @@ public:
     // is being read). It must stay alive until cleared. 0.
     int SetResourceModule(const resources::ResourceModule* module);
     int ClearResourceModule();
-    // The running game's folder, searched right after its resources; empty while none runs.
+    // The folder the running game was installed in: its own files (boards, levels, texts beside
+    // it) are found there after its resources, and nothing outside it. Empty: no game runs.
     void SetGameFolder(std::string folder) { gameFolder_ = std::move(folder); }
     // String `id` of a module file's string table, cut to fit; 0 or kModuleStringMissing.
     int LoadModuleString(const std::string& moduleFile, uint32_t id, std::span<char> buffer);

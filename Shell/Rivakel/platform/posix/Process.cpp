@@ -1,12 +1,16 @@
 // The process: debug output, debugger probe, exit, identifiers and the system's name.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/utsname.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <mutex>
 
 #include "platform/Host.h"
@@ -71,9 +75,33 @@ bool DebuggerAttached() {
     return ParseNumber(text, pos) != 0;
 }
 
+bool DebugTrap() {
+    if (!DebuggerAttached()) return false;
+    // A tracer that passes the signal on must not end the program with it.
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTRAP, &action, nullptr);
+    std::raise(SIGTRAP);
+    return true;
+}
+
 void ExitProcess(int code) {
     std::fflush(nullptr);
     std::exit(code);
+}
+
+uint64_t ProcessId() { return static_cast<uint64_t>(::getpid()); }
+
+bool ProcessRunning(uint64_t id) {
+    if (id == 0 || id > static_cast<uint64_t>(std::numeric_limits<pid_t>::max())) return false;
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+}
+
+uint64_t SecondsSince1970() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec > 0 ? static_cast<uint64_t>(now.tv_sec) : 0;
 }
 
 std::string NewGuidText() {
