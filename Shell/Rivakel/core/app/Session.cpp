@@ -80,6 +80,11 @@ void CreateStore() {
     config.setShellFolder = [](const std::string& folder) {
         if (g_pApp) g_pApp->SetShellPath(folder);
     };
+    // The shell window's user ("guest" until another is chosen): what games store is kept under it.
+    config.currentUserEmail = []() -> std::string {
+        const CShell* shell = Shell();
+        return shell != nullptr ? shell->UserName() : std::string();
+    };
     config.runningGameId = []() -> std::string {
         std::array<char, 128> id{};
         if (CGameHost* host = GameHost()) host->GetRunningGameId(id);
