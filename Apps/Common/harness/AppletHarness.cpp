@@ -49,9 +49,11 @@ void CreateStore(const std::string& dataFolder, bool withUser, const std::string
 }  // namespace
 
 CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(options)) {
-    auto backend = std::make_unique<platform::headless::HeadlessBackend>();
-    headless_ = backend.get();
-    previousBackend_ = platform::SetBackend(std::move(backend));
+    if (options_.headless) {
+        auto backend = std::make_unique<platform::headless::HeadlessBackend>();
+        headless_ = backend.get();
+        previousBackend_ = platform::SetBackend(std::move(backend));
+    }
     CreateClock();
     CreateStore(options_.dataFolder, options_.withUser, readingGame_);
 
@@ -123,7 +125,7 @@ CAppletHarness::~CAppletHarness() {
     window_.reset();
     DestroyUserStore();
     DestroyClock();
-    platform::SetBackend(std::move(previousBackend_));
+    if (headless_ != nullptr) platform::SetBackend(std::move(previousBackend_));
 }
 
 CGameHost& CAppletHarness::Host() { return *GameHost(); }
@@ -165,14 +167,18 @@ void CAppletHarness::Pump() {
 
 void CAppletHarness::AdvanceMs(uint32_t ms, uint32_t stepMs) {
     for (uint32_t done = 0; done < ms; done += stepMs) {
-        headless_->AdvanceTime(std::min(stepMs, ms - done));
+        if (headless_ != nullptr) headless_->AdvanceTime(std::min(stepMs, ms - done));
         Pump();
     }
 }
 
 void CAppletHarness::Inject(std::initializer_list<platform::Event> events) {
-    // Through the backend's queue, as a window's own events come.
-    for (const platform::Event& event : events) headless_->PushEvent(event);
+    for (const platform::Event& event : events) {
+        // Headless input goes through the backend's queue as a window's would; on a real window
+        // it is handed to the input service as the window's own events are.
+        if (headless_ != nullptr) headless_->PushEvent(event);
+        else InputService()->HandlePlatformEvent(event);
+    }
     Pump();
 }
 
@@ -207,8 +213,14 @@ void CAppletHarness::BackToGame() {
 }
 
 uint32_t CAppletHarness::GamePixel(int x, int y) const {
-    if (headless_->MainWindow() == nullptr) return 0;
+    if (headless_ == nullptr || headless_->MainWindow() == nullptr) return 0;
     return headless_->MainWindow()->FramePixel(kGameAreaX + x, kGameAreaY + y);
+}
+
+const std::vector<uint32_t>& CAppletHarness::Frame() const {
+    static const std::vector<uint32_t> none;
+    if (headless_ == nullptr || headless_->MainWindow() == nullptr) return none;
+    return headless_->MainWindow()->Frame();
 }
 
 int CAppletHarness::MessageBox(std::string_view caption, std::string_view text, int flags) {

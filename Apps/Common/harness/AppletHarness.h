@@ -1,11 +1,11 @@
 // A minimal shell window that hosts one game through the real game host, factory and services,
-// for tests and benchmarks that drive a game without the portal's pages around it: a root
+// for tests, benchmarks and screenshot tools that drive a game without the portal around it: a root
 // surface the size of the main window with the game area and page surface at the shell's place,
 // the session's services, and a main-loop round (events, timers, compose, present) on demand.
 //
-// It runs on the headless backend: the window's frame is in memory, time moves only through
-// AdvanceMs, input is pushed by the caller, message boxes answer from the backend's script and
-// input boxes from QueueInput.
+// Headless: the window's frame is in memory, time moves only through AdvanceMs, input is
+// pushed by the caller, message boxes answer from the backend's script and input boxes from
+// QueueInput. SDL: a real window; time is the machine's.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +34,7 @@ class HeadlessWindow;
 struct HarnessOptions {
     // The user store's data folder: "<dataFolder>/Rivakel/System/Core.rdt", written at the end.
     std::string dataFolder;
+    bool headless = true;  // false: the process's backend (RIVAKEL_PLATFORM, sdl by default)
     // The store has its one user; without, it keeps no user value (as before anyone joined).
     bool withUser = true;
 };
@@ -61,7 +62,7 @@ public:
 
     // One round of the main loop: every waiting event, the due timers, then compose and present.
     void Pump();
-    // Moves the clock in steps of `stepMs`, a round after each.
+    // Headless: moves the clock in steps of `stepMs`, a round after each.
     void AdvanceMs(uint32_t ms, uint32_t stepMs = 10);
     // Input in game-area coordinates, followed by a round.
     void Click(int x, int y);
@@ -73,6 +74,8 @@ public:
 
     // A pixel of the presented frame in game-area (or page) coordinates.
     uint32_t GamePixel(int x, int y) const;
+    // The presented frame in window coordinates (headless only: empty otherwise).
+    const std::vector<uint32_t>& Frame() const;
     // The surface the game draws on; its children are what the game attached.
     CSurface* GameAreaSurface() const { return gameArea_; }
 
@@ -83,6 +86,7 @@ public:
 
     // Answers of the next input boxes, in order; OK with that text. None left: Cancel.
     void QueueInput(std::string text) { inputs_.push_back(std::move(text)); }
+    // Null on the sdl backend.
     platform::headless::HeadlessBackend* Headless() const { return headless_; }
     int StopMode() const { return stopMode_; }
     int MenuFlags() const { return menuFlags_; }

@@ -19,7 +19,7 @@ class DunmoroSession : public DunmoroView {
 public:
     // A session in `folder` (its store survives a session's end), or a fresh one.
     explicit DunmoroSession(std::string folder = {}, bool withUser = true)
-        : folder_(folder.empty() ? own_.Path() : std::move(folder)), harness_({folder_, withUser}) {}
+        : folder_(folder.empty() ? own_.Path() : std::move(folder)), harness_({folder_, true, withUser}) {}
 
     CAppletHarness& Harness() { return harness_; }
     const std::string& Folder() const { return folder_; }
