@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/files/File.h"
 #include "core/files/MemoryBlocks.h"
@@ -95,3 +97,6 @@ private:
 CSubsystem_File_Win32* FileService();
 CSubsystem_File_Win32* CreateFileService(FileServiceConfig config);
 void DestroyFileService();
+// The bytes of the file `name` opens to through the session's file service; nullopt when
+// there is none or the name is not found.
+std::optional<std::vector<uint8_t>> ReadNamedFile(std::string_view name);

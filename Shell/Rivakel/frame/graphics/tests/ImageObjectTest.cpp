@@ -47,16 +47,25 @@ TEST_F(ImageObjectTest, DrawingIsClippedToThePicture) {
     image->SetCurColor(0, 255, 0);
     image->DrawLine(-100, 3, 100, 3);
     EXPECT_EQ(CountOf(image.get(), 0x00FF00), 10);
+    // A frame whose every edge lies outside, and an inverted rectangle, draw nothing.
     image->FrameRect(-1, -1, 1 << 30, 1 << 30);
-    image->FillRect(5, 5, 2, 2);  // inverted: nothing
+    image->FillRect(5, 5, 2, 2);
+    EXPECT_EQ(CountOf(image.get(), 0x00FF00), 10);
+    EXPECT_EQ(CountOf(image.get(), 0xFF0000), 70);
 
     // Source rectangles reaching outside the source read only what is there.
     Holding<IImage> source(NumberedImage());
     const int outside[] = {-3, -3, 40, 40};
     const int dst[] = {0, 0, 43, 43};
     EXPECT_EQ(image->Draw(dst, source.get(), outside), 0);
+    EXPECT_EQ(PixelOf(image.get(), 3, 3), 0x01u);
+    EXPECT_EQ(PixelOf(image.get(), 6, 4), 0x14u);
+    EXPECT_EQ(PixelOf(image.get(), 2, 3), 0x00FF00u);
+    EXPECT_EQ(PixelOf(image.get(), 7, 4), 0xFF0000u);
+    EXPECT_EQ(CountOf(image.get(), 0xFF0000), 70 - 4);
     const int far[] = {1000, 1000, 1004, 1002};
     EXPECT_EQ(image->Draw(nullptr, source.get(), far), 0);
+    EXPECT_EQ(CountOf(image.get(), 0xFF0000), 70 - 4);
     EXPECT_EQ(image->DrawAt(source.get(), -2, 7), 0);
     EXPECT_EQ(PixelOf(image.get(), 0, 7), 0x03u);
     EXPECT_EQ(PixelOf(image.get(), 1, 7), 0x04u);

@@ -234,16 +234,21 @@ TEST_F(ShellServicesTest, PixelBuffersRefuseBadSizesAndStartCleared) {
 }
 
 TEST_F(ShellServicesTest, GetTimeFillsTheRecordFromTheClock) {
-    TimeRecord expected;
-    ClockService()->GetTime(expected);
+    // Every field differs from every other, so no field can stand in for another unseen.
+    session_.Time().utc = {2023, 11, 28, 17, 42, 39, 0};
+    session_.Time().tick = 98765;
     AppletTimeRecord time;
     std::memset(&time, 0x55, sizeof time);
     EXPECT_EQ(services_->GetTime(&time), 0);
-    EXPECT_EQ(time.year, expected.year);
-    EXPECT_EQ(time.second, expected.second);
-    EXPECT_EQ(time.seconds, expected.secondsSince2000);
-    EXPECT_EQ(time.tickMs, expected.tickMs);
-    EXPECT_STREQ(time.secondsText, std::to_string(expected.secondsSince2000).c_str());
+    EXPECT_EQ(time.year, 2023);
+    EXPECT_EQ(time.month, 11);
+    EXPECT_EQ(time.day, 28);
+    EXPECT_EQ(time.hour, 17);
+    EXPECT_EQ(time.minute, 42);
+    EXPECT_EQ(time.second, 39);
+    EXPECT_EQ(time.seconds, 754508559);
+    EXPECT_EQ(time.tickMs, 98765u);
+    EXPECT_STREQ(time.secondsText, "754508559");
     EXPECT_EQ(services_->GetTime(nullptr), 0);
 }
 
