@@ -6,6 +6,7 @@
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
 #include "frame/dialogs/DialogWidgets.h"
+#include "frame/shell/DevDialog.h"
 #include "frame/shell/tests/ShellSession.h"
 
 namespace {
@@ -171,24 +172,34 @@ namespace {
 // With RIVAKEL_SCREENSHOTS naming a folder, writes each template as the window shows it
 // (<name>.ppm) for the screenshot script; the three that nothing in the portal opens yet are
 // only reachable here.
-TEST_F(ShellDialogsTest, EachTemplateCanBeShownForTheScreenshots) {
-    const char* folder = std::getenv("RIVAKEL_SCREENSHOTS");
-    if (folder == nullptr) GTEST_SKIP() << "RIVAKEL_SCREENSHOTS not set";
-    const auto capture = [this, folder](CDialog& dialog) {
-        TheShell().Repaint();
-        const auto* window = headless_->MainWindow();
-        std::ofstream out(std::string(folder) + "/dialog-" + dialog.Name() + ".ppm", std::ios::binary);
-        out << "P6\n" << window->Width() << " " << window->Height() << "\n255\n";
-        for (uint32_t pixel : window->Frame()) {
-            const char rgb[3] = {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
-            out.write(rgb, 3);
-        }
-        dialog.Close();
-    };
-    for (const char* name : {"IDD_AUTOINSTALL", "IDD_CONFIRM_SAVE", "IDD_NEEDNEWGAME"}) Expect(name, capture);
-    AskAutoInstall();
-    AskConfirmSave();
-    AskNeedNewGame();
+class SessionDialogsTest : public ShellSession {};
+
+TEST_F(SessionDialogsTest, TheOffersAnswerIsQueuedForTheServer) {
+    MakeInstalled();
+    Start();
+    Expect("IDD_TERMSOFSERVICE", [](CDialog& dialog) {
+        dialog.SetChecked(kIdOffers, false);
+        dialog.Press(kIdAccept);
+    });
+    ShowTermsOfService();
+    std::ifstream file(root_ / "data" / "Rivakel" / "System" / "Outbox.jnl");
+    const std::string journal((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(journal.find("SetUserProfile"), std::string::npos) << journal;
+    EXPECT_NE(journal.find("WantCustomOffers"), std::string::npos) << journal;
+}
+
+TEST_F(SessionDialogsTest, TheDialogNamedInTheEnvironmentOpensOnceTheWindowIsShown) {
+    setenv(kDevDialogVariable, "IDD_NEEDNEWGAME", 1);
+    ExpectPress("IDD_NEEDNEWGAME", kIdLater);
+    Start();
+    Pump(200);
+    setenv(kDevDialogVariable, "IDD_NO_SUCH_TEMPLATE", 1);
+    TearDown();
+    SetUp();
+    Start();
+    Pump(200);
+    unsetenv(kDevDialogVariable);
+    EXPECT_EQ(seen_, std::vector<std::string>{"IDD_NEEDNEWGAME"});
 }
 
 }  // namespace
