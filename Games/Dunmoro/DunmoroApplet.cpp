@@ -76,6 +76,8 @@ CDunmoroApplet::CDunmoroApplet(AppletRecord* record) : CApplet(record, {kTradema
     if (!present) {
         settings.SetUserValue(kCurPlayer, kDefaultPlayer);
         player = StoredText(settings, kCurPlayer, present);
+        // A store that keeps nothing (no user yet) still gets the default player.
+        if (!present) player = kDefaultPlayer;
     }
     bool modePresent = false, boardPresent = false;
     const std::string mode = StoredText(settings, PlayerKey(player, kCurPlayMode), modePresent);

@@ -110,9 +110,10 @@ CTitleScreen::~CTitleScreen() {
     if (keyListener_ != nullptr) keyListener_->Release();
 }
 
+// The mode and board are the ones this screen stored for the player when it was made.
 int CTitleScreen::StartGame(intptr_t* /*args*/) {
-    int layout = game.GetPlayerSettingInt(player_.c_str(), kCurLayout);
-    const int mode = NormalisedMode(game.GetPlayerSettingInt(player_.c_str(), kCurPlayMode));
+    int layout = layout_;
+    const int mode = NormalisedMode(mode_);
     if ((mode & kModeChallenge) != 0) {
         const int challengeBoard = game.GetPlayerSettingInt(player_.c_str(), kOruBoard);
         if (challengeBoard != 0) layout = challengeBoard;
@@ -284,15 +285,13 @@ void CTitleScreen::DrawHighScoreTable() {
     ISettingsAccess& settings = *Globals().settings;
     canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
     canvas->FillRect(317, 30, 500, 119);
-    if (!ReadSettingText(settings, "Score1Name", 1)) {
-        for (int row = 0; row < kHighScoreRows; ++row) {
-            settings.SetUserValue(Format("Score%dName", row + 1).c_str(), kDefaultScoreName);
-            WriteSettingInt(settings, Format("Score%dScore", row + 1), kDefaultScores[row]);
-        }
-    }
+    HighScoreTable defaults;
+    for (int row = 0; row < kHighScoreRows; ++row) defaults[static_cast<size_t>(row)] = {kDefaultScoreName, kDefaultScores[row]};
+    if (!ReadSettingText(settings, "Score1Name", 1)) WriteHighScores(settings, defaults, {});
     for (const int y : kScoreRowY)
         DrawMarkupText(canvas, "<s3><c000000><b>. . . . . . . . . . . . . . . . .</b>", 317, y);
-    const HighScoreTable table = ReadHighScores(settings);
+    // A store that keeps nothing (no user yet) shows the defaults.
+    const HighScoreTable table = ReadSettingText(settings, "Score1Name", 1) ? ReadHighScores(settings) : defaults;
     IFont* font = factory->CreateFont("Arial", 12, kFontStyleBold);
     for (int row = 0; row < kHighScoreRows; ++row) {
         const int y = kScoreRowY[row];

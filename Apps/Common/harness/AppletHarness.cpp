@@ -24,7 +24,7 @@ namespace {
 constexpr uint32_t kWindowBackground = 0x99CCCC;
 constexpr const char* kPlayerEmail = "player@example.test";
 
-void CreateStore(const std::string& dataFolder, const std::string& readingGame) {
+void CreateStore(const std::string& dataFolder, bool withUser, const std::string& readingGame) {
     UserStoreConfig config;
     config.installed = true;
     config.dataFolder = dataFolder;
@@ -41,7 +41,7 @@ void CreateStore(const std::string& dataFolder, const std::string& readingGame) 
     config.currentUserEmail = [] { return std::string(kPlayerEmail); };
     CSubsystem_UserStore* store = CreateUserStore(std::move(config));
     // The same user at every start, so what a game stored is read back after a restart.
-    if (store->FindUserByEmail(kPlayerEmail) == nullptr)
+    if (withUser && store->FindUserByEmail(kPlayerEmail) == nullptr)
         store->CoreRoot()->GetOrAddChild("USERS")->AddChild("USER")->AddChild("Email")->SetText(kPlayerEmail);
     store->SelectUser();
 }
@@ -55,7 +55,7 @@ CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(opti
         previousBackend_ = platform::SetBackend(std::move(backend));
     }
     CreateClock();
-    CreateStore(options_.dataFolder, readingGame_);
+    CreateStore(options_.dataFolder, options_.withUser, readingGame_);
 
     platform::WindowParams params;
     params.title = "Rivakel";
@@ -76,8 +76,7 @@ CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(opti
     FileServiceConfig files;
     files.installed = true;
     files.dataFolder = options_.dataFolder + "/Rivakel";
-    // With only the built-in cardback, a game's own card back is the one shown.
-    CreateFileService(files)->SetCardBackSource([] { return CardBackChoice{std::string(kDefaultCardBackName), 1}; });
+    CreateFileService(files);
     SoundServiceConfig sound;
     sound.backend = platform::GetBackend();
     sound.shellElement = UserStore()->GetShellElement();

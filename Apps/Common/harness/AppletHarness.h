@@ -1,5 +1,5 @@
 // A minimal shell window that hosts one game through the real game host, factory and services,
-// for tests, benchmarks and screenshots until the shell frame can launch games itself: a root
+// for tests, benchmarks and screenshot tools that drive a game without the portal around it: a root
 // surface the size of the main window with the game area and page surface at the shell's place,
 // the session's services, and a main-loop round (events, timers, compose, present) on demand.
 //
@@ -35,6 +35,8 @@ struct HarnessOptions {
     // The user store's data folder: "<dataFolder>/Rivakel/System/Core.rdt", written at the end.
     std::string dataFolder;
     bool headless = true;  // false: the process's backend (RIVAKEL_PLATFORM, sdl by default)
+    // The store has its one user; without, it keeps no user value (as before anyone joined).
+    bool withUser = true;
 };
 
 class CAppletHarness final : public GameHostWindow, public ShellWindowLink {

@@ -58,7 +58,7 @@ private:
 
 class AppletTest : public ::testing::Test {
 protected:
-    AppletTest() : harness_({folder_.Path(), true}) {}
+    AppletTest() : harness_({folder_.Path()}) {}
 
     uint32_t PagePixel(int x, int y) const { return harness_.GamePixel(x, y); }
 

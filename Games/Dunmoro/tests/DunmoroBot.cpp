@@ -34,7 +34,7 @@ uint32_t Over(uint32_t top, uint32_t bottom) { return top == kGifColourKey ? bot
 
 }  // namespace
 
-DunmoroBot::DunmoroBot(DunmoroSession& session, BotLedger start) : session_(session), ledger_(start) {
+DunmoroBot::DunmoroBot(DunmoroView& session, BotLedger start) : session_(session), ledger_(start) {
     const auto module = resources::ResourceModule::FromModuleFile(DUNMORO_GAM);
     if (module == nullptr) return;
     const Picture front = Load(*module, "CardFront.gif");

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Games/Dunmoro/Layout.h"
-#include "Games/Dunmoro/tests/DunmoroSession.h"
+#include "Games/Dunmoro/tests/DunmoroView.h"
 
 namespace dunmoro::test {
 
@@ -25,7 +25,7 @@ struct BotLedger {
 class DunmoroBot {
 public:
     // What the module's pictures and layouts are, read from its file.
-    DunmoroBot(DunmoroSession& session, BotLedger start = {});
+    DunmoroBot(DunmoroView& session, BotLedger start = {});
 
     // The board just dealt, told by which layout its cards lie in; 0 when none fits.
     int RecogniseBoard() const;
@@ -41,7 +41,7 @@ private:
     int ReadCorner(int x, int y) const;
     bool PileShown() const;
 
-    DunmoroSession& session_;
+    DunmoroView& session_;
     BotLedger ledger_;
     std::map<int, std::vector<LayoutCard>> layouts_;
     // The corner region (11x14 at (2, 2) of a card) as each rank shows it, black and red, and as

@@ -12,6 +12,7 @@
 
 #include "Apps/Common/DecimalText.h"
 #include "Games/Dunmoro/tests/DunmoroBot.h"
+#include "Games/Dunmoro/tests/DunmoroSession.h"
 
 namespace dunmoro::test {
 namespace {

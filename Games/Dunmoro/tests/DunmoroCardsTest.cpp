@@ -35,7 +35,7 @@ std::unique_ptr<resources::ResourceModule> GameResources(std::initializer_list<s
 
 class DunmoroCardsTest : public ::testing::Test {
 protected:
-    DunmoroCardsTest() : harness_({folder_.Path(), true}) {
+    DunmoroCardsTest() : harness_({folder_.Path()}) {
         resources::ResourceRegistry::Instance().SetApplet(GameResources());
         record_ = std::make_unique<InProcessRecord>(harness_);
         app_ = std::make_unique<CDunmoroApplet>(record_->record);

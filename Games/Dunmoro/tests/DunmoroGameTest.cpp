@@ -70,6 +70,18 @@ TEST_F(DunmoroGameTest, StoredModesAtStart) {
     }
 }
 
+TEST(DunmoroWithoutAUser, TheGameStillPlaysThoughNothingIsKept) {
+    DunmoroSession session({}, false);
+    ASSERT_TRUE(session.Start());
+    EXPECT_TRUE(session.OnTitle());
+    EXPECT_GT(session.Count(0x000000, 420, 30, 500, 47), 20) << "the first best score is the default $1,600";
+    EXPECT_GT(session.Count(0x000000, 320, 244, 450, 262), 20) << "the player is the Guest";
+    session.StartTheGame();
+    EXPECT_TRUE(session.OnPlay());
+    EXPECT_TRUE(session.Harness().Headless()->MessageBoxes().empty());
+    EXPECT_FALSE(session.Value(kCurPlayer).has_value());
+}
+
 // ---------------------------------------------------------------- the mode screen
 
 TEST_F(DunmoroGameTest, ChoosingABoardFromTheTitleComesBackWithIt) {

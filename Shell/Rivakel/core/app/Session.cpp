@@ -83,6 +83,11 @@ void CreateStore() {
     config.setShellFolder = [](const std::string& folder) {
         if (g_pApp) g_pApp->SetShellPath(folder);
     };
+    // The shell window's user ("guest" until another is chosen): what games store is kept under it.
+    config.currentUserEmail = []() -> std::string {
+        const CShell* shell = Shell();
+        return shell != nullptr ? shell->UserName() : std::string();
+    };
     // Data files other than the store's own that are not on the disk.
     config.openNamedData = [](std::string_view name) -> std::optional<std::string> {
         std::optional<std::vector<uint8_t>> bytes = ReadNamedFile(name);

@@ -70,7 +70,8 @@ int CSubsystem_File_Win32::CloseFile(CFile* file) {
 }
 
 CardBackChoice CSubsystem_File_Win32::CardBack() const {
-    CardBackChoice choice = cardBackSource_ ? cardBackSource_() : CardBackChoice{};
+    // Before the shell frame knows any cardback, the built-in one is the only one.
+    CardBackChoice choice = cardBackSource_ ? cardBackSource_() : CardBackChoice{{}, 1};
     // The choice comes from the user's settings: anything but a plain file name is ignored.
     if (choice.chosen.empty() || choice.chosen.find_first_of("\\/:") != std::string::npos ||
         !IsSafeRelativeName(choice.chosen))

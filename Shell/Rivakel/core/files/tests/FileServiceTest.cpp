@@ -181,6 +181,9 @@ TEST_F(FileServiceTest, CardBackFollowsTheChoice) {
     EXPECT_EQ(Read(service, "CardBack.gif"), "game back");
     choice = {"p-img-shell-defaultcardback.gif", 2};
     EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
+    // Nothing told the service of cardbacks yet: the game's own back.
+    CSubsystem_File_Win32 untold(config_);
+    EXPECT_EQ(Read(untold, "CardBack.gif"), "game back");
 }
 
 TEST_F(FileServiceTest, EnumerateFilesListsWhatOpenFileFinds) {
