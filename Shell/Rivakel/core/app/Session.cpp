@@ -18,6 +18,8 @@
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellFactory.h"
+#include "frame/banners/ShellBanners.h"
+#include "frame/cardbacks/LoadCardbacks.h"
 #include "frame/dialogs/DialogEnvironment.h"
 #include "core/app/MainLoop.h"
 #include "core/app/MainWndProc.h"
@@ -148,6 +150,13 @@ void CreateShellWindow() {
     config.sessionStopping = SessionStopping;
     config.setInactiveTimer = SetInactiveWindowTimer;
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
+    config.loadCardbacks = [] { LoadCardbacks(g_pApp != nullptr && g_pApp->IsInstalled()); };
+    config.makeBanners = [openInBrowser = config.openInBrowser](CShell& window) {
+        BannerServices banners;
+        banners.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+        banners.openInBrowser = openInBrowser;
+        MakeShellBanners(window, banners);
+    };
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 

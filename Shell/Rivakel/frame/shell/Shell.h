@@ -140,6 +140,8 @@ public:
     CRolloverButton* MakeImageButton(std::string_view name, int x, int y, intptr_t userValue, EventCallback callback);
     // The picture the frame is drawn in (the shell's own "image").
     CImage* FrameImage() const;
+    // The shell's button click, once its sounds exist.
+    void PlayClick();
 
     // ---- GameHostWindow
     CSurface* GameArea() override { return gameArea_; }
@@ -185,7 +187,6 @@ private:
     void ClearPage();
     void ShowPageSurface(bool page);
     void CreateSounds();
-    void PlayClick();
     void StartGame(const GameTableEntry& entry);
     void GameNotFound(std::string_view file);
     void StopRunningGame();

@@ -5,14 +5,8 @@ set(TEST_APPLETS_OUT ${CMAKE_CURRENT_BINARY_DIR}/testgames)
 
 function(rivakel_test_applet name)
   cmake_parse_arguments(T "" "MANIFEST" "DEFINES" ${ARGN})
-  add_library(${name} MODULE ${TEST_APPLETS_DIR}/TestGame.cpp)
-  target_include_directories(${name} PRIVATE ${RIVAKEL_INCLUDE_ROOT})
-  target_compile_definitions(${name} PRIVATE ${T_DEFINES})
-  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
-  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".gam"
-    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
-    LIBRARY_OUTPUT_DIRECTORY ${TEST_APPLETS_OUT})
-  rivakel_add_resources(${name} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST})
+  rivakel_game_module(${name} SOURCE ${TEST_APPLETS_DIR}/TestGame.cpp MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST}
+    OUTPUT ${TEST_APPLETS_OUT} DEFINES ${T_DEFINES})
   if(TARGET rivakel_frame_host_tests)
     add_dependencies(rivakel_frame_host_tests ${name})
   endif()
