@@ -21,6 +21,7 @@ std::string DocumentsFolder();  // the XDG documents folder
 std::string DesktopFolder();    // the XDG desktop folder
 std::string StartMenuFolder();  // ~/.local/share/applications
 std::string TempFolder();       // $TMPDIR or /tmp
+std::string StateFolder();      // $XDG_STATE_HOME or ~/.local/state: what outlives a run but is no data
 // $XDG_RUNTIME_DIR when only this user may write into it, else a private folder of ours under the
 // temp folder or, when that name is taken, under the cache folder; empty when none can be had.
 std::string RuntimeFolder();
@@ -45,6 +46,8 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 
 // nullopt for anything but a regular file (folders, pipes, devices) and on any read error.
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+// As ReadWholeFile, but at most the first `maxBytes`: a huge file costs no more than that.
+std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes);
 // Writes to a temporary file beside `path`, flushes it to the disk and renames it over `path`:
 // afterwards the file holds the old or the new content, never a mix. False on any failure
 // (the old file is then untouched and the temporary file removed).
@@ -59,11 +62,23 @@ std::optional<uint64_t> FileSize(const std::string& path);
 
 struct FolderEntry {
     std::string name;
-    bool isFolder = false;
+    bool isFolder = false;  // a link to a folder counts as a folder
+    bool isLink = false;    // a symbolic link, whatever it points to
     uint64_t size = 0;
 };
 // Sorted by name; without "." and "..". Empty when the folder cannot be read.
 std::vector<FolderEntry> ListFolder(const std::string& path);
+
+// A journal: a file that only grows at its end. Each Append is one write, so a process killed
+// after it returned leaves the record whole in the file. Records are not flushed to the disk:
+// they survive the process, not the machine.
+class AppendFile {
+public:
+    virtual ~AppendFile() = default;
+    virtual bool Append(std::span<const uint8_t> data) = 0;
+};
+// Opens or creates the file for appending; null when it cannot.
+std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path);
 
 // ---------------------------------------------------------------- modules
 
@@ -111,6 +126,11 @@ void DebugOutput(std::string_view text);
 bool DebuggerAttached();
 // Ends the process at once with `code` (exit hooks run).
 [[noreturn]] void ExitProcess(int code);
+uint64_t ProcessId();
+// Whether a process of that number exists (one of another user's counts too).
+bool ProcessRunning(uint64_t id);
+// Whole seconds of the system's calendar clock since 1970-01-01 00:00:00 UTC.
+uint64_t SecondsSince1970();
 // A new random identifier as 32 upper-case hexadecimal digits in five groups (8-4-4-4-12).
 std::string NewGuidText();
 

@@ -21,6 +21,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Net.h"
+
 namespace platform {
 
 // ---------------------------------------------------------------- geometry and pixels
@@ -236,6 +238,10 @@ public:
     // timeoutMs (0: do not wait) and wakes for user events posted from other threads.
     virtual bool PollEvent(Event& event) = 0;
     virtual bool WaitEvent(Event& event, uint32_t timeoutMs) = 0;
+    // As WaitEvent, and the wait also ends when one of `handles` is ready. Every handle's ready
+    // flags are set on return (an event and ready handles can come together); true when `event`
+    // was filled. No handles: exactly WaitEvent.
+    virtual bool WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) = 0;
     // Thread-safe: queue a User event for the main thread and wake its wait.
     virtual void PostUserEvent(int message, intptr_t a, intptr_t b) = 0;
 

@@ -11,6 +11,7 @@
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
 #include "core/base/Timer.h"
+#include "core/base/WaitSources.h"
 #include "core/store/UserStore.h"
 #include "frame/cardbacks/CardbackSelector.h"
 #include "frame/shell/Shell.h"
@@ -93,7 +94,7 @@ void Run() {
     ShowMainWindow(*backend);
     while (!program.quit) {
         platform::Event event;
-        bool have = backend->WaitEvent(event, NextWaitMs());
+        bool have = WaitForEventOrSources(*backend, event, NextWaitMs());
         while (have && !program.quit) {
             MainWndProc(event);
             RunPendingSessionStop();

@@ -6,6 +6,7 @@
 
 #include "core/app/App.h"
 #include "core/app/ProgramState.h"
+#include "core/app/ServerLink.h"
 #include "core/app/Services.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
@@ -13,6 +14,7 @@
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/SurfaceServices.h"
+#include "core/net/CSubsystem_Net_Win32.h"
 #include "core/sound/SoundService.h"
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
@@ -154,6 +156,8 @@ void CreateShellWindow() {
     config.makeBanners = [openInBrowser = config.openInBrowser](CShell& window) {
         BannerServices banners;
         banners.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+        banners.connected = [] { return NetService() != nullptr && !NetService()->IsOffline(); };
+        banners.takeServerBanners = TakeBannerDefinitions;
         banners.openInBrowser = openInBrowser;
         MakeShellBanners(window, banners);
     };
@@ -189,6 +193,7 @@ void TearDown() {
     DestroyShellWindow();
     Program().inactiveTimer = nullptr;
     TrackSessionStop();
+    DestroySessionOutbox();
     // The host goes before the factory: without a shell window to stop it first, its end
     // stops a game that may still call the factory.
     DestroyGameHost();
@@ -198,6 +203,7 @@ void TearDown() {
     DestroySoundService();
     DestroyFontService();
     CurrentSurfaceServices().fonts = nullptr;
+    DestroyServerConnection();
     DestroyCursorService();
     CurrentSurfaceServices().cursors = nullptr;
     DestroyClock();
@@ -241,10 +247,15 @@ int SetSessionGUID(std::string_view commandLine) {
     CreateSound();
     CreateEvents();
     CreateHost();
+    const std::string version = ShellVersionText();
+    CreateServerConnection(version);
+    CreateSessionOutbox(version);
     CreateShellWindow();
 
+    if (!g_pApp->IsInstalled()) TrackUninstalledSession(version);
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
     TrackSessionStart();
+    ReportShellVersion(version);
     g_pApp->SendOSInfo();
     RunPendingSessionStop();
     return 0;

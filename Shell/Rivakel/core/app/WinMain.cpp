@@ -3,15 +3,18 @@
 #include <cstdlib>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/app/CommandLine.h"
 #include "core/app/MainLoop.h"
+#include "core/app/ReporterWindow.h"
 #include "core/app/ProgramState.h"
 #include "core/app/Session.h"
 #include "core/app/SingleInstance.h"
 #include "core/app/Splash.h"
 #include "core/app/TestServerMarker.h"
 #include "core/base/Log.h"
+#include "core/report/ErrorReport.h"
 #include "platform/Host.h"
 
 namespace {
@@ -102,6 +105,11 @@ void EndProgram() {
 
 int WinMain(int argc, char** argv) {
     const std::span<const char* const> args(argv, static_cast<size_t>(argc));
+    if (args.size() > 1 && args[1] == kErrorReportSwitch) {
+        const std::vector<std::string> reporterArgs(args.begin() + 2, args.end());
+        return RunErrorReporter(reporterArgs, RunInReporterWindow);
+    }
+    const std::unique_ptr<platform::CrashCapture> errorReport = InstallErrorReport();
     const std::string commandLine = JoinArguments(args.empty() ? args : args.subspan(1));
     std::optional<int> exitCode = StartProgram(commandLine);
     if (!exitCode) Run();

@@ -1,13 +1,27 @@
 #include "core/base/Log.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdarg>
+#include <cstring>
 
 #include "core/base/LogLine.h"
 #include "platform/Host.h"
 
 namespace {
 std::vector<std::string> g_errors;
+char g_fixedErrors[kErrorListLimit][kLogLineSize];
+std::atomic<uint32_t> g_fixedErrorCount{0};
+
+void KeepError(const std::string& text) {
+    const size_t slot = g_errors.size();
+    if (slot >= kErrorListLimit) return;
+    g_errors.push_back(text);
+    const size_t length = std::min(text.size(), kLogLineSize - 1);
+    std::memcpy(g_fixedErrors[slot], text.data(), length);
+    g_fixedErrors[slot][length] = '\0';
+    g_fixedErrorCount.store(static_cast<uint32_t>(slot + 1), std::memory_order_release);
+}
 }  // namespace
 
 std::string FormatLogLine(const char* format, va_list args) {
@@ -22,7 +36,7 @@ std::string FormatLogLine(const char* format, va_list args) {
 void WriteLogLine(bool keep, const char* format, va_list args) {
     const std::string text = FormatLogLine(format, args);
     platform::DebugOutput(text);
-    if (keep && g_errors.size() < kErrorListLimit) g_errors.push_back(text);
+    if (keep) KeepError(text);
 }
 
 #define RIVAKEL_LOG_FN(name, keep)           \
@@ -42,3 +56,7 @@ RIVAKEL_LOG_FN(DebugOutput, false)
 }
 
 const std::vector<std::string>& ErrorList() { return g_errors; }
+
+platform::CrashLineTable CrashSafeErrorList() {
+    return {&g_fixedErrors[0][0], kLogLineSize, kErrorListLimit, &g_fixedErrorCount};
+}

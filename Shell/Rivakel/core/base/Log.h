@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/CrashCapture.h"
+
 #if defined(__GNUC__)
 #define RIVAKEL_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
 #else
@@ -31,3 +33,5 @@ void DebugOutput(const char* format, ...) RIVAKEL_PRINTF(1, 2);
 
 // The error list for the error report, in logging order; each entry ends in "\r\n".
 const std::vector<std::string>& ErrorList();
+// The same lines in fixed storage, for a crash handler that must not allocate.
+platform::CrashLineTable CrashSafeErrorList();

@@ -2,6 +2,7 @@
 // compare names without regard to case; names are never checked for uniqueness.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,7 +58,8 @@ public:
 
 private:
     RdtNode* parent_ = nullptr;
-    std::vector<std::unique_ptr<RdtNode>> children_;
+    // A deque: the outbox takes its oldest messages from the front of a long queue.
+    std::deque<std::unique_ptr<RdtNode>> children_;
     std::vector<RdtAttr> attrs_;
     std::string name_;
     std::optional<std::string> text_;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-class CMarkupDoc;
+#include "core/store/MarkupDoc.h"
 
 struct BannerServices {
     std::function<bool()> installed;

@@ -114,12 +114,36 @@ bool HeadlessBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
     return false;
 }
 
+bool HeadlessBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) {
+    if (handles.empty()) return WaitEvent(event, timeoutMs);
+    if (PollEvent(event)) {
+        WaitForHandles(handles, 0);
+        return true;
+    }
+    if (WaitForHandles(handles, 0) || timeoutMs == 0) return false;
+    if (realWaitMs_ == 0) {
+        AdvanceTime(timeoutMs);
+        return false;
+    }
+    std::vector<WaitHandle> watched(handles.begin(), handles.end());
+    watched.push_back(WaitHandle{.descriptor = queueWake_.Get(), .read = true});
+    const auto start = steady_clock::now();
+    const bool ready = WaitForHandles(watched, std::min(realWaitMs_, timeoutMs));
+    queueWake_.Drain();
+    const auto waited = static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now() - start).count());
+    std::copy(watched.begin(), watched.end() - 1, handles.begin());
+    if (PollEvent(event)) return true;
+    AdvanceTime(ready ? std::min(waited, timeoutMs) : timeoutMs);
+    return false;
+}
+
 void HeadlessBackend::PushEvent(const Event& event) {
     {
         std::lock_guard lock(queueMutex_);
         queue_.push_back(event);
     }
     queueSignal_.notify_all();
+    queueWake_.Notify();
 }
 
 void HeadlessBackend::PostUserEvent(int message, intptr_t a, intptr_t b) {

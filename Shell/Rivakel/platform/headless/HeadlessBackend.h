@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/posix/WakeDescriptor.h"
 
 namespace platform::headless {
 
@@ -132,6 +133,9 @@ public:
     std::unique_ptr<Window> CreateWindow(const WindowParams& params) override;
     bool PollEvent(Event& event) override;
     bool WaitEvent(Event& event, uint32_t timeoutMs) override;
+    // Looks at the handles; with a real wait set (SetRealWaitMs) also waits on them in real time,
+    // and the clock then moves by the time really waited when a handle ends the wait.
+    bool WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) override;
     void PostUserEvent(int message, intptr_t a, intptr_t b) override;
     std::unique_ptr<Cursor> CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) override;
     int MessageBox(std::string_view caption, std::string_view text, unsigned flags) override;
@@ -224,6 +228,7 @@ private:
 
     mutable std::mutex queueMutex_;
     std::condition_variable queueSignal_;
+    posix::WakeDescriptor queueWake_;  // readable while events may wait (for waits on handles)
     std::deque<Event> queue_;
 
     std::vector<HeadlessWindow*> windows_;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,7 +50,7 @@ struct DirCloser {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes) {
     // Non-blocking so that a pipe put where a file belongs cannot stall the open; only regular
     // files are read, so a device cannot feed the read without end.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
@@ -57,10 +58,10 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     std::vector<uint8_t> data;
-    data.reserve(static_cast<size_t>(info.st_size));
+    data.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes));
     uint8_t chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.Get(), chunk, sizeof chunk);
+    while (data.size() < maxBytes) {
+        const ssize_t got = ::read(file.Get(), chunk, std::min(sizeof chunk, maxBytes - data.size()));
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
@@ -69,6 +70,10 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
         data.insert(data.end(), chunk, chunk + got);
     }
     return data;
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
+    return ReadFilePrefix(path, std::numeric_limits<size_t>::max());
 }
 
 bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data) {
@@ -88,6 +93,25 @@ bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data) {
     }
     SyncFolder(folder);
     return true;
+}
+
+namespace {
+
+class PosixAppendFile final : public AppendFile {
+public:
+    explicit PosixAppendFile(int fd) : file_(fd) {}
+    bool Append(std::span<const uint8_t> data) override { return WriteAll(file_.Get(), data); }
+
+private:
+    FileDescriptor file_;
+};
+
+}  // namespace
+
+std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    return std::make_unique<PosixAppendFile>(fd);
 }
 
 bool DeleteFile(const std::string& path) {
@@ -141,6 +165,7 @@ std::vector<FolderEntry> ListFolder(const std::string& path) {
         FolderEntry item;
         item.name = std::string(name);
         struct stat info {};
+        if (::fstatat(dirFd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0) item.isLink = S_ISLNK(info.st_mode);
         if (::fstatat(dirFd, entry->d_name, &info, 0) == 0) {
             item.isFolder = S_ISDIR(info.st_mode);
             item.size = item.isFolder ? 0 : static_cast<uint64_t>(info.st_size);

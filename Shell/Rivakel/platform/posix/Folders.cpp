@@ -112,6 +112,11 @@ std::string TempFolder() {
     return temp.empty() ? std::string("/tmp") : temp;
 }
 
+std::string StateFolder() {
+    std::string state = AbsoluteEnv("XDG_STATE_HOME");
+    return state.empty() ? HomeFolder() + "/.local/state" : state;
+}
+
 std::string RuntimeFolder() {
     // The single-instance socket lives here: a folder others can write into would let another
     // user answer for our primary or hold its lock.

@@ -1,12 +1,15 @@
 // The process: debug output, debugger probe, exit, identifiers and the system's name.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/random.h>
 #include <sys/utsname.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <mutex>
 
 #include "platform/Host.h"
@@ -74,6 +77,19 @@ bool DebuggerAttached() {
 void ExitProcess(int code) {
     std::fflush(nullptr);
     std::exit(code);
+}
+
+uint64_t ProcessId() { return static_cast<uint64_t>(::getpid()); }
+
+bool ProcessRunning(uint64_t id) {
+    if (id == 0 || id > static_cast<uint64_t>(std::numeric_limits<pid_t>::max())) return false;
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
+}
+
+uint64_t SecondsSince1970() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return now.tv_sec > 0 ? static_cast<uint64_t>(now.tv_sec) : 0;
 }
 
 std::string NewGuidText() {

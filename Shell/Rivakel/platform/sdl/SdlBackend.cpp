@@ -33,7 +33,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Make(std::string* reason) {
         if (reason != nullptr) *reason = "no display to show a window on (is DISPLAY set?)";
         return nullptr;
     }
-    const Uint32 userEventType = SDL_RegisterEvents(1);
+    // Two types: posted user events, then the handle watcher's wake-up.
+    const Uint32 userEventType = SDL_RegisterEvents(2);
     if (userEventType == static_cast<Uint32>(-1)) {
         if (reason != nullptr) *reason = "SDL has no user event type left";
         return nullptr;
@@ -55,6 +56,7 @@ SdlBackend::SdlBackend(Key, SubsystemOwner video, Uint32 userEventType)
 }
 
 SdlBackend::~SdlBackend() {
+    watcher_.reset();
     audio_.reset();
     SDL_SetCursor(SDL_GetDefaultCursor());
 }
@@ -105,6 +107,10 @@ std::unique_ptr<Window> SdlBackend::CreateWindow(const WindowParams& params) {
 void SdlBackend::Forget(Uint32 windowId) { windows_.erase(windowId); }
 
 void SdlBackend::Take(const SDL_Event& event) {
+    if (event.type == userEventType_ + 1) {
+        handlesReady_ = true;
+        return;
+    }
     if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         if (auto found = windows_.find(event.window.windowID); found != windows_.end()) found->second->Repaint();
     }
@@ -146,14 +152,21 @@ bool SdlBackend::PollEvent(Event& event) {
 bool SdlBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
     if (PollEvent(event)) return true;
     if (timeoutMs == 0) return false;
+    // A late wake-up of an earlier watch ends this wait early at most once.
+    handlesReady_ = false;
+    WaitPending(timeoutMs);
+    return PopPending(event);
+}
+
+void SdlBackend::WaitPending(uint32_t timeoutMs) {
     // The wait ends where TickMs has advanced by timeoutMs, at the start of that millisecond:
     // whole-millisecond sleeps begun mid-millisecond would make every timer up to 1 ms late.
     using namespace std::chrono;
     const auto deadline = floor<milliseconds>(steady_clock::now()) + milliseconds(timeoutMs);
     // Events that mean nothing to the shell do not end the wait early.
-    while (pending_.empty()) {
+    while (pending_.empty() && !handlesReady_) {
         const auto left = duration_cast<microseconds>(deadline - steady_clock::now());
-        if (left.count() <= 0) return false;
+        if (left.count() <= 0) return;
         if (left < milliseconds(1)) {
             std::this_thread::sleep_for(left);
             continue;
@@ -162,6 +175,29 @@ bool SdlBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
         SDL_Event sdlEvent;
         if (SDL_WaitEventTimeout(&sdlEvent, static_cast<int>(leftMs)) == 1) Take(sdlEvent);
     }
+}
+
+bool SdlBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) {
+    if (handles.empty()) return WaitEvent(event, timeoutMs);
+    if (PollEvent(event)) {
+        WaitForHandles(handles, 0);
+        return true;
+    }
+    if (WaitForHandles(handles, 0) || timeoutMs == 0) return false;
+    if (!watcher_) {
+        const Uint32 wakeType = userEventType_ + 1;
+        watcher_ = std::make_unique<HandleWatcher>([wakeType] {
+            SDL_Event wake{};
+            wake.type = wakeType;
+            SDL_PushEvent(&wake);
+        });
+    }
+    handlesReady_ = false;
+    watcher_->Watch(handles);
+    WaitPending(timeoutMs);
+    watcher_->Stop();
+    handlesReady_ = false;
+    WaitForHandles(handles, 0);
     return PopPending(event);
 }
 

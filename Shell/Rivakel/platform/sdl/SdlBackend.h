@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/sdl/HandleWatcher.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlEventTranslator.h"
 #include "platform/sdl/SdlOwners.h"
@@ -36,6 +37,7 @@ public:
     std::unique_ptr<Window> CreateWindow(const WindowParams& params) override;
     bool PollEvent(Event& event) override;
     bool WaitEvent(Event& event, uint32_t timeoutMs) override;
+    bool WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) override;
     void PostUserEvent(int message, intptr_t a, intptr_t b) override;
     std::unique_ptr<Cursor> CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) override;
     int MessageBox(std::string_view caption, std::string_view text, unsigned flags) override;
@@ -60,6 +62,8 @@ private:
     // Runs what an SDL event asks of the windows themselves, then queues its layer events.
     void Take(const SDL_Event& event);
     bool PopPending(Event& event);
+    // Waits until a layer event is pending, the watched handles are ready or the time is up.
+    void WaitPending(uint32_t timeoutMs);
 
     SubsystemOwner video_;
     Uint32 userEventType_;
@@ -69,6 +73,9 @@ private:
     CursorOwner arrow_;
     std::string urlOpener_ = "xdg-open";
     std::unique_ptr<SdlAudio> audio_;
+    bool handlesReady_ = false;
+    // Made on the first wait on handles: a program without sockets runs no extra thread.
+    std::unique_ptr<HandleWatcher> watcher_;
 };
 
 // For GetBackend: the backend as the interface.

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <thread>
 
@@ -35,6 +36,36 @@ TEST(HeadlessClock, WaitingWithoutEventsMovesTheClockByTheTimeout) {
 
     backend.SleepMs(50);
     EXPECT_EQ(backend.TickMs(), 1300u);
+}
+
+TEST(HeadlessClock, WaitsOnDescriptorsInRealTimeOnlyWhenAskedTo) {
+    HeadlessBackend backend;
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    WaitHandle handle{.descriptor = fds[0], .read = true};
+    Event event;
+    // A fake clock: nothing ready, the clock jumps by the timeout at once.
+    EXPECT_FALSE(backend.WaitEventOrHandles(event, 1000, std::span(&handle, 1)));
+    EXPECT_FALSE(handle.readable);
+    EXPECT_EQ(backend.TickMs(), 1000u);
+    // Real waits: a descriptor that turns readable ends the wait, and the clock moves by the
+    // time really waited.
+    backend.SetRealWaitMs(60000);
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        ASSERT_EQ(write(fds[1], "x", 1), 1);
+    });
+    EXPECT_FALSE(backend.WaitEventOrHandles(event, 10000, std::span(&handle, 1)));
+    writer.join();
+    EXPECT_TRUE(handle.readable);
+    EXPECT_GE(backend.TickMs(), 1025u);
+    EXPECT_LT(backend.TickMs(), 6000u);
+    // An event that is waiting comes first; the handles are still looked at.
+    backend.PushKeyDown('A');
+    EXPECT_TRUE(backend.WaitEventOrHandles(event, 10000, std::span(&handle, 1)));
+    EXPECT_TRUE(handle.readable);
+    close(fds[0]);
+    close(fds[1]);
 }
 
 TEST(HeadlessClock, TickWrapsWhileTheCalendarRollsOver) {

@@ -208,6 +208,38 @@ TEST_F(SdlBackendTest, EventsArriveAndPostedEventsWakeTheWait) {
     }
 }
 
+TEST_F(SdlBackendTest, ADescriptorThatTurnsReadableEndsTheWaitForEvents) {
+    auto window = backend_->CreateWindow(WindowParams{.title = "Sockets", .width = 32, .height = 32});
+    ASSERT_NE(window, nullptr);
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    Event event;
+    while (backend_->PollEvent(event)) {
+    }
+    std::thread writer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ASSERT_EQ(write(fds[1], "x", 1), 1);
+    });
+    WaitHandle handle{.descriptor = fds[0], .read = true};
+    const auto start = std::chrono::steady_clock::now();
+    while (!handle.readable && std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+        backend_->WaitEventOrHandles(event, 10000, std::span(&handle, 1));
+    }
+    writer.join();
+    EXPECT_TRUE(handle.readable);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    // Nothing ready: the wait lasts its time and a plain wait is not cut short afterwards.
+    char byte = 0;
+    ASSERT_EQ(read(fds[0], &byte, 1), 1);
+    const uint32_t before = backend_->TickMs();
+    while (backend_->WaitEventOrHandles(event, 40, std::span(&handle, 1))) {
+    }
+    EXPECT_FALSE(handle.readable);
+    EXPECT_GE(backend_->TickMs() - before, 40u);
+    close(fds[0]);
+    close(fds[1]);
+}
+
 TEST_F(SdlBackendTest, CursorsClipboardFontsAndAddresses) {
     std::vector<uint32_t> arrow(16 * 16, 0xFF00FF);
     for (int i = 0; i < 16; ++i) arrow[i * 16 + i] = 0x000000;

@@ -3,17 +3,8 @@
 // 1%, counter `cpu_percent`).
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <ctime>
-#include <memory>
-#include <thread>
-
-#include "core/app/MainLoop.h"
-#include "core/app/ProgramState.h"
-#include "core/app/WinMain.h"
 #include "core/app/bench/BenchFolders.h"
-#include "platform/Platform.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "core/app/bench/IdleLoopMeasure.h"
 
 namespace {
 
@@ -21,27 +12,12 @@ void BM_IdleLoopCpuShare(benchmark::State& state) {
     const BenchFolders folders("rivakel-idle-bench");
     double percent = 0;
     for (auto _ : state) {
-        auto owned = std::make_unique<platform::headless::HeadlessBackend>();
-        platform::headless::HeadlessBackend* headless = owned.get();
-        headless->SetRealWaitMs(60'000);
-        platform::SetBackend(std::move(owned));
-        if (StartProgram("").has_value()) {
+        const std::optional<double> measured = IdleLoopCpuPercent(2);
+        if (!measured) {
             state.SkipWithError("the program did not start");
             break;
         }
-        const auto wallStart = std::chrono::steady_clock::now();
-        const std::clock_t cpuStart = std::clock();
-        std::thread closer([headless] {
-            std::this_thread::sleep_for(std::chrono::seconds(2));
-            headless->PushClose();
-        });
-        Run();
-        closer.join();
-        const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-        percent = 100.0 * cpu / wall;
-        EndProgram();
-        ResetProgram();
+        percent = *measured;
     }
     platform::SetBackend(nullptr);
     state.counters["cpu_percent"] = percent;

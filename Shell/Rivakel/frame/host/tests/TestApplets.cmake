@@ -4,8 +4,11 @@ set(TEST_APPLETS_DIR ${CMAKE_CURRENT_LIST_DIR}/applets)
 set(TEST_APPLETS_OUT ${CMAKE_CURRENT_BINARY_DIR}/testgames)
 
 function(rivakel_test_applet name)
-  cmake_parse_arguments(T "" "MANIFEST" "DEFINES" ${ARGN})
-  rivakel_game_module(${name} SOURCE ${TEST_APPLETS_DIR}/TestGame.cpp MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST}
+  cmake_parse_arguments(T "" "MANIFEST;SOURCE" "DEFINES" ${ARGN})
+  if(NOT T_SOURCE)
+    set(T_SOURCE TestGame.cpp)
+  endif()
+  rivakel_game_module(${name} SOURCE ${TEST_APPLETS_DIR}/${T_SOURCE} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST}
     OUTPUT ${TEST_APPLETS_OUT} DEFINES ${T_DEFINES})
   if(TARGET rivakel_frame_host_tests)
     add_dependencies(rivakel_frame_host_tests ${name})
@@ -17,7 +20,16 @@ rivakel_test_applet(TestGameBare MANIFEST TestGameBare.manifest)
 rivakel_test_applet(TestGameCard MANIFEST TestGameCard.manifest)
 rivakel_test_applet(TestGameNoName MANIFEST TestGameNoName.manifest)
 rivakel_test_applet(TestGameNoStart MANIFEST TestGame.manifest DEFINES TEST_GAME_WITHOUT_START)
+# Games that crash on purpose, for the error report.
+foreach(crash NullWrite Abort Overflow OnTick)
+  string(REGEX REPLACE "([a-z])([A-Z])" "\\1_\\2" define ${crash})
+  string(TOUPPER ${define} define)
+  rivakel_test_applet(CrashGame${crash} MANIFEST TestGame.manifest SOURCE CrashGame.cpp DEFINES CRASH_GAME_${define})
+endforeach()
 
 if(TARGET rivakel_frame_host_tests)
-  target_compile_definitions(rivakel_frame_host_tests PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
+  # The crash tests let the real shell program write the error report.
+  target_compile_definitions(rivakel_frame_host_tests PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}"
+    RIVAKEL_PROGRAM="$<TARGET_FILE:rivakel>")
+  add_dependencies(rivakel_frame_host_tests rivakel)
 endif()

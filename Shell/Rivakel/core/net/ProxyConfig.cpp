@@ -1,0 +1,77 @@
+#include "core/net/ProxyConfig.h"
+
+#include "core/base/Log.h"
+#include "core/base/Strings.h"
+#include "core/store/RdtNode.h"
+
+namespace {
+
+bool PlausibleName(std::string_view name) {
+    if (name.empty() || name.size() > kMaxProxyName) return false;
+    for (char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= ' ' || byte == 0x7F || c == '/' || c == '@' || c == '"' || c == '<' || c == '>') return false;
+    }
+    return true;
+}
+
+uint16_t PortOr80(std::string_view text) {
+    if (text.empty() || text.size() > 5) return 80;
+    unsigned value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return 80;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    return value >= 1 && value <= 65535 ? static_cast<uint16_t>(value) : 80;
+}
+
+}  // namespace
+
+std::optional<ProxySetting> ParseProxyText(std::string_view text) {
+    const size_t colon = text.find(':');
+    ProxySetting setting;
+    const std::string_view name = text.substr(0, colon);
+    if (!PlausibleName(name)) return std::nullopt;
+    setting.name = std::string(name);
+    if (colon != std::string_view::npos) setting.port = PortOr80(text.substr(colon + 1));
+    return setting;
+}
+
+std::optional<ProxySetting> ParseProxyUrl(std::string_view text) {
+    constexpr std::string_view kScheme = "http://";
+    if (text.size() >= kScheme.size() && EqualsNoCase(text.substr(0, kScheme.size()), kScheme)) {
+        text.remove_prefix(kScheme.size());
+    } else if (text.find("://") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    if (const size_t slash = text.find('/'); slash != std::string_view::npos) {
+        if (text.find_first_not_of('/', slash) != std::string_view::npos) return std::nullopt;
+        text = text.substr(0, slash);
+    }
+    return ParseProxyText(text);
+}
+
+ProxySetting ApplyStoredProxy(RdtNode* shell, const std::optional<ProxySetting>& system) {
+    ProxySetting setting = system.value_or(ProxySetting{});
+    if (shell == nullptr) return setting;
+    RdtNode* stored = shell->FindChild("DefaultProxyServer");
+    if (stored == nullptr) {
+        stored = shell->AddChild("DefaultProxyServer");
+        stored->SetAttr("Name", setting.name);
+        stored->SetAttr("Port", std::to_string(setting.port));
+        return setting;
+    }
+    const std::string* nameValue = stored->AttrValue("Name");
+    const std::string* portValue = stored->AttrValue("Port");
+    const std::string name = nameValue != nullptr ? *nameValue : std::string();
+    const std::string port = portValue != nullptr ? *portValue : std::string();
+    if (port == "0") stored->SetAttr("Port", "80");
+    if (name.empty()) return setting;
+    if (!PlausibleName(name)) {
+        Warning("CSubsystem_Net_Win32::SetUp: the stored proxy name is not usable");
+        return setting;
+    }
+    setting.name = name;
+    setting.port = PortOr80(port);
+    return setting;
+}

@@ -1,0 +1,230 @@
+// The outbox against the local portal server: what reaches the server, in which order, and
+// what survives each way a server can fail.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "core/net/NetResults.h"
+#include "core/net/tests/LinkTestSession.h"
+#include "core/outbox/COutbox.h"
+
+namespace {
+
+class OutboxSession : public LinkTestSession {
+public:
+    using LinkTestSession::LinkTestSession;
+    ~OutboxSession() override { DestroyLink(); }
+
+    COutbox& Start(const std::function<void(NetConfig&)>& adjust = {}) {
+        if (Store() == nullptr) OpenStore();
+        CSubsystem_Net_Win32& net = Connect(adjust);
+        OutboxConfig config;
+        config.store = Store();
+        config.net = &net;
+        config.shellVersion = "01.00.00.0001";
+        config.sessionId = [this] { return sessionId; };
+        config.setSessionId = [this](const std::string& id) { sessionId = id; };
+        return *CreateOutbox(std::move(config));
+    }
+    void DestroyLink() override {
+        DestroyOutbox();
+        LinkTestSession::DestroyLink();
+    }
+    // Waits until the queue is empty and nothing is in flight.
+    bool Drain(uint32_t ms = 15000) {
+        return Pump([] { return Outbox()->Queue().Size() == 0 && !Outbox()->InFlight(); }, ms);
+    }
+    std::vector<portal::ReceivedMessage> Posts(std::string_view function) {
+        std::vector<portal::ReceivedMessage> found;
+        for (const auto& message : Server().Received()) {
+            if (message.function == function) found.push_back(message);
+        }
+        return found;
+    }
+
+    std::string sessionId = "{11111111-2222-3333-4444-555555555555}";
+};
+
+TEST(OutboxDelivery, QueuedMessagesGoByPriorityWithTrackingLinesMergedAfterTheHandshake) {
+    OutboxSession session;
+    ASSERT_TRUE(session.ServerStarted());
+    COutbox& outbox = session.Start();
+    CSubsystem_UserStore& store = *session.Store();
+    // Queued before the handshake ends: nothing can go yet.
+    EXPECT_EQ(store.Track("First", {"a"}), kStoreOk);
+    EXPECT_EQ(store.Track("Second", {"b"}), kStoreOk);
+    EXPECT_EQ(outbox.Send(kMsgSetUserProfile, "SetUserProfile", "p<&>\"q", false, 5), kNetNotConnected);
+    EXPECT_EQ(outbox.Send(kMsgSubscribe, "GetUserGUID", "ann@example.com", false, 11), kNetNotConnected);
+    EXPECT_EQ(store.Track("Third", {"c"}), kStoreOk);
+    ASSERT_TRUE(session.Drain());
+
+    std::vector<std::string> order;
+    for (const auto& message : session.Server().Received()) order.push_back(message.function);
+    const std::vector<std::string> expected = {"Hello", "GetUserGUID", "SetUserProfile", "TrackEvent"};
+    EXPECT_EQ(order, expected);
+    const auto tracks = session.Posts("TrackEvent");
+    ASSERT_EQ(tracks.size(), 1u);
+    // The connection's own line, tracked at its first socket event, joins them.
+    EXPECT_EQ(tracks[0].params, "1000,First,a,1000,Second,b,1000,Third,c,1000,StartupInfo,1,01.00.00.0001");
+    EXPECT_EQ(session.Posts("SetUserProfile")[0].params, "p<&>\"q");
+    EXPECT_EQ(tracks[0].sessionId, "{11111111-2222-3333-4444-555555555555}");
+    // The banner definitions came after the handshake.
+    ASSERT_TRUE(session.Pump([&] { return session.BannerResult().has_value(); }, 5000));
+    EXPECT_EQ(*session.BannerResult(), 0);
+    EXPECT_EQ(session.BannerReply().substr(0, 12), "RIVSRV_DEF00");
+}
+
+TEST(OutboxDelivery, EachServerFaultLeavesTheMessageQueuedUntilItIsAnswered) {
+    const std::vector<portal::Fault> faults = {portal::Fault::Drop, portal::Fault::Reset, portal::Fault::Stall,
+                                               portal::Fault::Garbage, portal::Fault::ServerError};
+    for (portal::Fault fault : faults) {
+        SCOPED_TRACE(portal::FaultName(fault));
+        OutboxSession session;
+        ASSERT_TRUE(session.ServerStarted());
+        COutbox& outbox = session.Start([](NetConfig& config) { config.replyTimeoutMs = 500; });
+        ASSERT_TRUE(session.Pump([] { return NetService()->ServerReached(); }));
+        session.Server().QueueFault(fault);
+        outbox.Send(kMsgSetUserProfile, "SetUserProfile", "profile", false, 5);
+        ASSERT_TRUE(session.Drain());
+        const auto posts = session.Posts("SetUserProfile");
+        ASSERT_EQ(posts.size(), 2u);
+        for (const auto& post : posts) {
+            EXPECT_EQ(post.high, posts[0].high);
+            EXPECT_EQ(post.low, posts[0].low);
+            EXPECT_EQ(post.params, "profile");
+        }
+        EXPECT_EQ(posts[1].fault, portal::Fault::None);
+    }
+}
+
+TEST(OutboxDelivery, ATrickledReplyIsReadWholeAndAnsweredOnce) {
+    OutboxSession session;
+    ASSERT_TRUE(session.ServerStarted());
+    COutbox& outbox = session.Start();
+    ASSERT_TRUE(session.Pump([] { return NetService()->ServerReached(); }));
+    session.Server().QueueFault(portal::Fault::Trickle);
+    ReplyWait wait;
+    std::optional<ServerReply> heard;
+    outbox.SendAndWait(kMsgSubscribe, "GetUserGUID", "bea@example.com", true, 11,
+                       [&](const ServerReply& reply) { heard = reply; }, wait);
+    ASSERT_TRUE(session.Drain());
+    ASSERT_TRUE(heard.has_value());
+    EXPECT_EQ(heard->status, 0);
+    EXPECT_EQ(heard->text.size(), 38u);
+    EXPECT_EQ(session.Posts("GetUserGUID").size(), 1u);
+}
+
+TEST(OutboxDelivery, AWaitingFormHearsNoConnectionOnceAndAGoneFormHearsNothing) {
+    OutboxSession session;
+    ASSERT_TRUE(session.ServerStarted());
+    COutbox& outbox = session.Start();
+    ASSERT_TRUE(session.Pump([] { return NetService()->ServerReached(); }));
+    session.Server().QueueFault(portal::Fault::Drop, 2);
+    std::vector<int> heard;
+    ReplyWait kept;
+    outbox.SendAndWait(kMsgSubscribe, "GetUserGUID", "cy@example.com", true, 11,
+                       [&](const ServerReply& reply) { heard.push_back(reply.status); }, kept);
+    auto gone = std::make_unique<ReplyWait>();
+    auto goneHeard = std::make_unique<int>(0);
+    outbox.SendAndWait(kMsgRivMe, "RivRivlet", "{G},dee@example.com,dee@example.com", true, 10,
+                       [counter = goneHeard.get()](const ServerReply&) { ++*counter; }, *gone);
+    // The page goes away before any reply: nothing may reach it afterwards.
+    gone.reset();
+    goneHeard.reset();
+    ASSERT_TRUE(session.Drain());
+    EXPECT_EQ(heard, std::vector<int>{kNoConnectionStatus});
+    EXPECT_EQ(session.Posts("GetUserGUID").back().fault, portal::Fault::None);
+    EXPECT_EQ(session.Posts("RivRivlet").size(), 1u);
+}
+
+TEST(OutboxDelivery, AnInstallationIdentifierIsStoredOnlyWhenItIsAGuid) {
+    OutboxSession session;
+    ASSERT_TRUE(session.ServerStarted());
+    COutbox& outbox = session.Start();
+    outbox.Send(kMsgGetShellGuid, "GetShellGUID", "01.00.00.0001", false, kGetShellGuidPriority);
+    ASSERT_TRUE(session.Drain());
+    const RdtNode* guid = session.Store()->GetShellElement()->FindChild("ShellGUID");
+    ASSERT_NE(guid, nullptr);
+    ASSERT_TRUE(guid->Text().has_value());
+    EXPECT_EQ(*guid->Text(), session.sessionId);
+    EXPECT_EQ(session.sessionId.size(), 38u);
+    // The old identifier went to the server with the new one in use.
+    ASSERT_TRUE(session.Pump([&] { return !session.Posts("ReplaceSessionGUID").empty(); }));
+    const auto replaced = session.Posts("ReplaceSessionGUID");
+    EXPECT_EQ(replaced[0].params, "{11111111-2222-3333-4444-555555555555}");
+}
+
+TEST(OutboxDelivery, TheHandshakeRedirectsOnlyToAnAddressAndAFailingOneIsNotRepeated) {
+    struct HelloCase {
+        const char* status;
+        const char* text;
+        bool reached;
+        const char* storedIp;  // "" when nothing may be stored
+        size_t maxHellos;
+    };
+    const std::vector<HelloCase> cases = {
+        // Stored for good, but a server that names itself is not called again and again.
+        {"02", "127.0.0.1", false, "127.0.0.1", 1},
+        {"02", "256.1.1.1", false, "", 3},
+        {"01", "1.2.3", false, "", 3},
+        {"80", "", false, "", 1},
+        {"00", "", true, "", 1},
+    };
+    for (const HelloCase& c : cases) {
+        SCOPED_TRACE(std::string(c.status) + " " + c.text);
+        portal::ServerOptions options;
+        options.helloStatus = c.status;
+        options.helloText = c.text;
+        OutboxSession session(options);
+        ASSERT_TRUE(session.ServerStarted());
+        session.Start();
+        session.Pump([] { return false; }, 1500);
+        EXPECT_EQ(NetService()->ServerReached(), c.reached);
+        EXPECT_LE(session.Posts("Hello").size(), c.maxHellos);
+        EXPECT_GE(session.Posts("Hello").size(), 1u);
+        const RdtNode* stored = session.Store()->GetShellElement()->FindChild("DefaultIP");
+        if (*c.storedIp == '\0') {
+            EXPECT_EQ(stored, nullptr);
+        } else {
+            ASSERT_NE(stored, nullptr);
+            EXPECT_EQ(*stored->AttrValue("IP"), c.storedIp);
+        }
+    }
+}
+
+TEST(OutboxDelivery, DecliningTheConnectionPromptTellsTheWaitingFormAndKeepsTheMessage) {
+    OutboxSession session;
+    std::vector<int> answers = {platform::IdCancel, platform::IdOk, platform::IdCancel};
+    std::vector<std::string> prompts;
+    COutbox& outbox = session.Start([&](NetConfig& config) {
+        config.testServer = "127.0.0.1:1";  // nobody listens there
+        config.askConnection = [&](std::string_view caption, std::string_view text) {
+            prompts.push_back(std::string(caption) + "|" + std::string(text));
+            const int answer = answers.empty() ? platform::IdCancel : answers.front();
+            if (!answers.empty()) answers.erase(answers.begin());
+            return answer;
+        };
+    });
+    ASSERT_TRUE(session.Pump([] { return NetService()->IsOffline() && !NetService()->ReadyToSend(); }, 2000));
+    session.Pump([] { return false; }, 300);
+    std::vector<int> heard;
+    ReplyWait wait;
+    // Declined at once: the form shows "no connection" itself; the message stays queued.
+    EXPECT_EQ(outbox.SendAndWait(kMsgSubscribe, "GetUserGUID", "eve@example.com", true, 11,
+                                 [&](const ServerReply& reply) { heard.push_back(reply.status); }, wait),
+              kNetRefused);
+    EXPECT_FALSE(wait.Waiting());
+    ASSERT_EQ(prompts.size(), 1u);
+    EXPECT_EQ(prompts[0], std::string(kConnectionPromptCaption) + "|" + std::string(kConnectionPromptText));
+    // Accepted, the connection fails again, declined: the waiting form hears it once.
+    EXPECT_EQ(outbox.SendAndWait(kMsgSubscribe, "GetUserGUID", "fay@example.com", true, 11,
+                                 [&](const ServerReply& reply) { heard.push_back(reply.status); }, wait),
+              kNetNotConnected);
+    ASSERT_TRUE(session.Pump([&] { return !heard.empty(); }, 3000));
+    EXPECT_EQ(heard, std::vector<int>{kNoConnectionStatus});
+    EXPECT_EQ(prompts.size(), 3u);
+    EXPECT_EQ(outbox.Queue().Size(), 3u);  // both requests and the connection's tracking line
+}
+
+}  // namespace
