@@ -174,6 +174,7 @@ namespace {
 TEST_F(ShellDialogsTest, EachTemplateCanBeShownForTheScreenshots) {
     const char* folder = std::getenv("RIVAKEL_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "RIVAKEL_SCREENSHOTS not set";
+    headless_->SetSystemFonts(true);
     const auto capture = [this, folder](CDialog& dialog) {
         TheShell().Repaint();
         SaveFrame(std::string(folder) + "/dialog-" + dialog.Name() + ".ppm");
