@@ -40,9 +40,10 @@ function(rivakel_component)
 endfunction()
 
 # A fuzz target is a libFuzzer binary in the fuzz build; elsewhere it is linked with a small driver
-# that replays the corpus folder beside it plus seeded random inputs, and runs as a test.
+# that replays the corpus folder beside it plus inputs mutated from it, and runs as a test. Either
+# way its log stays quiet: anything written to it fails the replay.
 function(rivakel_fuzz_target target source lib)
-  add_executable(${target} ${source})
+  add_executable(${target} ${source} ${PROJECT_SOURCE_DIR}/Tools/fuzzdriver/FuzzQuiet.cpp)
   target_link_libraries(${target} PRIVATE ${lib})
   get_filename_component(fdir ${source} DIRECTORY)
   get_filename_component(fname ${source} NAME_WE)
@@ -51,7 +52,8 @@ function(rivakel_fuzz_target target source lib)
     target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
   else()
     target_link_libraries(${target} PRIVATE rivakel_fuzz_driver)
-    add_test(NAME ${target} COMMAND ${target} ${fdir}/corpus/${fname})
+    add_test(NAME ${target} COMMAND ${CMAKE_COMMAND} -DTARGET=$<TARGET_FILE:${target}> -DCORPUS=${fdir}/corpus/${fname}
+      -DLOG=${CMAKE_CURRENT_BINARY_DIR}/${target}.log -P ${PROJECT_SOURCE_DIR}/cmake/QuietFuzzReplay.cmake)
     set_tests_properties(${target} PROPERTIES ENVIRONMENT "RIVAKEL_PLATFORM=headless")
   endif()
 endfunction()

@@ -49,7 +49,7 @@ protected:
         sound->ReleaseInternalRef();
         DestroySoundService();
 
-        auto raw = platform::ReadWholeFile(output_);
+        auto raw = platform::ReadWholeFile(output_, uint64_t{1} << 30);
         if (!raw) return 0;
         int peak = 0;
         for (size_t i = 0; i + 1 < raw->size(); i += 2) {

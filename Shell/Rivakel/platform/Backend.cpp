@@ -6,6 +6,7 @@
 #include "platform/Host.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
+#include "platform/posix/CloseSignals.h"
 #include "platform/sdl/SdlBackend.h"
 
 namespace platform {
@@ -64,6 +65,13 @@ std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend) {
     slot.chosen = true;
     std::swap(slot.backend, backend);
     return backend;
+}
+
+void WakeBackend() {
+    BackendSlot& slot = Slot();
+    std::lock_guard lock(slot.mutex);
+    // A user event no message is known by: it only ends the wait.
+    if (slot.backend) slot.backend->PostUserEvent(0, 0, 0);
 }
 
 bool IsOpenableUrl(std::string_view url) {

@@ -44,20 +44,29 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 
 // ---------------------------------------------------------------- files
 
-// nullopt for anything but a regular file (folders, pipes, devices) and on any read error.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
-// As ReadWholeFile, but at most the first `maxBytes`: a huge file costs no more than that.
+// nullopt for anything but a regular file (folders, pipes, devices), on any read error, and
+// when the file holds more than `maxBytes`: every caller bounds the read by what the kind of
+// file it reads can need. A file's claimed size is checked before anything is allocated, and
+// files that grow while read or report no size (/proc) are held to the cap as they are read.
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, uint64_t maxBytes);
+// At most the first `maxBytes` of a regular file: a huge file costs no more than that.
 std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes);
+
+// Who may read a written file. Shared: a new file is readable by all, an existing one keeps
+// its permissions. Private: only the user, whatever the file had before.
+enum class FileAccess { Shared, Private };
 // Writes to a temporary file beside `path`, flushes it to the disk and renames it over `path`:
 // afterwards the file holds the old or the new content, never a mix. False on any failure
 // (the old file is then untouched and the temporary file removed).
-bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data);
+bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data,
+                     FileAccess access = FileAccess::Shared);
 bool DeleteFile(const std::string& path);
-bool CreateFolders(const std::string& path);  // like mkdir -p
+// Like mkdir -p; the folders it makes are the user's alone (0700).
+bool CreateFolders(const std::string& path);
 bool RemoveEmptyFolder(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
-bool CopyFile(const std::string& from, const std::string& to);  // atomic at the destination
+bool CopyFile(const std::string& from, const std::string& to);  // streamed; atomic at the destination
 std::optional<uint64_t> FileSize(const std::string& path);
 
 struct FolderEntry {
@@ -121,9 +130,21 @@ std::unique_ptr<InstanceChannel> OpenInstanceChannel(std::string_view name, std:
 
 // ---------------------------------------------------------------- process
 
+// From the first call on, SIGTERM, SIGINT and SIGHUP no longer end the process: each becomes a
+// request to close, which every backend hands out as a CloseRequested event, waking a loop
+// that waits for events. Call once the program can stop in order.
+void CatchCloseSignals();
+
 // Writes to standard error and, when RIVAKEL_LOG names a file, appends there too.
 void DebugOutput(std::string_view text);
+// While quiet, DebugOutput writes nothing: fuzz targets, whose inputs are mostly bad on purpose,
+// would otherwise spend their time logging.
+void SetDebugOutputQuiet(bool quiet);
+bool DebugOutputQuiet();
 bool DebuggerAttached();
+// Under an attached debugger: stops there, and the program goes on when the debugger lets it
+// (also when it hands the trap signal back). False, doing nothing, without one.
+bool DebugTrap();
 // Ends the process at once with `code` (exit hooks run).
 [[noreturn]] void ExitProcess(int code);
 uint64_t ProcessId();

@@ -199,6 +199,10 @@ public:
     virtual const Glyph& GetGlyph(uint8_t ch) = 0;
 };
 
+// The built-in bitmap font: the same metrics and glyphs on every machine, scaled from the
+// request's height; never null. Text still measures and draws with it when no face is installed.
+std::unique_ptr<Font> OpenBitmapFont(const FontRequest& request);
+
 // ---------------------------------------------------------------- audio
 
 // Fills `out` with interleaved stereo 16-bit samples. Runs on the audio thread.

@@ -31,9 +31,9 @@ std::string DefaultShellPath() {
 
 }  // namespace
 
-CApp::CApp(std::string_view commandLine) {
+CApp::CApp(std::span<const std::string> args) {
     // "BIGWIN" and "HWND n" were read at start-up; they are not the installer's fields.
-    const std::string fields = WithoutStartOptions(commandLine);
+    const Arguments fields = WithoutStartOptions(args);
     if (fields.empty() || Program().embedded) {
         shellPath_ = DefaultShellPath();
     } else {
@@ -48,18 +48,18 @@ CApp::~CApp() {
     if (platform::Backend* backend = platform::GetBackend()) backend->PostUserEvent(0, 0, 0);
 }
 
-void CApp::ParseCommandLine(std::string_view commandLine) {
+void CApp::ParseCommandLine(std::span<const std::string> args) {
     ProgramState& program = Program();
     gameFile_.clear();
     launchPath_.clear();
     shellPath_ = DefaultShellPath();
-    if (NamesRmlFile(commandLine)) {
+    if (std::optional<std::string> rml = RmlFileIn(args)) {
         program.pendingRml = true;
-        program.pendingRmlPath = RmlPathFrom(commandLine);
+        program.pendingRmlPath = std::move(*rml);
         return;
     }
     program.pendingRml = false;
-    QuotedFields fields = ParseQuotedFields(commandLine);
+    InstallerFields fields = ParseInstallerFields(args);
     if (fields.error != CommandLineError::None) {
         if (platform::Backend* backend = platform::GetBackend()) {
             backend->MessageBox(kBadStartCaption, BadStartText(fields.error), platform::MbOk | platform::MbIconWarning);
@@ -158,7 +158,7 @@ int CApp::InputBox(std::string_view caption, std::string_view prompt, std::strin
 
 void CApp::DebugTrap() {
     Info("CApp::DebugTrap reached");
-    if (platform::DebuggerAttached()) __builtin_trap();
+    platform::DebugTrap();
 }
 
 void CApp::SleepMs(uint32_t ms) {

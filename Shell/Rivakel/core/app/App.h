@@ -11,8 +11,9 @@
 
 class CApp {
 public:
-    // AppInit. A command line with missing quotes shows its box and ends the process with -1.
-    explicit CApp(std::string_view commandLine);
+    // AppInit, with the program's arguments. Arguments that are neither start options, an RML
+    // file nor the installer's fields show their box and end the process with -1.
+    explicit CApp(std::span<const std::string> args);
     // Ends the main loop: sets the program's quit flag and wakes the loop.
     ~CApp();
     CApp(const CApp&) = delete;
@@ -66,7 +67,7 @@ public:
     platform::Window* MainWindow() const;
 
 private:
-    void ParseCommandLine(std::string_view commandLine);
+    void ParseCommandLine(std::span<const std::string> args);
     void CreateMainWindow();
     bool ProbeInstalled() const;
 

@@ -6,45 +6,12 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
     return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
                       [](char a, char b) { return Lower(a) == Lower(b); });
-}
-
-struct Word {
-    std::string_view text;
-    bool quoted = false;
-    size_t begin = 0, end = 0;  // the word's span in the line, quotes included
-};
-
-// Words separated by blanks; a double quote opens a word that runs to the next one (or the end).
-std::vector<Word> SplitWords(std::string_view line) {
-    std::vector<Word> words;
-    size_t i = 0;
-    while (i < line.size()) {
-        if (IsBlank(line[i])) {
-            ++i;
-            continue;
-        }
-        if (line[i] == '"') {
-            size_t close = line.find('"', i + 1);
-            size_t end = close == std::string_view::npos ? line.size() : close;
-            size_t next = close == std::string_view::npos ? line.size() : close + 1;
-            words.push_back({line.substr(i + 1, end - i - 1), true, i, next});
-            i = next;
-            continue;
-        }
-        size_t end = i;
-        while (end < line.size() && !IsBlank(line[end]) && line[end] != '"') ++end;
-        words.push_back({line.substr(i, end - i), false, i, end});
-        i = end;
-    }
-    return words;
 }
 
 bool AllDigits(std::string_view text) {
@@ -62,57 +29,26 @@ int64_t ParseWindowNumber(std::string_view digits) {
     return value;
 }
 
-bool NeedsQuotes(std::string_view arg) {
-    return arg.empty() || arg.find_first_of(" \t/\\") != std::string_view::npos;
-}
-
-}  // namespace
-
-std::string JoinArguments(std::span<const char* const> args) {
-    std::string line;
-    for (const char* arg : args) {
-        // A double quote inside an argument would end its field early and let the rest pose
-        // as further fields; fields cannot carry one, so it is left out.
-        std::string text = arg ? std::string(arg) : std::string();
-        std::erase(text, '"');
-        if (!line.empty()) line += ' ';
-        if (NeedsQuotes(text)) {
-            line += '"';
-            line += text;
-            line += '"';
-        } else {
-            line += text;
-        }
-    }
-    return line;
-}
-
-namespace {
-
-// The options among `words`; `used` marks the words that belong to them.
-StartOptions ScanWords(const std::vector<Word>& words, std::vector<bool>& used) {
+// The options among `args`; `used` marks the arguments that belong to them.
+StartOptions ScanArguments(std::span<const std::string> args, std::vector<bool>& used) {
     StartOptions options;
-    used.assign(words.size(), false);
-    for (size_t i = 0; i < words.size(); ++i) {
-        if (words[i].quoted) continue;
-        std::string_view word = words[i].text;
-        if (word == "BIGWIN") {
+    used.assign(args.size(), false);
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "BIGWIN") {
             options.bigWindow = true;
             used[i] = true;
-        } else if (word.starts_with("HWND")) {
-            std::string_view rest = word.substr(4);
-            if (rest.empty()) {
-                options.embedded = true;
-                used[i] = true;
-                if (i + 1 < words.size() && !words[i + 1].quoted && AllDigits(words[i + 1].text)) {
-                    options.parentWindow = ParseWindowNumber(words[i + 1].text);
-                    used[++i] = true;
-                }
-            } else if (AllDigits(rest)) {
-                options.embedded = true;
-                options.parentWindow = ParseWindowNumber(rest);
-                used[i] = true;
+        } else if (arg == "HWND") {
+            options.embedded = true;
+            used[i] = true;
+            if (i + 1 < args.size() && AllDigits(args[i + 1])) {
+                options.parentWindow = ParseWindowNumber(args[i + 1]);
+                used[++i] = true;
             }
+        } else if (arg.starts_with("HWND") && AllDigits(arg.substr(4))) {
+            options.embedded = true;
+            options.parentWindow = ParseWindowNumber(arg.substr(4));
+            used[i] = true;
         }
     }
     return options;
@@ -120,80 +56,52 @@ StartOptions ScanWords(const std::vector<Word>& words, std::vector<bool>& used) 
 
 }  // namespace
 
-StartOptions ScanStartOptions(std::string_view commandLine) {
+StartOptions ScanStartOptions(std::span<const std::string> args) {
     std::vector<bool> used;
-    return ScanWords(SplitWords(commandLine), used);
+    return ScanArguments(args, used);
 }
 
-std::string WithoutStartOptions(std::string_view commandLine) {
-    std::vector<Word> words = SplitWords(commandLine);
+Arguments WithoutStartOptions(std::span<const std::string> args) {
     std::vector<bool> used;
-    ScanWords(words, used);
-    std::string rest;
-    size_t from = 0;
-    for (size_t i = 0; i < words.size(); ++i) {
-        if (!used[i]) continue;
-        rest += commandLine.substr(from, words[i].begin - from);
-        from = words[i].end;
+    ScanArguments(args, used);
+    Arguments rest;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (!used[i]) rest.push_back(args[i]);
     }
-    rest += commandLine.substr(from);
-    size_t first = rest.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    size_t last = rest.find_last_not_of(" \t");
-    return rest.substr(first, last - first + 1);
+    return rest;
 }
 
-bool NamesRmlFile(std::string_view commandLine) {
-    std::vector<Word> words = SplitWords(commandLine);
-    return std::any_of(words.begin(), words.end(), [](const Word& w) { return EndsWithNoCase(w.text, ".rml"); });
+std::optional<std::string> RmlFileIn(std::span<const std::string> args) {
+    for (const std::string& arg : args) {
+        if (EndsWithNoCase(arg, ".rml")) return arg;
+    }
+    return std::nullopt;
 }
 
-std::string RmlPathFrom(std::string_view commandLine) {
-    for (const Word& word : SplitWords(commandLine)) {
-        if (EndsWithNoCase(word.text, ".rml")) return std::string(word.text);
+InstallerFields ParseInstallerFields(std::span<const std::string> fields) {
+    InstallerFields parsed;
+    if (fields.empty() || !fields[0].starts_with('/')) {
+        parsed.error = CommandLineError::MissingFirstField;
+        return parsed;
     }
-    return {};
-}
-
-QuotedFields ParseQuotedFields(std::string_view commandLine) {
-    QuotedFields fields;
-    if (commandLine.empty() || commandLine.front() != '"') {
-        fields.error = CommandLineError::MissingFirstQuote;
-        return fields;
+    parsed.launchPath = fields[0];
+    if (fields.size() < 2) {
+        parsed.error = CommandLineError::MissingSecondField;
+        return parsed;
     }
-    size_t close = commandLine.find('"', 1);
-    if (close == std::string_view::npos) {
-        fields.error = CommandLineError::MissingFirstQuote;
-        return fields;
-    }
-    fields.launchPath = std::string(commandLine.substr(1, close - 1));
-
-    // A field whose closing quote is missing runs to the end of the text.
-    auto nextField = [&](size_t from, std::string& out) {
-        size_t open = commandLine.find('"', from);
-        if (open == std::string_view::npos) return std::string_view::npos;
-        size_t end = commandLine.find('"', open + 1);
-        size_t stop = end == std::string_view::npos ? commandLine.size() : end;
-        out = std::string(commandLine.substr(open + 1, stop - open - 1));
-        return end == std::string_view::npos ? commandLine.size() : end + 1;
-    };
-    size_t after = nextField(close + 1, fields.setupFilePath);
-    if (after == std::string_view::npos) {
-        fields.error = CommandLineError::MissingSecondQuote;
-        return fields;
-    }
-    nextField(after, fields.gameFile);
-    return fields;
+    parsed.setupFilePath = fields[1];
+    if (fields.size() > 2) parsed.gameFile = fields[2];
+    return parsed;
 }
 
 std::string_view BadStartText(CommandLineError error) {
     switch (error) {
-    case CommandLineError::MissingFirstQuote:
+    case CommandLineError::MissingFirstField:
         return "You've tried to start Rivakel in an unexpected manner.  To start the application, simply double "
                "click on it - that will install it into the Rivakel player.  From then on, you can just double "
                "click on the Rivakel icon on your desktop to get to all of your installed Rivakel games.  Please "
                "click 'ok' and then try again.";
-    case CommandLineError::MissingSecondQuote:
+    case CommandLineError::MissingSecondField:
         return "You do not need to drag this Rivakel application onto the Rivakel icon to run it.  To start the "
                "application, simply double click on it - that will install it into the Rivakel player.  From then "
                "on, you can just double click on the Rivakel icon to get to that game (and all other installed "

@@ -66,10 +66,15 @@ bool IsEscape(const platform::Event& event) {
 void HandleKey(const platform::Event& event) {
     const ProgramState& program = Program();
     if (IsEscape(event) && !program.embedded) {
+        CSubsystem_Input_Win32* input = InputService();
+        // What the input service saw go down it must see come up, or the key stays held and repeats.
+        if (event.type == platform::EventType::KeyUp) {
+            if (input && input->KeyStates().IsDown(kVkEscape)) input->HandlePlatformEvent(event);
+            return;
+        }
         if (event.type != platform::EventType::KeyDown) return;
         if (CShell* shell = Shell()) shell->PauseForLeaving();
         // A focused text field minimises on Escape itself.
-        CSubsystem_Input_Win32* input = InputService();
         if (input && input->Focus()) {
             input->HandlePlatformEvent(event);
             return;

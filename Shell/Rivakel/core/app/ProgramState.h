@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/app/WindowSizeTable.h"
 #include "platform/Host.h"
@@ -13,7 +14,7 @@
 class CTimer;
 
 struct ProgramState {
-    std::string commandLine;
+    std::vector<std::string> arguments;  // without the program's name
     int screenWidth = 0;
     int screenHeight = 0;
     bool embedded = false;

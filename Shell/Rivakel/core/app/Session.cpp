@@ -83,6 +83,11 @@ void CreateStore() {
     config.setShellFolder = [](const std::string& folder) {
         if (g_pApp) g_pApp->SetShellPath(folder);
     };
+    // Data files other than the store's own that are not on the disk.
+    config.openNamedData = [](std::string_view name) -> std::optional<std::string> {
+        std::optional<std::vector<uint8_t>> bytes = ReadNamedFile(name);
+        return bytes ? std::optional<std::string>(std::in_place, bytes->begin(), bytes->end()) : std::nullopt;
+    };
     config.runningGameId = []() -> std::string {
         std::array<char, 128> id{};
         if (CGameHost* host = GameHost()) host->GetRunningGameId(id);
@@ -220,14 +225,14 @@ void TearDown() {
 
 }  // namespace
 
-int SetSessionGUID(std::string_view commandLine) {
+int SetSessionGUID(std::span<const std::string> args) {
     SessionState& session = Session();
     SetShutdownRequested(false);
     session.stopPending = false;
 
     session.factory = CreateShellFactory();
     CreateClock();
-    session.app = std::make_unique<CApp>(commandLine);
+    session.app = std::make_unique<CApp>(args);
     g_pApp = session.app.get();
     if (g_pApp->IsInstalled() && !DataFolderWritable()) {
         ReportUnwritableDataFolder();

@@ -1,11 +1,12 @@
 // The session: the life of the service singletons between the splash and the end of the loop.
 #pragma once
 
-#include <string_view>
+#include <span>
+#include <string>
 
 // Creates the singletons in their fixed order and runs the start-up duties. 0, or the exit code
 // of a start that cannot go on (the session is then torn down again).
-int SetSessionGUID(std::string_view commandLine);
+int SetSessionGUID(std::span<const std::string> args);
 
 // Asks the session to stop: the stopping flag is set at once, the teardown runs when control is
 // back in the main loop (or at the end of the start-up step that asked), never inside a callback.

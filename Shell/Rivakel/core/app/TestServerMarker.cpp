@@ -29,8 +29,11 @@ std::optional<std::string> ParseTestServerAddress(std::string_view text) {
 }
 
 std::optional<std::string> ReadTestServerMarker() {
-    std::optional<std::vector<uint8_t>> data =
-        platform::ReadWholeFile(platform::JoinPath(ShellDataFolder(), kTestServerMarkerName));
+    // One line with an address; a longer file is still a marker, with the default address.
+    constexpr uint64_t kMaxMarkerBytes = 4096;
+    const std::string path = platform::JoinPath(ShellDataFolder(), kTestServerMarkerName);
+    std::optional<std::vector<uint8_t>> data = platform::ReadWholeFile(path, kMaxMarkerBytes);
+    if (!data && platform::FileExists(path)) return std::string(kDefaultTestServer);
     if (!data) return std::nullopt;
     std::string_view text(reinterpret_cast<const char*>(data->data()), data->size());
     return ParseTestServerAddress(text).value_or(std::string(kDefaultTestServer));

@@ -53,9 +53,22 @@ bool FontsAvailable(platform::Backend& backend) {
     return false;
 }
 
+// Nobody could see a program without its window, let alone close it, and a later start would
+// only raise what is not there: say so, stop the session in its order and end.
+int EndWithoutWindow(platform::Backend& backend) {
+    const std::string text =
+        "Rivakel could not open its window, so it cannot run.\n"
+        "Please check that the display is working, then start Rivakel again.";
+    platform::DebugOutput("Rivakel: " + text + "\n");
+    backend.MessageBox("Rivakel cannot start", text, platform::MbOk | platform::MbIconError);
+    StopSession();
+    RunPendingSessionStop();
+    return kExitNoWindow;
+}
+
 }  // namespace
 
-std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait& wait) {
+std::optional<int> StartProgram(const std::vector<std::string>& args, const InstanceWait& wait) {
     platform::Backend* backend = platform::GetBackend();
     if (!backend) {
         platform::DebugOutput("Rivakel: no display is available, so the portal cannot start. "
@@ -64,7 +77,7 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
     }
     ResetProgram();
     ProgramState& program = Program();
-    program.commandLine = std::string(commandLine);
+    program.arguments = args;
 
     int exitCode = 0;
     if (!SettleSingleInstance(*backend, wait, exitCode)) return exitCode;
@@ -73,12 +86,14 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
         return kExitNoFonts;
     }
 
+    // From here on a termination signal closes the program in order, as the window's close does.
+    platform::CatchCloseSignals();
     std::srand(backend->TickMs());
     const platform::Point screen = backend->ScreenSize();
     program.screenWidth = screen.x;
     program.screenHeight = screen.y;
 
-    const StartOptions options = ScanStartOptions(commandLine);
+    const StartOptions options = ScanStartOptions(args);
     program.embedded = options.embedded;
     program.parentWindow = options.parentWindow;
     program.sizes = ChooseWindowSize(program.screenWidth, options.embedded, options.bigWindow);
@@ -90,10 +105,11 @@ std::optional<int> StartProgram(std::string_view commandLine, const InstanceWait
             program.localTestServer = true;
             program.testServerAddress = *address;
         }
-        sessionResult = SetSessionGUID(commandLine);
+        sessionResult = SetSessionGUID(args);
     }
     if (sessionResult != 0) return sessionResult;
     if (SessionStopping()) return 0;
+    if (!program.mainWindow) return EndWithoutWindow(*backend);
     return std::nullopt;
 }
 
@@ -104,14 +120,14 @@ void EndProgram() {
 }
 
 int WinMain(int argc, char** argv) {
-    const std::span<const char* const> args(argv, static_cast<size_t>(argc));
-    if (args.size() > 1 && args[1] == kErrorReportSwitch) {
-        const std::vector<std::string> reporterArgs(args.begin() + 2, args.end());
+    const std::span<char* const> all(argv, static_cast<size_t>(argc));
+    const Arguments args(all.empty() ? all.end() : all.begin() + 1, all.end());
+    if (!args.empty() && args[0] == kErrorReportSwitch) {
+        const std::vector<std::string> reporterArgs(args.begin() + 1, args.end());
         return RunErrorReporter(reporterArgs, RunInReporterWindow);
     }
     const std::unique_ptr<platform::CrashCapture> errorReport = InstallErrorReport();
-    const std::string commandLine = JoinArguments(args.empty() ? args : args.subspan(1));
-    std::optional<int> exitCode = StartProgram(commandLine);
+    std::optional<int> exitCode = StartProgram(args);
     if (!exitCode) Run();
     EndProgram();
     return exitCode.value_or(0);

@@ -34,6 +34,9 @@ std::string FormatLogLine(const char* format, va_list args) {
 }
 
 void WriteLogLine(bool keep, const char* format, va_list args) {
+    keep = keep && g_errors.size() < kErrorListLimit;
+    // A line nobody will see or keep is not even formatted.
+    if (!keep && platform::DebugOutputQuiet()) return;
     const std::string text = FormatLogLine(format, args);
     platform::DebugOutput(text);
     if (keep) KeepError(text);

@@ -1,8 +1,23 @@
 #include "core/base/RefCounted.h"
 
+#include <atomic>
 #include <cassert>
 
 #include "core/base/Log.h"
+
+namespace {
+// Objects may be made on worker threads too.
+std::atomic<int> g_live{0};
+}  // namespace
+
+CRefCounted::CRefCounted() { g_live.fetch_add(1, std::memory_order_relaxed); }
+
+CRefCounted::~CRefCounted() {
+    g_live.fetch_sub(1, std::memory_order_relaxed);
+    if (watcher_ != nullptr) watcher_->Ended(*this);
+}
+
+int CRefCounted::LiveCount() { return g_live.load(std::memory_order_relaxed); }
 
 int CRefCounted::ReleaseInterfaceRef() {
     const int before = interfaceCount_;

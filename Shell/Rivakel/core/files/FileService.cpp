@@ -29,6 +29,18 @@ bool OpenResource(CFile& file, const resources::ResourceModule* module, std::str
     return true;
 }
 
+// The most a file opened by name can need, by its kind: pictures within the decoder's limits,
+// ten minutes of CD-quality sound, and text, markup, boards and levels.
+constexpr uint64_t kMaxPictureBytes = uint64_t{64} << 20;
+constexpr uint64_t kMaxSoundBytes = uint64_t{128} << 20;
+constexpr uint64_t kMaxOtherBytes = uint64_t{16} << 20;
+
+uint64_t MaxBytesOfKind(std::string_view name) {
+    if (MatchesPattern(name, "*.gif")) return kMaxPictureBytes;
+    if (MatchesPattern(name, "*.wav")) return kMaxSoundBytes;
+    return kMaxOtherBytes;
+}
+
 }  // namespace
 
 FileServiceConfig DefaultFileServiceConfig(std::string shellPath, bool installed) {
@@ -70,8 +82,12 @@ bool CSubsystem_File_Win32::OpenFromDisk(CFile& file, const std::string& root, s
     if (root.empty()) return false;
     const auto path = platform::ResolvePath(root, name);
     if (!path) return false;
-    auto data = platform::ReadWholeFile(*path);
-    if (!data) return false;
+    const uint64_t cap = MaxBytesOfKind(name);
+    auto data = platform::ReadWholeFile(*path, cap);
+    if (!data) {
+        if (platform::FileSize(*path).value_or(0) > cap) Warning("CFile::CFile: %s is too large", path->c_str());
+        return false;
+    }
     file.OpenOwned(std::move(*data));
     return true;
 }
@@ -108,6 +124,7 @@ void CSubsystem_File_Win32::Resolve(CFile& file, std::string_view requested) {
     if (OpenResource(file, inspected_, name)) return;
     const auto applet = registry.SharedApplet();
     if (OpenResource(file, applet.get(), name, applet)) return;
+    if (OpenFromDisk(file, gameFolder_, name)) return;
 
     if (EqualsNoCase(name, kCardBackName) && cardBackEntries == 1) name = kDefaultCardBackName;
 
@@ -206,3 +223,13 @@ CSubsystem_File_Win32* CreateFileService(FileServiceConfig config) {
 }
 
 void DestroyFileService() { g_fileService.reset(); }
+
+std::optional<std::vector<uint8_t>> ReadNamedFile(std::string_view name) {
+    CSubsystem_File_Win32* files = FileService();
+    if (files == nullptr) return std::nullopt;
+    CFile* file = files->OpenFile(name, 1);
+    std::optional<std::vector<uint8_t>> bytes;
+    if (file->IsOpen()) bytes.emplace(file->GetData().begin(), file->GetData().end());
+    files->CloseFile(file);
+    return bytes;
+}

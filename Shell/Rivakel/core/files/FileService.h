@@ -1,15 +1,18 @@
 // The file service: opens every data file the shell or an applet reads by name, looking in a
 // fixed order through memory blocks, the developer override folder, the chosen cardback, the
-// module under inspection, the running applet, the disk and the shell's own resources; and
+// module under inspection, the running applet and then its folder, the disk and the shell's
+// own resources; and
 // lists, deletes and writes files in the shell's folders. Main thread only.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/files/File.h"
 #include "core/files/MemoryBlocks.h"
@@ -62,6 +65,9 @@ public:
     // is being read). It must stay alive until cleared. 0.
     int SetResourceModule(const resources::ResourceModule* module);
     int ClearResourceModule();
+    // The folder the running game was installed in: its own files (boards, levels, texts beside
+    // it) are found there after its resources, and nothing outside it. Empty: no game runs.
+    void SetGameFolder(std::string folder) { gameFolder_ = std::move(folder); }
     // String `id` of a module file's string table, cut to fit; 0 or kModuleStringMissing.
     int LoadModuleString(const std::string& moduleFile, uint32_t id, std::span<char> buffer);
     // Deletes a file below the shell path; 0, or kFileMissing when it is refused or absent.
@@ -82,6 +88,7 @@ private:
 
     FileServiceConfig config_;
     const resources::ResourceModule* inspected_ = nullptr;
+    std::string gameFolder_;
     std::function<CardBackChoice()> cardBackSource_;
     MemoryBlockTable memoryBlocks_;
 };
@@ -90,3 +97,6 @@ private:
 CSubsystem_File_Win32* FileService();
 CSubsystem_File_Win32* CreateFileService(FileServiceConfig config);
 void DestroyFileService();
+// The bytes of the file `name` opens to through the session's file service; nullopt when
+// there is none or the name is not found.
+std::optional<std::vector<uint8_t>> ReadNamedFile(std::string_view name);

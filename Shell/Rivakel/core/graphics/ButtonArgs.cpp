@@ -1,5 +1,8 @@
 #include "core/graphics/ButtonArgs.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "core/graphics/Anim.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/Image.h"
@@ -11,8 +14,10 @@ CAnim* MakeButtonAnim(const ButtonArgs& args) {
     CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts;
     auto* sequence = new CImageSeq();
     if (args.strip) {
-        for (int frame = args.firstFrame; frame <= args.firstFrame + 1; ++frame) {
-            sequence->AddImage(new CImage(fonts, *args.strip, frame, args.width, args.height, -1, -1), 0);
+        // Two cells whatever the first one's number; cells past the strip come out empty.
+        const int first = std::min(args.firstFrame, INT_MAX - 1);
+        for (int cell = 0; cell < 2; ++cell) {
+            sequence->AddImage(new CImage(fonts, *args.strip, first + cell, args.width, args.height, -1, -1), 0);
         }
     } else {
         for (int frame = 0; frame < 2; ++frame) {

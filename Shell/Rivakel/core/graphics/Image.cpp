@@ -159,9 +159,9 @@ int CImage::DrawPolygon(std::span<const platform::Point> points) {
     return target_.DrawPolygon(points);
 }
 
-int CImage::SetPixels(std::span<const ColoredPoint> items, const CColorTable& colours) {
+int CImage::SetPixels(std::span<const ColoredPoint> items) {
     NotifyUsers();
-    return target_.SetPixels(items, colours);
+    return target_.SetPixels(items);
 }
 
 int CImage::ClearPixels(std::span<const platform::Point> points) {

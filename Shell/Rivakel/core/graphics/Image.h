@@ -80,7 +80,7 @@ public:
     void NotifyUsers();
 
     int DrawPolygon(std::span<const platform::Point> points);
-    int SetPixels(std::span<const ColoredPoint> items, const CColorTable& colours);
+    int SetPixels(std::span<const ColoredPoint> items);
     int ClearPixels(std::span<const platform::Point> points);
     int ReplaceColors(std::span<const ColorPair> pairs);
     int ReadPixels(const platform::Rect& rect, PixelBuffer& buffer, platform::Point position) const;

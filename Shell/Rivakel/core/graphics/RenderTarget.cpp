@@ -240,10 +240,10 @@ int CRenderTarget::ClearPixels(std::span<const platform::Point> points) {
     return 0;
 }
 
-int CRenderTarget::SetPixels(std::span<const ColoredPoint> items, const CColorTable& colours) {
+int CRenderTarget::SetPixels(std::span<const ColoredPoint> items) {
     for (const ColoredPoint& item : items) {
         if (item.x < 0 || item.x >= width_ || item.y < 0 || item.y >= height_) continue;
-        if (const auto value = colours.Lookup(item.colour)) Plot(item.x, item.y, *value);
+        Plot(item.x, item.y, item.colour & 0xFFFFFFu);
     }
     return 0;
 }

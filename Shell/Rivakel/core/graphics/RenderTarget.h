@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/graphics/ColorConversion.h"
-#include "core/graphics/ColorTable.h"
 #include "core/graphics/PenCache.h"
 #include "core/graphics/PixelBuffer.h"
 #include "platform/Platform.h"
@@ -21,7 +20,7 @@ struct ColorPair {
 
 struct ColoredPoint {
     int x = 0, y = 0;
-    ColorHandle colour = 0;
+    uint32_t colour = 0;  // 0xRRGGBB; higher bits are ignored
 };
 
 struct TextSize {
@@ -91,8 +90,7 @@ public:
     // Key pixels are left alone; the first matching pair wins.
     int ReplaceColors(std::span<const ColorPair> pairs);
     int ClearPixels(std::span<const platform::Point> points);
-    // Items with a handle that is not live are skipped.
-    int SetPixels(std::span<const ColoredPoint> items, const CColorTable& colours);
+    int SetPixels(std::span<const ColoredPoint> items);
     // Copy `rect` of this picture to `buffer` at `position`, or back. Both are clipped to the
     // picture and the buffer; a write leaves out buffer pixels equal to the buffer's key.
     int ReadPixels(const platform::Rect& rect, PixelBuffer& buffer, platform::Point position) const;

@@ -87,6 +87,9 @@ private:
     int x_, y_;
     bool lineStart_ = true;  // nothing drawn on this line yet
     bool linkOpen_ = false;
+    // Kept here, not only in the program-wide number: a link draws its label through the
+    // renderer, which starts that number afresh.
+    int link_ = -1;
     bool ellipsis_ = false;
     bool noWrap_ = false;
 };
@@ -200,10 +203,11 @@ void RmlLayout::MakeLink(int64_t x, std::string_view piece, int64_t width) {
     request.area = {at, y_, ClampCoord(x + width + 2),
                     ClampCoord(int64_t{y_} + font.BlankWidth() + font.PlatformFont().Metrics().height)};
     request.label = piece;
-    request.number = RmlCurrentLink();
+    request.number = link_;
     request.sizeIndex = published.linkSizeIndex;
     request.style = published.linkStyle;
     if (CRefCounted* link = links_->CreateLink(request)) image_.AddLinkArea(link);
+    RmlCurrentLink() = link_;
 }
 
 void RmlLayout::LineBreak() {
@@ -265,7 +269,8 @@ void RmlLayout::LinkTag(std::string_view args, bool closing) {
             number = number * 10 + (args[count] - '0');
             ++count;
         }
-        if (count > 0) RmlCurrentLink() = number;
+        if (count > 0) link_ = number;
+        RmlCurrentLink() = link_;
     }
     SetStyleBit(kFontUnderline, !closing);
 }

@@ -3,7 +3,7 @@
 // Made once per session by `CreateVideoService` in the kind that matches the window's renderer:
 // `CSubsystem_Video_Accelerated` when the window presents through the accelerated renderer,
 // else `CSubsystem_Video_Software`. Both keep the dirty rectangles of the repaint pipeline,
-// the colour records and the applets' pixel buffers; they differ only in the window drag.
+// and the applets' pixel buffers; they differ only in the window drag.
 #pragma once
 
 #include <functional>
@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "core/graphics/ColorConversion.h"
-#include "core/graphics/ColorTable.h"
 #include "core/graphics/DirtyList.h"
 #include "core/graphics/PixelBuffer.h"
 #include "core/graphics/RenderTarget.h"
@@ -69,10 +68,6 @@ public:
     bool IsDirty() const { return dirty_.IsDirty(); }
     const CDirtyList& DirtyList() const { return dirty_; }
 
-    ColorHandle AllocColor(uint8_t r, uint8_t g, uint8_t b) { return colours_.Alloc(r, g, b); }
-    int FreeColor(ColorHandle colour) { return colours_.Free(colour); }
-    const CColorTable& Colors() const { return colours_; }
-
     // 0; 1 for a size of 0 or less or beyond the picture limits; 3 when memory runs out.
     int CreatePixelBuffer(PixelBuffer*& out, int width, int height);
     // 0; 4 for null or a buffer this service did not make.
@@ -97,7 +92,6 @@ private:
     bool dragging_ = false;
     bool presentAll_ = true;
     CDirtyList dirty_;
-    CColorTable colours_;
     std::vector<std::unique_ptr<OwnedBuffer>> buffers_;
 };
 

@@ -108,7 +108,7 @@ std::optional<JournalRecord> ParseJournalRecord(std::string_view line) {
 OutboxJournal::OutboxJournal(std::string path) : path_(std::move(path)) {}
 
 void OutboxJournal::Replay(const std::function<void(const JournalRecord&)>& apply) const {
-    const std::optional<std::vector<uint8_t>> bytes = platform::ReadWholeFile(path_);
+    const std::optional<std::vector<uint8_t>> bytes = platform::ReadWholeFile(path_, kMaxJournalBytes);
     if (!bytes) return;
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     size_t start = 0;

@@ -36,6 +36,8 @@ std::string FormatJournalRecord(const JournalRecord& record);
 std::optional<JournalRecord> ParseJournalRecord(std::string_view line);
 
 inline constexpr std::string_view kJournalFileName = "Outbox.jnl";
+// Far beyond any queue the portal keeps; a larger file is not ours to load into memory.
+inline constexpr uint64_t kMaxJournalBytes = uint64_t{64} << 20;
 
 class OutboxJournal {
 public:

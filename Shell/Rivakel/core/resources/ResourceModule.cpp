@@ -39,7 +39,9 @@ std::unique_ptr<ResourceModule> ResourceModule::FromModuleImage(std::span<const 
 }
 
 std::unique_ptr<ResourceModule> ResourceModule::FromModuleFile(const std::string& path) {
-    const auto file = platform::ReadWholeFile(path);
+    // A game's code with all its pictures, sounds and levels.
+    constexpr uint64_t kMaxModuleBytes = uint64_t{256} << 20;
+    const auto file = platform::ReadWholeFile(path, kMaxModuleBytes);
     if (!file) {
         Warning("ResourceModule::FromModuleFile: cannot read %s", path.c_str());
         return nullptr;

@@ -5,10 +5,6 @@
 
 CSound::CSound(std::shared_ptr<const SoundPcm> pcm, int flags) : pcm_(std::move(pcm)), flags_(flags) {}
 
-CSound::~CSound() {
-    if (CSubsystem_Sound_DirectX* service = SoundService()) service->ForgetSound(this);
-}
-
 int CSound::Play(int repeats) {
     if (!pcm_) return kSoundNotLoaded;
     repeats_ = repeats;

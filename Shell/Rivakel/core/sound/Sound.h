@@ -12,8 +12,8 @@ class CSound : public CRefCounted {
 public:
     // `pcm` null: the data was not a sound the mixer takes; the sound then does not play.
     CSound(std::shared_ptr<const SoundPcm> pcm, int flags);
-    // Takes the sound out of every slot that plays it.
-    ~CSound() override;
+    // Plays already started go on to their end: each slot shares the samples it plays.
+    ~CSound() override = default;
 
     // Plays `repeats` times back to back (0 and 1 both play once). kSoundNotLoaded when the
     // sound did not load, else 0 (a play the service drops still answers 0).

@@ -118,17 +118,7 @@ void CSubsystem_Sound_DirectX::Shutdown() {
     available_ = false;
 }
 
-SoundFileReader FileServiceSoundReader() {
-    return [](std::string_view name) -> std::optional<std::vector<uint8_t>> {
-        CSubsystem_File_Win32* files = FileService();
-        CFile* file = files != nullptr ? files->OpenFile(name, 1) : nullptr;
-        if (file == nullptr) return std::nullopt;
-        std::optional<std::vector<uint8_t>> bytes;
-        if (file->IsOpen()) bytes.emplace(file->GetData().begin(), file->GetData().end());
-        files->CloseFile(file);
-        return bytes;
-    };
-}
+SoundFileReader FileServiceSoundReader() { return ReadNamedFile; }
 
 CSubsystem_Sound_DirectX* SoundService() { return g_sound.get(); }
 

@@ -27,7 +27,9 @@ void CMarkupNode::AddChild(CMarkupNode* node) {
     for (const CMarkupNode* above = this; above; above = above->parent_) {
         if (above == node) return;
     }
+    // Ours first, so that leaving its former parent cannot delete it; a node has one parent.
     node->AddInternalRef();
+    if (node->parent_ != nullptr) node->parent_->RemoveChild(node);
     node->parent_ = this;
     children_.push_back(node);
 }

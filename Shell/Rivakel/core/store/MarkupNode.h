@@ -18,8 +18,9 @@ public:
     explicit CMarkupNode(std::string_view name);
     ~CMarkupNode() override;
 
-    // Appends and takes one internal reference; the node's parent becomes this. The element
-    // itself or one above it is refused.
+    // Appends and takes one internal reference; the node's parent becomes this, and it leaves a
+    // parent it had (also this one: it moves to the end). The element itself or one above it
+    // is refused.
     virtual void AddChild(CMarkupNode* node);
     // By identity: drops the list's reference. Unknown nodes are ignored.
     virtual void RemoveChild(CMarkupNode* node);

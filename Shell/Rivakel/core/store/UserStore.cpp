@@ -12,6 +12,9 @@ constexpr size_t kMaxShellVersion = 14;
 constexpr size_t kMaxTrackArgs = 7;
 constexpr std::string_view kCoreDataName = "System\\Core.rdt";
 constexpr std::string_view kOutboxDataName = "System\\Outbox.rdt";
+// Users, settings, high scores and the requests waiting to be sent: far below this. A larger
+// file is not the store's, and reads as a damaged one.
+constexpr uint64_t kMaxStoreFileBytes = uint64_t{16} << 20;
 
 std::string_view LastComponent(std::string_view name) {
     const size_t slash = name.find_last_of("\\/");
@@ -121,7 +124,7 @@ std::optional<std::string> CSubsystem_UserStore::ReadStoredFile(std::string_view
         config_.installed ? platform::ResolvePath(DataRoot(), name)
                           : platform::ResolvePath(config_.shellFolder, LastComponent(name));
     if (path) {
-        if (auto bytes = platform::ReadWholeFile(*path)) {
+        if (auto bytes = platform::ReadWholeFile(*path, kMaxStoreFileBytes)) {
             fromDisk = true;
             return std::string(bytes->begin(), bytes->end());
         }
@@ -158,7 +161,7 @@ int CSubsystem_UserStore::LoadDataFile(std::string_view name, std::unique_ptr<Rd
 
 int CSubsystem_UserStore::LoadPlainFile(const std::string& path, std::unique_ptr<RdtNode>& root) {
     root.reset();
-    const auto bytes = platform::ReadWholeFile(path);
+    const auto bytes = platform::ReadWholeFile(path, kMaxStoreFileBytes);
     if (!bytes) return kStoreNoFile;
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     // A file without a single element gives no tree: the caller must not take it as read.
@@ -185,7 +188,9 @@ int CSubsystem_UserStore::SaveDataFile(std::string_view name, const RdtNode& roo
     }
     const std::string text = WriteRdt(root);
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    if (!platform::WriteFileAtomic(*path, std::span<const uint8_t>(bytes, text.size()))) {
+    // The store holds names and e-mail addresses: only the user may read it.
+    const std::span<const uint8_t> data(bytes, text.size());
+    if (!platform::WriteFileAtomic(*path, data, platform::FileAccess::Private)) {
         Error("CSubsystem_UserStore::SaveDataFile: cannot write %s", path->c_str());
         return kStoreWriteFailed;
     }
@@ -356,8 +361,7 @@ bool CSubsystem_UserStore::RemoveGameData(std::string_view gameId) {
     RdtNode* user = FindUserByEmail(config_.currentUserEmail());
     if (!user) return false;
     user->RemoveChild(user->FindChildWithAttr("RLS", "ownerid", gameId));
-    SaveCore();
-    return true;
+    return SaveCore() == kStoreOk;
 }
 
 namespace {

@@ -94,6 +94,8 @@ public:
     int Track2(std::string_view event, std::initializer_list<const char*> args = {});
     // Sends what the outbox salvage kept; returns how many RivRivlet requests there were.
     int FlushPending();
+    // Drops the current user's record of the game and saves; false without a current user or
+    // when the save failed.
     bool RemoveGameData(std::string_view gameId);
 
     void SetOutbox(IOutboxLink* outbox) { outbox_ = outbox; }

@@ -4,7 +4,6 @@
 
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "platform/fonts/Fonts.h"
 
 CSubsystem_Font_Win32::CSubsystem_Font_Win32(FontOpener opener) : opener_(std::move(opener)) {
     cache_.reserve(64);

@@ -9,8 +9,8 @@
 
 class IFont;
 
-// A colour from IShellServices::AllocColor.
-using AppletColor = uint64_t;
+// A colour from IShellServices::AllocColor: 0x00RRGGBB, its own value.
+using AppletColor = uint32_t;
 
 // One pixel for SetPixels and ClearPixels (which ignores the colour).
 struct AppletPixelEntry {
@@ -18,6 +18,7 @@ struct AppletPixelEntry {
     int y = 0;
     AppletColor colour = 0;
 };
+static_assert(sizeof(AppletPixelEntry) == 12);
 
 // A 32-bit pixel buffer from IShellServices::CreatePixelBuffer: width x height pixels, rows top
 // to bottom.

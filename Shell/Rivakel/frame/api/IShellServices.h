@@ -61,9 +61,9 @@ public:
     // as a byte. Negative (bit 7 set too) while held; bit 0 the toggle state.
     virtual int IsKeyDown(int key) = 0;                                                      // 8
     virtual int IsKeyDownEntry2(int key) = 0;                                                // 9
-    // 0 when the colour table cannot grow.
+    // The colour itself, 0x00RRGGBB, with each channel clamped to 0-255; nothing is kept.
     virtual AppletColor AllocColor(int red, int green, int blue) = 0;                      // 10
-    // 0; a handle that is not live is ignored.
+    // Nothing to free. 0.
     virtual int FreeColor(AppletColor colour) = 0;                                          // 11
     // 0, or 3 with *out = null for sizes <= 0 or > 16384 or without memory.
     virtual int CreatePixelBuffer(AppletPixelBuffer** out, int width, int height) = 0;      // 12

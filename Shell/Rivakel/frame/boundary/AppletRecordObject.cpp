@@ -1,6 +1,5 @@
 #include "frame/boundary/AppletRecordObject.h"
 
-#include <csignal>
 #include <cstdarg>
 
 #include "core/base/Log.h"
@@ -11,30 +10,30 @@
 
 namespace {
 
-class AppletRecordObject final : public AppletRecord {
+class AppletRecordObject final : public AppletRecord, public BoundaryObject {
 public:
-    AppletRecordObject() { interface_detail::CountMade(); }
-    ~AppletRecordObject() override { interface_detail::CountGone(); }
+    AppletRecordObject() : BoundaryObject(static_cast<IShellObject&>(*this)) { Lend("record"); }
+    ~AppletRecordObject() override = default;
     AppletRecordObject(const AppletRecordObject&) = delete;
     AppletRecordObject& operator=(const AppletRecordObject&) = delete;
 
     IShellObject* Destroy(int /*flags*/) override {
         IShellObject* self = this;
+        if (RefusesEnd("Destroy")) return self;
         delete this;
         return self;
     }
 
     // The record stands for no shell object, and the host still destroys it after the game.
-    int Release() override { return 0; }
+    int Release() override {
+        RefusesEnd("Release");
+        return 0;
+    }
 
     int Rand() override { return ShellRand(); }
 
     void DebugBreak() override {
-        if (platform::DebuggerAttached()) {
-            // A trap signal lets the debugger stop here and continue after it.
-            std::raise(SIGTRAP);
-            return;
-        }
+        if (platform::DebugTrap()) return;
         static bool logged = false;
         if (logged) return;
         logged = true;

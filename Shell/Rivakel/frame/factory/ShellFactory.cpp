@@ -24,9 +24,11 @@
 #include "core/store/MarkupAttr.h"
 #include "core/store/MarkupNode.h"
 #include "core/text/CSubsystem_Cursor_Win32.h"
+#include "frame/boundary/AppletArguments.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/factory/FactoryArguments.h"
 #include "frame/factory/FactoryFonts.h"
+#include "frame/factory/GameObjectStops.h"
 #include "frame/factory/PlaceholderPictures.h"
 #include "frame/graphics/GraphicsObjects.h"
 #include "frame/services/ServiceObjects.h"
@@ -52,18 +54,20 @@ Object* HandOver(Object* object, Inner* inner) {
     return object;
 }
 
-// {count, then count pairs (from, to)}; null or a count <= 0 replaces nothing.
+// {count, then count pairs (from, to)}; null or a count <= 0 replaces nothing, and an overlong
+// map is not read at all.
 std::vector<GifColourPair> ColourMapOf(const int* colorMap) {
-    if (colorMap == nullptr || colorMap[0] <= 0) return {};
+    if (colorMap == nullptr || !CountAccepted(colorMap[0], kMaxColourPairs, "IShellFactory::LoadImageSeqRecolored"))
+        return {};
     const size_t words = 1 + 2 * static_cast<size_t>(colorMap[0]);
     return GifColourMapFromWords(std::span<const int32_t>(colorMap, words));
 }
 
-ButtonArgs ButtonArgsOf(ISurface* parent, void* context, int x, int y, int width, int height, IImage* strip,
-                        int firstFrame, int userValue, AppletCallback callback) {
+ButtonArgs ButtonArgsOf(ISurface* parent, const GameObjects::Route& route, int x, int y, int width, int height,
+                        IImage* strip, int firstFrame, int userValue) {
     ButtonArgs args;
     args.owner = Unwrap<CSurface>(parent);
-    args.context = context;
+    args.context = route.context;
     args.x = x;
     args.y = y;
     args.width = width;
@@ -71,9 +75,20 @@ ButtonArgs ButtonArgsOf(ISurface* parent, void* context, int x, int y, int width
     args.strip = Unwrap<CImage>(strip);
     args.firstFrame = firstFrame;
     args.userValue = userValue;
-    args.callback = callback;
+    args.callback = route.function;
     return args;
 }
+
+// A button takes the game's callback through a route and belongs to the game that made it.
+template <class Button>
+ISurface* NewButton(ISurface* parent, void* context, int x, int y, int width, int height, IImage* strip,
+                    int firstFrame, int userValue, AppletCallback callback, const char* operation) {
+    const GameObjects::Route route = GameObjects::RouteCallback(CallbackArgument(callback, operation), context);
+    auto* button = new Button(ButtonArgsOf(parent, route, x, y, width, height, strip, firstFrame, userValue));
+    return MakeSurfaceObject(AdoptedByGame<CSurface>(button, StopGameSurface, route.id));
+}
+
+ISurface* NewSurface(CSurface* surface) { return MakeSurfaceObject(AdoptedByGame(surface, StopGameSurface)); }
 
 class ShellFactory final : public InterfaceObject<IShellFactory, FactoryCore> {
 public:
@@ -85,18 +100,18 @@ public:
             Error("Error - null animation passed to IShellFactory::CreateSurfaceFromAnim");
             shown = new CAnim(NewPlaceholderSequence());
         }
-        return MakeSurfaceObject(new CSurface(shown, SurfaceFlags(flags)));
+        return NewSurface(new CSurface(shown, SurfaceFlags(flags)));
     }
 
     ISurface* CreateSurfaceFromFile(const char* name, int flags) override {
         auto* anim = new CAnim(LoadSequenceOrPlaceholder(TextArgument(name, "CreateSurfaceFromFile")));
-        return MakeSurfaceObject(new CSurface(anim, SurfaceFlags(flags)));
+        return NewSurface(new CSurface(anim, SurfaceFlags(flags)));
     }
 
     ISurface* CreateSurface(int width, int height, int flags) override {
         if (!PictureSizeAccepted(width, height, "CreateSurface"))
-            return MakeSurfaceObject(new CSurface(1, 1, SurfaceFlags(flags) | CSurface::kFlagColorKeyed));
-        return MakeSurfaceObject(new CSurface(width, height, SurfaceFlags(flags)));
+            return NewSurface(new CSurface(1, 1, SurfaceFlags(flags) | CSurface::kFlagColorKeyed));
+        return NewSurface(new CSurface(width, height, SurfaceFlags(flags)));
     }
 
     IAnim* CreateAnimEntry2(IImageSeq* sequence) override { return CreateAnim(sequence); }
@@ -107,7 +122,7 @@ public:
     IFile* OpenFile(const char* name, int flags) override {
         const std::string_view fileName = TextArgument(name, "OpenFile");
         CSubsystem_File_Win32* files = FileService();
-        return MakeFileObject(files != nullptr ? files->OpenFile(fileName, flags) : new CFile());
+        return MakeFileObject(AdoptedByGame(files != nullptr ? files->OpenFile(fileName, flags) : new CFile()));
     }
 
     IFont* CreateFont(const char* face, int size, int style) override {
@@ -116,21 +131,21 @@ public:
 
     ISurface* CreatePushButton(ISurface* parent, void* context, int x, int y, int width, int height, IImage* strip,
                                int firstFrame, int userValue, AppletCallback callback) override {
-        return MakeSurfaceObject(
-            new CPushButton(ButtonArgsOf(parent, context, x, y, width, height, strip, firstFrame, userValue,
-                                         CallbackArgument(callback, "CreatePushButton"))));
+        return NewButton<CPushButton>(parent, context, x, y, width, height, strip, firstFrame, userValue, callback,
+                                      "CreatePushButton");
     }
 
     ISurface* CreateRolloverButton(ISurface* parent, void* context, int x, int y, int width, int height, IImage* strip,
                                    int firstFrame, int userValue, AppletCallback callback) override {
-        return MakeSurfaceObject(
-            new CRolloverButton(ButtonArgsOf(parent, context, x, y, width, height, strip, firstFrame, userValue,
-                                             CallbackArgument(callback, "CreateRolloverButton"))));
+        return NewButton<CRolloverButton>(parent, context, x, y, width, height, strip, firstFrame, userValue,
+                                          callback, "CreateRolloverButton");
     }
 
     ITimer* CreateTimer(void* context, int intervalMs, AppletCallback callback) override {
-        return MakeTimerObject(
-            new CTimer(context, static_cast<uint32_t>(intervalMs), CallbackArgument(callback, "CreateTimer")));
+        const GameObjects::Route route =
+            GameObjects::RouteCallback(CallbackArgument(callback, "CreateTimer"), context);
+        auto* timer = new CTimer(route.context, TimerInterval(intervalMs), route.function);
+        return MakeTimerObject(AdoptedByGame(timer, StopGameTimer, route.id));
     }
 
     ICursor* CreateCursor(const char* name) override {
@@ -148,47 +163,51 @@ public:
             event = new CEvent(nullptr, SenderOf(sender), code, false);
             event->AddInternalRef();
         }
-        return HandOver(MakeEventObject(event), event);
+        return HandOver(MakeEventObject(AdoptedByGame(event)), event);
     }
 
     ISound* CreateSound(const char* name, int flags) override {
         const std::string_view soundName = TextArgument(name, "CreateSound");
         CSubsystem_Sound_DirectX* sounds = SoundService();
         CSound* sound = sounds != nullptr ? sounds->CreateSound(soundName, flags) : nullptr;
-        return HandOver(MakeSoundObject(sound), sound);
+        return HandOver(MakeSoundObject(AdoptedSound(sound)), sound);
     }
 
     IEventListener* AddListener(IShellObject* sender, int code, void* context, AppletCallback callback) override {
-        callback = CallbackArgument(callback, "AddListener");
+        const GameObjects::Route route =
+            GameObjects::RouteCallback(CallbackArgument(callback, "AddListener"), context);
         CSubsystem_Event_Win32* events = EventService();
         CEventListener* listener = nullptr;
         if (events != nullptr) {
-            listener = events->AddListener(SenderOf(sender), code, context, callback);
+            listener = events->AddListener(SenderOf(sender), code, route.context, route.function);
         } else {
-            listener = new CEventListener(context, callback);
+            listener = new CEventListener(route.context, route.function);
             listener->AddInternalRef();
         }
-        return HandOver(MakeListenerObject(listener), listener);
+        return HandOver(MakeListenerObject(AdoptedByGame(listener, StopGameListener, route.id)), listener);
     }
 
     IEditField* CreateEditField(ISurface* parent, void* context, int x, int y, int width, int height,
                                 AppletCallback callback, int flags) override {
-        return MakeEditFieldObject(new CEditField(Unwrap<CSurface>(parent), context, x, y, width, height, {},
-                                                  CallbackArgument(callback, "CreateEditField"),
-                                                  static_cast<unsigned>(flags)));
+        const GameObjects::Route route =
+            GameObjects::RouteCallback(CallbackArgument(callback, "CreateEditField"), context);
+        auto* field = new CEditField(Unwrap<CSurface>(parent), route.context, x, y, width, height, {}, route.function,
+                                     static_cast<unsigned>(flags));
+        return MakeEditFieldObject(AdoptedByGame(field, StopGameSurface, route.id));
     }
 
     IImageSeq* LoadImageSeqRecolored(const char* name, const int* colorMap) override {
         const std::vector<GifColourPair> pairs = ColourMapOf(colorMap);
-        return MakeImageSeqObject(LoadSequenceOrPlaceholder(TextArgument(name, "LoadImageSeqRecolored"), pairs));
+        return MakeImageSeqObject(
+            AdoptedByGame(LoadSequenceOrPlaceholder(TextArgument(name, "LoadImageSeqRecolored"), pairs)));
     }
 
     IImageSeq* LoadImageSeq(const char* name) override {
-        return MakeImageSeqObject(LoadSequenceOrPlaceholder(TextArgument(name, "LoadImageSeq")));
+        return MakeImageSeqObject(AdoptedByGame(LoadSequenceOrPlaceholder(TextArgument(name, "LoadImageSeq"))));
     }
 
     IImageSeq* CreateImageSeqFromImage(IImage* image) override {
-        return MakeImageSeqObject(new CImageSeq(Unwrap<CImage>(image)));
+        return MakeImageSeqObject(AdoptedByGame(new CImageSeq(Unwrap<CImage>(image))));
     }
 
     IAnim* LoadAnim(const char* name) override {
@@ -199,7 +218,9 @@ public:
         return anim;
     }
 
-    IAnim* CreateAnim(IImageSeq* sequence) override { return MakeAnimObject(new CAnim(Unwrap<CImageSeq>(sequence))); }
+    IAnim* CreateAnim(IImageSeq* sequence) override {
+        return MakeAnimObject(AdoptedByGame(new CAnim(Unwrap<CImageSeq>(sequence)), StopGameAnim));
+    }
 
     IImage* LoadImage(const char* name) override {
         ISurface* surface = CreateSurfaceFromFile(name, 0);
@@ -215,8 +236,10 @@ public:
     }
 
     IImage* CreateImage(int width, int height, int flags) override {
-        if (!PictureSizeAccepted(width, height, "CreateImage")) return MakeImageObject(NewPlaceholderImage());
-        return MakeImageObject(new CImage(CurrentSurfaceServices().fonts, width, height, ImageFlags(flags)));
+        if (!PictureSizeAccepted(width, height, "CreateImage"))
+            return MakeImageObject(AdoptedByGame(NewPlaceholderImage()));
+        return MakeImageObject(
+            AdoptedByGame(new CImage(CurrentSurfaceServices().fonts, width, height, ImageFlags(flags))));
     }
 
     IMarkupAttr* CreateMarkupAttr(const char* name) override { return CreateMarkupAttr(name, nullptr); }
@@ -224,14 +247,14 @@ public:
     IMarkupAttr* CreateMarkupAttr(const char* name, const char* value) override {
         const std::optional<std::string_view> text =
             value != nullptr ? std::optional<std::string_view>(value) : std::nullopt;
-        return MakeMarkupAttrObject(new CMarkupAttr(TextArgument(name, "CreateMarkupAttr"), text));
+        return MakeMarkupAttrObject(AdoptedByGame(new CMarkupAttr(TextArgument(name, "CreateMarkupAttr"), text)));
     }
 
     IMarkupNode* CreateMarkupNode(const char* name) override {
-        return MakeMarkupNodeObject(new CMarkupNode(TextArgument(name, "CreateMarkupNode")));
+        return MakeMarkupNodeObject(AdoptedByGame(new CMarkupNode(TextArgument(name, "CreateMarkupNode"))));
     }
 
-    IMarkupNode* CreateEmptyMarkupNode() override { return MakeMarkupNodeObject(new CMarkupNode("")); }
+    IMarkupNode* CreateEmptyMarkupNode() override { return MakeMarkupNodeObject(AdoptedByGame(new CMarkupNode(""))); }
 };
 
 }  // namespace

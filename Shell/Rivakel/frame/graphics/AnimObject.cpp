@@ -32,9 +32,7 @@ int AnimObject::ReplaceColors(int count, const int* pairs) {
     CImageSeq* sequence = nullptr;
     inner()->GetImageSeq(sequence);
     if (sequence == nullptr) return 1;
-    const std::vector<ColorPair> list = ColorPairsFrom(count, pairs);
-    if (list.empty()) return 0;
-    return inner()->ReplaceColors(list);
+    return ReplaceColoursIn(*inner(), count, pairs, "IAnim::ReplaceColors");
 }
 
 IAnim* MakeAnimObject(CAnim* anim) { return anim != nullptr ? new AnimObject(anim) : nullptr; }

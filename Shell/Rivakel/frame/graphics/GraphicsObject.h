@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "core/graphics/RenderTarget.h"
+#include "frame/api/AppletResults.h"
+#include "frame/boundary/AppletArguments.h"
 #include "frame/boundary/InterfaceObject.h"
 
 // An object that holds no reference must not give one back when released: its shell object
@@ -14,12 +16,13 @@ public:
     explicit GraphicsObject(InnerType* inner, Reference reference = Reference::Take)
         : InterfaceObject<Interface, InnerType>(inner, reference), borrowed_(reference == Reference::Borrow) {}
 
+    // A borrowed object gives nothing back and never looks at its shell object, which its owner
+    // may already have deleted.
     int Release() override {
         if (!borrowed_) return InterfaceObject<Interface, InnerType>::Release();
-        const InnerType* object = this->inner();
-        const int count = object != nullptr ? object->InterfaceCount() : 0;
+        if (this->RefusesEnd("Release")) return 0;
         delete this;
-        return count;
+        return 0;
     }
 
 private:
@@ -41,6 +44,16 @@ void StoreFound(Interface** out, InnerType* inner) {
 
 // {from, to} pairs of 0xRRGGBB values; null or a count <= 0 is an empty list.
 std::vector<ColorPair> ColorPairsFrom(int count, const int* pairs);
+
+// ReplaceColors of every picture object: an empty list replaces nothing (0), an overlong one
+// is refused unread.
+template <class Target>
+int ReplaceColoursIn(Target& target, int count, const int* pairs, const char* operation) {
+    if (pairs != nullptr && count > 0 && !CountAccepted(count, kMaxColourPairs, operation))
+        return applet::kUnknownObject;
+    const std::vector<ColorPair> list = ColorPairsFrom(count, pairs);
+    return list.empty() ? 0 : target.ReplaceColors(list);
+}
 
 // An out-pointer an applet may have left null.
 inline void StoreInt(int* out, int value) {

@@ -1,11 +1,14 @@
 #include "frame/graphics/ImageObject.h"
 
+#include <array>
 #include <cstring>
 #include <optional>
 
-#include "core/graphics/SurfaceServices.h"
-#include "core/graphics/VideoService.h"
+#include "core/base/Log.h"
 #include "core/text/CFontWin32.h"
+#include "frame/api/AppletResults.h"
+#include "frame/boundary/AppletArguments.h"
+#include "frame/boundary/PixelBuffers.h"
 #include "frame/graphics/FontObject.h"
 #include "frame/graphics/GraphicsObjects.h"
 
@@ -15,8 +18,6 @@ std::optional<platform::Rect> RectFrom(const int* rect) {
     if (rect == nullptr) return std::nullopt;
     return platform::Rect{rect[0], rect[1], rect[2], rect[3]};
 }
-
-uint8_t Channel(int value) { return static_cast<uint8_t>(value); }
 
 void StoreColor(ColorRGB colour, int* r, int* g, int* b) {
     StoreInt(r, colour.r);
@@ -30,26 +31,32 @@ int UsableLength(const char* text, int length) {
     return static_cast<int>(strnlen(text, static_cast<size_t>(length)));
 }
 
-PixelBuffer CoreBuffer(const AppletPixelBuffer& buffer) {
-    return PixelBuffer{buffer.colourKey, buffer.width, buffer.height, buffer.pixels};
+// The shell's own record of a buffer a game hands back; nullopt (logged) for one it did not make.
+std::optional<PixelBuffer> ShellBuffer(const AppletPixelBuffer* buffer, const char* operation) {
+    const std::optional<AppletPixelBuffer> made = GamePixelBuffers().Find(buffer);
+    if (!made) {
+        Error("Error - a pixel buffer the shell did not make was passed to IImage::%s", operation);
+        return std::nullopt;
+    }
+    return PixelBuffer{made->colourKey, made->width, made->height, made->pixels};
 }
 
 platform::Point PositionFrom(const int* position) {
     return position != nullptr ? platform::Point{position[0], position[1]} : platform::Point{0, 0};
 }
 
-const CColorTable& LiveColors() {
-    static const CColorTable none;
-    const CSubsystem_Video* video = CurrentSurfaceServices().video;
-    return video != nullptr ? video->Colors() : none;
-}
+// Particle effects pass tens of thousands of entries every tick: they are taken in blocks of
+// this many, so no copy of the whole list is ever made.
+constexpr int kEntryBlock = 1024;
 
-// Reused between calls: particle effects pass tens of thousands of entries every tick.
-template <class T>
-std::vector<T>& Scratch(size_t size) {
-    thread_local std::vector<T> items;
-    items.resize(size);
-    return items;
+template <class Item, class Convert, class Apply>
+void InBlocks(const AppletPixelEntry* entries, int count, Convert convert, Apply apply) {
+    std::array<Item, kEntryBlock> items;
+    for (int first = 0; first < count; first += kEntryBlock) {
+        const int n = std::min(kEntryBlock, count - first);
+        for (int i = 0; i < n; ++i) items[static_cast<size_t>(i)] = convert(entries[first + i]);
+        apply(std::span<const Item>(items.data(), static_cast<size_t>(n)));
+    }
 }
 
 }  // namespace
@@ -75,14 +82,18 @@ int ImageObject::DrawText(const char* text, int length, int x, int y) {
     return image().DrawText(text, usable, x, y);
 }
 
-int ImageObject::SetCurColor(int r, int g, int b) { return image().SetCurColor(Channel(r), Channel(g), Channel(b)); }
+int ImageObject::SetCurColor(int r, int g, int b) {
+    return image().SetCurColor(ColourChannel(r), ColourChannel(g), ColourChannel(b));
+}
 
 int ImageObject::GetCurColor(int* r, int* g, int* b) {
     StoreColor(image().GetCurColor(), r, g, b);
     return 0;
 }
 
-int ImageObject::SetTextColor(int r, int g, int b) { return image().SetTextColor(Channel(r), Channel(g), Channel(b)); }
+int ImageObject::SetTextColor(int r, int g, int b) {
+    return image().SetTextColor(ColourChannel(r), ColourChannel(g), ColourChannel(b));
+}
 
 int ImageObject::GetTextColor(int* r, int* g, int* b) {
     StoreColor(image().GetTextColor(), r, g, b);
@@ -90,7 +101,7 @@ int ImageObject::GetTextColor(int* r, int* g, int* b) {
 }
 
 int ImageObject::SetBackgroundColor(int r, int g, int b) {
-    return image().SetBackgroundColor(Channel(r), Channel(g), Channel(b));
+    return image().SetBackgroundColor(ColourChannel(r), ColourChannel(g), ColourChannel(b));
 }
 
 int ImageObject::GetBackgroundColor(int* r, int* g, int* b) {
@@ -98,7 +109,9 @@ int ImageObject::GetBackgroundColor(int* r, int* g, int* b) {
     return 0;
 }
 
-int ImageObject::ClearToColor(int r, int g, int b) { return image().ClearToColor(Channel(r), Channel(g), Channel(b)); }
+int ImageObject::ClearToColor(int r, int g, int b) {
+    return image().ClearToColor(ColourChannel(r), ColourChannel(g), ColourChannel(b));
+}
 
 int ImageObject::ClearToBackground() { return image().ClearToBackground(); }
 
@@ -158,43 +171,48 @@ int ImageObject::GetTextExtent(IFont* font, const char* text, int length, int* s
 }
 
 void ImageObject::DrawPolygon(const int* points, int count) {
-    if (points == nullptr || count < 3) return;
-    std::vector<platform::Point>& corners = Scratch<platform::Point>(static_cast<size_t>(count));
+    if (points == nullptr || count < 3 || !CountAccepted(count, kMaxPolygonPoints, "IImage::DrawPolygon")) return;
+    std::vector<platform::Point> corners(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) corners[static_cast<size_t>(i)] = {points[2 * i], points[2 * i + 1]};
     image().DrawPolygon(corners);
 }
 
 int ImageObject::ClearPixels(const AppletPixelEntry* points, int count, int /*unused*/) {
     if (points == nullptr || count <= 0) return 0;
-    std::vector<platform::Point>& spots = Scratch<platform::Point>(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) spots[static_cast<size_t>(i)] = {points[i].x, points[i].y};
-    return image().ClearPixels(spots);
+    if (!CountAccepted(count, kMaxPixelEntries, "IImage::ClearPixels")) return applet::kUnknownObject;
+    InBlocks<platform::Point>(
+        points, count, [](const AppletPixelEntry& entry) { return platform::Point{entry.x, entry.y}; },
+        [this](std::span<const platform::Point> spots) { image().ClearPixels(spots); });
+    return 0;
 }
 
 int ImageObject::SetPixels(const AppletPixelEntry* entries, int count, int /*unused*/) {
     if (entries == nullptr || count <= 0) return 0;
-    std::vector<ColoredPoint>& items = Scratch<ColoredPoint>(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) items[static_cast<size_t>(i)] = {entries[i].x, entries[i].y, entries[i].colour};
-    return image().SetPixels(items, LiveColors());
+    if (!CountAccepted(count, kMaxPixelEntries, "IImage::SetPixels")) return applet::kUnknownObject;
+    InBlocks<ColoredPoint>(
+        entries, count, [](const AppletPixelEntry& entry) { return ColoredPoint{entry.x, entry.y, entry.colour}; },
+        [this](std::span<const ColoredPoint> items) { image().SetPixels(items); });
+    return 0;
 }
 
 int ImageObject::SetTransparent(bool transparent) { return image().SetTransparent(transparent); }
 
 int ImageObject::ReplaceColors(int count, const int* pairs) {
-    const std::vector<ColorPair> list = ColorPairsFrom(count, pairs);
-    if (list.empty()) return 0;
-    return image().ReplaceColors(list);
+    return ReplaceColoursIn(image(), count, pairs, "IImage::ReplaceColors");
 }
 
 int ImageObject::ReadPixels(const int* rect, AppletPixelBuffer* buffer, const int* position) {
     if (rect == nullptr || buffer == nullptr) return 1;
-    PixelBuffer target = CoreBuffer(*buffer);
-    return image().ReadPixels(*RectFrom(rect), target, PositionFrom(position));
+    std::optional<PixelBuffer> target = ShellBuffer(buffer, "ReadPixels");
+    if (!target) return applet::kUnknownObject;
+    return image().ReadPixels(*RectFrom(rect), *target, PositionFrom(position));
 }
 
 int ImageObject::WritePixels(const int* rect, const AppletPixelBuffer* buffer, const int* position) {
     if (rect == nullptr || buffer == nullptr) return 1;
-    return image().WritePixels(*RectFrom(rect), CoreBuffer(*buffer), PositionFrom(position));
+    const std::optional<PixelBuffer> source = ShellBuffer(buffer, "WritePixels");
+    if (!source) return applet::kUnknownObject;
+    return image().WritePixels(*RectFrom(rect), *source, PositionFrom(position));
 }
 
 IImage* MakeImageObject(CImage* image) { return image != nullptr ? new ImageObject(image) : nullptr; }

@@ -50,9 +50,7 @@ int ImageSeqObject::GetFrameTime(int* out, int index) {
 }
 
 int ImageSeqObject::ReplaceColors(int count, const int* pairs) {
-    const std::vector<ColorPair> list = ColorPairsFrom(count, pairs);
-    if (list.empty()) return 0;
-    return inner()->ReplaceColors(list);
+    return ReplaceColoursIn(*inner(), count, pairs, "IImageSeq::ReplaceColors");
 }
 
 int ImageSeqObject::SetFrameTime(int index, int timeMs) {

@@ -2,10 +2,26 @@
 
 #include "core/graphics/Anim.h"
 #include "core/graphics/Image.h"
+#include "core/base/Log.h"
 #include "frame/api/AppletResults.h"
+#include "frame/boundary/GameObjects.h"
 #include "frame/graphics/AnimObject.h"
 #include "frame/graphics/GraphicsObjects.h"
 #include "frame/graphics/ImageObject.h"
+
+namespace {
+
+// While a game runs, the surfaces it may move in or out of the tree, protect, or give pictures
+// of its own, are the ones it made: the shell's surfaces stay where the shell put them, with
+// what they show and the key the shell gave them.
+bool GameMayChange(const CSurface* surface, const char* operation) {
+    const GameObjects* game = GameObjects::Adopting();
+    if (game == nullptr || surface == nullptr || game->Owns(surface)) return true;
+    Error("Error - a surface of the shell was passed to ISurface::%s by the game; refused", operation);
+    return false;
+}
+
+}  // namespace
 
 template <class I, class T>
 CAnim* SurfaceObject<I, T>::MainAnim() const {
@@ -46,12 +62,16 @@ bool SurfaceObject<I, T>::IsVisible() {
 
 template <class I, class T>
 int SurfaceObject<I, T>::AttachSurface(ISurface* child) {
-    return surface().AttachSurface(Unwrap<CSurface>(child));
+    CSurface* own = Unwrap<CSurface>(child);
+    if (!GameMayChange(own, "AttachSurface")) return kSurfaceRefused;
+    return surface().AttachSurface(own);
 }
 
 template <class I, class T>
 int SurfaceObject<I, T>::DetachSurface(ISurface* child) {
-    return surface().DetachSurface(Unwrap<CSurface>(child));
+    CSurface* own = Unwrap<CSurface>(child);
+    if (!GameMayChange(own, "DetachSurface")) return applet::kUnknownObject;
+    return surface().DetachSurface(own);
 }
 
 template <class I, class T>
@@ -92,11 +112,13 @@ int SurfaceObject<I, T>::StopAnim() {
 
 template <class I, class T>
 int SurfaceObject<I, T>::SelectAnim(int index) {
+    if (!GameMayChange(&surface(), "SelectAnim")) return applet::kUnknownObject;
     return surface().SelectAnim(index);
 }
 
 template <class I, class T>
 int SurfaceObject<I, T>::AddAnim(IAnim* anim) {
+    if (!GameMayChange(&surface(), "AddAnim")) return kSurfaceRefused;
     return surface().AddAnim(Unwrap<CAnim>(anim));
 }
 
@@ -133,6 +155,7 @@ int SurfaceObject<I, T>::GetSize(int* width, int* height) {
 
 template <class I, class T>
 int SurfaceObject<I, T>::Protect(const void* currentKey, const void* newKey) {
+    if (!GameMayChange(&surface(), "Protect")) return kSurfaceWrongKey;
     return surface().Protect(currentKey, newKey);
 }
 
@@ -148,9 +171,7 @@ bool SurfaceObject<I, T>::SetNoHit(bool noHit) {
 
 template <class I, class T>
 int SurfaceObject<I, T>::ReplaceColors(int count, const int* pairs) {
-    const std::vector<ColorPair> list = ColorPairsFrom(count, pairs);
-    if (list.empty()) return 0;
-    return surface().ReplaceColors(list);
+    return ReplaceColoursIn(surface(), count, pairs, "ISurface::ReplaceColors");
 }
 
 template class SurfaceObject<ISurface, CSurface>;

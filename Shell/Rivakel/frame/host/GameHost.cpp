@@ -9,7 +9,10 @@
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/CopyToBuffer.h"
 #include "core/store/UserStore.h"
+#include "frame/api/IShellFactory.h"
 #include "frame/boundary/AppletRecordObject.h"
+#include "frame/boundary/GameCall.h"
+#include "frame/boundary/GameObjects.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/graphics/GraphicsObjects.h"
 #include "frame/host/GameHostWindow.h"
@@ -23,11 +26,6 @@ namespace {
 std::unique_ptr<CGameHost> g_gameHost;
 
 std::string Call(const std::function<std::string()>& get) { return get ? get() : std::string(); }
-
-// A required string: missing and empty are the same.
-bool CopyRequired(const resources::ResourceModule& module, uint32_t id, std::span<char> out) {
-    return module.CopyString(id, out) && out[0] != '\0';
-}
 
 // The start time's seconds, or "" without a clock.
 std::string StartTimeText() {
@@ -46,11 +44,25 @@ void Track(std::string_view event, std::initializer_list<const char*> args) {
     if (CSubsystem_UserStore* store = UserStore()) store->Track(event, args);
 }
 
+void SetGameFolder(std::string folder) {
+    if (CSubsystem_File_Win32* files = FileService()) files->SetGameFolder(std::move(folder));
+}
+
 }  // namespace
 
 CGameHost::CGameHost(GameHostConfig config) : config_(std::move(config)) {}
 
-CGameHost::~CGameHost() { Stop(); }
+CGameHost::~CGameHost() {
+    if (module_ != nullptr && ::InsideGameCall()) {
+        // Unloading now would pull the code out from under the game: the module is left mapped.
+        Error("Error - the game host ended while game code runs; (%s) stays loaded", dllPath_.data());
+        static_cast<void>(module_.release());
+        return;
+    }
+    Stop();
+}
+
+bool CGameHost::InsideGameCall() { return ::InsideGameCall(); }
 
 GameModulePlaces CGameHost::Places(std::string_view baseFolder) const {
     GameModulePlaces places;
@@ -70,11 +82,7 @@ int CGameHost::Describe(std::string_view dllPath, std::string_view baseFolder, G
 
     GameInfo info;
     std::array<char, 256> logoName{};
-    if (!CopyRequired(*module, kGameStringVersion, info.version) || !CopyRequired(*module, kGameStringName, info.name) ||
-        !CopyRequired(*module, kGameStringId, info.id) || !CopyRequired(*module, kGameStringLogo, logoName))
-        return kHostFailed;
-    info.category = GameCategoryFromText(module->GetString(kGameStringCategory).value_or(""));
-    info.pace = GamePaceFromText(module->GetString(kGameStringPace).value_or(""));
+    if (!ReadGameDescription(*module, info, logoName)) return kHostFailed;
 
     // The logo is the game's own picture even when the shell has one of that name.
     CSubsystem_File_Win32* files = FileService();
@@ -94,13 +102,18 @@ int CGameHost::ReadGameInfo(std::string_view dllPath, GameInfo& out) {
 }
 
 int CGameHost::NotifyApplet(int kind) {
-    if (!running_ || record_ == nullptr) return kHostOk;
+    if (!running_ || record_ == nullptr || stopPending_) return kHostOk;
     if (kind == kNotifyServicesEvent) FireServicesEvent(record_->services, kEventAppletNotice2);
     if (kind == kNotifyInstructions) FireServicesEvent(record_->services, kEventAppletNotice);
     return kHostOk;
 }
 
 int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
+    if (::InsideGameCall()) {
+        Error("Error - no game can be started while game code runs (%s)",
+              std::string(dllPath.substr(0, kLogLineSize)).c_str());
+        return kHostFailed;
+    }
     // Two games are never loaded together.
     Stop();
 
@@ -126,7 +139,7 @@ int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
         return kHostFailed;
     }
 
-    liveBeforeStart_ = LiveInterfaceObjects();
+    game_ = std::make_unique<GameObjects>();
     BuildRecord();
     SetDllPath(dllPath);
     CopyToBuffer(info.name, gameName_);
@@ -140,8 +153,10 @@ int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
     Track("GameStarted", {id.c_str(), startTime.c_str()});
 
     resources::ResourceRegistry::Instance().SetApplet(std::move(resources));
+    SetGameFolder(FolderOfPath(path));
     running_ = true;
-    startApplet(record_);
+    // A stop asked for during the start runs when it returns.
+    CallGame("Shell_StartApplet", 0, [&] { return startApplet(record_); });
     return kHostOk;
 }
 
@@ -152,20 +167,45 @@ void CGameHost::BuildRecord() {
     record_->factory = config_.factory;
     record_->gameArea = MakeBorrowedSurfaceObject(window_->GameArea());
     record_->pageArea = MakeBorrowedSurfaceObject(window_->PageArea());
+    LendToGame(record_->gameArea, "game area");
+    LendToGame(record_->pageArea, "page area");
+    LendToGame(record_->factory, "factory");
+    LendToGame(record_->services, "services");
+    LendToGame(record_->settings, "settings");
     record_->SRand(-1);
 }
 
 int CGameHost::Stop() {
-    if (module_ == nullptr) return kHostOk;
-    stopApplet_(record_);
+    if (module_ == nullptr || stopping_) return kHostOk;
+    if (::InsideGameCall()) {
+        // Through the session's host: the action may outlive this call.
+        if (!stopPending_) RunOutsideGameCalls([] {
+            if (CGameHost* host = GameHost()) host->Stop();
+        });
+        stopPending_ = true;
+        return kHostOk;
+    }
+    StopNow();
+    return kHostOk;
+}
+
+void CGameHost::StopNow() {
+    stopPending_ = false;
+    stopping_ = true;
+    CallGame("Shell_StopApplet", 0, [&] { return stopApplet_(record_); });
+    // What the game left goes while its code is still mapped, and cannot call it afterwards.
+    game_->Reclaim();
     DestroyRecord();
+    game_.reset();
     resources::ResourceRegistry::Instance().ClearApplet();
-    Unload();
+    SetGameFolder({});
+    stopApplet_ = nullptr;
+    module_.reset();
     TrackStop();
     dllPath_[0] = '\0';
     gameId_[0] = '\0';
     running_ = false;
-    return kHostOk;
+    stopping_ = false;
 }
 
 void CGameHost::DestroyRecord() {
@@ -175,18 +215,6 @@ void CGameHost::DestroyRecord() {
         if (object != nullptr) object->Destroy(1);
     record_->Destroy(1);
     record_ = nullptr;
-}
-
-void CGameHost::Unload() {
-    stopApplet_ = nullptr;
-    const int leftBehind = LiveInterfaceObjects() - liveBeforeStart_;
-    if (leftBehind <= 0) {
-        module_.reset();
-        return;
-    }
-    Warning("Warning - game (%s) left %d interface objects behind; its module stays loaded", dllPath_.data(),
-            leftBehind);
-    retained_.push_back(std::move(module_));
 }
 
 void CGameHost::TrackStop() {

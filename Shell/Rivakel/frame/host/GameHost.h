@@ -1,5 +1,11 @@
 // The game host: reads a game module's description, loads it, hands it the record of shell
 // interfaces, and tracks how long it was played. One game at a time.
+//
+// The host owns what a game made: after Shell_StopApplet returns, whatever the game left
+// (timers, listeners, events, surfaces and buttons on shell surfaces, sounds, buffers and every
+// interface object) is stopped, detached and released before the module is unloaded, and no
+// callback of the game can be called afterwards. Game code runs only inside calls into the
+// game (the exports and its callbacks); a stop asked for inside one waits until it returns.
 #pragma once
 
 #include <array>
@@ -7,13 +13,13 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "frame/api/AppletRecord.h"
 #include "frame/host/GameHostBase.h"
 #include "frame/host/GameModuleFile.h"
 
 class GameHostWindow;
+class GameObjects;
 class IShellFactory;
 
 namespace platform {
@@ -43,10 +49,20 @@ public:
     CGameHost& operator=(const CGameHost&) = delete;
 
     int ReadGameInfo(std::string_view dllPath, GameInfo& out) override;
+    // Nothing while a stop waits.
     int NotifyApplet(int kind) override;
+    // Refused (kHostFailed, logged) while a call into a game is on the stack: the shell window
+    // stops the old game, and starts the new one once StopPending() is false.
     int Start(std::string_view dllPath, std::string_view directory) override;
+    // Stops the game at once, or, asked inside a call into the game (a box the game opened, a
+    // close request during its callback), once the outermost such call has returned: the game
+    // then still runs and StopPending() is true. 0 either way.
     int Stop() override;
     bool IsRunning() const override { return running_; }
+    // A stop waits for a call into the game to return.
+    bool StopPending() const { return stopPending_; }
+    // Game code is on the stack (the shell window runs a nested loop for a game's box).
+    static bool InsideGameCall();
     int GetRunningDllPath(std::span<char> out) const override;
     int SetDllPath(std::string_view path) override;
     int GetRunningGameId(std::span<char> out) const override;
@@ -64,8 +80,8 @@ private:
     int Describe(std::string_view dllPath, std::string_view baseFolder, GameInfo& out,
                  std::unique_ptr<resources::ResourceModule>* keep, std::string* foundPath);
     void BuildRecord();
+    void StopNow();
     void DestroyRecord();
-    void Unload();
     void TrackStop();
 
     GameHostConfig config_;
@@ -79,10 +95,10 @@ private:
     std::unique_ptr<platform::Module> module_;
     AppletRecord* record_ = nullptr;
     ShellStopAppletFn stopApplet_ = nullptr;
+    std::unique_ptr<GameObjects> game_;
     uint32_t startMs_ = 0;
-    int liveBeforeStart_ = 0;
-    // Modules whose games left objects behind: their code may still be called, so they stay mapped.
-    std::vector<std::unique_ptr<platform::Module>> retained_;
+    bool stopPending_ = false;
+    bool stopping_ = false;
 };
 
 // The session's host; null before CreateGameHost and after DestroyGameHost.

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 class CSurface;
+namespace resources {
+class ResourceModule;
+}
 
 // Ids of the game string table. Version to logo are required; category and pace may be missing.
 inline constexpr uint32_t kGameStringVersion = 3;
@@ -27,6 +31,10 @@ struct GameInfo {
     // Made from the module's own logo picture; carries one internal reference for the caller.
     CSurface* logo = nullptr;
 };
+
+// Fills `out` (all but the logo) from a module's string table, and `logoName` with string 6;
+// false when one of strings 3 to 6 is missing or empty. Longer strings are cut to their fields.
+bool ReadGameDescription(const resources::ResourceModule& module, GameInfo& out, std::span<char> logoName);
 
 // Whole text compared without regard to case; anything else, empty included, is "other".
 GameCategory GameCategoryFromText(std::string_view text);

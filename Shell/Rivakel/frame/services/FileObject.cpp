@@ -49,8 +49,8 @@ public:
         const size_t wanted = static_cast<size_t>(count);
         const size_t fits = std::min(wanted, out.size());
         const size_t read = inner()->ReadBytes({reinterpret_cast<uint8_t*>(out.data()), fits});
-        // Missing bytes read as zero; bytes beyond the buffer are passed over.
-        std::memset(out.data() + read, 0, fits - read);
+        // Missing bytes read as zero; bytes beyond the buffer (all of them without one) are passed over.
+        if (fits > read) std::memset(out.data() + read, 0, fits - read);
         if (wanted > fits) inner()->Skip(static_cast<int64_t>(wanted - fits));
         return buffer;
     }

@@ -48,10 +48,17 @@ public:
 
     int FindNext(IMarkupNode** out, bool restart) override { return Hand(out, inner()->FindNext(restart)); }
 
+    // Finds what FindFirst finds with the same arguments; a new child carries the attribute
+    // only when a name for it was given.
     int FindOrAdd(IMarkupNode** out, const char* name, const char* attrName, const char* attrValue) override {
-        return Hand(out, inner()->GetOrAddChildWithAttr(AppletText(name, "IMarkupNode::FindOrAdd"),
-                                                        AppletText(attrName, "IMarkupNode::FindOrAdd"),
-                                                        AppletText(attrValue, "IMarkupNode::FindOrAdd")));
+        CMarkupNode* found = inner()->SetSearch(Optional(name), Optional(attrName), Optional(attrValue));
+        if (found == nullptr) {
+            auto* child = new CMarkupNode(AppletText(name, "IMarkupNode::FindOrAdd"));
+            if (attrName != nullptr) child->AddAttribute(attrName, Optional(attrValue));
+            inner()->AddChild(child);
+            found = child;
+        }
+        return Hand(out, found);
     }
 
     int FindOrAddChild(IMarkupNode** out, const char* name) override {

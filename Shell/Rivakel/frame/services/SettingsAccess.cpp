@@ -47,15 +47,13 @@ private:
         return (store->*setter)(AppletText(key, operation), AppletText(value, operation));
     }
 
-    // Applets write their default and read again after 25, so a missing key leaves the
-    // buffer as it was.
+    // A missing key reads as empty text and answers 25 (applets then write their default).
     static int Get(Getter getter, std::string_view key, char* buffer, int bufferSize) {
         CSubsystem_UserStore* store = UserStore();
-        if (store == nullptr) return applet::kSettingAbsent;
         std::string value;
-        if ((store->*getter)(key, value) != kStoreOk) return applet::kSettingAbsent;
-        CopyToBuffer(value, AppletBuffer(buffer, bufferSize));
-        return applet::kOk;
+        const bool found = store != nullptr && (store->*getter)(key, value) == kStoreOk;
+        CopyToBuffer(found ? value : std::string(), AppletBuffer(buffer, bufferSize));
+        return found ? applet::kOk : applet::kSettingAbsent;
     }
 };
 

@@ -10,12 +10,13 @@
 #include "core/base/Log.h"
 #include "core/base/TimeRecord.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
-#include "core/graphics/SurfaceServices.h"
-#include "core/graphics/VideoService.h"
 #include "core/store/CopyToBuffer.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/IShellFactory.h"
+#include "frame/boundary/AppletArguments.h"
+#include "frame/boundary/GameObjects.h"
 #include "frame/boundary/InterfaceObject.h"
+#include "frame/boundary/PixelBuffers.h"
 #include "frame/services/AppletText.h"
 #include "frame/services/ModalClockPause.h"
 #include "frame/services/ServiceObjects.h"
@@ -31,12 +32,17 @@ constexpr size_t kMaxUrlLength = 2000;
 // sender of their own.
 class DetachedSender final : public CRefCounted {};
 
-int InertConfirmCallback(intptr_t* /*args*/) { return 0; }
+// One of ConfirmEmail's callbacks, routed like every game callback; a null one is logged and
+// never called.
+GameObjects::Route ConfirmRoute(ConfirmEmailCallback callback, int userData, const char* which) {
+    if (callback == nullptr) Warning("IShellServices::ConfirmEmail: null %s ignored", which);
+    return GameObjects::RouteCallback(callback, reinterpret_cast<void*>(static_cast<intptr_t>(userData)));
+}
 
-ConfirmEmailCallback CallbackOrInert(ConfirmEmailCallback callback, const char* which) {
-    if (callback != nullptr) return callback;
-    Warning("IShellServices::ConfirmEmail: null %s ignored", which);
-    return InertConfirmCallback;
+void CallRoute(const GameObjects::Route& route, int result) {
+    if (route.function == nullptr) return;
+    intptr_t args[2] = {reinterpret_cast<intptr_t>(route.context), result};
+    route.function(args);
 }
 
 int ToPlatformBoxFlags(int flags) {
@@ -46,13 +52,6 @@ int ToPlatformBoxFlags(int flags) {
 }
 
 int BoxAnswer(int answer) { return answer == applet::kBoxOk || answer == applet::kBoxCancel ? answer : 0; }
-
-uint8_t ColourChannel(int value) { return static_cast<uint8_t>(std::clamp(value, 0, 255)); }
-
-struct OwnedPixelBuffer {
-    AppletPixelBuffer record;
-    std::unique_ptr<uint32_t[]> pixels;
-};
 
 class ShellServices final : public InterfaceObject<IShellServices, CRefCounted> {
 public:
@@ -69,6 +68,7 @@ public:
     ~ShellServices() override {
         if (event17_ != nullptr) event17_->Release();
         if (event16_ != nullptr) event16_->Release();
+        GamePixelBuffers().FreeAllOf(this);
     }
 
     ShellServices(const ShellServices&) = delete;
@@ -153,17 +153,9 @@ public:
 
     int IsKeyDownEntry2(int key) override { return IsKeyDown(key); }
 
-    AppletColor AllocColor(int red, int green, int blue) override {
-        CSubsystem_Video* video = CurrentSurfaceServices().video;
-        if (video == nullptr) return 0;
-        return video->AllocColor(ColourChannel(red), ColourChannel(green), ColourChannel(blue));
-    }
+    AppletColor AllocColor(int red, int green, int blue) override { return ColourValue(red, green, blue); }
 
-    int FreeColor(AppletColor colour) override {
-        CSubsystem_Video* video = CurrentSurfaceServices().video;
-        if (video != nullptr && video->FreeColor(colour) != 0) Warning("IShellServices::FreeColor: unknown colour");
-        return 0;
-    }
+    int FreeColor(AppletColor /*colour*/) override { return 0; }
 
     int CreatePixelBuffer(AppletPixelBuffer** out, int width, int height) override {
         if (out == nullptr) return applet::kNoMemory;
@@ -172,26 +164,18 @@ public:
             Error("IShellServices::CreatePixelBuffer: size %d x %d refused", width, height);
             return applet::kNoMemory;
         }
-        const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
-        auto owned = std::make_unique<OwnedPixelBuffer>();
-        owned->pixels.reset(new (std::nothrow) uint32_t[count]());
-        if (!owned->pixels) {
+        AppletPixelBuffer* record = GamePixelBuffers().Create(width, height, this);
+        if (record == nullptr) {
             Error("IShellServices::CreatePixelBuffer: no memory for %d x %d", width, height);
             return applet::kNoMemory;
         }
-        owned->record.width = width;
-        owned->record.height = height;
-        owned->record.pixels = owned->pixels.get();
-        AppletPixelBuffer* record = &owned->record;
-        pixelBuffers_.emplace(record, std::move(owned));
         *out = record;
         return applet::kOk;
     }
 
     int FreePixelBuffer(AppletPixelBuffer* buffer) override {
-        if (buffer != nullptr && pixelBuffers_.erase(buffer) == 0) {
-            Warning("IShellServices::FreePixelBuffer: not a buffer of these services");
-        }
+        if (buffer != nullptr && !GamePixelBuffers().Free(buffer))
+            Warning("IShellServices::FreePixelBuffer: not a buffer the shell made");
         return 0;
     }
 
@@ -212,19 +196,24 @@ public:
 
     int ConfirmEmail(const char* firstText, const char* recipient, const char* thirdText, const char* itemText,
                      int userData, ConfirmEmailCallback okCallback, ConfirmEmailCallback failCallback) override {
+        const GameObjects::Route ok = ConfirmRoute(okCallback, userData, "okCallback");
+        const GameObjects::Route fail = ConfirmRoute(failCallback, userData, "failCallback");
         EmailConfirmation request{std::string(AppletText(firstText, "IShellServices::ConfirmEmail")),
                                   std::string(AppletText(recipient, "IShellServices::ConfirmEmail")),
                                   std::string(AppletText(thirdText, "IShellServices::ConfirmEmail")),
                                   std::string(AppletText(itemText, "IShellServices::ConfirmEmail")),
                                   userData,
-                                  CallbackOrInert(okCallback, "okCallback"),
-                                  CallbackOrInert(failCallback, "failCallback")};
+                                  [ok, fail](bool sent) {
+                                      if (sent)
+                                          CallRoute(ok, applet::kOk);
+                                      else
+                                          CallRoute(fail, applet::kDeclined);
+                                  }};
         if (window_ != nullptr) {
             window_->ConfirmEmail(std::move(request));
             return 0;
         }
-        intptr_t args[2] = {userData, applet::kDeclined};
-        request.failCallback(args);
+        request.answer(false);
         return 0;
     }
 
@@ -251,7 +240,6 @@ private:
     std::unique_ptr<DetachedSender> ownSender_;
     IEvent* event17_ = nullptr;
     IEvent* event16_ = nullptr;
-    std::unordered_map<AppletPixelBuffer*, std::unique_ptr<OwnedPixelBuffer>> pixelBuffers_;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // services made without one answer on their own (see MakeShellServices).
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +18,10 @@ struct EmailConfirmation {
     std::string thirdText;
     std::string itemText;
     int userData = 0;
-    ConfirmEmailCallback okCallback = nullptr;    // never null: a missing one is made inert
-    ConfirmEmailCallback failCallback = nullptr;  // never null
+    // Tells the game how the request ended; call it once. true calls the game's okCallback
+    // with 0, false its failCallback with 33. It runs as a call into the game, and does
+    // nothing once that game has stopped: the game's callbacks are never called directly.
+    std::function<void(bool sent)> answer;
 };
 
 class ShellWindowLink {

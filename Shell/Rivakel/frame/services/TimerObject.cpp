@@ -1,7 +1,6 @@
-#include <algorithm>
-
 #include "core/base/Timer.h"
 #include "frame/api/ITimer.h"
+#include "frame/boundary/AppletArguments.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/services/ServiceObjects.h"
 
@@ -24,7 +23,7 @@ public:
     int Restart() override { return inner()->Restart(); }
 
     int SetInterval(int ms) override {
-        inner()->SetInterval(static_cast<uint32_t>(std::max(ms, 0)));
+        inner()->SetInterval(TimerInterval(ms));
         return 0;
     }
 };

@@ -169,9 +169,8 @@ private:
     // dropped when the game stops first.
     struct PendingAnswer {
         CShell* shell = nullptr;
-        ConfirmEmailCallback callback = nullptr;
-        int userData = 0;
-        int result = 0;
+        std::function<void(bool sent)> answer;
+        bool sent = false;
         std::unique_ptr<CTimer> timer;
     };
 

@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "core/base/Log.h"
-#include "frame/api/AppletResults.h"
 #include "frame/dialogs/DialogTemplate.h"
 #include "frame/dialogs/ShellDialogs.h"
 #include "frame/host/GameHost.h"
@@ -29,22 +28,18 @@ void CShell::ConfirmEmail(EmailConfirmation request) {
                                  false});
     question.controls.push_back({DialogControlKind::Button, kIdAccept, "&Yes", false});
     question.controls.push_back({DialogControlKind::Button, kIdLater, "&No", true});
-    const ConfirmEmailCallback ok = request.okCallback;
-    const ConfirmEmailCallback fail = request.failCallback;
-    const int userData = request.userData;
+    const std::function<void(bool)> answer = request.answer;
     if (AskQuestion(question, kIdLater) != kIdAccept) {
-        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, fail, userData, applet::kDeclined, nullptr}));
+        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, answer, false, nullptr}));
         return;
     }
     if (!mailSender_) {
         Warning("CShell::ConfirmEmail: no mailing can be sent yet; the game is told it failed");
-        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, fail, userData, applet::kDeclined, nullptr}));
+        Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, answer, false, nullptr}));
         return;
     }
-    mailSender_(std::move(request), [this, ok, fail, userData](bool sent) {
-        Answer(std::make_unique<PendingAnswer>(
-            PendingAnswer{this, sent ? ok : fail, userData, sent ? applet::kOk : applet::kDeclined, nullptr}));
-    });
+    mailSender_(std::move(request),
+                [this, answer](bool sent) { Answer(std::make_unique<PendingAnswer>(PendingAnswer{this, answer, sent, nullptr})); });
 }
 
 void CShell::Answer(std::unique_ptr<PendingAnswer> answer) {
@@ -69,8 +64,7 @@ int CShell::OnAnswerTick(intptr_t* args) {
     }
     if (!owned) return 0;
     owned->timer->Stop();
-    intptr_t record[2] = {owned->userData, owned->result};
-    owned->callback(record);
+    if (owned->answer) owned->answer(owned->sent);
     return 0;
 }
 

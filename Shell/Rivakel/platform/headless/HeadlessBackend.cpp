@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "platform/fonts/Fonts.h"
+#include "platform/posix/CloseSignals.h"
 
 namespace platform::headless {
 namespace {
@@ -60,7 +61,7 @@ void HeadlessBackend::ChangeDisplay(int width, int height) {
 }
 
 std::unique_ptr<Window> HeadlessBackend::CreateWindow(const WindowParams& params) {
-    if (params.width <= 0 || params.height <= 0) return nullptr;
+    if (windowsRefused_ || params.width <= 0 || params.height <= 0) return nullptr;
     Point position = params.position.value_or(
         Point{usable_.left + (usable_.Width() - params.width) / 2, usable_.top + (usable_.Height() - params.height) / 2});
     auto window = std::make_unique<HeadlessWindow>(*this, params, position);
@@ -91,6 +92,10 @@ HeadlessWindow* HeadlessBackend::MainWindow() const {
 }
 
 bool HeadlessBackend::PollEvent(Event& event) {
+    if (TakeCloseSignal()) {
+        event = Event{.type = EventType::CloseRequested};
+        return true;
+    }
     std::lock_guard lock(queueMutex_);
     if (queue_.empty()) return false;
     event = queue_.front();

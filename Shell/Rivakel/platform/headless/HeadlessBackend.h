@@ -188,6 +188,8 @@ public:
     bool PositionsRefused() const { return positionsRefused_; }
     // A window whose renderer is asked for is given the accelerated one unless this is false.
     void SetAcceleratedAvailable(bool available) { acceleratedAvailable_ = available; }
+    // Like a display that refuses every new window: CreateWindow gives null.
+    void SetWindowsRefused(bool refused) { windowsRefused_ = refused; }
 
     // ---- message boxes: answers are used in order, IdOk once the script runs out
     void QueueMessageBoxAnswer(int answer) { answers_.push_back(answer); }
@@ -238,6 +240,7 @@ private:
     HeadlessWindow* active_ = nullptr;
     bool positionsRefused_ = false;
     bool acceleratedAvailable_ = true;
+    bool windowsRefused_ = false;
 
     std::deque<int> answers_;
     std::vector<MessageBoxCall> messageBoxes_;

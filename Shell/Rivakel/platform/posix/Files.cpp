@@ -19,6 +19,9 @@ namespace {
 
 using posix::FileDescriptor;
 
+// What the shell keeps holds names and e-mail addresses: its folders are the user's alone.
+constexpr mode_t kFolderMode = 0700;
+
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -50,49 +53,96 @@ struct DirCloser {
 
 }  // namespace
 
-std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes) {
+namespace {
+
+enum class OverCap { Refuse, Cut };
+
+std::optional<std::vector<uint8_t>> ReadRegularFile(const std::string& path, uint64_t maxBytes, OverCap over) {
     // Non-blocking so that a pipe put where a file belongs cannot stall the open; only regular
     // files are read, so a device cannot feed the read without end.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.Valid()) return std::nullopt;
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    // A sparse file may claim any size: refuse before anything is allocated for it.
+    if (info.st_size < 0) return std::nullopt;
+    if (over == OverCap::Refuse && static_cast<uint64_t>(info.st_size) > maxBytes) return std::nullopt;
     std::vector<uint8_t> data;
-    data.reserve(std::min(static_cast<size_t>(info.st_size), maxBytes));
+    data.reserve(static_cast<size_t>(std::min<uint64_t>(static_cast<uint64_t>(info.st_size), maxBytes)));
     uint8_t chunk[65536];
-    while (data.size() < maxBytes) {
-        const ssize_t got = ::read(file.Get(), chunk, std::min(sizeof chunk, maxBytes - data.size()));
+    for (;;) {
+        const uint64_t room = maxBytes - data.size();
+        // At the cap, one byte more tells a file that grew past it from one that ends there.
+        const size_t want = room == 0 ? (over == OverCap::Refuse ? 1 : 0) : static_cast<size_t>(std::min<uint64_t>(sizeof chunk, room));
+        if (want == 0) break;
+        const ssize_t got = ::read(file.Get(), chunk, want);
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
         }
         if (got == 0) break;
+        if (static_cast<uint64_t>(got) > room) return std::nullopt;
         data.insert(data.end(), chunk, chunk + got);
     }
     return data;
 }
 
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
-    return ReadFilePrefix(path, std::numeric_limits<size_t>::max());
+}  // namespace
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
+    return ReadRegularFile(path, maxBytes, OverCap::Refuse);
 }
 
-bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data) {
-    if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) return false;
-    const std::string folder = FolderOf(path);
-    // A short hidden name, so that a long target name cannot push the temporary one past the limit.
-    std::string temp = JoinPath(folder, ".rvk-XXXXXX");
-    FileDescriptor file(::mkostemp(temp.data(), O_CLOEXEC));
-    if (!file.Valid()) return false;
+std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes) {
+    return ReadRegularFile(path, maxBytes, OverCap::Cut);
+}
 
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), data) && ::fsync(file.Get()) == 0;
-    if (!file.Close() || !written || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
+namespace {
+
+// A new file beside its destination that takes its place only once it is whole on the disk.
+class AtomicFile {
+public:
+    AtomicFile(const std::string& path, FileAccess access) : path_(path), folder_(FolderOf(path)) {
+        if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) return;
+        // A short hidden name, so that a long target name cannot push the temporary one past the limit.
+        temp_ = JoinPath(folder_, ".rvk-XXXXXX");
+        file_.Reset(::mkostemp(temp_.data(), O_CLOEXEC));
+        if (!file_.Valid()) {
+            temp_.clear();
+            return;
+        }
+        struct stat old {};
+        mode_t mode = 0600;
+        if (access == FileAccess::Shared) mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+        ok_ = ::fchmod(file_.Get(), mode) == 0;
     }
-    SyncFolder(folder);
-    return true;
+    ~AtomicFile() {
+        if (!temp_.empty()) ::unlink(temp_.c_str());
+    }
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+
+    bool Write(std::span<const uint8_t> data) { return ok_ = ok_ && WriteAll(file_.Get(), data); }
+    // Flushes, closes and renames over the destination; on failure the destination is untouched.
+    bool Commit() {
+        const bool flushed = ok_ && ::fsync(file_.Get()) == 0;
+        if (!file_.Close() || !flushed || ::rename(temp_.c_str(), path_.c_str()) != 0) return false;
+        temp_.clear();
+        SyncFolder(folder_);
+        return true;
+    }
+
+private:
+    std::string path_, folder_, temp_;
+    FileDescriptor file_;
+    bool ok_ = false;
+};
+
+}  // namespace
+
+bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data, FileAccess access) {
+    AtomicFile file(path, access);
+    return file.Write(data) && file.Commit();
 }
 
 namespace {
@@ -125,9 +175,9 @@ bool CreateFolders(const std::string& path) {
     if (FolderExists(path)) return true;
     for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
         const std::string prefix = path.substr(0, slash);
-        if (::mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        if (::mkdir(prefix.c_str(), kFolderMode) != 0 && errno != EEXIST) return false;
     }
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST) return false;
+    if (::mkdir(path.c_str(), kFolderMode) != 0 && errno != EEXIST) return false;
     return FolderExists(path);
 }
 
@@ -144,8 +194,21 @@ bool FolderExists(const std::string& path) {
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {
-    const auto data = ReadWholeFile(from);
-    return data && WriteFileAtomic(to, *data);
+    // Streamed, so a file of any size copies without being held in memory.
+    FileDescriptor source(::open(from.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat info {};
+    if (!source.Valid() || ::fstat(source.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    AtomicFile target(to, FileAccess::Shared);
+    uint8_t chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(source.Get(), chunk, sizeof chunk);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (got == 0) return target.Commit();
+        if (!target.Write(std::span<const uint8_t>(chunk, static_cast<size_t>(got)))) return false;
+    }
 }
 
 std::optional<uint64_t> FileSize(const std::string& path) {

@@ -65,8 +65,10 @@ std::string ParseUserDirValue(std::string_view value) {
 }
 
 std::string UserDir(std::string_view key, std::string_view fallbackName) {
-    const auto file = ReadWholeFile(ConfigFolder() + "/user-dirs.dirs");
-    if (file && file->size() <= 1u << 20) {
+    // A few lines of settings.
+    constexpr uint64_t kMaxUserDirsBytes = 1u << 20;
+    const auto file = ReadWholeFile(ConfigFolder() + "/user-dirs.dirs", kMaxUserDirsBytes);
+    if (file) {
         const std::string_view text(reinterpret_cast<const char*>(file->data()), file->size());
         size_t start = 0;
         while (start < text.size()) {

@@ -43,19 +43,21 @@ bool WaitFor(int fd, short events, int timeoutMs) {
     }
 }
 
-bool ReadInt32(int fd, int32_t& value, int timeoutMs) {
+enum class ReadResult { Read, TimedOut, Closed };
+
+ReadResult ReadInt32(int fd, int32_t& value, int timeoutMs) {
     auto* bytes = reinterpret_cast<uint8_t*>(&value);
     size_t have = 0;
     const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     while (have < sizeof value) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left < 0 || !WaitFor(fd, POLLIN, static_cast<int>(left))) return false;
+        if (left < 0 || !WaitFor(fd, POLLIN, static_cast<int>(left))) return ReadResult::TimedOut;
         const ssize_t got = ::recv(fd, bytes + have, sizeof value - have, 0);
         if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (got <= 0) return false;
+        if (got <= 0) return ReadResult::Closed;
         have += static_cast<size_t>(got);
     }
-    return true;
+    return ReadResult::Read;
 }
 
 bool WriteInt32(int fd, int32_t value) {
@@ -116,7 +118,9 @@ public:
                 return;  // nothing waits (EAGAIN) or the listener failed
             }
             int32_t message = 0;
-            if (!PeerIsThisUser(client.Get()) || !ReadInt32(client.Get(), message, kServeReadTimeoutMs)) continue;
+            if (!PeerIsThisUser(client.Get()) ||
+                ReadInt32(client.Get(), message, kServeReadTimeoutMs) != ReadResult::Read)
+                continue;
             WriteInt32(client.Get(), static_cast<int32_t>(answer(message)));
         }
     }
@@ -132,14 +136,18 @@ public:
             FileDescriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
             if (!socket.Valid()) return std::nullopt;
             if (::connect(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
-                if (!PeerIsThisUser(socket.Get()) || !WriteInt32(socket.Get(), static_cast<int32_t>(message))) {
-                    return std::nullopt;
-                }
+                if (!PeerIsThisUser(socket.Get())) return std::nullopt;
                 using std::chrono::milliseconds;
                 const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
                 int32_t reply = 0;
-                if (!ReadInt32(socket.Get(), reply, static_cast<int>(std::max<int64_t>(left, 0)))) return std::nullopt;
-                return reply;
+                const ReadResult read =
+                    WriteInt32(socket.Get(), static_cast<int32_t>(message))
+                        ? ReadInt32(socket.Get(), reply, static_cast<int>(std::max<int64_t>(left, 0)))
+                        : ReadResult::Closed;
+                if (read == ReadResult::Read) return reply;
+                if (read == ReadResult::TimedOut) return std::nullopt;
+                // Dropped unanswered: a busy primary gives up on a question that is slow to
+                // arrive (we were not scheduled in time). Ask again while time is left.
             }
             // The primary may hold the lock but not listen yet; a dead one never will.
             if (Clock::now() >= deadline || !PrimaryAlive()) return std::nullopt;

@@ -6,7 +6,9 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -45,13 +47,21 @@ bool RandomBytes(uint8_t* out, size_t size) {
 
 }  // namespace
 
+namespace {
+std::atomic<bool> g_quiet = false;
+}  // namespace
+
+void SetDebugOutputQuiet(bool quiet) { g_quiet = quiet; }
+bool DebugOutputQuiet() { return g_quiet; }
+
 void DebugOutput(std::string_view text) {
+    if (g_quiet) return;
     // Logging may come from worker threads; lines must not interleave.
     static std::mutex mutex;
     static FileDescriptor logFile = [] {
         const char* path = std::getenv("RIVAKEL_LOG");
         return FileDescriptor(path != nullptr && *path != '\0'
-                                  ? ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644)
+                                  ? ::open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600)
                                   : -1);
     }();
     std::lock_guard<std::mutex> lock(mutex);
@@ -63,7 +73,9 @@ void DebugOutput(std::string_view text) {
 }
 
 bool DebuggerAttached() {
-    const auto status = ReadWholeFile("/proc/self/status");
+    // A few dozen short lines.
+    constexpr uint64_t kMaxStatusBytes = 64 * 1024;
+    const auto status = ReadWholeFile("/proc/self/status", kMaxStatusBytes);
     if (!status) return false;
     const std::string_view text(reinterpret_cast<const char*>(status->data()), status->size());
     constexpr std::string_view kKey = "TracerPid:";
@@ -72,6 +84,17 @@ bool DebuggerAttached() {
     pos += kKey.size();
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
     return ParseNumber(text, pos) != 0;
+}
+
+bool DebugTrap() {
+    if (!DebuggerAttached()) return false;
+    // A tracer that passes the signal on must not end the program with it.
+    struct sigaction action {};
+    action.sa_handler = [](int) {};
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGTRAP, &action, nullptr);
+    std::raise(SIGTRAP);
+    return true;
 }
 
 void ExitProcess(int code) {

@@ -9,6 +9,7 @@
 #include "platform/Cp1252.h"
 #include "platform/Host.h"
 #include "platform/fonts/Fonts.h"
+#include "platform/posix/CloseSignals.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/UrlLauncher.h"
 
@@ -20,6 +21,8 @@ std::unique_ptr<SdlBackend> SdlBackend::Make(std::string* reason) {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // Termination signals are the platform layer's, the same on every backend.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SubsystemOwner video(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     if (!video.Valid()) {
         if (reason != nullptr) *reason = std::string("SDL cannot start video: ") + SDL_GetError();
@@ -128,6 +131,10 @@ void SdlBackend::Take(const SDL_Event& event) {
 }
 
 bool SdlBackend::PopPending(Event& event) {
+    if (TakeCloseSignal()) {
+        event = Event{.type = EventType::CloseRequested};
+        return true;
+    }
     if (pending_.empty()) return false;
     event = pending_.front();
     pending_.pop_front();

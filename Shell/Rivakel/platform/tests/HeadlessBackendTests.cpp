@@ -1,8 +1,12 @@
+#include <signal.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <thread>
 
+#include "platform/Host.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace platform::headless {
@@ -111,16 +115,37 @@ TEST(HeadlessEvents, HelpersQueueWhatAWindowReceives) {
 
 TEST(HeadlessEvents, UserEventsFromAnotherThreadWakeARealWait) {
     HeadlessBackend backend;
-    backend.SetRealWaitMs(5000);
+    // The poster comes at once; the wait only bounds a broken wake-up on a loaded machine.
+    backend.SetRealWaitMs(60'000);
     std::thread poster([&backend] { backend.PostUserEvent(2025, 7, -9); });
     Event event;
-    ASSERT_TRUE(backend.WaitEvent(event, 10000));
+    ASSERT_TRUE(backend.WaitEvent(event, 60'000));
     poster.join();
     EXPECT_EQ(event.type, EventType::User);
     EXPECT_EQ(event.message, 2025);
     EXPECT_EQ(event.a, 7);
     EXPECT_EQ(event.b, -9);
     EXPECT_EQ(backend.TickMs(), 0u);
+}
+
+TEST(HeadlessEvents, ATerminationSignalEndsARealWaitWithACloseRequest) {
+    auto owned = std::make_unique<HeadlessBackend>();
+    HeadlessBackend& backend = *owned;
+    std::unique_ptr<Backend> previous = SetBackend(std::move(owned));
+    backend.SetRealWaitMs(60'000);
+    CatchCloseSignals();
+    std::thread signaller([] { ::kill(::getpid(), SIGTERM); });
+    // The signal may come before the wait or during it: then the wake-up comes first.
+    std::vector<EventType> seen;
+    Event event;
+    while (seen.size() < 2 && (seen.empty() || seen.back() != EventType::CloseRequested)) {
+        ASSERT_TRUE(backend.WaitEvent(event, 60'000));
+        seen.push_back(event.type);
+    }
+    signaller.join();
+    EXPECT_EQ(seen.back(), EventType::CloseRequested);
+    EXPECT_EQ(backend.TickMs(), 0u);
+    SetBackend(std::move(previous));
 }
 
 TEST(HeadlessWindows, PresentCopiesOnlyTheClippedDirtyRectangles) {

@@ -17,8 +17,10 @@ namespace {
 
 std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
+constexpr uint64_t kAnySize = uint64_t{1} << 20;
+
 std::string Read(const std::string& path) {
-    const auto data = platform::ReadWholeFile(path);
+    const auto data = platform::ReadWholeFile(path, kAnySize);
     return data ? std::string(data->begin(), data->end()) : std::string("<missing>");
 }
 
@@ -77,6 +79,46 @@ TEST(HostWriteFileAtomic, RefusesPathsWithoutAFileName) {
     EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
 }
 
+mode_t ModeOf(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 0777) : 0;
+}
+
+TEST(HostReadWholeFile, HoldsEveryFileToItsCap) {
+    HostTestFolder folder;
+    ASSERT_TRUE(platform::WriteFileAtomic(folder / "ten", Bytes("0123456789")));
+    EXPECT_EQ(platform::ReadWholeFile(folder / "ten", 10), Bytes("0123456789"));
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "ten", 9).has_value());
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "ten", 0).has_value());
+    // A sparse file claiming a terabyte is refused before anything is set aside for it.
+    const std::string sparse = folder / "sparse";
+    ASSERT_TRUE(platform::WriteFileAtomic(sparse, {}));
+    ASSERT_EQ(::truncate(sparse.c_str(), off_t{1} << 40), 0);
+    EXPECT_FALSE(platform::ReadWholeFile(sparse, uint64_t{1} << 20).has_value());
+    // Files that report no size are held to the cap while they are read.
+    EXPECT_TRUE(platform::ReadWholeFile("/proc/self/status", 1 << 20).has_value());
+    EXPECT_FALSE(platform::ReadWholeFile("/proc/self/status", 16).has_value());
+}
+
+TEST(HostFiles, WhatTheShellKeepsIsTheUsersAlone) {
+    HostTestFolder folder;
+    ASSERT_TRUE(platform::CreateFolders(folder / "Rivakel/System"));
+    EXPECT_EQ(ModeOf(folder / "Rivakel") & 0077, 0u);
+    EXPECT_EQ(ModeOf(folder / "Rivakel/System") & 0077, 0u);
+
+    const std::string store = folder / "Rivakel/System/Core.rdt";
+    ASSERT_TRUE(platform::WriteFileAtomic(store, Bytes("old")));
+    ASSERT_EQ(::chmod(store.c_str(), 0644), 0);
+    ASSERT_TRUE(platform::WriteFileAtomic(store, Bytes("new"), platform::FileAccess::Private));
+    EXPECT_EQ(ModeOf(store), 0600u);
+    ASSERT_TRUE(platform::WriteFileAtomic(folder / "fresh.rdt", Bytes("x"), platform::FileAccess::Private));
+    EXPECT_EQ(ModeOf(folder / "fresh.rdt"), 0600u);
+    // Other files keep what they had.
+    ASSERT_EQ(::chmod(store.c_str(), 0640), 0);
+    ASSERT_TRUE(platform::WriteFileAtomic(store, Bytes("again")));
+    EXPECT_EQ(ModeOf(store), 0640u);
+}
+
 TEST(HostFiles, FoldersListSortedWithKindsAndSizes) {
     HostTestFolder folder;
     ASSERT_TRUE(platform::CreateFolders(folder / "b/c/d"));
@@ -99,6 +141,13 @@ TEST(HostFiles, CopyDeleteAndExistence) {
     ASSERT_TRUE(platform::WriteFileAtomic(folder / "from", Bytes("content")));
     EXPECT_TRUE(platform::CopyFile(folder / "from", folder / "to"));
     EXPECT_EQ(Read(folder / "to"), "content");
+    std::string large(200'001, 'x');
+    large.back() = 'y';
+    ASSERT_TRUE(platform::WriteFileAtomic(folder / "large", Bytes(large)));
+    EXPECT_TRUE(platform::CopyFile(folder / "large", folder / "large-copy"));
+    EXPECT_EQ(Read(folder / "large-copy"), large);
+    EXPECT_FALSE(platform::CopyFile(folder / "large", folder / "no-folder/x"));
+    EXPECT_FALSE(platform::FileExists(folder / "no-folder/x"));
     EXPECT_FALSE(platform::CopyFile(folder / "absent", folder / "to"));
     EXPECT_EQ(Read(folder / "to"), "content");
 
@@ -110,11 +159,11 @@ TEST(HostFiles, CopyDeleteAndExistence) {
 
     ASSERT_TRUE(platform::CreateFolders(folder / "sub"));
     EXPECT_FALSE(platform::DeleteFile(folder / "sub"));
-    EXPECT_FALSE(platform::ReadWholeFile(folder / "sub").has_value());
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "sub", kAnySize).has_value());
     // Neither a pipe nor an endless device is read as a file.
     ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    EXPECT_FALSE(platform::ReadWholeFile(folder / "pipe").has_value());
-    EXPECT_FALSE(platform::ReadWholeFile("/dev/zero").has_value());
+    EXPECT_FALSE(platform::ReadWholeFile(folder / "pipe", kAnySize).has_value());
+    EXPECT_FALSE(platform::ReadWholeFile("/dev/zero", kAnySize).has_value());
     EXPECT_TRUE(platform::RemoveEmptyFolder(folder / "sub"));
     EXPECT_FALSE(platform::FolderExists(folder / "sub"));
 }

@@ -31,7 +31,8 @@ std::optional<int> AskWhileServing(platform::InstanceChannel& primary, platform:
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
     });
-    const std::optional<int> answer = secondary.Ask(message, 2000);
+    // Answered long before the timeout; it only bounds a broken channel on a loaded machine.
+    const std::optional<int> answer = secondary.Ask(message, 60'000);
     done = true;
     server.join();
     return answer;
@@ -68,9 +69,33 @@ TEST(HostInstanceChannel, AskTimesOutWhenThePrimaryDoesNotServe) {
     auto secondary = platform::OpenInstanceChannel("Rivakel", folder.Path());
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(secondary->Ask(2029, 150).has_value());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
     // Serving with nobody asking returns at once, and the connection given up above is dropped.
     primary->Serve([](int) { return 7; });
+}
+
+TEST(HostInstanceChannel, AQuestionDroppedUnansweredIsAskedAgain) {
+    HostTestFolder folder;
+    auto primary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    auto secondary = platform::OpenInstanceChannel("Rivakel", folder.Path());
+    ASSERT_TRUE(primary->IsPrimary());
+    std::atomic<bool> done{false};
+    std::thread server([&] {
+        // The first connection is closed unread, as a busy primary drops a question slow to come.
+        int first = -1;
+        while (first < 0 && !done) {
+            first = ::accept(primary->WaitHandle(), nullptr, nullptr);
+            if (first < 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        if (first >= 0) ::close(first);
+        while (!done) {
+            primary->Serve([](int question) { return question + 1; });
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    });
+    EXPECT_EQ(secondary->Ask(2028, 60'000), 2029);
+    done = true;
+    server.join();
 }
 
 TEST(HostInstanceChannel, AStaleSocketFileIsReplaced) {
@@ -113,7 +138,7 @@ TEST(HostInstanceChannel, AskKeepsItsTimeoutWhenThePrimarysBacklogIsFull) {
     ASSERT_LT(waiting.size(), 64u);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(secondary->Ask(2029, 200).has_value());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
     for (int fd : waiting) ::close(fd);
 }
 
@@ -132,10 +157,13 @@ TEST(HostInstanceChannel, AnotherUsersClientIsNotAnswered) {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(3);
         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
         if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) ::_exit(4);
+        // The primary may refuse and close before the question is even sent: that is the
+        // outcome wanted, as much as a question read and left unanswered.
         const int32_t question = 2027;
-        if (::send(fd, &question, sizeof question, MSG_NOSIGNAL) != sizeof question) ::_exit(5);
         int32_t reply = 0;
-        ::_exit(::recv(fd, &reply, sizeof reply, 0) == sizeof reply ? 1 : 0);
+        const bool answered = ::send(fd, &question, sizeof question, MSG_NOSIGNAL) == sizeof question &&
+                              ::recv(fd, &reply, sizeof reply, MSG_WAITALL) == sizeof reply;
+        ::_exit(answered ? 1 : 0);
     }
     int calls = 0;
     int status = 0;

@@ -274,7 +274,7 @@ TEST_F(SdlBackendTest, AudioMixesUntilClosed) {
         ++calls;
     }));
     EXPECT_FALSE(backend_->OpenAudio(22050, [](std::span<int16_t>) {}));
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (calls == 0 && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
@@ -294,7 +294,7 @@ TEST_F(SdlBackendTest, ClosingWhileLockedReturnsAndUnbalancedUnlocksAreHarmless)
     std::atomic<int> calls{0};
     ASSERT_TRUE(backend_->OpenAudio(22050, [&](std::span<int16_t>) { ++calls; }));
     backend_->UnlockAudio();  // no lock held: must not release the audio thread's
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (calls == 0 && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }

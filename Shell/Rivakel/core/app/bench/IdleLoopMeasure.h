@@ -19,7 +19,7 @@ inline std::optional<double> IdleLoopCpuPercent(int seconds) {
     platform::headless::HeadlessBackend* headless = owned.get();
     headless->SetRealWaitMs(60'000);
     platform::SetBackend(std::move(owned));
-    if (StartProgram("").has_value()) return std::nullopt;
+    if (StartProgram({}).has_value()) return std::nullopt;
     const auto wallStart = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
     std::thread closer([headless, seconds] {

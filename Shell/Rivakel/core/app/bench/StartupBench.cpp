@@ -18,7 +18,7 @@ void BM_StartToFirstFrame(benchmark::State& state) {
         auto owned = std::make_unique<platform::headless::HeadlessBackend>();
         platform::headless::HeadlessBackend* headless = owned.get();
         platform::SetBackend(std::move(owned));
-        if (StartProgram("").has_value()) {
+        if (StartProgram({}).has_value()) {
             state.SkipWithError("the program did not start");
             break;
         }

@@ -1,4 +1,5 @@
-// The command line in its joined form and as an argument list split at NUL bytes.
+// The program's arguments, split at NUL bytes: whatever they hold, each field is one argument as
+// given and every argument is an option, an RML file or a field, never lost or merged.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,27 +9,22 @@
 #include "core/app/CommandLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string_view line(reinterpret_cast<const char*>(data), size);
-    ScanStartOptions(line);
-    if (NamesRmlFile(line)) RmlPathFrom(line);
-    QuotedFields fields = ParseQuotedFields(line);
-    if (fields.launchPath.size() + fields.setupFilePath.size() + fields.gameFile.size() > size) __builtin_trap();
-
-    std::vector<std::string> parts;
-    std::string current;
-    for (char c : line) {
-        if (c == '\0') {
-            parts.push_back(current);
-            current.clear();
-        } else {
-            current += c;
-        }
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    Arguments args(1);
+    for (char c : bytes) {
+        if (c == '\0') args.emplace_back();
+        else args.back() += c;
     }
-    parts.push_back(current);
-    std::vector<const char*> args;
-    for (const std::string& part : parts) args.push_back(part.c_str());
-    const std::string joined = JoinArguments(args);
-    ScanStartOptions(joined);
-    ParseQuotedFields(joined);
+    const StartOptions options = ScanStartOptions(args);
+    const Arguments rest = WithoutStartOptions(args);
+    if (rest.size() > args.size() || (rest.size() == args.size() && (options.bigWindow || options.embedded)))
+        __builtin_trap();
+    if (std::optional<std::string> rml = RmlFileIn(rest); rml && bytes.find(*rml) == std::string_view::npos)
+        __builtin_trap();
+    const InstallerFields fields = ParseInstallerFields(rest);
+    if (fields.error == CommandLineError::None &&
+        (fields.launchPath != rest[0] || fields.setupFilePath != rest[1] ||
+         fields.gameFile != (rest.size() > 2 ? rest[2] : std::string())))
+        __builtin_trap();
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/app/CommandLine.h"
 #include "core/app/tests/AppTestEnvironment.h"
 
 namespace {
@@ -20,7 +21,7 @@ protected:
 };
 
 TEST_F(CAppTest, ClipboardReadIsCutToTheBufferAndTerminated) {
-    CApp app("");
+    CApp app(Arguments{});
     std::array<char, 1000> buffer{};
     int length = -1;
     EXPECT_EQ(app.GetClipboardText(buffer, length), 0);
@@ -39,7 +40,7 @@ TEST_F(CAppTest, ClipboardReadIsCutToTheBufferAndTerminated) {
 }
 
 TEST_F(CAppTest, BrowserOpensOnlyPlausibleAddresses) {
-    CApp app("");
+    CApp app(Arguments{});
     EXPECT_EQ(app.OpenInBrowser("https://rivakel.example/games"), 0);
     EXPECT_NE(app.OpenInBrowser("-oProxyCommand=x"), 0);
     EXPECT_NE(app.OpenInBrowser(""), 0);
@@ -51,23 +52,23 @@ TEST_F(CAppTest, BrowserOpensOnlyPlausibleAddresses) {
 }
 
 TEST_F(CAppTest, InstalledWhenTheCoreStoreExists) {
-    EXPECT_FALSE(CApp("").IsInstalled());
+    EXPECT_FALSE(CApp(Arguments{}).IsInstalled());
     std::filesystem::create_directories(DataHome() / "Rivakel" / "System");
     std::ofstream(DataHome() / "Rivakel" / "System" / "Core.rdt") << "<Core></Core>";
-    EXPECT_TRUE(CApp("").IsInstalled());
+    EXPECT_TRUE(CApp(Arguments{}).IsInstalled());
 }
 
 TEST_F(CAppTest, EmptyCommandLineRunsFromTheProgramsFolder) {
     setenv("RIVAKEL_DEV_DIR", "/dev/folder", 1);
-    EXPECT_EQ(CApp("").GetShellPath(), "/dev/folder");
+    EXPECT_EQ(CApp(Arguments{}).GetShellPath(), "/dev/folder");
     unsetenv("RIVAKEL_DEV_DIR");
-    std::string path = CApp("").GetShellPath();
+    std::string path = CApp(Arguments{}).GetShellPath();
     EXPECT_FALSE(path.empty());
     EXPECT_NE(path.back(), '/');
 }
 
 TEST_F(CAppTest, MissingStringGivesAnEmptyTerminatedText) {
-    CApp app("");
+    CApp app(Arguments{});
     std::array<char, 4> buffer{'x', 'x', 'x', 'x'};
     EXPECT_EQ(app.LoadResString(0xFFFF, buffer), 0);
     EXPECT_EQ(buffer[0], '\0');
@@ -75,7 +76,7 @@ TEST_F(CAppTest, MissingStringGivesAnEmptyTerminatedText) {
 }
 
 TEST_F(CAppTest, EndOfTheApplicationObjectEndsTheLoop) {
-    { CApp app(""); }
+    { CApp app(Arguments{}); }
     EXPECT_TRUE(Program().quit);
 }
 

@@ -5,6 +5,7 @@
 #include "core/app/Session.h"
 #include "core/app/tests/AppTestEnvironment.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/resources/ResourceModule.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ using platform::EventType;
 class MainWndProcTest : public AppTest {};
 
 TEST_F(MainWndProcTest, EscapeNeverReachesTheInputServiceWhileOtherKeysDo) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(InputService(), nullptr);
     MainWndProc({.type = EventType::KeyDown, .key = 'A'});
     MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
@@ -23,20 +24,44 @@ TEST_F(MainWndProcTest, EscapeNeverReachesTheInputServiceWhileOtherKeysDo) {
     EXPECT_EQ(InputService()->GetKeyState(kVkEscape), 0);
 }
 
+// A text field that counts the keys it is given.
+class CountingField final : public IKeyFocus {
+public:
+    void OnKeyDown(int key) override { downs += key == kVkEscape ? 1 : 0; }
+    void OnChar(uint8_t) override {}
+    void OnKeyUp(int key) override { ups += key == kVkEscape ? 1 : 0; }
+    void OnFocusChanged(bool) override {}
+    int downs = 0, ups = 0;
+};
+
+TEST_F(MainWndProcTest, EscapeReleasedOverAFocusedFieldIsNotRepeated) {
+    ASSERT_FALSE(StartProgram({}).has_value());
+    CSubsystem_Input_Win32* input = InputService();
+    CountingField field;
+    input->SetFocus(&field);
+    MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
+    MainWndProc({.type = EventType::KeyUp, .key = kVkEscape});
+    EXPECT_EQ(input->GetKeyState(kVkEscape), 0);
+    input->TickRepeat(headless_->TickMs() + 10'000);
+    EXPECT_EQ(field.downs, 1);
+    EXPECT_EQ(field.ups, 1);
+    input->SetFocus(nullptr);
+}
+
 TEST_F(MainWndProcTest, EscapeMinimisesUnlessEmbedded) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
     EXPECT_TRUE(Program().mainWindow->IsMinimized());
 }
 
 TEST_F(MainWndProcTest, EscapeWhileEmbeddedIsAnOrdinaryKey) {
-    ASSERT_FALSE(StartProgram("HWND 1").has_value());
+    ASSERT_FALSE(StartProgram({"HWND", "1"}).has_value());
     MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
     EXPECT_FALSE(Program().mainWindow->IsMinimized());
 }
 
 TEST_F(MainWndProcTest, ActivationSwitchesTheInactiveFlag) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::Deactivated});
     EXPECT_TRUE(Program().inactive);
     MainWndProc({.type = EventType::Activated});
@@ -44,7 +69,7 @@ TEST_F(MainWndProcTest, ActivationSwitchesTheInactiveFlag) {
 }
 
 TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStopping) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::CloseRequested});
     EXPECT_TRUE(SessionStopping());
     MainWndProc({.type = EventType::Deactivated});
@@ -54,8 +79,24 @@ TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStop
     EXPECT_TRUE(Program().quit);
 }
 
+// The number is worked out here from the shell's stamp "AA.BB.CC.DDDD" as its parts give it.
+TEST_F(MainWndProcTest, VersionQuestionAnswersTheShellsVersionNumberUntilStopping) {
+    const resources::ResourceModule* own = resources::ResourceModule::Own();
+    ASSERT_NE(own, nullptr);
+    const std::optional<std::string_view> stamp = own->GetString(1);
+    ASSERT_TRUE(stamp && stamp->size() >= 13) << "the shell carries its version as string 1";
+    const auto part = [&](size_t at, size_t length) { return std::stoi(std::string(stamp->substr(at, length))); };
+    const int expected = (part(0, 2) * 10000 + part(3, 2) * 100 + part(6, 2)) * 10000 + part(9, 4);
+    ASSERT_GT(expected, 0);
+
+    ASSERT_FALSE(StartProgram({}).has_value());
+    EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), expected);
+    StopSession();
+    EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), 0);
+}
+
 TEST_F(MainWndProcTest, DisplayChangeRecordsTheNewScreen) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     MainWndProc({.type = EventType::DisplayChanged, .width = 1280, .height = 1024});
     EXPECT_EQ(Program().screenWidth, 1280);
     EXPECT_EQ(Program().screenHeight, 1024);

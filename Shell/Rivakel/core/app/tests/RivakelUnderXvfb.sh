@@ -33,7 +33,7 @@ fail() {
 # Xvfb picks a free display itself and writes its number.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(head -n1 "$work/display")"
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_PLATFORM=sdl
@@ -46,7 +46,7 @@ export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 
 "$binary" 2>"$work/first.log" &
 first_pid=$!
-for _ in $(seq 600); do grep -q "main window 800x572 shown" "$work/first.log" && break; sleep 0.05; done
+for _ in $(seq 2400); do grep -q "main window 800x572 shown" "$work/first.log" && break; sleep 0.05; done
 grep -q "splash 400x240 shown" "$work/first.log" || fail "no splash"
 grep -q "main window 800x572 shown" "$work/first.log" || fail "no main window"
 if command -v xwininfo >/dev/null; then
@@ -60,14 +60,14 @@ cover_pid=""
 if command -v xwininfo >/dev/null && command -v xmessage >/dev/null; then
   xmessage -geometry 1200x1000+0+0 cover 2>/dev/null &
   cover_pid=$!
-  for _ in $(seq 100); do [ "$(topmost)" = '"xmessage"' ] && break; sleep 0.05; done
+  for _ in $(seq 1200); do [ "$(topmost)" = '"xmessage"' ] && break; sleep 0.05; done
   [ "$(topmost)" = '"xmessage"' ] || fail "the covering window did not appear"
 fi
 
 # In the background, so a signal to this script is handled at once and the cleanup ends it too.
 "$binary" 2>"$work/second.log" &
 second_pid=$!
-for _ in $(seq 600); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.05; done
+for _ in $(seq 2400); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$second_pid" 2>/dev/null && fail "second start did not end"
 wait "$second_pid"
 second=$?
@@ -76,7 +76,7 @@ second_pid=""
 grep -q "splash" "$work/second.log" && fail "second start showed a splash before handing over"
 kill -0 "$first_pid" 2>/dev/null || fail "first instance ended after the second start"
 if [ -n "$cover_pid" ]; then
-  for _ in $(seq 100); do [ "$(topmost)" = '"Rivakel"' ] && break; sleep 0.05; done
+  for _ in $(seq 1200); do [ "$(topmost)" = '"Rivakel"' ] && break; sleep 0.05; done
   [ "$(topmost)" = '"Rivakel"' ] || fail "the second start did not raise the first window"
   stop "$cover_pid"
   cover_pid=""
@@ -84,7 +84,7 @@ fi
 
 # The window system's close request (the backend maps the termination signal to it).
 kill -TERM "$first_pid"
-for _ in $(seq 600); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.05; done
+for _ in $(seq 2400); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$first_pid" 2>/dev/null && fail "close did not end the first instance"
 wait "$first_pid"
 code=$?

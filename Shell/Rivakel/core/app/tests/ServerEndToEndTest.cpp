@@ -112,7 +112,7 @@ TEST(ShellUnderKill, Child) {
     owned->SetTime(static_cast<uint32_t>(
         std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now().time_since_epoch()).count()));
     platform::SetBackend(std::move(owned));
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     StandInWindow window;
     if (const char* game = std::getenv(kGameVariable)) {
         GameHost()->SetWindow(&window);

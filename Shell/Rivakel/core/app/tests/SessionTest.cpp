@@ -14,12 +14,14 @@
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/EventCodes.h"
 #include "core/graphics/VideoService.h"
+#include "core/resources/ResourceRegistry.h"
 #include "core/sound/SoundService.h"
 #include "core/store/OutboxLink.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/host/GameHost.h"
+#include "respack/BlobBuilder.h"
 
 namespace {
 
@@ -37,7 +39,7 @@ class SessionTest : public AppTest {};
 
 TEST_F(SessionTest, StopTracksTheSessionLengthBeforeTheServicesGo) {
     const int interfaceObjectsBefore = LiveInterfaceObjects();
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(GameHost(), nullptr);
     // The factory is the session's one interface object.
     EXPECT_EQ(LiveInterfaceObjects(), interfaceObjectsBefore + 1);
@@ -74,8 +76,26 @@ TEST_F(SessionTest, StopTracksTheSessionLengthBeforeTheServicesGo) {
     EXPECT_TRUE(Program().quit);
 }
 
+TEST_F(SessionTest, StoreDataFilesNotOnTheDiskComeThroughTheFileService) {
+    respack::BlobBuilder builder;
+    const std::string text = "<Banners><Banner id=\"7\"/></Banners>";
+    builder.AddResource("RCDATA", "System\\Banners.rdt", std::vector<uint8_t>(text.begin(), text.end()));
+    std::string error;
+    std::optional<std::vector<uint8_t>> blob = builder.Build(&error);
+    ASSERT_TRUE(blob) << error;
+    resources::ResourceRegistry::Instance().SetApplet(resources::ResourceModule::FromBlob(std::move(*blob), "game"));
+    ASSERT_FALSE(StartProgram({}).has_value());
+    std::unique_ptr<RdtNode> root;
+    EXPECT_EQ(UserStore()->LoadDataFile("System\\Banners.rdt", root), kStoreOk);
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(*root->FindChild("Banner")->AttrValue("id"), "7");
+    // A name found nowhere stays missing.
+    EXPECT_EQ(UserStore()->LoadDataFile("System\\Missing.rdt", root), kStoreNoFile);
+    resources::ResourceRegistry::Instance().ClearApplet();
+}
+
 TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     RecordingOutbox outbox;
     UserStore()->SetOutbox(&outbox);
     StopSession();
@@ -86,7 +106,7 @@ TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
 }
 
 TEST_F(SessionTest, WindowDragWithoutAUserAndMinimisingReachTheServices) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     CSubsystem_Video* video = VideoService();
     ASSERT_NE(video, nullptr);
     ASSERT_EQ(video->Kind(), platform::Renderer::Accelerated);

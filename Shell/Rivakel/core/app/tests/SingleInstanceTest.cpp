@@ -137,7 +137,7 @@ TEST_F(SingleInstanceTest, SecondTakesOverOnceTheStoppingFirstHasGone) {
 }
 
 TEST_F(SingleInstanceTest, RunningProgramAnswersAndRaisesItsMinimisedWindow) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     platform::Window* window = Program().mainWindow.get();
     ASSERT_NE(window, nullptr);
     window->Minimize();
@@ -152,7 +152,7 @@ TEST_F(SingleInstanceTest, RunningProgramAnswersAndRaisesItsMinimisedWindow) {
 }
 
 TEST_F(SingleInstanceTest, ShuttingDownIsAnsweredExactlyWhileStopping) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     EXPECT_EQ(AnswerInstanceQuestion(kMsgShuttingDown), 0);
     EXPECT_EQ(AnswerPrivateMessage(kMsgCloseRequest, 0, 0), 1);
     EXPECT_EQ(AnswerInstanceQuestion(kMsgShuttingDown), 1);

@@ -1,5 +1,7 @@
 #include "core/app/WinMain.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,6 +15,7 @@
 #include <vector>
 
 #include "core/app/App.h"
+#include "core/app/CommandLine.h"
 #include "core/app/MainLoop.h"
 #include "core/app/MainWndProc.h"
 #include "core/app/PlainBackground.h"
@@ -28,7 +31,7 @@ using platform::headless::HeadlessWindow;
 class WinMainTest : public AppTest {};
 
 TEST_F(WinMainTest, StartPresentsTheMainWindowAndCloseEndsCleanly) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(g_pApp, nullptr);
     ASSERT_NE(ClockService(), nullptr);
     // The splash is gone once the session runs.
@@ -61,7 +64,7 @@ int RecordFrameAndStop(intptr_t* args) {
 }
 
 TEST_F(WinMainTest, LoopShowsAndPresentsBeforeTimersRunAndAStopFromATimerEndsIt) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     HeadlessWindow* window = headless_->MainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->Width(), 800);
@@ -99,7 +102,7 @@ int StopOnFifthFiring(intptr_t* args) {
 }
 
 TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     InactiveRun run{headless_};
     auto applet = std::make_unique<CTimer>(&run, 20, DeactivateOnFirstFiring);
     applet->Start();
@@ -109,7 +112,7 @@ TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
     // Should the inactive-window timer never run, nothing else would end the loop.
     std::atomic<bool> ended = false;
     std::thread watchdog([&] {
-        for (int i = 0; i < 500 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        for (int i = 0; i < 6000 && !ended; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
         if (!ended) headless_->PostUserEvent(kMsgCloseRequest, 0, 0);
     });
     ::Run();
@@ -123,7 +126,7 @@ TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
 }
 
 TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     headless_->PostUserEvent(kMsgCloseRequest, 0, 0);
     ::Run();
     EXPECT_EQ(g_pApp, nullptr);
@@ -132,7 +135,7 @@ TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
 
 // The big window lays the big skin out from the top left; the rest is the frame's blue.
 TEST_F(WinMainTest, BigWindowShowsTheBigSkinAtTheTopLeftOnTheFramesBlue) {
-    ASSERT_FALSE(StartProgram("BIGWIN").has_value());
+    ASSERT_FALSE(StartProgram({"BIGWIN"}).has_value());
     HeadlessWindow* window = headless_->MainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->Width(), 1024);
@@ -146,7 +149,7 @@ TEST_F(WinMainTest, BigWindowShowsTheBigSkinAtTheTopLeftOnTheFramesBlue) {
 
 TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
     headless_->SetScreenSize(799, 600);
-    ASSERT_FALSE(StartProgram("BIGWIN").has_value());
+    ASSERT_FALSE(StartProgram({"BIGWIN"}).has_value());
     ASSERT_NE(headless_->MainWindow(), nullptr);
     EXPECT_EQ(headless_->MainWindow()->Width(), 640);
     EXPECT_EQ(headless_->MainWindow()->Height(), 452);
@@ -154,7 +157,7 @@ TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
 
 TEST_F(WinMainTest, EmbeddedStartParsesNoQuotedFields) {
     // Would be refused with a box if the quoted fields were read.
-    ASSERT_FALSE(StartProgram("HWND 4711 plain").has_value());
+    ASSERT_FALSE(StartProgram({"HWND", "4711", "plain"}).has_value());
     EXPECT_TRUE(Program().embedded);
     EXPECT_EQ(Program().parentWindow, 4711);
     EXPECT_TRUE(headless_->MessageBoxes().empty());
@@ -162,15 +165,17 @@ TEST_F(WinMainTest, EmbeddedStartParsesNoQuotedFields) {
 }
 
 TEST_F(WinMainTest, InstallerFieldsReachTheApplicationObject) {
-    ASSERT_FALSE(StartProgram("\"/opt/riv\" \"/tmp/setup\" \"/tmp/Game.gam\"").has_value());
-    EXPECT_EQ(GetLaunchPath(), "/opt/riv");
-    EXPECT_EQ(GetShellPath(), "/opt/riv");
-    EXPECT_EQ(GetSetupFilePath(), "/tmp/setup");
-    EXPECT_EQ(GetGameFile(), "/tmp/Game.gam");
+    // A blank and slashes, a double quote and a bare word: each arrives as it was given.
+    ASSERT_FALSE(StartProgram({"/opt/My Games/riv", "/tmp/set\"up \"/etc/evil", "Game.gam"}).has_value());
+    EXPECT_EQ(GetLaunchPath(), "/opt/My Games/riv");
+    EXPECT_EQ(GetShellPath(), "/opt/My Games/riv");
+    EXPECT_EQ(GetSetupFilePath(), "/tmp/set\"up \"/etc/evil");
+    EXPECT_EQ(GetGameFile(), "Game.gam");
+    EXPECT_TRUE(headless_->MessageBoxes().empty());
 }
 
 TEST_F(WinMainTest, RmlFileIsKeptForLaterAndNeverParsedForFields) {
-    ASSERT_FALSE(StartProgram("\"/home/u/Hello There.RML\"").has_value());
+    ASSERT_FALSE(StartProgram({"/home/u/Hello There.RML"}).has_value());
     EXPECT_TRUE(Program().pendingRml);
     EXPECT_EQ(Program().pendingRmlPath, "/home/u/Hello There.RML");
     EXPECT_TRUE(headless_->MessageBoxes().empty());
@@ -182,16 +187,16 @@ void ReportBoxes() {
     for (const auto& box : g_reported->MessageBoxes()) std::fprintf(stderr, "[%s]\n", box.caption.c_str());
 }
 
-TEST_F(WinMainTest, MissingQuotesShowTheBoxAndExitWithMinusOne) {
+TEST_F(WinMainTest, ArgumentsNotFromTheInstallerShowTheBoxAndExitWithMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    auto start = [this](const char* line) {
+    auto start = [this](const Arguments& args) {
         g_reported = headless_;
         std::atexit(ReportBoxes);
-        StartProgram(line);
+        StartProgram(args);
     };
-    EXPECT_EXIT(start("plain words"), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
-    EXPECT_EXIT(start("\"/only/one field\""), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
-    EXPECT_EXIT(start(("\"" + std::string(40000, 'x')).c_str()), ::testing::ExitedWithCode(255), "Incorrect");
+    EXPECT_EXIT(start({"plain", "words"}), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
+    EXPECT_EXIT(start({"/only/one field"}), ::testing::ExitedWithCode(255), "\\[Incorrect attempt to run Rivakel\\]");
+    EXPECT_EXIT(start({std::string(40000, 'x'), "/b"}), ::testing::ExitedWithCode(255), "Incorrect");
 }
 
 // A first instance in another process, as far as a later start can tell: it holds the channel
@@ -231,7 +236,7 @@ private:
 TEST_F(WinMainTest, SecondStartActivatesTheRunningFirstAndEndsWithZero) {
     FirstInstance first(0);
     ASSERT_TRUE(first.IsPrimary());
-    std::optional<int> code = StartProgram("BIGWIN");
+    std::optional<int> code = StartProgram({"BIGWIN"});
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, 0);
     EXPECT_EQ(first.Asked(), (std::vector<int>{kMsgShuttingDown, platform::kActivateRequest}));
@@ -247,7 +252,7 @@ TEST_F(WinMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinu
     auto start = [this] {
         g_reported = headless_;
         std::atexit(ReportBoxes);
-        StartProgram("", InstanceWait{.polls = 3, .intervalMs = 1, .settleMs = 0, .askTimeoutMs = 1000});
+        StartProgram({}, InstanceWait{.polls = 3, .intervalMs = 1, .settleMs = 0, .askTimeoutMs = 1000});
     };
     EXPECT_EXIT(start(), ::testing::ExitedWithCode(255), "\\[Can't stop other running Rivakel\\]");
 }
@@ -255,7 +260,7 @@ TEST_F(WinMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinu
 TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
     platform::SetBackend(nullptr);
     ::testing::internal::CaptureStderr();
-    std::optional<int> code = StartProgram("");
+    std::optional<int> code = StartProgram({});
     std::string err = ::testing::internal::GetCapturedStderr();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, kExitNoDisplay);
@@ -265,7 +270,7 @@ TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
 TEST_F(WinMainTest, NoFontsGiveTheBoxAndExitCodeThreeWithNoWindowOrSession) {
     headless_->SetInstalledFonts(false);
     ::testing::internal::CaptureStderr();
-    std::optional<int> code = StartProgram("");
+    std::optional<int> code = StartProgram({});
     std::string err = ::testing::internal::GetCapturedStderr();
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(*code, kExitNoFonts);
@@ -286,7 +291,7 @@ TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
     std::filesystem::current_path(cwd);
 
     ::testing::internal::CaptureStderr();
-    std::optional<int> code = StartProgram("");
+    std::optional<int> code = StartProgram({});
     std::string err = ::testing::internal::GetCapturedStderr();
     std::filesystem::current_path(before);
 
@@ -299,7 +304,7 @@ TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
 }
 
 TEST_F(WinMainTest, NotInstalledSessionWritesNothing) {
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     EXPECT_FALSE(g_pApp->IsInstalled());
     headless_->PushClose();
     ::Run();
@@ -309,9 +314,48 @@ TEST_F(WinMainTest, NotInstalledSessionWritesNothing) {
 TEST_F(WinMainTest, TestServerMarkerSwitchesToTheLocalServer) {
     std::filesystem::create_directories(DataHome() / "Rivakel");
     std::ofstream(DataHome() / "Rivakel" / "LocalTestServer.txt") << "127.0.0.1:9123\n";
-    ASSERT_FALSE(StartProgram("").has_value());
+    ASSERT_FALSE(StartProgram({}).has_value());
     EXPECT_TRUE(Program().localTestServer);
     EXPECT_EQ(Program().testServerAddress, "127.0.0.1:9123");
+}
+
+TEST_F(WinMainTest, NoWindowGivesTheBoxSavesTheStoreAndEndsNonZero) {
+    const std::filesystem::path core = DataHome() / "Rivakel" / "System" / "Core.rdt";
+    std::filesystem::create_directories(core.parent_path());
+    std::ofstream(core) << "<RDT ver=\"00.01.00.00\"></RDT>";
+    struct stat before {};
+    ASSERT_EQ(::stat(core.c_str(), &before), 0);
+    headless_->SetWindowsRefused(true);
+    ::testing::internal::CaptureStderr();
+    std::optional<int> code = StartProgram({});
+    const std::string err = ::testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(code.has_value());
+    EXPECT_EQ(*code, kExitNoWindow);
+    EXPECT_NE(err.find("could not open its window"), std::string::npos);
+    ASSERT_EQ(headless_->MessageBoxes().size(), 1u);
+    EXPECT_EQ(g_pApp, nullptr);
+    EXPECT_TRUE(SessionStopping());
+    // Saved in the session's order: the store is written to a new file that replaces the old.
+    struct stat after {};
+    ASSERT_EQ(::stat(core.c_str(), &after), 0);
+    EXPECT_NE(after.st_ino, before.st_ino);
+}
+
+// Sparse files claiming two terabytes under the names the start reads.
+TEST_F(WinMainTest, HugeFilesUnderTheNamesReadAtStartEndNothing) {
+    const std::filesystem::path system = DataHome() / "Rivakel" / "System";
+    std::filesystem::create_directories(system);
+    const std::filesystem::path marker = DataHome() / "Rivakel" / "LocalTestServer.txt";
+    for (const auto& path : {system / "Core.rdt", system / "Outbox.rdt", marker}) {
+        std::ofstream{path};
+        std::filesystem::resize_file(path, std::uintmax_t{1} << 41);
+    }
+    ASSERT_FALSE(StartProgram({}).has_value());
+    EXPECT_TRUE(g_pApp->IsInstalled());
+    EXPECT_TRUE(Program().localTestServer);
+    headless_->PushClose();
+    ::Run();
+    EXPECT_LT(std::filesystem::file_size(system / "Core.rdt"), 1u << 20);
 }
 
 }  // namespace

@@ -231,6 +231,34 @@ TEST_F(FileServiceTest, EnumerateGamesPrefersTheFolderNamedFile) {
     EXPECT_EQ(found, (std::vector<std::string>{"shell/top.gam"}));
 }
 
+// Sparse files: they claim their size without taking the disk.
+TEST_F(FileServiceTest, EachKindOfFileIsHeldToWhatItCanNeed) {
+    const auto sized = [&](const fs::path& relative, std::uintmax_t bytes) {
+        Write(relative, "");
+        fs::resize_file(root_ / relative, bytes);
+    };
+    constexpr std::uintmax_t kTerabyte = std::uintmax_t{1} << 40, kMiB = 1 << 20;
+    sized("shell/level.txt", 16 * kMiB + 1);
+    sized("shell/board.dat", 16 * kMiB);
+    sized("shell/picture.gif", 16 * kMiB + 1);
+    sized("shell/huge.gif", kTerabyte);
+    sized("shell/huge.wav", kTerabyte);
+    sized("shell/huge.rml", kTerabyte);
+    sized("shell/huge.gam", kTerabyte);
+    sized("override/pic.gif", kTerabyte);
+    CSubsystem_File_Win32 service(config_);
+    EXPECT_EQ(Read(service, "level.txt"), "<missing>");
+    EXPECT_EQ(Read(service, "board.dat").size(), 16 * kMiB);
+    EXPECT_EQ(Read(service, "picture.gif").size(), 16 * kMiB + 1);
+    for (const char* name : {"huge.gif", "huge.wav", "huge.rml"}) EXPECT_EQ(Read(service, name), "<missing>") << name;
+    char text[8] = "x";
+    EXPECT_EQ(service.LoadModuleString((root_ / "shell/huge.gam").string(), 1, text), kModuleStringMissing);
+    // A refused file is passed over like a missing one.
+    config_.overrideFolder = (root_ / "override").string();
+    CSubsystem_File_Win32 withOverride(config_);
+    EXPECT_EQ(Read(withOverride, "pic.gif"), "shell");
+}
+
 TEST_F(FileServiceTest, WriteAndDeleteFiles) {
     CSubsystem_File_Win32 service(config_);
     EXPECT_TRUE(service.WriteAppDataFile("System\\eid-1.txt", "first"));

@@ -38,12 +38,21 @@ std::vector<std::filesystem::path> InstalledGifs() {
     return found;
 }
 
-// False when giflib refuses the data (nothing to compare).
+// Where giflib reads the data, ours must read the same; where giflib refuses it, ours must refuse
+// it too or give a whole picture. False when giflib refused it.
 bool ExpectSameAsGiflib(const std::vector<uint8_t>& data, const std::string& label) {
     const std::optional<GifImage> reference = giftest::ComposeWithGiflib(data);
-    if (!reference) return false;
     GifImage ours;
-    EXPECT_EQ(DecodeGif(data, ours, label), kGifOk) << label;
+    const int result = DecodeGif(data, ours, label);
+    if (!reference) {
+        if (result != kGifOk) return false;
+        EXPECT_GT(ours.width, 0) << label;
+        EXPECT_GT(ours.height, 0) << label;
+        const size_t screen = static_cast<size_t>(ours.width) * static_cast<size_t>(ours.height);
+        for (const GifFrame& frame : ours.frames) EXPECT_EQ(frame.pixels.size(), screen) << label;
+        return false;
+    }
+    EXPECT_EQ(result, kGifOk) << label;
     EXPECT_EQ(ours.width, reference->width) << label;
     EXPECT_EQ(ours.height, reference->height) << label;
     EXPECT_EQ(ours.loops, reference->loops) << label;
@@ -113,6 +122,33 @@ TEST(GifCompare, WrittenAnimationsDecodeLikeGiflib) {
         }
         EXPECT_TRUE(ExpectSameAsGiflib(giftest::Write(file), "written, colours " + std::to_string(colours)));
     }
+}
+
+// Damaged files: every cut of a small animation, and an empty file.
+TEST(GifCompare, WhatGiflibRefusesOursRefusesOrReadsWhole) {
+    giftest::File file;
+    file.width = 9;
+    file.height = 5;
+    file.loop = true;
+    file.globalTable = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
+    for (int disposal : {1, 2, 3}) {
+        giftest::Frame f;
+        f.left = disposal;
+        f.width = 9 - disposal;
+        f.height = 5;
+        f.indices = giftest::Pattern(f.width, f.height, 4, static_cast<unsigned>(disposal));
+        f.disposal = disposal;
+        f.transparentIndex = disposal == 2 ? 0 : -1;
+        file.frames.push_back(f);
+    }
+    const std::vector<uint8_t> whole = giftest::Write(file);
+    ASSERT_TRUE(ExpectSameAsGiflib(whole, "whole"));
+    int refused = 0;
+    for (size_t cut = 0; cut < whole.size(); ++cut) {
+        const std::vector<uint8_t> part(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
+        refused += ExpectSameAsGiflib(part, "cut at " + std::to_string(cut)) ? 0 : 1;
+    }
+    EXPECT_GT(refused, 0);
 }
 
 TEST(GifCompare, FullCodeTableAndLongStringsDecodeLikeGiflib) {

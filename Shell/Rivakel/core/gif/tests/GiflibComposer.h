@@ -4,6 +4,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -22,8 +23,9 @@ struct MemoryInput {
 
 inline int ReadMemory(GifFileType* gif, GifByteType* into, int count) {
     auto* in = static_cast<MemoryInput*>(gif->UserData);
-    const size_t n = std::min(static_cast<size_t>(count), in->data.size() - in->pos);
-    std::memcpy(into, in->data.data() + in->pos, n);
+    const size_t n = std::min(static_cast<size_t>(std::max(count, 0)), in->data.size() - in->pos);
+    // An empty input has no data pointer to copy from.
+    if (n > 0) std::memcpy(into, in->data.data() + in->pos, n);
     in->pos += n;
     return static_cast<int>(n);
 }

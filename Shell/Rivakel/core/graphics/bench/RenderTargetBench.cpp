@@ -69,25 +69,11 @@ void BM_BlitStretched(benchmark::State& state) { RunBlit(state, 0, true, 800, 57
 
 void BM_SetPixels50000(benchmark::State& state) {
     CRenderTarget target(640, 452, 0);
-    CColorTable colours;
     std::vector<ColoredPoint> items;
-    for (int i = 0; i < 50000; ++i) {
-        items.push_back({(i * 37) % 640, (i * 11) % 452, colours.Alloc(static_cast<uint8_t>(i), 0, 0)});
-    }
+    for (int i = 0; i < 50000; ++i) items.push_back({(i * 37) % 640, (i * 11) % 452, (i & 0xFFu) << 16});
     for (auto _ : state) {
-        target.SetPixels(items, colours);
+        target.SetPixels(items);
         benchmark::ClobberMemory();
-    }
-}
-
-void BM_AllocColorBurst(benchmark::State& state) {
-    for (auto _ : state) {
-        CColorTable colours;
-        for (int r = 0; r < 64; ++r) {
-            for (int g = 0; g < 64; ++g) {
-                for (int b = 0; b < 64; ++b) benchmark::DoNotOptimize(colours.Alloc(r * 4, g * 4, b * 4));
-            }
-        }
     }
 }
 
@@ -99,4 +85,3 @@ BENCHMARK(BM_BlitKeyed)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BlitMirroredBoth)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BlitStretched)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SetPixels50000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_AllocColorBurst)->Unit(benchmark::kMillisecond);

@@ -38,8 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Reader in(data, size);
     CRenderTarget dst(1 + in.Byte() % 17, 1 + in.Byte() % 13, in.Byte() & 1);
     CRenderTarget src(1 + in.Byte() % 11, 1 + in.Byte() % 9, in.Byte() & 1);
-    CColorTable colours;
-    const ColorHandle colour = colours.Alloc(1, 2, 3);
     std::vector<uint32_t> bufferPixels(6 * 5);
     PixelBuffer buffer{CRenderTarget::kColorKey, 6, 5, bufferPixels.data()};
     for (int ops = 0; !in.Done() && ops < 64; ++ops) {
@@ -65,8 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 8: dst.WritePixels(in.Rect(), buffer, {in.Coord(), in.Coord()}); break;
             case 9: dst.Resize(in.Coord() % 40, in.Coord() % 40); break;
             case 10: {
-                const ColoredPoint items[] = {{in.Coord(), in.Coord(), colour}, {in.Coord(), in.Coord(), in.Byte()}};
-                dst.SetPixels(items, colours);
+                const ColoredPoint items[] = {{in.Coord(), in.Coord(), 0x010203u},
+                                              {in.Coord(), in.Coord(), 0xFF000000u | in.Byte()}};
+                dst.SetPixels(items);
                 break;
             }
             default: dst.SetThickPen(); break;

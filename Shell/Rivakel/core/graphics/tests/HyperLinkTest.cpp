@@ -112,6 +112,18 @@ TEST_F(HyperLinkPage, RenderedLinkIsBlackTurnsBlueWhileHoveredAndFiresItsNumber)
     EXPECT_EQ(commands_, std::vector<intptr_t>{7});
 }
 
+// Each link draws its own label through the renderer while the page's text is still being drawn.
+TEST_F(HyperLinkPage, EveryPieceOfAWrappedLabelFiresTheLinksNumber) {
+    CHyperLinkFactory factory(page_, this, OnCommand);
+    const platform::Rect box{0, 0, 100, 100};
+    ASSERT_EQ(page_->GetCurImage()->DrawRML("<A42>Hello big World</A> <A>Again</A>", 0, 0, &box, 0, &factory), 0);
+    std::vector<intptr_t> numbers;
+    for (CSurface* child : page_->Children()) {
+        if (auto* link = dynamic_cast<CHyperLink*>(child)) numbers.push_back(link->UserValue());
+    }
+    EXPECT_EQ(numbers, (std::vector<intptr_t>{42, 42, 42, 42}));
+}
+
 TEST_F(HyperLinkPage, LinkWhoseCommandClosesThePageIsSafe) {
     closeOnCommand_ = true;
     CHyperLinkFactory factory(page_, this, OnCommand);

@@ -323,13 +323,10 @@ TEST(RenderTargetPixels, ReplaceClearAndSetSkipWhatTheyMust) {
     target.ClearPixels(points);
     EXPECT_EQ(target.Pixel(1, 0), 0u);
 
-    CColorTable colours;
-    const ColorHandle red = colours.Alloc(255, 0, 0);
-    const ColorHandle stale = colours.Alloc(0, 255, 0);
-    colours.Free(stale);
-    const ColoredPoint items[] = {{2, 0, red}, {3, 0, stale}, {9, 0, red}, {2, 0, 12345}};
-    target.SetPixels(items, colours);
-    EXPECT_EQ(target.Pixel(2, 0), 0xFF0000u);
+    // Colours are their own values; bits above 0xRRGGBB are dropped, points outside skipped.
+    const ColoredPoint items[] = {{2, 0, 0xAB123456u}, {9, 0, 0xFF0000u}, {3, INT_MIN, 0xFF0000u}};
+    target.SetPixels(items);
+    EXPECT_EQ(target.Pixel(2, 0), 0x123456u);
     EXPECT_EQ(target.Pixel(3, 0), 0x020202u);
 }
 

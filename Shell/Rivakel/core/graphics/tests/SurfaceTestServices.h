@@ -41,6 +41,8 @@ public:
     SurfaceTestServices& operator=(const SurfaceTestServices&) = delete;
 
     CSubsystem_Video& Video() { return *video_; }
+    // What the session's clock reads.
+    FakeTime& Time() { return *time_; }
 
     // Moves the clock in steps of `stepMs`, ticking the timers after each.
     void Advance(uint32_t ms, uint32_t stepMs = 10) {

@@ -71,7 +71,7 @@ TEST(ElfSectionTest, RefusesFilesThatAreNotElf64OrLieAboutSizes) {
 }
 
 TEST(ElfSectionTest, ReadsARealExecutable) {
-    const auto self = platform::ReadWholeFile(platform::ExecutablePath());
+    const auto self = platform::ReadWholeFile(platform::ExecutablePath(), uint64_t{1} << 32);
     ASSERT_TRUE(self);
     const auto text = FindElfSection(*self, ".text");
     ASSERT_TRUE(text);

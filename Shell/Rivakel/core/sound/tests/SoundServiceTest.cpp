@@ -161,7 +161,7 @@ TEST_F(SoundServiceTest, WithoutAnAudioDeviceTheShellRunsSilently) {
     service->Shutdown();
 }
 
-TEST_F(SoundServiceTest, ASoundDestroyedWhilePlayingLeavesItsSlots) {
+TEST_F(SoundServiceTest, ASoundReleasedWhilePlayingPlaysToItsEndUnlessForgotten) {
     Start();
     CSound* tone = service->CreateSound("Tone.wav", 0);
     tone->Play(3);
@@ -169,6 +169,13 @@ TEST_F(SoundServiceTest, ASoundDestroyedWhilePlayingLeavesItsSlots) {
     backend.PumpAudio(10);
     EXPECT_EQ(service->BusySlots(), 2);
     tone->ReleaseInternalRef();
+    EXPECT_EQ(service->BusySlots(), 2);
+    EXPECT_EQ(SoundingFrames(backend.PumpAudio(kFrames * 4)), kFrames * 3 - 10);
+    EXPECT_EQ(service->BusySlots(), 0);
+
+    CSound* again = Load("Tone.wav");
+    again->Play(5);
+    service->ForgetSound(again);
     EXPECT_EQ(service->BusySlots(), 0);
     EXPECT_EQ(SoundingFrames(backend.PumpAudio(kFrames)), 0u);
 }

@@ -100,6 +100,11 @@ TEST_F(UserStoreTest, PropertiesAreCaseInsensitiveScopedAndBounded) {
     email = "nobody@example.com";
     EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreNoKey);
     store.SetUserProp("Score1Name", "lost");
+    EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreNoKey);
+    EXPECT_EQ(store.FindUserByEmail("nobody@example.com"), nullptr);
+    email = "guest";
+    EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreOk);
+    EXPECT_EQ(value, "Bob");
 }
 
 TEST_F(UserStoreTest, DamagedPropertyRecordsAreSkipped) {
@@ -291,6 +296,38 @@ TEST_F(UserStoreTest, RemoveGameDataDropsTheRecordAndSaves) {
     EXPECT_NE(ReadFile("Core.rdt").find("<Email>guest</Email>"), std::string::npos);
     email = "nobody";
     EXPECT_FALSE(store.RemoveGameData("{GAME-1}"));
+
+    // A folder where the file should be: the data is gone from memory but not from the disk.
+    email = "guest";
+    std::filesystem::remove(folder.System() / "Core.rdt");
+    std::filesystem::create_directories(folder.System() / "Core.rdt" / "blocker");
+    EXPECT_FALSE(store.RemoveGameData("{GAME-1}"));
+    std::filesystem::remove_all(folder.System() / "Core.rdt");
+}
+
+TEST_F(UserStoreTest, SavedFilesAndTheirFoldersAreTheUsersAlone) {
+    { CSubsystem_UserStore store(Config()); }
+    using std::filesystem::perms;
+    const perms others = perms::group_all | perms::others_all;
+    for (const auto& path : {folder.System().parent_path(), folder.System()}) {
+        EXPECT_EQ(std::filesystem::status(path).permissions() & others, perms::none) << path;
+    }
+    for (const char* name : {"Core.rdt", "Outbox.rdt"}) {
+        EXPECT_EQ(std::filesystem::status(folder.System() / name).permissions(), perms::owner_read | perms::owner_write)
+            << name;
+    }
+}
+
+TEST_F(UserStoreTest, AStoreFileTooLargeForAStoreReadsAsDamaged) {
+    for (const char* name : {"Core.rdt", "Outbox.rdt"}) {
+        WriteFile(name, "");
+        std::filesystem::resize_file(folder.System() / name, std::uintmax_t{1} << 40);
+    }
+    CSubsystem_UserStore store(Config());
+    EXPECT_TRUE(store.FindUserByEmail("guest"));
+    EXPECT_EQ(store.OutboxRoot()->FindChild("Users")->ChildCount(), 0u);
+    std::unique_ptr<RdtNode> root;
+    EXPECT_EQ(store.LoadPlainFile((folder.System() / "Core.rdt").string(), root), kStoreNoFile);
 }
 
 TEST_F(UserStoreTest, GlobalStoreIsCreatedAndDestroyed) {

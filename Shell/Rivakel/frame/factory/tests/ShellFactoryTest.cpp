@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "core/base/Log.h"
+#include "core/base/Timer.h"
 #include "core/gif/tests/GifTestWriter.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
@@ -308,6 +310,28 @@ TEST_F(ShellFactoryTest, ButtonsCutTheirTwoLooksFromTheStripAndCallBackWithTheUs
     strip->Release();
 }
 
+TEST_F(ShellFactoryTest, ButtonFramesAtTheEndsOfTheNumbersGiveTwoLooks) {
+    IImage* strip = factory_->CreateImage(20, 10, 0);
+    strip->SetCurColor(255, 0, 0);
+    strip->FillRect(10, 0, 20, 10);  // cell 1 red
+    struct Case {
+        int firstFrame;
+        uint32_t normal, other;  // what a 10x10 cell shows: cells past the strip are empty (black)
+    };
+    for (const Case& c : {Case{INT_MAX, 0, 0}, Case{INT_MAX - 1, 0, 0}, Case{INT_MIN, 0, 0}, Case{-1, 0, 0},
+                          Case{0, 0, kRed}, Case{1, kRed, 0}}) {
+        ISurface* button = factory_->CreateRolloverButton(nullptr, nullptr, 0, 0, 10, 10, strip, c.firstFrame, 0,
+                                                          nullptr);
+        const CSurface* inner = Unwrap<CSurface>(button);
+        ASSERT_EQ(inner->AnimCount(), 1u) << c.firstFrame;
+        EXPECT_EQ(Pixel(inner->GetFrameImage(0)), c.normal) << c.firstFrame;
+        EXPECT_EQ(Pixel(inner->GetFrameImage(1)), c.other) << c.firstFrame;
+        EXPECT_EQ(inner->GetFrameImage(2), nullptr);
+        button->Release();
+    }
+    strip->Release();
+}
+
 TEST_F(ShellFactoryTest, NullCallbacksAndStringsMakeInertObjectsAndAreLogged) {
     ISurface* parent = factory_->CreateSurface(50, 50, 0);
     size_t errors = ErrorList().size();
@@ -362,6 +386,21 @@ TEST_F(ShellFactoryTest, TimersWaitForStartAndCallBackWithTheirElapsedTime) {
     timer->Release();
     services_.Advance(300);
     EXPECT_EQ(calls.records.size(), 1u);
+}
+
+TEST_F(ShellFactoryTest, ANegativeIntervalCountsAsZeroAsSetIntervalHasIt) {
+    Calls made, set;
+    ITimer* fromFactory = factory_->CreateTimer(&made, INT_MIN, RecordTimer);
+    ITimer* fromSetter = factory_->CreateTimer(&set, 1000, RecordTimer);
+    fromSetter->SetInterval(-5);
+    fromFactory->Start();
+    fromSetter->Start();
+    services_.Advance(10, 10);
+    EXPECT_EQ(made.records.size(), 1u);
+    EXPECT_EQ(set.records.size(), 1u);
+    EXPECT_EQ(Unwrap<CTimer>(fromFactory)->Interval(), 0u);
+    fromFactory->Release();
+    fromSetter->Release();
 }
 
 TEST_F(ShellFactoryTest, ListenersBelowCommandCodesMakeTheirEventAndLaterOnesWaitForOne) {

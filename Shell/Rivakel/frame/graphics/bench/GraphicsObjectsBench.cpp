@@ -30,7 +30,7 @@ BENCHMARK(BM_GetImageAndRelease)->Iterations(1000000);
 void BM_SetThenClearPixels(benchmark::State& state) {
     SurfaceTestServices services;
     IImage* image = MakeImageObject(new CImage(nullptr, 500, 420, CRenderTarget::kFlagColorKeyed));
-    const ColorHandle colour = services.Video().AllocColor(200, 120, 40);
+    const AppletColor colour = 0xC87828;
     std::mt19937 random(7);
     std::vector<AppletPixelEntry> points(50000);
     for (AppletPixelEntry& point : points) {

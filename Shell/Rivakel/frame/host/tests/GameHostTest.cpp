@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "core/base/Log.h"
+#include "core/files/FileService.h"
 #include "core/graphics/Surface.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/host/GameInfo.h"
@@ -98,6 +100,27 @@ TEST_F(GameHostTest, RelativeNamesAreLookedForInTheGivenFolderThenTheDataFolderT
     ASSERT_EQ(services.Host().Start("TestGame.gam", TEST_GAMES_DIR), kHostOk);
     EXPECT_EQ(services.Host().Stop(), kHostOk);
     EXPECT_EQ(services.Host().ReadGameInfo("..\\launch\\Game.gam", info), kHostFailed);
+}
+
+TEST_F(GameHostTest, AGameFindsFilesBesideItAfterItsResourcesAndNothingOutsideItsFolder) {
+    const auto games = services.Folder() / "games";
+    std::filesystem::create_directories(games);
+    std::filesystem::copy_file(TestGamePath("TestGame"), games / "Game.gam");
+    const auto write = [](const std::filesystem::path& path, const std::string& text) {
+        std::ofstream(path, std::ios::binary) << text;
+    };
+    write(games / "LEVEL.TXT", "level one\n");
+    write(games / "Shared.txt", "from the folder\n");
+    write(services.Folder() / "Secret.txt", "secret\n");
+
+    ASSERT_EQ(services.Host().Start("Game.gam", games.string()), kHostOk);
+    EXPECT_EQ(services.GameValue(kTestGameId, "Level"), "level one");
+    EXPECT_EQ(services.GameValue(kTestGameId, "Shared"), "from the resources");
+    EXPECT_EQ(services.GameValue(kTestGameId, "Secret"), "");
+    services.Host().Stop();
+    CFile* file = FileService()->OpenFile("Level.txt");
+    EXPECT_FALSE(file->IsOpen());
+    FileService()->CloseFile(file);
 }
 
 // ---------------------------------------------------------------- a play session

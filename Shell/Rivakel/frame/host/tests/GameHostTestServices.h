@@ -1,8 +1,11 @@
-// The session a game runs in, made for one test: headless video, a clock the test moves, files,
-// events, a user store whose tracking lines are kept, the shared factory and a fake shell window.
+// The session a game runs in, made for one test: headless video and sound, a clock the test
+// moves, files, events, a user store whose tracking lines are kept, the shared factory and a fake
+// shell window.
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,12 +13,15 @@
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/Surface.h"
 #include "core/graphics/tests/SurfaceTestServices.h"
+#include "core/sound/SoundService.h"
 #include "core/store/UserStore.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/factory/ShellFactory.h"
 #include "frame/host/GameHost.h"
 #include "frame/host/GameHostWindow.h"
+#include "frame/services/ShellWindowLink.h"
+#include "platform/headless/HeadlessBackend.h"
 
 // Where the test game modules are built.
 inline std::string TestGamePath(const std::string& name) { return std::string(TEST_GAMES_DIR) + "/" + name + ".gam"; }
@@ -29,6 +35,41 @@ public:
     void SetRoot(RdtNode*) override {}
 
     std::vector<std::string> lines;
+};
+
+// What the shell window does for a game's services: boxes answer OK (after `onBox`), mail is
+// declined at once or, with `keepMail`, kept for the test to answer.
+class FakeServicesLink final : public ShellWindowLink {
+public:
+    CRefCounted* EventSender() override { return &sender_; }
+    void SetStopMode(int /*mode*/) override {}
+    void SetMenuFlags(int /*flags*/) override {}
+    void Repaint() override {}
+    int MessageBox(std::string_view, std::string_view, int) override { return Box(); }
+    int InputBox(std::string_view, std::string_view, std::string_view, size_t, bool, std::string& entry) override {
+        entry = "typed";
+        return Box();
+    }
+    void ConfirmEmail(EmailConfirmation request) override {
+        if (keepMail)
+            mail = std::move(request);
+        else
+            request.answer(false);
+    }
+    std::optional<std::string> TakePendingMessage() override { return std::nullopt; }
+
+    std::function<void()> onBox;
+    int boxes = 0;
+    bool keepMail = false;
+    std::optional<EmailConfirmation> mail;
+
+private:
+    int Box() {
+        ++boxes;
+        if (onBox) onBox();
+        return 1;
+    }
+    CRefCounted sender_;
 };
 
 class FakeShellWindow final : public GameHostWindow {
@@ -46,10 +87,11 @@ public:
 
     CSurface* GameArea() override { return gameArea_; }
     CSurface* PageArea() override { return pageArea_; }
-    ShellWindowLink* ServicesLink() override { return nullptr; }
+    ShellWindowLink* ServicesLink() override { return &link; }
     void SetTitle(std::string_view text) override { title = text; }
 
     std::string title;
+    FakeServicesLink link;
 
 private:
     CSurface* gameArea_;
@@ -74,6 +116,9 @@ public:
         users->AddChild("USER")->AddChild("Email")->SetText(kPlayerEmail);
         UserStore()->SelectUser();
         shellWindow = std::make_unique<FakeShellWindow>();
+        EventService()->SetRoot(shellWindow->GameArea());
+        EventService()->SetShellSender(shellWindow->link.EventSender());
+        CreateSoundService({Audio(), nullptr, FileServiceSoundReader()});
 
         factory_ = CreateShellFactory();
         GameHostConfig config;
@@ -85,6 +130,7 @@ public:
     }
     ~GameHostTestServices() {
         DestroyGameHost();
+        DestroySoundService();
         shellWindow.reset();
         factory_->Release();
         DestroyUserStore();
@@ -106,6 +152,9 @@ public:
         return value;
     }
     std::filesystem::path Folder() const { return folder_.Path(); }
+    static platform::headless::HeadlessBackend* Audio() {
+        return static_cast<platform::headless::HeadlessBackend*>(platform::GetBackend());
+    }
 
     static constexpr const char* kPlayerEmail = "player@example.test";
 

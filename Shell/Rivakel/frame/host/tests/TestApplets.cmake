@@ -8,11 +8,21 @@ function(rivakel_test_applet name)
   if(NOT T_SOURCE)
     set(T_SOURCE TestGame.cpp)
   endif()
-  rivakel_game_module(${name} SOURCE ${TEST_APPLETS_DIR}/${T_SOURCE} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST}
-    OUTPUT ${TEST_APPLETS_OUT} DEFINES ${T_DEFINES})
-  if(TARGET rivakel_frame_host_tests)
-    add_dependencies(rivakel_frame_host_tests ${name})
-  endif()
+  add_library(${name} MODULE ${TEST_APPLETS_DIR}/${T_SOURCE})
+  target_include_directories(${name} PRIVATE ${RIVAKEL_INCLUDE_ROOT})
+  target_compile_definitions(${name} PRIVATE ${T_DEFINES})
+  # Not instrumented: the sanitizer build checks the shell's side, and a lean module keeps a
+  # thousand loads in a row quick.
+  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique> -fno-sanitize=all)
+  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".gam"
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${TEST_APPLETS_OUT})
+  rivakel_add_resources(${name} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST})
+  foreach(user rivakel_frame_host_tests rivakel_frame_host_bench)
+    if(TARGET ${user})
+      add_dependencies(${user} ${name})
+    endif()
+  endforeach()
 endfunction()
 
 rivakel_test_applet(TestGame MANIFEST TestGame.manifest)
@@ -27,9 +37,24 @@ foreach(crash NullWrite Abort Overflow OnTick)
   rivakel_test_applet(CrashGame${crash} MANIFEST TestGame.manifest SOURCE CrashGame.cpp DEFINES CRASH_GAME_${define})
 endforeach()
 
+# Games that misbehave on purpose, one way each (see MisbehavingGame.cpp), and one that sweeps
+# every slot with hostile arguments.
+foreach(way LeaveTimer LeaveListeners LeaveButtons LeaveSound LeavePageSurfaces EndTheRecord Throws
+            AskOnInstructions AskForMail)
+  rivakel_test_applet(Misbehaving${way} MANIFEST MisbehavingGame.manifest SOURCE MisbehavingGame.cpp
+    DEFINES GAME_WAY=${way})
+endforeach()
+rivakel_test_applet(MisbehavingNoStop MANIFEST MisbehavingGame.manifest SOURCE MisbehavingGame.cpp
+  DEFINES GAME_WAY=LeaveTimer TEST_GAME_WITHOUT_STOP)
+rivakel_test_applet(HostileSweep MANIFEST MisbehavingGame.manifest SOURCE HostileSweepGame.cpp)
+
+foreach(user rivakel_frame_host_tests rivakel_frame_host_bench)
+  if(TARGET ${user})
+    target_compile_definitions(${user} PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}")
+  endif()
+endforeach()
 if(TARGET rivakel_frame_host_tests)
   # The crash tests let the real shell program write the error report.
-  target_compile_definitions(rivakel_frame_host_tests PRIVATE TEST_GAMES_DIR="${TEST_APPLETS_OUT}"
-    RIVAKEL_PROGRAM="$<TARGET_FILE:rivakel>")
+  target_compile_definitions(rivakel_frame_host_tests PRIVATE RIVAKEL_PROGRAM="$<TARGET_FILE:rivakel>")
   add_dependencies(rivakel_frame_host_tests rivakel)
 endif()

@@ -49,12 +49,15 @@ TEST_F(SettingsAccessTest, ValuesRoundTripPerUserAndPerGame) {
     EXPECT_EQ(settings_->Release(), 0);  // stands for nothing
 }
 
-TEST_F(SettingsAccessTest, AbsentKeysAnswer25AndLeaveTheBufferAlone) {
-    char buffer[8];
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(settings_->GetUserValue("Missing", buffer, sizeof buffer), applet::kSettingAbsent);
-    EXPECT_EQ(settings_->GetGameValue("Missing", buffer, sizeof buffer), applet::kSettingAbsent);
-    EXPECT_EQ(buffer[0], 'x');
+TEST_F(SettingsAccessTest, AbsentKeysAnswer25WithEmptyText) {
+    for (auto get : {&ISettingsAccess::GetUserValue, &ISettingsAccess::GetGameValue}) {
+        char buffer[8];
+        std::memset(buffer, 'x', sizeof buffer);
+        EXPECT_EQ((settings_->*get)("Missing", buffer, sizeof buffer), applet::kSettingAbsent);
+        EXPECT_EQ(buffer[0], '\0');
+        EXPECT_EQ(buffer[1], 'x');
+        EXPECT_EQ((settings_->*get)("Missing", nullptr, 8), applet::kSettingAbsent);
+    }
 }
 
 TEST_F(SettingsAccessTest, LongValuesAreCutToTheCallersBuffer) {
@@ -74,7 +77,7 @@ TEST(SettingsAccessWithoutStore, AnswersAbsent) {
     char buffer[4] = "abc";
     EXPECT_EQ(settings->GetUserValue("Key", buffer, sizeof buffer), applet::kSettingAbsent);
     EXPECT_NE(settings->SetUserValue("Key", "v"), 0);
-    EXPECT_STREQ(buffer, "abc");
+    EXPECT_STREQ(buffer, "");
     settings->Destroy(1);
 }
 

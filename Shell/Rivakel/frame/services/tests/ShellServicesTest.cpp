@@ -1,9 +1,11 @@
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <optional>
 #include <utility>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/base/Timer.h"
@@ -193,13 +195,20 @@ TEST_F(ShellServicesTest, IsKeyDownTakesShellCodesThenVirtualKeysAsABytes) {
     EXPECT_LT(services_->IsKeyDown(4), 0);
 }
 
-TEST_F(ShellServicesTest, ColoursAreVideoRecordsWithClampedChannels) {
-    const AppletColor colour = services_->AllocColor(300, 0x12, -5);
-    ASSERT_NE(colour, 0u);
-    EXPECT_EQ(session_.Video().Colors().Lookup(colour), 0xFF1200u);
-    EXPECT_EQ(services_->FreeColor(colour), 0);
-    EXPECT_FALSE(session_.Video().Colors().Lookup(colour).has_value());
-    EXPECT_EQ(services_->FreeColor(colour), 0);  // a stale handle is ignored
+TEST_F(ShellServicesTest, ColoursAreTheirOwnValuesWithClampedChannels) {
+    for (auto [r, g, b, value] : {std::tuple{300, 0x12, -5, 0xFF1200u}, {INT_MIN, INT_MAX, 128, 0x00FF80u},
+                                  {0, 0, 0, 0u}, {255, 255, 255, 0xFFFFFFu}, {256, -1, 1, 0xFF0001u}}) {
+        const AppletColor colour = services_->AllocColor(r, g, b);
+        EXPECT_EQ(colour, value) << r << " " << g << " " << b;
+        EXPECT_EQ(services_->FreeColor(colour), 0);
+    }
+    // A game's colour table: every colour of a 64-step cube, twice over, each its own value.
+    for (int round = 0; round < 2; ++round)
+        for (uint32_t c = 0; c < 262144; ++c) {
+            const int r = static_cast<int>(c >> 12) * 4, g = static_cast<int>(c >> 6 & 63) * 4,
+                      b = static_cast<int>(c & 63) * 4;
+            ASSERT_EQ(services_->AllocColor(r, g, b), static_cast<uint32_t>(r << 16 | g << 8 | b));
+        }
 }
 
 TEST_F(ShellServicesTest, PixelBuffersRefuseBadSizesAndStartCleared) {
@@ -225,16 +234,21 @@ TEST_F(ShellServicesTest, PixelBuffersRefuseBadSizesAndStartCleared) {
 }
 
 TEST_F(ShellServicesTest, GetTimeFillsTheRecordFromTheClock) {
-    TimeRecord expected;
-    ClockService()->GetTime(expected);
+    // Every field differs from every other, so no field can stand in for another unseen.
+    session_.Time().utc = {2023, 11, 28, 17, 42, 39, 0};
+    session_.Time().tick = 98765;
     AppletTimeRecord time;
     std::memset(&time, 0x55, sizeof time);
     EXPECT_EQ(services_->GetTime(&time), 0);
-    EXPECT_EQ(time.year, expected.year);
-    EXPECT_EQ(time.second, expected.second);
-    EXPECT_EQ(time.seconds, expected.secondsSince2000);
-    EXPECT_EQ(time.tickMs, expected.tickMs);
-    EXPECT_STREQ(time.secondsText, std::to_string(expected.secondsSince2000).c_str());
+    EXPECT_EQ(time.year, 2023);
+    EXPECT_EQ(time.month, 11);
+    EXPECT_EQ(time.day, 28);
+    EXPECT_EQ(time.hour, 17);
+    EXPECT_EQ(time.minute, 42);
+    EXPECT_EQ(time.second, 39);
+    EXPECT_EQ(time.seconds, 754508559);
+    EXPECT_EQ(time.tickMs, 98765u);
+    EXPECT_STREQ(time.secondsText, "754508559");
     EXPECT_EQ(services_->GetTime(nullptr), 0);
 }
 
@@ -282,8 +296,11 @@ TEST_F(ShellServicesTest, ConfirmEmailCopiesTheRequestAndDeclinesWithoutAWindow)
     EXPECT_EQ(window_.confirmation->recipient, "friend@example.org");
     EXPECT_EQ(window_.confirmation->thirdText, "");
     EXPECT_EQ(window_.confirmation->userData, 42);
-    intptr_t args[2] = {42, applet::kDeclined};
-    EXPECT_EQ(window_.confirmation->failCallback(args), 0);  // the missing one is inert
+    g_confirmArgs.clear();
+    window_.confirmation->answer(false);  // the missing one is never called
+    EXPECT_TRUE(g_confirmArgs.empty());
+    window_.confirmation->answer(true);
+    EXPECT_EQ(g_confirmArgs, (std::vector<intptr_t>{42, applet::kOk}));
 
     g_confirmArgs.clear();
     ServicesPtr detached(MakeShellServices(&factory_, nullptr));

@@ -45,7 +45,7 @@ public:
         platform::SetBackend(std::move(owned));
         // The launch's question, should one come, is answered Yes.
         SetDialogScript([](CDialog& dialog) { dialog.Command(2002); });
-        ok = !StartProgram("").has_value() && Shell() != nullptr;
+        ok = !StartProgram({}).has_value() && Shell() != nullptr;
         Pump(200);
     }
     ~BenchPortal() {

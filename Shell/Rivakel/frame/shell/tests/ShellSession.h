@@ -64,9 +64,9 @@ protected:
     }
 
     // Starts the portal; with `game`, RIVAKEL_GAME names the test game and it is launched.
-    void Start(bool game = false, const std::string& commandLine = "") {
+    void Start(bool game = false, const std::vector<std::string>& args = {}) {
         if (game) setenv(kDevGameVariable, SHELL_TEST_GAME, 1);
-        ASSERT_FALSE(StartProgram(commandLine).has_value());
+        ASSERT_FALSE(StartProgram(args).has_value());
         ASSERT_NE(Shell(), nullptr);
         Pump(60);
     }

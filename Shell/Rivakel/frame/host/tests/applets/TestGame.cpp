@@ -5,11 +5,14 @@
 //   "Instructions" how many Instructions notices arrived
 //   "Ticks"        how many timer ticks arrived
 //   "Stopped"      "1" once stopped
+//   "Level", "Shared", "Secret"  the first line of the files of those names it opened at start
+//                  ("Secret" is asked for one folder up, where a game may not look)
 #include <cstdio>
 
 #include "frame/api/AppletRecord.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/IEvent.h"
+#include "frame/api/IFile.h"
 #include "frame/api/ISettingsAccess.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
@@ -50,6 +53,19 @@ int OnTick(intptr_t* args) {
     return 1;
 }
 
+void ReadFile(IShellFactory& factory, const char* name, const char* key) {
+    IFile* file = factory.OpenFile(name, 0);
+    char line[64] = {};
+    int more = 1;
+    for (size_t i = 0; i + 1 < sizeof line; ++i) {
+        const char c = file->ReadChar(&more);
+        if (more == 0 || c == '\n') break;
+        line[i] = c;
+    }
+    file->Release();
+    g_game.record->settings->SetGameValue(key, line);
+}
+
 void ReadGreeting(ISettingsAccess& settings) {
     char greeting[32] = "unset";
     if (settings.GetUserValue("Greeting", greeting, sizeof greeting) == applet::kSettingAbsent) {
@@ -72,6 +88,9 @@ TEST_GAME_EXPORT int Shell_StartApplet(AppletRecord* record) {
     g_game.timer = factory.CreateTimer(&g_game, 20, OnTick);
     g_game.timer->Start();
     ReadGreeting(*record->settings);
+    ReadFile(factory, "Level.txt", "Level");
+    ReadFile(factory, "Shared.txt", "Shared");
+    ReadFile(factory, "..\\Secret.txt", "Secret");
     return record->services->SetAppletName("TestGame");
 }
 #endif
