@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Tools/portalserver/PortalServer.h"
+#include "core/app/ServerLink.h"
 #include "core/app/TestServerMarker.h"
 #include "frame/banners/AdBanner.h"
 #include "frame/banners/tests/BannerFixtures.h"
@@ -72,6 +73,8 @@ TEST_F(ServerBannerTest, ShownKeptAndTrackedThroughTheOutbox) {
     // The first rotation takes the pending document: the valid definition joins the server list.
     ASSERT_TRUE(PumpUntil([this] { return Banner().Current() != nullptr && Banner().Current()->guid == kServerGuid; }));
     EXPECT_EQ(Banner().ListSizes(), (std::array<size_t, 4>{0, 1, 0, 2}));
+    // Taken once: a definition that did not read is not read again at every turn.
+    EXPECT_EQ(PendingBannerDefinitions(), nullptr);
     ASSERT_TRUE(PumpUntil([this] { return Banner().Ready(); }));
     EXPECT_EQ(Pixel(kBannerAt.x + 200, kBannerAt.y + 30), 0x2B5C8Au);
     const fs::path stored = root_ / "data" / "Rivakel" / "System" / "Banners" / (std::string("pbn-") + kServerGuid + ".rdt");
