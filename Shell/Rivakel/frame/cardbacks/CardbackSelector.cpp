@@ -123,7 +123,7 @@ void SetCardBack(CShell& shell, std::string_view file) {
     shell.PlayClick();
     StoreCardBack(file);
     // Drawn only where the selector shows the current cardback, never over another page.
-    if (SelectorShownOn(shell)) DrawCurrent(shell, file);
+    if (SelectorShownOn(shell)) DrawCurrent(shell, CardbackPicturePath(LastComponent(file)));
 }
 
 bool ShouldOfferCardback(std::string_view chosen, std::string_view newImage, bool dontAsk) {

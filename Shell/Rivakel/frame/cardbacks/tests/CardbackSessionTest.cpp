@@ -196,6 +196,18 @@ TEST_F(CardbackTest, TheOfferTakesTheNewCardbackOrKeepsTheOldAndOnceCheckedNever
     EXPECT_FALSE(OfferUp());
 }
 
+TEST_F(CardbackTest, TheNewCardbackTakenFromTheOfferShowsAsTheSelectorsCurrentOne) {
+    MakeInstalled();
+    AddFive();
+    Start();
+    ShowCardbackSelector(TheShell());
+    ShowCardbackChoice(TheShell(), "System\\Skins\\Cardbacks\\cbk-b.gif");
+    ASSERT_TRUE(OfferUp());
+    Click(282 + 180 + 20, 176 + 150 + 8);
+    EXPECT_FALSE(OfferUp());
+    EXPECT_EQ(Pixel(kPage.x + 30 + 24, kPage.y + 150 + 33), 0x22AA44u);
+}
+
 TEST_F(CardbackTest, AnOfferStillUpWhenTheShellCloses) {
     MakeInstalled();
     AddFive();
