@@ -14,6 +14,8 @@ class ShellDialogsTest : public ShellSession {
 protected:
     void SetUp() override {
         ShellSession::SetUp();
+        // Screenshots show the text as the real window draws it.
+        headless_->SetSystemFonts(std::getenv("RIVAKEL_SCREENSHOTS") != nullptr);
         Start();
         CurrentDialogEnvironment().queueMessage = [this](int type, std::string_view function, std::string_view params,
                                                          bool, int priority) {
@@ -174,7 +176,6 @@ namespace {
 TEST_F(ShellDialogsTest, EachTemplateCanBeShownForTheScreenshots) {
     const char* folder = std::getenv("RIVAKEL_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "RIVAKEL_SCREENSHOTS not set";
-    headless_->SetSystemFonts(true);
     const auto capture = [this, folder](CDialog& dialog) {
         TheShell().Repaint();
         SaveFrame(std::string(folder) + "/dialog-" + dialog.Name() + ".ppm");
