@@ -15,6 +15,7 @@
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/net/CSubsystem_Net_Win32.h"
+#include "core/outbox/COutbox.h"
 #include "core/sound/SoundService.h"
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
@@ -184,6 +185,10 @@ void CreateShellWindow() {
     };
     dialogs.embedded = [] { return Program().embedded; };
     dialogs.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+    dialogs.queueMessage = [](int type, std::string_view function, std::string_view params, bool forceConnection,
+                              int priority) {
+        if (COutbox* outbox = Outbox()) outbox->Send(type, function, params, forceConnection, priority);
+    };
 }
 
 void DestroyShellWindow() {
@@ -278,5 +283,6 @@ void StopSession() {
 bool SessionStopping() { return ShutdownRequested(); }
 
 void RunPendingSessionStop() {
-    if (Session().stopPending) TearDown();
+    // Tearing down unloads the game: never under a call into it that has yet to return.
+    if (Session().stopPending && !CGameHost::InsideGameCall()) TearDown();
 }

@@ -6,10 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/base/SupportAddress.h"
 #include "core/report/ReportBuilder.h"
 #include "frame/dialogs/DialogTemplate.h"
-
-inline constexpr std::string_view kSupportAddress = "support@rivakel.example";
 
 // Dialog ids: what each button ends its dialog with.
 inline constexpr int kDumpInfoClose = 0;

@@ -15,6 +15,7 @@
 #include "core/store/UserStore.h"
 #include "core/text/CSubsystem_Cursor_Win32.h"
 #include "frame/host/GameHost.h"
+#include "frame/shell/DevDialog.h"
 #include "frame/shell/ShellPictures.h"
 
 namespace {
@@ -74,6 +75,7 @@ CShell::~CShell() {
     if (config_.setInactiveTimer) config_.setInactiveTimer(nullptr);
     repaintTimer_.reset();
     exitTimer_.reset();
+    devDialogTimer_.reset();
     joinLogoTimer_.reset();
     exitLogoTimer_.reset();
     ReleaseSkin();
@@ -214,8 +216,20 @@ int CShell::OnRepaintTick(intptr_t* args) {
         self->firstTick_ = false;
         self->CreateSounds();
         if (self->gameFile_.empty() && self->openSound_ != nullptr) self->openSound_->Play(1);
+        // Outside this tick: the dialog's loop ticks the repaint timer again.
+        if (!DevDialogName().empty()) {
+            self->devDialogTimer_ = std::make_unique<CTimer>(self, kRepaintMs, OnDevDialogTick);
+            self->devDialogTimer_->SetClock(TimerClock::Wall);
+            self->devDialogTimer_->Start();
+        }
     }
     self->Repaint();
+    return 0;
+}
+
+int CShell::OnDevDialogTick(intptr_t* args) {
+    reinterpret_cast<CShell*>(args[0])->devDialogTimer_->Stop();
+    ShowDevDialog(DevDialogName());
     return 0;
 }
 

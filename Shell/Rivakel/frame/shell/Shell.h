@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -188,12 +189,15 @@ private:
     void CreateSounds();
     void StartGame(const GameTableEntry& entry);
     void GameNotFound(std::string_view file);
+    // Stops the game now, or once the call into it on the stack has returned.
     void StopRunningGame();
+    void FinishDeferredStop();
     void Answer(std::unique_ptr<PendingAnswer> answer);
     bool OnMouse(int code, int x, int y);
     void ClampWindowOnScreen();
 
     static int OnRepaintTick(intptr_t* args);
+    static int OnDevDialogTick(intptr_t* args);
     static int OnExitTick(intptr_t* args);
     static int OnLogoTick(intptr_t* args);
     static int OnAnswerTick(intptr_t* args);
@@ -229,6 +233,7 @@ private:
     int menuFlags_ = 0;
     int mode_ = 1;
     std::unique_ptr<CTimer> exitTimer_;
+    std::unique_ptr<CTimer> devDialogTimer_;
     std::string sessionGuid_;
     bool pageShown_ = false;
     std::array<CRolloverButton*, 7> menuButtons_{};
@@ -247,6 +252,8 @@ private:
     std::optional<std::string> pendingMessage_;
     MailSender mailSender_;
     std::vector<std::unique_ptr<PendingAnswer>> answers_;
+    // What waits for a deferred stop of the running game.
+    std::function<void()> afterStop_;
 };
 
 // The session's shell window; null before it is made and after it is gone.

@@ -2,9 +2,11 @@
 // asked before a game or the portal is left.
 #include <array>
 #include <cstdio>
+#include <utility>
 
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
+#include "core/base/SupportAddress.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/Image.h"
@@ -16,14 +18,13 @@
 #include "core/sound/SoundService.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellServices.h"
+#include "frame/boundary/GameCall.h"
 #include "frame/dialogs/ShellDialogs.h"
 #include "frame/host/GameHost.h"
 #include "frame/host/GameHostBase.h"
 #include "frame/shell/Shell.h"
 
 namespace {
-
-constexpr const char* kSupportAddress = "support@rivakel.example";
 
 std::string ShellString(uint32_t id) {
     std::array<char, 256> text{};
@@ -44,9 +45,11 @@ bool ModalBoxUp() {
 
 }  // namespace
 
+// A game whose stop waits for its call to return is already leaving: it is neither asked about
+// again nor offered a menu.
 bool CShell::GameRunning() const {
     const CGameHost* host = GameHost();
-    return host != nullptr && host->IsRunning();
+    return host != nullptr && host->IsRunning() && !host->StopPending();
 }
 
 int CShell::SetMode(int mode) {
@@ -151,6 +154,14 @@ void CShell::LaunchGame(int index) {
         return;
     }
     if (!ConfirmStopGame()) return;
+    // Asked from inside a call into the old game (a later start while its box is up): the new
+    // one starts once the old one has really stopped.
+    if (const CGameHost* host = GameHost(); host != nullptr && host->StopPending()) {
+        afterStop_ = [index] {
+            if (CShell* shell = Shell()) shell->LaunchGame(index);
+        };
+        return;
+    }
 
     ShowPageSurface(false);
     gameArea_->GetCurImage()->ClearToBackground();
@@ -182,17 +193,35 @@ void CShell::StartGame(const GameTableEntry& entry) {
 void CShell::GameNotFound(std::string_view file) {
     char text[1024];
     std::snprintf(text, sizeof text,
-                  "We're sorry, but the game \"%.*s\" can't be found.  Please write to %s and tell us the name of "
+                  "We're sorry, but the game \"%.*s\" can't be found.  Please write to %.*s and tell us the name of "
                   "the game, and we will help you get it back.",
-                  static_cast<int>(std::min<size_t>(file.size(), 260)), file.data(), kSupportAddress);
+                  static_cast<int>(std::min<size_t>(file.size(), 260)), file.data(),
+                  static_cast<int>(kSupportAddress.size()), kSupportAddress.data());
     ShowMessageBox("Game Not Found", text, kMessageBoxExclamation | 1);
     currentGame_ = -1;
     ShowPage(page_name::kGames);
 }
 
 void CShell::StopRunningGame() {
-    if (CGameHost* host = GameHost(); host != nullptr && host->IsRunning()) host->Stop();
+    CGameHost* host = GameHost();
+    if (host != nullptr && host->IsRunning()) host->Stop();
+    if (host == nullptr || !host->StopPending()) {
+        GameStopped();
+        return;
+    }
+    // Game code is on the stack: the host stops the game once the outermost call has returned,
+    // and only then is the game's state here dropped and what waited for the stop done.
+    BuildMenuBar();
+    RunOutsideGameCalls([] {
+        if (CGameHost* waiting = GameHost()) waiting->Stop();
+        if (CShell* shell = Shell()) shell->FinishDeferredStop();
+    });
+}
+
+void CShell::FinishDeferredStop() {
     GameStopped();
+    BuildMenuBar();
+    if (std::function<void()> then = std::exchange(afterStop_, nullptr)) then();
 }
 
 void CShell::ShowInstructions() {

@@ -204,4 +204,35 @@ TEST_F(GameControlTest, CloseRequestDuringAGamesBoxEndsTheSessionOnceTheBoxHasRe
     EXPECT_EQ(Shell(), nullptr);
 }
 
+TEST_F(GameControlTest, StopsAskedForInsideAGamesBoxWaitUntilTheBoxHasReturned) {
+    Start(true);
+    // A new game asked for while the game's box is up: the old game answers its box first.
+    Expect("MESSAGEBOX", [this](CDialog& dialog) {
+        ExpectPress("IDD_QUIT_SAVED", kIdAccept);
+        TheShell().LaunchGame(0);
+        EXPECT_TRUE(GameHost()->IsRunning());
+        EXPECT_EQ(MenuButtonCount(), 0);  // a game on its way out offers no menu
+        dialog.Press(kIdOk);
+    });
+    PressKey('M');
+    EXPECT_EQ(GameValue("Box"), "1");
+    EXPECT_TRUE(TheShell().GameRunning());
+    EXPECT_EQ(MenuButtonCount(), 4);
+    EXPECT_EQ(seen_, (std::vector<std::string>{"MESSAGEBOX", "IDD_QUIT_SAVED"}));
+    Pump(60);
+    EXPECT_EQ(Pixel(189 + 300, 129 + 100), kBoard);
+
+    // The session's stop, whichever loop turn runs it, waits for the box as well.
+    Expect("MESSAGEBOX", [this](CDialog&) {
+        StopSession();
+        RunPendingSessionStop();
+        EXPECT_NE(Shell(), nullptr);
+        EXPECT_TRUE(GameHost()->IsRunning());
+    });
+    PressKey('M');
+    EXPECT_EQ(GameValue("Box"), "0");
+    RunPendingSessionStop();
+    EXPECT_EQ(Shell(), nullptr);
+}
+
 }  // namespace

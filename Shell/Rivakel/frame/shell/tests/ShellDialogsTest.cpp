@@ -6,6 +6,7 @@
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
 #include "frame/dialogs/DialogWidgets.h"
+#include "frame/shell/DevDialog.h"
 #include "frame/shell/tests/ShellSession.h"
 
 namespace {
@@ -14,8 +15,6 @@ class ShellDialogsTest : public ShellSession {
 protected:
     void SetUp() override {
         ShellSession::SetUp();
-        // Screenshots show the text as the real window draws it.
-        headless_->SetSystemFonts(std::getenv("RIVAKEL_SCREENSHOTS") != nullptr);
         Start();
         CurrentDialogEnvironment().queueMessage = [this](int type, std::string_view function, std::string_view params,
                                                          bool, int priority) {
@@ -173,18 +172,34 @@ namespace {
 // With RIVAKEL_SCREENSHOTS naming a folder, writes each template as the window shows it
 // (<name>.ppm) for the screenshot script; the three that nothing in the portal opens yet are
 // only reachable here.
-TEST_F(ShellDialogsTest, EachTemplateCanBeShownForTheScreenshots) {
-    const char* folder = std::getenv("RIVAKEL_SCREENSHOTS");
-    if (folder == nullptr) GTEST_SKIP() << "RIVAKEL_SCREENSHOTS not set";
-    const auto capture = [this, folder](CDialog& dialog) {
-        TheShell().Repaint();
-        SaveFrame(std::string(folder) + "/dialog-" + dialog.Name() + ".ppm");
-        dialog.Close();
-    };
-    for (const char* name : {"IDD_AUTOINSTALL", "IDD_CONFIRM_SAVE", "IDD_NEEDNEWGAME"}) Expect(name, capture);
-    AskAutoInstall();
-    AskConfirmSave();
-    AskNeedNewGame();
+class SessionDialogsTest : public ShellSession {};
+
+TEST_F(SessionDialogsTest, TheOffersAnswerIsQueuedForTheServer) {
+    MakeInstalled();
+    Start();
+    Expect("IDD_TERMSOFSERVICE", [](CDialog& dialog) {
+        dialog.SetChecked(kIdOffers, false);
+        dialog.Press(kIdAccept);
+    });
+    ShowTermsOfService();
+    std::ifstream file(root_ / "data" / "Rivakel" / "System" / "Outbox.jnl");
+    const std::string journal((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(journal.find("SetUserProfile"), std::string::npos) << journal;
+    EXPECT_NE(journal.find("WantCustomOffers"), std::string::npos) << journal;
+}
+
+TEST_F(SessionDialogsTest, TheDialogNamedInTheEnvironmentOpensOnceTheWindowIsShown) {
+    setenv(kDevDialogVariable, "IDD_NEEDNEWGAME", 1);
+    ExpectPress("IDD_NEEDNEWGAME", kIdLater);
+    Start();
+    Pump(200);
+    setenv(kDevDialogVariable, "IDD_NO_SUCH_TEMPLATE", 1);
+    TearDown();
+    SetUp();
+    Start();
+    Pump(200);
+    unsetenv(kDevDialogVariable);
+    EXPECT_EQ(seen_, std::vector<std::string>{"IDD_NEEDNEWGAME"});
 }
 
 }  // namespace
