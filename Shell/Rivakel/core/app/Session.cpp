@@ -16,12 +16,15 @@
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/SurfaceServices.h"
+#include "core/net/CSubsystem_Net_Win32.h"
 #include "core/outbox/COutbox.h"
 #include "core/sound/SoundService.h"
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellFactory.h"
+#include "frame/banners/ShellBanners.h"
+#include "frame/cardbacks/LoadCardbacks.h"
 #include "frame/dialogs/DialogEnvironment.h"
 #include "core/app/MainLoop.h"
 #include "core/app/MainWndProc.h"
@@ -164,6 +167,15 @@ void CreateShellWindow() {
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
     AddGamesToShellConfig(config);
     AddFormPagesToShellConfig(config);
+    config.loadCardbacks = [] { LoadCardbacks(g_pApp != nullptr && g_pApp->IsInstalled()); };
+    config.makeBanners = [openInBrowser = config.openInBrowser](CShell& window) {
+        BannerServices banners;
+        banners.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+        banners.connected = [] { return NetService() != nullptr && !NetService()->IsOffline(); };
+        banners.takeServerBanners = TakeBannerDefinitions;
+        banners.openInBrowser = openInBrowser;
+        MakeShellBanners(window, banners);
+    };
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 
