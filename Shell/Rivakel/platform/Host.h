@@ -57,8 +57,19 @@ bool CreateFolders(const std::string& path);  // like mkdir -p
 bool RemoveEmptyFolder(const std::string& path);
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);
-bool CopyFile(const std::string& from, const std::string& to);  // atomic at the destination
+// Atomic at the destination, which takes the source's permission bits (a program stays runnable).
+bool CopyFile(const std::string& from, const std::string& to);
 std::optional<uint64_t> FileSize(const std::string& path);
+// The permission bits (0755 and the like); false when the file cannot be changed.
+bool SetFileMode(const std::string& path, uint32_t mode);
+// rename(2): atomic, within one file system; an existing file at `to` is replaced, and so is an
+// empty folder when `from` is a folder. False on any failure, with both names untouched.
+bool RenamePath(const std::string& from, const std::string& to);
+// True only for a folder that is no symbolic link.
+bool IsRealFolder(const std::string& path);
+// Removes `path` with everything below it and never follows a symbolic link: a link is removed
+// itself, whatever it points to. True when nothing is left at `path` (also when nothing was).
+bool RemoveTree(const std::string& path);
 
 struct FolderEntry {
     std::string name;
@@ -136,6 +147,13 @@ bool ProcessRunning(uint64_t id);
 uint64_t SecondsSince1970();
 // A new random identifier as 32 upper-case hexadecimal digits in five groups (8-4-4-4-12).
 std::string NewGuidText();
+
+// Runs `program` (looked up in PATH when it holds no '/') with `args` and no shell between, its
+// input from /dev/null and its output dropped; waits at most `timeoutMs` and then kills it.
+// The exit status; nullopt when it could not be started, was killed or ran out of time.
+std::optional<int> RunProgram(const std::string& program, std::span<const std::string> args, int timeoutMs);
+// Whether RunProgram would find `program` in PATH as a file this user may run.
+bool FindProgram(std::string_view program);
 
 struct SystemInfo {
     std::string system;   // kernel name, e.g. "Linux"

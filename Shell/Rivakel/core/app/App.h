@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/install/Installer.h"
 #include "platform/Platform.h"
 
 class CApp {
@@ -46,6 +47,23 @@ public:
     }
     bool CardbackPending() const { return cardbackPending_; }
     const std::string& CardbackPath() const { return cardbackPath_; }
+    void ClearCardbackPending() {
+        cardbackPending_ = false;
+        cardbackPath_.clear();
+    }
+
+    // Installation and updates (AppInstall.cpp): each runs the installer on this application's
+    // command line, folders and services.
+    int Install();
+    int InstallGame();
+    void SendEID();
+    void CopyFilesByPattern(std::string_view subfolder, std::string_view pattern);
+    void UpdateCardbacks();
+    bool UninstallGame(std::string_view identifier, std::string_view launcherName);
+    // At session start, when not installed: an e-mailed game offers to install the shell.
+    void PromptCompanionInstall();
+    bool IsEmailedGame() const { return emailedGame_; }
+    CInstaller Installer();
 
     // The shell's dialogs (drawn by the shell window; see frame/dialogs/ShellDialogs.h).
     bool AskConfirmSave();
@@ -79,6 +97,7 @@ private:
     std::string gameFile_;
     bool cardbackPending_ = false;
     std::string cardbackPath_;
+    bool emailedGame_ = false;
 };
 
 // The application object of the session; null outside it.

@@ -182,7 +182,14 @@ QuotedFields ParseQuotedFields(std::string_view commandLine) {
         fields.error = CommandLineError::MissingSecondQuote;
         return fields;
     }
-    nextField(after, fields.gameFile);
+    // The game file is a bare name that the program's arguments bring without quotes.
+    std::string_view rest = commandLine.substr(after);
+    while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
+    while (!rest.empty() && IsBlank(rest.back())) rest.remove_suffix(1);
+    if (!rest.empty() && rest.front() != '"')
+        fields.gameFile = std::string(rest);
+    else
+        nextField(after, fields.gameFile);
     return fields;
 }
 

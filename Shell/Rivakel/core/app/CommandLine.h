@@ -32,7 +32,8 @@ bool NamesRmlFile(std::string_view commandLine);
 // The RML path as given: without the surrounding double quotes, case kept.
 std::string RmlPathFrom(std::string_view commandLine);
 
-// The installer's quoted fields: launch path, setup file and game file.
+// The installer's quoted fields: launch path, setup file and game file (which may also come as a
+// bare word, as a plain file name does from the program's arguments).
 enum class CommandLineError { None, MissingFirstQuote, MissingSecondQuote };
 struct QuotedFields {
     CommandLineError error = CommandLineError::None;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/app/App.h"
 #include "core/app/ProgramState.h"
 #include "core/base/Log.h"
 #include "core/base/Version.h"
@@ -64,6 +65,9 @@ void CreateSessionOutbox(std::string_view shellVersion) {
     config.sessionId = SessionIdentifier;
     config.setSessionId = [](const std::string& id) {
         if (CShell* shell = Shell()) shell->SetSessionGUID(id);
+    };
+    config.sendEid = [] {
+        if (g_pApp != nullptr) g_pApp->SendEID();
     };
     CreateOutbox(std::move(config));
 }

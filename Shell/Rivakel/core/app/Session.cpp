@@ -8,6 +8,7 @@
 #include "core/app/ProgramState.h"
 #include "core/app/ServerLink.h"
 #include "core/app/Services.h"
+#include "core/app/SessionGames.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
@@ -149,6 +150,7 @@ void CreateShellWindow() {
     config.sessionStopping = SessionStopping;
     config.setInactiveTimer = SetInactiveWindowTimer;
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
+    AddGamesToShellConfig(config);
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 
@@ -167,6 +169,13 @@ void CreateShellWindow() {
     };
     dialogs.embedded = [] { return Program().embedded; };
     dialogs.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+    dialogs.installShell = [] {
+        if (g_pApp != nullptr) g_pApp->Install();
+    };
+    dialogs.queueMessage = [](int type, std::string_view function, std::string_view params, bool force, int priority) {
+        if (IOutboxLink* outbox = UserStore() != nullptr ? UserStore()->Outbox() : nullptr)
+            outbox->Send(type, function, params, force, priority);
+    };
 }
 
 void DestroyShellWindow() {
@@ -237,14 +246,23 @@ int SetSessionGUID(std::string_view commandLine) {
     CreateHost();
     const std::string version = ShellVersionText();
     CreateServerConnection(version);
+    g_pApp->UpdateCardbacks();
     CreateSessionOutbox(version);
+    if (g_pApp->IsInstalled()) {
+        g_pApp->CopyFilesByPattern("\\System\\Banners", "pbn-*");
+        g_pApp->CopyFilesByPattern("\\System\\Catalogs", "ppc-*");
+        g_pApp->CopyFilesByPattern("\\System\\Catalogs", "pmb-*");
+    }
     CreateShellWindow();
 
     if (!g_pApp->IsInstalled()) TrackUninstalledSession(version);
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
+    g_pApp->SendEID();
     TrackSessionStart();
     ReportShellVersion(version);
     g_pApp->SendOSInfo();
+    // An e-mailed game's first start offers the installation and ends the session.
+    if (!g_pApp->IsInstalled()) g_pApp->PromptCompanionInstall();
     RunPendingSessionStop();
     return 0;
 }

@@ -152,7 +152,8 @@ int CSubsystem_File_Win32::EnumerateGames(const FileFoundCallback& found) {
     const auto games = platform::ResolvePath(config_.shellPath, "Games");
     if (!games) return 0;
     for (const auto& entry : platform::ListFolder(*games)) {
-        if (!entry.isFolder) continue;
+        // Hidden folders are the installer's: games being removed.
+        if (!entry.isFolder || entry.name.starts_with('.')) continue;
         const std::string folder = platform::JoinPath(*games, entry.name);
         const auto inside = platform::ListFolder(folder);
         if (const auto* game = firstGame(inside, entry.name + ".gam")) found(game->name, folder);

@@ -57,7 +57,7 @@ public:
     // installed, else in the shell path itself (where OpenFile finds them). 0.
     int EnumerateFiles(std::string_view subfolder, std::string_view pattern, const FileFoundCallback& found);
     // Installed: each folder under the shell path's "Games" with its game file ("<folder>.gam",
-    // else the first "*.gam" by name). Not installed: the first "*.gam" of the shell path. 0.
+    // else the first "*.gam" by name); hidden folders are passed over. Not installed: the first "*.gam" of the shell path. 0.
     int EnumerateGames(const FileFoundCallback& found);
     // The module whose resources come before the running applet's (a game whose description
     // is being read). It must stay alive until cleared. 0.

@@ -97,6 +97,8 @@ public:
     bool RemoveGameData(std::string_view gameId);
 
     void SetOutbox(IOutboxLink* outbox) { outbox_ = outbox; }
+    // Null until an outbox registered.
+    IOutboxLink* Outbox() const { return outbox_; }
     void SetInstalled(bool installed) { config_.installed = installed; }
     bool Installed() const { return config_.installed; }
     // The installation's identifier read at creation; "" when there was none.

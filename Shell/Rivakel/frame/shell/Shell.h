@@ -64,6 +64,8 @@ public:
 
     // ---- pages
     void RegisterPage(std::string name, std::unique_ptr<IShellPage> page);
+    // The click sound pages play when they are shown.
+    void PlayClick();
     // `topic` tells the page what to show: the Support page's topic, the game a Games-Get-More
     // page is for, kAboutSealsView for the About page's second view; 0 for none.
     void ShowPage(std::string_view name, int topic = 0);
@@ -184,7 +186,6 @@ private:
     void ClearPage();
     void ShowPageSurface(bool page);
     void CreateSounds();
-    void PlayClick();
     void StartGame(const GameTableEntry& entry);
     void GameNotFound(std::string_view file);
     void StopRunningGame();

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,28 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 
+// `mode` nullopt keeps the permission bits of the file being replaced (0644 for a new one).
+bool WriteAtomic(const std::string& path, std::span<const uint8_t> data, std::optional<mode_t> mode) {
+    if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) return false;
+    const std::string folder = FolderOf(path);
+    // A short hidden name, so that a long target name cannot push the temporary one past the limit.
+    std::string temp = JoinPath(folder, ".rvk-XXXXXX");
+    FileDescriptor file(::mkostemp(temp.data(), O_CLOEXEC));
+    if (!file.Valid()) return false;
+
+    if (!mode) {
+        struct stat old {};
+        mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    }
+    const bool written = ::fchmod(file.Get(), *mode) == 0 && WriteAll(file.Get(), data) && ::fsync(file.Get()) == 0;
+    if (!file.Close() || !written || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
 }  // namespace
 
 std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size_t maxBytes) {
@@ -77,22 +100,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
 }
 
 bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data) {
-    if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) return false;
-    const std::string folder = FolderOf(path);
-    // A short hidden name, so that a long target name cannot push the temporary one past the limit.
-    std::string temp = JoinPath(folder, ".rvk-XXXXXX");
-    FileDescriptor file(::mkostemp(temp.data(), O_CLOEXEC));
-    if (!file.Valid()) return false;
-
-    struct stat old {};
-    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-    const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), data) && ::fsync(file.Get()) == 0;
-    if (!file.Close() || !written || ::rename(temp.c_str(), path.c_str()) != 0) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
+    return WriteAtomic(path, data, std::nullopt);
 }
 
 namespace {
@@ -144,8 +152,23 @@ bool FolderExists(const std::string& path) {
 }
 
 bool CopyFile(const std::string& from, const std::string& to) {
+    struct stat source {};
+    if (::stat(from.c_str(), &source) != 0) return false;
     const auto data = ReadWholeFile(from);
-    return data && WriteFileAtomic(to, *data);
+    return data && WriteAtomic(to, *data, source.st_mode & 0777);
+}
+
+bool SetFileMode(const std::string& path, uint32_t mode) { return ::chmod(path.c_str(), mode & 07777) == 0; }
+
+bool RenamePath(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolder(FolderOf(to));
+    return true;
+}
+
+bool IsRealFolder(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 std::optional<uint64_t> FileSize(const std::string& path) {

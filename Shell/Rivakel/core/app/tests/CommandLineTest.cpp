@@ -20,6 +20,9 @@ TEST(JoinArguments, InstallerArgumentsParseBackIntoTheirFields) {
     EXPECT_EQ(fields.launchPath, "/opt/riv/launch");
     EXPECT_EQ(fields.setupFilePath, "/tmp/setup file");
     EXPECT_EQ(fields.gameFile, "/home/u/Game.gam");
+    // A game file named without a folder is joined without quotes and still read back.
+    args[2] = "Game.gam";
+    EXPECT_EQ(ParseQuotedFields(JoinArguments(args)).gameFile, "Game.gam");
 }
 
 TEST(JoinArguments, QuotesInsideAnArgumentNeverSplitItIntoMoreFields) {

@@ -11,11 +11,7 @@ work="$(mktemp -d)"
 xvfb_pid=""
 first_pid=""
 second_pid=""
-stop() {  # asks, then insists
-  kill "$1" 2>/dev/null || return 0
-  for _ in $(seq 40); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.05; done
-  kill -KILL "$1" 2>/dev/null
-}
+source "$(dirname "$0")/XvfbSession.sh"
 cleanup() {
   for pid in "$second_pid" "${cover_pid:-}" "$first_pid" "$xvfb_pid"; do [ -n "$pid" ] && stop "$pid"; done
   wait 2>/dev/null
@@ -30,19 +26,11 @@ fail() {
   exit 1
 }
 
-# Xvfb picks a free display itself and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb || fail "Xvfb did not start"
 export XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" RIVAKEL_PLATFORM=sdl
 mkdir -p "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # Installed, so that a close request is not answered with the question to save first.
 mkdir -p "$XDG_DATA_HOME/Rivakel/System" && echo '<Core></Core>' >"$XDG_DATA_HOME/Rivakel/System/Core.rdt"
-# In the sanitizer build the desktop libraries behind the window keep buffers for the process's
-# life; our own leaks are caught by the headless tests, which run without them.
-export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 
 "$binary" 2>"$work/first.log" &
 first_pid=$!

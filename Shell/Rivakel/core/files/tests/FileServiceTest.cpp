@@ -214,6 +214,7 @@ TEST_F(FileServiceTest, EnumerateGamesPrefersTheFolderNamedFile) {
     Write("shell/Games/Beta/z.gam", "");
     Write("shell/Games/Beta/b.gam", "");
     Write("shell/Games/Empty/readme.txt", "");
+    Write("shell/Games/.rvk-being-removed/alpha.gam", "");
     Write("shell/Games/loose.gam", "");
     Write("shell/top.gam", "");
     config_.installed = true;

@@ -1,0 +1,21 @@
+# Sourced by the scripts that run the real program on a private X server (in "$work", which the
+# script made): stopping a process, starting the server.
+
+stop() {  # asks, then insists
+  kill "$1" 2>/dev/null || return 0
+  for _ in $(seq 40); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.05; done
+  kill -KILL "$1" 2>/dev/null
+}
+
+# Xvfb picks a free display itself and writes its number; sets xvfb_pid and DISPLAY.
+start_xvfb() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || return 1
+  export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# In the sanitizer build the desktop libraries behind the window keep buffers for the process's
+# life; our own leaks are caught by the headless tests, which run without them.
+export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"

@@ -1,0 +1,88 @@
+#include "frame/games/GameTile.h"
+
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/Image.h"
+
+namespace {
+
+constexpr uint32_t kHot = 0xFFCC00;
+constexpr uint32_t kShadow = 0x333333;
+
+void SetColour(CImage& image, uint32_t colour) {
+    image.SetCurColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8), static_cast<uint8_t>(colour));
+}
+
+void Fill(CImage& image, uint32_t colour, int left, int top, int right, int bottom) {
+    SetColour(image, colour);
+    image.FillRect(left, top, right, bottom);
+}
+
+}  // namespace
+
+uint32_t PaceColour(int pace) {
+    switch (pace) {
+    case 0: return 0xFF9999;
+    case 1: return 0x99FF99;
+    default: return 0xCCCCFF;
+    }
+}
+
+CGameTile::CGameTile(GameTileOwner& owner, CSurface* logo, int index, int pace, bool framed)
+    : CSurface(framed ? kFramedWidth : kPlainWidth, framed ? kFramedHeight : kPlainHeight,
+               kFlagColorKeyed | kFlagInteractive),
+      owner_(owner),
+      row_(index % kRemoveTileOffset),
+      remove_(index >= kRemoveTileOffset),
+      framed_(framed),
+      paceColour_(PaceColour(pace)) {
+    CImage* image = GetCurImage();
+    if (image == nullptr) return;
+    if (framed_) {
+        image->ClearToColor(255, 0, 255);
+        Fill(*image, kShadow, 6, 6, 88, 68);
+        Fill(*image, paceColour_, 7, 7, 88, 68);
+    }
+    Fill(*image, 0x000000, 0, 0, kPlainWidth, kPlainHeight);
+    if (logo != nullptr && logo->GetCurImage() != nullptr) image->DrawAt(*logo->GetCurImage(), 1, 1, 0);
+    if (CSubsystem_Event_Win32* events = EventService()) {
+        const CSurface* self = this;
+        click_ = events->Listen(self, kEventClick, this, OnClick);
+        enter_ = events->Listen(self, kEventEnter, this, OnEnter);
+        leave_ = events->Listen(self, kEventLeave, this, OnLeave);
+    }
+}
+
+CGameTile::~CGameTile() = default;
+
+void CGameTile::Outline(bool hot) {
+    CImage* image = GetCurImage();
+    if (image == nullptr) return;
+    if (framed_) {
+        const uint32_t colour = hot ? kHot : paceColour_;
+        Fill(*image, colour, 82, 7, 88, 68);
+        Fill(*image, colour, 7, 62, 88, 68);
+    } else {
+        SetColour(*image, hot ? kHot : 0x000000);
+        image->FrameRect(0, 0, 81, 61);
+    }
+}
+
+int CGameTile::OnClick(intptr_t* record) {
+    auto* self = reinterpret_cast<CGameTile*>(record[0]);
+    if (self->busy_) return 1;
+    // The owner may replace the page and with it this tile: nothing of it is touched afterwards.
+    self->owner_.OnTileClicked(self->row_, self->remove_);
+    return 0;
+}
+
+int CGameTile::OnEnter(intptr_t* record) {
+    auto* self = reinterpret_cast<CGameTile*>(record[0]);
+    if (!self->busy_) self->Outline(true);
+    return 1;
+}
+
+int CGameTile::OnLeave(intptr_t* record) {
+    auto* self = reinterpret_cast<CGameTile*>(record[0]);
+    if (!self->busy_) self->Outline(false);
+    return 1;
+}

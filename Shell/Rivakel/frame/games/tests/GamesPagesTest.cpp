@@ -1,0 +1,163 @@
+// The Games pages in the running portal on the headless backend: tiles of installed games start
+// them, recommendations fill the row below, and the removal list removes a game for good.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/graphics/Image.h"
+#include "frame/games/GameTile.h"
+#include "frame/games/GamesPages.h"
+#include "frame/shell/tests/ShellSession.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kGameId = "{5E11A7E5-7E57-4A3E-9A3E-5E11A7E57E57}";
+constexpr uint32_t kBoard = 0x99CCCC;
+// Where the big skin puts the page surface.
+constexpr int kPageX = 189, kPageY = 129;
+
+std::vector<CGameTile*> Tiles(const CShell& shell) {
+    std::vector<CGameTile*> tiles;
+    for (CSurface* child : shell.PageSurface()->Children())
+        if (auto* tile = dynamic_cast<CGameTile*>(child)) tiles.push_back(tile);
+    return tiles;
+}
+
+class GamesPagesTest : public ShellSession {
+protected:
+    void SetUp() override {
+        ShellSession::SetUp();
+        if (const char* home = std::getenv("HOME")) home_ = home;
+        setenv("HOME", (root_ / "home").c_str(), 1);
+    }
+    void TearDown() override {
+        ShellSession::TearDown();
+        setenv("HOME", home_.c_str(), 1);
+    }
+    // The shell installed with the shell window's test game in its Games folder and the launcher
+    // it came with among the documents.
+    void InstallTestGame() {
+        MakeInstalled();
+        const fs::path folder = root_ / "data/Rivakel/Games" / kGameId;
+        fs::create_directories(folder);
+        fs::copy_file(SHELL_TEST_GAME, folder / (std::string(kGameId) + ".gam"));
+        fs::create_directories(Launchers());
+        std::ofstream(Launchers() / "_Shell Test Game.run") << "#!launcher";
+    }
+    fs::path Launchers() const { return root_ / "home/Documents/My Rivakel"; }
+    void ClickTile(const CGameTile& tile) {
+        int x = 0, y = 0;
+        tile.GetLoc(x, y);
+        Click(kPageX + x + 40, kPageY + y + 30);
+    }
+
+    std::string home_;
+};
+
+TEST_F(GamesPagesTest, AnInstalledGamesTileStartsItAndTheCatalogueFillsTheRowBelow) {
+    InstallTestGame();
+    Start();
+    TheShell().ShowPage(page_name::kGames);
+    const auto tiles = Tiles(TheShell());
+    ASSERT_EQ(tiles.size(), 6u);
+    EXPECT_TRUE(tiles[0]->Framed());
+    int x = 0, y = 0;
+    tiles[0]->GetLoc(x, y);
+    EXPECT_EQ(x, 12);
+    EXPECT_EQ(y, 82);
+    for (size_t i = 1; i < tiles.size(); ++i) {
+        EXPECT_FALSE(tiles[i]->Framed());
+        tiles[i]->GetLoc(x, y);
+        EXPECT_EQ(y, 321);
+    }
+    EXPECT_EQ(TheShell().Games().Entry(tiles[0]->Row())->name, "Shell Test Game");
+
+    ClickTile(*tiles[0]);
+    Pump(100);
+    ASSERT_TRUE(TheShell().GameRunning());
+    EXPECT_EQ(Pixel(kPageX + 300, kPageY + 100), kBoard);
+}
+
+TEST_F(GamesPagesTest, TheRemovalListAsksRemovesTheFilesAndShowsTheGamesPageWithoutIt) {
+    InstallTestGame();
+    Start();
+    TheShell().ShowPage(page_name::kRemoveGames);
+    auto tiles = Tiles(TheShell());
+    ASSERT_EQ(tiles.size(), 1u);
+    EXPECT_TRUE(tiles[0]->Removes());
+
+    // Cancel keeps everything.
+    ExpectPress("MESSAGEBOX", kIdCancel);
+    ClickTile(*tiles[0]);
+    EXPECT_TRUE(fs::exists(root_ / "data/Rivakel/Games" / kGameId));
+
+    ExpectPress("MESSAGEBOX", kIdOk);  // Confirm Deletion
+    ExpectPress("MESSAGEBOX", kIdOk);  // Game Deleted
+    ClickTile(*Tiles(TheShell())[0]);
+    EXPECT_EQ(seen_.size(), 3u);
+    EXPECT_TRUE(fs::is_empty(root_ / "data/Rivakel/Games"));
+    EXPECT_TRUE(fs::is_empty(Launchers()));
+    EXPECT_EQ(TheShell().CurrentPage(), "Games");
+    for (const CGameTile* tile : Tiles(TheShell())) EXPECT_FALSE(tile->Framed());
+}
+
+// The pages over a table of the test's own rows.
+class GamesPagesTableTest : public GamesPagesTest {
+protected:
+    CGamesPages Pages(std::vector<GameRecord> rows, bool allInstalled) {
+        GameTableConfig config;
+        config.enumerateGames = [this, allInstalled](const auto& found) {
+            if (allInstalled) found("one.gam", (root_ / "games").string());
+        };
+        config.readGameInfo = [](const std::string&, GameInfo& out) {
+            out = GameInfo{};
+            std::snprintf(out.id, sizeof out.id, "%s", "{A}");
+            return 0;
+        };
+        table_ = std::make_unique<CGameTable>(std::move(config), std::move(rows));
+        GamesPagesConfig pages;
+        pages.table = table_.get();
+        return CGamesPages(TheShell(), pages);
+    }
+    static GameRecord Row(const char* name, const char* guid) {
+        GameRecord row;
+        row.name = name;
+        row.guid = guid;
+        row.logo = "img-prevgamelogo-tallimo.gif";
+        return row;
+    }
+    std::unique_ptr<CGameTable> table_;
+};
+
+TEST_F(GamesPagesTableTest, TwoRecommendationsAreCentredAndNoGamesSaysSo) {
+    Start();
+    TheShell().ShowPage(page_name::kHome);
+    CGamesPages pages = Pages({Row("One", "{A}"), Row("Two", "{B}")}, false);
+    pages.ShowGames(*TheShell().PageSurface());
+    EXPECT_EQ(pages.InstalledTiles(), 0);
+    const auto tiles = Tiles(TheShell());
+    ASSERT_EQ(tiles.size(), 2u);
+    int x = 0, y = 0;
+    tiles[0]->GetLoc(x, y);
+    EXPECT_EQ(x, 160);
+    tiles[1]->GetLoc(x, y);
+    EXPECT_EQ(x, 250);
+    EXPECT_EQ(y, 323);
+}
+
+TEST_F(GamesPagesTableTest, WithEveryGameInstalledThePageSaysWowAndOffersNoButton) {
+    Start();
+    TheShell().ShowPage(page_name::kHome);
+    CGamesPages pages = Pages({Row("One", "{A}")}, true);
+    const size_t before = TheShell().PageSurface()->Children().size();
+    pages.ShowGames(*TheShell().PageSurface());
+    EXPECT_EQ(pages.InstalledTiles(), 1);
+    EXPECT_EQ(pages.RecommendedTiles(), 0);
+    // The one new child is the installed tile: no "get more" button.
+    EXPECT_EQ(TheShell().PageSurface()->Children().size(), before + 1);
+}
+
+}  // namespace
