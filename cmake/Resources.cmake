@@ -43,3 +43,23 @@ function(rivakel_add_resources target)
   set_source_files_properties(${out}/rivres.S PROPERTIES GENERATED TRUE OBJECT_DEPENDS ${out}/rivres.bin)
   target_sources(${target} PRIVATE ${out}/rivres.S)
 endfunction()
+
+#   rivakel_game_module(<name> SOURCE <file> MANIFEST <file> [ART <art-module-name>] OUTPUT <folder>
+#                       [DEFINES <definitions...>])
+#     A game module built as real games are: "<name>.gam" in <folder>, hidden visibility, no
+#     unique symbols (so that unloading unloads), nothing of the shell linked, its resources packed.
+function(rivakel_game_module name)
+  cmake_parse_arguments(G "" "SOURCE;MANIFEST;ART;OUTPUT" "DEFINES" ${ARGN})
+  add_library(${name} MODULE ${G_SOURCE})
+  target_include_directories(${name} PRIVATE ${RIVAKEL_INCLUDE_ROOT})
+  target_compile_definitions(${name} PRIVATE ${G_DEFINES})
+  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique>)
+  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".gam"
+    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    LIBRARY_OUTPUT_DIRECTORY ${G_OUTPUT})
+  if(G_ART)
+    rivakel_add_resources(${name} MANIFEST ${G_MANIFEST} ART ${G_ART})
+  else()
+    rivakel_add_resources(${name} MANIFEST ${G_MANIFEST})
+  endif()
+endfunction()

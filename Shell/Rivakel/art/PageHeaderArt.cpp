@@ -19,7 +19,7 @@ struct PageHeader {
     Glyph glyph;
 };
 
-const std::array<PageHeader, 9> kHeaders{{
+const std::array<PageHeader, 10> kHeaders{{
     {"Home", "Welcome!", Glyph::Home},
     {"Games", "My Games", Glyph::Games},
     {"Support", "Support", Glyph::Support},
@@ -29,6 +29,7 @@ const std::array<PageHeader, 9> kHeaders{{
     {"Games-get-more", "Get More Games", Glyph::GetMoreGames},
     {"Settings", "Settings", Glyph::Settings},
     {"Email_This", "E-Mail This Game", Glyph::Mail},
+    {"Catalog", "Game Store", Glyph::GetMoreGames},
 }};
 
 constexpr int kWidth = 326, kHeight = 50;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/app/App.h"
 #include "core/app/MainWndProc.h"
 #include "core/app/ProgramState.h"
 #include "core/app/Session.h"
@@ -12,6 +13,8 @@
 #include "core/base/Timer.h"
 #include "core/base/WaitSources.h"
 #include "core/store/UserStore.h"
+#include "frame/cardbacks/CardbackSelector.h"
+#include "frame/shell/Shell.h"
 
 namespace {
 
@@ -53,6 +56,8 @@ void ShowMainWindow(platform::Backend& backend) {
     PlaceMainWindow(*window, backend);
     window->Show();
     RepaintMainWindow();
+    if (g_pApp != nullptr && g_pApp->CardbackPending() && Shell() != nullptr)
+        ShowCardbackChoice(*Shell(), g_pApp->CardbackPath());
     window->Raise();
     Info("Rivakel: main window %dx%d shown", Program().sizes.windowWidth, Program().sizes.windowHeight);
 }

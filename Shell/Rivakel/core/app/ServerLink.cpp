@@ -112,3 +112,5 @@ void OnServerReply(CHttpRequest& request) {
 }
 
 CMarkupDoc* PendingBannerDefinitions() { return Link().bannerDefinitions.get(); }
+
+std::unique_ptr<CMarkupDoc> TakeBannerDefinitions() { return std::move(Link().bannerDefinitions); }

@@ -3,6 +3,7 @@
 // server sends after the handshake. Messages carry the shell window's session identifier.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -25,3 +26,5 @@ void ReportShellVersion(std::string_view shellVersion);
 void OnServerReply(CHttpRequest& request);
 // The last document the server sent, or null.
 CMarkupDoc* PendingBannerDefinitions();
+// The same, handed over: it is pending no longer.
+std::unique_ptr<CMarkupDoc> TakeBannerDefinitions();

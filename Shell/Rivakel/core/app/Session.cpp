@@ -15,11 +15,14 @@
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/SurfaceServices.h"
+#include "core/net/CSubsystem_Net_Win32.h"
 #include "core/sound/SoundService.h"
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellFactory.h"
+#include "frame/banners/ShellBanners.h"
+#include "frame/cardbacks/LoadCardbacks.h"
 #include "frame/dialogs/DialogEnvironment.h"
 #include "core/app/MainLoop.h"
 #include "core/app/MainWndProc.h"
@@ -151,6 +154,15 @@ void CreateShellWindow() {
     config.setInactiveTimer = SetInactiveWindowTimer;
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
     AddGamesToShellConfig(config);
+    config.loadCardbacks = [] { LoadCardbacks(g_pApp != nullptr && g_pApp->IsInstalled()); };
+    config.makeBanners = [openInBrowser = config.openInBrowser](CShell& window) {
+        BannerServices banners;
+        banners.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
+        banners.connected = [] { return NetService() != nullptr && !NetService()->IsOffline(); };
+        banners.takeServerBanners = TakeBannerDefinitions;
+        banners.openInBrowser = openInBrowser;
+        MakeShellBanners(window, banners);
+    };
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 

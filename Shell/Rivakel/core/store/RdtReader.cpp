@@ -11,6 +11,7 @@ bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtPa
     int depth = 0;
     int limit = options.endTagLimit;
     bool any = false;
+    if (options.rootClosed != nullptr) *options.rootClosed = false;
     while (tokenizer.Next(token)) {
         switch (token.kind) {
             case RdtTokenKind::Start: {
@@ -45,7 +46,10 @@ bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtPa
                 if (limit > 1) --limit;
                 current = current->Parent();
                 --depth;
-                if (!current) return any;
+                if (!current) {
+                    if (options.rootClosed != nullptr) *options.rootClosed = true;
+                    return any;
+                }
                 break;
         }
     }

@@ -13,6 +13,7 @@ inline constexpr int kMaxRdtDepth = 256;
 struct RdtParseOptions {
     int endTagLimit = 0;          // stop after this many end tags; 0 reads to the end
     bool forceConnFalse = false;  // every "ForceConn" attribute reads as "false"
+    bool* rootClosed = nullptr;   // when given, told whether the root element's end tag was read
 };
 
 // Reads elements into `root` (which must be empty). The read ends when the root element

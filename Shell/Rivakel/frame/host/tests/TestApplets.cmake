@@ -8,16 +8,11 @@ function(rivakel_test_applet name)
   if(NOT T_SOURCE)
     set(T_SOURCE TestGame.cpp)
   endif()
-  add_library(${name} MODULE ${TEST_APPLETS_DIR}/${T_SOURCE})
-  target_include_directories(${name} PRIVATE ${RIVAKEL_INCLUDE_ROOT})
-  target_compile_definitions(${name} PRIVATE ${T_DEFINES})
+  rivakel_game_module(${name} SOURCE ${TEST_APPLETS_DIR}/${T_SOURCE} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST}
+    OUTPUT ${TEST_APPLETS_OUT} DEFINES ${T_DEFINES})
   # Not instrumented: the sanitizer build checks the shell's side, and a lean module keeps a
   # thousand loads in a row quick.
-  target_compile_options(${name} PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fno-gnu-unique> -fno-sanitize=all)
-  set_target_properties(${name} PROPERTIES PREFIX "" SUFFIX ".gam"
-    CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
-    LIBRARY_OUTPUT_DIRECTORY ${TEST_APPLETS_OUT})
-  rivakel_add_resources(${name} MANIFEST ${TEST_APPLETS_DIR}/${T_MANIFEST})
+  target_compile_options(${name} PRIVATE -fno-sanitize=all)
   set_property(GLOBAL APPEND PROPERTY RIVAKEL_TEST_APPLETS ${name})
 endfunction()
 

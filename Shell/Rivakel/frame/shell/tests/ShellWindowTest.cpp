@@ -162,6 +162,8 @@ TEST_F(ShellWindowTest, UnknownSkinNamesAndBadGameIndexesLeaveAWorkingFrame) {
 
 TEST_F(ShellWindowTest, RepaintTimerRunsWhileInactiveAndIdleFramesPresentNothing) {
     MakeInstalled();  // the logo of a shell not installed keeps playing
+    // The small skin: the big one's banner spots play their pictures.
+    headless_->SetScreenSize(799, 600);
     Start();
     Pump(200);
     const int presents = headless_->MainWindow()->PresentCount();

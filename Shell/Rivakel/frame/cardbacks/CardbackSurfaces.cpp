@@ -1,0 +1,70 @@
+#include "frame/cardbacks/CardbackSurfaces.h"
+
+#include "core/graphics/Anim.h"
+#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/Image.h"
+
+namespace {
+
+ListenerPtr Listen(CSurface& surface, int code, void* context, EventCallback callback) {
+    CSubsystem_Event_Win32* events = EventService();
+    return events != nullptr ? events->Listen(static_cast<const CSurface*>(&surface), code, context, callback)
+                             : ListenerPtr();
+}
+
+}  // namespace
+
+CCardbackThumb::CCardbackThumb(std::string path, std::function<void(const std::string& path)> onChoose)
+    : CSurface(path, kFlagInteractive), path_(std::move(path)), onChoose_(std::move(onChoose)) {
+    enter_ = Listen(*this, kEventEnter, this, OnEnter);
+    leave_ = Listen(*this, kEventLeave, this, OnLeave);
+    click_ = Listen(*this, kEventClick, this, OnClick);
+}
+
+CCardbackThumb::~CCardbackThumb() = default;
+
+void CCardbackThumb::DrawEdge(uint32_t colour) {
+    CImage* image = GetCurImage();
+    if (image == nullptr) return;
+    image->SetCurColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+                       static_cast<uint8_t>(colour));
+    image->FrameRect(0, 0, kWidth - 1, kHeight - 1);
+}
+
+int CCardbackThumb::OnEnter(intptr_t* record) {
+    reinterpret_cast<CCardbackThumb*>(record[0])->DrawEdge(0xFF9900);
+    return 1;
+}
+
+int CCardbackThumb::OnLeave(intptr_t* record) {
+    reinterpret_cast<CCardbackThumb*>(record[0])->DrawEdge(0x000000);
+    return 1;
+}
+
+int CCardbackThumb::OnClick(intptr_t* record) {
+    auto* self = reinterpret_cast<CCardbackThumb*>(record[0]);
+    // The choice may rebuild the selector and with it this thumbnail: work on copies.
+    const std::string path = self->path_;
+    const auto choose = self->onChoose_;
+    if (choose) choose(path);
+    return 0;
+}
+
+CCheckBox::CCheckBox() : CSurface("CheckBox2.gif", kFlagInteractive | kFlagColorKeyed) {
+    click_ = Listen(*this, kEventClick, this, OnClick);
+}
+
+CCheckBox::~CCheckBox() = default;
+
+void CCheckBox::SetChecked(bool checked) {
+    checked_ = checked;
+    CAnim* anim = nullptr;
+    GetAnim(anim);
+    if (anim != nullptr) anim->SetFrame(checked ? 1 : 0);
+}
+
+int CCheckBox::OnClick(intptr_t* record) {
+    auto* self = reinterpret_cast<CCheckBox*>(record[0]);
+    self->SetChecked(!self->checked_);
+    return 1;
+}

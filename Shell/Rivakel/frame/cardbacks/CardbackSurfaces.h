@@ -1,0 +1,53 @@
+// The pictures of the cardback selector and of the offer: a thumbnail that lights its edge
+// under the pointer and is chosen by a click, a preview, and the offer's check box.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/graphics/EventListener.h"
+#include "core/graphics/Surface.h"
+
+class CCardbackThumb final : public CSurface {
+public:
+    static constexpr int kWidth = 49;
+    static constexpr int kHeight = 66;
+    CCardbackThumb(std::string path, std::function<void(const std::string& path)> onChoose);
+    ~CCardbackThumb() override;
+    const std::string& Path() const { return path_; }
+
+private:
+    void DrawEdge(uint32_t colour);
+    static int OnEnter(intptr_t* record);
+    static int OnLeave(intptr_t* record);
+    static int OnClick(intptr_t* record);
+
+    std::string path_;
+    std::function<void(const std::string& path)> onChoose_;
+    ListenerPtr enter_, leave_, click_;
+};
+
+class CCardbackPreview final : public CSurface {
+public:
+    explicit CCardbackPreview(std::string path) : CSurface(path, kFlagColorKeyed), path_(std::move(path)) {}
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// "CheckBox2.gif": frame 0 unchecked, frame 1 checked; a click flips it.
+class CCheckBox final : public CSurface {
+public:
+    CCheckBox();
+    ~CCheckBox() override;
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+
+private:
+    static int OnClick(intptr_t* record);
+
+    bool checked_ = false;
+    ListenerPtr click_;
+};
