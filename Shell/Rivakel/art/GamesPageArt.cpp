@@ -51,24 +51,6 @@ art::Picture ScrollArrow(bool up) {
     return picture;
 }
 
-// Capital lettering fitted into the picture, on the key.
-art::Picture Lettering(std::string_view text, int width, int height, uint32_t colour, uint32_t shadow) {
-    Canvas c(width, height);
-    const art::TextStyle style = portal::FittingStyle(text, height - 1, width - 2);
-    portal::Caption(c, static_cast<float>(width) / 2 - 0.5f, static_cast<float>(height) / 2 - 0.5f, text, style, colour,
-                    shadow);
-    return art::Still(std::move(c));
-}
-
-art::Picture TextButton(std::string_view text, int width, int height, uint32_t colour) {
-    Canvas c(width, height);
-    portal::ButtonFace(c, {0, 0, static_cast<float>(width), static_cast<float>(height)}, colour, false);
-    const art::TextStyle style = portal::FittingStyle(text, height - 9, width - 12);
-    portal::Caption(c, static_cast<float>(width) / 2, static_cast<float>(height) / 2, text, style, portal::kWhite,
-                    art::Shade(colour, -0.6f));
-    return art::Still(std::move(c));
-}
-
 // A plain badge of our own: a cream card with a smiling star and "ALL AGES" beneath.
 art::Picture AgeBadge() {
     Canvas c(31, 45);
@@ -97,17 +79,17 @@ const art::ImageRecipe track{"img-scrollbg-16x16.gif", 16, 16, 1, ScrollTrack};
 const art::ImageRecipe arrowUp{"asl-btn-scroll_up-22x22.gif", 22, 22, 3, [] { return ScrollArrow(true); }};
 const art::ImageRecipe arrowDown{"asl-btn-scroll_dn-22x22.gif", 22, 22, 3, [] { return ScrollArrow(false); }};
 const art::ImageRecipe gamesYouHave{"txt-games_you_have-218x14.gif", 218, 14, 1,
-                                    [] { return Lettering("GAMES YOU HAVE", 218, 14, portal::kCreamDeep, portal::kIndigo); }};
+                                    [] { return portal::Lettering("GAMES YOU HAVE", 218, 14, portal::kCreamDeep, portal::kIndigo); }};
 const art::ImageRecipe clickToRemove{"txt-click_remove_game-187x14.gif", 187, 14, 1, [] {
-    return Lettering("CLICK A GAME TO REMOVE IT", 187, 14, portal::kCreamDeep, portal::kIndigo);
+    return portal::Lettering("CLICK A GAME TO REMOVE IT", 187, 14, portal::kCreamDeep, portal::kIndigo);
 }};
 const art::ImageRecipe recommended{"txt-rv_rec_games-397x14.gif", 397, 14, 1, [] {
-    return Lettering("RIVAKEL RECOMMENDS THESE GAMES FOR YOU", 397, 14, portal::kIndigo, portal::kCreamDeep);
+    return portal::Lettering("RIVAKEL RECOMMENDS THESE GAMES FOR YOU", 397, 14, portal::kIndigo, portal::kCreamDeep);
 }};
 const art::ImageRecipe getMore{"btn-txt-allget-135x24.gif", 135, 24, 1,
-                               [] { return TextButton("Get More Games!", 135, 24, portal::kGreen); }};
+                               [] { return portal::TextButton("Get More Games!", 135, 24, portal::kGreen); }};
 const art::ImageRecipe settings{"btn-txt-settings-78x24.gif", 78, 24, 1,
-                                [] { return TextButton("Settings", 78, 24, portal::kIndigo); }};
+                                [] { return portal::TextButton("Settings", 78, 24, portal::kIndigo); }};
 const art::ImageRecipe badge{"img-esrb-31x45.gif", 31, 45, 1, AgeBadge};
 
 }  // namespace

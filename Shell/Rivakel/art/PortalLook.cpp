@@ -305,4 +305,20 @@ art::Picture NormalAndOver(const std::function<void(Canvas&, bool over)>& draw, 
     return picture;
 }
 
+art::Picture Lettering(std::string_view text, int width, int height, uint32_t colour, uint32_t shadow) {
+    Canvas c(width, height);
+    const art::TextStyle style = FittingStyle(text, height - 1, width - 2);
+    Caption(c, static_cast<float>(width) / 2 - 0.5f, static_cast<float>(height) / 2 - 0.5f, text, style, colour, shadow);
+    return art::Still(std::move(c));
+}
+
+art::Picture TextButton(std::string_view text, int width, int height, uint32_t colour) {
+    Canvas c(width, height);
+    ButtonFace(c, {0, 0, static_cast<float>(width), static_cast<float>(height)}, colour, false);
+    const art::TextStyle style = FittingStyle(text, height - 9, width - 12);
+    Caption(c, static_cast<float>(width) / 2, static_cast<float>(height) / 2, text, style, kWhite,
+            art::Shade(colour, -0.6f));
+    return art::Still(std::move(c));
+}
+
 }  // namespace portal

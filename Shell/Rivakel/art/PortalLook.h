@@ -94,6 +94,12 @@ art::Path StarPath(float cx, float cy, float outer, float inner);
 // The largest bold style of at most `height` pixels whose text fits `width`.
 art::TextStyle FittingStyle(std::string_view text, int height, int width);
 
+// Capital lettering fitted into a width x height picture on the key, with a shadow.
+art::Picture Lettering(std::string_view text, int width, int height, uint32_t colour, uint32_t shadow);
+
+// A page's text button: a raised face of `colour` with the caption in white, fitted.
+art::Picture TextButton(std::string_view text, int width, int height, uint32_t colour);
+
 // Recipes made in a loop; each registers itself, so they must not move.
 using Recipes = std::vector<std::unique_ptr<art::ImageRecipe>>;
 
