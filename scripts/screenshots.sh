@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the portal, runs it on a private X server and writes PNG screenshots to the folder given
-# (default: screenshots/ at the top of the tree): both skins, every page of the menu, the shell's
+# (default: screenshots/ at the top of the tree): both skins, every page of the menu, the banner
+# spot lit, sliding and rotated, the catalogue page, the cardback selector and offer, the shell's
 # test game launched, paused by Escape and by deactivation, resumed, left for another game with
 # the question answered both ways, and every dialog. Also prints the portal's resident memory
 # with the frame shown. Needs xdotool, xwd and ImageMagick beside Xvfb; installs them when missing.
@@ -19,7 +20,8 @@ done
 export CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}"
 cd "$root"
 cmake --preset debug >/dev/null
-cmake --build --preset debug -j6 --target rivakel ShellTestGame rivakel_frame_shell_tests >/dev/null
+cmake --build --preset debug -j6 --target rivakel ShellTestGame rivakel_frame_shell_tests rivakel_frame_cardbacks_tests \
+  CardbackTestGame >/dev/null
 bin="$root/build/debug/Shell/Rivakel/rivakel"
 game="$root/build/debug/Shell/Rivakel/testgames/ShellTestGame.gam"
 
@@ -76,6 +78,20 @@ click 60 116; shot dialog-IDD_TERMSOFSERVICE; key Return
 click 788 12; shot page-exit
 kill -TERM "$portal_pid"; shot dialog-IDD_QUIT_NOTSAVED
 
+# The advertising spots: the banner lit under the pointer, the next one sliding in at its 30
+# seconds and in place, then the catalogue page with one area of its map lit.
+start 800x572; started="$(date +%s.%N)"
+xdotool mousemove $((wx + 400)) $((wy + 89)); shot banner-lit
+xdotool mousemove $((wx + 400)) $((wy + 300))
+# The screen is taken at once and cut later, half way through the slide.
+sleep "$(awk -v t="$started" -v now="$(date +%s.%N)" 'BEGIN { d = t + 29.2 - now; print (d > 0 ? d : 0) }')"
+xwd -root -silent >"$work/sliding.xwd"
+/usr/bin/convert "xwd:$work/sliding.xwd" -crop "${ww}x${wh}+${wx}+${wy}" +repage "$out/banner-sliding.png"
+sleep 1.5; shot banner-mail-a-friend
+click 716 84; shot page-catalog
+xdotool mousemove $((wx + 189 + 90)) $((wy + 129 + 150)); shot page-catalog-area-lit
+stop_portal
+
 # The small skin (a narrow screen).
 stop_portal
 start_x 780x600
@@ -109,5 +125,9 @@ stop_portal
 # The templates nothing in the portal opens yet, drawn by the headless end-to-end test.
 RIVAKEL_SCREENSHOTS="$work" RIVAKEL_PLATFORM=headless "$root/build/debug/Shell/Rivakel/rivakel_frame_shell_tests" \
   --gtest_filter='*EachTemplateCanBeShownForTheScreenshots' >/dev/null
-for ppm in "$work"/dialog-*.ppm; do /usr/bin/convert "$ppm" "$out/$(basename "${ppm%.ppm}").png"; done
+# The cardback selector (its page is not in the menu yet), the offer of a game's own cardback and
+# the chosen cardback drawn by a card game.
+RIVAKEL_SCREENSHOTS="$work" RIVAKEL_PLATFORM=headless "$root/build/debug/Shell/Rivakel/rivakel_frame_cardbacks_tests" \
+  --gtest_filter='*ForTheScreenshots' >/dev/null
+for ppm in "$work"/*.ppm; do /usr/bin/convert "$ppm" "$out/$(basename "${ppm%.ppm}").png"; done
 echo "screenshots in $out:"; ls "$out"

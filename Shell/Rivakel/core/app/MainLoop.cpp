@@ -76,7 +76,8 @@ void RunNestedLoop(const std::function<bool()>& done, const std::function<bool(c
         if (turn) turn();
         if (over()) break;
         platform::Event event;
-        bool have = backend->WaitEvent(event, NextWaitMs());
+        // The server connection goes on while a box is up: its replies must not time out behind it.
+        bool have = WaitForEventOrSources(*backend, event, NextWaitMs());
         while (have) {
             if (!filter || !filter(event)) MainWndProc(event);
             if (over()) return;

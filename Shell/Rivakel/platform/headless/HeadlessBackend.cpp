@@ -226,7 +226,12 @@ bool HeadlessBackend::OpenUrl(std::string_view url) {
     return true;
 }
 
-std::unique_ptr<Font> HeadlessBackend::OpenFont(const FontRequest& request) { return OpenBitmapFont(request); }
+std::unique_ptr<Font> HeadlessBackend::OpenFont(const FontRequest& request) {
+    if (systemFonts_) {
+        if (std::unique_ptr<Font> font = OpenSystemFont(request)) return font;
+    }
+    return OpenBitmapFont(request);
+}
 
 bool HeadlessBackend::OpenAudio(int rate, MixCallback mix) {
     std::lock_guard lock(audioMutex_);

@@ -202,6 +202,9 @@ public:
     void SetUrlOpeningWorks(bool works) { urlOpeningWorks_ = works; }
     // The bitmap font always draws; this only plays a machine without installed fonts.
     void SetInstalledFonts(bool present) { installedFonts_ = present; }
+    // Screenshots draw text with the machine's fonts, as the real window does (the bitmap font
+    // stands in where none is found).
+    void SetSystemFonts(bool system) { systemFonts_ = system; }
 
     // ---- cursors
     int CursorsCreated() const { return cursorsCreated_; }
@@ -244,6 +247,7 @@ private:
     std::vector<std::string> urls_;
     bool urlOpeningWorks_ = true;
     bool installedFonts_ = true;
+    bool systemFonts_ = false;
     int cursorsCreated_ = 0;
 
     mutable std::recursive_mutex audioMutex_;

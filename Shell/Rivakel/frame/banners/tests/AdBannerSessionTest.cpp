@@ -3,10 +3,12 @@
 // the files they must leave alone.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include "core/base/Clock.h"
 #include "core/files/FileService.h"
 #include "core/graphics/Image.h"
-#include "core/store/Base64.h"
 #include "core/store/MarkupDoc.h"
 #include "core/store/OutboxLink.h"
 #include "core/store/UserStore.h"
@@ -247,21 +249,11 @@ TEST_F(AdBannerTest, TheCatalogueOpensItsPageWhoseMapOutlinesAndOpensItsAreas) {
 TEST_F(AdBannerTest, ServerBannersShowFromMemoryAndAreKeptOnlyUnderWellFormedNames) {
     MakeInstalled();
     Start();
-    const std::vector<uint8_t> gif = fixtures::SolidGif(468, 60, {0x0A0B0C});
-    std::string base64;
-    {
-        CBase64 encoder;
-        encoder.Encode(gif);
-        base64 = encoder.GetEncoded();
-    }
-    const auto definition = [&](const std::string& guid) {
-        return "<Banner guid=\"" + guid + "\"><GUID>{5E5E5E5E-0000-0000-0000-000000000000}</GUID><IMGDATA>" + base64 +
-               "</IMGDATA><URL>https://www.rivakel.example/server</URL><DateExp>" + std::to_string(kNow + 1000) +
-               "</DateExp></Banner>";
-    };
+    const std::string picture = fixtures::Base64Of(fixtures::SolidGif(468, 60, {0x0A0B0C}));
+    const auto definition = [&](const std::string& guid) { return fixtures::ServerDefinition(guid, picture, kNow + 1000); };
     CMarkupDoc document;
-    document.Parse("<OBJDEFLIST><BANNERDEFLIST>" + definition("{5E5E5E5E-0000-0000-0000-000000000000}") +
-                       definition("..\\..\\Core") + definition("a/../../b") + "</BANNERDEFLIST></OBJDEFLIST>",
+    document.Parse(fixtures::ServerDocument(definition("{5E5E5E5E-0000-0000-0000-000000000000}") +
+                                            definition("..\\..\\Core") + definition("a/../../b")),
                    true);
     EXPECT_EQ(Banner().LoadServerBanners(document), 3u);
     EXPECT_EQ(Banner().ListSizes(), (std::array<size_t, 4>{0, 3, 0, 2}));
@@ -285,6 +277,37 @@ TEST_F(AdBannerTest, ServerBannersShowFromMemoryAndAreKeptOnlyUnderWellFormedNam
     // A new skin makes new spots; the old ones' pictures are no longer reachable by name.
     TheShell().SetSkin("Default.skn", "");
     EXPECT_EQ(FileService()->MemoryBlocks().Find(memoryName), nullptr);
+}
+
+TEST_F(AdBannerTest, AServerBannerThatCannotBeKeptStillShowsAndTheFileKeptBeforeSurvives) {
+    MakeInstalled();
+    const std::string full = "{5E5E5E5E-0000-0000-0000-000000000000}", blocked = "{B10CB10C-0000-0000-0000-000000000000}";
+    const fs::path kept = Folder("Banners") / ("pbn-" + full + ".rdt");
+    fixtures::Write(kept, std::string("<RDT>older</RDT>"));
+    fs::create_directories(Folder("Banners") / ("pbn-" + blocked + ".rdt"));
+    Start();
+    const std::string picture = fixtures::Base64Of(fixtures::SolidGif(468, 60, {0x0A0B0C}));
+    CMarkupDoc document;
+    document.Parse(fixtures::ServerDocument(fixtures::ServerDefinition(full, picture, kNow + 1000) +
+                                            fixtures::ServerDefinition(blocked, picture, kNow + 1000)),
+                   true);
+    // The disk takes no more than a few bytes per file while the definitions are stored.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const rlimit small{64, before.rlim_max};
+    const sighandler_t oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const size_t loaded = Banner().LoadServerBanners(document);
+    setrlimit(RLIMIT_FSIZE, &before);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(loaded, 2u);
+    EXPECT_EQ(fixtures::Read(kept), "<RDT>older</RDT>");
+    EXPECT_TRUE(fs::is_directory(Folder("Banners") / ("pbn-" + blocked + ".rdt")));
+    Rotate();
+    Rotate();
+    ASSERT_NE(Banner().Current(), nullptr);
+    EXPECT_EQ(Banner().Current()->guid, full);
+    EXPECT_EQ(Pixel(kBannerAt.x + 200, kBannerAt.y + 30), 0x0A0B0Cu);
 }
 
 TEST_F(AdBannerTest, ASpotWithNothingToShowStartsAndStaysEmpty) {

@@ -11,6 +11,7 @@
 
 #include "art/Canvas.h"
 #include "art/GifWriter.h"
+#include "core/store/Base64.h"
 
 namespace fixtures {
 
@@ -31,6 +32,11 @@ inline void Write(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+inline std::string Read(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 inline void Write(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     Write(path, std::string(bytes.begin(), bytes.end()));
 }
@@ -41,6 +47,23 @@ inline std::string BannerText(const std::string& guid, const std::string& img, c
     return "<RDT>\r\n   <Banner>\r\n      <DateStart>" + dateStart + "</DateStart>\r\n      <DateExp>" + dateExp +
            "</DateExp>\r\n      <GUID>" + guid + "</GUID>\r\n      <IMG>" + img + "</IMG>\r\n      <URL>" + url +
            "</URL>\r\n   </Banner>\r\n</RDT>\r\n";
+}
+
+inline std::string Base64Of(const std::vector<uint8_t>& bytes) {
+    CBase64 encoder;
+    encoder.Encode(bytes);
+    return std::string(encoder.GetEncoded());
+}
+
+// One banner definition as the server sends it, under its "guid" attribute.
+inline std::string ServerDefinition(const std::string& guid, const std::string& imageData, int64_t dateExp) {
+    return "<Banner guid=\"" + guid + "\"><GUID>" + guid + "</GUID><IMGDATA>" + imageData +
+           "</IMGDATA><URL>https://www.rivakel.example/server</URL><DateExp>" + std::to_string(dateExp) +
+           "</DateExp></Banner>";
+}
+
+inline std::string ServerDocument(const std::string& definitions) {
+    return "<OBJDEFLIST><BANNERDEFLIST>" + definitions + "</BANNERDEFLIST></OBJDEFLIST>";
 }
 
 }  // namespace fixtures

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/graphics/CSubsystem_Event_Win32.h"
+#include "art/Canvas.h"
+#include "art/GifWriter.h"
 #include "core/store/UserStore.h"
 #include "frame/banners/tests/BannerFixtures.h"
 #include "frame/cardbacks/CardbackSelector.h"
@@ -201,6 +203,71 @@ TEST_F(CardbackTest, AnOfferStillUpWhenTheShellCloses) {
     ShowCardbackChoice(TheShell(), "System\\Skins\\Cardbacks\\cbk-b.gif");
     ASSERT_TRUE(OfferUp());
     // TearDown stops the session with the box up: nothing of it may be left behind.
+}
+
+// A patterned cardback in the portal's look, for the screenshots: a white-edged card whose field
+// carries dots, checks or diamonds.
+std::vector<uint8_t> PatternedBack(uint32_t ground, uint32_t ink, int pattern) {
+    art::Canvas c(49, 66);
+    c.Fill(art::Path::RoundRect(0, 0, 49, 66, 5), 0x333333);
+    c.Fill(art::Path::RoundRect(1, 1, 47, 64, 4), 0xFFFFFF);
+    c.Fill(art::Path::RoundRect(4, 4, 41, 58, 2), ground);
+    for (int row = 0; row < 9; ++row) {
+        for (int col = 0; col < 6; ++col) {
+            const float x = 7.5f + 6.5f * static_cast<float>(col), y = 8 + 6.5f * static_cast<float>(row);
+            if (pattern == 0) c.Fill(art::Path::Ellipse(x, y, 2, 2), ink);
+            if (pattern == 1 && (row + col) % 2 == 0) c.Fill(art::Path::Rect(x - 3, y - 3, 6.5f, 6.5f), ink);
+            if (pattern == 2) c.Fill(art::Path::Polygon({{x, y - 3}, {x + 3, y}, {x, y + 3}, {x - 3, y}}), ink);
+        }
+    }
+    c.Outline(art::Path::RoundRect(4.5f, 4.5f, 40, 57, 2), 1, ink);
+    std::vector<art::Canvas> frames;
+    frames.push_back(std::move(c));
+    const std::vector<int> delays{0};
+    return art::EncodeGif(frames, delays, false, nullptr).value_or(std::vector<uint8_t>{});
+}
+
+TEST_F(CardbackTest, SelectorOfferAndCardGameForTheScreenshots) {
+    const char* folder = std::getenv("RIVAKEL_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "RIVAKEL_SCREENSHOTS not set";
+    const auto addPatterned = [this] {
+        const struct {
+            uint32_t ground, ink;
+        } looks[] = {{0xC00000, 0xFFCC66}, {0x339900, 0xFFFFCC}, {0x333399, 0x99CCCC}, {0x663300, 0xFF9900}, {0x99CCCC, 0x333399}};
+        for (int i = 0; i < 5; ++i) {
+            const std::string name = std::string("cbk-") + static_cast<char>('a' + i);
+            fixtures::Write(Folder() / (name + ".rdt"), CardbackText(name));
+            fixtures::Write(Folder() / (name + ".gif"), PatternedBack(looks[i].ground, looks[i].ink, i % 3));
+        }
+    };
+    const std::string out(folder);
+    headless_->SetSystemFonts(true);
+    MakeInstalled();
+    addPatterned();
+    Start();
+    TheShell().ShowPage(page_name::kSettings);
+    ShowCardbackSelector(TheShell());
+    headless_->PushMouseMove(kPage.x + 245 + 24, kPage.y + 150 + 33);
+    Pump(100);
+    SaveFrame(out + "/page-settings-cardback-selector.ppm");
+    Click(kPage.x + 450 + 9, kPage.y + 170 + 13);
+    Click(kPage.x + 315 + 24, kPage.y + 150 + 33);
+    Pump(100);
+    SaveFrame(out + "/page-settings-cardback-chosen.ppm");
+    ShowCardbackChoice(TheShell(), "System\\Skins\\Cardbacks\\cbk-e.gif");
+    Pump(100);
+    SaveFrame(out + "/dialog-cardback-offer.ppm");
+    Click(282 + 180 + 20, 176 + 150 + 8);
+    TearDown();
+    SetUp();
+    headless_->SetSystemFonts(true);
+    MakeInstalled();
+    addPatterned();
+    fixtures::Write(root_ / "data" / "Rivakel" / "System" / "Core.rdt",
+                    "<RDT><Shell><CardBack>cbk-a.gif</CardBack></Shell></RDT>");
+    StartCardGame();
+    Pump(100);
+    SaveFrame(out + "/game-chosen-cardback.ppm");
 }
 
 }  // namespace

@@ -174,15 +174,10 @@ namespace {
 TEST_F(ShellDialogsTest, EachTemplateCanBeShownForTheScreenshots) {
     const char* folder = std::getenv("RIVAKEL_SCREENSHOTS");
     if (folder == nullptr) GTEST_SKIP() << "RIVAKEL_SCREENSHOTS not set";
+    headless_->SetSystemFonts(true);
     const auto capture = [this, folder](CDialog& dialog) {
         TheShell().Repaint();
-        const auto* window = headless_->MainWindow();
-        std::ofstream out(std::string(folder) + "/dialog-" + dialog.Name() + ".ppm", std::ios::binary);
-        out << "P6\n" << window->Width() << " " << window->Height() << "\n255\n";
-        for (uint32_t pixel : window->Frame()) {
-            const char rgb[3] = {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
-            out.write(rgb, 3);
-        }
+        SaveFrame(std::string(folder) + "/dialog-" + dialog.Name() + ".ppm");
         dialog.Close();
     };
     for (const char* name : {"IDD_AUTOINSTALL", "IDD_CONFIRM_SAVE", "IDD_NEEDNEWGAME"}) Expect(name, capture);

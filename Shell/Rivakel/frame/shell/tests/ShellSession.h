@@ -95,6 +95,16 @@ protected:
     }
 
     uint32_t Pixel(int x, int y) const { return headless_->MainWindow()->FramePixel(x, y); }
+    // The window's frame as a binary PPM, for the screenshot script.
+    void SaveFrame(const std::string& path) const {
+        const auto* window = headless_->MainWindow();
+        std::ofstream out(path, std::ios::binary);
+        out << "P6\n" << window->Width() << " " << window->Height() << "\n255\n";
+        for (uint32_t pixel : window->Frame()) {
+            const char rgb[3] = {static_cast<char>(pixel >> 16), static_cast<char>(pixel >> 8), static_cast<char>(pixel)};
+            out.write(rgb, 3);
+        }
+    }
     CShell& TheShell() const { return *Shell(); }
     std::string GameValue(std::string_view key) const {
         std::string value;
