@@ -200,4 +200,18 @@ TEST_F(SettingsPageTest, RemoveGamesOpensTheRemovalPage) {
     EXPECT_EQ(TheShell().CurrentPage(), "Remove-games");
 }
 
+// With RIVAKEL_SCREENSHOTS naming a folder, writes the page in the system's fonts, as the
+// window shows it (nothing in the frame leads to it before the Home page does).
+TEST_F(SettingsPageTest, ThePageCanBeShownForTheScreenshots) {
+    const char* folder = std::getenv("RIVAKEL_SCREENSHOTS");
+    if (folder == nullptr) GTEST_SKIP() << "RIVAKEL_SCREENSHOTS not set";
+    headless_->SetSystemFonts(true);
+    MakeInstalled();
+    Start();
+    ShowSettings();
+    TypeProxy("proxy.example", "8080");
+    Pump(600);
+    SaveFrame(std::string(folder) + "/page-settings.ppm");
+}
+
 }  // namespace
