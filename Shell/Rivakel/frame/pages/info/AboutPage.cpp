@@ -41,12 +41,15 @@ void ShowAbout(CShell& shell) {
 }
 
 void ShowSeals(CShell& shell, CImage& image) {
-    image.SetTextColor(255, 255, 255);
+    // Each text starts white, whatever colour the one before left.
+    const auto white = [&](int id, int x, int y, const platform::Rect& box) {
+        image.SetTextColor(255, 255, 255);
+        DrawPageRml(shell, ShellString(id, kMaxText), x, y, box);
+    };
     constexpr platform::Rect kBox{15, 60, 485, 420};
-    DrawPageRml(shell, ShellString(1002, kMaxText), 15, 65, kBox);
-    DrawPageRml(shell, ShellString(1004, kMaxText), 15, 300, kBox);
-    image.SetTextColor(255, 255, 255);
-    DrawPageRml(shell, ShellString(1003, kMaxText), 128, 120, {128, 120, 485, 420});
+    white(1002, 15, 65, kBox);
+    white(1004, 15, 300, kBox);
+    white(1003, 128, 120, {128, 120, 485, 420});
     shell.MakeImageButton(kVirusSeal, kSealX, 125, 0, OnSealsViewSeal);
     if (CRolloverButton* seal = shell.MakeImageButton(kCertificateSeal, kSealX, 200, 1, OnSealsViewSeal)) {
         int width = 0, height = 0;
