@@ -23,7 +23,8 @@ if [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && command -v ccache >/dev/null; th
 fi
 cd "$root"
 cmake --preset debug >/dev/null
-cmake --build --preset debug -j4 --target rivakel ShellTestGame rivakel_frame_shell_tests rivakel_portalserver rivakel_frame_cardbacks_tests CardbackTestGame >/dev/null
+cmake --build --preset debug -j4 --target rivakel ShellTestGame rivakel_frame_shell_tests rivakel_portalserver \
+  rivakel_frame_cardbacks_tests CardbackTestGame rivakel_frame_pages_settings_tests >/dev/null
 bin="$root/build/debug/Shell/Rivakel/rivakel"
 game="$root/build/debug/Shell/Rivakel/testgames/ShellTestGame.gam"
 
@@ -83,6 +84,11 @@ echo "resident memory with the frame shown: $(grep VmRSS /proc/$portal_pid/statu
 shot big-skin-home
 for page in games:300 support:395 about:490 join:640; do click "${page#*:}" 24; shot "page-${page%%:*}"; done
 click 60 116; shot dialog-IDD_TERMSOFSERVICE; key Return
+# Support: a section from the overview, one of its questions and the next; About's seals view.
+click 395 24; click 205 290; shot page-support-section
+click 260 276; shot page-support-question
+click 500 456; shot page-support-question-next
+click 490 24; click 628 464; shot page-about-seals
 click 788 12; shot page-exit
 kill -TERM "$portal_pid"; shot dialog-IDD_QUIT_NOTSAVED
 
@@ -168,6 +174,9 @@ stop_portal
 # The cardback selector (its page is not in the menu yet), the offer of a game's own cardback and
 # the chosen cardback drawn by a card game, by the headless end-to-end test with the machine's fonts.
 RIVAKEL_SCREENSHOTS="$work" RIVAKEL_PLATFORM=headless "$root/build/debug/Shell/Rivakel/rivakel_frame_cardbacks_tests" \
+  --gtest_filter='*ForTheScreenshots' >/dev/null
+# The Settings page (reached from the Home page), drawn the same way.
+RIVAKEL_SCREENSHOTS="$work" RIVAKEL_PLATFORM=headless "$root/build/debug/Shell/Rivakel/rivakel_frame_pages_settings_tests" \
   --gtest_filter='*ForTheScreenshots' >/dev/null
 for ppm in "$work"/*.ppm; do /usr/bin/convert "$ppm" "$out/$(basename "${ppm%.ppm}").png"; done
 echo "screenshots in $out:"; ls "$out"

@@ -26,6 +26,8 @@
 #include "frame/banners/ShellBanners.h"
 #include "frame/cardbacks/LoadCardbacks.h"
 #include "frame/dialogs/DialogEnvironment.h"
+#include "frame/pages/info/InfoPages.h"
+#include "frame/pages/settings/SettingsPage.h"
 #include "core/app/MainLoop.h"
 #include "core/app/MainWndProc.h"
 #include "frame/factory/ShellFactory.h"
@@ -167,6 +169,11 @@ void CreateShellWindow() {
     config.openInBrowser = [](std::string_view url) { return g_pApp != nullptr ? g_pApp->OpenInBrowser(url) : 1; };
     AddGamesToShellConfig(config);
     AddFormPagesToShellConfig(config);
+    config.registerPages = [earlier = std::move(config.registerPages)](CShell& window) {
+        if (earlier) earlier(window);
+        RegisterInfoPages(window);
+        RegisterSettingsPage(window);
+    };
     config.loadCardbacks = [] { LoadCardbacks(g_pApp != nullptr && g_pApp->IsInstalled()); };
     config.makeBanners = [openInBrowser = config.openInBrowser](CShell& window) {
         BannerServices banners;

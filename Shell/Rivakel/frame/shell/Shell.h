@@ -143,8 +143,6 @@ public:
     CRolloverButton* MakeImageButton(std::string_view name, int x, int y, intptr_t userValue, EventCallback callback);
     // The picture the frame is drawn in (the shell's own "image").
     CImage* FrameImage() const;
-    // The shell's button click, once its sounds exist.
-    void PlayClick();
 
     // ---- GameHostWindow
     CSurface* GameArea() override { return gameArea_; }

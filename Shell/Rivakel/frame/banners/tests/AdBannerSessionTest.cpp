@@ -263,7 +263,8 @@ TEST_F(AdBannerTest, ServerBannersShowFromMemoryAndAreKeptOnlyUnderWellFormedNam
         if (!entry.path().filename().string().starts_with("Outbox.")) files.push_back(entry.path().filename());
     }
     std::sort(files.begin(), files.end());
-    EXPECT_EQ(files, (std::vector<std::string>{"Banners", "Core.rdt", "Rivakel", "System",
+    // Beside the installation's own folders (Skins\Cardbacks), only the well-formed banner.
+    EXPECT_EQ(files, (std::vector<std::string>{"Banners", "Cardbacks", "Core.rdt", "Rivakel", "Skins", "System",
                                                "pbn-{5E5E5E5E-0000-0000-0000-000000000000}.rdt"}));
     // The second default, then the server's.
     Rotate();

@@ -1,0 +1,64 @@
+#include "frame/pages/info/PageText.h"
+
+#include <memory>
+
+#include "core/graphics/HyperLink.h"
+#include "core/graphics/Image.h"
+#include "core/graphics/RmlRenderer.h"
+#include "core/graphics/SurfaceServices.h"
+#include "core/resources/ResourceRegistry.h"
+#include "frame/shell/Shell.h"
+
+namespace {
+
+constexpr platform::Rect kWholePage{0, 0, CShell::kGameAreaWidth, CShell::kGameAreaHeight};
+
+int OnPageLink(intptr_t* record) {
+    reinterpret_cast<CShell*>(record[0])->OnHyperLink(static_cast<int>(record[2]));
+    return 1;
+}
+
+CImage* PageImage(const CShell& shell) {
+    CSurface* page = shell.PageSurface();
+    return page != nullptr ? page->GetCurImage() : nullptr;
+}
+
+}  // namespace
+
+std::string ShellString(int id, size_t maxLength) {
+    if (id < 0) return {};
+    const std::optional<std::string_view> text =
+        resources::ResourceRegistry::Instance().Shell()->GetString(static_cast<uint32_t>(id));
+    if (!text) return {};
+    return std::string(text->substr(0, maxLength));
+}
+
+bool HasShellString(int id) {
+    return id >= 0 && resources::ResourceRegistry::Instance().Shell()->GetString(static_cast<uint32_t>(id)).has_value();
+}
+
+int DrawPageRml(CShell& shell, std::string_view rml, int x, int y, const platform::Rect& box) {
+    CImage* image = PageImage(shell);
+    if (image == nullptr) return 0;
+    CHyperLinkFactory links(shell.PageSurface(), &shell, OnPageLink);
+    const std::string text(rml);
+    return image->DrawRML(text.c_str(), x, y, &box, 0, &links);
+}
+
+int DrawPageRml(CShell& shell, std::string_view rml, int x, int y) { return DrawPageRml(shell, rml, x, y, kWholePage); }
+
+void DrawPlainPageText(CShell& shell, std::string_view style, std::string_view text, int x, int y) {
+    CImage* image = PageImage(shell);
+    if (image == nullptr) return;
+    const std::string tags(style), plain(text);
+    image->DrawRML(tags.c_str(), x, y, &kWholePage, 0, nullptr);
+    image->DrawRML(plain.c_str(), x, y, &kWholePage, kRmlPlainRun, nullptr);
+}
+
+int RmlWidth(std::string_view rml) {
+    CImage probe(CurrentSurfaceServices().fonts, 1, 1, 0);
+    const std::string text(rml);
+    constexpr platform::Rect kUnbounded{0, 0, 1 << 15, 1 << 15};
+    probe.DrawRML(text.c_str(), 0, 0, &kUnbounded, 0, nullptr);
+    return RmlPublishedState().lastTextEnd.x;
+}
