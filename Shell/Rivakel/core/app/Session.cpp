@@ -91,7 +91,7 @@ void CreateStore() {
     // The shell window's user ("guest" until another is chosen): what games store is kept under it.
     config.currentUserEmail = []() -> std::string {
         const CShell* shell = Shell();
-        return shell != nullptr ? shell->UserName() : std::string();
+        return shell != nullptr ? shell->UserName() : std::string("guest");
     };
     // Data files other than the store's own that are not on the disk.
     config.openNamedData = [](std::string_view name) -> std::optional<std::string> {

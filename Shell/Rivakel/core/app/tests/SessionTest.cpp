@@ -105,21 +105,25 @@ TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
     EXPECT_EQ(outbox.lines.size(), 1u);
 }
 
-TEST_F(SessionTest, WindowDragWithoutAUserAndMinimisingReachTheServices) {
+TEST_F(SessionTest, TheShellsUserIsTheStoresAndKeepsTheWindowPlace) {
     ASSERT_FALSE(StartProgram({}).has_value());
     CSubsystem_Video* video = VideoService();
     ASSERT_NE(video, nullptr);
     ASSERT_EQ(video->Kind(), platform::Renderer::Accelerated);
-    ASSERT_EQ(UserStore()->GetCurrentUser(), nullptr);
+    // A fresh store's one user is the shell window's user.
+    const RdtNode* guest = UserStore()->FindUserByEmail("guest");
+    ASSERT_NE(guest, nullptr);
+    EXPECT_EQ(UserStore()->GetCurrentUser(), guest);
     const std::optional<platform::Point> before = Program().mainWindow->GetPosition();
     ASSERT_TRUE(before);
 
-    // Nobody has signed in yet, so the drag moves the window and stores nothing.
     video->BeginDrag(10, 10);
     video->MoveWindowTo(60, 40);
     video->EndDrag();
     EXPECT_EQ(Program().mainWindow->GetPosition(), (platform::Point{before->x + 50, before->y + 30}));
-    EXPECT_EQ(UserStore()->FindUserByEmail("guest")->FindChild("WindowXLoc"), nullptr);
+    const RdtNode* x = guest->FindChild("WindowXLoc");
+    ASSERT_NE(x, nullptr);
+    EXPECT_EQ(x->Text(), std::optional<std::string>(std::to_string(before->x + 50)));
 
     InputService()->ForwardMouse(kEventMouseMove, 100, 100);
     video->Minimize();

@@ -10,6 +10,7 @@
 #include "frame/cardbacks/CardbackSelector.h"
 #include "frame/cardbacks/CardbackSettings.h"
 #include "frame/cardbacks/CardbackSurfaces.h"
+#include "frame/shell/ShellPage.h"
 #include "frame/cardbacks/CardbackTable.h"
 #include "frame/shell/tests/ShellSession.h"
 
@@ -120,6 +121,7 @@ TEST_F(CardbackTest, TheSelectorShowsFourThumbnailsAndItsArrowsPageRoundTheTable
     MakeInstalled();
     AddFive();
     Start();
+    TheShell().ShowPage(page_name::kSettings);
     ShowCardbackSelector(TheShell());
     Pump(60);
     const auto path = [](char c) { return std::string("System\\Skins\\Cardbacks\\cbk-") + c + ".gif"; };
@@ -146,6 +148,7 @@ TEST_F(CardbackTest, TheSelectorShowsFourThumbnailsAndItsArrowsPageRoundTheTable
 TEST_F(CardbackTest, WithOnlyTheDefaultTheSelectorShowsJustTheCurrentCardback) {
     MakeInstalled();
     Start();
+    TheShell().ShowPage(page_name::kSettings);
     ShowCardbackSelector(TheShell());
     Pump(60);
     EXPECT_TRUE(Thumbnails().empty());
@@ -159,6 +162,7 @@ TEST_F(CardbackTest, AChosenPictureThatIsGoneFallsBackToTheDefaultAndRepairsTheC
     fixtures::Write(root_ / "data" / "Rivakel" / "System" / "Core.rdt",
                     "<RDT><Shell><CardBack>cbk-gone.gif</CardBack></Shell></RDT>");
     Start();
+    TheShell().ShowPage(page_name::kSettings);
     ShowCardbackSelector(TheShell());
     Pump(60);
     EXPECT_EQ(GetCardBack(), "p-img-shell-defaultcardback.gif");
@@ -200,6 +204,7 @@ TEST_F(CardbackTest, TheNewCardbackTakenFromTheOfferShowsAsTheSelectorsCurrentOn
     MakeInstalled();
     AddFive();
     Start();
+    TheShell().ShowPage(page_name::kSettings);
     ShowCardbackSelector(TheShell());
     ShowCardbackChoice(TheShell(), "System\\Skins\\Cardbacks\\cbk-b.gif");
     ASSERT_TRUE(OfferUp());
@@ -257,6 +262,7 @@ TEST_F(CardbackTest, SelectorOfferAndCardGameForTheScreenshots) {
     MakeInstalled();
     addPatterned();
     Start();
+    TheShell().ShowPage(page_name::kSettings);
     TheShell().ShowPage(page_name::kSettings);
     ShowCardbackSelector(TheShell());
     headless_->PushMouseMove(kPage.x + 245 + 24, kPage.y + 150 + 33);

@@ -74,6 +74,8 @@ TEST_F(FormPagesTest, ExitPageShowsItsOwnBodiesAndAFailureAsAFailure) {
 TEST_F(FormPagesTest, AnAnswerAfterThePageWasLeftIsDropped) {
     Start();
     TheShell().ShowPage(page_name::kJoin);
+    // A slow answer, so that the page is left before it is whole.
+    server_->QueueFault(portal::Fault::Trickle);
     Type(kAddress);
     PressKey(platform::VkReturn);
     EXPECT_EQ(Forms().ShownMessage(), 20005);

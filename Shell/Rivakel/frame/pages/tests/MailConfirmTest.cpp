@@ -40,6 +40,7 @@ TEST_F(MailConfirmTest, NoRefusesAndYesSendsTheMailingAndReportsIt) {
     EXPECT_FALSE(ClockService()->IsPaused());
 
     GameKey('E');
+    server_->QueueFault(portal::Fault::Trickle);  // still sending when looked at
     ClickYes();
     EXPECT_EQ(Box().CurrentState(), State::Sending);
     ASSERT_TRUE(PumpUntil([&] { return Box().CurrentState() == State::Result; }));
