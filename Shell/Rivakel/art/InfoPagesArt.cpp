@@ -67,7 +67,7 @@ art::Picture CertificateSeal() {
 const art::ImageRecipe needHelp{"txt-need_help-119x14.gif", 119, 14, 1,
                                 [] { return portal::Lettering("NEED HELP?", 119, 14, portal::kCreamDeep, portal::kIndigo); }};
 const art::ImageRecipe webHelper{"img-gotowebdude-29x30.gif", 29, 30, 1, WebHelper};
-const art::ImageRecipe virusSeal{"img-mcafee.gif", 90, 55, 1, VirusSeal};
-const art::ImageRecipe certificateSeal{"img-verisign.gif", 90, 55, 1, CertificateSeal};
+const art::ImageRecipe virusSeal{"img-seal-scanned.gif", 90, 55, 1, VirusSeal};
+const art::ImageRecipe certificateSeal{"img-seal-secure.gif", 90, 55, 1, CertificateSeal};
 
 }  // namespace

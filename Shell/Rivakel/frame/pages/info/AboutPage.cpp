@@ -13,8 +13,8 @@
 namespace {
 
 constexpr size_t kMaxText = 4095;
-constexpr const char* kVirusSeal = "img-mcafee.gif";
-constexpr const char* kCertificateSeal = "img-verisign.gif";
+constexpr const char* kVirusSeal = "img-seal-scanned.gif";
+constexpr const char* kCertificateSeal = "img-seal-secure.gif";
 constexpr const char* kSealClickGuid = "{26A52249-5C78-450E-A988-B634559AF93A}";
 // The site's pages behind the seals.
 constexpr int kVirusCheckLink = 10004;
