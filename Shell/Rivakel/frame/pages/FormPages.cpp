@@ -53,17 +53,17 @@ void CFormPages::BeginPage(Form form) {
     auto* token = new PageToken(this);
     shell_.SetPageObjects(token, nullptr);
     token_ = token;
-    form_ = form;
-    shown_ = 0;
-    emailField_ = nullptr;
-    mailFields_.clear();
-    wait_.Cancel();
+    ForgetPage(form);
 }
 
 void CFormPages::PageLeft(PageToken* token) {
     if (token != token_) return;
     token_ = nullptr;
-    form_ = Form::None;
+    ForgetPage(Form::None);
+}
+
+void CFormPages::ForgetPage(Form form) {
+    form_ = form;
     shown_ = 0;
     emailField_ = nullptr;
     mailFields_.clear();

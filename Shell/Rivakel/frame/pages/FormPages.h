@@ -87,6 +87,8 @@ private:
     // Hands the shell a token whose release (the page left) drops the fields and the wait.
     void BeginPage(Form form);
     void PageLeft(PageToken* token);
+    // Drops the fields, the shown message and the wait of the page before; `form` is now up.
+    void ForgetPage(Form form);
     std::vector<RowFacts> Facts() const;
     // An entry field at (x, y) in the sunk box `sunk`.
     CEditField* MakeField(CSurface& page, const platform::Rect& sunk, int x, int y, int width, int height,
