@@ -1,6 +1,9 @@
 #include "frame/pages/DataMailing.h"
 
+#include <array>
+
 #include "core/store/RdtEscape.h"
+#include "frame/host/GameHost.h"
 
 namespace mailing {
 
@@ -15,6 +18,12 @@ std::string Attr(std::string_view value) {
 }
 
 }  // namespace
+
+std::string HostText(int (CGameHost::*read)(std::span<char>) const) {
+    std::array<char, 256> text{};
+    if (const CGameHost* host = GameHost()) (host->*read)(text);
+    return text.data();
+}
 
 std::string EscapeItem(std::string_view item) {
     std::string out;

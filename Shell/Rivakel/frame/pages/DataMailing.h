@@ -3,8 +3,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+
+class CGameHost;
 
 namespace mailing {
 
@@ -19,6 +22,10 @@ std::string EscapeItem(std::string_view item);
 // '%' "%25", '&' "%26", blank "%20", line feed "%0A", ',' "%2C", '+' "%2B": the server decodes
 // %XX, and the parameters are separated by commas.
 std::string TransferEncode(std::string_view text);
+
+// What the game host tells of its game through `read` (its id, name or version); empty without
+// a host.
+std::string HostText(int (CGameHost::*read)(std::span<char>) const);
 
 struct MailingGame {
     std::string shellVersion;

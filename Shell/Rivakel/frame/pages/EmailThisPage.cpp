@@ -1,5 +1,4 @@
 // Email_This: the user mails a game to friends with a greeting of their own.
-#include <array>
 #include <string>
 
 #include "core/graphics/EditField.h"
@@ -64,11 +63,7 @@ void CFormPages::OnSend() {
     // The game shown is the game mailed; the running game's only when the page names none.
     const GameRecord* row = config_.table != nullptr ? config_.table->Row(mailRow_) : nullptr;
     std::string game = row != nullptr ? row->guid : std::string();
-    if (game.empty()) {
-        std::array<char, 256> running{};
-        if (const CGameHost* host = GameHost()) host->GetRunningGameId(running);
-        game = running.data();
-    }
+    if (game.empty()) game = mailing::HostText(&CGameHost::GetRunningGameId);
     if (game.empty()) game = mailing::kDefaultGameId;
     // The greeting goes last, so that commas in it cannot shift the other fields.
     Send(kMsgRivAFriend, "RivRivlet", game + "," + sender + "," + recipients + "," + forms::EncodeGreeting(greeting),

@@ -24,8 +24,12 @@ void DrawPlain(CImage& image, std::string_view style, std::string_view text, int
     image.DrawRML(plain.c_str(), x, y, box, kRmlPlainRun, nullptr);
 }
 
-void FillArea(CImage& image, int left, int top, int right, int bottom, uint32_t rgb) {
+void SetColour(CImage& image, uint32_t rgb) {
     image.SetCurColor(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
+}
+
+void FillArea(CImage& image, int left, int top, int right, int bottom, uint32_t rgb) {
+    SetColour(image, rgb);
     image.FillRect(left, top, right, bottom);
 }
 

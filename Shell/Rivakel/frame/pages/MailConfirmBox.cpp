@@ -1,6 +1,5 @@
 #include "frame/pages/MailConfirmBox.h"
 
-#include <array>
 #include <cstring>
 
 #include "core/base/Clock.h"
@@ -24,12 +23,6 @@ constexpr const char* kPicture = "asl-email-confirm-324x112x2.gif";
 constexpr uint32_t kBoxOrange = 0xFF9A00;
 constexpr uint32_t kBlinkMs = 50;
 constexpr int kBlinkSteps = 4;
-
-std::string HostText(int (CGameHost::*read)(std::span<char>) const) {
-    std::array<char, 256> text{};
-    if (const CGameHost* host = GameHost()) (host->*read)(text);
-    return text.data();
-}
 
 }  // namespace
 
@@ -57,7 +50,7 @@ void CMailConfirmBox::Ask(EmailConfirmation request, std::function<void(bool)> a
     DrawPictureFrame(image, kPicture, 0, 0, 0);
     DrawRml(image, "<s3><B><c000000>Confirm E-Mail Use</b>", 72, 16);
     const platform::Rect question{72, 32, 300, 65};
-    const std::string game = HostText(&CGameHost::GetGameName);
+    const std::string game = mailing::HostText(&CGameHost::GetGameName);
     DrawRml(image, "<S3><C000000>The application '", 72, 32, &question);
     // The name and the recipient come from the game: drawn as they stand, never as markup.
     const platform::Point after = RmlPublishedState().lastTextEnd;
@@ -103,9 +96,9 @@ void CMailConfirmBox::SendDataMail() {
     mailing::MailingGame game;
     const VersionRecord& version = shell_.Version();
     game.shellVersion.assign(version.text, strnlen(version.text, sizeof version.text));
-    game.id = HostText(&CGameHost::GetRunningGameId);
-    game.name = HostText(&CGameHost::GetGameName);
-    game.version = HostText(&CGameHost::GetGameVersion);
+    game.id = mailing::HostText(&CGameHost::GetRunningGameId);
+    game.name = mailing::HostText(&CGameHost::GetGameName);
+    game.version = mailing::HostText(&CGameHost::GetGameVersion);
     const std::optional<std::string> params = mailing::BuildParams(game, request_.firstText, request_.recipient,
                                                                    request_.thirdText, request_.itemText);
     COutbox* outbox = Outbox();
@@ -184,8 +177,7 @@ int CMailConfirmBox::OnBlinkTick(intptr_t* args) {
 
 void CMailConfirmBox::DrawOutline(uint32_t colour) {
     CImage& image = *box_->GetCurImage();
-    image.SetCurColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-                      static_cast<uint8_t>(colour));
+    SetColour(image, colour);
     image.FrameRect(6, 5, 318, 105);
     image.FrameRect(7, 6, 317, 104);
     box_->Invalidate();
