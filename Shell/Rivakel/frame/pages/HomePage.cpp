@@ -22,18 +22,13 @@ int OnGetItNow(intptr_t* record) {
     return 1;
 }
 
-// The mascot and the Settings offer the Home and Join pages share.
-void DrawSettingsOffer(CShell& shell, CImage& image) {
-    shell.DrawPageImage("txt-make_rivakel_yours-176x17.gif", 300, 320);
-    DrawRml(image, "<S4><c000000>Change the way Rivakel looks and feels", 292, 338);
-    shell.MakeImageButton("btn-txt-settings-78x24.gif", 352, 356, 0, OnSettings);
-}
-
 }  // namespace
 
 void DrawMascotAndSettings(CShell& shell, CImage& image) {
     shell.DrawPageImage("img-rivguy-226x152.gif", 263, 11);
-    DrawSettingsOffer(shell, image);
+    shell.DrawPageImage("txt-make_rivakel_yours-176x17.gif", 300, 320);
+    DrawRml(image, "<S4><c000000>Change the way Rivakel looks and feels", 292, 338);
+    shell.MakeImageButton("btn-txt-settings-78x24.gif", 352, 356, 0, OnSettings);
 }
 
 void CFormPages::ShowHome(CSurface& page) {

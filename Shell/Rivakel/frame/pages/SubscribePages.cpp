@@ -14,8 +14,6 @@
 #include "frame/shell/Shell.h"
 #include "frame/shell/ShellPictures.h"
 
-void DrawMascotAndSettings(CShell& shell, CImage& image);
-
 namespace {
 
 int OnLink(intptr_t* record) {
