@@ -23,19 +23,22 @@ CImage* PageImage(const CShell& shell) {
     return page != nullptr ? page->GetCurImage() : nullptr;
 }
 
+// The shell's string `id`; none when it is missing or the program's resources are (damaged).
+std::optional<std::string_view> FindShellString(int id) {
+    const resources::ResourceModule* shell = resources::ResourceRegistry::Instance().Shell();
+    if (id < 0 || shell == nullptr) return std::nullopt;
+    return shell->GetString(static_cast<uint32_t>(id));
+}
+
 }  // namespace
 
 std::string ShellString(int id, size_t maxLength) {
-    if (id < 0) return {};
-    const std::optional<std::string_view> text =
-        resources::ResourceRegistry::Instance().Shell()->GetString(static_cast<uint32_t>(id));
+    const std::optional<std::string_view> text = FindShellString(id);
     if (!text) return {};
     return std::string(text->substr(0, maxLength));
 }
 
-bool HasShellString(int id) {
-    return id >= 0 && resources::ResourceRegistry::Instance().Shell()->GetString(static_cast<uint32_t>(id)).has_value();
-}
+bool HasShellString(int id) { return FindShellString(id).has_value(); }
 
 int DrawPageRml(CShell& shell, std::string_view rml, int x, int y, const platform::Rect& box) {
     CImage* image = PageImage(shell);
