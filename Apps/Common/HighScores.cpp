@@ -9,13 +9,13 @@ namespace {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string RowKey(int row, const char* field) {
+}  // namespace
+
+std::string HighScoreKey(int row, const char* item) {
     char key[32];
-    std::snprintf(key, sizeof key, "Score%d%s", row, field);
+    std::snprintf(key, sizeof key, "Score%d%s", row, item);
     return key;
 }
-
-}  // namespace
 
 bool SamePlayerName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -42,8 +42,8 @@ void PlaceHighScore(HighScoreTable& table, std::string_view player, int score) {
 HighScoreTable ReadHighScores(ISettingsAccess& settings) {
     HighScoreTable table;
     for (int row = 1; row <= kHighScoreRows; ++row) {
-        table[row - 1].name = ReadSettingText(settings, RowKey(row, "Name")).value_or("");
-        table[row - 1].score = ReadSettingInt(settings, RowKey(row, "Score"), 0);
+        table[row - 1].name = ReadSettingText(settings, HighScoreKey(row, "Name")).value_or("");
+        table[row - 1].score = ReadSettingInt(settings, HighScoreKey(row, "Score"), 0);
     }
     return table;
 }
@@ -52,8 +52,8 @@ void WriteHighScores(ISettingsAccess& settings, const HighScoreTable& table, con
     for (int row = 1; row <= kHighScoreRows; ++row) {
         const HighScoreRow& now = table[row - 1];
         const HighScoreRow& old = before[row - 1];
-        if (now.name != old.name) settings.SetUserValue(RowKey(row, "Name").c_str(), now.name.c_str());
-        if (now.score != old.score) WriteSettingInt(settings, RowKey(row, "Score"), now.score);
+        if (now.name != old.name) settings.SetUserValue(HighScoreKey(row, "Name").c_str(), now.name.c_str());
+        if (now.score != old.score) WriteSettingInt(settings, HighScoreKey(row, "Score"), now.score);
     }
 }
 

@@ -19,6 +19,9 @@ struct HighScoreRow {
 };
 using HighScoreTable = std::array<HighScoreRow, kHighScoreRows>;
 
+// The settings key of one row's item: HighScoreKey(2, "Name") is "Score2Name".
+std::string HighScoreKey(int row, const char* item);
+
 // ASCII letters compare without regard to case.
 bool SamePlayerName(std::string_view a, std::string_view b);
 

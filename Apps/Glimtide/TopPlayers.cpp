@@ -1,10 +1,10 @@
 #include "Apps/Glimtide/TopPlayers.h"
 
 #include <array>
-#include <cstdio>
 #include <cstring>
 
 #include "Apps/Common/DecimalText.h"
+#include "Apps/Common/HighScores.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/PlayerSettings.h"
 #include "frame/api/AppletResults.h"
@@ -21,27 +21,23 @@ constexpr const char* kLastName = "LastNameEntered";
 constexpr const char* kDefaultName = "Rivakel";
 constexpr size_t kStoredNameMax = 255;
 
-std::string Key(int row, const char* item) {
-    char key[24];
-    std::snprintf(key, sizeof key, "Score%d%s", row, item);
-    return key;
-}
-
 int Row(Level level) { return static_cast<int>(level) + 1; }
 
 }  // namespace
 
 void WriteDefaultScores(ISettingsAccess& settings) {
     std::array<char, 2> probe{};
-    if (ReadSetting(settings, Key(1, "Name"), probe) != applet::kSettingAbsent) return;
+    if (ReadSetting(settings, HighScoreKey(1, "Name"), probe) != applet::kSettingAbsent) return;
     const char* defaults[] = {"6", "9", "12"};
     for (int row = 3; row >= 1; --row) {
-        settings.SetUserValue(Key(row, "Name").c_str(), kDefaultName);
-        settings.SetUserValue(Key(row, "Score").c_str(), defaults[row - 1]);
+        settings.SetUserValue(HighScoreKey(row, "Name").c_str(), kDefaultName);
+        settings.SetUserValue(HighScoreKey(row, "Score").c_str(), defaults[row - 1]);
     }
 }
 
-int StoredBest(ISettingsAccess& settings, Level level) { return ReadSettingInt(settings, Key(Row(level), "Score"), 0); }
+int StoredBest(ISettingsAccess& settings, Level level) {
+    return ReadSettingInt(settings, HighScoreKey(Row(level), "Score"), 0);
+}
 
 bool IsNewBest(int count, int storedBest) { return count >= storedBest; }
 
@@ -65,8 +61,8 @@ void DrawTopPlayers(IImage* canvas, ISettingsAccess& settings, IShellFactory& fa
     IFont* font = factory.CreateFont("Arial", 12, kFontStyleBold);
     for (int i = 0; i < 3; ++i) {
         const int row = 3 - i, y = kRowY[i];
-        const std::string name = ReadSettingText(settings, Key(row, "Name"), kStoredNameMax).value_or("");
-        const int score = ReadSettingInt(settings, Key(row, "Score"), 0);
+        const std::string name = ReadSettingText(settings, HighScoreKey(row, "Name"), kStoredNameMax).value_or("");
+        const int score = ReadSettingInt(settings, HighScoreKey(row, "Score"), 0);
         int extent[2] = {0, 0};
         canvas->GetTextExtent(font, name.c_str(), static_cast<int>(name.size()), extent);
         // Blanks the dots behind the name.
@@ -91,8 +87,8 @@ void EnterBest(IShellServices& services, ISettingsAccess& settings, Level level,
     }
     DecimalBuffer score;
     settings.SetUserValue(kLastName, name.data());
-    settings.SetUserValue(Key(Row(level), "Name").c_str(), name.data());
-    settings.SetUserValue(Key(Row(level), "Score").c_str(), FormatDecimal(count, score));
+    settings.SetUserValue(HighScoreKey(Row(level), "Name").c_str(), name.data());
+    settings.SetUserValue(HighScoreKey(Row(level), "Score").c_str(), FormatDecimal(count, score));
 }
 
 }  // namespace glimtide

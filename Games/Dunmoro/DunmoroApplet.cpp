@@ -6,6 +6,7 @@
 #include "Apps/Common/DecimalText.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Common/PictureFile.h"
 #include "Apps/Common/PlayerSettings.h"
 #include "Apps/Common/ResourceFile.h"
 #include "Games/Dunmoro/CardList.h"
@@ -99,15 +100,6 @@ CDunmoroApplet::~CDunmoroApplet() {
         if (image != nullptr) image->Release();
     for (ISound* sound : sounds_)
         if (sound != nullptr) sound->Release();
-}
-
-IImage* CDunmoroApplet::LoadPicture(const char* name) const {
-    ISurface* surface = Globals().factory->CreateSurfaceFromFile(name, 0);
-    if (surface == nullptr) return nullptr;
-    IImage* image = nullptr;
-    surface->GetImage(&image);
-    surface->Release();
-    return image;
 }
 
 IImage* CDunmoroApplet::MakeMiniature(int red, int green, int blue) const {

@@ -78,7 +78,6 @@ public:
     ModuleRandom& StaffRandom() { return staffRandom_; }
 
 private:
-    IImage* LoadPicture(const char* name) const;
     IImage* MakeMiniature(int red, int green, int blue) const;
 
     IImage* faces_ = nullptr;

@@ -5,6 +5,7 @@
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/HighScores.h"
 #include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Common/PictureFile.h"
 #include "Apps/Common/PlayerSettings.h"
 #include "Games/Dunmoro/CardList.h"
 #include "Games/Dunmoro/ModeScreen.h"
@@ -24,15 +25,6 @@ namespace {
 
 constexpr int kOpeningSoundMs = 780;
 
-IImage* LoadCardBack(IShellFactory& factory) {
-    ISurface* surface = factory.CreateSurfaceFromFile("CardBack.gif", 0);
-    if (surface == nullptr) return nullptr;
-    IImage* image = nullptr;
-    surface->GetImage(&image);
-    surface->Release();
-    return image;
-}
-
 int SaturatingIncrement(int value) { return value < INT32_MAX ? value + 1 : value; }
 
 }  // namespace
@@ -49,7 +41,7 @@ int BoardToDeal(int mode, int requested, int random) {
 
 CPlayScreen* CPlayScreen::Create(CDunmoroApplet& app, const std::string& player, int mode, bool startOfSession,
                                  int layout) {
-    IImage* cardBack = LoadCardBack(*Globals().factory);
+    IImage* cardBack = LoadPicture("CardBack.gif");
     IImage* previousBack = app.CardBackImage();
     // Face-down cards are drawn with it as they are dealt.
     app.SetCardBackImage(cardBack);
@@ -109,14 +101,9 @@ CPlayScreen::CPlayScreen(CDunmoroApplet& owner, const std::string& player, int m
     canvas->DrawLine(10, 340, 48, 340);
     canvas->DrawLine(88, 340, 254, 340);
     canvas->DrawLine(281, 340, 490, 340);
-    if (ISurface* logo = factory->CreateSurfaceFromFile("p-img-logo-94x76.gif", 0)) {
-        IImage* picture = nullptr;
-        logo->GetImage(&picture);
-        if (picture != nullptr) {
-            canvas->DrawAtEx(picture, 4, 338, 0);
-            picture->Release();
-        }
-        logo->Release();
+    if (IImage* picture = LoadPicture("p-img-logo-94x76.gif")) {
+        canvas->DrawAtEx(picture, 4, 338, 0);
+        picture->Release();
     }
     resignButton_ = game.MakeTextButton(gameArea, "Resign", 103, 342, 0, 14, this, Forward<&CPlayScreen::OnResign>);
     MakeStatisticsButton();

@@ -287,11 +287,12 @@ void CTitleScreen::DrawHighScoreTable() {
     canvas->FillRect(317, 30, 500, 119);
     HighScoreTable defaults;
     for (int row = 0; row < kHighScoreRows; ++row) defaults[static_cast<size_t>(row)] = {kDefaultScoreName, kDefaultScores[row]};
-    if (!ReadSettingText(settings, "Score1Name", 1)) WriteHighScores(settings, defaults, {});
+    if (!ReadSettingText(settings, HighScoreKey(1, "Name"), 1)) WriteHighScores(settings, defaults, {});
     for (const int y : kScoreRowY)
         DrawMarkupText(canvas, "<s3><c000000><b>. . . . . . . . . . . . . . . . .</b>", 317, y);
     // A store that keeps nothing (no user yet) shows the defaults.
-    const HighScoreTable table = ReadSettingText(settings, "Score1Name", 1) ? ReadHighScores(settings) : defaults;
+    const HighScoreTable table =
+        ReadSettingText(settings, HighScoreKey(1, "Name"), 1) ? ReadHighScores(settings) : defaults;
     IFont* font = factory->CreateFont("Arial", 12, kFontStyleBold);
     for (int row = 0; row < kHighScoreRows; ++row) {
         const int y = kScoreRowY[row];
