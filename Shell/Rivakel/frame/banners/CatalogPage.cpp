@@ -5,6 +5,7 @@
 #include "core/base/Log.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/Image.h"
+#include "frame/banners/BannerFolder.h"
 #include "frame/shell/Shell.h"
 #include "frame/shell/ShellPage.h"
 #include "platform/Platform.h"
@@ -18,7 +19,8 @@ public:
         : entry_(entry), services_(std::move(services)) {
         const std::string& name = entry.catalogImage;
         const bool inFolder = services_.installed && !entry.builtIn;
-        picture_ = new CSurface(inFolder ? "System\\Catalogs\\" + name : name, CSurface::kFlagInteractive);
+        const BannerFolder folder(true, services_.installed);
+        picture_ = new CSurface(inFolder ? folder.PicturePath(name) : name, CSurface::kFlagInteractive);
         if (inFolder && !picture_->IsValid()) {
             delete picture_;
             picture_ = new CSurface(name, CSurface::kFlagInteractive);

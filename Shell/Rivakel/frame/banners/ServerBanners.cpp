@@ -59,7 +59,7 @@ std::vector<ServerBanner> ReadServerBanners(const CMarkupNode& document, int64_t
     for (size_t i = 0; i < list->ChildCount() && i < kMaxServerBanners; ++i) {
         const CMarkupNode& definition = *list->ChildAt(i);
         // Read as the stored file will be read back: a "Banner" element.
-        const std::unique_ptr<RdtNode> banner = CopyAs(definition, "Banner");
+        std::unique_ptr<RdtNode> banner = CopyAs(definition, "Banner");
         BannerFileRequest request;
         request.now = now;
         request.datesRequired = false;
@@ -76,7 +76,8 @@ std::vector<ServerBanner> ReadServerBanners(const CMarkupNode& document, int64_t
             server.fileName = "pbn-" + *guid->Value() + ".rdt";
             server.entry.fileName = server.fileName;
             RdtNode root("RDT");
-            root.AppendChild(CopyAs(definition, "Banner"));
+            // The element just read is the one stored.
+            root.AppendChild(std::move(banner));
             server.fileText = WriteRdt(root);
         } else {
             Warning("CAdBanner::LoadServerBanners: a banner without a well-formed guid is not kept");

@@ -40,9 +40,12 @@ void StoreCardBack(std::string_view file) {
     if (RdtNode* shell = ShellElement()) shell->GetOrAddChild("CardBack")->SetText(LastComponent(file));
 }
 
+std::string InCardbackFolder(std::string_view fileName) {
+    return std::string(kCardbackFolder) + "\\" + std::string(fileName);
+}
+
 std::string CardbackPicturePath(std::string_view imageName) {
-    if (EqualsNoCase(imageName, kDefaultCardback)) return std::string(imageName);
-    return std::string(kCardbackFolder) + "\\" + std::string(imageName);
+    return EqualsNoCase(imageName, kDefaultCardback) ? std::string(imageName) : InCardbackFolder(imageName);
 }
 
 bool CardBackDontAsk() {

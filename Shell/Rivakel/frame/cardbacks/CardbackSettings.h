@@ -12,6 +12,8 @@ std::string GetCardBack();
 std::string ChosenCardBack();
 // Stores the last path component of `file`.
 void StoreCardBack(std::string_view file);
+// The name a file of the cardback folder is opened by.
+std::string InCardbackFolder(std::string_view fileName);
 // The name a cardback picture is opened by: below the cardback folder unless it is the default.
 std::string CardbackPicturePath(std::string_view imageName);
 bool CardBackDontAsk();

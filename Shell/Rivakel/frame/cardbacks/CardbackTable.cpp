@@ -70,7 +70,7 @@ void CardbackTable::AddDefaultCardback() {
 
 bool CardbackTable::LoadCardbackFile(std::string_view name, bool installed) {
     const std::string shown(name.substr(0, 200));
-    const std::string path = installed ? std::string(kCardbackFolder) + "\\" + std::string(name) : std::string(name);
+    const std::string path = installed ? InCardbackFolder(name) : std::string(name);
     const std::unique_ptr<RdtNode> document = IsPlainFileName(name) ? LoadWholeDataFile(path) : nullptr;
     const std::optional<CardbackRecord> record = document ? ReadCardbackDocument(*document, name) : std::nullopt;
     if (!record) {
