@@ -1,7 +1,6 @@
 #include "oldest/BigMenuButton.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "core/graphics/Anim.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
@@ -12,16 +11,18 @@
 #include "core/text/CSubsystem_Cursor_Win32.h"
 #include "core/text/CSubsystem_Font_Win32.h"
 
-namespace {
-
-constexpr int kMeasurePoints = 12;
-constexpr int kLooks = 4;
-
-struct Plan {
+struct CBigMenuButton::Plan {
     int surfaceWidth = 0, surfaceHeight = 0;
     int pictureX = 0;
     platform::Rect caption{};
 };
+
+namespace {
+
+using Plan = CBigMenuButton::Plan;
+
+constexpr int kMeasurePoints = 12;
+constexpr int kLooks = 4;
 
 // The caption as a 12-point Arial lays it out.
 TextSize Measure(std::string_view caption) {
@@ -105,25 +106,26 @@ void SelectStockCursor(int index) {
 }  // namespace
 
 std::string BigMenuCaption(std::string_view caption, unsigned flags, bool hover) {
-    const char* colour = hover ? "FFFF33" : "FFFFFF";
+    const std::string colour = hover ? "FFFF33" : "FFFFFF";
     const std::string text(caption);
-    char form[512];
     if ((flags & CBigMenuButton::kCaptionOn) != 0 && (flags & CBigMenuButton::kCaptionBelow) == 0) {
-        std::snprintf(form, sizeof form, "<T><S2><b><FArial><sh><C%s><c>%s</c></b>", colour, text.c_str());
-    } else {
-        std::snprintf(form, sizeof form, "<T><S4><FArial><sh><C%s><C><U>%s</U></c>", colour, text.c_str());
+        return "<T><S2><b><FArial><sh><C" + colour + "><c>" + text + "</c></b>";
     }
-    return form;
+    return "<T><S4><FArial><sh><C" + colour + "><C><U>" + text + "</U></c>";
 }
 
 CBigMenuButton::CBigMenuButton(CSurface* parent, void* target, int x, int y, int width, int height,
                                std::string_view backStrip, std::string_view iconStrip, int iconIndex, int id,
                                std::string_view caption, unsigned flags, uint32_t background, EventCallback callback)
-    : CSurface(MakeLooks(MakePlan(width, height, caption, flags), width, height, backStrip, iconStrip, iconIndex,
-                         caption, flags, background),
-               0),
+    : CBigMenuButton(MakePlan(width, height, caption, flags), parent, target, x, y, width, height, backStrip, iconStrip,
+                     iconIndex, id, caption, flags, background, callback) {}
+
+// The caption is measured once; the looks and the button's places share the plan.
+CBigMenuButton::CBigMenuButton(const Plan& plan, CSurface* parent, void* target, int x, int y, int width, int height,
+                               std::string_view backStrip, std::string_view iconStrip, int iconIndex, int id,
+                               std::string_view caption, unsigned flags, uint32_t background, EventCallback callback)
+    : CSurface(MakeLooks(plan, width, height, backStrip, iconStrip, iconIndex, caption, flags, background), 0),
       id_(id) {
-    const Plan plan = MakePlan(width, height, caption, flags);
     pictureX_ = plan.pictureX;
     caption_ = plan.caption;
     ButtonArgs args;

@@ -53,7 +53,14 @@ public:
     platform::Point PictureAt() const { return {pictureX_, 0}; }
     platform::Rect CaptionArea() const { return caption_; }
 
+    // Where the picture and the caption go; defined beside the constructor.
+    struct Plan;
+
 private:
+    CBigMenuButton(const Plan& plan, CSurface* parent, void* target, int x, int y, int width, int height,
+                   std::string_view backStrip, std::string_view iconStrip, int iconIndex, int id,
+                   std::string_view caption, unsigned flags, uint32_t background, EventCallback callback);
+
     static int OnClickThunk(intptr_t* record);
     static int OnEnterThunk(intptr_t* record);
     static int OnLeaveThunk(intptr_t* record);

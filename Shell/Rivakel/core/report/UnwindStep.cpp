@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/report/DwarfCursor.h"
+#include "core/resources/ElfImage.h"
 
 namespace {
 
@@ -43,10 +44,7 @@ std::optional<uint64_t> Binary(uint8_t op, uint64_t below, uint64_t top) {
 
 std::optional<uint64_t> StackMemory::Read64(uint64_t address) const {
     if (!Holds(address) || bytes.size() - (address - start) < 8) return std::nullopt;
-    uint64_t value = 0;
-    const uint8_t* p = bytes.data() + (address - start);
-    for (int i = 0; i < 8; ++i) value |= uint64_t{p[i]} << (8 * i);
-    return value;
+    return resources::ReadLe64(bytes.data() + (address - start));
 }
 
 std::optional<uint64_t> EvaluateExpression(std::span<const uint8_t> expression, const UnwindRegisters& registers,
@@ -163,7 +161,7 @@ std::optional<UnwindRegisters> StepByRules(const UnwindRegisters& callee, const 
         }
     }
     // The caller's code address is the callee's return address; its stack pointer is the CFA.
-    caller[DwReturnAddress] = rules.returnColumn == DwReturnAddress ? caller[DwReturnAddress] : caller[rules.returnColumn];
+    caller[DwReturnAddress] = caller[rules.returnColumn];
     if (rules.registers[rules.returnColumn].kind == RegisterRule::Same) return std::nullopt;
     caller[DwRsp] = *cfa;
     if (!caller[DwReturnAddress] || *caller[DwReturnAddress] == 0) return std::nullopt;

@@ -1,8 +1,10 @@
 // The one owner of a POSIX descriptor in the layer: closes it once, on destruction or reset.
 #pragma once
 
+#include <dirent.h>
 #include <unistd.h>
 
+#include <memory>
 #include <utility>
 
 namespace platform::posix {
@@ -32,5 +34,11 @@ public:
 private:
     int fd_ = -1;
 };
+
+// An open folder listing, closed on destruction.
+struct DirCloser {
+    void operator()(DIR* dir) const { ::closedir(dir); }
+};
+using DirHandle = std::unique_ptr<DIR, DirCloser>;
 
 }  // namespace platform::posix

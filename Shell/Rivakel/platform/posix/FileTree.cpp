@@ -20,15 +20,17 @@ using posix::FileDescriptor;
 // Deeper trees are not ours: a game folder holds a few levels at most.
 constexpr int kMaxDepth = 64;
 
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-
 // The names in the folder open at `folderFd`; the descriptor stays open.
 std::vector<std::string> Names(int folderFd) {
     std::vector<std::string> names;
-    std::unique_ptr<DIR, DirCloser> dir(::fdopendir(::dup(folderFd)));
-    if (!dir) return names;
+    const int copy = ::dup(folderFd);
+    if (copy < 0) return names;
+    posix::DirHandle dir(::fdopendir(copy));
+    if (!dir) {
+        // Only a listing that opened owns the copy.
+        ::close(copy);
+        return names;
+    }
     while (const dirent* entry = ::readdir(dir.get())) {
         const std::string_view name(entry->d_name);
         if (name != "." && name != "..") names.emplace_back(name);

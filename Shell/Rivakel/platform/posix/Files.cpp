@@ -48,10 +48,6 @@ void SyncFolder(const std::string& folder) {
     if (dir.Valid()) ::fsync(dir.Get());
 }
 
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-
 }  // namespace
 
 namespace {
@@ -238,7 +234,7 @@ std::optional<uint64_t> FileSize(const std::string& path) {
 
 std::vector<FolderEntry> ListFolder(const std::string& path) {
     std::vector<FolderEntry> entries;
-    std::unique_ptr<DIR, DirCloser> dir(::opendir(path.c_str()));
+    posix::DirHandle dir(::opendir(path.c_str()));
     if (!dir) return entries;
     const int dirFd = ::dirfd(dir.get());
     while (const dirent* entry = ::readdir(dir.get())) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Host.h"
+#include "platform/posix/FileDescriptor.h"
 
 namespace platform {
 namespace {
@@ -22,10 +23,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-struct DirCloser {
-    void operator()(DIR* dir) const { closedir(dir); }
-};
-
 enum class Lookup { Found, Missing, NotAFolder };
 
 // Finds `name` in `folder`, exactly or else without regard to case (the smallest matching name,
@@ -37,7 +34,7 @@ Lookup FindEntry(const std::string& folder, std::string_view name, std::string& 
         found = name;
         return Lookup::Found;
     }
-    std::unique_ptr<DIR, DirCloser> dir(opendir(folder.c_str()));
+    posix::DirHandle dir(opendir(folder.c_str()));
     if (!dir) return Lookup::NotAFolder;
     std::optional<std::string> best;
     while (const dirent* entry = readdir(dir.get())) {
