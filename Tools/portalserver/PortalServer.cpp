@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -109,8 +110,11 @@ std::optional<ReceivedMessage> ParseRecordLine(std::string_view line) {
     ReceivedMessage message;
     message.function = std::string(fields[0]);
     message.sessionId = Unescape(fields[1]);
-    message.high = static_cast<uint32_t>(std::stoul(std::string(fields[2])));
-    message.low = static_cast<uint32_t>(std::stoul(std::string(fields[3])));
+    // A line spoilt by hand or by a cut write is skipped, not thrown over.
+    for (auto [field, value] : {std::pair{fields[2], &message.high}, std::pair{fields[3], &message.low}}) {
+        const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), *value);
+        if (error != std::errc() || end != field.data() + field.size()) return std::nullopt;
+    }
     const std::optional<Fault> fault = FaultFromName(fields[4]);
     if (!fault) return std::nullopt;
     message.fault = *fault;

@@ -89,8 +89,7 @@ void CSubsystem_Net_Win32::ChooseServer() {
             }
         }
     }
-    serverAddress_ = address;
-    serverAddressText_ = FormatIpv4(address) + (serverPort_ == 80 ? "" : ":" + std::to_string(serverPort_));
+    SetServerAddress(address);
 }
 
 int CSubsystem_Net_Win32::SetUp() {

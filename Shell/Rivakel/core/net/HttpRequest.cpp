@@ -5,7 +5,7 @@
 #include "core/net/HttpWorker.h"
 #include "core/net/RequestPool.h"
 
-CHttpRequest::CHttpRequest(CRequestPool* pool, bool followRedirects) : pool_(pool), followRedirects_(followRedirects) {}
+CHttpRequest::CHttpRequest(CRequestPool* pool) : pool_(pool) {}
 
 CHttpRequest::~CHttpRequest() {
     // A worker may still write into this request: it is stopped and joined first.
@@ -56,7 +56,7 @@ void CHttpRequest::RunCallback() {
     if (callback_) callback_(*this);
 }
 
-CServerRequest::CServerRequest(CRequestPool* pool) : CHttpRequest(pool, true) {}
+CServerRequest::CServerRequest(CRequestPool* pool) : CHttpRequest(pool) {}
 
 int CServerRequest::SetHost(std::string_view name, uint16_t port) {
     if (CHttpRequest::SetHost(name, port) != 0) return 1;
@@ -72,7 +72,7 @@ int CServerRequest::SetProxy(std::string_view name, uint16_t port) {
 
 std::string CServerRequest::Target(std::string_view path) const {
     if (proxy_.name.empty()) return HasRedirect() ? redirectPath_ : std::string(path);
-    const Endpoint& origin = HasRedirect() ? redirect_ : host_;
+    const Endpoint& origin = Origin();
     return "http://" + origin.name + ":" + std::to_string(origin.port) +
            (HasRedirect() ? redirectPath_ : std::string(path));
 }
@@ -84,7 +84,7 @@ int CServerRequest::BuildRequest(Method method, std::string_view path, std::stri
         Error("CServerRequest::BuildRequest: the request target is too long");
         return 1;
     }
-    const Endpoint& origin = HasRedirect() ? redirect_ : host_;
+    const Endpoint& origin = Origin();
     std::string text;
     if (method == Method::Get) {
         // A server that keeps the connection open would leave the worker waiting for its end.

@@ -29,7 +29,7 @@ public:
         uint16_t port = 0;
     };
 
-    explicit CHttpRequest(CRequestPool* pool = nullptr, bool followRedirects = false);
+    explicit CHttpRequest(CRequestPool* pool = nullptr);
     virtual ~CHttpRequest();
     CHttpRequest(const CHttpRequest&) = delete;
     CHttpRequest& operator=(const CHttpRequest&) = delete;
@@ -51,7 +51,6 @@ public:
     const std::string& Reply() const { return reply_; }
     State GetState() const { return state_.load(std::memory_order_acquire); }
     int Result() const { return result_; }
-    bool FollowsRedirects() const { return followRedirects_; }
 
     // For the pool and its workers.
     virtual bool HasRedirect() const { return false; }
@@ -70,7 +69,6 @@ private:
     virtual Endpoint* RedirectEndpoint() { return nullptr; }
 
     CRequestPool* pool_;
-    bool followRedirects_;
     std::string request_;
     std::string reply_;
     std::unique_ptr<HttpWorker> worker_;
@@ -103,6 +101,8 @@ private:
     Endpoint* ProxyEndpoint() override { return proxy_.name.empty() ? nullptr : &proxy_; }
     Endpoint* RedirectEndpoint() override { return HasRedirect() ? &redirect_ : nullptr; }
     std::string Target(std::string_view path) const;
+    // The server the request is for: the redirect's, else the host.
+    const Endpoint& Origin() const { return HasRedirect() ? redirect_ : host_; }
 
     std::string head_;
     Endpoint proxy_;

@@ -19,7 +19,7 @@ HttpResponseReader::State HttpResponseReader::Add(std::string_view piece) {
     kept_.append(piece.substr(0, room));
     if (headSought_) {
         // Only a stream that starts like a head can have one; stop looking once it cannot.
-        if ((!LooksLikeHttpHead(kept_.substr(0, 6)) && kept_.size() >= 6) || kept_.size() > kMaxHeadBytes) {
+        if ((!LooksLikeHttpHead(kept_) && kept_.size() >= 6) || kept_.size() > kMaxHeadBytes) {
             headSought_ = false;
         }
         // Parse only once the new bytes can have ended the head.

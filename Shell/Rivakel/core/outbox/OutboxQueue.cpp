@@ -27,6 +27,19 @@ MessageIds IdsOf(const RdtNode& node) {
     return {ParseUnsigned(AttrText(node, "MsgIDH")), ParseUnsigned(AttrText(node, "MsgIDL"))};
 }
 
+// The Message element for an added record, its attributes in the order the Outbox file keeps.
+RdtNode* AddMessage(RdtNode& parent, const JournalRecord& record, std::string_view forceConn) {
+    RdtNode* node = parent.AddChild("Message");
+    node->AddAttr("MsgIDH", std::to_string(record.ids.high));
+    node->AddAttr("MsgIDL", std::to_string(record.ids.low));
+    node->AddAttr("MsgType", record.msgType);
+    node->AddAttr("Function", record.function);
+    node->AddAttr("Params", record.params);
+    node->AddAttr("ForceConn", forceConn);
+    node->AddAttr("Priority", record.priority);
+    return node;
+}
+
 }  // namespace
 
 void OutboxQueue::Bind(RdtNode* element, size_t loaded) {
@@ -111,15 +124,7 @@ void OutboxQueue::Enqueue(int type, std::string_view function, std::string_view 
     record.forceConn = forceConn ? "true" : "false";
     record.priority = std::to_string(priority);
     Journal(record);
-    RdtNode* node = element_->AddChild("Message");
-    node->AddAttr("MsgIDH", std::to_string(ids.high));
-    node->AddAttr("MsgIDL", std::to_string(ids.low));
-    node->AddAttr("MsgType", record.msgType);
-    node->AddAttr("Function", record.function);
-    node->AddAttr("Params", record.params);
-    node->AddAttr("ForceConn", record.forceConn);
-    node->AddAttr("Priority", record.priority);
-    Index(node, true);
+    Index(AddMessage(*element_, record, record.forceConn), true);
 }
 
 std::optional<int> OutboxQueue::Remove(MessageIds ids) {
@@ -209,16 +214,8 @@ void OutboxQueue::Apply(const JournalRecord& record) {
     switch (record.kind) {
     case JournalRecord::Add: {
         if (seq) return;
-        RdtNode* node = element_->AddChild("Message");
-        node->AddAttr("MsgIDH", std::to_string(record.ids.high));
-        node->AddAttr("MsgIDL", std::to_string(record.ids.low));
-        node->AddAttr("MsgType", record.msgType);
-        node->AddAttr("Function", record.function);
-        node->AddAttr("Params", record.params);
         // As for every message read back: a re-sent message never forces the prompt.
-        node->AddAttr("ForceConn", "false");
-        node->AddAttr("Priority", record.priority);
-        Index(node, true);
+        Index(AddMessage(*element_, record, "false"), true);
         return;
     }
     case JournalRecord::Remove:
