@@ -4,14 +4,13 @@
 #include "core/app/ProgramIcon.h"
 #include "core/app/Session.h"
 #include "core/base/Clock.h"
+#include "core/base/SupportAddress.h"
 #include "core/files/FileService.h"
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "platform/Host.h"
 
 namespace {
-
-constexpr std::string_view kSupportAddress = "support@rivakel.example";
 
 std::string ShellVersion() {
     const resources::ResourceModule* shell = resources::ResourceRegistry::Instance().Shell();

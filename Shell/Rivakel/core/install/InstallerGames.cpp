@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <cctype>
-
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
 #include "core/files/FileNames.h"
@@ -21,12 +18,6 @@ struct InstalledGame {
     GameFileStrings strings;
     std::string path;
 };
-
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return out;
-}
 
 std::string BaseName(std::string_view gameFile) {
     std::string_view name = LastComponent(gameFile);
@@ -99,7 +90,7 @@ InstallFolders CInstaller::GameTargetFolders() const {
     // A shell installed somewhere else than the data folder keeps its games beside itself.
     InstallFolders folders = context_.folders;
     const std::string& program = context_.runningProgram;
-    if (Lower(program).find("~rv") == std::string::npos) {
+    if (!MatchesPattern(program, "*~rv*")) {
         const size_t slash = program.rfind('/');
         const size_t parent = slash == std::string::npos || slash == 0 ? std::string::npos : program.rfind('/', slash - 1);
         if (parent != std::string::npos && parent > 0) {

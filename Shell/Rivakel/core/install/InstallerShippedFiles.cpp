@@ -1,6 +1,7 @@
 #include <cerrno>
 #include <charconv>
 #include <memory>
+#include <span>
 
 #include "core/base/Log.h"
 #include "core/files/FileNames.h"
@@ -30,14 +31,12 @@ std::string PictureOf(std::string_view rdtName) {
     return std::string(rdtName.substr(0, rdtName.size() - 3)) + "gif";
 }
 
-// The "Version" of a cardback file: its "cardback" element (the root or a child of it) and
-// that element's "Version" child, in decimal. nullopt when the file has neither or the
+// The "Version" of a cardback description: its "cardback" element (the root or a child of it)
+// and that element's "Version" child, in decimal. nullopt when the text has neither or the
 // number is not one.
-std::optional<int> CardbackVersion(const std::string& path) {
-    const auto bytes = platform::ReadWholeFile(path, kMaxCardbackFileBytes);
-    if (!bytes) return std::nullopt;
+std::optional<int> CardbackVersion(std::span<const uint8_t> bytes) {
     std::unique_ptr<RdtNode> root;
-    if (!ParseRdt(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), root) || !root)
+    if (!ParseRdt(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), root) || !root)
         return std::nullopt;
     const RdtNode* cardback = EqualsNoCase(root->Name(), "cardback") ? root.get() : root->FindChild("cardback");
     const RdtNode* version = cardback != nullptr ? cardback->FindChild("Version") : nullptr;
@@ -47,6 +46,12 @@ std::optional<int> CardbackVersion(const std::string& path) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+// The same for a file; nullopt also when it cannot be read.
+std::optional<int> CardbackVersion(const std::string& path) {
+    const auto bytes = platform::ReadWholeFile(path, kMaxCardbackFileBytes);
+    return bytes ? CardbackVersion(*bytes) : std::nullopt;
 }
 
 }  // namespace
@@ -119,9 +124,10 @@ void CInstaller::UpdateCardbacks() {
                 context_.setNewCardback(std::string(kCardbackFolder) + "\\" + PictureOf(name));
             continue;
         }
-        const std::string shippedPath = platform::JoinPath(context_.launchPath, name);
-        if (!platform::ReadWholeFile(shippedPath, kMaxCardbackFileBytes)) continue;
-        const auto shipped = CardbackVersion(shippedPath);
+        const auto shippedBytes =
+            platform::ReadWholeFile(platform::JoinPath(context_.launchPath, name), kMaxCardbackFileBytes);
+        if (!shippedBytes) continue;
+        const auto shipped = CardbackVersion(*shippedBytes);
         if (!shipped) {
             Error("Invalid cardback RDT file (%s)", name.c_str());
             return;

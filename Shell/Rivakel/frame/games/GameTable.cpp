@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/base/Strings.h"
+#include "core/files/FileNames.h"
 #include "core/graphics/Surface.h"
 #include "core/install/GameIdentifier.h"
 #include "platform/Host.h"
@@ -13,11 +14,6 @@ constexpr std::string_view kUltraHexavon = "UltraHexavon";
 constexpr std::string_view kDunmoroSilver = "DunmoroSilver";
 constexpr std::string_view kPlimsey = "Plimsey";
 constexpr std::string_view kAppendedLogo = "img-prevgamelogo-brisquet.gif";
-
-std::string_view FileName(std::string_view path) {
-    const size_t slash = path.find_last_of("/\\");
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
@@ -46,7 +42,7 @@ int CGameTable::IndexOfFile(std::string_view file) const {
     if (file.empty()) return -1;
     for (int i = 0; i < Count(); ++i)
         if (rows_[static_cast<size_t>(i)].installed && rows_[static_cast<size_t>(i)].dllPath == file) return i;
-    const std::string_view name = FileName(file);
+    const std::string_view name = LastComponent(file);
     if (EqualsNoCase(name, "hexavon.gam")) {
         for (int i = 0; i < Count(); ++i)
             if (rows_[static_cast<size_t>(i)].name == kUltraHexavon) return i;
