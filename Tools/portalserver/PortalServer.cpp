@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -23,7 +24,8 @@ constexpr int kReadTimeoutMs = 2000;
 const std::map<Fault, const char*>& FaultNames() {
     static const std::map<Fault, const char*> names = {
         {Fault::None, "ok"},       {Fault::Drop, "drop"},         {Fault::Reset, "reset"},   {Fault::Stall, "stall"},
-        {Fault::Garbage, "garbage"}, {Fault::ServerError, "500"}, {Fault::Trickle, "trickle"}};
+        {Fault::Garbage, "garbage"}, {Fault::ServerError, "500"}, {Fault::Trickle, "trickle"},
+        {Fault::Endless, "endless"}};
     return names;
 }
 
@@ -90,7 +92,9 @@ std::optional<Fault> FaultFromName(std::string_view name) {
 }
 
 std::string FormatRecordLine(const ReceivedMessage& message) {
-    std::string line = message.function + '\t';
+    std::string line;
+    Escape(line, message.function);
+    line += '\t';
     Escape(line, message.sessionId);
     line += '\t' + std::to_string(message.high) + '\t' + std::to_string(message.low) + '\t' + FaultName(message.fault) +
             '\t' + (message.viaProxy ? "proxy" : "direct") + '\t';
@@ -108,7 +112,7 @@ std::optional<ReceivedMessage> ParseRecordLine(std::string_view line) {
     }
     if (fields.size() != 7) return std::nullopt;
     ReceivedMessage message;
-    message.function = std::string(fields[0]);
+    message.function = Unescape(fields[0]);
     message.sessionId = Unescape(fields[1]);
     // A line spoilt by hand or by a cut write is skipped, not thrown over.
     for (auto [field, value] : {std::pair{fields[2], &message.high}, std::pair{fields[3], &message.low}}) {
@@ -167,9 +171,8 @@ void PortalServer::AcceptLoop() {
         if (entries[1].revents != 0) return;
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0) continue;
-        // Answered here: a thread per connection costs more than the answer. Only connections
-        // that must be held (stalled or trickled) get a thread of their own.
-        if (!Serve(fd)) ::close(fd);
+        // Never read here: a client that sends slowly must not hold up the others.
+        HandOff(fd, [this, fd] { Serve(fd); });
     }
 }
 
@@ -187,30 +190,27 @@ void PortalServer::HandOff(int fd, std::function<void()> work) {
     }).detach();
 }
 
-bool PortalServer::Serve(int fd) {
+void PortalServer::Serve(int fd) {
     std::string request;
     std::optional<HttpRequestHead> head;
     char buffer[16384];
     while (!head || request.size() < head->headLength + head->contentLength) {
         pollfd entries[2] = {{fd, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        if (::poll(entries, 2, kReadTimeoutMs) <= 0 || entries[1].revents != 0) return false;
+        if (::poll(entries, 2, kReadTimeoutMs) <= 0 || entries[1].revents != 0) return;
         const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
-        if (got <= 0) return false;
+        if (got <= 0) return;
         request.append(buffer, static_cast<size_t>(got));
-        if (request.size() > kMaxRequestBytes) return false;
+        if (request.size() > kMaxRequestBytes) return;
         if (!head) head = ParseRequestHead(request);
     }
     const std::string function = FunctionOf(head->target);
     if (head->method == "POST" && !function.empty()) {
-        return ServePost(fd, function, std::string_view(request).substr(head->headLength, head->contentLength),
-                         head->viaProxy);
-    }
-    if (head->method == "GET") {
+        ServePost(fd, function, std::string_view(request).substr(head->headLength, head->contentLength), head->viaProxy);
+    } else if (head->method == "GET") {
         ServeGet(fd, head->target);
     } else {
         SendAll(fd, HttpReply("400 Bad Request", "bad request"));
     }
-    return false;
 }
 
 void PortalServer::ServeGet(int fd, const std::string& target) {
@@ -262,11 +262,11 @@ std::string PortalServer::Answer(const std::string& function, const std::string&
     return ShellReply("00", "OK");
 }
 
-bool PortalServer::ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy) {
+void PortalServer::ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy) {
     const std::optional<ShellMessage> message = ParseShellMessage(body);
     if (!message) {
         SendAll(fd, HttpReply("400 Bad Request", "no message"));
-        return false;
+        return;
     }
     ReceivedMessage received{function, message->sessionId, message->high, message->low, message->params,
                              ChooseFault(function), viaProxy};
@@ -283,8 +283,8 @@ bool PortalServer::ServePost(int fd, const std::string& function, std::string_vi
         break;
     }
     case Fault::Stall:
-        HandOff(fd, [this, fd] { Hold(fd); });
-        return true;
+        Hold(fd);
+        break;
     case Fault::Garbage: {
         std::string noise = "HTTP/1.0 200 OK\r\n\r\n";
         {
@@ -298,15 +298,31 @@ bool PortalServer::ServePost(int fd, const std::string& function, std::string_vi
         SendAll(fd, HttpReply("500 Internal Server Error", "<html><body>server error</body></html>"));
         break;
     case Fault::Trickle:
-        HandOff(fd, [this, fd, reply = HttpReply("200 OK", Answer(function, message->params))] {
-            for (char c : reply) {
-                if (stopping_ || !SendAll(fd, std::string_view(&c, 1))) break;
-                std::this_thread::sleep_for(std::chrono::milliseconds(options_.trickleDelayMs));
-            }
-        });
-        return true;
+        for (char c : HttpReply("200 OK", Answer(function, message->params))) {
+            if (stopping_ || !SendAll(fd, std::string_view(&c, 1))) break;
+            std::this_thread::sleep_for(std::chrono::milliseconds(options_.trickleDelayMs));
+        }
+        break;
+    case Fault::Endless:
+        StreamGarbage(fd);
+        break;
     }
-    return false;
+}
+
+void PortalServer::StreamGarbage(int fd) {
+    // Until the client gives up or the server stops.
+    const std::string block(4096, 'x');
+    std::string noise = "HTTP/1.0 200 OK\r\n\r\n" + block;
+    for (;; noise = block) {
+        for (size_t offset = 0; offset < noise.size();) {
+            pollfd entries[2] = {{fd, POLLOUT, 0}, {stopPipe_[0], POLLIN, 0}};
+            if (::poll(entries, 2, -1) < 0) continue;
+            if (entries[1].revents != 0 || (entries[0].revents & (POLLERR | POLLHUP)) != 0) return;
+            const ssize_t sent = ::send(fd, noise.data() + offset, noise.size() - offset, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return;
+            if (sent > 0) offset += static_cast<size_t>(sent);
+        }
+    }
 }
 
 void PortalServer::Hold(int fd) {

@@ -1,7 +1,8 @@
 // A small stand-in for the portal's server on a loopback port. It answers every function the
 // shell posts ("RIVSRV_" replies), serves the banner-definition document and redirects, keeps a
 // record of every message it read, and fails on request: it drops the connection, resets it,
-// stalls, answers garbage or an error page, or trickles its answer a byte at a time.
+// stalls, answers garbage or an error page, streams garbage without end, or trickles its answer a
+// byte at a time. Each connection is read and answered on a thread of its own.
 #pragma once
 
 #include <atomic>
@@ -20,7 +21,7 @@
 
 namespace portal {
 
-enum class Fault { None, Drop, Reset, Stall, Garbage, ServerError, Trickle };
+enum class Fault { None, Drop, Reset, Stall, Garbage, ServerError, Trickle, Endless };
 const char* FaultName(Fault fault);
 std::optional<Fault> FaultFromName(std::string_view name);
 
@@ -74,10 +75,11 @@ public:
 
 private:
     void AcceptLoop();
-    // True when the connection was handed to a thread of its own, which closes it.
-    bool Serve(int fd);
-    bool ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
+    // Runs `work` on a thread of its own, which then closes `fd`.
     void HandOff(int fd, std::function<void()> work);
+    void Serve(int fd);
+    void ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
+    void StreamGarbage(int fd);
     void ServeGet(int fd, const std::string& target);
     Fault ChooseFault(const std::string& function);
     std::string Answer(const std::string& function, const std::string& params);
