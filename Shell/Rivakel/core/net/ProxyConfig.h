@@ -15,6 +15,7 @@ struct ProxySetting {
     std::string name;  // empty: no proxy
     uint16_t port = 80;
     bool Enabled() const { return !name.empty(); }
+    bool operator==(const ProxySetting&) const = default;
 };
 
 // "name" or "name:port"; split at the first ':'. A port that is not 1 to 65535 counts as 80.

@@ -61,12 +61,13 @@ TEST(OutboxPersistence, AShellInstalledDuringTheSessionJournalsWhatItQueuesFromT
     outbox.Send(kMsgSetUserProfile, "SetUserProfile", "before", false, 5);
     std::filesystem::create_directories(folder.System());
     store.SetInstalled(true);
+    const auto journal = folder.System() / std::string(kJournalFileName);
+    const auto userOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    ASSERT_TRUE(std::filesystem::exists(journal));
+    EXPECT_EQ(std::filesystem::status(journal).permissions() & std::filesystem::perms::all, userOnly);
     outbox.Send(kMsgSetUserProfile, "SetUserProfile", "after", false, 5);
     // What a process killed now leaves: both messages, readable by the user alone.
-    const auto journal = folder.System() / std::string(kJournalFileName);
-    ASSERT_TRUE(std::filesystem::exists(journal));
-    EXPECT_EQ(std::filesystem::status(journal).permissions() & std::filesystem::perms::all,
-              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::filesystem::status(journal).permissions() & std::filesystem::perms::all, userOnly);
     CSubsystem_UserStore next(InstalledStore(folder));
     OutboxQueue queue;
     RdtNode* user = next.GetOutboxUser(std::string_view("0"));
