@@ -19,7 +19,33 @@ namespace portal {
 namespace {
 
 constexpr size_t kMaxRequestBytes = size_t{1} << 20;
-constexpr int kReadTimeoutMs = 2000;
+// A client that sends nothing for this long is hung up on.
+constexpr auto kReadTimeout = std::chrono::milliseconds(2000);
+constexpr int kExpiryCheckMs = 100;
+
+// A connection whose request is still coming in.
+struct Incoming {
+    int fd = -1;
+    std::string bytes;
+    std::chrono::steady_clock::time_point last;
+};
+
+enum class Progress { Reading, Complete, Failed };
+
+// Takes what the client has sent so far without waiting for more.
+Progress ReadAvailable(Incoming& client, std::chrono::steady_clock::time_point now) {
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::recv(client.fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? Progress::Reading : Progress::Failed;
+        if (got == 0) return Progress::Failed;
+        client.bytes.append(buffer, static_cast<size_t>(got));
+        client.last = now;
+        if (client.bytes.size() > kMaxRequestBytes) return Progress::Failed;
+        const std::optional<HttpRequestHead> head = ParseRequestHead(client.bytes);
+        if (head && client.bytes.size() >= head->headLength + head->contentLength) return Progress::Complete;
+    }
+}
 
 const std::map<Fault, const char*>& FaultNames() {
     static const std::map<Fault, const char*> names = {
@@ -165,15 +191,35 @@ void PortalServer::Stop() {
 }
 
 void PortalServer::AcceptLoop() {
+    std::vector<Incoming> incoming;
     for (;;) {
-        pollfd entries[2] = {{listener_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        if (::poll(entries, 2, -1) < 0) continue;
-        if (entries[1].revents != 0) return;
-        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0) continue;
-        // Never read here: a client that sends slowly must not hold up the others.
-        HandOff(fd, [this, fd] { Serve(fd); });
+        std::vector<pollfd> entries = {{listener_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
+        for (const Incoming& client : incoming) entries.push_back({client.fd, POLLIN, 0});
+        if (::poll(entries.data(), entries.size(), incoming.empty() ? -1 : kExpiryCheckMs) < 0) continue;
+        if (entries[1].revents != 0) break;
+        const auto now = std::chrono::steady_clock::now();
+        std::vector<Incoming> reading;
+        for (size_t i = 0; i < incoming.size(); ++i) {
+            Incoming& client = incoming[i];
+            Progress progress = Progress::Reading;
+            if (entries[i + 2].revents != 0) {
+                progress = ReadAvailable(client, now);
+            } else if (now - client.last > kReadTimeout) {
+                progress = Progress::Failed;
+            }
+            if (progress == Progress::Reading) {
+                reading.push_back(std::move(client));
+            } else if (progress == Progress::Failed || !Serve(client.fd, client.bytes)) {
+                ::close(client.fd);
+            }
+        }
+        incoming = std::move(reading);
+        if ((entries[0].revents & POLLIN) != 0) {
+            const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (fd >= 0) incoming.push_back({fd, {}, now});
+        }
     }
+    for (const Incoming& client : incoming) ::close(client.fd);
 }
 
 void PortalServer::HandOff(int fd, std::function<void()> work) {
@@ -190,27 +236,20 @@ void PortalServer::HandOff(int fd, std::function<void()> work) {
     }).detach();
 }
 
-void PortalServer::Serve(int fd) {
-    std::string request;
-    std::optional<HttpRequestHead> head;
-    char buffer[16384];
-    while (!head || request.size() < head->headLength + head->contentLength) {
-        pollfd entries[2] = {{fd, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        if (::poll(entries, 2, kReadTimeoutMs) <= 0 || entries[1].revents != 0) return;
-        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
-        if (got <= 0) return;
-        request.append(buffer, static_cast<size_t>(got));
-        if (request.size() > kMaxRequestBytes) return;
-        if (!head) head = ParseRequestHead(request);
-    }
+bool PortalServer::Serve(int fd, std::string_view request) {
+    // The answers are small and go out whole; only the holding faults wait, on their own thread.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const std::optional<HttpRequestHead> head = ParseRequestHead(request);
     const std::string function = FunctionOf(head->target);
     if (head->method == "POST" && !function.empty()) {
-        ServePost(fd, function, std::string_view(request).substr(head->headLength, head->contentLength), head->viaProxy);
-    } else if (head->method == "GET") {
+        return ServePost(fd, function, request.substr(head->headLength, head->contentLength), head->viaProxy);
+    }
+    if (head->method == "GET") {
         ServeGet(fd, head->target);
     } else {
         SendAll(fd, HttpReply("400 Bad Request", "bad request"));
     }
+    return false;
 }
 
 void PortalServer::ServeGet(int fd, const std::string& target) {
@@ -262,11 +301,11 @@ std::string PortalServer::Answer(const std::string& function, const std::string&
     return ShellReply("00", "OK");
 }
 
-void PortalServer::ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy) {
+bool PortalServer::ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy) {
     const std::optional<ShellMessage> message = ParseShellMessage(body);
     if (!message) {
         SendAll(fd, HttpReply("400 Bad Request", "no message"));
-        return;
+        return false;
     }
     ReceivedMessage received{function, message->sessionId, message->high, message->low, message->params,
                              ChooseFault(function), viaProxy};
@@ -283,8 +322,8 @@ void PortalServer::ServePost(int fd, const std::string& function, std::string_vi
         break;
     }
     case Fault::Stall:
-        Hold(fd);
-        break;
+        HandOff(fd, [this, fd] { Hold(fd); });
+        return true;
     case Fault::Garbage: {
         std::string noise = "HTTP/1.0 200 OK\r\n\r\n";
         {
@@ -298,15 +337,18 @@ void PortalServer::ServePost(int fd, const std::string& function, std::string_vi
         SendAll(fd, HttpReply("500 Internal Server Error", "<html><body>server error</body></html>"));
         break;
     case Fault::Trickle:
-        for (char c : HttpReply("200 OK", Answer(function, message->params))) {
-            if (stopping_ || !SendAll(fd, std::string_view(&c, 1))) break;
-            std::this_thread::sleep_for(std::chrono::milliseconds(options_.trickleDelayMs));
-        }
-        break;
+        HandOff(fd, [this, fd, reply = HttpReply("200 OK", Answer(function, message->params))] {
+            for (char c : reply) {
+                if (stopping_ || !SendAll(fd, std::string_view(&c, 1))) break;
+                std::this_thread::sleep_for(std::chrono::milliseconds(options_.trickleDelayMs));
+            }
+        });
+        return true;
     case Fault::Endless:
-        StreamGarbage(fd);
-        break;
+        HandOff(fd, [this, fd] { StreamGarbage(fd); });
+        return true;
     }
+    return false;
 }
 
 void PortalServer::StreamGarbage(int fd) {

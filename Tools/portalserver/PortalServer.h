@@ -2,7 +2,8 @@
 // shell posts ("RIVSRV_" replies), serves the banner-definition document and redirects, keeps a
 // record of every message it read, and fails on request: it drops the connection, resets it,
 // stalls, answers garbage or an error page, streams garbage without end, or trickles its answer a
-// byte at a time. Each connection is read and answered on a thread of its own.
+// byte at a time. Requests are read without waiting on any one client, so a slow client holds up
+// no other; only connections that must be held (stalled, trickled, endless) get a thread.
 #pragma once
 
 #include <atomic>
@@ -77,8 +78,10 @@ private:
     void AcceptLoop();
     // Runs `work` on a thread of its own, which then closes `fd`.
     void HandOff(int fd, std::function<void()> work);
-    void Serve(int fd);
-    void ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
+    // Answers the whole request read from `fd`. True when the connection was handed to a thread
+    // of its own, which closes it.
+    bool Serve(int fd, std::string_view request);
+    bool ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
     void StreamGarbage(int fd);
     void ServeGet(int fd, const std::string& target);
     Fault ChooseFault(const std::string& function);
