@@ -1,0 +1,120 @@
+#include "TorvimbleLook.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "TorvimblePalette.h"
+#include "art/Paint.h"
+#include "art/Path.h"
+
+namespace torvimble_art {
+
+using art::Canvas;
+using art::Paint;
+using art::Path;
+
+void FitGlyph(Canvas& c, int x, int y, int w, int h, std::string_view text, const art::TextStyle& style, uint32_t ink,
+              bool turned) {
+    Canvas scratch(64, 40);
+    // "10" is set tight so that it fits the narrow cells.
+    if (text == "10") {
+        const int one = scratch.Text(2, 2, "1", style, ink);
+        scratch.Text(2 + one - 2, 2, "0", style, ink);
+    } else {
+        scratch.Text(2, 2, text, style, ink);
+    }
+    int left = scratch.Width(), top = scratch.Height(), right = -1, bottom = -1;
+    for (int py = 0; py < scratch.Height(); ++py)
+        for (int px = 0; px < scratch.Width(); ++px)
+            if (scratch.At(px, py) != art::kKey) {
+                left = std::min(left, px), right = std::max(right, px);
+                top = std::min(top, py), bottom = std::max(bottom, py);
+            }
+    if (right < 0) return;
+    const int gw = right - left + 1, gh = bottom - top + 1;
+    const int ox = x + (w - gw) / 2, oy = y + (h - gh) / 2;
+    for (int py = 0; py < gh; ++py)
+        for (int px = 0; px < gw; ++px) {
+            const uint32_t pixel = scratch.At(left + px, top + py);
+            if (pixel == art::kKey) continue;
+            if (turned) c.Set(x + w - 1 - (ox - x) - px, y + h - 1 - (oy - y) - py, pixel);
+            else c.Set(ox + px, oy + py, pixel);
+        }
+}
+
+void ShadowText(Canvas& c, int cx, int y, std::string_view text, const art::TextStyle& style, uint32_t ink,
+                uint32_t shadow) {
+    const int x = cx - Canvas::TextWidth(text, style) / 2;
+    c.Text(x + 1, y + 1, text, style, shadow);
+    c.Text(x, y, text, style, ink);
+}
+
+void Felt(Canvas& c, float x, float y, float w, float h, float radius, uint32_t seed) {
+    const Path shape = Path::RoundRect(x, y, w, h, radius);
+    c.Fill(shape, Paint::Radial(x + w * 0.45f, y + h * 0.4f, std::max(w, h) * 0.7f,
+                                {{0, kFeltLight}, {0.55f, kFelt}, {1, kFeltDark}}));
+    Dice dice(seed);
+    const int count = static_cast<int>(w * h / 40);
+    for (int i = 0; i < count; ++i) {
+        const int px = static_cast<int>(x + 2 + dice.Next() * (w - 4));
+        const int py = static_cast<int>(y + 2 + dice.Next() * (h - 4));
+        if (px < 0 || py < 0 || px >= c.Width() || py >= c.Height()) continue;
+        const uint32_t under = c.At(px, py);
+        if (under != art::kKey) c.Set(px, py, art::Shade(under, dice.Next() < 0.5f ? 0.08f : -0.08f));
+    }
+}
+
+void BrassPanel(Canvas& c, float x, float y, float w, float h, float radius, uint32_t inside) {
+    c.Fill(Path::RoundRect(x, y, w, h, radius), kBrassDark);
+    c.Fill(Path::RoundRect(x + 1, y + 1, w - 2, h - 2, radius - 1),
+           Paint::Linear(x, y, x + w * 0.3f, y + h, {{0, kBrassLight}, {0.5f, kBrass}, {1, kBrassDark}}));
+    c.Fill(Path::RoundRect(x + 4, y + 4, w - 8, h - 8, std::max(1.0f, radius - 3)), kBrassDark);
+    c.Fill(Path::RoundRect(x + 5, y + 5, w - 10, h - 10, std::max(1.0f, radius - 4)), inside);
+}
+
+void Lettering(Canvas& c, int cx, int y, std::string_view text, const art::TextStyle& style) {
+    const int x = cx - Canvas::TextWidth(text, style) / 2;
+    for (int dy = -2; dy <= 3; ++dy)
+        for (int dx = -2; dx <= 3; ++dx)
+            if (dx * dx + dy * dy <= 9) c.Text(x + dx, y + dy, text, style, kWoodDark);
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) c.Text(x + dx, y + dy, text, style, kBrown);
+    Canvas letters(c.Width(), c.Height());
+    letters.Text(x, y, text, style, kWhite);
+    const int height = Canvas::TextHeight(style);
+    for (int py = std::max(0, y); py < std::min(c.Height(), y + height); ++py) {
+        const float t = static_cast<float>(py - y) / static_cast<float>(std::max(1, height));
+        const uint32_t tone = art::Mix(kCream, kBrass, std::clamp(t * 1.3f - 0.2f, 0.0f, 1.0f));
+        for (int px = 0; px < c.Width(); ++px)
+            if (letters.At(px, py) != art::kKey) c.Set(px, py, tone);
+    }
+}
+
+void ButtonFace(Canvas& c, Look look, uint32_t colour, std::string_view caption, const art::TextStyle& style) {
+    const float w = static_cast<float>(c.Width()), h = static_cast<float>(c.Height());
+    const float radius = std::max(3.0f, h / 5);
+    uint32_t face = colour;
+    uint32_t ink = kWhite, shadow = art::Shade(colour, -0.6f);
+    const bool pressed = look == Look::Pressed || look == Look::PressedDisabled;
+    const bool disabled = look == Look::Disabled || look == Look::PressedDisabled;
+    if (look == Look::Hover) face = art::Shade(colour, 0.22f);
+    if (pressed) face = art::Shade(colour, -0.25f);
+    if (disabled) {
+        face = art::Mix(face, 0x9A9A9A, 0.75f);
+        ink = 0xD8D8D8;
+        shadow = 0x6A6A6A;
+    }
+    const float shift = pressed ? 1.0f : 0.0f;
+    // A dark rim, the face lit from the top, a lighter top edge and a darker bottom edge.
+    c.Fill(Path::RoundRect(0, 0, w, h, radius), art::Shade(face, -0.55f));
+    c.Fill(Path::RoundRect(1, 1 + shift, w - 2, h - 2 - shift, radius - 1),
+           Paint::Linear(0, 1, 0, h - 1, {{0, art::Shade(face, 0.3f)}, {0.5f, face}, {1, art::Shade(face, -0.25f)}}));
+    c.Line(radius, 1.5f + shift, w - radius, 1.5f + shift, 1.0f, art::Shade(face, 0.55f));
+    c.Line(radius, h - 1.5f, w - radius, h - 1.5f, 1.0f, art::Shade(face, -0.4f));
+    if (pressed && !disabled) c.Outline(Path::RoundRect(2, 2 + shift, w - 4, h - 4 - shift, radius - 2), 1.0f, kBrassLight);
+    const int textH = Canvas::TextHeight(style);
+    const int ty = static_cast<int>((h - static_cast<float>(textH)) / 2 + shift);
+    ShadowText(c, static_cast<int>(w / 2 + shift), ty, caption, style, ink, shadow);
+}
+
+}  // namespace torvimble_art
