@@ -12,6 +12,21 @@
 #include "frame/api/ISound.h"
 #include "frame/api/ISurface.h"
 
+std::string LookPictureName(std::string_view normal, ButtonLook look) {
+    const char* suffix = "";
+    switch (look) {
+        case ButtonLook::Normal: return std::string(normal);
+        case ButtonLook::Unused: return {};
+        case ButtonLook::Pressed: suffix = "_pressed"; break;
+        case ButtonLook::Hover: suffix = "_sel"; break;
+        case ButtonLook::Disabled: suffix = "_dis"; break;
+        case ButtonLook::DisabledSelected: suffix = "_pressed_dis"; break;
+    }
+    const size_t dot = normal.rfind('.');
+    const std::string_view stem = normal.substr(0, dot), extension = dot == std::string_view::npos ? "" : normal.substr(dot);
+    return std::string(stem) + suffix + std::string(extension);
+}
+
 ImageButton::ImageButton(void* owner, const ButtonPictures& pictures, int x, int y, int id, bool toggle,
                          AppletCallback callback, ButtonSounds sounds)
     : owner_(owner), callback_(callback), sounds_(sounds), id_(id), toggle_(toggle) {

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "frame/api/ShellObject.h"
 
@@ -24,6 +26,11 @@ enum class ButtonLook : int {
     Disabled = 4,
     DisabledSelected = 5,
 };
+
+// The picture of a look named after the normal one: "btn-Hit-75x36.gif" is pressed in
+// "btn-Hit-75x36_pressed.gif", under the mouse in "_sel", disabled in "_dis" and disabled while
+// selected in "_pressed_dis". The unused frame has no picture of its own (empty).
+std::string LookPictureName(std::string_view normal, ButtonLook look);
 
 // The pictures of the six frames, borrowed for the construction; a null one takes the normal
 // picture (which must be there).
