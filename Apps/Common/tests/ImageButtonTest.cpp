@@ -36,6 +36,16 @@ struct Owner {
     }
 };
 
+TEST(LookPictureNameTest, LooksAreNamedAfterTheNormalPicture) {
+    EXPECT_EQ(LookPictureName("btn-Hit-75x36.gif", ButtonLook::Normal), "btn-Hit-75x36.gif");
+    EXPECT_EQ(LookPictureName("btn-Hit-75x36.gif", ButtonLook::Pressed), "btn-Hit-75x36_pressed.gif");
+    EXPECT_EQ(LookPictureName("btn-Hit-75x36.gif", ButtonLook::Hover), "btn-Hit-75x36_sel.gif");
+    EXPECT_EQ(LookPictureName("btn-bet1-34x34.gif", ButtonLook::Disabled), "btn-bet1-34x34_dis.gif");
+    EXPECT_EQ(LookPictureName("btn-bet1-34x34.gif", ButtonLook::DisabledSelected), "btn-bet1-34x34_pressed_dis.gif");
+    EXPECT_EQ(LookPictureName("btn-bet1-34x34.gif", ButtonLook::Unused), "");
+    EXPECT_EQ(LookPictureName("noext", ButtonLook::Hover), "noext_sel");
+}
+
 class ImageButtonTest : public ::testing::Test {
 protected:
     ImageButtonTest() : harness_({folder_.Path()}), inProcess_(harness_) {
