@@ -152,10 +152,11 @@ art::Picture Back() {
 art::Picture Ace(int suit) {
     Canvas c(33, 33);
     const uint32_t ink = SuitInk(suit);
-    // A thin ring of leaves around the big pip.
-    for (int i = 0; i < 16; ++i) {
-        const float a = static_cast<float>(i) * 0.3927f;
-        c.Fill(Path::Ellipse(16.5f + 14.5f * std::cos(a), 16.5f + 14.5f * std::sin(a), 1.3f, 1.3f), kBrass);
+    // A brass ring with four studs around the big pip.
+    c.Outline(Path::Ellipse(16.5f, 16.5f, 15, 15), 1.2f, kBrass);
+    for (int i = 0; i < 4; ++i) {
+        const float a = static_cast<float>(i) * 1.5708f + 0.7854f;
+        c.Fill(Path::Ellipse(16.5f + 15 * std::cos(a), 16.5f + 15 * std::sin(a), 1.6f, 1.6f), kBrassDark);
     }
     SuitShape(c, suit, 7, 6, 19, 21,
               Paint::Linear(7, 6, 24, 27, {{0, art::Shade(ink, 0.45f)}, {0.4f, ink}, {1, art::Shade(ink, -0.35f)}}));
@@ -173,8 +174,9 @@ art::Picture Bust(bool red, Court court) {
     Canvas c(29, 28);
     const uint32_t robe = red ? kCardRed : 0x2A2A5A;
     const uint32_t robeDark = art::Shade(robe, -0.45f);
-    c.Fill(Path::RoundRect(0, 0, 29, 28, 3), 0xFFF4D6);
-    c.Outline(Path::RoundRect(0.5f, 0.5f, 28, 27, 3), 1.0f, red ? kCardRed : kInk);
+    // The frame leaves the top-left corner to the card's rank.
+    c.Fill(Path::RoundRect(3, 0, 26, 28, 3), 0xFFF4D6);
+    c.Outline(Path::RoundRect(3.5f, 0.5f, 25, 27, 3), 1.0f, red ? kCardRed : kInk);
     Path body;
     body.MoveTo(3, 27.5f);
     body.LineTo(4.5f, 21);

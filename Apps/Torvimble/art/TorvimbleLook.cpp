@@ -13,16 +13,12 @@ using art::Canvas;
 using art::Paint;
 using art::Path;
 
-void FitGlyph(Canvas& c, int x, int y, int w, int h, std::string_view text, const art::TextStyle& style, uint32_t ink,
-              bool turned) {
+namespace {
+
+// The ink of `text` as drawn, cropped to its bounding box.
+Canvas Ink(std::string_view text, const art::TextStyle& style, uint32_t ink) {
     Canvas scratch(64, 40);
-    // "10" is set tight so that it fits the narrow cells.
-    if (text == "10") {
-        const int one = scratch.Text(2, 2, "1", style, ink);
-        scratch.Text(2 + one - 2, 2, "0", style, ink);
-    } else {
-        scratch.Text(2, 2, text, style, ink);
-    }
+    scratch.Text(2, 2, text, style, ink);
     int left = scratch.Width(), top = scratch.Height(), right = -1, bottom = -1;
     for (int py = 0; py < scratch.Height(); ++py)
         for (int px = 0; px < scratch.Width(); ++px)
@@ -30,15 +26,41 @@ void FitGlyph(Canvas& c, int x, int y, int w, int h, std::string_view text, cons
                 left = std::min(left, px), right = std::max(right, px);
                 top = std::min(top, py), bottom = std::max(bottom, py);
             }
-    if (right < 0) return;
-    const int gw = right - left + 1, gh = bottom - top + 1;
-    const int ox = x + (w - gw) / 2, oy = y + (h - gh) / 2;
-    for (int py = 0; py < gh; ++py)
-        for (int px = 0; px < gw; ++px) {
+    if (right < 0) return Canvas(1, 1);
+    Canvas cropped(right - left + 1, bottom - top + 1);
+    for (int py = 0; py < cropped.Height(); ++py)
+        for (int px = 0; px < cropped.Width(); ++px) {
             const uint32_t pixel = scratch.At(left + px, top + py);
+            if (pixel != art::kKey) cropped.Set(px, py, pixel);
+        }
+    return cropped;
+}
+
+}  // namespace
+
+void FitGlyph(Canvas& c, int x, int y, int w, int h, std::string_view text, const art::TextStyle& style, uint32_t ink,
+              bool turned) {
+    Canvas cell(w, h);
+    if (text == "10") {
+        // Too wide for a narrow cell as set: a slim one against the font's nought.
+        const Canvas nought = Ink("0", style, ink);
+        const int gh = nought.Height(), top = (h - gh) / 2, noughtX = w - nought.Width();
+        for (int py = 0; py < gh; ++py) {
+            cell.Set(0, top + py, ink);
+            cell.Set(1, top + py, ink);
+        }
+        cell.Set(0, top + 1, ink);
+        cell.Draw(nought, std::max(3, noughtX), top);
+    } else {
+        const Canvas glyph = Ink(text, style, ink);
+        cell.Draw(glyph, (w - glyph.Width()) / 2, (h - glyph.Height()) / 2);
+    }
+    for (int py = 0; py < h; ++py)
+        for (int px = 0; px < w; ++px) {
+            const uint32_t pixel = cell.At(px, py);
             if (pixel == art::kKey) continue;
-            if (turned) c.Set(x + w - 1 - (ox - x) - px, y + h - 1 - (oy - y) - py, pixel);
-            else c.Set(ox + px, oy + py, pixel);
+            if (turned) c.Set(x + w - 1 - px, y + h - 1 - py, pixel);
+            else c.Set(x + px, y + py, pixel);
         }
 }
 
