@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "Apps/Torvimble/BotStrategy.h"
 #include "Apps/Torvimble/VideoPokerTable.h"
 
 namespace torvimble {
@@ -19,8 +20,10 @@ Hand H(std::array<int, 5> ranks, std::array<int, 5> suits = {0, 1, 2, 3, 0}) {
     return hand;
 }
 
-TEST(PokerHandTest, EveryHandOfThePackRanksAsTheKnownCounts) {
+// The bot ranks hands its own way: the two agree on every hand.
+TEST(PokerHandTest, EveryHandOfThePackRanksAsTheKnownCountsAndAsTheBotRanksIt) {
     std::array<int, kPokerRanks + 1> counts{};
+    int disagreements = 0;
     std::array<CardValue, 52> pack;
     for (int i = 0; i < 52; ++i) pack[static_cast<size_t>(i)] = {i % 13 + 1, i / 13};
     Hand hand;
@@ -31,10 +34,13 @@ TEST(PokerHandTest, EveryHandOfThePackRanksAsTheKnownCounts) {
                     for (int e = d + 1; e < 52; ++e) {
                         hand = {pack[static_cast<size_t>(a)], pack[static_cast<size_t>(b)], pack[static_cast<size_t>(c)],
                                 pack[static_cast<size_t>(d)], pack[static_cast<size_t>(e)]};
-                        ++counts[static_cast<size_t>(EvaluatePokerHand(hand))];
+                        const int rank = EvaluatePokerHand(hand);
+                        ++counts[static_cast<size_t>(rank)];
+                        disagreements += rank != BotPokerRank(hand) ? 1 : 0;
                     }
     const std::array<int, kPokerRanks + 1> expected = {2062860, 4, 48, 36, 576, 3744, 5108, 10200, 54912, 123552, 337920};
     EXPECT_EQ(counts, expected);
+    EXPECT_EQ(disagreements, 0);
 }
 
 TEST(PokerHandTest, StraightsRunAceLowOrHighButNotAroundTheCorner) {
