@@ -177,6 +177,8 @@ void Fan(Canvas& c, float cx, float cy, float scale, int count) {
         const char* ranks[] = {"A", "K", "Q", "J", "10"};
         c.Text(static_cast<int>(x + 3 * scale), static_cast<int>(y + 2 * scale), ranks[i % 5],
                {static_cast<int>(13 * scale), true}, ink);
+        const int suit = i % 2 == 0 ? (i % 4 == 0 ? Hearts : Diamonds) : (i % 4 == 1 ? Spades : Clubs);
+        SuitShape(c, suit, x + 10 * scale, y + 16 * scale, 16 * scale, 18 * scale, Paint::Solid(ink));
     }
 }
 

@@ -64,6 +64,47 @@ void FitGlyph(Canvas& c, int x, int y, int w, int h, std::string_view text, cons
         }
 }
 
+// The suit's shape in the box (x, y, w, h).
+void SuitShape(Canvas& c, int suit, float x, float y, float w, float h, const Paint& paint) {
+    const auto px = [&](float u) { return x + u * w; };
+    const auto py = [&](float v) { return y + v * h; };
+    switch (suit) {
+        case Hearts: {
+            Path heart;
+            heart.MoveTo(px(0.5f), py(1.0f));
+            heart.CubicTo(px(0.2f), py(0.72f), px(-0.02f), py(0.5f), px(0.0f), py(0.28f));
+            heart.CubicTo(px(0.02f), py(0.02f), px(0.42f), py(-0.04f), px(0.5f), py(0.24f));
+            heart.CubicTo(px(0.58f), py(-0.04f), px(0.98f), py(0.02f), px(1.0f), py(0.28f));
+            heart.CubicTo(px(1.02f), py(0.5f), px(0.8f), py(0.72f), px(0.5f), py(1.0f));
+            heart.Close();
+            c.Fill(heart, paint);
+            break;
+        }
+        case Diamonds:
+            c.Fill(Path::Polygon({{px(0.5f), py(0)}, {px(0.95f), py(0.5f)}, {px(0.5f), py(1)}, {px(0.05f), py(0.5f)}}),
+                   paint);
+            break;
+        case Spades: {
+            Path spade;
+            spade.MoveTo(px(0.5f), py(0.0f));
+            spade.CubicTo(px(0.8f), py(0.28f), px(1.02f), py(0.42f), px(1.0f), py(0.6f));
+            spade.CubicTo(px(0.98f), py(0.82f), px(0.62f), py(0.86f), px(0.5f), py(0.66f));
+            spade.CubicTo(px(0.38f), py(0.86f), px(0.02f), py(0.82f), px(0.0f), py(0.6f));
+            spade.CubicTo(px(-0.02f), py(0.42f), px(0.2f), py(0.28f), px(0.5f), py(0.0f));
+            spade.Close();
+            c.Fill(spade, paint);
+            c.Fill(Path::Polygon({{px(0.5f), py(0.6f)}, {px(0.72f), py(1)}, {px(0.28f), py(1)}}), paint);
+            break;
+        }
+        default:
+            c.Fill(Path::Ellipse(px(0.5f), py(0.26f), w * 0.24f, h * 0.24f), paint);
+            c.Fill(Path::Ellipse(px(0.25f), py(0.58f), w * 0.24f, h * 0.23f), paint);
+            c.Fill(Path::Ellipse(px(0.75f), py(0.58f), w * 0.24f, h * 0.23f), paint);
+            c.Fill(Path::Polygon({{px(0.5f), py(0.45f)}, {px(0.72f), py(1)}, {px(0.28f), py(1)}}), paint);
+            break;
+    }
+}
+
 void ShadowText(Canvas& c, int cx, int y, std::string_view text, const art::TextStyle& style, uint32_t ink,
                 uint32_t shadow) {
     const int x = cx - Canvas::TextWidth(text, style) / 2;

@@ -7,6 +7,7 @@
 
 #include "art/Canvas.h"
 #include "art/Dice.h"
+#include "art/Paint.h"
 
 namespace torvimble_art {
 
@@ -15,6 +16,10 @@ using art::Dice;
 // Ink of `text` centred in the cell (x, y, w, h), turned half round when `turned`.
 void FitGlyph(art::Canvas& c, int x, int y, int w, int h, std::string_view text, const art::TextStyle& style,
               uint32_t ink, bool turned);
+enum Suit { Clubs, Spades, Hearts, Diamonds };
+// The suit's shape filling the box (x, y, w, h).
+void SuitShape(art::Canvas& c, int suit, float x, float y, float w, float h, const art::Paint& paint);
+
 // Text centred on cx with a one-pixel shadow below right.
 void ShadowText(art::Canvas& c, int cx, int y, std::string_view text, const art::TextStyle& style, uint32_t ink,
                 uint32_t shadow);
