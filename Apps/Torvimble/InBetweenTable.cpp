@@ -66,8 +66,6 @@ int InBetweenPayout(const Spread& spread, CardValue middle, int stake) {
 
 int RaiseLimit(int bet, int holdings) { return std::max(0, std::min(bet, holdings - bet)); }
 
-InBetweenTable::InBetweenTable() = default;
-
 int InBetweenTable::Choose(int id) {
     int& chosen = betPhase_ ? bet_ : raise_;
     chosen = chosen == id ? 0 : id;

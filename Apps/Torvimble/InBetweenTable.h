@@ -39,10 +39,6 @@ struct InBetweenResult {
 
 class InBetweenTable {
 public:
-    static constexpr int kMaxBet = 5;
-
-    InBetweenTable();
-
     // A bet or raise button pressed: the other buttons let go, this one toggles. The button now
     // selected (1 to 5) or 0 when none is.
     int Choose(int id);

@@ -16,8 +16,6 @@ struct PokerResult {
 
 class VideoPokerTable {
 public:
-    static constexpr int kMaxBet = 5;
-
     // Choosing a bet keeps it chosen however often it is pressed.
     void ChooseBet(int bet) { bet_ = bet; }
     void ToggleHold(int position);

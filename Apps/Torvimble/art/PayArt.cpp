@@ -35,7 +35,7 @@ struct StripColumn {
 constexpr std::array<StripColumn, 13> kStrip = {{
     {11, "1", "5:1"},  {35, "2", "4:1"},  {56, "3", "2:1"},   {79, "4", "1:1"},   {101, "5", "1:1"},
     {123, "6", "1:1"}, {145, "7", "1:1"}, {166, "8", "1:1"},  {188, "9", "1:1"},  {211, "10", "1:1"},
-    {233, "11", "1:1"}, {254, "0", "Draw"}, {286, "Pair", "11:1"},
+    {233, "11", "1:1"}, {254, "0", "Tie"}, {286, "Pair", "11:1"},
 }};
 constexpr int kMarkerSize = 14;
 
@@ -50,7 +50,7 @@ art::Picture WinStrip() {
         ShadowText(c, cx, 4, column.spread, {11, true}, special ? kBrassLight : kCream, kBlack);
         ShadowText(c, cx, 22, column.pays, {11, true}, special ? kBrassLight : 0x9FE8A8, kBlack);
     }
-    c.Line(245.5f, 4, 245.5f, 36, 1.0f, kBrass);
+    c.Line(251.5f, 4, 251.5f, 36, 1.0f, kBrass);
     return art::Still(std::move(c));
 }
 
@@ -95,7 +95,7 @@ art::Picture WinPanel() {
     c.Fill(Path::RoundRect(0, 0, 268, 160, 10), kBrassDark);
     c.Fill(Path::RoundRect(1, 1, 266, 158, 9), Paint::Linear(0, 0, 80, 160, {{0, kBrassLight}, {0.5f, kBrass}, {1, kBrassDark}}));
     c.Fill(Path::RoundRect(5, 5, 258, 150, 6), kBoard);
-    ShadowText(c, 100, 6, "Pays per clam bet", {11, true}, kBrassLight, kBlack);
+    ShadowText(c, 100, 6, "What your hand pays", {11, true}, kBrassLight, kBlack);
     for (int rank = 1; rank <= 10; ++rank) {
         const int y = RowTop(rank) + 5;
         if (rank % 2 == 0) c.Fill(Path::Rect(8, static_cast<float>(y), 188, 12), art::Shade(kBoard, 0.12f));
