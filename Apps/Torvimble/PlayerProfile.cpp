@@ -14,6 +14,11 @@ int StartingClams(const char* stored) {
 
 void CPlayerProfile::SetName(std::string_view name) { name_ = name.substr(0, kPlayerNameMax); }
 
+void CPlayerProfile::Load(const char* stored, HoldingsStore& store) {
+    clams = StartingClams(stored);
+    if (stored == nullptr || ParseDecimal(stored) != clams) store.StoreHoldings(name_, clams);
+}
+
 bool CPlayerProfile::Apply(int change, HoldingsStore& store) {
     const long long sum = static_cast<long long>(clams) + change;
     clams = sum > INT_MAX ? INT_MAX : static_cast<int>(sum < INT_MIN ? INT_MIN : sum);

@@ -31,6 +31,9 @@ public:
     // Cut to the longest name kept.
     void SetName(std::string_view name);
 
+    // The holdings from the player's stored "Score" text (null when absent); when the gift took
+    // the place of what was stored, it is stored at once.
+    void Load(const char* stored, HoldingsStore& store);
     // Adds what a hand won (or, negative, lost); holdings below 1 become the gift. Stores them
     // and updates the table. True when the gift was given (the table says "Out of clams!").
     bool Apply(int change, HoldingsStore& store);

@@ -30,7 +30,20 @@ TEST(PlayerProfileTest, StoredHoldingsThatAreAbsentEmptyOrSpentStartAtTheGift) {
         {nullptr, 100}, {"", 100},  {"0", 100},          {"-40", 100},         {"clams", 100},
         {"  250", 250}, {"7x", 7},  {"+3", 3},           {"99999999999", INT_MAX}, {"-99999999999", 100},
     };
-    for (const Case& c : cases) EXPECT_EQ(StartingClams(c.stored), c.clams) << (c.stored ? c.stored : "(absent)");
+    for (const Case& c : cases) {
+        EXPECT_EQ(StartingClams(c.stored), c.clams) << (c.stored ? c.stored : "(absent)");
+        RecordingStore store;
+        CPlayerProfile profile;
+        profile.Load(c.stored, store);
+        EXPECT_EQ(profile.clams, c.clams);
+        if (c.clams == 100) {
+            EXPECT_EQ(store.stored["Guest"], 100) << "the gift is stored at the start";
+        }
+    }
+    RecordingStore untouched;
+    CPlayerProfile profile;
+    profile.Load("250", untouched);
+    EXPECT_TRUE(untouched.stored.empty()) << "holdings read as stored are not written again";
 }
 
 TEST(PlayerProfileTest, LosingTheLastClamGivesTheGiftAndStoresIt) {
