@@ -21,6 +21,8 @@ public:
     // Nothing to do: the text goes with the object. 0.
     int Close() { return 0; }
     bool IsLoaded() const { return loaded_; }
+    // Every byte has been read (or there were none).
+    bool AtEnd() const { return position_ >= text_.size(); }
 
     // The next byte; *more (when given) is 1 while the byte was inside the text. Past the end:
     // 0 with *more = 0, every time. Not loaded: 1, *more untouched.
