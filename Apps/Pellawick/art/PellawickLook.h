@@ -1,0 +1,36 @@
+// Shapes Pellawick's pictures share: hard-edged sprites whose colours stay exact, lettering in
+// scoreboard lights, the speech bubble and the three snacks.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+#include "art/Canvas.h"
+
+namespace pellawick_art {
+
+// A small deterministic generator, so every picture comes out the same each build.
+class Dice {
+public:
+    explicit Dice(uint32_t seed) : state_(seed) {}
+    float Next();  // 0 to 1
+
+private:
+    uint32_t state_;
+};
+
+// Moves every visible pixel to the nearest of `colours`: smooth shapes become hard-edged pixel
+// art whose colours are exactly those given (the customers' recoloured parts rely on it).
+void SnapTo(art::Canvas& c, std::initializer_list<uint32_t> colours);
+
+// Text drawn as round scoreboard bulbs of `colour` on a dark screen, centred on `cx`.
+void LightText(art::Canvas& c, float cx, float top, std::string_view text, int height, uint32_t colour, float shift = 0);
+
+// The snacks, drawn in a box of `size` pixels at (x, y): 0 popcorn, 1 cola, 2 hot dog.
+void Snack(art::Canvas& c, int food, float x, float y, float size);
+
+// Bold lettering with a two-pixel edge of another colour, for titles and labels. Its width.
+int LabelText(art::Canvas& c, int x, int y, std::string_view text, int height, uint32_t fill, uint32_t edge);
+
+}  // namespace pellawick_art
