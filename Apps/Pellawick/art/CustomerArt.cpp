@@ -24,7 +24,7 @@ using art::Path;
 using art::PointF;
 using namespace pellawick_art;
 
-constexpr int kWidth = 42, kHeight = 86;
+constexpr int kWidth = kFigureWidth, kHeight = kFigureHeight;
 constexpr uint32_t kEye = 0x1A1410;
 constexpr uint32_t kTrousers = 0x4A5A78;
 constexpr uint32_t kTrousersShade = 0x35415A;

@@ -13,24 +13,6 @@ using art::Canvas;
 using art::Paint;
 using art::Path;
 
-float Dice::Next() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 17;
-    state_ ^= state_ << 5;
-    return static_cast<float>(state_ % 100000u) / 100000.0f;
-}
-
-namespace {
-
-int Distance(uint32_t a, uint32_t b) {
-    const int dr = static_cast<int>((a >> 16) & 0xFF) - static_cast<int>((b >> 16) & 0xFF);
-    const int dg = static_cast<int>((a >> 8) & 0xFF) - static_cast<int>((b >> 8) & 0xFF);
-    const int db = static_cast<int>(a & 0xFF) - static_cast<int>(b & 0xFF);
-    return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-}
-
-}  // namespace
-
 void SnapTo(Canvas& c, std::initializer_list<uint32_t> colours) {
     for (int y = 0; y < c.Height(); ++y) {
         for (int x = 0; x < c.Width(); ++x) {
@@ -38,7 +20,7 @@ void SnapTo(Canvas& c, std::initializer_list<uint32_t> colours) {
             if (pixel == art::kKey) continue;
             uint32_t best = *colours.begin();
             for (const uint32_t colour : colours) {
-                if (Distance(pixel, colour) < Distance(pixel, best)) best = colour;
+                if (art::ColourDistance(pixel, colour) < art::ColourDistance(pixel, best)) best = colour;
             }
             if (best != pixel) c.Set(x, y, best);
         }

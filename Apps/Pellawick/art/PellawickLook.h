@@ -10,15 +10,8 @@
 
 namespace pellawick_art {
 
-// A small deterministic generator, so every picture comes out the same each build.
-class Dice {
-public:
-    explicit Dice(uint32_t seed) : state_(seed) {}
-    float Next();  // 0 to 1
-
-private:
-    uint32_t state_;
-};
+// The people of the stadium, seller and customers alike.
+inline constexpr int kFigureWidth = 42, kFigureHeight = 86;
 
 // Moves every visible pixel to the nearest of `colours`: smooth shapes become hard-edged pixel
 // art whose colours are exactly those given (the customers' recoloured parts rely on it).

@@ -18,7 +18,7 @@ using art::Path;
 using art::PointF;
 using namespace pellawick_art;
 
-constexpr int kWidth = 42, kHeight = 86;
+constexpr int kWidth = kFigureWidth, kHeight = kFigureHeight;
 constexpr uint32_t kShirt = 0xF7F7F2, kShirtShade = 0xCFD3DC;
 constexpr uint32_t kPants = 0x3F4A7A, kPantsShade = 0x2C3458;
 constexpr uint32_t kShoe = 0x6B3A1E;
