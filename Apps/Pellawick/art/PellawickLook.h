@@ -13,6 +13,12 @@ namespace pellawick_art {
 // The people of the stadium, seller and customers alike.
 inline constexpr int kFigureWidth = 42, kFigureHeight = 86;
 
+// Wick giving a thumbs up, as the title screen shows him.
+art::Canvas ThumbsUpWick();
+
+// Draws `picture` at (x, y) with every pixel made a `scale` x `scale` block.
+void DrawScaled(art::Canvas& c, const art::Canvas& picture, int x, int y, int scale);
+
 // Moves every visible pixel to the nearest of `colours`: smooth shapes become hard-edged pixel
 // art whose colours are exactly those given (the customers' recoloured parts rely on it).
 void SnapTo(art::Canvas& c, std::initializer_list<uint32_t> colours);

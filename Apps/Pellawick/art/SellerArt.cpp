@@ -166,13 +166,7 @@ art::Picture Refuelling() {
     return art::Still(std::move(c));
 }
 
-art::Picture ThumbsUp() {
-    Pose p;
-    p.right = {35, 22};
-    p.thumb = true;
-    p.face = Face::Grin;
-    return art::Still(Wick(p));
-}
+art::Picture ThumbsUp() { return art::Still(pellawick_art::ThumbsUpWick()); }
 
 art::Picture WalkingUp() {
     Pose p;
@@ -245,6 +239,18 @@ art::Picture Die() {
     }
     return pic;
 }
+
+}  // namespace
+
+art::Canvas pellawick_art::ThumbsUpWick() {
+    Pose p;
+    p.right = {35, 22};
+    p.thumb = true;
+    p.face = Face::Grin;
+    return Wick(p);
+}
+
+namespace {
 
 const art::ImageRecipe standing{"img-wick-standing.gif", kWidth, kHeight, 1, Standing};
 const art::ImageRecipe throwLeft{"img-wick-throwleft.gif", kWidth, kHeight, 1, [] { return ThrowTo(true); }};
