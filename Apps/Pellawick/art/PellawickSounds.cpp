@@ -6,14 +6,8 @@ namespace {
 
 using art::Sound;
 
-Sound Finish(Sound sound, float pan = 0) {
-    Sound padded = art::Rest(0.006);
-    art::Append(padded, sound);
-    Sound stereo = art::ToStereo(padded, pan);
-    art::Normalise(stereo, -3.0);
-    art::FadeEdges(stereo);
-    return stereo;
-}
+// A few silent milliseconds first, so the fade-in never eats an attack.
+Sound Finish(const Sound& sound) { return art::ReadyToShip(sound, 0, 0.006); }
 
 // A short stadium-organ note: square and sine together, quick decay.
 Sound Organ(double hertz, double seconds) {
