@@ -39,7 +39,7 @@ void Stadium::EnterCustomerState(Customer& c, int state, int now) {
 
 int Stadium::BubbleOf(const Customer& c, int now) const {
     if (c.state != 7) return -1;
-    const int left = kBubbleSteps - kBubbleSteps * (now - c.stateSince) / values_.totalPatience;
+    const int left = kBubbleSteps - kBubbleSteps * (now - c.stateSince) / std::max(1, values_.totalPatience);
     return left < 0 ? -1 : kBubbleSteps - left;
 }
 
@@ -139,7 +139,7 @@ void Stadium::MakeHungry(int row, int now) {
     for (int i = 0; i < count; ++i) {
         Customer& c = customers_[static_cast<size_t>(seats[static_cast<size_t>((first + i) % count)])];
         if (c.state != 0) continue;
-        c.wanted = rand_() % values_.foodTypes;
+        c.wanted = rand_() % std::clamp(values_.foodTypes, 1, kMaxFoodTypes);
         EnterCustomerState(c, 7, now);
         return;
     }

@@ -64,9 +64,9 @@ void Hair(Canvas& c, int look, float cx, float cy, const Colours& k, bool back) 
     switch (look) {
         case 0:  // short and tidy
             if (back) return;
-            c.Fill(Path::Ellipse(cx, cy - 4, 9.5f, 6.5f), kInk);
-            c.Fill(Path::Ellipse(cx, cy - 4.2f, 8.6f, 5.6f), k.hairShade);
-            c.Fill(Path::Ellipse(cx - 1, cy - 5, 7.4f, 4.2f), k.hair);
+            c.Fill(Path::Ellipse(cx, cy - 5.5f, 9.2f, 5.5f), kInk);
+            c.Fill(Path::Ellipse(cx, cy - 5.7f, 8.3f, 4.6f), k.hairShade);
+            c.Fill(Path::Ellipse(cx - 1, cy - 6.5f, 7, 3.4f), k.hair);
             break;
         case 1:  // a round mop of curls
             if (back) {
@@ -83,9 +83,9 @@ void Hair(Canvas& c, int look, float cx, float cy, const Colours& k, bool back) 
                 c.Fill(Path::RoundRect(cx - 10, cy - 9, 20, 22, 7), k.hairShade);
                 return;
             }
-            c.Fill(Path::Ellipse(cx, cy - 5, 9.5f, 6), kInk);
-            c.Fill(Path::Ellipse(cx, cy - 5, 8.6f, 5.2f), k.hair);
-            c.Fill(Path::Polygon({{cx - 2, cy - 9}, {cx + 8, cy - 6}, {cx + 8, cy - 2}, {cx + 1, cy - 5}}), k.hairShade);
+            c.Fill(Path::Ellipse(cx, cy - 6, 9.4f, 5.2f), kInk);
+            c.Fill(Path::Ellipse(cx, cy - 6, 8.5f, 4.4f), k.hair);
+            c.Fill(Path::Polygon({{cx - 2, cy - 9.5f}, {cx + 8, cy - 7}, {cx + 8, cy - 3}, {cx + 1, cy - 6}}), k.hairShade);
             break;
         default:  // a bun on top
             if (back) {
@@ -94,9 +94,9 @@ void Hair(Canvas& c, int look, float cx, float cy, const Colours& k, bool back) 
                 c.Fill(Path::Ellipse(cx + 2.5f, cy - 11, 2.2f, 2), k.hairShade);
                 return;
             }
-            c.Fill(Path::Ellipse(cx, cy - 4.5f, 9.4f, 5.8f), kInk);
-            c.Fill(Path::Ellipse(cx, cy - 4.5f, 8.5f, 5.0f), k.hair);
-            c.Fill(Path::Ellipse(cx + 4, cy - 3, 4, 2.6f), k.hairShade);
+            c.Fill(Path::Ellipse(cx, cy - 6, 9.2f, 5.0f), kInk);
+            c.Fill(Path::Ellipse(cx, cy - 6, 8.3f, 4.2f), k.hair);
+            c.Fill(Path::Ellipse(cx + 4, cy - 4.8f, 3.6f, 2.0f), k.hairShade);
             break;
     }
 }
@@ -113,7 +113,8 @@ Canvas Customer(int look, const Pose& pose) {
     c.Fill(Path::Rect(22, 57 - r, 9, 62 - (57 - r)), kTrousersShade);
     c.Fill(Path::RoundRect(10, 33 - r, 22, 27, 6), kInk);
     c.Fill(Path::RoundRect(11, 34 - r, 20, 25, 5), k.shirt);
-    c.Fill(Path::Polygon({{24, 35 - r}, {31, 39 - r}, {31, 58 - r}, {25, 58 - r}}), k.shirtShade);
+    c.Fill(Path::Polygon({{27, 36 - r}, {31, 39 - r}, {31, 58 - r}, {27, 58 - r}}), k.shirtShade);
+    c.Fill(Path::Rect(11, 55 - r, 20, 3), k.shirtShade);
     c.Fill(Path::Polygon({{18, 34 - r}, {24, 34 - r}, {21, 39 - r}}), k.skin);
     // The head.
     c.Fill(Path::Rect(19, 30 - r, 4, 5), k.skinShade);
@@ -180,8 +181,8 @@ art::Picture Cheer(int look) {
 art::Picture CatchA(int look) {
     const auto reach = [](float lift) {
         Pose p;
-        p.left = {16, 20 - lift};
-        p.right = {26, 20 - lift};
+        p.left = {9, 13 - lift};
+        p.right = {33, 13 - lift};
         p.mouthOpen = lift > 1;
         p.rise = lift;
         return p;
