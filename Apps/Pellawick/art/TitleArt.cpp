@@ -32,21 +32,13 @@ void Field(Canvas& c) {
         const float y = 154 + 30.0f * static_cast<float>(band);
         c.Fill(Path::Rect(0, y, kWidth, 30), band % 2 == 0 ? 0x4CB040 : 0x43A038);
     }
-    Path dirt;
-    dirt.MoveTo(40, 420);
-    dirt.QuadTo(250, 150, 460, 420);
-    dirt.Close();
-    c.Fill(dirt, 0xC8925A);
-    Path grass;
-    grass.MoveTo(110, 420);
-    grass.QuadTo(250, 240, 390, 420);
-    grass.Close();
-    c.Fill(grass, 0x4CB040);
-    c.Fill(Path::Ellipse(250, 330, 18, 8), 0xC8925A);
-    for (const auto& base : {std::pair{250.0f, 230.0f}, std::pair{140.0f, 330.0f}, std::pair{360.0f, 330.0f}})
-        c.Fill(Path::Polygon({{base.first, base.second - 5}, {base.first + 7, base.second},
-                              {base.first, base.second + 5}, {base.first - 7, base.second}}),
-               kWhite);
+    // The infield: a band of dirt around the inner grass, the mound and the bases.
+    c.Fill(Path::Polygon({{250, 206}, {392, 330}, {250, 454}, {108, 330}}), 0xC8925A);
+    c.Fill(Path::Polygon({{250, 236}, {358, 330}, {250, 424}, {142, 330}}), 0x4CB040);
+    c.Fill(Path::Ellipse(250, 330, 16, 7), 0xC8925A);
+    c.Fill(Path::RoundRect(245, 328, 10, 3, 1), kWhite);
+    for (const auto& [bx, by] : {std::pair{250.0f, 222.0f}, std::pair{376.0f, 330.0f}, std::pair{124.0f, 330.0f}})
+        c.Fill(Path::Polygon({{bx, by - 5}, {bx + 7, by}, {bx, by + 5}, {bx - 7, by}}), kWhite);
 }
 
 void Panel(Canvas& c, float x, float y, float w, float h) {
@@ -58,7 +50,7 @@ void Panel(Canvas& c, float x, float y, float w, float h) {
 art::Picture Title() {
     Canvas c(kWidth, kHeight);
     Field(c);
-    // The name across the sky, and a pennant either side.
+    // The name across the sky.
     const art::TextStyle big{56, true};
     const int w = Canvas::TextWidth("Pellawick", big);
     const int x = (kWidth - w) / 2;
