@@ -96,7 +96,8 @@ Report Stadium::Update(int now) {
     if (const Report report = UpdateSeller(now); report != Report::None) return report;
     if (!seller_.outOfPlay) {
         for (Customer& c : customers_) {
-            if (panelOpen_ || seller_.outOfPlay) break;
+            // A settled sale can put the seller out of play; the crowd stands still from there.
+            if (seller_.outOfPlay) break;
             UpdateCustomer(c, now);
         }
     }
@@ -122,7 +123,7 @@ Report Stadium::WinAtOnce(int now) {
     return std::exchange(afterThumbsUp_, Report::None);
 }
 
-Report Stadium::Win(int now) {
+void Stadium::Win(int now) {
     won_ = true;
     Report report = Report::InningWon;
     BoardMessage message = BoardMessage::InningWon;
@@ -135,7 +136,6 @@ Report Stadium::Win(int now) {
     else CrowdCheer(now);
     EnterSellerState(SellerState::ThumbsUp, now);
     afterThumbsUp_ = report;
-    return report;
 }
 
 void Stadium::SetPanelOpen(bool open) {

@@ -118,7 +118,8 @@ private:
     void Throw(ItemKind kind, int food, PointF from, int target, PointF to, int expectedStep, float factor, int now);
     void UpdateItems(int now);
     int TargetStep(int target) const;
-    Report Win(int now);
+    // The inning (league, game) is won: the message, the crowd, and the panel after the cheer.
+    void Win(int now);
     void Play(Sound sound) { sounds_.push_back(sound); }
 
     RandomSource rand_;
