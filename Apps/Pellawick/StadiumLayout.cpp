@@ -31,8 +31,8 @@ StadiumLayout MakeLayout(bool big) {
             layout.rows.push_back({20 - 4 * i, y, 8, 4 - i, Side::Left});
             layout.scenery.push_back({"img-bench.gif", -26 - 4 * i, y});
             layout.scenery.push_back({"img-chair_endrow_left-46x46.gif", 485 + 4 * i, y});
-            layout.scenery.push_back({kSittingFrame, 485 + 4 * i, y - kCustomerRise});
-            layout.scenery.push_back({kSittingFrame, -26 - 4 * i, y - kCustomerRise});
+            layout.scenery.push_back({kSittingFan, 485 + 4 * i, y - kCustomerRise});
+            layout.scenery.push_back({kSittingFan, -26 - 4 * i, y - kCustomerRise});
         }
         return layout;
     }
@@ -45,9 +45,9 @@ StadiumLayout MakeLayout(bool big) {
         layout.rows.push_back({15 - 4 * i, y, 4, 4 - i, Side::Left});
         layout.rows.push_back({296 + 4 * i, y, 4, 4 - i, Side::Right});
         layout.scenery.push_back({"img-bench.gif", 480 + 4 * i, y});
-        layout.scenery.push_back({kSittingFrame, 480 + 4 * i, y - kCustomerRise});
+        layout.scenery.push_back({kSittingFan, 480 + 4 * i, y - kCustomerRise});
         layout.scenery.push_back({"img-bench.gif", -31 - 4 * i, y});
-        layout.scenery.push_back({kSittingFrame, -31 - 4 * i, y - kCustomerRise});
+        layout.scenery.push_back({kSittingFan, -31 - 4 * i, y - kCustomerRise});
     }
     return layout;
 }

@@ -17,8 +17,7 @@ struct RowPlace {
     Side side = Side::Left;
 };
 
-// A picture drawn on the game area's image behind everything; `sittingFrame` means the first
-// frame of look 0's sitting animation rather than the named picture.
+// A picture drawn on the game area's image behind everything (of an animation, its first frame).
 struct Scenery {
     std::string_view picture;
     int x = 0, y = 0;
@@ -37,7 +36,8 @@ inline constexpr int kStairHeight = 359;
 inline constexpr int kSeatWidth = 46;
 inline constexpr int kRowHeight = 66;
 inline constexpr int kStandY = 391;
-inline constexpr std::string_view kSittingFrame = "*sitting*";
+// The fans at the ends of the rows, drawn into the scenery.
+inline constexpr std::string_view kSittingFan = "ani-man1_sitting-42x86.gif";
 
 StadiumLayout MakeLayout(bool big);
 

@@ -53,6 +53,15 @@ art::Picture Sky() {
     // The far stands across the field.
     c.Fill(Path::Polygon({{0, 96}, {120, 84}, {380, 84}, {500, 96}, {500, 121}, {0, 121}}), 0x7F93A8);
     for (float y = 88; y < 121; y += 4) c.Line(0, y, 500, y, 0.6f, 0x6D8096);
+    // A full house far away: specks of shirts in every colour.
+    const uint32_t shirts[] = {kStripeRed, kWhite, kOrange, kSeatLight, kMustard, 0x9B59D0, kLeaf};
+    for (int i = 0; i < 420; ++i) {
+        const float x = std::fmod(static_cast<float>(i) * 37.31f, 500.0f);
+        const float y = 86 + std::fmod(static_cast<float>(i) * 11.7f, 34.0f);
+        const float top = x < 120 ? 96 - x / 10 : x > 380 ? 84 + (x - 380) / 10 : 84;
+        if (y < top + 2) continue;
+        c.Fill(Path::Rect(x, y, 1.6f, 1.6f), shirts[static_cast<size_t>(i) % 7]);
+    }
     return art::Still(std::move(c));
 }
 
