@@ -75,6 +75,23 @@ TEST(ServePlannerTest, ServesTheFirstInningOfEachLeagueWithoutAStrike) {
     }
 }
 
+TEST(ServePlannerTest, PlaysTheWholeGameToTheWinWithoutAStrike) {
+    ModuleRandom random;
+    random.Seed(3);
+    PellawickGame game([&random] { return random.Next(); }, Delivered);
+    ServePlanner planner;
+    int now = 0;
+    game.NewGame(now);
+    int innings = 0;
+    for (Panel panel = PlayInning(game, planner, now); panel != Panel::GameWon; panel = PlayInning(game, planner, now)) {
+        ASSERT_NE(panel, Panel::Strike) << "league " << static_cast<int>(game.GetLeague()) << " inning " << game.Inning();
+        ASSERT_NE(panel, Panel::None);
+        if (panel == Panel::InningWon) ++innings;
+    }
+    EXPECT_EQ(innings, 3 * 8);
+    EXPECT_GE(game.GetStadium().GetSeller().score, 3 * 9 * 9 * 100) << "a bill or a winning serve for every sale";
+}
+
 TEST(ServePlannerTest, GoesDownToRestockWhenTheWantedSnackIsGone) {
     ServePlanner planner;
     SeenStadium seen;
