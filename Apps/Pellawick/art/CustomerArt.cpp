@@ -113,7 +113,8 @@ Canvas Customer(int look, const Pose& pose) {
     c.Fill(Path::Rect(22, 57 - r, 9, 62 - (57 - r)), kTrousersShade);
     c.Fill(Path::RoundRect(10, 33 - r, 22, 27, 6), kInk);
     c.Fill(Path::RoundRect(11, 34 - r, 20, 25, 5), k.shirt);
-    c.Fill(Path::Polygon({{27, 36 - r}, {31, 39 - r}, {31, 58 - r}, {27, 58 - r}}), k.shirtShade);
+    // The shade on whole pixels: a blend of the shirt's two tones would come out nearer the hair's.
+    c.Fill(Path::Rect(27, 38 - r, 4, 20), k.shirtShade);
     c.Fill(Path::Rect(11, 55 - r, 20, 3), k.shirtShade);
     c.Fill(Path::Polygon({{18, 34 - r}, {24, 34 - r}, {21, 39 - r}}), k.skin);
     // The head.
@@ -123,29 +124,36 @@ Canvas Customer(int look, const Pose& pose) {
     c.Fill(Path::Ellipse(cx + 3.5f, cy + 2, 3.6f, 5.8f), k.skinShade);
     c.Fill(Path::Ellipse(cx + 1.8f, cy + 1, 5.4f, 6.6f), k.skin);
     Hair(c, look, cx, cy, k, false);
-    const float ex = pose.look;
-    for (const float x : {cx - 3.2f + ex, cx + 3.2f + ex}) {
-        if (pose.blink) {
-            c.Line(x - 1.2f, cy + 0.5f, x + 1.2f, cy + 0.5f, 0.9f, kEye);
-        } else {
-            c.Fill(Path::Ellipse(x, cy, 1.5f, 1.8f), kWhite);
-            c.Fill(Path::Ellipse(x + ex * 0.3f, cy + 0.3f, 0.9f, 1.2f), kEye);
-        }
-    }
-    if (pose.mouthOpen) {
-        c.Fill(Path::Ellipse(cx + ex * 0.5f, cy + 5, 2.6f, 2.2f), kMouth);
-    } else {
-        Path smile;
-        smile.MoveTo(cx - 2.5f + ex * 0.5f, cy + 4.2f);
-        smile.QuadTo(cx + ex * 0.5f, cy + 6.6f, cx + 2.5f + ex * 0.5f, cy + 4.2f);
-        c.Outline(smile, 0.9f, kMouth);
-    }
     Arm(c, {13, 38 - r}, pose.left, k);
     Arm(c, {29, 38 - r}, pose.right, k);
     if (pose.holding >= 0) Snack(c, pose.holding, (pose.left.x + pose.right.x) / 2 - 6, pose.left.y - 9, 12);
     // Exact colours only: the recolouring finds every pixel of hair and shirt.
-    SnapTo(c, {kInk, kEye, kWhite, kMouth, k.skin, k.skinShade, k.hair, k.hairShade, k.shirt, k.shirtShade, kTrousers,
-               kTrousersShade, kPopcorn, kPopcornShade, kStripeRed, kIndigo, kBun, kSausage, kMustard});
+    std::vector<uint32_t> plain = {kInk, k.skin, k.skinShade, kTrousers, kTrousersShade};
+    if (pose.holding >= 0)
+        plain.insert(plain.end(), {kWhite, kPopcorn, kPopcornShade, kStripeRed, kIndigo, kBun, kSausage, kMustard});
+    const TonePair swapped[] = {{k.hair, k.hairShade}, {k.shirt, k.shirtShade}};
+    SnapTo(c, plain, swapped);
+    // The face last, pixel by pixel, so nothing else can snap to its whites and reds.
+    const int fx = static_cast<int>(cx), fy = static_cast<int>(cy);
+    const int glance = static_cast<int>(pose.look);
+    for (const int x : {fx - 3 + glance, fx + 3 + glance}) {
+        if (pose.blink) {
+            for (int dx = -1; dx <= 1; ++dx) c.Set(x + dx, fy + 1, kEye);
+        } else {
+            c.Set(x - 1, fy, kWhite);
+            c.Set(x - 1, fy + 1, kWhite);
+            c.Set(x, fy, kEye);
+            c.Set(x, fy + 1, kEye);
+        }
+    }
+    if (pose.mouthOpen) {
+        for (int dy = 4; dy <= 6; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) c.Set(fx + dx, fy + dy, kMouth);
+    } else {
+        c.Set(fx - 2, fy + 4, kMouth);
+        c.Set(fx + 2, fy + 4, kMouth);
+        for (int dx = -1; dx <= 1; ++dx) c.Set(fx + dx, fy + 5, kMouth);
+    }
     return c;
 }
 

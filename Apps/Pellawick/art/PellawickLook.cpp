@@ -1,5 +1,6 @@
 #include "PellawickLook.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -13,14 +14,50 @@ using art::Canvas;
 using art::Paint;
 using art::Path;
 
-void SnapTo(Canvas& c, std::initializer_list<uint32_t> colours) {
+namespace {
+
+// Colours as points of the space ColourDistance measures in.
+struct Point3 {
+    float r, g, b;
+};
+
+Point3 Weighted(uint32_t colour) {
+    return {1.7320508f * static_cast<float>((colour >> 16) & 0xFF), 2.0f * static_cast<float>((colour >> 8) & 0xFF),
+            1.4142136f * static_cast<float>(colour & 0xFF)};
+}
+
+// The squared distance from p to the segment a-b, and where along it (0 at a, 1 at b) it is nearest.
+float SegmentDistance(Point3 p, Point3 a, Point3 b, float& along) {
+    const Point3 ab{b.r - a.r, b.g - a.g, b.b - a.b}, ap{p.r - a.r, p.g - a.g, p.b - a.b};
+    const float length = ab.r * ab.r + ab.g * ab.g + ab.b * ab.b;
+    along = length > 0 ? std::clamp((ap.r * ab.r + ap.g * ab.g + ap.b * ab.b) / length, 0.0f, 1.0f) : 0;
+    const Point3 d{ap.r - along * ab.r, ap.g - along * ab.g, ap.b - along * ab.b};
+    return d.r * d.r + d.g * d.g + d.b * d.b;
+}
+
+// A swapped colour wins over the nearest plain one only when it is this much nearer (squared).
+constexpr float kClearly = 0.25f;
+
+}  // namespace
+
+void SnapTo(Canvas& c, std::span<const uint32_t> plain, std::span<const TonePair> swapped) {
     for (int y = 0; y < c.Height(); ++y) {
         for (int x = 0; x < c.Width(); ++x) {
             const uint32_t pixel = c.At(x, y);
             if (pixel == art::kKey) continue;
-            uint32_t best = *colours.begin();
-            for (const uint32_t colour : colours) {
+            uint32_t best = plain.front();
+            for (const uint32_t colour : plain) {
                 if (art::ColourDistance(pixel, colour) < art::ColourDistance(pixel, best)) best = colour;
+            }
+            const float plainDistance = static_cast<float>(art::ColourDistance(pixel, best));
+            float bestSwapped = plainDistance * kClearly;
+            for (const TonePair& pair : swapped) {
+                float along = 0;
+                const float d = SegmentDistance(Weighted(pixel), Weighted(pair[0]), Weighted(pair[1]), along);
+                if (d < bestSwapped) {
+                    bestSwapped = d;
+                    best = along < 0.5f ? pair[0] : pair[1];
+                }
             }
             if (best != pixel) c.Set(x, y, best);
         }

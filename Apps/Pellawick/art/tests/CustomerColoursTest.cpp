@@ -11,6 +11,9 @@
 
 namespace {
 
+// Below this row only shirt, arms and lap are drawn, whatever the pose.
+constexpr int kShirtTop = 44;
+
 TEST(CustomerColours, EachLookUsesItsFourRecolourColoursAndOnlyThem) {
     int checked = 0;
     for (const art::ImageRecipe* recipe : art::ArtRegistry::Instance().Images()) {
@@ -21,6 +24,17 @@ TEST(CustomerColours, EachLookUsesItsFourRecolourColoursAndOnlyThem) {
             const art::Picture picture = recipe->draw();
             for (const art::Canvas& frame : picture.frames) {
                 std::set<uint32_t> used(frame.Pixels().begin(), frame.Pixels().end());
+                // Hair stays on the head: a stray hair colour on the shirt would take the hair's
+                // new colour when the game recolours.
+                for (int y = kShirtTop; y < frame.Height(); ++y)
+                    for (int x = 0; x < frame.Width(); ++x) {
+                        const uint32_t colour = frame.At(x, y);
+                        if (colour == from[0] || colour == from[1]) {
+                            ADD_FAILURE() << recipe->name << " has hair at " << x << "," << y;
+                            y = frame.Height();
+                            break;
+                        }
+                    }
                 for (const uint32_t colour : from) EXPECT_TRUE(used.count(colour)) << recipe->name << " lacks " << std::hex << colour;
                 // Any other look's colours would be left alone by this look's swap.
                 for (int other = 0; other < pellawick::kLookCount; ++other) {
