@@ -33,6 +33,7 @@ auto CallOr(const F& hook, decltype(hook()) fallback) {
 
 CShell::CShell(ShellConfig config) : CSurface(config.windowWidth, config.windowHeight, 0), config_(std::move(config)) {
     if (!IsValid() || GetCurImage() == nullptr) MemoryError("Out of memory in CShell::SetSkin");
+    CurrentSurfaceServices().windowRoot = this;
     if (!config_.games) config_.games = MakeDevGameTable();
     // 1. Version, user, stop mode, session identifier.
     std::array<char, kVersionLength + 1> versionText{};
@@ -92,6 +93,7 @@ CShell::~CShell() {
         events->ClearModalRect();
     }
     DetachAll();
+    if (CurrentSurfaceServices().windowRoot == this) CurrentSurfaceServices().windowRoot = nullptr;
 }
 
 void CShell::ReleaseSkin() {
