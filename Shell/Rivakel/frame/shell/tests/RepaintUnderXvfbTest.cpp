@@ -1,72 +1,22 @@
 // The portal in a real window on a private X server: after what changes many places at once (the
 // featured game stepped, a game's pictures placed) the window shows exactly what a full repaint
 // shows.
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <string>
-
-#include "core/app/MainLoop.h"
-#include "core/app/MainWndProc.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "frame/shell/tests/ShellSession.h"
-#include "platform/sdl/SdlBackend.h"
-#include "platform/tests/XvfbServer.h"
+#include "frame/shell/tests/WindowSession.h"
 
 namespace {
 
-class RepaintUnderXvfb : public ShellSession {
+class RepaintUnderXvfb : public WindowSession {
 protected:
-    void SetUp() override {
-        if (!platform::OnPath("Xvfb")) GTEST_SKIP() << "no Xvfb";
-        xvfb_ = platform::XvfbServer::Start();
-        ASSERT_NE(xvfb_, nullptr) << "Xvfb did not start";
-        ShellSession::SetUp();
-        setenv("DISPLAY", xvfb_->Display().c_str(), 1);
-        setenv("SDL_VIDEODRIVER", "x11", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        std::string reason;
-        std::unique_ptr<platform::Backend> backend = platform::sdl::MakeSdlBackend(&reason);
-        ASSERT_NE(backend, nullptr) << reason;
-        headless_ = nullptr;
-        platform::SetBackend(std::move(backend));
-    }
-
-    void TearDown() override {
-        if (xvfb_ == nullptr) return;
-        ShellSession::TearDown();
-        xvfb_.reset();
-    }
-
-    void StartInWindow(bool game) {
-        if (game) setenv(kDevGameVariable, SHELL_TEST_GAME, 1);
-        ASSERT_FALSE(StartProgram({}).has_value());
-        ASSERT_NE(Shell(), nullptr);
-        Run(std::chrono::milliseconds(800));
-    }
-
-    static void Run(std::chrono::milliseconds span) {
-        const auto until = std::chrono::steady_clock::now() + span;
-        RunNestedLoop([&] { return std::chrono::steady_clock::now() >= until; }, nullptr, nullptr);
-    }
-
-    static void ClickAt(int x, int y) {
-        MainWndProc(platform::Event{.type = platform::EventType::MouseMove, .x = x, .y = y});
-        MainWndProc(platform::Event{.type = platform::EventType::MouseDown, .x = x, .y = y});
-        MainWndProc(platform::Event{.type = platform::EventType::MouseUp, .x = x, .y = y});
-    }
-
-    static platform::sdl::SdlWindow& Window() { return static_cast<platform::sdl::SdlWindow&>(*Program().mainWindow); }
-
     // The window's pixels against those of a full repaint done right after: the number that differ.
     static size_t PixelsAFullRepaintChanges(std::string& first) {
         Shell()->Repaint();
-        const std::vector<uint32_t> shown = Window().ReadBack();
+        const std::vector<uint32_t> shown = Shown();
         CurrentSurfaceServices().video->AddDirty(0, 0, 800, 572);
         Shell()->Repaint();
-        const std::vector<uint32_t> full = Window().ReadBack();
+        const std::vector<uint32_t> full = Shown();
         if (shown.size() != full.size() || full.empty()) {
             first = "no window pixels";
             return full.size() + 1;
@@ -78,8 +28,6 @@ protected:
         }
         return differ;
     }
-
-    std::unique_ptr<platform::XvfbServer> xvfb_;
 };
 
 TEST_F(RepaintUnderXvfb, SteppingTheFeaturedGameLeavesTheFrameWhole) {
