@@ -127,6 +127,8 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     // 2. The repaint runs on the wall clock, also while the window is inactive.
     repaintTimer_ = std::make_unique<CTimer>(this, kRepaintMs, OnRepaintTick);
     repaintTimer_->SetClock(TimerClock::Wall);
+    // In step with the animations, whose changes it presents.
+    repaintTimer_->SetAligned(true);
     repaintTimer_->Start();
     if (config_.setInactiveTimer && !Closing()) config_.setInactiveTimer(repaintTimer_.get());
     joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, OnLogoTick);
