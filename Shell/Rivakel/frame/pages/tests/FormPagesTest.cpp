@@ -4,7 +4,9 @@
 #include "core/app/App.h"
 #include "core/graphics/EditField.h"
 #include "core/outbox/COutbox.h"
+#include "frame/banners/AdBanner.h"
 #include "frame/games/GameTile.h"
+#include "frame/host/GameHost.h"
 #include "frame/pages/tests/FormSession.h"
 
 namespace {
@@ -162,6 +164,33 @@ TEST_F(FormPagesTest, EmailThisChecksBothAddressesAndSendsTheGreetingEncoded) {
     EXPECT_EQ(sent[0].params, dunmoro + ",me@x.y,a@b.c;d@e.f,Hi%20you,%0Aplay%20\\\"this\\\"%20100%25");
     for (CEditField* field : fields) EXPECT_EQ(field->Text(), "");
     EXPECT_TRUE(fields[0]->HasFocus());
+}
+
+TEST_F(FormPagesTest, TheFriendOfferMailsTheGameBeingPlayedNotTheTablesFirst) {
+    Start();
+    auto& table = dynamic_cast<CGameTable&>(TheShell().Games());
+    GameInfo info;
+    ASSERT_EQ(GameHost()->ReadGameInfo(SHELL_TEST_GAME, info), kHostOk);
+    info.logo->ReleaseInternalRef();
+    const std::string module = SHELL_TEST_GAME;
+    const int row = table.AddGame(info, module, module.substr(0, module.rfind('/')));
+    ASSERT_GT(row, 0);
+    TheShell().LaunchGame(row);
+    ASSERT_TRUE(TheShell().GameRunning());
+
+    CAdBanner& banner = *FindAdBanner(TheShell(), CAdBanner::kBanner);
+    ASSERT_TRUE(banner.PickNext());
+    ASSERT_EQ(banner.Current()->imageName, kRivFriendPicture);
+    banner.OnClick();
+    ASSERT_EQ(Forms().CurrentForm(), CFormPages::Form::EmailThis);
+    const std::vector<CEditField*> fields = Forms().MailFields();
+    fields[0]->SetText("friend@example.com");
+    fields[2]->SetText("me@example.com");
+    ClickPage(25 + 30, 310 + 12);
+    ASSERT_TRUE(PumpUntil([&] { return Forms().ShownMessage() == 2205; }));
+    const auto sent = Received("RivRivlet");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].params.substr(0, sent[0].params.find(',')), info.id);
 }
 
 TEST_F(FormPagesTest, NoConnectionIsShownAsSuchAndTheRequestWaitsInTheOutbox) {
