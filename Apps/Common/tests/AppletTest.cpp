@@ -141,11 +141,11 @@ TEST_F(AppletTest, HelpPageDrawsTheTextOnOrangeWithTheTrademark) {
 
 // ---------------------------------------------------------------- the staff list
 
-CScreen* MakeNothingTitle(CApplet&, CPlayer&);
+CScreen* MakeNothingTitle(CApplet&);
 int g_titlesMade = 0;
 
 class StubTitle final : public CScreen {};
-CScreen* MakeNothingTitle(CApplet&, CPlayer&) {
+CScreen* MakeNothingTitle(CApplet&) {
     ++g_titlesMade;
     return new StubTitle;
 }
@@ -156,9 +156,6 @@ TEST_F(AppletTest, StaffListFillsTheScreenAndReturnsToANewTitle) {
     {
         InProcessRecord inProcess(harness_);
         TestApplet app(inProcess.record);
-        CPlayer player;
-        EXPECT_EQ(player.score, 0);
-        EXPECT_EQ(player.level, 0);
         const std::string_view names[] = {"Ada Quill", "Bo Tarn"};
         StaffScreenStyle style;
         style.fill = 0x66CCFF;
@@ -166,7 +163,7 @@ TEST_F(AppletTest, StaffListFillsTheScreenAndReturnsToANewTitle) {
         style.names = names;
         style.button = kTestButton;
         style.makeTitle = MakeNothingTitle;
-        app.SetScreen(nullptr, new CStaffScreen(app, player, style));
+        app.SetScreen(nullptr, new CStaffScreen(app, style));
         harness_.Pump();
         EXPECT_EQ(harness_.GamePixel(5, 200), 0x66CCFFu);
         int ink = 0;
