@@ -48,7 +48,7 @@ endfunction()
 #     tests, benchmarks and fuzz targets, the art module rivart_<name> when art/ has recipes, and
 #     the module rivakel_<name>_gam from <Name>.manifest. With BARE_MANIFEST, the same module
 #     without its resources as rivakel_<name>_bare_gam. Tests and benchmarks get <NAME>_GAM (and
-#     <NAME>_BARE_GAM) with the module's path and <NAME>_SOURCE_DIR; the global property
+#     <NAME>_BARE_GAM) with the module's path, <NAME>_GAME_ID and <NAME>_SOURCE_DIR; the global property
 #     RIVAKEL_GAME_MODULES lists every game's module.
 function(rivakel_game name)
   cmake_parse_arguments(G "" "MANIFEST;BARE_MANIFEST" "TEST_DEPS" ${ARGN})
@@ -79,7 +79,9 @@ function(rivakel_game name)
   get_target_property(module rivakel_${lower}_gam RIVAKEL_GAME_FILE)
   set_property(GLOBAL APPEND PROPERTY RIVAKEL_GAME_MODULES rivakel_${lower}_gam)
   set(modules rivakel_${lower}_gam)
-  set(definitions ${upper}_GAM="${module}" ${upper}_SOURCE_DIR="${dir}")
+  file(STRINGS ${G_MANIFEST} identifier_line REGEX "^string 5 ")
+  string(REGEX REPLACE "^string 5 +" "" identifier "${identifier_line}")
+  set(definitions ${upper}_GAM="${module}" ${upper}_GAME_ID="${identifier}" ${upper}_SOURCE_DIR="${dir}")
   if(G_BARE_MANIFEST)
     rivakel_applet(rivakel_${lower}_bare_gam MANIFEST ${G_BARE_MANIFEST} SOURCES ${dir}/Exports.cpp LIBS ${library})
     get_target_property(bare rivakel_${lower}_bare_gam RIVAKEL_GAME_FILE)

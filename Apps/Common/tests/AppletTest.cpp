@@ -12,7 +12,7 @@
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/Screen.h"
 #include "Apps/Common/StaffScreen.h"
-#include "Apps/Common/tests/InProcessRecord.h"
+#include "harness/InProcessRecord.h"
 #include "core/base/Clock.h"
 #include "core/base/RefCounted.h"
 #include "core/store/tests/StoreTestFolder.h"
