@@ -95,3 +95,23 @@ function(rivakel_game name)
     endif()
   endforeach()
 endfunction()
+
+#   rivakel_games_start_bench()
+#     After every game: the benchmark of a click on a game's tile until its first frame, in the real
+#     portal, for each module rivakel_game built (Shell/Rivakel/harness/bench).
+function(rivakel_games_start_bench)
+  get_property(modules GLOBAL PROPERTY RIVAKEL_GAME_MODULES)
+  if(NOT benchmark_FOUND OR NOT modules)
+    return()
+  endif()
+  set(files)
+  foreach(module ${modules})
+    string(REGEX REPLACE "^rivakel_(.*)_gam$" "\\1" game ${module})
+    list(APPEND files ${game}=$<TARGET_PROPERTY:${module},RIVAKEL_GAME_FILE>)
+  endforeach()
+  add_executable(rivakel_tile_click_bench ${PROJECT_SOURCE_DIR}/Shell/Rivakel/harness/bench/TileClickBench.cpp)
+  target_link_libraries(rivakel_tile_click_bench PRIVATE rivakel_applet_harness rivakel_shell_resources
+    benchmark::benchmark benchmark::benchmark_main)
+  target_compile_definitions(rivakel_tile_click_bench PRIVATE "RIVAKEL_GAME_MODULES=\"$<JOIN:${files},|>\"")
+  add_dependencies(rivakel_tile_click_bench ${modules})
+endfunction()
