@@ -98,5 +98,27 @@ TEST(GlimtideBot, FollowsHardShowsWhereAColourComesTwice) {
     EXPECT_EQ(bot.Mistakes(), 0);
 }
 
+// The end of a game below the best asks "Do you want to play again?" with two buttons: No goes
+// to the title screen, Yes deals the level again.
+TEST(GlimtideBot, AnswersTheEndOfTheGameWithTheMouse) {
+    GlimtideSession session;
+    ASSERT_TRUE(session.Start());
+    for (const bool again : {false, true}) {
+        session.ChooseEasy();
+        GlimtideBot bot(session);
+        ASSERT_TRUE(bot.PlayUntil(1));
+        bot.LoseOnPurpose();
+        ASSERT_TRUE(session.PanelUp());
+        if (again) {
+            session.Yes();
+            EXPECT_TRUE(session.OnPlay());
+            EXPECT_TRUE(session.PanelUp()) << "the level's welcome";
+        } else {
+            session.No();
+            EXPECT_TRUE(session.OnTitle());
+        }
+    }
+}
+
 }  // namespace
 }  // namespace glimtide::test

@@ -49,5 +49,29 @@ TEST_F(DunmoroPortalTest, TheChallengePlaysThroughTheShellAndGoesOnAfterARestart
     EXPECT_EQ(bot.RecogniseBoard(), 4);
 }
 
+// The profile's boxes while the portal is closed under them: the answer is neither OK nor Cancel,
+// and nothing changes.
+TEST_F(DunmoroPortalTest, ClosingThePortalDuringAProfileQuestionChangesNothing) {
+    struct Case {
+        const char* dialog;
+        int x, y;  // the button that asks
+    };
+    const Case cases[] = {{"IDD_INPUT_BOX*", 350, 304}, {"MESSAGEBOX", 345, 284}};
+    for (const Case& c : cases) {
+        MakeInstalledWithTheGuest();
+        StartWithGame(DUNMORO_GAM);
+        ASSERT_TRUE(OnTitle());
+        SetUserValue("Guest - Won", "500");
+        Expect(c.dialog, [this](CDialog&) { headless_->PushClose(); });
+        Click(c.x, c.y);
+        EXPECT_TRUE(SessionStopping()) << c.dialog;
+        EXPECT_EQ(UserValue("CurPlayer"), "Guest") << c.dialog;
+        EXPECT_EQ(UserValue("Guest - Won"), "500") << c.dialog;
+        RunPendingSessionStop();
+        EndProgram();
+        ResetProgram();
+    }
+}
+
 }  // namespace
 }  // namespace dunmoro::test

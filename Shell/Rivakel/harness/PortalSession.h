@@ -27,6 +27,16 @@ protected:
         ResetProgram();
         Start();
     }
+    // The current user's setting `key` of the running game ("" when absent), as the game reads and
+    // writes it.
+    std::string UserValue(std::string_view key) const {
+        std::string value;
+        if (CSubsystem_UserStore* store = UserStore()) store->GetUserProp(key, value);
+        return value;
+    }
+    void SetUserValue(std::string_view key, std::string_view value) {
+        if (CSubsystem_UserStore* store = UserStore()) store->SetUserProp(key, value);
+    }
     // An installed portal (so the store is saved) whose store has its first user, the guest.
     void MakeInstalledWithTheGuest() {
         std::filesystem::create_directories(root_ / "data" / "Rivakel" / "System");
@@ -39,7 +49,12 @@ public:
     using GameDriver::Click;
 
     // GameDriver
-    void Wait(uint32_t ms) override { Pump(ms); }
+    // The window is presented at the end, as the harness presents after every round: a bot that
+    // watches tick by tick sees each tick's frame.
+    void Wait(uint32_t ms) override {
+        Pump(ms);
+        if (CShell* shell = Shell()) shell->Repaint();
+    }
     void AnswerInput(std::string text) override {
         Expect("IDD_INPUT_BOX*", [text](CDialog& dialog) {
             dialog.SetControlText(kIdEntry, text);
