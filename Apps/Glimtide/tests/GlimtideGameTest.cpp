@@ -203,6 +203,20 @@ TEST(GlimtideGame, StoredValuesItCannotTrustAreDrawnAndCompared) {
     EXPECT_EQ(session.Value("Score1Name"), "Ok");
 }
 
+// Names are shown as they were typed, not as markup, and end where their column ends (the score
+// stands at 465): the Hard row at the top, Medium below it.
+TEST(GlimtideGame, StoredNamesAreDrawnAsPlainTextWithinTheirColumn) {
+    GlimtideSession session;
+    session.SetValue("Score3Name", "<s0>WWWWWWWWWWWWWWWWWWWW");
+    session.SetValue("Score2Name", "<cff0000>Red");
+    ASSERT_TRUE(session.Start());
+    ASSERT_TRUE(session.OnTitle());
+    EXPECT_GT(session.Count(0xFFFFFF, 364, 35, 460, 52), 100) << "the long name is drawn";
+    EXPECT_EQ(session.Count(0xFFFFFF, 461, 35, 465, 52), 0) << "and cut before the score";
+    EXPECT_EQ(session.Count(0xFF0000, 360, 52, 465, 69), 0) << "a colour tag is text";
+    EXPECT_GT(session.Count(0xFFFFFF, 364, 52, 460, 69), 100);
+}
+
 TEST(GlimtideGame, RunsWithoutAnyOfItsResources) {
     GlimtideSession session;
     ASSERT_TRUE(session.Start(GLIMTIDE_BARE_GAM));
