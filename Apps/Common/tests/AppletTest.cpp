@@ -12,13 +12,11 @@
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/Screen.h"
 #include "Apps/Common/StaffScreen.h"
-#include "harness/InProcessRecord.h"
-#include "core/base/Clock.h"
-#include "core/base/RefCounted.h"
-#include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/ISurface.h"
-#include "frame/boundary/InterfaceObject.h"
+#include "harness/GameSession.h"
+#include "harness/InProcessRecord.h"
+#include "harness/ShellFootprint.h"
 
 namespace {
 
@@ -67,7 +65,7 @@ protected:
 };
 
 TEST_F(AppletTest, ScreenReplacesItselfFromItsOwnButton) {
-    const int liveBefore = LiveInterfaceObjects();
+    const int liveBefore = ShellFootprint({}).interfaceObjects;
     {
         InProcessRecord inProcess(harness_);
         TestApplet app(inProcess.record);
@@ -82,7 +80,7 @@ TEST_F(AppletTest, ScreenReplacesItselfFromItsOwnButton) {
         EXPECT_EQ(alive, 1);
     }
     EXPECT_EQ(Globals().applet, nullptr);
-    EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+    EXPECT_EQ(ShellFootprint({}).interfaceObjects, liveBefore);
 }
 
 TEST_F(AppletTest, TextButtonShowsTheLabelOnItsFillAndTheHotColourUnderTheMouse) {
@@ -151,8 +149,8 @@ CScreen* MakeNothingTitle(CApplet&) {
 }
 
 TEST_F(AppletTest, StaffListFillsTheScreenAndReturnsToANewTitle) {
-    const int liveBefore = LiveInterfaceObjects();
-    const size_t timersBefore = ClockService()->TimerCount();
+    const int liveBefore = ShellFootprint({}).interfaceObjects;
+    const size_t timersBefore = ShellFootprint({}).timers;
     {
         InProcessRecord inProcess(harness_);
         TestApplet app(inProcess.record);
@@ -169,12 +167,12 @@ TEST_F(AppletTest, StaffListFillsTheScreenAndReturnsToANewTitle) {
         int ink = 0;
         for (int x = 0; x < 500; ++x) ink += harness_.GamePixel(x, 56) != 0x66CCFFu ? 1 : 0;
         EXPECT_GT(ink, 0) << "the second name sits on its line";
-        EXPECT_EQ(ClockService()->TimerCount(), timersBefore + 1);
+        EXPECT_EQ(ShellFootprint({}).timers, timersBefore + 1);
         harness_.Click(352, 405);
         EXPECT_EQ(g_titlesMade, 1);
-        EXPECT_EQ(ClockService()->TimerCount(), timersBefore);
+        EXPECT_EQ(ShellFootprint({}).timers, timersBefore);
     }
-    EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+    EXPECT_EQ(ShellFootprint({}).interfaceObjects, liveBefore);
 }
 
 // ---------------------------------------------------------------- the entry points
@@ -186,7 +184,7 @@ public:
 
 TEST_F(AppletTest, StartThatThrowsLeavesNoRootAndStopStillAnswers) {
     InProcessRecord inProcess(harness_);
-    const int liveBefore = LiveInterfaceObjects();
+    const int liveBefore = ShellFootprint({}).interfaceObjects;
     EXPECT_EQ(StartApplet<FailingApplet>(inProcess.record, "Failing"), 0);
     EXPECT_EQ(Globals().applet, nullptr);
     EXPECT_EQ(StopApplet(), 0);
@@ -194,7 +192,7 @@ TEST_F(AppletTest, StartThatThrowsLeavesNoRootAndStopStillAnswers) {
     EXPECT_NE(Globals().applet, nullptr);
     EXPECT_EQ(StopApplet(), 0);
     EXPECT_EQ(Globals().applet, nullptr);
-    EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+    EXPECT_EQ(ShellFootprint({}).interfaceObjects, liveBefore);
 }
 
 }  // namespace

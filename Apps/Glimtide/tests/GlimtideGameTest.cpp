@@ -7,7 +7,6 @@
 #include <string>
 
 #include "Apps/Glimtide/tests/GlimtideBot.h"
-#include "platform/headless/HeadlessBackend.h"
 
 namespace glimtide::test {
 namespace {
@@ -116,8 +115,8 @@ TEST(GlimtideGame, AnEqualCountIsANewBestAndLongNamesAreAskedAgain) {
     session.Harness().QueueInput("Twelve Chars");
     turn.Lose();
     ASSERT_EQ(session.Harness().InputPrompts().size(), 2u);
-    ASSERT_FALSE(session.Harness().Headless()->MessageBoxes().empty());
-    EXPECT_EQ(session.Harness().Headless()->MessageBoxes().back().caption, "Name too long");
+    ASSERT_FALSE(session.MessageBoxes().empty());
+    EXPECT_EQ(session.MessageBoxes().back().caption, "Name too long");
     EXPECT_EQ(session.Value("Score1Name"), "Twelve Chars");
     EXPECT_EQ(session.Value("Score1Score"), "1");
     EXPECT_EQ(session.Value("LastNameEntered"), "Twelve Chars");
@@ -130,12 +129,8 @@ TEST(GlimtideGame, AReleaseOutsideTheBarPicksNoIcon) {
     FirstTurn turn(session);
     const auto yourTurn = StatusText(session);
     // Pressed on the right icon, released left of the game area.
-    auto* headless = session.Harness().Headless();
-    const int x = CAppletHarness::kGameAreaX + 50 * turn.Right() + 25, y = CAppletHarness::kGameAreaY + 365;
-    headless->PushMouseMove(x, y);
-    headless->PushMouseDown(x, y);
-    headless->PushMouseUp(CAppletHarness::kGameAreaX - 30, y);
-    session.Harness().Pump();
+    session.MouseDown(50 * turn.Right() + 25, 365);
+    session.MouseUp(-30, 365);
     EXPECT_EQ(StatusText(session), yourTurn);
     EXPECT_FALSE(session.PanelUp());
     // The same click on the bar repeats the show.

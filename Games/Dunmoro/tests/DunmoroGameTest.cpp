@@ -8,9 +8,6 @@
 #include "Games/Dunmoro/Rules.h"
 #include "Games/Dunmoro/StaffRoll.h"
 #include "Games/Dunmoro/tests/DunmoroSession.h"
-#include "core/base/Log.h"
-#include "platform/Platform.h"
-#include "platform/headless/HeadlessBackend.h"
 
 namespace dunmoro::test {
 namespace {
@@ -29,7 +26,7 @@ protected:
         return gam.string();
     }
     const std::vector<platform::headless::HeadlessBackend::MessageBoxCall>& Boxes() {
-        return session.Harness().Headless()->MessageBoxes();
+        return session.MessageBoxes();
     }
 
     DunmoroSession session;
@@ -79,7 +76,7 @@ TEST(DunmoroWithoutAUser, TheGameStillPlaysThoughNothingIsKept) {
     EXPECT_GT(session.Count(0x000000, 320, 244, 450, 262), 20) << "the player is the Guest";
     session.StartTheGame();
     EXPECT_TRUE(session.OnPlay());
-    EXPECT_TRUE(session.Harness().Headless()->MessageBoxes().empty());
+    EXPECT_TRUE(session.MessageBoxes().empty());
     EXPECT_FALSE(session.Value(kCurPlayer).has_value());
 }
 
@@ -102,14 +99,13 @@ TEST_F(DunmoroGameTest, RestartingTheChallengeAsksFirst) {
     session.SetPlayerValue(kOruAttempts, "9");
     ASSERT_TRUE(session.Start());
     session.ModeButton();
-    auto* headless = session.Harness().Headless();
-    headless->QueueMessageBoxAnswer(platform::IdCancel);
+    session.AnswerBox(platform::IdCancel);
     session.Click(125, 108);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].caption, "Restart Challenge?");
     EXPECT_EQ(session.PlayerValue(kOruBoard), "7");
     EXPECT_EQ(session.PlayerValue(kOruAttempts), "9");
-    headless->QueueMessageBoxAnswer(platform::IdOk);
+    session.AnswerBox(platform::IdOk);
     session.Click(125, 108);
     EXPECT_EQ(session.PlayerValue(kOruBoard), "1");
     EXPECT_EQ(session.PlayerValue(kOruAttempts), "0");
@@ -247,7 +243,7 @@ TEST_F(DunmoroGameTest, ResettingTheProfileMovesThePlayerToTheBottomOfTheTable) 
     }
     session.SetPlayerValue(kWon, "500");
     ASSERT_TRUE(session.Start());
-    session.Harness().Headless()->QueueMessageBoxAnswer(platform::IdOk);
+    session.AnswerBox(platform::IdOk);
     session.Click(345, 284);
     EXPECT_EQ(session.PlayerValue(kWon), "0");
     EXPECT_EQ(session.PlayerValue(kOruBoard), "1");

@@ -1,6 +1,5 @@
 #include "harness/GameSession.h"
 
-#include "platform/headless/HeadlessBackend.h"
 
 GameSession::GameSession(std::string gameId, std::string gamePath, std::string folder, bool withUser)
     : gameId_(std::move(gameId)),

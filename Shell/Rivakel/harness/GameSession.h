@@ -6,10 +6,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/store/tests/StoreTestFolder.h"
 #include "harness/AppletHarness.h"
 #include "harness/GameDriver.h"
+#include "platform/headless/HeadlessBackend.h"
 
 class GameSession : public virtual GameDriver {
 public:
@@ -27,6 +29,11 @@ public:
     // The current user's settings of the game, whether it runs or not; nullopt when absent.
     std::optional<std::string> Value(std::string_view key) { return harness_.UserValue(gameId_, key); }
     void SetValue(std::string_view key, std::string_view value) { harness_.SetUserValue(gameId_, key, value); }
+
+    // The message boxes the game showed, in order.
+    const std::vector<platform::headless::HeadlessBackend::MessageBoxCall>& MessageBoxes() const {
+        return harness_.Headless()->MessageBoxes();
+    }
 
     // GameDriver
     void Wait(uint32_t ms) override { harness_.AdvanceMs(ms); }
