@@ -17,10 +17,7 @@ constexpr double kD5 = 587.33, kE5 = 659.25, kFs5 = 739.99, kA5 = 880.0, kB5 = 9
 Sound Finish(const Sound& sound, float pan = 0) {
     Sound padded = art::Rest(0.008);
     art::Append(padded, sound);
-    Sound stereo = art::ToStereo(padded, pan);
-    art::Normalise(stereo, -3.0);
-    art::FadeEdges(stereo);
-    return stereo;
+    return art::Mastered(padded, pan);
 }
 
 // A glassy chime: the note with bright, slightly stretched partials.
@@ -33,13 +30,7 @@ Sound Glint(double hertz, double seconds, double decay = 5.0) {
 }
 
 Sound Notes(std::initializer_list<double> notes, double step, double length, double decay = 5.0) {
-    Sound out;
-    double at = 0;
-    for (const double hertz : notes) {
-        art::MixInto(out, Glint(hertz, length, decay), at, 0.5f);
-        at += step;
-    }
-    return out;
+    return art::Melody(notes, step, [&](double hertz) { return Glint(hertz, length, decay); }, 0.5f);
 }
 
 // Many tiny pops scattered over `seconds`, thinning out toward the end.
@@ -148,12 +139,9 @@ Sound Mistake() {
 }
 
 Sound BeepBeep() {
-    Sound out;
-    for (int i = 0; i < 2; ++i) {
-        Sound beep = art::Tone(kE6, kE6, 0.09, art::Wave::Square);
-        art::Envelope(beep, 0.003, 0.02, 6);
-        art::MixInto(out, beep, 0.14 * i, 0.35f);
-    }
+    Sound beep = art::Tone(kE6, kE6, 0.09, art::Wave::Square);
+    art::Envelope(beep, 0.003, 0.02, 6);
+    Sound out = art::Repeated(beep, 2, 0.14, 0.35f);
     art::MixInto(out, Glint(kB5, 0.3), 0.14, 0.3f);
     return Finish(out);
 }
