@@ -137,6 +137,46 @@ TEST_F(AppletTest, HelpPageDrawsTheTextOnOrangeWithTheTrademark) {
     }
 }
 
+class LinkedHelpApplet final : public CApplet {
+public:
+    explicit LinkedHelpApplet(AppletRecord* record) : CApplet(record, Style()) {}
+
+private:
+    static HelpPageStyle Style() {
+        HelpPageStyle style("<c333333><s4>Test is a trademark.", 495);
+        style.trademarkRightAligned = true;
+        style.pages = {{"Help.rml", {{"More", 10, 300, 1, ""}}}, {"More.rml", {}}};
+        style.linkStyle = kTestButton;
+        return style;
+    }
+};
+
+TEST_F(AppletTest, HelpLinksShowTheirPageAndARightAlignedTrademarkEndsAtItsEdge) {
+    const auto folder = std::filesystem::path(folder_.Path()) / "Rivakel";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Help.rml", std::ios::binary) << "\"first page\"";
+    std::ofstream(folder / "More.rml", std::ios::binary) << "\"<c0000cc>WWWWWWWW\"";
+    InProcessRecord inProcess(harness_);
+    LinkedHelpApplet app(inProcess.record);
+    harness_.ShowInstructions();
+    FireServicesEvent(inProcess.record->services, applet::kInstructions);
+    harness_.Pump();
+    auto count = [&](uint32_t colour, int left, int top, int right, int bottom) {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x) n += PagePixel(x, y) == colour ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(count(0x333333, 470, 0, 495, 12), 0) << "the trademark reaches its edge";
+    EXPECT_EQ(count(0x333333, 496, 0, 500, 12), 0) << "and stops there";
+    EXPECT_EQ(count(0x0000CC, 0, 10, 290, 30), 0);
+    EXPECT_GT(count(0x0000CC, 10, 300, 60, 320), 0) << "the link";
+    harness_.Click(15, 305);
+    EXPECT_GT(count(0x0000CC, 0, 10, 290, 30), 20) << "the linked page";
+    EXPECT_EQ(count(0x0000CC, 10, 300, 60, 320), 0) << "which has no link";
+    harness_.BackToGame();
+}
+
 // ---------------------------------------------------------------- the staff list
 
 CScreen* MakeNothingTitle(CApplet&);
