@@ -24,8 +24,8 @@ key space; pause 0.5; shot 08-watch-the-show
 pause 2.4; shot 09-show-burst
 pause 0.6; move 75 365; pause 0.3; shot 10-your-turn
 
-# Icon 0 until three mistakes end the game; the third asks for a name first (with no player
-# signed in to the portal every count is a best).
+# Icon 0 until three mistakes end the game; when the count is a best (a portal that keeps no
+# bests), the third asks for a name first and that box is photographed too.
 mistakes=0
 while [ "$mistakes" -lt 3 ]; do
   click 25 365; pause 0.8
