@@ -25,11 +25,11 @@ std::vector<uint32_t> EasyRow(const GlimtideSession& session) {
 TEST(GlimtideBot, TellsTheIconsOfEveryLevelApart) {
     GlimtideSession session;
     struct Level {
-        void (GlimtideSession::*choose)();
+        void (GlimtideView::*choose)();
         size_t icons;
     };
-    for (const Level level : {Level{&GlimtideSession::ChooseEasy, 4}, Level{&GlimtideSession::ChooseMedium, 6},
-                              Level{&GlimtideSession::ChooseHard, 8}}) {
+    for (const Level level : {Level{&GlimtideView::ChooseEasy, 4}, Level{&GlimtideView::ChooseMedium, 6},
+                              Level{&GlimtideView::ChooseHard, 8}}) {
         for (int game = 0; game < 3; ++game) {
             ASSERT_TRUE(session.Start());
             (session.*level.choose)();
