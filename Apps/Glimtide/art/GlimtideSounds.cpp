@@ -146,16 +146,12 @@ Sound BeepBeep() {
     return Finish(out);
 }
 
-const art::SoundRecipe explode1{"snd-explode1.wav", ExplodeSmall};
-const art::SoundRecipe explode2{"snd-explode2.wav", ExplodeBig};
-const art::SoundRecipe fire1{"snd-fire1.wav", FireWhistle};
-const art::SoundRecipe fire2{"snd-fire2.wav", FireOrdinary};
-const art::SoundRecipe gameOpen{"snd-gameopen.wav", GameOpen};
-const art::SoundRecipe gameOver{"snd-gameover.wav", GameOver};
-const art::SoundRecipe gameStart{"snd-gamestart.wav", GameStart};
-const art::SoundRecipe goodSequence{"snd-goodseq.wav", GoodSequence};
-const art::SoundRecipe highScore{"snd-highscore.wav", HighScore};
-const art::SoundRecipe mistake{"snd-mistake.wav", Mistake};
-const art::SoundRecipe beepBeep{"snd-beepbeep.wav", BeepBeep};
+// Each recipe registers itself as it is made.
+const art::SoundRecipe kSounds[] = {
+    {"snd-explode1.wav", ExplodeSmall}, {"snd-explode2.wav", ExplodeBig},   {"snd-fire1.wav", FireWhistle},
+    {"snd-fire2.wav", FireOrdinary},    {"snd-gameopen.wav", GameOpen},     {"snd-gameover.wav", GameOver},
+    {"snd-gamestart.wav", GameStart},   {"snd-goodseq.wav", GoodSequence},  {"snd-highscore.wav", HighScore},
+    {"snd-mistake.wav", Mistake},       {"snd-beepbeep.wav", BeepBeep},
+};
 
 }  // namespace
