@@ -160,3 +160,24 @@ std::vector<uint8_t> EncodeWav(const Sound& sound) {
 }
 
 }  // namespace art
+
+namespace art {
+
+Sound Repeated(const Sound& sound, int times, double every, float gain) {
+    Sound out;
+    for (int i = 0; i < times; ++i) MixInto(out, sound, every * i, gain);
+    return out;
+}
+
+Sound Melody(std::initializer_list<double> hertz, double step, const std::function<Sound(double)>& voice,
+             float gain) {
+    Sound out;
+    double at = 0;
+    for (const double note : hertz) {
+        MixInto(out, voice(note), at, gain);
+        at += step;
+    }
+    return out;
+}
+
+}  // namespace art

@@ -1,4 +1,4 @@
-#include "Apps/Common/harness/AppletHarness.h"
+#include "harness/AppletHarness.h"
 
 #include "core/base/Clock.h"
 #include "core/files/FileService.h"
@@ -172,13 +172,15 @@ void CAppletHarness::AdvanceMs(uint32_t ms, uint32_t stepMs) {
     }
 }
 
+void CAppletHarness::Send(const platform::Event& event) {
+    // Headless input goes through the backend's queue as a window's would; on a real window it
+    // is handed to the input service as the window's own events are.
+    if (headless_ != nullptr) headless_->PushEvent(event);
+    else InputService()->HandlePlatformEvent(event);
+}
+
 void CAppletHarness::Inject(std::initializer_list<platform::Event> events) {
-    for (const platform::Event& event : events) {
-        // Headless input goes through the backend's queue as a window's would; on a real window
-        // it is handed to the input service as the window's own events are.
-        if (headless_ != nullptr) headless_->PushEvent(event);
-        else InputService()->HandlePlatformEvent(event);
-    }
+    for (const platform::Event& event : events) Send(event);
     Pump();
 }
 

@@ -3,9 +3,12 @@
 // footprints around any number of starts and stops of a game must be equal.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "core/base/Clock.h"
@@ -29,3 +32,19 @@ struct ShellFootprint {
     int openFiles = 0;
     int moduleMappings = 0;
 };
+
+// A hundred runs of a game (`runOnce(run)` starts it, leaves it on some screen and stops it) leave
+// the footprint as it was after the first `warmUp` runs, which fill the shell's own caches.
+inline void ExpectRunsLeaveNothing(const std::string& modulePath, int warmUp, const std::function<void(int)>& runOnce) {
+    for (int run = 0; run < warmUp; ++run) runOnce(run);
+    const ShellFootprint before(modulePath);
+    EXPECT_EQ(before.moduleMappings, 0);
+    for (int run = 0; run < 100; ++run) runOnce(run);
+    const ShellFootprint after(modulePath);
+    EXPECT_EQ(after.shellObjects, before.shellObjects);
+    EXPECT_EQ(after.interfaceObjects, before.interfaceObjects);
+    EXPECT_EQ(after.timers, before.timers);
+    EXPECT_EQ(after.events, before.events);
+    EXPECT_EQ(after.openFiles, before.openFiles);
+    EXPECT_EQ(after.moduleMappings, 0);
+}

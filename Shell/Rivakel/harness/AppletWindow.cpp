@@ -23,7 +23,7 @@
 #include <string>
 #include <thread>
 
-#include "Apps/Common/harness/AppletHarness.h"
+#include "harness/AppletHarness.h"
 
 namespace {
 

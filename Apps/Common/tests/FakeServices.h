@@ -9,8 +9,6 @@
 
 #include "frame/api/IShellServices.h"
 
-namespace glimtide::test {
-
 class FakeServices final : public IShellServices {
 public:
     IShellObject* Destroy(int) override { return this; }
@@ -51,5 +49,3 @@ public:
     int inputBoxes = 0;
     int messageBoxes = 0;
 };
-
-}  // namespace glimtide::test

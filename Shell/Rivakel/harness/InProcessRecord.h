@@ -2,7 +2,7 @@
 // shell window, so that support-library code can run without a game module.
 #pragma once
 
-#include "Apps/Common/harness/AppletHarness.h"
+#include "harness/AppletHarness.h"
 #include "frame/api/AppletRecord.h"
 #include "frame/boundary/AppletRecordObject.h"
 #include "frame/graphics/GraphicsObjects.h"

@@ -68,6 +68,8 @@ public:
     void Click(int x, int y);
     void MoveMouse(int x, int y);
     void Key(int virtualKey);
+    // One event in window coordinates, handled at the next round.
+    void Send(const platform::Event& event);
     // The shell's Instructions command: the page surface replaces the game area and the game draws its help.
     void ShowInstructions();
     void BackToGame();
