@@ -41,6 +41,9 @@ void Append(Sound& sound, const Sound& other);
 void Normalise(Sound& sound, double dbfs = -3.0);
 // A mono sound placed in stereo with `pan` from -1 (left) to 1 (right).
 Sound ToStereo(const Sound& mono, float pan = 0);
+// Ready to ship: a few silent milliseconds first (so the fade-in never eats the first attack),
+// placed in stereo, peaking at -3 dBFS, with faded edges.
+Sound Finish(const Sound& mono, float pan = 0);
 
 std::vector<uint8_t> EncodeWav(const Sound& sound);
 
