@@ -6,6 +6,16 @@
 
 namespace brisquet2 {
 
+namespace {
+
+SessionEffect Refused() {
+    SessionEffect effect;
+    effect.refused = true;
+    return effect;
+}
+
+}  // namespace
+
 int ClampLevel(int stored) { return std::clamp(stored, 1, kChallengePuzzles); }
 
 std::optional<int> ParsePuzzleNumber(std::string_view text) {
@@ -74,11 +84,8 @@ SessionEffect CPuzzleSession::Replay() {
 }
 
 SessionEffect CPuzzleSession::Skip() {
+    if (!CanSkip()) return Refused();
     SessionEffect effect;
-    if (!CanSkip()) {
-        effect.refused = true;
-        return effect;
-    }
     if (outcome_ != PuzzleOutcome::Solved) effect.points = -SkipCost();
     ++number_;
     effect.level = number_;
@@ -87,6 +94,7 @@ SessionEffect CPuzzleSession::Skip() {
 }
 
 SessionEffect CPuzzleSession::Change(const std::function<int()>& rand) {
+    if (mode_ != PuzzleMode::Random) return Refused();
     outcome_ = PuzzleOutcome::Playing;
     number_ = DrawRandom(rand);
     SessionEffect effect;
@@ -95,6 +103,7 @@ SessionEffect CPuzzleSession::Change(const std::function<int()>& rand) {
 }
 
 SessionEffect CPuzzleSession::Choose(int number) {
+    if (mode_ != PuzzleMode::Chosen) return Refused();
     outcome_ = PuzzleOutcome::Playing;
     number_ = std::clamp(number, 1, kHighestPuzzle);
     SessionEffect effect;

@@ -61,9 +61,9 @@ public:
     SessionEffect Replay();
     // The next challenge puzzle; free after a solved one. Refused at the last puzzle.
     SessionEffect Skip();
-    // A new random puzzle of the mode's difficulty.
+    // A new random puzzle of the mode's difficulty (random mode only).
     SessionEffect Change(const std::function<int()>& rand);
-    // A number from the prompt (1 to 50000).
+    // A number from the prompt, 1 to 50000 (chosen-number mode only).
     SessionEffect Choose(int number);
     // Leaving for the title: a failure costs as a replay; after a solved puzzle the next one is
     // stored, after the last one the challenge starts over.

@@ -78,6 +78,10 @@ TEST(PuzzleSession, ChallengeCostsAndLevels) {
     EXPECT_EQ(session.Solved(), Effect(175));
     EXPECT_EQ(session.MainMenu(), Effect(0, 22));
     EXPECT_EQ(session.Skip(), Effect(0, 22));  // "Keep Breaking" after a solved puzzle is free
+    // The other modes' choices leave the challenge alone.
+    EXPECT_EQ(session.Change(Fixed(5)), Flagged(&SessionEffect::refused));
+    EXPECT_EQ(session.Choose(4000), Flagged(&SessionEffect::refused));
+    EXPECT_EQ(session.Number(), 22);
 }
 
 TEST(PuzzleSession, TheLastChallengePuzzle) {
