@@ -28,7 +28,8 @@ struct Puzzle {
 };
 
 // Seeds of failed runs step by kReseedStep. Past kEasingRound runs the groups are made shorter by
-// one per run (down to two), which always ends well before kMaxRounds.
+// one per run (down to two); at kMaxRounds the last run's board stands. Every number from 0 to
+// 50000 in both modes needs at most two runs: the bounds only keep the loop finite.
 inline constexpr int kReseedStep = 60000;
 inline constexpr int kEasingRound = 200;
 inline constexpr int kMaxRounds = 400;

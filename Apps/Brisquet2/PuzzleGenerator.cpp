@@ -33,8 +33,7 @@ int CPuzzleGenerator::GeneratePuzzle(int minGroup, int groupRange, bool mirror) 
     withDirections_ = 0;
     forcedColumn_ = -1;
 
-    // A group of one bubble could never be popped, so the fill is only done without one.
-    while (toFill_ > 0 || group_.size() == 1) {
+    while (toFill_ > 0) {
         if (forcedColumn_ < 0 && (remaining_ < 1 || withDirections_ == 0)) {
             if (group_.size() == 1) {
                 grid_.Remove(group_[0].column, group_[0].row);

@@ -119,6 +119,35 @@ TEST(MakePuzzle, BoardsAreFullMirroredAndSolvable) {
     }
 }
 
+uint64_t Fingerprint(const CBubbleBoard& board) {
+    uint64_t hash = 14695981039346656037ull;
+    for (const int kind : board.Cells()) hash = (hash ^ static_cast<uint64_t>(kind)) * 1099511628211ull;
+    return hash;
+}
+
+// Players trade puzzle numbers: a change to the generator's draws or their order must not pass
+// unnoticed. The fingerprints were taken when the generator was first built.
+TEST(MakePuzzle, BoardsStayTheSameFromBuildToBuild) {
+    struct Case {
+        int number;
+        bool challenge;
+        uint64_t fingerprint;
+    };
+    const Case cases[] = {
+        {1, true, 0x281fdd16a7182177ull},
+        {50, true, 0x1cd170c56638a393ull},
+        {77, true, 0xb55dc52462ef37c6ull},
+        {150, true, 0x9e4705ba6b761b9cull},
+        {0, false, 0x78549f78e922fbd9ull},
+        {1, false, 0xee213c00534c346full},
+        {12345, false, 0xf5e17f0ef6c03f30ull},
+        {33333, false, 0xcc9f5ff5035cfea6ull},
+        {49998, false, 0x0bdd826e5abec379ull},
+        {50000, false, 0xc9caeda1ede28564ull},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Fingerprint(Make(c.number, c.challenge).board), c.fingerprint) << c.number;
+}
+
 TEST(MakePuzzle, ANumberGivesOneBoardAndTheModesDiffer) {
     for (const int number : {1, 77, 150}) {
         EXPECT_EQ(Make(number, true).board.Cells(), Make(number, true).board.Cells()) << number;
