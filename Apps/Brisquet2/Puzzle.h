@@ -11,7 +11,7 @@ inline constexpr int kBoardColumns = 15;
 inline constexpr int kBoardRows = 10;
 inline constexpr int kTransparentKind = 5;
 // Kinds 1 to 4 pop; the transparent bubbles never do and do not count for the end.
-inline constexpr BubbleRules kBrisquet2Rules{0x1E, 0};
+inline constexpr BubbleRules kBrisquet2Rules{BubbleKindBit(1) | BubbleKindBit(2) | BubbleKindBit(3) | BubbleKindBit(4), 0};
 
 // The shell's generator: SRand and Rand.
 struct ShellRandom {

@@ -52,7 +52,7 @@ void Strip(Canvas& c, const Trim& trim, bool challenge) {
     c.Fill(Path::RoundRect(7, 346, 486, 70, 11), trim.stripEdge);
     c.Fill(Path::RoundRect(9, 348, 482, 66, 10), Paint::Linear(0, 348, 0, 414, {{0, kWhite}, {0.35f, trim.strip}, {1, trim.strip}}));
     // Three pockets behind the three texts of y 372.
-    const float pockets[3][2] = {{18, 124}, {150, 200}, {356, 126}};
+    const float pockets[3][2] = {{16, 128}, {168, 160}, {332, 150}};
     for (const auto& pocket : pockets) {
         c.Fill(Path::RoundRect(pocket[0], 362, pocket[1], 21, 10), art::Mix(trim.strip, trim.stripEdge, 0.35f));
         c.Fill(Path::RoundRect(pocket[0] + 1, 363, pocket[1] - 2, 19, 9), art::Mix(trim.strip, kWhite, 0.5f));

@@ -36,7 +36,9 @@ protected:
     BubbleGridTest() : harness_({folder_.Path()}), inProcess_(harness_) {
         IShellFactory& factory = *inProcess_.record->factory;
         for (size_t k = 0; k < 2; ++k) {
-            idle_[k] = factory.CreateAnim(Solid(kKindColours[k]));
+            IImageSeq* idle = Solid(kKindColours[k]);
+            idle_[k] = factory.CreateAnim(idle);
+            idle->Release();
             pop_[k] = Solid(kPopColour);
         }
     }
