@@ -55,11 +55,11 @@ int CBubbleGrid::FloodMark(int column, int row, const BubbleRules& rules) {
 void CBubbleGrid::FinishPop(CPopEffect* effect) {
     const auto found = std::find_if(pops_.begin(), pops_.end(), [&](const auto& e) { return e.get() == effect; });
     if (found == pops_.end()) return;
-    // The effect goes first (its timer is the one calling), then its bubbles.
-    const std::unique_ptr<CPopEffect> ending = std::move(*found);
+    const std::vector<BubbleCell> cells = (*found)->Cells();
+    // Its timer is the one calling: it goes with the effect, which touches nothing afterwards.
     pops_.erase(found);
-    for (const BubbleCell& cell : ending->Cells()) sprites_[cell.column][cell.row].reset();
-    board_.Remove(ending->Cells());
+    for (const BubbleCell& cell : cells) sprites_[cell.column][cell.row].reset();
+    board_.Remove(cells);
     ApplyGravity();
     events_.OnBoardChanged();
 }

@@ -26,9 +26,14 @@ constexpr uint32_t kPopColour = 0xF0E010;
 class Events final : public IBubbleGridEvents {
 public:
     void OnBubbleClicked(int column, int row) override { clicks.push_back({column, row}); }
-    void OnBoardChanged() override { ++changes; }
+    // An owner may replace the grid here, as a screen that starts the next puzzle does.
+    void OnBoardChanged() override {
+        if (++changes == endAtChange && endGrid != nullptr) endGrid->reset();
+    }
     std::vector<BubbleCell> clicks;
     int changes = 0;
+    int endAtChange = 0;
+    std::unique_ptr<CBubbleGrid>* endGrid = nullptr;
 };
 
 class BubbleGridTest : public ::testing::Test {
@@ -152,6 +157,27 @@ TEST_F(BubbleGridTest, DeletingTheGridMidwayLeavesNothingOnTheGameArea) {
     }
     EXPECT_EQ(harness_.GameAreaSurface()->Children().size(), childrenBefore);
     EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+}
+
+TEST_F(BubbleGridTest, TheOwnerMayDeleteTheGridWhenAPopOrFallEnds) {
+    // Change 1 comes from the pop's timer with a fall just begun, change 2 from the fall's timer.
+    for (const int endAt : {1, 2}) {
+        CBubbleBoard board(1, 3);
+        board.Set(0, 0, 2);
+        board.Set(0, 1, 1);
+        board.Set(0, 2, 1);
+        std::unique_ptr<CBubbleGrid> grid = MakeGrid(board);
+        events_.changes = 0;
+        events_.endAtChange = endAt;
+        events_.endGrid = &grid;
+        EXPECT_EQ(grid->FloodMark(0, 2, kTwoKinds), 2);
+        harness_.AdvanceMs(520, 10);
+        EXPECT_EQ(grid == nullptr, endAt == 1);
+        harness_.AdvanceMs(200, 10);
+        EXPECT_EQ(grid, nullptr) << endAt;
+        EXPECT_EQ(events_.changes, endAt);
+    }
+    events_.endGrid = nullptr;
 }
 
 TEST_F(BubbleGridTest, BlitStripCellCopiesOneSixteenPixelCell) {
