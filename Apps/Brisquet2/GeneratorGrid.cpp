@@ -25,7 +25,7 @@ int CGeneratorGrid::FreeCells() const {
     return free;
 }
 
-bool CGeneratorGrid::Insert(int column, int row, int colour, int key) {
+bool CGeneratorGrid::InsertCell(int column, int row, int colour, int key) {
     if (!HasRoom(column) || row < 0 || row > heights_[column]) return false;
     auto& colours = colours_[column];
     auto& keys = keys_[column];
@@ -44,7 +44,7 @@ bool CGeneratorGrid::Insert(int column, int row, int colour, int key) {
     return true;
 }
 
-void CGeneratorGrid::Remove(int column, int row) {
+void CGeneratorGrid::RemoveCell(int column, int row) {
     if (!Inside(column, row) || row >= heights_[column]) return;
     auto& colours = colours_[column];
     auto& keys = keys_[column];

@@ -34,9 +34,9 @@ public:
     // Puts a cell of the current group `key` at (column, row), lifting the column's other cells
     // above it past the group's own. False (nothing changed) when the column is full, the row is
     // above the column's top, or the cell there is a hole or belongs to the group.
-    bool Insert(int column, int row, int colour, int key);
+    bool InsertCell(int column, int row, int colour, int key);
     // The exact inverse for the group cell at (column, row).
-    void Remove(int column, int row);
+    void RemoveCell(int column, int row);
     // Takes out every cell of group `key`, letting the rest sink.
     int RemoveGroup(int key);
     // A neighbour inside the working columns with the same colour and another key.

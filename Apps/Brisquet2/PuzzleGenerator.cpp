@@ -36,7 +36,7 @@ int CPuzzleGenerator::GeneratePuzzle(int minGroup, int groupRange, bool mirror) 
     while (toFill_ > 0) {
         if (forcedColumn_ < 0 && (remaining_ < 1 || withDirections_ == 0)) {
             if (group_.size() == 1) {
-                grid_.Remove(group_[0].column, group_[0].row);
+                grid_.RemoveCell(group_[0].column, group_[0].row);
                 ++toFill_;
             } else {
                 search_.column = -1;
@@ -98,9 +98,9 @@ bool CPuzzleGenerator::ChooseStart(Target& target) {
         const int first = Rand() & 3;
         for (int k = 0; k < kColours; ++k) {
             const int colour = (first + k) % kColours + 1;
-            grid_.Insert(column, row, colour, step_);
+            grid_.InsertCell(column, row, colour, step_);
             const bool fits = !grid_.HasForeignNeighbour(column, row);
-            grid_.Remove(column, row);
+            grid_.RemoveCell(column, row);
             if (fits) {
                 colour_ = colour;
                 target = {column, row};
@@ -149,7 +149,7 @@ CPuzzleGenerator::Target CPuzzleGenerator::ChooseForced() const {
 }
 
 void CPuzzleGenerator::Place(const Target& target) {
-    grid_.Insert(target.column, target.row, colour_, step_);
+    grid_.InsertCell(target.column, target.row, colour_, step_);
     group_.push_back({target.column, target.row, 0});
     RefreshDirections();
     --toFill_;
@@ -178,7 +178,7 @@ int CPuzzleGenerator::GrowDirections(GroupCell cell, int depth) {
         int column = cell.column;
         int row = cell.row;
         Neighbour(direction, column, row);
-        if (!grid_.Inside(column, row) || !grid_.Insert(column, row, colour_, step_)) continue;
+        if (!grid_.Inside(column, row) || !grid_.InsertCell(column, row, colour_, step_)) continue;
         group_.push_back({column, row, 0});
         const GroupCell added = group_.back();
         bool ok = GroupIsClean();
@@ -195,7 +195,7 @@ int CPuzzleGenerator::GrowDirections(GroupCell cell, int depth) {
             }
         }
         group_.pop_back();
-        grid_.Remove(column, row);
+        grid_.RemoveCell(column, row);
         if (ok) allowed |= direction;
     }
     return allowed;

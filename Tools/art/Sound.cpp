@@ -128,7 +128,7 @@ Sound ToStereo(const Sound& mono, float pan) {
     return out;
 }
 
-Sound Finish(const Sound& mono, float pan) {
+Sound FinishWithLead(const Sound& mono, float pan) {
     Sound padded = Rest(0.008);
     Append(padded, mono);
     Sound stereo = ToStereo(padded, pan);

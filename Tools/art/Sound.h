@@ -43,7 +43,7 @@ void Normalise(Sound& sound, double dbfs = -3.0);
 Sound ToStereo(const Sound& mono, float pan = 0);
 // Ready to ship: a few silent milliseconds first (so the fade-in never eats the first attack),
 // placed in stereo, peaking at -3 dBFS, with faded edges.
-Sound Finish(const Sound& mono, float pan = 0);
+Sound FinishWithLead(const Sound& mono, float pan = 0);
 
 std::vector<uint8_t> EncodeWav(const Sound& sound);
 

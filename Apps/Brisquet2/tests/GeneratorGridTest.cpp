@@ -31,23 +31,23 @@ TEST(GeneratorGrid, HolesSitAtTheBottomOfTheMiddleColumns) {
     EXPECT_EQ(grid.Height(4), 0);
     EXPECT_EQ(grid.Height(5), 4);
     EXPECT_EQ(grid.Key(7, 3), CGeneratorGrid::kHoleKey);
-    EXPECT_FALSE(grid.Insert(6, 2, 1, 1)) << "into a hole";
-    EXPECT_FALSE(grid.Insert(6, 5, 1, 1)) << "above the column's top";
-    EXPECT_TRUE(grid.Insert(6, 4, 1, 1));
+    EXPECT_FALSE(grid.InsertCell(6, 2, 1, 1)) << "into a hole";
+    EXPECT_FALSE(grid.InsertCell(6, 5, 1, 1)) << "above the column's top";
+    EXPECT_TRUE(grid.InsertCell(6, 4, 1, 1));
 }
 
 TEST(GeneratorGrid, InsertLiftsOtherCellsPastTheGroupsOwn) {
     CGeneratorGrid grid;
     grid.Reset(3);
     // Column 0 from the bottom: a (key 1), b (key 2), then group 3's cell g.
-    grid.Insert(0, 0, 1, 1);
-    grid.Insert(0, 1, 2, 2);
-    grid.Insert(0, 2, 3, 3);
+    grid.InsertCell(0, 0, 1, 1);
+    grid.InsertCell(0, 1, 2, 2);
+    grid.InsertCell(0, 2, 3, 3);
     // A second cell of group 3 at the bottom: a and b go up, g stays at row 2, b jumps over it.
-    ASSERT_TRUE(grid.Insert(0, 0, 3, 3));
+    ASSERT_TRUE(grid.InsertCell(0, 0, 3, 3));
     EXPECT_EQ((std::array{grid.Key(0, 0), grid.Key(0, 1), grid.Key(0, 2), grid.Key(0, 3)}), (std::array{3, 1, 3, 2}));
-    EXPECT_FALSE(grid.Insert(0, 2, 3, 3)) << "onto the group's own cell";
-    grid.Remove(0, 0);
+    EXPECT_FALSE(grid.InsertCell(0, 2, 3, 3)) << "onto the group's own cell";
+    grid.RemoveCell(0, 0);
     EXPECT_EQ((std::array{grid.Key(0, 0), grid.Key(0, 1), grid.Key(0, 2), grid.Height(0)}), (std::array{1, 2, 3, 3}))
         << "taken out the same way: a and b sink back past g";
 }
@@ -61,7 +61,7 @@ TEST(GeneratorGrid, RemoveUndoesInsert) {
         grid.Reset(CGeneratorGrid::kColumns);
         for (int i = 0; i < 60; ++i) {
             const int column = random.Next() % CGeneratorGrid::kColumns;
-            grid.Insert(column, random.Next() % (grid.Height(column) + 1), random.Next() % 4 + 1, 1 + i % 7);
+            grid.InsertCell(column, random.Next() % (grid.Height(column) + 1), random.Next() % 4 + 1, 1 + i % 7);
         }
         const Snapshot before = Take(grid);
         const int group = 100;
@@ -69,12 +69,12 @@ TEST(GeneratorGrid, RemoveUndoesInsert) {
         for (int i = 0; i < 25; ++i) {
             const int column = random.Next() % CGeneratorGrid::kColumns;
             const int row = random.Next() % (grid.Height(column) + 1);
-            if (grid.Insert(column, row, 2, group)) placed.emplace_back(column, row);
+            if (grid.InsertCell(column, row, 2, group)) placed.emplace_back(column, row);
         }
         CGeneratorGrid whole = grid;
         EXPECT_EQ(whole.RemoveGroup(group), static_cast<int>(placed.size()));
         EXPECT_EQ(Take(whole), before) << round;
-        for (auto it = placed.rbegin(); it != placed.rend(); ++it) grid.Remove(it->first, it->second);
+        for (auto it = placed.rbegin(); it != placed.rend(); ++it) grid.RemoveCell(it->first, it->second);
         ASSERT_EQ(Take(grid), before) << round;
     }
 }
