@@ -30,13 +30,7 @@ Sound Mallet(double hertz, double seconds) {
 }
 
 Sound Notes(std::initializer_list<double> notes, double step, double length) {
-    Sound out;
-    double at = 0;
-    for (const double hertz : notes) {
-        art::MixInto(out, Mallet(hertz, length), at, 0.5f);
-        at += step;
-    }
-    return out;
+    return art::Melody(notes, step, [&](double hertz) { return Mallet(hertz, length); }, 0.5f);
 }
 
 Sound Fizz(double seconds, uint32_t seed) {

@@ -23,13 +23,7 @@ Sound Glint(double hertz, double seconds, double decay = 5.0) {
 }
 
 Sound Notes(std::initializer_list<double> notes, double step, double length, double decay = 5.0) {
-    Sound out;
-    double at = 0;
-    for (const double hertz : notes) {
-        art::MixInto(out, Glint(hertz, length, decay), at, 0.5f);
-        at += step;
-    }
-    return out;
+    return art::Melody(notes, step, [&](double hertz) { return Glint(hertz, length, decay); }, 0.5f);
 }
 
 // Many tiny pops scattered over `seconds`, thinning out toward the end.
