@@ -65,7 +65,6 @@ void BM_PopAndFallTicks(benchmark::State& state) {
             continue;
         }
         grid.FloodMark(0, 9, {0x0E, 0});
-        harness.AdvanceMs(500, 20);
         while (grid.RunningPops() + grid.RunningFalls() > 0) {
             const auto start = std::chrono::steady_clock::now();
             harness.AdvanceMs(20, 20);
