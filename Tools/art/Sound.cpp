@@ -138,8 +138,8 @@ Sound Melody(std::initializer_list<double> notes, double step, const std::functi
     return out;
 }
 
-Sound FinishWithLead(const Sound& mono, float pan) {
-    Sound padded = Rest(0.008);
+Sound ReadyToShip(const Sound& mono, float pan, double lead) {
+    Sound padded = Rest(lead);
     Append(padded, mono);
     Sound stereo = ToStereo(padded, pan);
     Normalise(stereo, -3.0);

@@ -13,6 +13,9 @@ using art::Sound;
 constexpr double kC5 = 523.25, kE5 = 659.25, kG5 = 783.99, kA5 = 880.0, kC6 = 1046.5, kD6 = 1174.66, kE6 = 1318.5,
                  kG4 = 392.0, kE4 = 329.63, kC4 = 261.63, kA4 = 440.0, kF4 = 349.23, kD4 = 293.66;
 
+// Starts after a few silent milliseconds, so the fade-in never eats a sound's first attack.
+Sound Finish(const Sound& sound, float pan = 0) { return art::ReadyToShip(sound, pan, 0.008); }
+
 // A bubble: a short sine gliding upward with a quick decay.
 Sound Bloop(double from, double to, double seconds) {
     Sound bloop = art::Tone(from, to, seconds);
@@ -47,7 +50,7 @@ Sound OpenGame() {
         const double base = 300 + dice.Next() * 500;
         art::MixInto(out, Bloop(base, base * 2.2, 0.07), 0.05 + 0.08 * i + dice.Next() * 0.03, 0.35f);
     }
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 // A group pops: a round bloop with a wet fizz.
@@ -55,14 +58,14 @@ Sound BubbleDisappear() {
     Sound out = Bloop(420, 1150, 0.11);
     art::MixInto(out, Fizz(0.16, 9), 0.02, 0.3f);
     art::MixInto(out, Bloop(700, 1600, 0.06), 0.05, 0.5f);
-    return art::FinishWithLead(out, 0.1f);
+    return Finish(out, 0.1f);
 }
 
 // No moves left: a slow sinking phrase with a flat bloop at the end.
 Sound DeadEnd() {
     Sound out = Notes({kA4, kF4, kD4}, 0.22, 0.7);
     art::MixInto(out, Bloop(260, 180, 0.3), 0.62, 0.5f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 // A puzzle solved: a bright rising run and a chord.
@@ -70,7 +73,7 @@ Sound LevelComplete() {
     Sound out = Notes({kG5, kA5, kC6, kD6, kE6}, 0.075, 0.5);
     art::MixInto(out, Notes({kC5, kE5, kG5}, 0.0, 0.9), 0.38, 0.8f);
     art::MixInto(out, Bloop(500, 1400, 0.08), 0.38, 0.3f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 // A new puzzle: three quick bubbles, each a step higher.
@@ -79,7 +82,7 @@ Sound LevelStart() {
     art::MixInto(out, Bloop(380, 760, 0.09), 0, 0.8f);
     art::MixInto(out, Bloop(500, 1000, 0.09), 0.1, 0.8f);
     art::MixInto(out, Bloop(640, 1350, 0.12), 0.2, 0.8f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 // A lone bubble clicked: a dull, short knock.
@@ -87,11 +90,11 @@ Sound NoClick() {
     Sound knock = art::Tone(210, 150, 0.09, art::Wave::Triangle);
     art::Envelope(knock, 0.002, 0.05, 35);
     art::MixInto(knock, Fizz(0.03, 3), 0, 0.15f);
-    return art::FinishWithLead(knock);
+    return Finish(knock);
 }
 
 // The number prompt opens: a questioning pair of notes.
-Sound BeforeSelectLevel() { return art::FinishWithLead(Notes({kG4, kD6 / 2}, 0.12, 0.35)); }
+Sound BeforeSelectLevel() { return Finish(Notes({kG4, kD6 / 2}, 0.12, 0.35)); }
 
 // All 150 puzzles: a fanfare of mallets over a bubbling swell.
 Sound ChallengeSolved() {
@@ -103,7 +106,7 @@ Sound ChallengeSolved() {
         const double base = 350 + dice.Next() * 700;
         art::MixInto(out, Bloop(base, base * 2, 0.06), 0.9 + dice.Next() * 1.4, 0.25f);
     }
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 const art::SoundRecipe openGame{"p-OpenGame.wav", OpenGame};

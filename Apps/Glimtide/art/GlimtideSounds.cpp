@@ -13,6 +13,9 @@ using art::Sound;
 constexpr double kD5 = 587.33, kE5 = 659.25, kFs5 = 739.99, kA5 = 880.0, kB5 = 987.77, kD6 = 1174.66, kE6 = 1318.5,
                  kFs6 = 1479.98, kA4 = 440.0, kFs4 = 369.99, kD4 = 293.66;
 
+// Starts after a few silent milliseconds, so the fade-in never eats a sound's first attack.
+Sound Finish(const Sound& sound, float pan = 0) { return art::ReadyToShip(sound, pan, 0.008); }
+
 // A glassy chime: the note with bright, slightly stretched partials.
 Sound Glint(double hertz, double seconds, double decay = 5.0) {
     Sound note = art::Tone(hertz, hertz, seconds);
@@ -50,7 +53,7 @@ Sound Whoosh(double seconds, uint32_t seed) {
 }
 
 // The ordinary launch.
-Sound FireOrdinary() { return art::FinishWithLead(Whoosh(0.55, 11), -0.2f); }
+Sound FireOrdinary() { return Finish(Whoosh(0.55, 11), -0.2f); }
 
 // The launch of a rocket that bursts into rockets: the rush with a rising whistle.
 Sound FireWhistle() {
@@ -58,7 +61,7 @@ Sound FireWhistle() {
     Sound whistle = art::Tone(900, 2600, 0.75, art::Wave::Triangle);
     art::Envelope(whistle, 0.05, 0.2, 0.5);
     art::MixInto(launch, whistle, 0.05, 0.35f);
-    return art::FinishWithLead(launch, 0.2f);
+    return Finish(launch, 0.2f);
 }
 
 // Sub-rockets and small shells: a sharp pop and a crackle.
@@ -66,7 +69,7 @@ Sound ExplodeSmall() {
     Sound bang = art::Noise(0.18, 0.35, 21);
     art::Envelope(bang, 0.001, 0.08, 22);
     art::MixInto(bang, Crackle(0.6, 40, 23), 0.05, 0.8f);
-    return art::FinishWithLead(bang, 0.15f);
+    return Finish(bang, 0.15f);
 }
 
 // A top-level shell: a deep boom, its rumble, and a long crackle.
@@ -80,19 +83,19 @@ Sound ExplodeBig() {
     art::Envelope(crack, 0.0005, 0.03, 60);
     art::MixInto(boom, crack, 0, 0.6f);
     art::MixInto(boom, Crackle(1.0, 70, 35), 0.25, 0.55f);
-    return art::FinishWithLead(boom);
+    return Finish(boom);
 }
 
 Sound GameOpen() {
     Sound out = Notes({kD5, kFs5, kA5, kD6, kFs6}, 0.09, 0.7);
     art::MixInto(out, Crackle(0.5, 25, 41), 0.35, 0.3f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 Sound GameStart() {
     Sound out = Notes({kA4, kD5, kFs5, kA5}, 0.07, 0.5, 6);
     art::MixInto(out, Glint(kD6, 0.6), 0.3, 0.55f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 Sound GameOver() {
@@ -100,7 +103,7 @@ Sound GameOver() {
     Sound fizzle = art::Noise(0.9, 0.4, 51);
     art::Envelope(fizzle, 0.1, 0.5, 2.5);
     art::MixInto(out, fizzle, 0.7, 0.18f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 // The crowd's cheer after a sequence: noise voices swelling and a chime on top.
@@ -111,14 +114,14 @@ Sound GoodSequence() {
     art::Envelope(voices, 0.35, 0.5, 0.5);
     art::MixInto(crowd, voices, 0.1, 0.7f);
     art::MixInto(crowd, Notes({kD6, kFs6}, 0.12, 0.6), 0.05, 1.2f);
-    return art::FinishWithLead(crowd);
+    return Finish(crowd);
 }
 
 Sound HighScore() {
     Sound out = Notes({kD5, kFs5, kA5, kD6, kA5, kD6, kFs6}, 0.1, 0.6);
     art::MixInto(out, Glint(kD6 * 2, 0.9, 3), 0.62, 0.4f);
     art::MixInto(out, Crackle(0.7, 35, 71), 0.6, 0.3f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 // A dud: a short hiss and a falling tone.
@@ -128,7 +131,7 @@ Sound Mistake() {
     Sound drop = art::Tone(kFs4, kD4 * 0.6, 0.45, art::Wave::Triangle);
     art::Envelope(drop, 0.01, 0.15, 3);
     art::MixInto(hiss, drop, 0.05, 1.0f);
-    return art::FinishWithLead(hiss);
+    return Finish(hiss);
 }
 
 Sound BeepBeep() {
@@ -139,7 +142,7 @@ Sound BeepBeep() {
         art::MixInto(out, beep, 0.14 * i, 0.35f);
     }
     art::MixInto(out, Glint(kB5, 0.3), 0.14, 0.3f);
-    return art::FinishWithLead(out);
+    return Finish(out);
 }
 
 const art::SoundRecipe explode1{"snd-explode1.wav", ExplodeSmall};
