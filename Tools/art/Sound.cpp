@@ -128,6 +128,16 @@ Sound ToStereo(const Sound& mono, float pan) {
     return out;
 }
 
+Sound Melody(std::initializer_list<double> notes, double step, const std::function<Sound(double)>& voice, float gain) {
+    Sound out;
+    double at = 0;
+    for (const double hertz : notes) {
+        MixInto(out, voice(hertz), at, gain);
+        at += step;
+    }
+    return out;
+}
+
 Sound ReadyToShip(const Sound& mono, float pan, double lead) {
     Sound padded = Rest(lead);
     Append(padded, mono);

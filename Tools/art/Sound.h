@@ -39,6 +39,9 @@ void FadeEdges(Sound& sound, double seconds = 0.005);
 void MixInto(Sound& sound, const Sound& other, double at, float gain = 1.0f);
 // Appends `other`.
 void Append(Sound& sound, const Sound& other);
+// One note after another, `step` seconds apart, each made by `voice` from its frequency and mixed
+// in at `gain`; notes may ring on into the next ones.
+Sound Melody(std::initializer_list<double> notes, double step, const std::function<Sound(double)>& voice, float gain);
 // Scales the sound so that its peak is `dbfs` (for example -3).
 void Normalise(Sound& sound, double dbfs = -3.0);
 // A mono sound placed in stereo with `pan` from -1 (left) to 1 (right).
