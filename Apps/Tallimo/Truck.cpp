@@ -39,6 +39,8 @@ bool Truck::HasRoom(int column) const {
 
 bool Truck::IsFull() const { return std::ranges::none_of(balls_, [](int ball) { return ball == kNoBall; }); }
 
+int ShelfY(int shelf) { return 34 * (kShelves - 1 - shelf) + 2; }
+
 int Truck::ColumnAt(int x, int leftEdge) const { return std::clamp((x - leftEdge) / kCellSize, 0, columns_ - 1); }
 
 int Truck::LandingColumn(int x, int leftEdge, const RandomSource& rand) const {

@@ -47,6 +47,8 @@ private:
     std::vector<int> balls_;
 };
 
+// A landed ball's y on the truck surface.
+int ShelfY(int shelf);
 // A ball's x over a column: a 2-pixel gap follows every three columns.
 int ColumnX(int leftEdge, int column);
 
