@@ -10,4 +10,11 @@ TEST(XvfbEndToEnd, SplashMainWindowSecondStartAndClose) {
     EXPECT_EQ(code, 0);
 }
 
+TEST(XvfbEndToEnd, SigtermEndsTheSessionIdleInAGameAndUnderABox) {
+    std::string skip;
+    const auto code = RunXvfbScript("SessionEndUnderXvfb.sh", {"testgames/TestGame.gam"}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
 }  // namespace
