@@ -17,4 +17,11 @@ TEST(XvfbEndToEnd, SigtermEndsTheSessionIdleInAGameAndUnderABox) {
     EXPECT_EQ(code, 0);
 }
 
+TEST(XvfbEndToEnd, TheDevelopmentPortalPlaysEveryBuiltGameFromItsGamesPage) {
+    std::string skip;
+    const auto code = RunXvfbScript("DevPortalUnderXvfb.sh", {}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
 }  // namespace
