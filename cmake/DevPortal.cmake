@@ -2,12 +2,14 @@
 # which the games built here are installed, so that a development run has every game under
 # "Games you have" and neither needs nor touches an installed portal's folders.
 #
-#   rivakel_dev_portal(<game targets>)  the target rivakel_portal lays the folder out.
+#   rivakel_dev_portal()  the target rivakel_portal lays the folder out with every game module
+#                         made so far (rivakel_applet without TEST_MODULE).
 
 function(rivakel_dev_portal)
+  get_property(games GLOBAL PROPERTY RIVAKEL_PORTAL_GAMES)
   set(folder ${PROJECT_BINARY_DIR}/portal/Rivakel)
   set(commands)
-  foreach(game ${ARGN})
+  foreach(game ${games})
     get_target_property(file ${game} RIVAKEL_GAME_FILE)
     get_filename_component(game_folder ${file} DIRECTORY)
     get_filename_component(identifier ${game_folder} NAME)
@@ -18,5 +20,5 @@ function(rivakel_dev_portal)
   add_custom_target(rivakel_portal ALL ${commands}
     COMMAND ${CMAKE_COMMAND} -DSTORE=${folder}/System/Core.rdt -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/SeedStore.cmake
     COMMENT "Installing the built games into ${PROJECT_BINARY_DIR}/portal" VERBATIM)
-  add_dependencies(rivakel_portal rivakel ${ARGN})
+  add_dependencies(rivakel_portal rivakel ${games})
 endfunction()

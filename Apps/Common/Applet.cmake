@@ -4,11 +4,12 @@
 #     Compiles <target> as code that goes into an applet module: hidden visibility, and no
 #     unique symbols, which would keep the module mapped after it is unloaded.
 #
-#   rivakel_applet(<target> MANIFEST <file> [ART <art module>] SOURCES <...> LIBS <...>)
+#   rivakel_applet(<target> MANIFEST <file> [ART <art module>] [TEST_MODULE] SOURCES <...> LIBS <...>)
 #     The module <Identifier>.gam, where the identifier is string 5 of the manifest's string
 #     table, in <build>/Games/<Identifier>/ (a game's own folder, as installed). Its resources are
 #     packed from the manifest. The module's path is the target's RIVAKEL_GAME_FILE property.
 #     A test checks that it exports only the two entry points and needs no library of the shell.
+#     Every module but a TEST_MODULE is a game of the development portal (DevPortal.cmake).
 
 function(rivakel_applet_code target)
   set_target_properties(${target} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
@@ -17,7 +18,7 @@ function(rivakel_applet_code target)
 endfunction()
 
 function(rivakel_applet target)
-  cmake_parse_arguments(A "" "MANIFEST;ART" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(A "TEST_MODULE" "MANIFEST;ART" "SOURCES;LIBS" ${ARGN})
   file(STRINGS ${A_MANIFEST} identifier_line REGEX "^string 5 ")
   string(REGEX REPLACE "^string 5 +" "" identifier "${identifier_line}")
   if(identifier STREQUAL "")
@@ -38,6 +39,9 @@ function(rivakel_applet target)
   # the module's table to its two entry points.
   target_link_options(${target} PRIVATE -Wl,--version-script=${CMAKE_CURRENT_FUNCTION_LIST_DIR}/Applet.exports)
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/Applet.exports)
+  if(NOT A_TEST_MODULE)
+    set_property(GLOBAL APPEND PROPERTY RIVAKEL_PORTAL_GAMES ${target})
+  endif()
   add_test(NAME ${target}_module_check COMMAND ${CMAKE_COMMAND} -DMODULE=$<TARGET_FILE:${target}>
     -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckAppletModule.cmake)
 endfunction()

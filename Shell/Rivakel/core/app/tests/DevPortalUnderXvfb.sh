@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The portal as scripts/run.sh starts it (scripts/start-portal.sh on the build's own data folder),
-# on a private X server: its Games page has Dunmoro and Glimtide, and a click on each tile starts
-# that game. Works on a copy of the build's portal folder. Exit 77 when something is missing.
+# on a private X server: its Games page has a tile for every game built (Dunmoro and Glimtide
+# among them), and a click on each starts that game. Works on a copy of the build's portal
+# folder. Exit 77 when something is missing.
 set -u
 binary="${1:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
@@ -33,8 +34,8 @@ play_tile() {
   sleep 0.5
   xdotool mousemove $((wx + 300)) $((wy + 24)) click 1
   sleep 0.5
-  # The page is at (189, 129); "Games you have" tiles start at (12, 82), 92 apart.
-  xdotool mousemove $((wx + 189 + 12 + 92 * $1 + 40)) $((wy + 129 + 82 + 30)) click 1
+  # The page is at (189, 129); "Games you have" tiles start at (12, 82), five to a row.
+  xdotool mousemove $((wx + 189 + 12 + 92 * ($1 % 5) + 40)) $((wy + 129 + 82 + 73 * ($1 / 5) + 30)) click 1
   for _ in $(seq 600); do grep -q "Rivakel: game .* started" "$work/portal.log" && break; sleep 0.05; done
   local name
   name="$(sed -nE 's/.*Rivakel: game (.*) started.*/\1/p' "$work/portal.log" | head -n1)"
@@ -46,11 +47,18 @@ play_tile() {
   echo "$name"
 }
 
-first="$(play_tile 0)" || { echo "$first"; exit 1; }
-second="$(play_tile 1)" || { echo "$second"; exit 1; }
-echo "tiles: $first, $second"
-[ "$(printf '%s\n' "$first" "$second" | sort | tr '\n' ' ')" = "Dunmoro Glimtide " ] ||
-  fail "the Games page offers '$first' and '$second', not Dunmoro and Glimtide"
+built=$(find "$build/portal/Rivakel/Games" -mindepth 1 -maxdepth 1 -type d | wc -l)
+names=()
+for ((tile = 0; tile < built; ++tile)); do
+  name="$(play_tile "$tile")" || { echo "$name"; exit 1; }
+  names+=("$name")
+done
+echo "tiles: ${names[*]}"
+distinct=$(printf '%s\n' "${names[@]}" | sort -u | wc -l)
+[ "$distinct" -eq "$built" ] || fail "$built games built, the tiles started: ${names[*]}"
+for game in Dunmoro Glimtide; do
+  printf '%s\n' "${names[@]}" | grep -qx "$game" || fail "no tile starts $game: ${names[*]}"
+done
 # The installed portal's folders were not touched: the data folder is the build's own.
 [ -e "$work/build/portal/Rivakel/System/Core.rdt" ] || fail "the build's data folder was not used"
 echo "ok"
