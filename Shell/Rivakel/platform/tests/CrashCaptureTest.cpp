@@ -44,17 +44,20 @@ volatile int* ProtectedPage() {
     return static_cast<volatile int*>(page);
 }
 
-[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] void WriteToProtectedPage() { *ProtectedPage() = 1; }
+[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] void WriteToProtectedPage() { *ProtectedPage() = 1; }
 
-[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] int DivideByZero(int divisor) {
+// Kept where the optimiser must store it, so that the division is really done.
+volatile int g_quotient = 0;
+
+[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] void DivideByZero(int divisor) {
     volatile int by = divisor;
-    return 7 / by;
+    g_quotient = 7 / by;
 }
 
 // Deeper than any stack; read at run time so the compiler cannot see the recursion never ends.
 volatile int g_depthLimit = 1 << 30;
 
-[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] int Recurse(int depth) {
+[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] int Recurse(int depth) {
     volatile char room[512];
     room[0] = static_cast<char>(depth);
     return depth < g_depthLimit ? Recurse(depth + 1) + room[0] : 0;
