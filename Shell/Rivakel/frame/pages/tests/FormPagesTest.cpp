@@ -209,6 +209,33 @@ TEST_F(FormPagesTest, NoConnectionIsShownAsSuchAndTheRequestWaitsInTheOutbox) {
     EXPECT_EQ(Received("RivRivlet").size(), 1u);
 }
 
+TEST_F(FormPagesTest, AProxyThatCannotBeFoundEndsTheWaitWithTheNoConnectionText) {
+    const char* old = std::getenv("http_proxy");
+    const std::string kept = old != nullptr ? old : "";
+    setenv("http_proxy", "http://no-such-proxy.invalid:3128/", 1);
+    Start();
+    TheShell().ShowPage(page_name::kJoin);
+    ASSERT_NE(Forms().EmailField(), nullptr);
+    Forms().EmailField()->SetText(kAddress);
+    ClickPage(218 + 30, 222 + 12);
+    const bool shown = PumpUntil([&] { return Forms().ShownMessage() == 2306; }, 10000);
+    if (old != nullptr) {
+        setenv("http_proxy", kept.c_str(), 1);
+    } else {
+        unsetenv("http_proxy");
+    }
+    ASSERT_TRUE(shown) << Forms().ShownMessage();
+    EXPECT_FALSE(Forms().Waiting());
+    bool queued = false;
+    const RdtNode* queue = Outbox()->Queue().Element();
+    for (size_t i = 0; i < queue->ChildCount(); ++i) {
+        const std::string* function = queue->ChildAt(i)->AttrValue("Function");
+        queued = queued || (function != nullptr && *function == "GetUserGUID");
+    }
+    EXPECT_TRUE(queued);
+    EXPECT_TRUE(server_->Received().empty());
+}
+
 TEST_F(FormPagesTest, LogosRotateAndTheFeaturedBoxScrolls) {
     Start();
     TheShell().ShowPage(page_name::kJoin);
