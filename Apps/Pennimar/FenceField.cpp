@@ -114,6 +114,9 @@ MoveOutcome FenceField::StartTrail(Direction direction, int step) {
     if (laying_ || direction == Direction::None) return {};
     const FieldPoint half = Plus(position_, StepOf(direction, step / 2));
     if (!open_.Contains(half.x, half.y)) return {};
+    // Open rectangles include their edges, and a fence is no place for new fence.
+    for (const FenceSegment& s : ring_.Segments())
+        if (s.Contains(half)) return {};
     laying_ = true;
     direction_ = Direction::None;
     trailStart_ = turn_ = position_;

@@ -196,6 +196,8 @@ TEST(FenceField, WalkingFollowsTheRingRoundCorners) {
     EXPECT_TRUE(field.WalkAlongFence(Direction::Up, 4));
     EXPECT_EQ(field.Player(), (FieldPoint{4, 412}));
     EXPECT_EQ(field.StartTrail(Direction::Left, 4).kind, MoveKind::Ignored);  // outside the farm
+    EXPECT_EQ(field.StartTrail(Direction::Up, 4).kind, MoveKind::Ignored);    // along the fence
+    EXPECT_FALSE(field.IsLaying());
 }
 
 }  // namespace
