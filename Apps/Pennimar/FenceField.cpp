@@ -112,11 +112,15 @@ bool FenceField::WalkAlongFence(Direction direction, int step) {
 
 MoveOutcome FenceField::StartTrail(Direction direction, int step) {
     if (laying_ || direction == Direction::None) return {};
+    // The point half a step ahead must be open land, and so must the very next pixel: a long
+    // step could otherwise leap a sliver of fenced land and lay fence across it.
     const FieldPoint half = Plus(position_, StepOf(direction, step / 2));
-    if (!open_.Contains(half.x, half.y)) return {};
-    // Open rectangles include their edges, and a fence is no place for new fence.
+    const FieldPoint next = Plus(position_, StepOf(direction, 1));
+    if (!open_.Contains(half.x, half.y) || !open_.Contains(next.x, next.y)) return {};
+    // Open rectangles include their edges, and a fence is no place for new fence: not on it, and
+    // not along it from here.
     for (const FenceSegment& s : ring_.Segments())
-        if (s.Contains(half)) return {};
+        if (s.Contains(half) || s.Contains(next)) return {};
     laying_ = true;
     direction_ = Direction::None;
     trailStart_ = turn_ = position_;
