@@ -41,7 +41,8 @@ void DrawAnimal(Canvas& c, int kind, float phase, bool resting) {
     const AnimalLook& look = kLooks[kind];
     const auto w = static_cast<float>(c.Width()), h = static_cast<float>(c.Height());
     const float bodyY = resting ? 0.64f * h : 0.48f * h;
-    const float headX = 0.80f * w, headY = resting ? 0.56f * h : (kind == 1 ? 0.46f * h : 0.30f * h);
+    const float headX = (kind == 3 ? 0.78f : 0.80f) * w;
+    const float headY = resting ? 0.56f * h : (kind == 1 ? 0.46f * h : (kind == 3 ? 0.2f : 0.30f) * h);
     const float head = (kind == 3 ? 0.13f : 0.15f) * w;
 
     // Tail first, so the body covers its root.
@@ -76,16 +77,24 @@ void DrawAnimal(Canvas& c, int kind, float phase, bool resting) {
         c.Fill(Path::Ellipse(0.34f * w, bodyY - 0.06f * h, 0.09f * w, 0.12f * h), 0x2B2B2B);
         c.Fill(Path::Ellipse(0.56f * w, bodyY + 0.05f * h, 0.07f * w, 0.09f * h), 0x2B2B2B);
     }
-    if (kind == 3) {  // mane along the neck
-        c.Line(0.66f * w, bodyY - 0.2f * h, headX - 0.06f * w, headY - head * 0.7f, 3.0f, 0x3A1E0C);
+    if (kind == 3 && !resting) {  // a long neck with its mane
+        c.Line(0.68f * w, bodyY - 0.05f * h, headX - 0.04f * w, headY + head * 0.2f, 6.5f, look.edge);
+        c.Line(0.68f * w, bodyY - 0.05f * h, headX - 0.04f * w, headY + head * 0.2f, 4.5f, look.coat);
+        c.Line(0.62f * w, bodyY - 0.16f * h, headX - 0.1f * w, headY - head * 0.6f, 2.2f, 0x3A1E0C);
     }
     // Head with ears, muzzle and eye.
-    Part(c, Path::Ellipse(headX - head * 0.5f, headY - head * 0.8f, head * 0.3f, head * 0.45f), look.coat, look.edge);
+    if (kind == 3)
+        Part(c, Path::Polygon({{headX - head * 0.55f, headY - head * 0.3f}, {headX - head * 0.35f, headY - head * 1.3f},
+                               {headX - head * 0.05f, headY - head * 0.4f}}),
+             look.coat, look.edge);
+    else
+        Part(c, Path::Ellipse(headX - head * 0.5f, headY - head * 0.8f, head * 0.3f, head * 0.45f), look.coat, look.edge);
     if (kind == 0 || kind == 2) {
         const uint32_t horn = kind == 0 ? 0xF3E3B5 : 0x8A7A62;
         c.Line(headX - head * 0.1f, headY - head * 0.7f, headX - head * 0.35f, headY - head * 1.35f, 1.6f, horn);
     }
-    const Path headShape = Path::Ellipse(headX, headY, head, head * 0.85f);
+    const Path headShape = kind == 3 ? Path::Ellipse(headX + head * 0.2f, headY, head * 1.15f, head * 0.7f)
+                                     : Path::Ellipse(headX, headY, head, head * 0.85f);
     Part(c, headShape, look.coat, look.edge);
     if (kind == 3) c.Line(headX + head * 0.1f, headY - head * 0.6f, headX + head * 0.55f, headY + head * 0.2f, 1.4f, kWhite);
     Part(c, Path::Ellipse(headX + head * 0.65f, headY + head * 0.3f, head * 0.45f, head * 0.42f), look.muzzle, look.edge);
