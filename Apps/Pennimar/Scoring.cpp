@@ -20,7 +20,8 @@ int AllAnimalsShare(int kind, float pointFactor) {
 }
 
 int ExtraAreaBonus(int capturedPercent, int neededPercent, float pointFactor) {
-    const int extra = capturedPercent - neededPercent;
+    // Short of the share (a farm won by fencing in every animal early) earns nothing, not a penalty.
+    const int extra = std::max(0, capturedPercent - neededPercent);
     const float grown = 1.0f + static_cast<float>(capturedPercent) / 100.0f;
     return static_cast<int>(3.0f * pointFactor) * static_cast<int>(grown * grown) * extra;
 }

@@ -81,10 +81,14 @@ art::Picture FenceStrip() {
     };
     horizontal(0);
     vertical(4);
+    // Corners: a post with a rail out to each of its two arms.
+    const bool armRight[4] = {true, false, true, false}, armDown[4] = {true, true, false, false};
     for (int cell = 2; cell < 6; ++cell) {
         const int x0 = cell * 4;
-        c.Fill(Path::Rect(static_cast<float>(x0), 0, 4, 4), kWoodDark);
-        c.Fill(Path::Rect(static_cast<float>(x0) + 1, 1, 2, 2), kWood);
+        const bool right = armRight[cell - 2], down = armDown[cell - 2];
+        c.Fill(Path::Rect(static_cast<float>(x0) + (right ? 1.0f : 0.0f), 1, 3, 2), kWood);
+        c.Fill(Path::Rect(static_cast<float>(x0) + 1, down ? 1.0f : 0.0f, 2, 3), kWood);
+        c.Fill(Path::Rect(static_cast<float>(x0) + 1, 1, 2, 2), kWoodDark);
         c.Set(x0 + 1, 1, kCream);
     }
     return art::Still(std::move(c));

@@ -3,6 +3,7 @@
 #include "Apps/Pennimar/Enemy.h"
 #include "Apps/Pennimar/FenceField.h"
 #include "Apps/Pennimar/KeyRepeat.h"
+#include "Apps/Pennimar/LevelEnd.h"
 #include "Apps/Pennimar/LevelTable.h"
 #include "Apps/Pennimar/Scoring.h"
 #include "Apps/Pennimar/tests/FieldDriver.h"
@@ -45,6 +46,26 @@ TEST(Scoring, PointsAndBonuses) {
     EXPECT_EQ(ExtraAreaBonus(70, 55, 1.0f), 3 * 2 * 15);
     EXPECT_EQ(ExtraAreaBonus(100, 90, 2.9f), 8 * 4 * 10);
     EXPECT_EQ(ExtraAreaBonus(60, 60, 1.5f), 0);
+    EXPECT_EQ(ExtraAreaBonus(40, 60, 1.5f), 0);
+}
+
+TEST(LevelEnd, TheShareOrEveryAnimalEndsTheFarm) {
+    const LevelSettings level0 = LevelTable::Level(0);
+    std::vector<Animal> animals(2);
+    animals[0].kind = 3, animals[1].kind = 0;
+    const LevelEnd short54 = CheckLevelEnd(54, level0, animals);
+    EXPECT_FALSE(short54.over);
+    const LevelEnd reached = CheckLevelEnd(70, level0, animals);
+    EXPECT_TRUE(reached.over);
+    EXPECT_EQ(reached.extraPercent, 15);
+    EXPECT_EQ(reached.Total(), 90);
+    animals[0].awake = animals[1].awake = false;
+    const LevelEnd fencedIn = CheckLevelEnd(20, level0, animals);  // every animal asleep: at once, as 100 %
+    EXPECT_TRUE(fencedIn.over && fencedIn.allAsleep);
+    EXPECT_EQ(fencedIn.shownPercent, 100);
+    EXPECT_EQ(fencedIn.animalsBonus, 93 + 31);
+    EXPECT_EQ(fencedIn.areaBonus, 3 * 4 * 45);
+    EXPECT_FALSE(CheckLevelEnd(20, level0, {}).over);  // no animals is not all of them asleep
 }
 
 TEST(Scoring, ExtraLivesAtGrowingMarks) {
