@@ -90,6 +90,19 @@ TEST(FenceField, BorderStartsWholeWithTheFarmerOnTheBottom) {
     EXPECT_FALSE(field.IsInOpenField(3, 56));
 }
 
+TEST(FenceField, ANewLevelPutsTheFarmerOnTheNewRing) {
+    FenceField field;
+    StartUpwardsAt(field, 250);
+    while (field.MovePlayer(Direction::Left, -4, 0).kind == MoveKind::Moved) {
+    }
+    ASSERT_EQ(field.Ring().Count(), 6u);
+    field.BuildFieldBorder();
+    EXPECT_EQ(field.Ring().Count(), 4u);
+    EXPECT_EQ(field.PlayerSegment(), 2u);
+    EXPECT_EQ(field.Player(), (FieldPoint{446, 416}));
+    EXPECT_EQ(field.CapturedPercent(), 1);
+}
+
 TEST(FenceField, EqualHalvesCaptureTheReversedTrailsSide) {
     FenceField field;
     StartUpwardsAt(field, 250);
