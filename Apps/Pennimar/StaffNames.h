@@ -6,6 +6,9 @@
 
 namespace pennimar {
 
+// The title screen's typed code for the staff screen, in either case.
+inline constexpr std::string_view kStaffCode = "plumtag";
+
 inline constexpr std::string_view kStaffHeading = "The Pennimar Barn Raisers (all fences hand-split)";
 
 inline constexpr std::array<std::string_view, 18> kStaffNames = {

@@ -13,13 +13,7 @@ using art::Sound;
 constexpr double kG4 = 392.0, kC5 = 523.25, kD5 = 587.33, kE5 = 659.25, kG5 = 783.99, kA5 = 880.0, kB5 = 987.77,
                  kC6 = 1046.5, kD6 = 1174.66, kE6 = 1318.5, kG6 = 1567.98, kF5 = 698.46;
 
-Sound Finish(const Sound& sound) {
-    Sound padded = art::Rest(0.008);
-    art::Append(padded, sound);
-    art::Normalise(padded, -3.0);
-    art::FadeEdges(padded);
-    return padded;
-}
+Sound Finish(const Sound& sound) { return art::ReadyToShip(sound, 0, 0.008); }
 
 // A voice gliding from `from` to `to` hertz with vibrato, a saw blended into a sine by `buzz`.
 Sound Voice(double from, double to, double seconds, double vibratoHz, double vibratoDepth, double buzz) {
@@ -52,15 +46,11 @@ Sound Pluck(double hertz, double seconds, uint32_t seed = 5) {
     return out;
 }
 
+// Plucked notes; a 0 is a rest.
 Sound Tune(std::initializer_list<double> notes, double step, double ring) {
-    Sound out;
-    double at = 0;
     uint32_t seed = 3;
-    for (const double hertz : notes) {
-        if (hertz > 0) art::MixInto(out, Pluck(hertz, ring, seed++), at, 0.6f);
-        at += step;
-    }
-    return out;
+    return art::Melody(notes, step, [&](double hertz) { return hertz > 0 ? Pluck(hertz, ring, seed++) : art::Rest(0.01); },
+                       0.6f);
 }
 
 // A knock on a fence post: a short dark thump with a woody click.
