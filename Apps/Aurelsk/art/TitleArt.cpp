@@ -7,6 +7,7 @@
 //   p-img-gamelogo.gif           80x60
 //   p-img-OceanTop.gif 500x40, p-img-OceanBottom.gif 500x60, p-img-Seabed.gif 500x40
 //   p-img-HiddenPage.gif         100x120 an old brass diving helmet
+#include <algorithm>
 #include <cmath>
 
 #include "AurelskPalette.h"
@@ -107,10 +108,9 @@ art::Picture Instructions() {
         c.Fill(Path::RoundRect(12, 36, 276, 100, 8), art::Paint::Linear(0, 36, 0, 136, {{0, 0x3AA6FF}, {1, 0x0B4FC4}}));
         c.Fill(Path::Rect(12, 46, 276, 2), kSkyLow);
         c.Fill(Path::Rect(12, 124, 276, 12), kSand);
-        const float t = static_cast<float>(f) / 7.0f;
-        const float x = 20 + t * 200;
-        const float y = f < 5 ? 60 + static_cast<float>(f) * 10 : 100 - static_cast<float>(f - 4) * 16;
-        if (f < 5) Coin(c, 226, 120, 5);
+        const float x = 20 + static_cast<float>(std::min(f, 4)) * 45 + static_cast<float>(std::max(f - 4, 0)) * 6;
+        const float y = f < 5 ? 50 + static_cast<float>(f) * 12 : 98 - static_cast<float>(f - 4) * 16;
+        if (f < 4) Coin(c, 238, 119, 6);
         DrawDiver(c, x, y, f);
         for (int b = 0; b < 3; ++b) Bubble(c, x - 4 - static_cast<float>(b) * 5, y + 12 - static_cast<float>((b + f) % 3) * 6, 1.5f + static_cast<float>(b) * 0.5f);
         int line = 146;
