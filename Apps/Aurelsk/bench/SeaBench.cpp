@@ -2,16 +2,13 @@
 // moved and composed over the 500x420 game area (goal: under 1 ms a frame).
 #include <benchmark/benchmark.h>
 
-#include <memory>
 #include <vector>
 
 #include "Apps/Aurelsk/SeaWorld.h"
 #include "Apps/Common/ModuleRandom.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/Surface.h"
-#include "core/graphics/SurfaceServices.h"
-#include "core/graphics/VideoService.h"
-#include "platform/headless/HeadlessBackend.h"
+#include "core/graphics/tests/SurfaceTestServices.h"
 
 namespace {
 
@@ -22,14 +19,6 @@ constexpr int kTick = 33;
 class CrowdedSea {
 public:
     explicit CrowdedSea(int count) {
-        platform::SetBackend(std::make_unique<platform::headless::HeadlessBackend>());
-        platform::WindowParams params;
-        params.width = 800;
-        params.height = 572;
-        window_ = CreateVideoWindow(params);
-        video_ = CreateVideoService(window_.get(), {});
-        CurrentSurfaceServices() = {};
-        CurrentSurfaceServices().video = video_.get();
         root_ = new CSurface(800, 572, 0);
         root_->AddInternalRef();
         auto* area = new CSurface(500, 420, 0);
@@ -47,10 +36,7 @@ public:
             surfaces_.push_back(surface);
         }
     }
-    ~CrowdedSea() {
-        root_->ReleaseInternalRef();
-        CurrentSurfaceServices() = {};
-    }
+    ~CrowdedSea() { root_->ReleaseInternalRef(); }
     CrowdedSea(const CrowdedSea&) = delete;
     CrowdedSea& operator=(const CrowdedSea&) = delete;
 
@@ -62,12 +48,11 @@ public:
             surfaces_[i]->SetLoc(static_cast<int>(s.X()), static_cast<int>(s.Y()));
         }
         root_->Compose(nullptr, {0, 0, 800, 572}, 0, 0);
-        video_->ClearDirty();
+        services_.Video().ClearDirty();
     }
 
 private:
-    std::unique_ptr<platform::Window> window_;
-    std::unique_ptr<CSubsystem_Video> video_;
+    SurfaceTestServices services_;
     CSurface* root_ = nullptr;
     std::vector<SeaSprite> sprites_;
     std::vector<CSurface*> surfaces_;
