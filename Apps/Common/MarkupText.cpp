@@ -3,7 +3,6 @@
 #include <array>
 
 #include "Apps/Common/ModuleGlobals.h"
-#include "core/graphics/HexDigitValue.h"
 #include "frame/api/IFont.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
@@ -14,6 +13,13 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 
 // The character at `i`, or NUL past the end: a short tag reads as if padded with NULs.
 char At(std::string_view text, size_t i) { return i < text.size() ? text[i] : '\0'; }
+
+// A colour digit's value; a missing or bad digit counts 0.
+int HexDigitValue(char c) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    const size_t at = kDigits.find(c >= 'A' && c <= 'F' ? static_cast<char>(c - 'A' + 'a') : c);
+    return at == std::string_view::npos ? 0 : static_cast<int>(at);
+}
 
 int ColourByte(std::string_view digits, size_t first) {
     return 16 * HexDigitValue(At(digits, first)) + HexDigitValue(At(digits, first + 1));
