@@ -8,7 +8,7 @@ const std::array<std::string_view, 20> kStaffNames = {
     "Orla Finnegast", "Bram Kestrelow",  "Ines Tidewell",  "Marek Oakhollow", "Sunniva Pike",
     "Theo Marlowe",   "Kalinda Reeve",   "Ferris Gallant", "Yusra Brinley",   "Pavel Lindqvast",
     "Greer Ashcombe", "Tomasz Wendel",   "Liora Sandhurst", "Cormac Ridley",  "Anouk Velden",
-    "Rafe Thistlewood", "Hedda Morrow",  "Emeric Dunmore", "Saskia Holt",     "Nilo Carrowan",
+    "Rafe Thistlewood", "Hedda Morrow",  "Emeric Dunstable", "Saskia Holt",     "Nilo Carrowan",
 };
 
 std::string_view HighScorePrompt(int row) {
