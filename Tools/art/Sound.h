@@ -48,9 +48,6 @@ void Normalise(Sound& sound, double dbfs = -3.0);
 Sound ToStereo(const Sound& mono, float pan = 0);
 // `times` copies of the sound, one every `every` seconds, each mixed at `gain`.
 Sound Repeated(const Sound& sound, int times, double every, float gain);
-// The notes one after another, `step` seconds apart, each voiced by `voice` and mixed at `gain`.
-Sound Melody(std::initializer_list<double> hertz, double step, const std::function<Sound(double)>& voice,
-             float gain);
 
 // Ready to ship: `lead` seconds of silence first (so the fade-in never eats an attack), placed
 // in stereo at `pan`, peaking at -3 dBFS, with faded edges.
