@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "Apps/Common/ModuleRandom.h"
 
@@ -31,6 +32,42 @@ RandomSource Quiet() {
 
 bool Has(const std::vector<SeaEvent>& events, SeaEventKind kind) {
     return std::ranges::any_of(events, [kind](const SeaEvent& e) { return e.kind == kind; });
+}
+
+// Hands out the given draws in order, then draws that start nothing.
+RandomSource Script(std::vector<int> draws) {
+    return [draws = std::move(draws), next = size_t{0}]() mutable { return next < draws.size() ? draws[next++] : 99; };
+}
+
+TEST(SeaWorld, WavesEnterAsTheirDrawsSay) {
+    struct Case {
+        const char* what;
+        std::vector<int> draws;  // try, size, side, lane, kind[, small or big]
+        SeaKind kind;
+        size_t members;
+        float firstX, gap, speed;
+        int lane;
+    };
+    const Case cases[] = {
+        {"three small pirates from the right", {0, 75, 1, 4, 0, 2}, SeaKind::SmallPirate, 3, 500, 50, -2.25f * 0.75f, 4},
+        {"a shark from the left", {0, 0, 0, 2, 1}, SeaKind::Shark, 1, -64, 0, 2.25f, 2},
+        {"a big pirate", {0, 40, 1, 0, 0, 1}, SeaKind::BigPirate, 2, 500, 74, -2.25f * 0.6f, 0},
+        {"five would pass the limit of five", {0, 99, 0, 0, 0}, SeaKind::Shark, 0, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SeaWorld w(Script(c.draws));
+        w.Tick(kTick, 0);
+        const auto enemies = w.Enemies();
+        ASSERT_EQ(enemies.size(), c.members) << c.what;
+        for (size_t i = 0; i < enemies.size(); ++i) {
+            const SeaSprite& e = enemies[i].sprite;
+            EXPECT_EQ(e.Kind(), c.kind) << c.what;
+            EXPECT_EQ(enemies[i].lane, c.lane) << c.what;
+            EXPECT_FLOAT_EQ(e.Y(), static_cast<float>(133 + 47 * c.lane)) << c.what;
+            EXPECT_FLOAT_EQ(e.XSpeed(), c.speed) << c.what;
+            EXPECT_FLOAT_EQ(e.X(), c.firstX + c.gap * static_cast<float>(i)) << c.what;
+        }
+    }
 }
 
 TEST(SeaWorld, EveryWayOutFreesTheEnemysCountAndLane) {
