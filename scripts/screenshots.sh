@@ -90,7 +90,8 @@ click 260 276; shot page-support-question
 click 500 456; shot page-support-question-next
 click 490 24; click 628 464; shot page-about-seals
 click 788 12; shot page-exit
-kill -TERM "$portal_pid"; shot dialog-IDD_QUIT_NOTSAVED
+# The close question (a termination signal ends the session unasked).
+RIVAKEL_DIALOG=IDD_QUIT_NOTSAVED start 800x572; shot dialog-IDD_QUIT_NOTSAVED
 
 # The forms, in a new portal: a bad address refused, a good one sent and answered (which installs
 # the shell), a game to get, all games to get.

@@ -96,7 +96,8 @@ int main(int argc, char** argv) {
             platform::Event event;
             if (!backend->WaitEvent(event, 1000)) continue;
             switch (event.type) {
-                case platform::EventType::CloseRequested: running = false; break;
+                case platform::EventType::CloseRequested:
+                case platform::EventType::SessionEnding: running = false; break;
                 case platform::EventType::KeyDown: running = event.key != platform::VkEscape; break;
                 case platform::EventType::Exposed:
                 case platform::EventType::RendererReset:

@@ -142,9 +142,10 @@ std::unique_ptr<InstanceChannel> OpenInstanceChannel(std::string_view name, std:
 
 // ---------------------------------------------------------------- process
 
-// From the first call on, SIGTERM, SIGINT and SIGHUP no longer end the process: each becomes a
-// request to close, which every backend hands out as a CloseRequested event, waking a loop
-// that waits for events. Call once the program can stop in order.
+// From the first call on, SIGTERM, SIGINT and SIGHUP no longer end the process at once: each
+// says the session is ending (a logout, a shutdown, a service stop), which every backend hands
+// out as a SessionEnding event, waking a loop that waits for events. Call once the program can
+// stop in order.
 void CatchCloseSignals();
 
 // Writes to standard error and, when RIVAKEL_LOG names a file, appends there too.

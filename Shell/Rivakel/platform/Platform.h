@@ -65,6 +65,7 @@ struct CalendarTime {
 enum class EventType {
     None,
     CloseRequested,  // the user asked to close the main window
+    SessionEnding,   // a termination signal: the session ends now, nobody is asked
     Activated,       // the main window became the active window
     Deactivated,
     Exposed,         // the whole window must be repainted
@@ -72,6 +73,7 @@ enum class EventType {
     MouseDown,       // button: 0 left, 1 right
     MouseUp,
     MouseDoubleClick,
+    MouseWheel,      // x, y where the pointer is; wheel: notches, positive away from the user
     KeyDown,         // key: Windows virtual-key number; system set for Alt combinations and F10
     KeyUp,
     Char,            // ch: one cp1252 byte, control characters included (8, 9, 13, 27, Ctrl+A..Z 1..26)
@@ -90,6 +92,7 @@ struct Event {
     int message = 0;
     intptr_t a = 0, b = 0;
     int width = 0, height = 0;
+    int wheel = 0;
     // KeyDown and Char: made by the window system's own key repeat. The shell repeats keys
     // itself, so it drops these; they are marked rather than withheld.
     bool repeat = false;

@@ -118,6 +118,9 @@ void MainWndProc(const platform::Event& event) {
     case platform::EventType::CloseRequested:
         if (CloseAllowed()) StopSession();
         break;
+    case platform::EventType::SessionEnding:
+        StopSession();
+        break;
     case platform::EventType::Activated:
         program.inactive = false;
         break;

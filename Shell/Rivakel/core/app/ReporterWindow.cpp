@@ -104,6 +104,7 @@ private:
         using platform::EventType;
         switch (event.type) {
         case EventType::CloseRequested:
+        case EventType::SessionEnding:
             closing_ = true;
             break;
         case EventType::Exposed:

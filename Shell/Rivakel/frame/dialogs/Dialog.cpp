@@ -11,6 +11,15 @@
 
 namespace {
 
+// Whether a key that types (not a modifier) is held: the box was opened by that key.
+bool AnyCharacterKeyDown(const CKeyStateTable& keys) {
+    for (int key = 0; key < 256; ++key) {
+        const bool modifier = (key >= platform::VkShift && key <= platform::VkMenu) || (key >= 0xA0 && key <= 0xA5);
+        if (!modifier && keys.IsDown(key)) return true;
+    }
+    return false;
+}
+
 constexpr int kBorder = 2;
 constexpr int kMargin = 10;
 constexpr int kGap = 8;
@@ -253,12 +262,16 @@ bool CDialog::Run() {
         outerModal_ = events->GetModalState();
         events->SetModalRect(at_.x, at_.y, at_.x + width_ - 1, at_.y + height_ - 1, nullptr);
     }
-    if (CSubsystem_Input_Win32* input = InputService()) input->SetFocus(nullptr);
+    if (CSubsystem_Input_Win32* input = InputService()) {
+        openingKeyHeld_ = AnyCharacterKeyDown(input->KeyStates());
+        input->SetFocus(nullptr);
+    }
     if (edit_ != nullptr) edit_->SetFocus();
     Stack().push_back(this);
     running_ = true;
     procedure_.OnCreate(*this);
     if (environment.repaint) environment.repaint();
+    Info("Rivakel: dialog %s shown", description_.name.c_str());
 
     environment.runLoop([this] { return closed_; }, [this](const platform::Event& event) { return Filter(event); },
                         [this] {
@@ -274,8 +287,16 @@ bool CDialog::Filter(const platform::Event& event) {
     using platform::EventType;
     const bool keyDown = event.type == EventType::KeyDown;
     const bool keyEvent = keyDown || event.type == EventType::KeyUp;
+    if (event.type == EventType::MouseWheel) {
+        // Three lines a notch, as the system's own text views scroll.
+        if (terms_ != nullptr) terms_->Scroll(-3 * event.wheel);
+        return true;
+    }
+    // The character of the key that opened the box follows it in: it is not typed into the box.
+    if (keyEvent) openingKeyHeld_ = false;
+    if (event.type == EventType::Char && openingKeyHeld_) return true;
     if (keyEvent && event.key == platform::VkEscape) {
-        if (keyDown && !event.repeat) Command(kIdCancel);
+        if (keyDown && !event.repeat) Command(CancelId());
         return true;
     }
     if (keyEvent && event.key == platform::VkReturn) {
@@ -314,6 +335,15 @@ bool CDialog::PressMnemonic(int key) {
 
 int CDialog::ButtonWidth(const DialogControl& control) const {
     return std::max(kButtonMinWidth, font_.Width(ParseMnemonic(control.text).label) + 2 * kMargin);
+}
+
+int CDialog::CancelId() const {
+    for (const Placed& item : placed_) {
+        if (item.control.kind != DialogControlKind::Button) continue;
+        const std::string label = ParseMnemonic(item.control.text).label;
+        if (label == "Cancel" || label == "No") return item.control.id;
+    }
+    return kIdCancel;
 }
 
 int CDialog::DefaultId() const {

@@ -89,6 +89,8 @@ private:
     static int OnButton(intptr_t* record);
     static int OnEditEnter(intptr_t* record);
     int DefaultId() const;
+    // Escape's command: the Cancel or No button's, else the plain cancel.
+    int CancelId() const;
     int ButtonWidth(const DialogControl& control) const;
 
     DialogTemplate description_;
@@ -105,4 +107,5 @@ private:
     bool running_ = false;
     bool closed_ = false;
     bool commanded_ = false;
+    bool openingKeyHeld_ = false;
 };

@@ -155,6 +155,7 @@ int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
     resources::ResourceRegistry::Instance().SetApplet(std::move(resources));
     SetGameFolder(FolderOfPath(path));
     running_ = true;
+    Info("Rivakel: game %s started", gameName_.data());
     // A stop asked for during the start runs when it returns.
     CallGame("Shell_StartApplet", 0, [&] { return startApplet(record_); });
     return kHostOk;
@@ -201,6 +202,7 @@ void CGameHost::StopNow() {
     SetGameFolder({});
     stopApplet_ = nullptr;
     module_.reset();
+    Info("Rivakel: game %s stopped", gameName_.data());
     TrackStop();
     dllPath_[0] = '\0';
     gameId_[0] = '\0';

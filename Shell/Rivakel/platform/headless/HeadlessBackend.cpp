@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <thread>
 
 #include "platform/fonts/Fonts.h"
 #include "platform/posix/CloseSignals.h"
@@ -35,13 +36,39 @@ CalendarTime FromUnixMs(int64_t ms) {
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend() : utcMs_(ToUnixMs(CalendarTime{2010, 1, 1, 0, 0, 0, 0})) {}
+HeadlessBackend::HeadlessBackend(Clock clock)
+    : clock_(clock),
+      tickMs_(clock == Clock::Wall ? static_cast<uint32_t>(
+                                         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count())
+                                   : 0),
+      utcMs_(clock == Clock::Wall
+                 ? duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count()
+                 : ToUnixMs(CalendarTime{2010, 1, 1, 0, 0, 0, 0})) {}
 
 HeadlessBackend::~HeadlessBackend() { CloseAudio(); }
 
-CalendarTime HeadlessBackend::NowUtc() { return FromUnixMs(utcMs_); }
+uint32_t HeadlessBackend::WallElapsedMs() const {
+    if (clock_ == Clock::Driven) return 0;
+    return static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now() - wallStart_).count());
+}
 
-void HeadlessBackend::SetUtc(const CalendarTime& utc) { utcMs_ = ToUnixMs(utc); }
+uint32_t HeadlessBackend::RealWaitMs(uint32_t timeoutMs) const {
+    return clock_ == Clock::Wall ? timeoutMs : std::min(realWaitMs_, timeoutMs);
+}
+
+uint32_t HeadlessBackend::TickMs() { return tickMs_ + WallElapsedMs(); }
+
+CalendarTime HeadlessBackend::NowUtc() { return FromUnixMs(utcMs_ + WallElapsedMs()); }
+
+void HeadlessBackend::SleepMs(uint32_t ms) {
+    if (clock_ == Clock::Wall) {
+        std::this_thread::sleep_for(milliseconds(ms));
+    } else {
+        AdvanceTime(ms);
+    }
+}
+
+void HeadlessBackend::SetUtc(const CalendarTime& utc) { utcMs_ = ToUnixMs(utc) - WallElapsedMs(); }
 
 void HeadlessBackend::AdvanceTime(uint32_t ms) {
     tickMs_ += ms;  // wraps like the multimedia timer
@@ -93,7 +120,7 @@ HeadlessWindow* HeadlessBackend::MainWindow() const {
 
 bool HeadlessBackend::PollEvent(Event& event) {
     if (TakeCloseSignal()) {
-        event = Event{.type = EventType::CloseRequested};
+        event = Event{.type = EventType::SessionEnding};
         return true;
     }
     std::lock_guard lock(queueMutex_);
@@ -106,16 +133,15 @@ bool HeadlessBackend::PollEvent(Event& event) {
 bool HeadlessBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
     if (PollEvent(event)) return true;
     if (timeoutMs == 0) return false;
-    if (realWaitMs_ > 0) {
+    if (const uint32_t real = RealWaitMs(timeoutMs); real > 0) {
         std::unique_lock lock(queueMutex_);
-        if (queueSignal_.wait_for(lock, milliseconds(std::min(realWaitMs_, timeoutMs)),
-                                  [this] { return !queue_.empty(); })) {
+        if (queueSignal_.wait_for(lock, milliseconds(real), [this] { return !queue_.empty(); })) {
             event = queue_.front();
             queue_.pop_front();
             return true;
         }
     }
-    AdvanceTime(timeoutMs);
+    if (clock_ == Clock::Driven) AdvanceTime(timeoutMs);
     return false;
 }
 
@@ -126,19 +152,20 @@ bool HeadlessBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::
         return true;
     }
     if (WaitForHandles(handles, 0) || timeoutMs == 0) return false;
-    if (realWaitMs_ == 0) {
+    const uint32_t real = RealWaitMs(timeoutMs);
+    if (real == 0) {
         AdvanceTime(timeoutMs);
         return false;
     }
     std::vector<WaitHandle> watched(handles.begin(), handles.end());
     watched.push_back(WaitHandle{.descriptor = queueWake_.Get(), .read = true});
     const auto start = steady_clock::now();
-    const bool ready = WaitForHandles(watched, std::min(realWaitMs_, timeoutMs));
+    const bool ready = WaitForHandles(watched, real);
     queueWake_.Drain();
     const auto waited = static_cast<uint32_t>(duration_cast<milliseconds>(steady_clock::now() - start).count());
     std::copy(watched.begin(), watched.end() - 1, handles.begin());
     if (PollEvent(event)) return true;
-    AdvanceTime(ready ? std::min(waited, timeoutMs) : timeoutMs);
+    if (clock_ == Clock::Driven) AdvanceTime(ready ? std::min(waited, timeoutMs) : timeoutMs);
     return false;
 }
 
@@ -180,6 +207,10 @@ void HeadlessBackend::PushDoubleClick(int x, int y, int button) {
     PushClick(x, y, button);
     PushEvent(Event{.type = EventType::MouseDoubleClick, .x = x, .y = y, .button = button});
     PushMouseUp(x, y, button);
+}
+
+void HeadlessBackend::PushWheel(int x, int y, int notches) {
+    PushEvent(Event{.type = EventType::MouseWheel, .x = x, .y = y, .wheel = notches});
 }
 
 void HeadlessBackend::PushKeyDown(int key, bool system) {

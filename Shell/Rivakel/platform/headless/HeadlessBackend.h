@@ -1,7 +1,10 @@
 // The test backend: no display and no devices. The screen is a setting, windows keep their last
-// presented frame in memory, input is a queue the test fills, the clock moves only when the test
-// (or a wait for events) moves it, message boxes answer from a script, and URLs, cursors, the
-// clipboard and sound are recorded for the test to read.
+// presented frame in memory, input is a queue the test fills, message boxes answer from a script,
+// and URLs, cursors, the clipboard and sound are recorded for the test to read.
+//
+// Its clock is either driven (the default: it moves only when the test, or a wait for events,
+// moves it, so a test runs hours of timers in no time) or the wall clock (a portal run headless:
+// it waits for events as the real window does and keeps the real time).
 //
 // Use from a test:
 //   auto owned = std::make_unique<platform::headless::HeadlessBackend>();
@@ -12,6 +15,7 @@
 // Everything but PostUserEvent, the audio lock and PumpAudio belongs to the main (test) thread.
 #pragma once
 
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -117,16 +121,18 @@ public:
         int answer = 0;
     };
 
-    HeadlessBackend();
+    enum class Clock { Driven, Wall };
+
+    explicit HeadlessBackend(Clock clock = Clock::Driven);
     ~HeadlessBackend() override;
     HeadlessBackend(const HeadlessBackend&) = delete;
     HeadlessBackend& operator=(const HeadlessBackend&) = delete;
 
     // ---- Backend
     std::string_view Name() const override { return "headless"; }
-    uint32_t TickMs() override { return tickMs_; }
+    uint32_t TickMs() override;
     CalendarTime NowUtc() override;
-    void SleepMs(uint32_t ms) override { AdvanceTime(ms); }
+    void SleepMs(uint32_t ms) override;
     Point ScreenSize() override { return screen_; }
     Rect UsableArea() override { return usable_; }
     int DisplayDepth() override { return 32; }
@@ -156,12 +162,13 @@ public:
     void SetUsableArea(Rect area);
     void ChangeDisplay(int width, int height);  // SetScreenSize and a queued DisplayChanged
 
-    // ---- clock (tick 0 and 2010-01-01 00:00:00.000 UTC at first)
-    void SetTime(uint32_t tickMs) { tickMs_ = tickMs; }
+    // ---- clock (driven: tick 0 and 2010-01-01 00:00:00.000 UTC at first; wall: the machine's)
+    // On the wall clock these shift the time from there on.
+    void SetTime(uint32_t tickMs) { tickMs_ = tickMs - WallElapsedMs(); }
     void SetUtc(const CalendarTime& utc);
     void AdvanceTime(uint32_t ms);  // moves the tick (wrapping) and the calendar together
-    // How long WaitEvent also waits in real time for PostUserEvent from other threads before
-    // it advances the clock; 0 (the default) never waits.
+    // Driven clock: how long WaitEvent also waits in real time for PostUserEvent from other
+    // threads before it advances the clock; 0 (the default) never waits.
     void SetRealWaitMs(uint32_t ms) { realWaitMs_ = ms; }
 
     // ---- input script
@@ -171,6 +178,7 @@ public:
     void PushMouseUp(int x, int y, int button = 0);
     void PushClick(int x, int y, int button = 0);        // move, down, up
     void PushDoubleClick(int x, int y, int button = 0);  // move, down, up, double click, up
+    void PushWheel(int x, int y, int notches);  // positive: away from the user
     void PushKeyDown(int key, bool system = false);
     void PushKeyUp(int key, bool system = false);
     // Down, the character a window gets for Backspace, Tab, Enter and Escape, up.
@@ -224,7 +232,12 @@ private:
     void Register(HeadlessWindow* window);
     void Unregister(HeadlessWindow* window);
     void MakeActive(HeadlessWindow* window);  // null: none active
+    uint32_t WallElapsedMs() const;  // 0 on the driven clock
+    // How long a wait of `timeoutMs` really waits.
+    uint32_t RealWaitMs(uint32_t timeoutMs) const;
 
+    Clock clock_;
+    std::chrono::steady_clock::time_point wallStart_ = std::chrono::steady_clock::now();
     Point screen_{1024, 768};
     Rect usable_{0, 0, 1024, 768};
     uint32_t tickMs_ = 0;

@@ -4,7 +4,7 @@
 namespace platform {
 
 // True once for every run of SIGTERM, SIGINT and SIGHUP since the last call, after
-// `CatchCloseSignals` (Host.h). Each backend hands it out as a CloseRequested event.
+// `CatchCloseSignals` (Host.h). Each backend hands it out as a SessionEnding event.
 bool TakeCloseSignal();
 
 // Wakes the process's backend from its wait for events (Backend.cpp); nothing without one.

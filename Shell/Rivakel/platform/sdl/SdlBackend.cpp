@@ -134,7 +134,7 @@ void SdlBackend::Take(const SDL_Event& event) {
 
 bool SdlBackend::PopPending(Event& event) {
     if (TakeCloseSignal()) {
-        event = Event{.type = EventType::CloseRequested};
+        event = Event{.type = EventType::SessionEnding};
         return true;
     }
     if (pending_.empty()) return false;

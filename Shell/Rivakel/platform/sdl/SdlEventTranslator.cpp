@@ -55,6 +55,13 @@ void SdlEventTranslator::Translate(const SDL_Event& event, std::deque<Event>& ou
             if (ignoredWindow_(event.motion.windowID)) return;
             out.push_back(Event{.type = EventType::MouseMove, .x = event.motion.x, .y = event.motion.y});
             return;
+        case SDL_MOUSEWHEEL: {
+            const SDL_MouseWheelEvent& w = event.wheel;
+            const int notches = w.direction == SDL_MOUSEWHEEL_FLIPPED ? -w.y : w.y;
+            if (notches == 0 || ignoredWindow_(w.windowID)) return;
+            out.push_back(Event{.type = EventType::MouseWheel, .x = w.mouseX, .y = w.mouseY, .wheel = notches});
+            return;
+        }
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const SDL_MouseButtonEvent& b = event.button;

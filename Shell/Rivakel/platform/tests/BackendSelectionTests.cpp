@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -12,6 +14,11 @@ TEST(BackendSelection, TheEnvironmentChoosesHeadlessAndTestsCanReplaceIt) {
     ASSERT_NE(chosen, nullptr);
     EXPECT_EQ(chosen->Name(), "headless");
     EXPECT_EQ(GetBackend(), chosen) << "chosen once";
+    // The portal run headless keeps the real time: a wait takes as long as it says.
+    const auto start = std::chrono::steady_clock::now();
+    Event event;
+    EXPECT_FALSE(chosen->WaitEvent(event, 50));
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(50));
 
     auto replacement = std::make_unique<headless::HeadlessBackend>();
     Backend* raw = replacement.get();

@@ -2,6 +2,7 @@
 // left and checks how the child ended. The reporter is a small shell script standing in for the
 // real one: it notes its arguments and answers (or crashes, or hangs).
 #include <signal.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -36,26 +37,34 @@ constexpr const char* kHangingReporter = "echo $$ > \"$(dirname \"$0\")/reporter
 char g_lines[4][256] = {"first error\r\n", "second error\r\n"};
 std::atomic<uint32_t> g_lineCount{2};
 
-[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] void WriteThroughNull() {
-    *static_cast<volatile int*>(nullptr) = 1;
+// Memory nobody may touch: a write there faults for real whatever the optimiser knows (a write
+// through a null pointer it may turn into a trap instruction, or drop).
+volatile int* ProtectedPage() {
+    static void* const page = ::mmap(nullptr, 4096, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return static_cast<volatile int*>(page);
 }
 
-[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] int DivideByZero(int divisor) {
+[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] void WriteToProtectedPage() { *ProtectedPage() = 1; }
+
+// Kept where the optimiser must store it, so that the division is really done.
+volatile int g_quotient = 0;
+
+[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] void DivideByZero(int divisor) {
     volatile int by = divisor;
-    return 7 / by;
+    g_quotient = 7 / by;
 }
 
 // Deeper than any stack; read at run time so the compiler cannot see the recursion never ends.
 volatile int g_depthLimit = 1 << 30;
 
-[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] int Recurse(int depth) {
+[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] int Recurse(int depth) {
     volatile char room[512];
     room[0] = static_cast<char>(depth);
     return depth < g_depthLimit ? Recurse(depth + 1) + room[0] : 0;
 }
 
 void CrashBy(const std::string& kind) {
-    if (kind == "null") WriteThroughNull();
+    if (kind == "page") WriteToProtectedPage();
     if (kind == "abort") std::abort();
     if (kind == "divide") DivideByZero(0);
     if (kind == "overflow") Recurse(0);
@@ -66,7 +75,7 @@ void CrashBy(const std::string& kind) {
             ++ready;
             while (ready < 2) {
             }
-            WriteThroughNull();
+            WriteToProtectedPage();
         };
         std::thread a(crasher), b(crasher);
         a.join();
@@ -84,6 +93,9 @@ TEST(CrashCaptureChild, CrashesAsTold) {
     config.errors = {&g_lines[0][0], sizeof g_lines[0], 4, &g_lineCount};
     auto capture = platform::CrashCapture::Install(config);
     ASSERT_TRUE(capture);
+    ASSERT_NE(static_cast<const volatile void*>(ProtectedPage()), MAP_FAILED);
+    std::ofstream(*CrashChildSetting(kFolderVariable) + "/touched")
+        << reinterpret_cast<uintptr_t>(ProtectedPage()) << std::flush;
     CrashBy(*kind);
 }
 
@@ -129,7 +141,7 @@ TEST(CrashCapture, EachKindOfCrashLeavesAWholeRecordAndEndsWith255) {
         const char* kind;
         int signal;
     };
-    for (const Case& c : {Case{"null", SIGSEGV}, Case{"abort", SIGABRT}, Case{"divide", SIGFPE},
+    for (const Case& c : {Case{"page", SIGSEGV}, Case{"abort", SIGABRT}, Case{"divide", SIGFPE},
                           Case{"overflow", SIGSEGV}, Case{"trap", SIGILL}, Case{"threads", SIGSEGV}}) {
         SCOPED_TRACE(c.kind);
         HostTestFolder folder;
@@ -163,24 +175,26 @@ TEST(CrashCapture, EachKindOfCrashLeavesAWholeRecordAndEndsWith255) {
 
 TEST(CrashCapture, TheFaultAddressIsTheMemoryTouched) {
     HostTestFolder folder;
-    ASSERT_EQ(Crash(folder, "null").exitCode, 255);
+    ASSERT_EQ(Crash(folder, "page").exitCode, 255);
     const auto record = ReadRecord(folder / "crash.rec");
     ASSERT_TRUE(record);
-    EXPECT_EQ(record->header.faultAddress, 0u);
+    const std::string touched = ReadText(folder / "touched");
+    ASSERT_FALSE(touched.empty());
+    EXPECT_EQ(record->header.faultAddress, std::stoull(touched));
     EXPECT_NE(record->header.registers[platform::crash::Rip], 0u);
 }
 
 TEST(CrashCapture, AReporterThatCrashesOrHangsStillLetsTheProcessEnd) {
     {
         HostTestFolder folder;
-        const ChildResult result = Crash(folder, "null", kCrashingReporter);
+        const ChildResult result = Crash(folder, "page", kCrashingReporter);
         ASSERT_TRUE(result.finished);
         EXPECT_EQ(result.exitCode, 255);
         EXPECT_EQ(ReadText(folder / "reporter-ran"), "x");
     }
     {
         HostTestFolder folder;
-        const ChildResult result = Crash(folder, "null", kHangingReporter);
+        const ChildResult result = Crash(folder, "page", kHangingReporter);
         ASSERT_TRUE(result.finished);
         EXPECT_EQ(result.exitCode, 255);
         const std::string pid = ReadText(folder / "reporter-pid");

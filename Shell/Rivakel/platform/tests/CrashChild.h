@@ -1,6 +1,7 @@
-// Runs a test binary again as a child that is meant to crash: one test of it, chosen by a gtest
-// filter, with extra environment variables. The sanitizers' own fault handlers are switched off
-// for the child, so that the crash reaches the handler under test in the sanitizer build too.
+// Runs a test binary again as a child: one test of it, chosen by a gtest filter, with extra
+// environment variables. The sanitizers' own fault handlers are switched off for the child, so
+// that a crash reaches the handler under test in the sanitizer build too, and so is the leak
+// check, whose tracer cannot stop every thread a system library (a GL driver) starts.
 #pragma once
 
 #include <signal.h>

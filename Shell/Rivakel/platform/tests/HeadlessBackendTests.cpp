@@ -72,6 +72,39 @@ TEST(HeadlessClock, WaitsOnDescriptorsInRealTimeOnlyWhenAskedTo) {
     close(fds[1]);
 }
 
+// A portal run headless: waits are real and the clock is the machine's.
+TEST(HeadlessClock, OnTheWallClockWaitsTakeTheirTimeAndTheTimeIsTheMachines) {
+    using namespace std::chrono;
+    HeadlessBackend backend(HeadlessBackend::Clock::Wall);
+    const CalendarTime now = backend.NowUtc();
+    const year_month_day today{floor<days>(system_clock::now())};
+    EXPECT_EQ(now.year, static_cast<int>(today.year()));
+    const uint32_t tick = backend.TickMs();
+    const auto start = steady_clock::now();
+    Event event;
+    EXPECT_FALSE(backend.WaitEvent(event, 120));
+    EXPECT_GE(steady_clock::now() - start, milliseconds(120));
+    EXPECT_GE(backend.TickMs() - tick, 120u);
+    backend.SleepMs(30);
+    EXPECT_GE(steady_clock::now() - start, milliseconds(150));
+    // Descriptors are waited on for the whole time too; an event posted meanwhile ends the wait.
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    WaitHandle handle{.descriptor = fds[0], .read = true};
+    const auto before = steady_clock::now();
+    EXPECT_FALSE(backend.WaitEventOrHandles(event, 80, std::span(&handle, 1)));
+    EXPECT_GE(steady_clock::now() - before, milliseconds(79)) << "the poll counts whole milliseconds";
+    std::thread poster([&] {
+        std::this_thread::sleep_for(milliseconds(20));
+        backend.PostUserEvent(7, 0, 0);
+    });
+    EXPECT_TRUE(backend.WaitEventOrHandles(event, 60'000, std::span(&handle, 1)));
+    poster.join();
+    EXPECT_EQ(event.message, 7);
+    close(fds[0]);
+    close(fds[1]);
+}
+
 TEST(HeadlessClock, TickWrapsWhileTheCalendarRollsOver) {
     HeadlessBackend backend;
     backend.SetTime(0xFFFFFF00u);
@@ -128,7 +161,7 @@ TEST(HeadlessEvents, UserEventsFromAnotherThreadWakeARealWait) {
     EXPECT_EQ(backend.TickMs(), 0u);
 }
 
-TEST(HeadlessEvents, ATerminationSignalEndsARealWaitWithACloseRequest) {
+TEST(HeadlessEvents, ATerminationSignalEndsARealWaitSayingTheSessionEnds) {
     auto owned = std::make_unique<HeadlessBackend>();
     HeadlessBackend& backend = *owned;
     std::unique_ptr<Backend> previous = SetBackend(std::move(owned));
@@ -138,12 +171,12 @@ TEST(HeadlessEvents, ATerminationSignalEndsARealWaitWithACloseRequest) {
     // The signal may come before the wait or during it: then the wake-up comes first.
     std::vector<EventType> seen;
     Event event;
-    while (seen.size() < 2 && (seen.empty() || seen.back() != EventType::CloseRequested)) {
+    while (seen.size() < 2 && (seen.empty() || seen.back() != EventType::SessionEnding)) {
         ASSERT_TRUE(backend.WaitEvent(event, 60'000));
         seen.push_back(event.type);
     }
     signaller.join();
-    EXPECT_EQ(seen.back(), EventType::CloseRequested);
+    EXPECT_EQ(seen.back(), EventType::SessionEnding);
     EXPECT_EQ(backend.TickMs(), 0u);
     SetBackend(std::move(previous));
 }

@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <filesystem>
+#include <utility>
+
+#include "core/app/MainLoop.h"
 #include "core/app/Session.h"
 #include "core/app/tests/AppTestEnvironment.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
@@ -85,6 +91,23 @@ TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStop
     EXPECT_FALSE(Program().inactive);
     RunPendingSessionStop();
     EXPECT_TRUE(Program().quit);
+}
+
+// A logout while the close question is up: the real signal, on the headless backend, ends the
+// session with the question unanswered, and nothing is installed.
+TEST_F(MainWndProcTest, ATerminationSignalUnderABoxEndsTheSessionUnanswered) {
+    ASSERT_FALSE(StartProgram({}).has_value());
+    bool raised = false;
+    SetDialogScript([&](CDialog& dialog) {
+        dialogsSeen_.push_back(dialog.Name());
+        if (!std::exchange(raised, true)) ::raise(SIGTERM);
+    });
+    headless_->PushClose();
+    ::Run();
+    EXPECT_TRUE(Program().quit);
+    ASSERT_FALSE(dialogsSeen_.empty());
+    EXPECT_EQ(dialogsSeen_.front(), "IDD_QUIT_NOTSAVED");
+    EXPECT_FALSE(std::filesystem::exists(DataHome() / "Rivakel" / "System" / "Core.rdt"));
 }
 
 // The number is worked out here from the shell's stamp "AA.BB.CC.DDDD" as its parts give it.

@@ -70,7 +70,7 @@ if [ -n "$cover_pid" ]; then
   cover_pid=""
 fi
 
-# The window system's close request (the backend maps the termination signal to it).
+# A termination signal ends the session in order.
 kill -TERM "$first_pid"
 for _ in $(seq 2400); do kill -0 "$first_pid" 2>/dev/null || break; sleep 0.05; done
 kill -0 "$first_pid" 2>/dev/null && fail "close did not end the first instance"

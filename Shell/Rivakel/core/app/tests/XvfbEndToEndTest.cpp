@@ -10,4 +10,18 @@ TEST(XvfbEndToEnd, SplashMainWindowSecondStartAndClose) {
     EXPECT_EQ(code, 0);
 }
 
+TEST(XvfbEndToEnd, SigtermEndsTheSessionIdleInAGameAndUnderABox) {
+    std::string skip;
+    const auto code = RunXvfbScript("SessionEndUnderXvfb.sh", {"testgames/TestGame.gam"}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
+TEST(XvfbEndToEnd, TheDevelopmentPortalPlaysEveryBuiltGameFromItsGamesPage) {
+    std::string skip;
+    const auto code = RunXvfbScript("DevPortalUnderXvfb.sh", {}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
 }  // namespace

@@ -23,3 +23,21 @@ start_xvfb() {
 # In the sanitizer build the desktop libraries behind the window keep buffers for the process's
 # life; our own leaks are caught by the headless tests, which run without them.
 export ASAN_OPTIONS="detect_leaks=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+
+# For a script that runs one portal at a time ($portal_pid, its output in "$work/portal.log"):
+# makes "$work", starts the server and cleans both up however the script ends. `fail` says why,
+# with the portal's output.
+start_portal_session() {
+  work="$(mktemp -d)"
+  xvfb_pid=""
+  portal_pid=""
+  trap 'for pid in "$portal_pid" "$xvfb_pid"; do [ -n "$pid" ] && stop "$pid"; done; wait 2>/dev/null; rm -rf "$work"' EXIT
+  # A test runner that gives up on us sends a signal: leave through the clean-up as well.
+  trap 'exit 130' INT TERM HUP
+  start_xvfb || fail "Xvfb did not start"
+}
+fail() {
+  echo "FAIL: $*"
+  cat "$work/portal.log" 2>/dev/null
+  exit 1
+}

@@ -79,9 +79,7 @@ int CVolumeKnob::OnMove(intptr_t* record) {
     if (!knob.dragging_) return 1;
     int x = 0, y = 0;
     knob.GetLoc(x, y);
-    if (const std::optional<int> snapped = SnapKnobX(x + static_cast<int>(record[2]) - knob.grabX_, knob.width_)) {
-        knob.SetLoc(*snapped, y);
-    }
+    knob.SetLoc(SnapKnobX(x + static_cast<int>(record[2]) - knob.grabX_, knob.width_), y);
     return 1;
 }
 

@@ -21,12 +21,10 @@ int KnobXForVolume(int volume, int knobWidth) {
     return kLeft + ClampVolume(volume) * (kRight - kLeft) / 100 - knobWidth / 2;
 }
 
-std::optional<int> SnapKnobX(int x, int knobWidth) {
-    if (x < kLeft - 2 * knobWidth || x >= kRight) return std::nullopt;
-    // Left of the first mark the offset is negative: it must round toward zero (to the first
-    // mark), never down to a mark before the scale.
-    const int offset = knobWidth + x - kLeft;
-    const int steps = offset < 0 ? 0 : offset / kStep;
+int SnapKnobX(int x, int knobWidth) {
+    // A quick drag jumps past either end in one move: the knob stops at that end's mark.
+    const long long offset = static_cast<long long>(knobWidth) + x - kLeft;
+    const auto steps = static_cast<int>(std::clamp<long long>(offset / kStep, 0, (kRight - kLeft) / kStep));
     return kLeft + kStep * steps - knobWidth / 2;
 }
 

@@ -2,7 +2,6 @@
 // it and which volume it stands for. Volumes are whole percents, 0 to 100.
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 namespace volume_scale {
@@ -18,8 +17,8 @@ int ParseVolume(std::string_view text);
 int ClampVolume(int volume);
 // The knob's left edge for a volume.
 int KnobXForVolume(int volume, int knobWidth);
-// Where a knob dragged to `x` snaps: the step mark its centre passed last, or nullopt when `x`
-// lies outside the track (the knob stays put).
-std::optional<int> SnapKnobX(int x, int knobWidth);
+// Where a knob dragged to `x` snaps: the step mark its centre passed last, the end mark past
+// either end of the track.
+int SnapKnobX(int x, int knobWidth);
 // The volume of a knob whose left edge is at `x`.
 int VolumeForKnobX(int x, int knobWidth);

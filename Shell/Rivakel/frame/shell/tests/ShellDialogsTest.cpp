@@ -3,6 +3,7 @@
 // the refusing answer of a dialog nobody can answer.
 #include "frame/dialogs/ShellDialogs.h"
 
+#include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
 #include "frame/dialogs/DialogWidgets.h"
@@ -34,12 +35,11 @@ protected:
     std::vector<std::string> queued_;
 };
 
-TEST_F(ShellDialogsTest, QuestionsAnswerByButtonEnterAndMnemonicAndIgnoreEscape) {
+TEST_F(ShellDialogsTest, QuestionsAnswerByButtonEnterAndMnemonic) {
     ExpectPress("IDD_QUIT_SAVED", kIdAccept);
     EXPECT_EQ(AskQuitSaved(), 0);
-    Expect("IDD_QUIT_SAVED", [this](CDialog&) { headless_->PushKey(platform::VkEscape); });
     Expect("IDD_QUIT_SAVED", [this](CDialog&) { headless_->PushKey(platform::VkReturn); });
-    EXPECT_EQ(AskStopGameSaved(), 1);  // Escape ignored, Enter pressed the default No
+    EXPECT_EQ(AskStopGameSaved(), 1);  // Enter pressed the default No
     Expect("IDD_QUIT_SAVED", [this](CDialog&) { PushKeyDown('Y', true); });
     EXPECT_EQ(AskQuitSaved(), 0);
     Expect("IDD_NEEDNEWGAME", [this](CDialog& dialog) {
@@ -52,6 +52,60 @@ TEST_F(ShellDialogsTest, QuestionsAnswerByButtonEnterAndMnemonicAndIgnoreEscape)
     ExpectPress("IDD_QUIT_NOTSAVED", kIdLater);
     EXPECT_EQ(AskQuitNotSaved(), 1);
     EXPECT_FALSE(ClockService()->IsPaused());
+}
+
+TEST_F(ShellDialogsTest, EscapeAnswersCancelOrNoWhereTheBoxHasOneAndNothingElse) {
+    const auto escape = [this](CDialog&) { headless_->PushKey(platform::VkEscape); };
+    Expect("IDD_QUIT_SAVED", escape);
+    EXPECT_EQ(AskQuitSaved(), 1);
+    Expect("IDD_AUTOINSTALL", escape);
+    EXPECT_EQ(AskAutoInstall(), 3);
+    Expect("IDD_CONFIRM_SAVE", escape);
+    EXPECT_FALSE(AskConfirmSave());
+    // No Cancel or No: Escape leaves the question up until a button answers it.
+    Expect("IDD_QUIT_NOTSAVED", [this](CDialog&) {
+        headless_->PushKey(platform::VkEscape);
+        headless_->PushKey(platform::VkEscape);
+    });
+    Expect("IDD_QUIT_NOTSAVED", [](CDialog& dialog) { dialog.Press(kIdSaveExit); });
+    EXPECT_EQ(AskQuitNotSaved(), 2);
+}
+
+// A game opens its name box on a key press; that key's character comes after the box is up.
+TEST_F(ShellDialogsTest, TheKeyThatOpenedABoxIsNotTypedIntoIt) {
+    InputService()->HandlePlatformEvent({.type = platform::EventType::KeyDown, .key = 'I'});
+    Expect("IDD_INPUT_BOX", [this](CDialog&) {
+        headless_->PushText("i");
+        headless_->PushKeyUp('I');
+        headless_->PushKeyDown('P');
+        headless_->PushText("Player");
+        headless_->PushKey(platform::VkReturn);
+    });
+    std::string entry;
+    EXPECT_EQ(InputBox("Name", "Your name:", "", 16, kMessageBoxOkCancel, entry), 1);
+    EXPECT_EQ(entry, "Player");
+}
+
+TEST_F(ShellDialogsTest, TheWheelScrollsTheTermsThreeLinesANotchWithinTheText) {
+    std::vector<int> tops;
+    int last = 0;
+    // One turn of the box's loop each: the wheel turned there is handled before the next.
+    const auto turn = [&](int notches) {
+        return [&, notches](CDialog& dialog) {
+            tops.push_back(dialog.Terms()->TopLine());
+            const platform::Rect area = dialog.ControlRect(kIdTermsText);
+            headless_->PushWheel((area.left + area.right) / 2, (area.top + area.bottom) / 2, notches);
+        };
+    };
+    for (const int notches : {-2, 1, 1000, -1000}) Expect("IDD_TERMSOFSERVICE", turn(notches));
+    Expect("IDD_TERMSOFSERVICE", [&](CDialog& dialog) {
+        tops.push_back(dialog.Terms()->TopLine());
+        last = dialog.Terms()->LineCount() - dialog.Terms()->VisibleLines();
+        dialog.Press(kIdAccept);
+    });
+    EXPECT_EQ(ShowTermsOfService(), 0);
+    ASSERT_GT(last, 6);
+    EXPECT_EQ(tops, (std::vector<int>{0, 6, 3, 0, last}));
 }
 
 TEST_F(ShellDialogsTest, InputBoxesCutToTheLimitAndOnlyTheCancelKindAnswersEscape) {

@@ -55,14 +55,14 @@ protected:
         const std::string* value = node != nullptr ? node->AttrValue(attribute) : nullptr;
         return value != nullptr ? *value : "(none)";
     }
-    // Grabs the knob in its middle, moves the pointer by `dx` in steps and lets go.
-    void Drag(int dx) {
+    // Grabs the knob in its middle, moves the pointer by `dx` in steps of `step` and lets go.
+    void Drag(int dx, int stepSize = 7) {
         const platform::Point at = Knob()->AbsoluteLoc();
         const int x = at.x + 9, y = at.y + 13;
         headless_->PushMouseMove(x, y);
         headless_->PushMouseDown(x, y);
         Pump(60);
-        const int step = dx < 0 ? -7 : 7;
+        const int step = dx < 0 ? -stepSize : stepSize;
         for (int moved = step; (dx < 0 ? moved > dx : moved < dx); moved += step) headless_->PushMouseMove(x + moved, y);
         headless_->PushMouseMove(x + dx, y);
         headless_->PushMouseUp(x + dx, y);
@@ -110,6 +110,17 @@ TEST_F(SettingsPageTest, DraggingTheKnobSnapsToStepsAndSetsTheVolumeWhereItIsLet
     // The page shown again keeps it.
     ShowSettings();
     EXPECT_EQ(KnobX(), 391);
+}
+
+TEST_F(SettingsPageTest, AKnobFlungPastEitherEndInOneMoveStopsAtThatEnd) {
+    Start();
+    ShowSettings();
+    Drag(-120, 120);
+    EXPECT_EQ(KnobX(), 191);
+    EXPECT_EQ(Stored("Sound", "Volume"), "0");
+    Drag(300, 300);
+    EXPECT_EQ(KnobX(), 391);
+    EXPECT_EQ(Stored("Sound", "Volume"), "100");
 }
 
 TEST_F(SettingsPageTest, ApplyStoresTheProxyAndTheConnectionTakesItEvenWhenSavingIsRefused) {
