@@ -120,13 +120,17 @@ void Canvas::Line(float x0, float y0, float x1, float y1, float width, uint32_t 
     Outline(p, width, colour);
 }
 
-void Canvas::Draw(const Canvas& other, int x, int y) {
+void Canvas::Draw(const Canvas& other, int x, int y, int scale) {
     for (int sy = 0; sy < other.height_; ++sy)
         for (int sx = 0; sx < other.width_; ++sx) {
             const uint32_t c = other.At(sx, sy);
-            const int dx = x + sx, dy = y + sy;
-            if (c == kKey || dx < 0 || dy < 0 || dx >= width_ || dy >= height_) continue;
-            pixels_[static_cast<size_t>(dy) * width_ + dx] = c;
+            if (c == kKey) continue;
+            for (int ry = 0; ry < scale; ++ry)
+                for (int rx = 0; rx < scale; ++rx) {
+                    const int dx = x + sx * scale + rx, dy = y + sy * scale + ry;
+                    if (dx < 0 || dy < 0 || dx >= width_ || dy >= height_) continue;
+                    pixels_[static_cast<size_t>(dy) * width_ + dx] = c;
+                }
         }
 }
 

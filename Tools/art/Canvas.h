@@ -48,8 +48,9 @@ public:
     void Line(float x0, float y0, float x1, float y1, float width, uint32_t colour);
     // Makes the covered pixels the key again (holes, cut-outs).
     void Erase(const Path& path);
-    // Copies another canvas at (x, y); its key pixels stay out.
-    void Draw(const Canvas& other, int x, int y);
+    // Copies another canvas at (x, y), each pixel `scale` times as wide and high; its key pixels
+    // stay out.
+    void Draw(const Canvas& other, int x, int y, int scale = 1);
 
     // Text with its top-left corner at (x, y), drawn without anti-aliasing. Returns its width.
     // The fonts come from the system (Liberation Sans stands for "Arial").

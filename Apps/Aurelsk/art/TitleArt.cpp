@@ -19,18 +19,6 @@ using art::Canvas;
 using art::Path;
 using namespace aurelsk_art;
 
-void Scaled(Canvas& c, const Canvas& picture, int x, int y, int scale) {
-    for (int py = 0; py < picture.Height(); ++py) {
-        for (int px = 0; px < picture.Width(); ++px) {
-            const uint32_t p = picture.At(px, py);
-            if (p == art::kKey) continue;
-            for (int dy = 0; dy < scale; ++dy) {
-                for (int dx = 0; dx < scale; ++dx) c.Set(x + px * scale + dx, y + py * scale + dy, p);
-            }
-        }
-    }
-}
-
 void Seabed(Canvas& c, float top, float height, int seed) {
     const float w = static_cast<float>(c.Width());
     Path sand;
@@ -71,10 +59,10 @@ art::Picture Title() {
     Seabed(c, 378, 42, 3);
     Canvas diver(48, 24);
     DrawDiver(diver, 0, 0, 0);
-    Scaled(c, diver, 336, 190, 3);
+    c.Draw(diver, 336, 190, 3);
     Canvas shark(64, 24);
     DrawShark(shark, 1);
-    Scaled(c, Mirrored(shark), 360, 300, 2);
+    c.Draw(Mirrored(shark), 360, 300, 2);
     for (const auto& [x, y, r] : {std::tuple{330.0f, 180.0f, 5.0f}, {322.0f, 160.0f, 3.5f}, {328.0f, 140.0f, 2.5f},
                                   {470.0f, 150.0f, 4.0f}, {480.0f, 280.0f, 3.0f}}) {
         Bubble(c, x, y, r);

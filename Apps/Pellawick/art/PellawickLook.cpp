@@ -64,16 +64,6 @@ void SnapTo(Canvas& c, std::span<const uint32_t> plain, std::span<const TonePair
     }
 }
 
-void DrawScaled(Canvas& c, const Canvas& picture, int x, int y, int scale) {
-    for (int py = 0; py < picture.Height(); ++py)
-        for (int px = 0; px < picture.Width(); ++px) {
-            const uint32_t colour = picture.At(px, py);
-            if (colour == art::kKey) continue;
-            for (int dy = 0; dy < scale; ++dy)
-                for (int dx = 0; dx < scale; ++dx) c.Set(x + px * scale + dx, y + py * scale + dy, colour);
-        }
-}
-
 void LightText(Canvas& c, float cx, float top, std::string_view text, int height, uint32_t colour, float shift) {
     const art::TextStyle style{height, true};
     const int width = Canvas::TextWidth(text, style);

@@ -18,8 +18,6 @@ inline constexpr int kFigureWidth = 42, kFigureHeight = 86;
 // Wick giving a thumbs up, as the title screen shows him.
 art::Canvas ThumbsUpWick();
 
-// Draws `picture` at (x, y) with every pixel made a `scale` x `scale` block.
-void DrawScaled(art::Canvas& c, const art::Canvas& picture, int x, int y, int scale);
 
 // Moves every visible pixel to one of the given colours, so smooth shapes become hard-edged pixel
 // art of exactly those colours. `swapped` are pairs (a tone and its shade) that the game replaces

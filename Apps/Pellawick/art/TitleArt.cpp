@@ -71,7 +71,7 @@ art::Picture Title() {
     Snack(c, 0, 408, 104, 40);
     Snack(c, 1, 436, 150, 34);
     Snack(c, 2, 140, 100, 44);
-    DrawScaled(c, ThumbsUpWick(), 12, 212, 2);
+    c.Draw(ThumbsUpWick(), 12, 212, 2);
     return art::Still(std::move(c));
 }
 
