@@ -219,6 +219,7 @@ MoveOutcome FenceField::Capture(FieldPoint at, size_t segment, int cornerCell) {
 
     lastCapture_.captured = std::move(captureA ? rectanglesA : rectanglesB);
     lastCapture_.trail = std::move(trail);
+    lastCapture_.formerRing.assign(ring_.Segments().begin(), ring_.Segments().end());
     ring_.Assign(std::move(kept));
     open_.Assign(std::move(open));
     lastCapture_.progress = Progress();

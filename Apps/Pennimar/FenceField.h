@@ -32,6 +32,7 @@ struct MoveOutcome {
 struct CaptureResult {
     std::vector<FieldRect> captured;  // to fill with grass
     std::vector<FenceSegment> trail;  // the new fence, from its start to where it closed
+    std::vector<FenceSegment> formerRing;  // the fence round the captured land, with the trail
     int progress = 99;                // 99 minus the whole percent captured so far
 };
 
