@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace pennimar::test {
 namespace {
@@ -13,6 +14,8 @@ constexpr int kTickMs = 50;
 constexpr int kCutTicks = 105;
 // Room kept between an animal's picture and the fence line.
 constexpr int kClearance = 6;
+// Farther than this from the line, no animal of the first farms gets there during a cut.
+constexpr int kReach = 2 * kCutTicks;
 constexpr int kFirstCut = 446;
 constexpr int kStrip = 32;
 // Strips scanned for animals stay clear of the fences round them and of the farmer on them.
@@ -88,16 +91,24 @@ std::vector<Blob> PennimarBot::Animals(int left, int right) const {
 }
 
 bool PennimarBot::SafeToCut(int line, int right) {
-    const std::vector<Blob> before = Animals(kLeft, right);
+    // Only animals this near can reach the line while the cut is laid.
+    const int from = std::max(kLeft, line - kReach);
+    // The last look serves as the first of this one while the farmer waits at the same line.
+    if (lookedAt_ != line || looked_.empty()) looked_ = Animals(from, right);
     view_.Wait(kLookTicks * kTickMs);
-    const std::vector<Blob> now = Animals(kLeft, right);
+    const std::vector<Blob> before = std::exchange(looked_, Animals(from, right));
+    const std::vector<Blob>& now = looked_;
+    lookedAt_ = line;
     if (now.size() != before.size()) return false;
     for (const Blob& b : now) {
         const auto nearest = std::min_element(before.begin(), before.end(), [&](const Blob& p, const Blob& q) {
             return std::abs(p.CentreX() - b.CentreX()) + std::abs(p.CentreY() - b.CentreY()) <
                    std::abs(q.CentreX() - b.CentreX()) + std::abs(q.CentreY() - b.CentreY());
         });
-        const double vx = static_cast<double>(b.CentreX() - nearest->CentreX()) / kLookTicks;
+        // By the edge facing the line: the far edge of an animal at the band's end is cut off.
+        const bool leftOfLine = b.right < line;
+        const int moved = leftOfLine ? b.right - nearest->right : b.left - nearest->left;
+        const double vx = static_cast<double>(moved) / kLookTicks;
         if (std::abs(vx) > 2.5) return false;  // two animals mixed up
         const double speed = std::max(std::abs(vx), 0.05);
         const int width = b.right - b.left;

@@ -52,6 +52,8 @@ private:
     PennimarView& view_;
     std::array<uint32_t, 32 * 32> earth_{};
     int livesLost_ = 0;
+    std::vector<Blob> looked_;
+    int lookedAt_ = -1;
 };
 
 }  // namespace pennimar::test
