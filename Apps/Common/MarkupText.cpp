@@ -3,7 +3,6 @@
 #include <array>
 
 #include "Apps/Common/ModuleGlobals.h"
-#include "core/graphics/HexDigitValue.h"
 #include "frame/api/IFont.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
@@ -15,8 +14,15 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 // The character at `i`, or NUL past the end: a short tag reads as if padded with NULs.
 char At(std::string_view text, size_t i) { return i < text.size() ? text[i] : '\0'; }
 
+// A missing or bad colour digit counts as 0.
+int HexDigit(char c) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    const size_t at = kDigits.find(Upper(c));
+    return at == std::string_view::npos ? 0 : static_cast<int>(at);
+}
+
 int ColourByte(std::string_view digits, size_t first) {
-    return 16 * HexDigitValue(At(digits, first)) + HexDigitValue(At(digits, first + 1));
+    return 16 * HexDigit(At(digits, first)) + HexDigit(At(digits, first + 1));
 }
 
 // The font being drawn with: what the image had, then whatever the tags made of it.

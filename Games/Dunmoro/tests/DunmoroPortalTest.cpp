@@ -29,10 +29,7 @@ protected:
     }
 
     void Restart() {
-        StopSession();
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
         Start(true);
     }
 

@@ -1,17 +1,17 @@
-#include "core/app/App.h"
+#include "app/App.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/app/CommandLine.h"
-#include "core/app/ProgramIcon.h"
-#include "core/app/ProgramState.h"
+#include "app/CommandLine.h"
+#include "app/ProgramIcon.h"
+#include "app/ProgramState.h"
 #include "core/base/Log.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
 #include "core/store/UserStore.h"
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "platform/Host.h"
 
 CApp* g_pApp = nullptr;

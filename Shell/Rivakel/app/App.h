@@ -66,7 +66,7 @@ public:
     bool IsEmailedGame() const { return emailedGame_; }
     CInstaller Installer();
 
-    // The shell's dialogs (drawn by the shell window; see frame/dialogs/ShellDialogs.h).
+    // The shell's dialogs (drawn by the shell window; see core/dialogs/ShellDialogs.h).
     bool AskConfirmSave();
     int AskStopGameSaved();
     int AskQuitNotSaved();

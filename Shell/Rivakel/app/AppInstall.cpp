@@ -1,8 +1,8 @@
 // The installation slots of the application object.
 
-#include "core/app/App.h"
-#include "core/app/ProgramIcon.h"
-#include "core/app/Session.h"
+#include "app/App.h"
+#include "app/ProgramIcon.h"
+#include "app/Session.h"
 #include "core/base/Clock.h"
 #include "core/base/SupportAddress.h"
 #include "core/files/FileService.h"

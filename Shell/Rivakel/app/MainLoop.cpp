@@ -1,13 +1,13 @@
-#include "core/app/MainLoop.h"
+#include "app/MainLoop.h"
 
 #include <algorithm>
 
-#include "core/app/App.h"
-#include "core/app/MainWndProc.h"
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/SingleInstance.h"
-#include "core/app/WindowPlacement.h"
+#include "app/App.h"
+#include "app/MainWndProc.h"
+#include "app/ProgramState.h"
+#include "app/Session.h"
+#include "app/SingleInstance.h"
+#include "app/WindowPlacement.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
 #include "core/base/Timer.h"

@@ -1,4 +1,4 @@
-#include "core/app/PlainBackground.h"
+#include "app/PlainBackground.h"
 
 #include <algorithm>
 #include <vector>

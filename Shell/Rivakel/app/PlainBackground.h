@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/app/WindowSizeTable.h"
+#include "app/WindowSizeTable.h"
 #include "platform/Platform.h"
 
 inline constexpr uint32_t kPortalTeal = 0x99CCCC;

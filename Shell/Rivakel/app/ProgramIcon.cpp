@@ -1,4 +1,4 @@
-#include "core/app/ProgramIcon.h"
+#include "app/ProgramIcon.h"
 
 #include "core/base/Log.h"
 #include "core/gif/GifDecoder.h"

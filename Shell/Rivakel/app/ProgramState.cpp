@@ -1,4 +1,4 @@
-#include "core/app/ProgramState.h"
+#include "app/ProgramState.h"
 
 namespace {
 ProgramState& Storage() {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/WindowSizeTable.h"
+#include "app/WindowSizeTable.h"
 #include "platform/Host.h"
 #include "platform/Platform.h"
 

@@ -1,9 +1,9 @@
-#include "core/app/ReporterWindow.h"
+#include "app/ReporterWindow.h"
 
 #include <algorithm>
 
-#include "core/app/ProgramState.h"
-#include "core/app/Services.h"
+#include "app/ProgramState.h"
+#include "app/Services.h"
 #include "core/base/Clock.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
@@ -12,8 +12,8 @@
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
 #include "core/text/CSubsystem_Cursor_Win32.h"
-#include "frame/dialogs/DialogEnvironment.h"
-#include "frame/dialogs/DialogWidgets.h"
+#include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogWidgets.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "core/app/ServerLink.h"
+#include "app/ServerLink.h"
 
 #include <memory>
 
-#include "core/app/App.h"
-#include "core/app/ProgramState.h"
+#include "app/App.h"
+#include "app/ProgramState.h"
 #include "core/base/Log.h"
 #include "core/base/Version.h"
 #include "core/net/CSubsystem_Net_Win32.h"

@@ -1,10 +1,10 @@
-#include "core/app/Services.h"
+#include "app/Services.h"
 
 #include <memory>
 
-#include "core/app/MainWndProc.h"
-#include "core/app/ProgramState.h"
-#include "core/app/WindowPlacement.h"
+#include "app/MainWndProc.h"
+#include "app/ProgramState.h"
+#include "app/WindowPlacement.h"
 #include "core/gif/GifDecoder.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/EventCodes.h"

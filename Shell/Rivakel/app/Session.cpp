@@ -1,15 +1,15 @@
-#include "core/app/Session.h"
+#include "app/Session.h"
 
 #include <array>
 #include <memory>
 #include <string>
 
-#include "core/app/App.h"
-#include "core/app/ProgramState.h"
-#include "core/app/ServerLink.h"
-#include "core/app/Services.h"
-#include "core/app/SessionForms.h"
-#include "core/app/SessionGames.h"
+#include "app/App.h"
+#include "app/ProgramState.h"
+#include "app/ServerLink.h"
+#include "app/Services.h"
+#include "app/SessionForms.h"
+#include "app/SessionGames.h"
 #include "core/base/Clock.h"
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
@@ -25,11 +25,11 @@
 #include "frame/api/IShellFactory.h"
 #include "frame/banners/ShellBanners.h"
 #include "frame/cardbacks/LoadCardbacks.h"
-#include "frame/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "frame/pages/info/InfoPages.h"
 #include "frame/pages/settings/SettingsPage.h"
-#include "core/app/MainLoop.h"
-#include "core/app/MainWndProc.h"
+#include "app/MainLoop.h"
+#include "app/MainWndProc.h"
 #include "frame/factory/ShellFactory.h"
 #include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"

@@ -1,6 +1,6 @@
-#include "core/app/SessionForms.h"
+#include "app/SessionForms.h"
 
-#include "core/app/App.h"
+#include "app/App.h"
 #include "core/net/NetResults.h"
 #include "core/outbox/COutbox.h"
 #include "core/store/UserStore.h"

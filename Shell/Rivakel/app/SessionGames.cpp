@@ -1,8 +1,8 @@
-#include "core/app/SessionGames.h"
+#include "app/SessionGames.h"
 
 #include <cstdlib>
 
-#include "core/app/App.h"
+#include "app/App.h"
 #include "core/base/Clock.h"
 #include "core/files/FileService.h"
 #include "core/install/InstallMessages.h"

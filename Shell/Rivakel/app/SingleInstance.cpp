@@ -1,7 +1,7 @@
-#include "core/app/SingleInstance.h"
+#include "app/SingleInstance.h"
 
-#include "core/app/MainWndProc.h"
-#include "core/app/ProgramState.h"
+#include "app/MainWndProc.h"
+#include "app/ProgramState.h"
 
 InstanceOutcome ClaimSingleInstance(platform::InstanceChannel& channel, platform::Backend& backend,
                                     const InstanceWait& wait) {

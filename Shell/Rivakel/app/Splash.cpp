@@ -1,8 +1,8 @@
-#include "core/app/Splash.h"
+#include "app/Splash.h"
 
 #include <algorithm>
 
-#include "core/app/ProgramIcon.h"
+#include "app/ProgramIcon.h"
 #include "core/base/Log.h"
 #include "core/gif/GifDecoder.h"
 #include "core/resources/ResourceFormat.h"

@@ -1,8 +1,8 @@
-#include "core/app/TestServerMarker.h"
+#include "app/TestServerMarker.h"
 
 #include <algorithm>
 
-#include "core/app/App.h"
+#include "app/App.h"
 #include "platform/Host.h"
 
 namespace {

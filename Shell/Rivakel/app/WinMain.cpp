@@ -1,18 +1,18 @@
-#include "core/app/WinMain.h"
+#include "app/WinMain.h"
 
 #include <cstdlib>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "core/app/CommandLine.h"
-#include "core/app/MainLoop.h"
-#include "core/app/ReporterWindow.h"
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/SingleInstance.h"
-#include "core/app/Splash.h"
-#include "core/app/TestServerMarker.h"
+#include "app/CommandLine.h"
+#include "app/MainLoop.h"
+#include "app/ReporterWindow.h"
+#include "app/ProgramState.h"
+#include "app/Session.h"
+#include "app/SingleInstance.h"
+#include "app/Splash.h"
+#include "app/TestServerMarker.h"
 #include "core/base/Log.h"
 #include "core/report/ErrorReport.h"
 #include "platform/Host.h"

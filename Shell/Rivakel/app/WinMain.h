@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/SingleInstance.h"
+#include "app/SingleInstance.h"
 
 // Exit code when no display (no backend) is available.
 inline constexpr int kExitNoDisplay = 1;

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "core/app/WindowSizeTable.h"
+#include "app/WindowSizeTable.h"
 #include "platform/Platform.h"
 
 class RdtNode;

@@ -1,4 +1,4 @@
-#include "core/app/WindowSizeTable.h"
+#include "app/WindowSizeTable.h"
 
 WindowSizeTable ChooseWindowSize(int screenWidth, bool embedded, bool bigWindow) {
     if (screenWidth < 800 || embedded) return {640, 452, 500, 420};

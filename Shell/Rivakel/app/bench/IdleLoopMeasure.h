@@ -9,12 +9,12 @@
 #include <optional>
 #include <thread>
 
-#include "core/app/MainLoop.h"
-#include "core/app/ProgramState.h"
-#include "core/app/WinMain.h"
-#include "frame/dialogs/Dialog.h"
-#include "frame/dialogs/DialogEnvironment.h"
-#include "frame/dialogs/DialogTemplate.h"
+#include "app/MainLoop.h"
+#include "app/ProgramState.h"
+#include "app/WinMain.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogTemplate.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 

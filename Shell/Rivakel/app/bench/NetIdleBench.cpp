@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "Tools/portalserver/PortalServer.h"
-#include "core/app/bench/BenchFolders.h"
-#include "core/app/bench/IdleLoopMeasure.h"
+#include "app/testing/BenchFolders.h"
+#include "app/testing/TestPortal.h"
+#include "app/bench/IdleLoopMeasure.h"
 
 namespace {
 
@@ -20,8 +20,7 @@ void BM_IdleWithConnectionCpuShare(benchmark::State& state) {
         state.SkipWithError("no server");
         return;
     }
-    std::filesystem::create_directories(data / "Rivakel");
-    std::ofstream(data / "Rivakel" / "LocalTestServer.txt") << "127.0.0.1:" << server.Port() << "\n";
+    test_portal::UseLocalServer(data, server.Port());
     double percent = 0;
     for (auto _ : state) {
         const std::optional<double> measured = IdleLoopCpuPercent(3);

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "core/app/MainLoop.h"
-#include "core/app/ProgramState.h"
-#include "core/app/WinMain.h"
-#include "core/app/bench/BenchFolders.h"
+#include "app/MainLoop.h"
+#include "app/ProgramState.h"
+#include "app/WinMain.h"
+#include "app/testing/BenchFolders.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/CommandLine.h"
+#include "app/CommandLine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

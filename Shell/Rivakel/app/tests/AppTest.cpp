@@ -1,4 +1,4 @@
-#include "core/app/App.h"
+#include "app/App.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <string>
 
-#include "core/app/CommandLine.h"
-#include "core/app/tests/AppTestEnvironment.h"
+#include "app/CommandLine.h"
+#include "app/tests/AppTestEnvironment.h"
 
 namespace {
 

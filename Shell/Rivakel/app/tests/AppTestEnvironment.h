@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/WinMain.h"
-#include "frame/dialogs/Dialog.h"
-#include "frame/dialogs/DialogEnvironment.h"
+#include "app/ProgramState.h"
+#include "app/Session.h"
+#include "app/WinMain.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
 

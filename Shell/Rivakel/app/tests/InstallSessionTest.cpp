@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/app/App.h"
-#include "core/app/tests/AppTestEnvironment.h"
-#include "frame/dialogs/Dialog.h"
-#include "frame/dialogs/DialogEnvironment.h"
-#include "frame/dialogs/DialogTemplate.h"
+#include "app/App.h"
+#include "app/tests/AppTestEnvironment.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogTemplate.h"
 
 namespace {
 

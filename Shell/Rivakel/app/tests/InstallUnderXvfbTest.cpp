@@ -1,5 +1,5 @@
 // The real program installing itself and its games in a fresh home (see InstallUnderXvfb.sh).
-#include "core/app/tests/XvfbScript.h"
+#include "app/tests/XvfbScript.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "core/app/MainWndProc.h"
+#include "app/MainWndProc.h"
 
 #include <gtest/gtest.h>
 
-#include "core/app/Session.h"
-#include "core/app/tests/AppTestEnvironment.h"
+#include "app/Session.h"
+#include "app/tests/AppTestEnvironment.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/resources/ResourceModule.h"
 #include "frame/shell/Shell.h"

@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "Tools/portalserver/PortalServer.h"
-#include "core/app/MainLoop.h"
-#include "core/app/ProgramState.h"
-#include "core/app/WinMain.h"
+#include "app/MainLoop.h"
+#include "app/ProgramState.h"
+#include "app/WinMain.h"
 #include "core/base/Timer.h"
 #include "core/store/UserStore.h"
 #include "core/graphics/Surface.h"

@@ -1,14 +1,14 @@
-#include "core/app/Session.h"
+#include "app/Session.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/app/App.h"
-#include "core/app/ProgramState.h"
-#include "core/app/Services.h"
-#include "core/app/tests/AppTestEnvironment.h"
+#include "app/App.h"
+#include "app/ProgramState.h"
+#include "app/Services.h"
+#include "app/tests/AppTestEnvironment.h"
 #include "core/base/Clock.h"
 #include "core/graphics/CSubsystem_Event_Win32.h"
 #include "core/graphics/CSubsystem_Input_Win32.h"

@@ -1,4 +1,4 @@
-#include "core/app/SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <thread>
 #include <vector>
 
-#include "core/app/MainWndProc.h"
-#include "core/app/Session.h"
-#include "core/app/tests/AppTestEnvironment.h"
+#include "app/MainWndProc.h"
+#include "app/Session.h"
+#include "app/tests/AppTestEnvironment.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "core/app/Splash.h"
+#include "app/Splash.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "core/app/tests/AppTestEnvironment.h"
+#include "app/tests/AppTestEnvironment.h"
 #include "core/gif/GifDecoder.h"
 #include "core/resources/ResourceFormat.h"
 #include "core/resources/ResourceRegistry.h"

@@ -1,4 +1,4 @@
-#include "core/app/TestServerMarker.h"
+#include "app/TestServerMarker.h"
 
 #include <gtest/gtest.h>
 

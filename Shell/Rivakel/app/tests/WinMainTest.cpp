@@ -1,4 +1,4 @@
-#include "core/app/WinMain.h"
+#include "app/WinMain.h"
 
 #include <sys/stat.h>
 
@@ -14,15 +14,15 @@
 #include <thread>
 #include <vector>
 
-#include "core/app/App.h"
-#include "core/app/CommandLine.h"
-#include "core/app/MainLoop.h"
-#include "core/app/MainWndProc.h"
-#include "core/app/PlainBackground.h"
-#include "core/app/Session.h"
+#include "app/App.h"
+#include "app/CommandLine.h"
+#include "app/MainLoop.h"
+#include "app/MainWndProc.h"
+#include "app/PlainBackground.h"
+#include "app/Session.h"
 #include "core/base/Clock.h"
 #include "core/base/Timer.h"
-#include "core/app/tests/AppTestEnvironment.h"
+#include "app/tests/AppTestEnvironment.h"
 
 namespace {
 

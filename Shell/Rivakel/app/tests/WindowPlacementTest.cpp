@@ -1,4 +1,4 @@
-#include "core/app/WindowPlacement.h"
+#include "app/WindowPlacement.h"
 
 #include <gtest/gtest.h>
 

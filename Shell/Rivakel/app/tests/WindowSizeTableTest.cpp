@@ -1,4 +1,4 @@
-#include "core/app/WindowSizeTable.h"
+#include "app/WindowSizeTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The real program under a private X server (see RivakelUnderXvfb.sh).
-#include "core/app/tests/XvfbScript.h"
+#include "app/tests/XvfbScript.h"
 
 namespace {
 

@@ -29,7 +29,7 @@ inline std::optional<int> RunXvfbScript(const std::string& script, const std::ve
         skip = "no program at " + program.string();
         return std::nullopt;
     }
-    std::vector<std::string> args{"bash", std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/core/app/tests/" + script,
+    std::vector<std::string> args{"bash", std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/app/tests/" + script,
                                   program.string()};
     for (const std::string& name : beside) args.push_back((self.parent_path() / name).string());
     std::vector<char*> argv;

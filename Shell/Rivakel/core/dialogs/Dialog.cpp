@@ -1,4 +1,4 @@
-#include "frame/dialogs/Dialog.h"
+#include "core/dialogs/Dialog.h"
 
 #include <algorithm>
 #include <cctype>
@@ -7,7 +7,7 @@
 #include "core/graphics/CSubsystem_Input_Win32.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
-#include "frame/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogEnvironment.h"
 
 namespace {
 

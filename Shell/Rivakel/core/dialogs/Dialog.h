@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "core/graphics/CSubsystem_Event_Win32.h"
-#include "frame/dialogs/DialogTemplate.h"
-#include "frame/dialogs/DialogWidgets.h"
+#include "core/dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogWidgets.h"
 #include "platform/Platform.h"
 
 class CDialog;

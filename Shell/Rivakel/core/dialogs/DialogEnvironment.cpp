@@ -1,4 +1,4 @@
-#include "frame/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogEnvironment.h"
 
 namespace {
 

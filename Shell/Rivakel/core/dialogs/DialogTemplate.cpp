@@ -1,4 +1,4 @@
-#include "frame/dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 
 #include <array>
 

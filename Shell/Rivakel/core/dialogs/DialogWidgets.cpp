@@ -1,4 +1,4 @@
-#include "frame/dialogs/DialogWidgets.h"
+#include "core/dialogs/DialogWidgets.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 
 #include <optional>
 
@@ -9,9 +9,9 @@
 #include "core/store/CopyToBuffer.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
-#include "frame/dialogs/Dialog.h"
-#include "frame/dialogs/DialogEnvironment.h"
-#include "frame/services/ModalClockPause.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/ModalClockPause.h"
 
 namespace {
 

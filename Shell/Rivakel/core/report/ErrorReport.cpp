@@ -9,7 +9,7 @@
 #include "core/report/DumpInfoDialog.h"
 #include "core/report/ReportBuilder.h"
 #include "core/resources/ResourceModule.h"
-#include "frame/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "platform/CrashRecordFormat.h"
 #include "platform/Host.h"
 #include "platform/Platform.h"

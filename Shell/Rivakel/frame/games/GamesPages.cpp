@@ -6,7 +6,7 @@
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
 #include "core/graphics/Image.h"
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "frame/games/FramedBox.h"
 #include "frame/games/TilePlacement.h"
 #include "frame/host/GameHost.h"

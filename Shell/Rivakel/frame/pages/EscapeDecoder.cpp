@@ -1,4 +1,4 @@
-#include "core/app/EscapeDecoder.h"
+#include "frame/pages/EscapeDecoder.h"
 
 std::string DecodeEscapes(std::string_view text) {
     std::string out;

@@ -18,7 +18,7 @@
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/boundary/PixelBuffers.h"
 #include "frame/services/AppletText.h"
-#include "frame/services/ModalClockPause.h"
+#include "core/dialogs/ModalClockPause.h"
 #include "frame/services/ServiceObjects.h"
 #include "frame/services/ShellWindowLink.h"
 #include "platform/Platform.h"

@@ -19,7 +19,7 @@
 #include "core/store/UserStore.h"
 #include "frame/api/IShellServices.h"
 #include "frame/boundary/GameCall.h"
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "frame/host/GameHost.h"
 #include "frame/host/GameHostBase.h"
 #include "frame/shell/Shell.h"

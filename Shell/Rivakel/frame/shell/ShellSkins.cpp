@@ -8,7 +8,7 @@
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "frame/shell/Shell.h"
 #include "frame/shell/ShellPictures.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/graphics/Image.h"
-#include "frame/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "frame/games/FramedBox.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/pages/info/SupportTopics.h"

@@ -1,4 +1,4 @@
-#include "core/app/EscapeDecoder.h"
+#include "frame/pages/EscapeDecoder.h"
 
 #include <gtest/gtest.h>
 

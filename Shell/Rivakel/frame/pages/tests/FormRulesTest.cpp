@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/EscapeDecoder.h"
+#include "frame/pages/EscapeDecoder.h"
 #include "core/store/RdtEscape.h"
 #include "frame/games/GameRecord.h"
 #include "frame/pages/DataMailing.h"

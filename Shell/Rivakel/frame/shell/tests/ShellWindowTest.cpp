@@ -117,9 +117,9 @@ TEST_F(ShellWindowTest, ClosingSequenceIgnoresClicksAndStopsTheSessionAfterASeco
     TheShell().OnHyperLink(20001);
     TheShell().OnExitButton();
     EXPECT_EQ(TheShell().CurrentPage(), "Home");
-    EXPECT_FALSE(SessionStopping());
+    EXPECT_FALSE(test_portal::SessionStopping());
     Pump(1100);
-    EXPECT_TRUE(SessionStopping());
+    EXPECT_TRUE(test_portal::SessionStopping());
 }
 
 TEST_F(ShellWindowTest, WindowDragsByItsBorderOnlyAndStaysReachable) {

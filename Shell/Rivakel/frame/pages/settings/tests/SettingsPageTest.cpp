@@ -10,7 +10,7 @@
 #include "core/net/CSubsystem_Net_Win32.h"
 #include "core/sound/SoundService.h"
 #include "core/store/RdtNode.h"
-#include "frame/dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 #include "frame/pages/settings/VolumeKnob.h"
 #include "frame/shell/tests/ShellSession.h"
 
