@@ -4,6 +4,8 @@
 #include <limits>
 #include <vector>
 
+#include "core/base/Decimal.h"
+
 namespace {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -14,19 +16,12 @@ bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
                       [](char a, char b) { return Lower(a) == Lower(b); });
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+bool AllDigits(std::string_view text) { return ParseDecimal(text, UINT64_MAX, DecimalOverflow::Saturate).has_value(); }
 
 // A window number: decimal digits only (anything else reads as 0), saturating instead of overflowing.
 int64_t ParseWindowNumber(std::string_view digits) {
-    if (!AllDigits(digits)) return 0;
-    int64_t value = 0;
-    for (char c : digits) {
-        if (value > (std::numeric_limits<int64_t>::max() - 9) / 10) return std::numeric_limits<int64_t>::max();
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    constexpr auto kLimit = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+    return static_cast<int64_t>(ParseDecimal(digits, kLimit, DecimalOverflow::Saturate).value_or(0));
 }
 
 // The options among `args`; `used` marks the arguments that belong to them.
