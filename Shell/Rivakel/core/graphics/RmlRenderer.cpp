@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/base/HexText.h"
 #include "core/base/Log.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlSplitter.h"
@@ -254,7 +255,7 @@ void RmlLayout::SizeTag(std::string_view args) {
 void RmlLayout::ColourTag(std::string_view args) {
     // Digits missing from the tag count 0, like any other non-hex character.
     std::array<int, 6> digits{};
-    for (size_t i = 0; i < digits.size() && i < args.size(); ++i) digits[i] = HexDigitValue(args[i]);
+    for (size_t i = 0; i < digits.size() && i < args.size(); ++i) digits[i] = std::max(0, HexDigitValue(args[i]));
     image_.GetRenderTarget().SetTextColor(static_cast<uint8_t>(digits[0] * 16 + digits[1]),
                                           static_cast<uint8_t>(digits[2] * 16 + digits[3]),
                                           static_cast<uint8_t>(digits[4] * 16 + digits[5]));

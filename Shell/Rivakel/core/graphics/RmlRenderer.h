@@ -5,7 +5,6 @@
 
 #include <string_view>
 
-#include "core/graphics/HexDigitValue.h"
 #include "platform/Platform.h"
 
 class CImage;

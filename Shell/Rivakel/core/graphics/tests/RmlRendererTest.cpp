@@ -10,14 +10,6 @@ namespace {
 
 constexpr platform::Rect kPage{0, 0, 300, 200};
 
-TEST(HexDigitValue, ReadsBothCasesAndCountsAnythingElseAsZero) {
-    EXPECT_EQ(HexDigitValue('0'), 0);
-    EXPECT_EQ(HexDigitValue('9'), 9);
-    EXPECT_EQ(HexDigitValue('a'), 10);
-    EXPECT_EQ(HexDigitValue('F'), 15);
-    for (char c : {'g', 'G', ' ', '\0', '/', ':', '@', '`'}) EXPECT_EQ(HexDigitValue(c), 0) << c;
-}
-
 TEST(SplitRml, KeepsBlanksInsideRunsAndDropsRunsOfBlanksOnly) {
     const RmlSplit split = SplitRml("<B>Hello </B> \r\n\t<I>World");
     ASSERT_EQ(split.runs.size(), 5u);
