@@ -8,9 +8,9 @@
 #include <fstream>
 #include <string>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "frame/boundary/InterfaceObject.h"
 
 struct ShellFootprint {

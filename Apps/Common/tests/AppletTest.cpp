@@ -13,7 +13,7 @@
 #include "Apps/Common/Screen.h"
 #include "Apps/Common/StaffScreen.h"
 #include "Apps/Common/tests/InProcessRecord.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/AppletResults.h"

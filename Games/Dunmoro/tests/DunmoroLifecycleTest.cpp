@@ -7,9 +7,9 @@
 #include <string>
 
 #include "Games/Dunmoro/tests/DunmoroSession.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "frame/boundary/InterfaceObject.h"
 
 namespace dunmoro::test {

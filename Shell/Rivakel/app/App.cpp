@@ -172,13 +172,13 @@ std::string GetLaunchPath() { return g_pApp ? g_pApp->GetLaunchPath() : std::str
 std::string GetSetupFilePath() { return g_pApp ? g_pApp->GetSetupFilePath() : std::string(); }
 std::string GetGameFile() { return g_pApp ? g_pApp->GetGameFile() : std::string(); }
 
-DxVersion GetDXVersion() { return {}; }
+VideoApiVersion GetVideoApiVersion() { return {}; }
 
 std::vector<std::string> OsInfoFields() {
     platform::SystemInfo system = platform::GetSystemInfo();
     const ProgramState& program = Program();
     platform::Backend* backend = platform::GetBackend();
-    DxVersion dx = GetDXVersion();
+    VideoApiVersion dx = GetVideoApiVersion();
     char text[64];
     std::vector<std::string> fields;
     fields.push_back(system.system.empty() ? "Linux" : system.system);

@@ -111,11 +111,11 @@ std::string GetSetupFilePath();
 std::string GetGameFile();
 
 // What this platform reports in place of the DirectX probe: no DirectX at all.
-struct DxVersion {
+struct VideoApiVersion {
     int code = 0;
     int platform = 0;
 };
-DxVersion GetDXVersion();
+VideoApiVersion GetVideoApiVersion();
 
 // The seven texts of the system report, in order.
 std::vector<std::string> OsInfoFields();

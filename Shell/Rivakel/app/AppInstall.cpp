@@ -3,20 +3,14 @@
 #include "app/App.h"
 #include "app/ProgramIcon.h"
 #include "app/Session.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/SupportAddress.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "platform/Host.h"
 
 namespace {
-
-std::string ShellVersion() {
-    const resources::ResourceModule* shell = resources::ResourceRegistry::Instance().Shell();
-    const auto version = shell != nullptr ? shell->GetString(1) : std::nullopt;
-    return version ? std::string(*version) : std::string();
-}
 
 IconImage ProgramIconImage() {
     IconImage icon;
@@ -41,7 +35,7 @@ CInstaller CApp::Installer() {
     context.gameFile = gameFile_;
     context.shellFolder = shellPath_;
     context.runningProgram = platform::ExecutablePath();
-    context.shellVersion = ShellVersion();
+    context.shellVersion = resources::FindShellString(1).value_or("");
     context.supportAddress = kSupportAddress;
     context.icon = ProgramIconImage();
     context.store = UserStore();
@@ -49,7 +43,7 @@ CInstaller CApp::Installer() {
     context.isInstalled = [this] { return installed_; };
     context.setInstalled = [this] {
         installed_ = true;
-        if (CSubsystem_File_Win32* files = FileService()) files->SetInstalled(true);
+        if (CSubsystem_File* files = FileService()) files->SetInstalled(true);
     };
     context.setShellFolder = [this](const std::string& folder) { shellPath_ = folder; };
     context.setNewCardback = [this](const std::string& picture) { SetCardbackPending(picture); };
@@ -59,11 +53,7 @@ CInstaller CApp::Installer() {
     };
     context.askAutoInstall = [this] { return AskAutoInstall(); };
     context.exitProcess = [](int code) { platform::ExitProcess(code); };
-    context.timeStampText = [] {
-        TimeRecord now;
-        if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
-        return std::string(now.secondsText);
-    };
+    context.timeStampText = [] { return std::string(ClockNow().secondsText); };
     context.setEmailedGame = [this] { emailedGame_ = true; };
     context.stopSession = [] { StopSession(); };
     return CInstaller(std::move(context));

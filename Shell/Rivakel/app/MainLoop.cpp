@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "app/App.h"
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 #include "app/ProgramState.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
 #include "app/WindowPlacement.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/Timer.h"
 #include "core/base/WaitSources.h"
@@ -79,7 +79,7 @@ void RunNestedLoop(const std::function<bool()>& done, const std::function<bool(c
         // The server connection goes on while a box is up: its replies must not time out behind it.
         bool have = WaitForEventOrSources(*backend, event, NextWaitMs());
         while (have) {
-            if (!filter || !filter(event)) MainWndProc(event);
+            if (!filter || !filter(event)) MainWindowProc(event);
             if (over()) return;
             have = backend->PollEvent(event);
         }
@@ -97,7 +97,7 @@ void Run() {
         platform::Event event;
         bool have = WaitForEventOrSources(*backend, event, NextWaitMs());
         while (have && !program.quit) {
-            MainWndProc(event);
+            MainWindowProc(event);
             RunPendingSessionStop();
             have = !program.quit && backend->PollEvent(event);
         }

@@ -1,13 +1,13 @@
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 
 #include "app/PlainBackground.h"
 #include "app/ProgramState.h"
 #include "app/Services.h"
 #include "app/Session.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/VideoService.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 #include "frame/shell/Shell.h"
 
 void RepaintMainWindow() {
@@ -66,7 +66,7 @@ bool IsEscape(const platform::Event& event) {
 void HandleKey(const platform::Event& event) {
     const ProgramState& program = Program();
     if (IsEscape(event) && !program.embedded) {
-        CSubsystem_Input_Win32* input = InputService();
+        CSubsystem_Input* input = InputService();
         // What the input service saw go down it must see come up, or the key stays held and repeats.
         if (event.type == platform::EventType::KeyUp) {
             if (input && input->KeyStates().IsDown(kVkEscape)) input->HandlePlatformEvent(event);
@@ -82,13 +82,13 @@ void HandleKey(const platform::Event& event) {
         if (CSubsystem_Video* video = VideoService()) video->Minimize();
         return;
     }
-    if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
+    if (CSubsystem_Input* input = InputService()) input->HandlePlatformEvent(event);
 }
 
 void HandleMouse(const platform::Event& event) {
-    if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
+    if (CSubsystem_Input* input = InputService()) input->HandlePlatformEvent(event);
     if (event.type == platform::EventType::MouseMove) {
-        CSubsystem_Cursor_Win32* cursors = CursorService();
+        CSubsystem_Cursor* cursors = CursorService();
         platform::Window* window = Program().mainWindow.get();
         if (cursors && window) window->SetCursor(cursors->CurrentCursor());
     }
@@ -97,16 +97,16 @@ void HandleMouse(const platform::Event& event) {
 void HandleDeactivated(const platform::Event& event) {
     if (CShell* shell = Shell()) shell->PauseForLeaving();
     Program().inactive = true;
-    if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
+    if (CSubsystem_Input* input = InputService()) input->HandlePlatformEvent(event);
     // Hovered surfaces get their leave events.
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         events->DispatchMouse(7, CSubsystem_Video::kOffWindow, CSubsystem_Video::kOffWindow);
     }
 }
 
 }  // namespace
 
-void MainWndProc(const platform::Event& event) {
+void MainWindowProc(const platform::Event& event) {
     if (event.type == platform::EventType::User) {
         AnswerPrivateMessage(event.message, event.a, event.b);
         return;

@@ -14,7 +14,7 @@ inline constexpr int kMsgShuttingDown = 2029;
 
 inline constexpr int kVkEscape = 0x1B;
 
-void MainWndProc(const platform::Event& event);
+void MainWindowProc(const platform::Event& event);
 // The answer to a private message, from the window's own queue or from a later start.
 int AnswerPrivateMessage(int message, intptr_t a, intptr_t b);
 

@@ -1,4 +1,4 @@
-#include "app/WinMain.h"
+#include "app/ProgramMain.h"
 
 #include <cstdlib>
 #include <span>
@@ -25,7 +25,7 @@ bool SettleSingleInstance(platform::Backend& backend, const InstanceWait& wait, 
     ProgramState& program = Program();
     program.instance = platform::OpenInstanceChannel("Rivakel");
     if (!program.instance) {
-        Warning("WinMain: no single-instance channel; running without one");
+        Warning("ProgramMain: no single-instance channel; running without one");
         return true;
     }
     switch (ClaimSingleInstance(*program.instance, backend, wait)) {
@@ -119,7 +119,7 @@ void EndProgram() {
     program.instance.reset();
 }
 
-int WinMain(int argc, char** argv) {
+int ProgramMain(int argc, char** argv) {
     const std::span<char* const> all(argv, static_cast<size_t>(argc));
     const Arguments args(all.empty() ? all.end() : all.begin() + 1, all.end());
     if (!args.empty() && args[0] == kErrorReportSwitch) {

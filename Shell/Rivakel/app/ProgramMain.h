@@ -14,7 +14,7 @@ inline constexpr int kExitNoFonts = 3;
 // Exit code when the main window cannot be made.
 inline constexpr int kExitNoWindow = 4;
 
-int WinMain(int argc, char** argv);
+int ProgramMain(int argc, char** argv);
 
 // Everything up to the main loop: single instance, window sizes, splash, session. Nothing
 // to go on with `Run`, else the process's exit code. `wait` paces a later start's wait for a

@@ -4,14 +4,14 @@
 
 #include "app/ProgramState.h"
 #include "app/Services.h"
-#include "core/base/Clock.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/Surface.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/dialogs/DialogWidgets.h"
 
@@ -72,7 +72,7 @@ public:
     ~ReporterWindow() {
         CurrentDialogEnvironment() = {};
         if (root_ != nullptr) {
-            if (CSubsystem_Event_Win32* events = EventService()) events->SetRoot(nullptr);
+            if (CSubsystem_Event* events = EventService()) events->SetRoot(nullptr);
             root_->ReleaseInternalRef();
         }
         if (!Program().mainWindow) return;
@@ -116,9 +116,9 @@ private:
         case EventType::DisplayChanged:
             break;
         default:
-            if (CSubsystem_Input_Win32* input = InputService()) input->HandlePlatformEvent(event);
+            if (CSubsystem_Input* input = InputService()) input->HandlePlatformEvent(event);
             if (event.type == EventType::MouseMove) {
-                if (CSubsystem_Cursor_Win32* cursors = CursorService()) Program().mainWindow->SetCursor(cursors->CurrentCursor());
+                if (CSubsystem_Cursor* cursors = CursorService()) Program().mainWindow->SetCursor(cursors->CurrentCursor());
             }
             break;
         }

@@ -6,7 +6,7 @@
 #include "app/ProgramState.h"
 #include "core/base/Log.h"
 #include "core/base/Version.h"
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/outbox/COutbox.h"
 #include "core/store/MarkupDoc.h"
 #include "core/store/UserStore.h"

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 #include "app/ProgramState.h"
 #include "app/WindowPlacement.h"
 #include "core/gif/GifDecoder.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EventCodes.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/CursorResource.h"
@@ -14,15 +14,15 @@
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "core/text/BackendFontOpener.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
+#include "core/text/CSubsystem_Font.h"
 
 namespace {
 
 struct ServiceOwners {
     std::unique_ptr<CSubsystem_Video> video;
-    std::unique_ptr<CSubsystem_Font_Win32> fonts;
-    std::unique_ptr<CSubsystem_Cursor_Win32> cursors;
+    std::unique_ptr<CSubsystem_Font> fonts;
+    std::unique_ptr<CSubsystem_Cursor> cursors;
 };
 
 ServiceOwners& Owners() {
@@ -51,17 +51,17 @@ void ApplyCursor(const platform::Cursor* cursor) {
 }  // namespace
 
 CSubsystem_Video* VideoService() { return Owners().video.get(); }
-CSubsystem_Font_Win32* FontService() { return Owners().fonts.get(); }
-CSubsystem_Cursor_Win32* CursorService() { return Owners().cursors.get(); }
+CSubsystem_Font* FontService() { return Owners().fonts.get(); }
+CSubsystem_Cursor* CursorService() { return Owners().cursors.get(); }
 
 void CreateVideoService() {
     VideoHooks hooks;
     hooks.selectStockCursor = [](int stock) {
-        if (CSubsystem_Cursor_Win32* cursors = CursorService()) cursors->SelectCursor(cursors->GetStockCursor(stock));
+        if (CSubsystem_Cursor* cursors = CursorService()) cursors->SelectCursor(cursors->GetStockCursor(stock));
     };
     hooks.repaint = [] { RepaintMainWindow(); };
     hooks.mouseMove = [](int x, int y) {
-        if (CSubsystem_Input_Win32* input = InputService()) input->ForwardMouse(kEventMouseMove, x, y);
+        if (CSubsystem_Input* input = InputService()) input->ForwardMouse(kEventMouseMove, x, y);
     };
     hooks.dragEnded = [](int left, int top) {
         if (CSubsystem_UserStore* store = UserStore()) StoreWindowPosition(store->GetCurrentUser(), {left, top});
@@ -69,10 +69,10 @@ void CreateVideoService() {
     Owners().video = ::CreateVideoService(Program().mainWindow.get(), std::move(hooks));
 }
 
-void CreateFontService() { Owners().fonts = std::make_unique<CSubsystem_Font_Win32>(BackendFontOpener()); }
+void CreateFontService() { Owners().fonts = std::make_unique<CSubsystem_Font>(BackendFontOpener()); }
 
 void CreateCursorService() {
-    Owners().cursors = std::make_unique<CSubsystem_Cursor_Win32>(LoadCursor, ApplyCursor);
+    Owners().cursors = std::make_unique<CSubsystem_Cursor>(LoadCursor, ApplyCursor);
 }
 
 void DestroyVideoService() { Owners().video.reset(); }

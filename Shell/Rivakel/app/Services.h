@@ -3,12 +3,12 @@
 #pragma once
 
 class CSubsystem_Video;
-class CSubsystem_Font_Win32;
-class CSubsystem_Cursor_Win32;
+class CSubsystem_Font;
+class CSubsystem_Cursor;
 
 CSubsystem_Video* VideoService();
-CSubsystem_Font_Win32* FontService();
-CSubsystem_Cursor_Win32* CursorService();
+CSubsystem_Font* FontService();
+CSubsystem_Cursor* CursorService();
 
 // Video presents to the main window; cursors come from the shell's resources.
 void CreateVideoService();

@@ -10,16 +10,16 @@
 #include "app/Services.h"
 #include "app/SessionForms.h"
 #include "app/SessionGames.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/SurfaceServices.h"
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/outbox/COutbox.h"
-#include "core/sound/SoundService.h"
-#include "core/files/FileService.h"
+#include "core/sound/CSubsystem_Sound.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/resources/ResourceRegistry.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellFactory.h"
@@ -29,7 +29,7 @@
 #include "frame/pages/info/InfoPages.h"
 #include "frame/pages/settings/SettingsPage.h"
 #include "app/MainLoop.h"
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 #include "frame/factory/ShellFactory.h"
 #include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"
@@ -70,9 +70,7 @@ void ReportUnwritableDataFolder() {
 }
 
 std::string ShellVersionText() {
-    const resources::ResourceModule* shell = resources::ResourceRegistry::Instance().Shell();
-    std::optional<std::string_view> version = shell ? shell->GetString(1) : std::nullopt;
-    return version ? std::string(*version) : std::string();
+    return std::string(resources::FindShellString(1).value_or(""));
 }
 
 void CreateStore() {
@@ -80,11 +78,7 @@ void CreateStore() {
     config.installed = g_pApp->IsInstalled();
     config.shellFolder = g_pApp->GetShellPath();
     config.shellVersion = ShellVersionText();
-    config.timeStamp = []() -> int64_t {
-        TimeRecord now;
-        if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
-        return now.secondsSince2000;
-    };
+    config.timeStamp = []() -> int64_t { return ClockNow().secondsSince2000; };
     config.setShellFolder = [](const std::string& folder) {
         if (g_pApp) g_pApp->SetShellPath(folder);
     };
@@ -304,7 +298,7 @@ void StopSession() {
     if (ShutdownRequested()) return;
     SetShutdownRequested(true);
     // The mixer may still be mid-buffer; it must not pick up another voice.
-    if (CSubsystem_Sound_DirectX* sound = SoundService()) sound->Shutdown();
+    if (CSubsystem_Sound* sound = SoundService()) sound->Shutdown();
     session.stopPending = true;
 }
 

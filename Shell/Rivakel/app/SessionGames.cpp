@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "app/App.h"
-#include "core/base/Clock.h"
-#include "core/files/FileService.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/install/InstallMessages.h"
 #include "core/store/UserStore.h"
 #include "frame/games/GameTable.h"
@@ -29,7 +29,7 @@ std::unique_ptr<CGameTable> MakeSessionGameTable() {
         return host != nullptr ? host->ReadGameInfo(path, out) : kHostFailed;
     };
     config.enumerateGames = [](const FileFoundCallback& found) {
-        if (CSubsystem_File_Win32* files = FileService()) files->EnumerateGames(found);
+        if (CSubsystem_File* files = FileService()) files->EnumerateGames(found);
     };
     return std::make_unique<CGameTable>(std::move(config));
 }
@@ -45,9 +45,7 @@ GamesPagesConfig SessionGamesPagesConfig(CGameTable* table) {
         return store != nullptr && store->RemoveGameData(id);
     };
     config.trackRemoval = [](std::string_view id) {
-        TimeRecord now;
-        if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
-        TrackEvent(UserStore(), "GameRemove", kPriorityGameInstall, id, now.secondsText);
+        TrackEvent(UserStore(), "GameRemove", kPriorityGameInstall, id, ClockNow().secondsText);
     };
     return config;
 }

@@ -1,6 +1,6 @@
 #include "app/SingleInstance.h"
 
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 #include "app/ProgramState.h"
 
 InstanceOutcome ClaimSingleInstance(platform::InstanceChannel& channel, platform::Backend& backend,

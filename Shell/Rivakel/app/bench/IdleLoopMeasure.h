@@ -11,7 +11,7 @@
 
 #include "app/MainLoop.h"
 #include "app/ProgramState.h"
-#include "app/WinMain.h"
+#include "app/ProgramMain.h"
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/dialogs/DialogTemplate.h"

@@ -5,7 +5,7 @@
 
 #include "app/MainLoop.h"
 #include "app/ProgramState.h"
-#include "app/WinMain.h"
+#include "app/ProgramMain.h"
 #include "app/testing/BenchFolders.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"

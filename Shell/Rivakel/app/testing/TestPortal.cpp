@@ -4,14 +4,14 @@
 
 #include "app/App.h"
 #include "app/MainLoop.h"
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 #include "app/ProgramState.h"
 #include "app/ServerLink.h"
 #include "app/Session.h"
 #include "app/SessionGames.h"
 #include "app/TestServerMarker.h"
-#include "app/WinMain.h"
-#include "core/base/Clock.h"
+#include "app/ProgramMain.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/WaitSources.h"
 #include "frame/shell/Shell.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -36,13 +36,13 @@ void Turn(platform::headless::HeadlessBackend& headless, uint32_t waitMs) {
     platform::Event event;
     bool have = WaitForEventOrSources(headless, event, waitMs);
     while (have) {
-        MainWndProc(event);
+        MainWindowProc(event);
         have = headless.PollEvent(event);
     }
     ClockService()->TickAll();
 }
 
-void Deliver(const platform::Event& event) { MainWndProc(event); }
+void Deliver(const platform::Event& event) { MainWindowProc(event); }
 
 void StopSession() { ::StopSession(); }
 

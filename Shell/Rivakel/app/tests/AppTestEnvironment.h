@@ -12,7 +12,7 @@
 
 #include "app/ProgramState.h"
 #include "app/Session.h"
-#include "app/WinMain.h"
+#include "app/ProgramMain.h"
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "platform/Platform.h"

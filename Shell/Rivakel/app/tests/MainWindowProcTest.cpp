@@ -1,10 +1,10 @@
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 
 #include <gtest/gtest.h>
 
 #include "app/Session.h"
 #include "app/tests/AppTestEnvironment.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/resources/ResourceModule.h"
 #include "frame/shell/Shell.h"
 
@@ -13,20 +13,20 @@ namespace {
 using platform::Event;
 using platform::EventType;
 
-class MainWndProcTest : public AppTest {};
+class MainWindowProcTest : public AppTest {};
 
 // The Home page's e-mail field has the keyboard at first; these are about Escape without one.
 void LeaveTheHomePagesField() {
     if (CShell* shell = Shell()) shell->ShowPage(page_name::kGames);
 }
 
-TEST_F(MainWndProcTest, EscapeNeverReachesTheInputServiceWhileOtherKeysDo) {
+TEST_F(MainWindowProcTest, EscapeNeverReachesTheInputServiceWhileOtherKeysDo) {
     ASSERT_FALSE(StartProgram({}).has_value());
     LeaveTheHomePagesField();
     ASSERT_NE(InputService(), nullptr);
-    MainWndProc({.type = EventType::KeyDown, .key = 'A'});
-    MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
-    MainWndProc({.type = EventType::Char, .ch = kVkEscape});
+    MainWindowProc({.type = EventType::KeyDown, .key = 'A'});
+    MainWindowProc({.type = EventType::KeyDown, .key = kVkEscape});
+    MainWindowProc({.type = EventType::Char, .ch = kVkEscape});
     EXPECT_NE(InputService()->GetKeyState('A') & 0x8000, 0);
     EXPECT_EQ(InputService()->GetKeyState(kVkEscape), 0);
 }
@@ -41,13 +41,13 @@ public:
     int downs = 0, ups = 0;
 };
 
-TEST_F(MainWndProcTest, EscapeReleasedOverAFocusedFieldIsNotRepeated) {
+TEST_F(MainWindowProcTest, EscapeReleasedOverAFocusedFieldIsNotRepeated) {
     ASSERT_FALSE(StartProgram({}).has_value());
-    CSubsystem_Input_Win32* input = InputService();
+    CSubsystem_Input* input = InputService();
     CountingField field;
     input->SetFocus(&field);
-    MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
-    MainWndProc({.type = EventType::KeyUp, .key = kVkEscape});
+    MainWindowProc({.type = EventType::KeyDown, .key = kVkEscape});
+    MainWindowProc({.type = EventType::KeyUp, .key = kVkEscape});
     EXPECT_EQ(input->GetKeyState(kVkEscape), 0);
     input->TickRepeat(headless_->TickMs() + 10'000);
     EXPECT_EQ(field.downs, 1);
@@ -55,40 +55,40 @@ TEST_F(MainWndProcTest, EscapeReleasedOverAFocusedFieldIsNotRepeated) {
     input->SetFocus(nullptr);
 }
 
-TEST_F(MainWndProcTest, EscapeMinimisesUnlessEmbedded) {
+TEST_F(MainWindowProcTest, EscapeMinimisesUnlessEmbedded) {
     ASSERT_FALSE(StartProgram({}).has_value());
-    MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
+    MainWindowProc({.type = EventType::KeyDown, .key = kVkEscape});
     EXPECT_TRUE(Program().mainWindow->IsMinimized());
 }
 
-TEST_F(MainWndProcTest, EscapeWhileEmbeddedIsAnOrdinaryKey) {
+TEST_F(MainWindowProcTest, EscapeWhileEmbeddedIsAnOrdinaryKey) {
     ASSERT_FALSE(StartProgram({"HWND", "1"}).has_value());
     LeaveTheHomePagesField();
-    MainWndProc({.type = EventType::KeyDown, .key = kVkEscape});
+    MainWindowProc({.type = EventType::KeyDown, .key = kVkEscape});
     EXPECT_FALSE(Program().mainWindow->IsMinimized());
 }
 
-TEST_F(MainWndProcTest, ActivationSwitchesTheInactiveFlag) {
+TEST_F(MainWindowProcTest, ActivationSwitchesTheInactiveFlag) {
     ASSERT_FALSE(StartProgram({}).has_value());
-    MainWndProc({.type = EventType::Deactivated});
+    MainWindowProc({.type = EventType::Deactivated});
     EXPECT_TRUE(Program().inactive);
-    MainWndProc({.type = EventType::Activated});
+    MainWindowProc({.type = EventType::Activated});
     EXPECT_FALSE(Program().inactive);
 }
 
-TEST_F(MainWndProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStopping) {
+TEST_F(MainWindowProcTest, CloseRequestStopsOnceAndEverythingElseIsIgnoredWhileStopping) {
     ASSERT_FALSE(StartProgram({}).has_value());
-    MainWndProc({.type = EventType::CloseRequested});
+    MainWindowProc({.type = EventType::CloseRequested});
     EXPECT_TRUE(SessionStopping());
-    MainWndProc({.type = EventType::Deactivated});
-    MainWndProc({.type = EventType::CloseRequested});
+    MainWindowProc({.type = EventType::Deactivated});
+    MainWindowProc({.type = EventType::CloseRequested});
     EXPECT_FALSE(Program().inactive);
     RunPendingSessionStop();
     EXPECT_TRUE(Program().quit);
 }
 
 // The number is worked out here from the shell's stamp "AA.BB.CC.DDDD" as its parts give it.
-TEST_F(MainWndProcTest, VersionQuestionAnswersTheShellsVersionNumberUntilStopping) {
+TEST_F(MainWindowProcTest, VersionQuestionAnswersTheShellsVersionNumberUntilStopping) {
     const resources::ResourceModule* own = resources::ResourceModule::Own();
     ASSERT_NE(own, nullptr);
     const std::optional<std::string_view> stamp = own->GetString(1);
@@ -103,9 +103,9 @@ TEST_F(MainWndProcTest, VersionQuestionAnswersTheShellsVersionNumberUntilStoppin
     EXPECT_EQ(AnswerPrivateMessage(kMsgShellVersion, 0, 0), 0);
 }
 
-TEST_F(MainWndProcTest, DisplayChangeRecordsTheNewScreen) {
+TEST_F(MainWindowProcTest, DisplayChangeRecordsTheNewScreen) {
     ASSERT_FALSE(StartProgram({}).has_value());
-    MainWndProc({.type = EventType::DisplayChanged, .width = 1280, .height = 1024});
+    MainWindowProc({.type = EventType::DisplayChanged, .width = 1280, .height = 1024});
     EXPECT_EQ(Program().screenWidth, 1280);
     EXPECT_EQ(Program().screenHeight, 1024);
 }

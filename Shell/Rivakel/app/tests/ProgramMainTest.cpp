@@ -1,4 +1,4 @@
-#include "app/WinMain.h"
+#include "app/ProgramMain.h"
 
 #include <sys/stat.h>
 
@@ -17,10 +17,10 @@
 #include "app/App.h"
 #include "app/CommandLine.h"
 #include "app/MainLoop.h"
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 #include "app/PlainBackground.h"
 #include "app/Session.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Timer.h"
 #include "app/tests/AppTestEnvironment.h"
 
@@ -28,9 +28,9 @@ namespace {
 
 using platform::headless::HeadlessWindow;
 
-class WinMainTest : public AppTest {};
+class ProgramMainTest : public AppTest {};
 
-TEST_F(WinMainTest, StartPresentsTheMainWindowAndCloseEndsCleanly) {
+TEST_F(ProgramMainTest, StartPresentsTheMainWindowAndCloseEndsCleanly) {
     ASSERT_FALSE(StartProgram({}).has_value());
     ASSERT_NE(g_pApp, nullptr);
     ASSERT_NE(ClockService(), nullptr);
@@ -63,7 +63,7 @@ int RecordFrameAndStop(intptr_t* args) {
     return 0;
 }
 
-TEST_F(WinMainTest, LoopShowsAndPresentsBeforeTimersRunAndAStopFromATimerEndsIt) {
+TEST_F(ProgramMainTest, LoopShowsAndPresentsBeforeTimersRunAndAStopFromATimerEndsIt) {
     ASSERT_FALSE(StartProgram({}).has_value());
     HeadlessWindow* window = headless_->MainWindow();
     ASSERT_NE(window, nullptr);
@@ -101,7 +101,7 @@ int StopOnFifthFiring(intptr_t* args) {
     return 0;
 }
 
-TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
+TEST_F(ProgramMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
     ASSERT_FALSE(StartProgram({}).has_value());
     InactiveRun run{headless_};
     auto applet = std::make_unique<CTimer>(&run, 20, DeactivateOnFirstFiring);
@@ -125,7 +125,7 @@ TEST_F(WinMainTest, WhileInactiveOnlyTheInactiveWindowTimerRuns) {
     EXPECT_EQ(Program().inactiveTimer, nullptr);
 }
 
-TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
+TEST_F(ProgramMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
     ASSERT_FALSE(StartProgram({}).has_value());
     headless_->PostUserEvent(kMsgCloseRequest, 0, 0);
     ::Run();
@@ -134,20 +134,20 @@ TEST_F(WinMainTest, CloseRequestThroughThePrivateMessageEndsTheLoop) {
 }
 
 // The big window lays the big skin out from the top left; the rest is the frame's blue.
-TEST_F(WinMainTest, BigWindowShowsTheBigSkinAtTheTopLeftOnTheFramesBlue) {
+TEST_F(ProgramMainTest, BigWindowShowsTheBigSkinAtTheTopLeftOnTheFramesBlue) {
     ASSERT_FALSE(StartProgram({"BIGWIN"}).has_value());
     HeadlessWindow* window = headless_->MainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->Width(), 1024);
     EXPECT_EQ(window->Height(), 700);
-    MainWndProc({.type = platform::EventType::Exposed});
+    MainWindowProc({.type = platform::EventType::Exposed});
     ASSERT_GE(window->PresentCount(), 1);
     EXPECT_EQ(window->FramePixel(1000, 690), 0x3333CCu);
     // The Home page's orange in the 500 x 420 page area at (189, 129).
     EXPECT_EQ(window->FramePixel(189 + 250, 129 + 400), 0xFF9900u);
 }
 
-TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
+TEST_F(ProgramMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
     headless_->SetScreenSize(799, 600);
     ASSERT_FALSE(StartProgram({"BIGWIN"}).has_value());
     ASSERT_NE(headless_->MainWindow(), nullptr);
@@ -155,7 +155,7 @@ TEST_F(WinMainTest, NarrowScreenAndEmbeddedStartsGetTheSmallWindow) {
     EXPECT_EQ(headless_->MainWindow()->Height(), 452);
 }
 
-TEST_F(WinMainTest, EmbeddedStartParsesNoQuotedFields) {
+TEST_F(ProgramMainTest, EmbeddedStartParsesNoQuotedFields) {
     // Would be refused with a box if the quoted fields were read.
     ASSERT_FALSE(StartProgram({"HWND", "4711", "plain"}).has_value());
     EXPECT_TRUE(Program().embedded);
@@ -164,7 +164,7 @@ TEST_F(WinMainTest, EmbeddedStartParsesNoQuotedFields) {
     EXPECT_EQ(headless_->MainWindow()->Width(), 640);
 }
 
-TEST_F(WinMainTest, InstallerFieldsReachTheApplicationObject) {
+TEST_F(ProgramMainTest, InstallerFieldsReachTheApplicationObject) {
     // A blank and slashes, a double quote and a bare word: each arrives as it was given.
     ASSERT_FALSE(StartProgram({"/opt/My Games/riv", "/tmp/set\"up \"/etc/evil", "Game.gam"}).has_value());
     EXPECT_EQ(GetLaunchPath(), "/opt/My Games/riv");
@@ -174,7 +174,7 @@ TEST_F(WinMainTest, InstallerFieldsReachTheApplicationObject) {
     EXPECT_TRUE(headless_->MessageBoxes().empty());
 }
 
-TEST_F(WinMainTest, RmlFileIsKeptForLaterAndNeverParsedForFields) {
+TEST_F(ProgramMainTest, RmlFileIsKeptForLaterAndNeverParsedForFields) {
     ASSERT_FALSE(StartProgram({"/home/u/Hello There.RML"}).has_value());
     EXPECT_TRUE(Program().pendingRml);
     EXPECT_EQ(Program().pendingRmlPath, "/home/u/Hello There.RML");
@@ -187,7 +187,7 @@ void ReportBoxes() {
     for (const auto& box : g_reported->MessageBoxes()) std::fprintf(stderr, "[%s]\n", box.caption.c_str());
 }
 
-TEST_F(WinMainTest, ArgumentsNotFromTheInstallerShowTheBoxAndExitWithMinusOne) {
+TEST_F(ProgramMainTest, ArgumentsNotFromTheInstallerShowTheBoxAndExitWithMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     auto start = [this](const Arguments& args) {
         g_reported = headless_;
@@ -233,7 +233,7 @@ private:
     std::thread serving_;
 };
 
-TEST_F(WinMainTest, SecondStartActivatesTheRunningFirstAndEndsWithZero) {
+TEST_F(ProgramMainTest, SecondStartActivatesTheRunningFirstAndEndsWithZero) {
     FirstInstance first(0);
     ASSERT_TRUE(first.IsPrimary());
     std::optional<int> code = StartProgram({"BIGWIN"});
@@ -246,7 +246,7 @@ TEST_F(WinMainTest, SecondStartActivatesTheRunningFirstAndEndsWithZero) {
     EXPECT_EQ(Program().instance, nullptr);
 }
 
-TEST_F(WinMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinusOne) {
+TEST_F(ProgramMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinusOne) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     FirstInstance first(1);
     auto start = [this] {
@@ -257,7 +257,7 @@ TEST_F(WinMainTest, FirstThatNeverFinishesStoppingEndsTheSecondWithTheBoxAndMinu
     EXPECT_EXIT(start(), ::testing::ExitedWithCode(255), "\\[Can't stop other running Rivakel\\]");
 }
 
-TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
+TEST_F(ProgramMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
     platform::SetBackend(nullptr);
     ::testing::internal::CaptureStderr();
     std::optional<int> code = StartProgram({});
@@ -267,7 +267,7 @@ TEST_F(WinMainTest, NoDisplayGivesAMessageAndExitCodeOne) {
     EXPECT_NE(err.find("no display"), std::string::npos);
 }
 
-TEST_F(WinMainTest, NoFontsGiveTheBoxAndExitCodeThreeWithNoWindowOrSession) {
+TEST_F(ProgramMainTest, NoFontsGiveTheBoxAndExitCodeThreeWithNoWindowOrSession) {
     headless_->SetInstalledFonts(false);
     ::testing::internal::CaptureStderr();
     std::optional<int> code = StartProgram({});
@@ -281,7 +281,7 @@ TEST_F(WinMainTest, NoFontsGiveTheBoxAndExitCodeThreeWithNoWindowOrSession) {
     EXPECT_FALSE(std::filesystem::exists(DataHome() / "Rivakel"));
 }
 
-TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
+TEST_F(ProgramMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
     // Installed through the current folder, while the data folder's "Rivakel" is a plain file.
     std::filesystem::path cwd = Root() / "cwd";
     std::filesystem::create_directories(cwd / "Rivakel" / "System");
@@ -303,7 +303,7 @@ TEST_F(WinMainTest, UnwritableDataFolderStopsBeforeWritingAnything) {
     EXPECT_EQ(g_pApp, nullptr);
 }
 
-TEST_F(WinMainTest, NotInstalledSessionWritesNothing) {
+TEST_F(ProgramMainTest, NotInstalledSessionWritesNothing) {
     ASSERT_FALSE(StartProgram({}).has_value());
     EXPECT_FALSE(g_pApp->IsInstalled());
     headless_->PushClose();
@@ -311,7 +311,7 @@ TEST_F(WinMainTest, NotInstalledSessionWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(DataHome() / "Rivakel"));
 }
 
-TEST_F(WinMainTest, TestServerMarkerSwitchesToTheLocalServer) {
+TEST_F(ProgramMainTest, TestServerMarkerSwitchesToTheLocalServer) {
     std::filesystem::create_directories(DataHome() / "Rivakel");
     std::ofstream(DataHome() / "Rivakel" / "LocalTestServer.txt") << "127.0.0.1:9123\n";
     ASSERT_FALSE(StartProgram({}).has_value());
@@ -319,7 +319,7 @@ TEST_F(WinMainTest, TestServerMarkerSwitchesToTheLocalServer) {
     EXPECT_EQ(Program().testServerAddress, "127.0.0.1:9123");
 }
 
-TEST_F(WinMainTest, NoWindowGivesTheBoxSavesTheStoreAndEndsNonZero) {
+TEST_F(ProgramMainTest, NoWindowGivesTheBoxSavesTheStoreAndEndsNonZero) {
     const std::filesystem::path core = DataHome() / "Rivakel" / "System" / "Core.rdt";
     std::filesystem::create_directories(core.parent_path());
     std::ofstream(core) << "<RDT ver=\"00.01.00.00\"></RDT>";
@@ -342,7 +342,7 @@ TEST_F(WinMainTest, NoWindowGivesTheBoxSavesTheStoreAndEndsNonZero) {
 }
 
 // Sparse files claiming two terabytes under the names the start reads.
-TEST_F(WinMainTest, HugeFilesUnderTheNamesReadAtStartEndNothing) {
+TEST_F(ProgramMainTest, HugeFilesUnderTheNamesReadAtStartEndNothing) {
     const std::filesystem::path system = DataHome() / "Rivakel" / "System";
     std::filesystem::create_directories(system);
     const std::filesystem::path marker = DataHome() / "Rivakel" / "LocalTestServer.txt";

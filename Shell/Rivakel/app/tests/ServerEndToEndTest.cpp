@@ -25,7 +25,7 @@
 #include "Tools/portalserver/PortalServer.h"
 #include "app/MainLoop.h"
 #include "app/ProgramState.h"
-#include "app/WinMain.h"
+#include "app/ProgramMain.h"
 #include "core/base/Timer.h"
 #include "core/store/UserStore.h"
 #include "core/graphics/Surface.h"

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/MainWndProc.h"
+#include "app/MainWindowProc.h"
 #include "app/Session.h"
 #include "app/tests/AppTestEnvironment.h"
 

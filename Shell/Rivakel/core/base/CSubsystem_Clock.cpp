@@ -1,4 +1,4 @@
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@ namespace {
 std::unique_ptr<CSubsystem_Clock> g_clock;
 }  // namespace
 
-CSubsystem_Clock_Win32::CSubsystem_Clock_Win32(std::unique_ptr<ClockSource> source)
+CSubsystem_Clock::CSubsystem_Clock(std::unique_ptr<ClockSource> source)
     : source_(std::move(source)) {
     timers_.reserve(50);
     firing_.reserve(8);
@@ -18,18 +18,18 @@ CSubsystem_Clock_Win32::CSubsystem_Clock_Win32(std::unique_ptr<ClockSource> sour
     GetTime(startTime_);
 }
 
-CSubsystem_Clock_Win32::~CSubsystem_Clock_Win32() {
+CSubsystem_Clock::~CSubsystem_Clock() {
     for (CTimer* timer : timers_)
         if (timer != nullptr) timer->Detach();
 }
 
-int CSubsystem_Clock_Win32::AddTimer(CTimer* timer) {
+int CSubsystem_Clock::AddTimer(CTimer* timer) {
     timers_.push_back(timer);
     ++liveCount_;
     return 0;
 }
 
-int CSubsystem_Clock_Win32::RemoveTimer(CTimer* timer) {
+int CSubsystem_Clock::RemoveTimer(CTimer* timer) {
     const auto found = std::find(timers_.begin(), timers_.end(), timer);
     if (timer == nullptr || found == timers_.end()) return kTimerNotFound;
     std::replace(firing_.begin(), firing_.end(), timer, static_cast<CTimer*>(nullptr));
@@ -43,7 +43,7 @@ int CSubsystem_Clock_Win32::RemoveTimer(CTimer* timer) {
     return 0;
 }
 
-int CSubsystem_Clock_Win32::TickAll() {
+int CSubsystem_Clock::TickAll() {
     ++walkDepth_;
     // Timers started during the walk wait for the next round, so none fires twice in one.
     const size_t end = timers_.size();
@@ -71,17 +71,17 @@ int CSubsystem_Clock_Win32::TickAll() {
     return 0;
 }
 
-void CSubsystem_Clock_Win32::Compact() {
+void CSubsystem_Clock::Compact() {
     std::erase(timers_, nullptr);
     holes_ = false;
 }
 
-void CSubsystem_Clock_Win32::GetTime(TimeRecord& out) {
+void CSubsystem_Clock::GetTime(TimeRecord& out) {
     const platform::CalendarTime now = source_->NowUtc();
     out = MakeTimeRecord(now, source_->TickMs());
 }
 
-int CSubsystem_Clock_Win32::SetPaused(bool paused) {
+int CSubsystem_Clock::SetPaused(bool paused) {
     if (paused == paused_) return 0;
     uint32_t elapsed = 0;
     GetElapsedMs(elapsed);
@@ -93,17 +93,17 @@ int CSubsystem_Clock_Win32::SetPaused(bool paused) {
     return 0;
 }
 
-int CSubsystem_Clock_Win32::GetElapsedMs(uint32_t& out) {
+int CSubsystem_Clock::GetElapsedMs(uint32_t& out) {
     out = source_->TickMs() - wallBase_;
     return 0;
 }
 
-int CSubsystem_Clock_Win32::GetGameMs(uint32_t& out) {
+int CSubsystem_Clock::GetGameMs(uint32_t& out) {
     out = source_->TickMs() - gameBase_;
     return 0;
 }
 
-uint32_t CSubsystem_Clock_Win32::TimerMs(TimerClock clock) {
+uint32_t CSubsystem_Clock::TimerMs(TimerClock clock) {
     uint32_t ms = 0;
     if (clock == TimerClock::Wall) {
         GetElapsedMs(ms);
@@ -115,7 +115,7 @@ uint32_t CSubsystem_Clock_Win32::TimerMs(TimerClock clock) {
     return ms;
 }
 
-uint32_t CSubsystem_Clock_Win32::NextDueInMs() {
+uint32_t CSubsystem_Clock::NextDueInMs() {
     uint32_t next = kNoTimerDue;
     const uint32_t game = TimerMs(TimerClock::Game);
     const uint32_t wall = TimerMs(TimerClock::Wall);
@@ -134,8 +134,14 @@ CSubsystem_Clock* ClockService() { return g_clock.get(); }
 CSubsystem_Clock* CreateClock(std::unique_ptr<ClockSource> source) {
     g_clock.reset();
     if (source == nullptr) return nullptr;
-    g_clock = std::make_unique<CSubsystem_Clock_Win32>(std::move(source));
+    g_clock = std::make_unique<CSubsystem_Clock>(std::move(source));
     return g_clock.get();
 }
 
 void DestroyClock() { g_clock.reset(); }
+
+TimeRecord ClockNow() {
+    TimeRecord now;
+    if (g_clock != nullptr) g_clock->GetTime(now);
+    return now;
+}

@@ -18,55 +18,38 @@ inline constexpr int kTimerNotFound = 20;
 // NextDueInMs when no timer would be ticked.
 inline constexpr uint32_t kNoTimerDue = UINT32_MAX;
 
-class CSubsystem_Clock {
+class CSubsystem_Clock final {
 public:
-    virtual ~CSubsystem_Clock() = default;
+    explicit CSubsystem_Clock(std::unique_ptr<ClockSource> source);
+    // Timers still registered are left unregistered, never pointing at a dead clock.
+    ~CSubsystem_Clock();
+    CSubsystem_Clock(const CSubsystem_Clock&) = delete;
+    CSubsystem_Clock& operator=(const CSubsystem_Clock&) = delete;
+
     // Appends; 0.
-    virtual int AddTimer(CTimer* timer) = 0;
+    int AddTimer(CTimer* timer);
     // Removes the first registration of `timer`; 0, or kTimerNotFound.
-    virtual int RemoveTimer(CTimer* timer) = 0;
+    int RemoveTimer(CTimer* timer);
     // Ticks every registered timer once, skipping game-clock timers while paused; 0.
     // Callbacks may start, stop or delete any timer, this one included.
-    virtual int TickAll() = 0;
-    virtual void GetTime(TimeRecord& out) = 0;
+    int TickAll();
+    void GetTime(TimeRecord& out);
     // Resuming moves the game clock back by the pause's length; 0.
-    virtual int SetPaused(bool paused) = 0;
-    virtual bool IsPaused() const = 0;
+    int SetPaused(bool paused);
+    bool IsPaused() const { return paused_; }
     // Wall clock since creation; 0.
-    virtual int GetElapsedMs(uint32_t& out) = 0;
+    int GetElapsedMs(uint32_t& out);
     // Game clock: keeps advancing while paused and drops back at resume; 0.
-    virtual int GetGameMs(uint32_t& out) = 0;
-    virtual void GetStartTime(TimeRecord& out) = 0;
+    int GetGameMs(uint32_t& out);
+    void GetStartTime(TimeRecord& out) { out = startTime_; }
 
     // The reading timers on `clock` use: while paused the game clock reads as it stood when
     // the pause began, so a timer started in a pause does not fire early after it.
-    virtual uint32_t TimerMs(TimerClock clock) = 0;
+    uint32_t TimerMs(TimerClock clock);
     // Milliseconds until the earliest timer TickAll would tick is due (0 when one is due now),
     // so the main loop can wait instead of spinning; kNoTimerDue when there is none.
-    virtual uint32_t NextDueInMs() = 0;
-    virtual size_t TimerCount() const = 0;
-};
-
-class CSubsystem_Clock_Win32 final : public CSubsystem_Clock {
-public:
-    explicit CSubsystem_Clock_Win32(std::unique_ptr<ClockSource> source);
-    // Timers still registered are left unregistered, never pointing at a dead clock.
-    ~CSubsystem_Clock_Win32() override;
-    CSubsystem_Clock_Win32(const CSubsystem_Clock_Win32&) = delete;
-    CSubsystem_Clock_Win32& operator=(const CSubsystem_Clock_Win32&) = delete;
-
-    int AddTimer(CTimer* timer) override;
-    int RemoveTimer(CTimer* timer) override;
-    int TickAll() override;
-    void GetTime(TimeRecord& out) override;
-    int SetPaused(bool paused) override;
-    bool IsPaused() const override { return paused_; }
-    int GetElapsedMs(uint32_t& out) override;
-    int GetGameMs(uint32_t& out) override;
-    void GetStartTime(TimeRecord& out) override { out = startTime_; }
-    uint32_t TimerMs(TimerClock clock) override;
-    uint32_t NextDueInMs() override;
-    size_t TimerCount() const override { return liveCount_; }
+    uint32_t NextDueInMs();
+    size_t TimerCount() const { return liveCount_; }
 
 private:
     void Compact();
@@ -95,3 +78,5 @@ CSubsystem_Clock* CreateClock(std::unique_ptr<ClockSource> source);
 // Creates the session's clock on the platform backend; null when there is no backend.
 CSubsystem_Clock* CreateClock();
 void DestroyClock();
+// The session clock's time now; all zero, with empty text, when there is no clock.
+TimeRecord ClockNow();

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
 
 // Receives {context, elapsed ms since start, the same again}; the result is ignored.
@@ -40,7 +40,7 @@ public:
     bool TickAt(uint32_t now);
 
 private:
-    friend class CSubsystem_Clock_Win32;
+    friend class CSubsystem_Clock;
     // The clock is going away: forget the registration without calling it.
     void Detach() { registered_ = false; }
 

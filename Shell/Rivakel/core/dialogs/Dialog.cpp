@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
 #include "core/dialogs/DialogEnvironment.h"
@@ -55,8 +55,8 @@ CDialog::~CDialog() {
     std::erase(Stack(), this);
     if (box_ == nullptr) return;
     if (running_) {
-        if (CSubsystem_Event_Win32* events = EventService()) events->SetModalState(outerModal_);
-        if (CSubsystem_Input_Win32* input = InputService()) input->SetFocus(nullptr);
+        if (CSubsystem_Event* events = EventService()) events->SetModalState(outerModal_);
+        if (CSubsystem_Input* input = InputService()) input->SetFocus(nullptr);
     }
     if (CSurface* parent = box_->Parent()) parent->DetachSurface(box_);
     box_->ReleaseInternalRef();
@@ -248,12 +248,12 @@ bool CDialog::Run() {
     if (environment.stopping && environment.stopping()) return false;
     if (environment.raiseWindow) environment.raiseWindow();
 
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (events != nullptr) {
         outerModal_ = events->GetModalState();
         events->SetModalRect(at_.x, at_.y, at_.x + width_ - 1, at_.y + height_ - 1, nullptr);
     }
-    if (CSubsystem_Input_Win32* input = InputService()) input->SetFocus(nullptr);
+    if (CSubsystem_Input* input = InputService()) input->SetFocus(nullptr);
     if (edit_ != nullptr) edit_->SetFocus();
     Stack().push_back(this);
     running_ = true;

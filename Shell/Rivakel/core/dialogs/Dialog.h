@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/dialogs/DialogTemplate.h"
 #include "core/dialogs/DialogWidgets.h"
 #include "platform/Platform.h"
@@ -101,7 +101,7 @@ private:
     std::vector<Placed> placed_;
     int width_ = 0, height_ = 0;
     platform::Point at_{};
-    CSubsystem_Event_Win32::ModalState outerModal_;
+    CSubsystem_Event::ModalState outerModal_;
     bool running_ = false;
     bool closed_ = false;
     bool commanded_ = false;

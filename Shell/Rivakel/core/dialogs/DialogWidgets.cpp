@@ -3,27 +3,21 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 
 namespace {
 
 constexpr int kDialogFontSize = 13;
 constexpr int kCheckSize = 13;
 
-uint8_t Red(uint32_t c) { return static_cast<uint8_t>(c >> 16); }
-uint8_t Green(uint32_t c) { return static_cast<uint8_t>(c >> 8); }
-uint8_t Blue(uint32_t c) { return static_cast<uint8_t>(c); }
-
-void SetColour(CImage& image, uint32_t colour) { image.SetCurColor(Red(colour), Green(colour), Blue(colour)); }
-
 void DrawLabel(CImage& image, const DialogFont& font, std::string_view text, int x, int y, uint32_t colour) {
     if (font.Get() == nullptr || text.empty()) return;
     image.SetFont(font.Get());
     image.SetTransparent(true);
-    image.SetTextColor(Red(colour), Green(colour), Blue(colour));
+    image.SetTextColor(colour);
     image.DrawText(text.data(), static_cast<int>(text.size()), x, y);
 }
 
@@ -33,7 +27,7 @@ void DrawButtonFace(CImage& image, int left, int width, int height, bool pressed
     FillBox(image, left + 1, 1, left + width - 1, height - 1, face);
     FillBox(image, left + 2, 1, left + width - 2, 2, pressed ? 0xCC7A00 : 0xFFCC66);
     FillBox(image, left + 2, height - 2, left + width - 2, height - 1, 0xB36B00);
-    SetColour(image, isDefault ? 0x000000 : dialog_look::kEdge);
+    image.SetCurColor(isDefault ? 0x000000 : dialog_look::kEdge);
     image.DrawLine(left + 2, 0, left + width - 2, 0);
     image.DrawLine(left + 2, height - 1, left + width - 2, height - 1);
     image.DrawLine(left, 2, left, height - 2);
@@ -48,7 +42,7 @@ void DrawButtonFace(CImage& image, int left, int width, int height, bool pressed
 }  // namespace
 
 DialogFont::DialogFont(bool bold) {
-    if (CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts) {
+    if (CSubsystem_Font* fonts = CurrentSurfaceServices().fonts) {
         font_ = fonts->CreateFont("Arial", kDialogFontSize, bold ? kFontBold : 0);
     }
 }
@@ -118,12 +112,12 @@ void DrawLines(CImage& image, const DialogFont& font, const std::vector<std::str
 }
 
 void FillBox(CImage& image, int left, int top, int right, int bottom, uint32_t colour) {
-    SetColour(image, colour);
+    image.SetCurColor(colour);
     image.FillRect(left, top, right, bottom);
 }
 
 void FrameBox(CImage& image, int left, int top, int right, int bottom, uint32_t colour) {
-    SetColour(image, colour);
+    image.SetCurColor(colour);
     image.FrameRect(left, top, right - 1, bottom - 1);
 }
 
@@ -164,7 +158,7 @@ CDialogButton* CDialogButton::Make(CSurface* owner, void* context, EventCallback
             const int from = tx + font.Width(label.substr(0, static_cast<size_t>(mnemonic.index)));
             const int to = tx + font.Width(label.substr(0, static_cast<size_t>(mnemonic.index) + 1));
             const int underline = ty + font.LineHeight() - dialog_look::kLineGap - 2;
-            SetColour(strip, dialog_look::kButtonText);
+            strip.SetCurColor(dialog_look::kButtonText);
             strip.DrawLine(from, underline, to, underline);
         }
     }
@@ -181,7 +175,7 @@ CDialogCheckBox::CDialogCheckBox(CSurface* owner, int x, int y, int width, std::
     SetLoc(x, y);
     if (owner != nullptr) owner->AttachSurface(this);
     Draw();
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         click_ = events->Listen(static_cast<const CSurface*>(this), kEventClick, this, OnClick);
     }
 }
@@ -208,7 +202,7 @@ void CDialogCheckBox::Draw() {
     FillBox(*image, 0, 1, kCheckSize, 1 + kCheckSize, dialog_look::kField);
     FrameBox(*image, 0, 1, kCheckSize, 1 + kCheckSize, dialog_look::kEdge);
     if (checked_) {
-        SetColour(*image, 0x339900);
+        image->SetCurColor(0x339900);
         for (int d = 0; d < 2; ++d) {
             image->DrawLine(3, 6 + d, 5, 8 + d);
             image->DrawLine(5, 8 + d, 10, 3 + d);
@@ -224,7 +218,7 @@ CTermsView::CTermsView(CSurface* owner, int x, int y, int width, int height, std
     SetLoc(x, y);
     if (owner != nullptr) owner->AttachSurface(this);
     Draw();
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         down_ = events->Listen(static_cast<const CSurface*>(this), kEventLeftDown, this, OnDown);
     }
 }
@@ -288,7 +282,7 @@ void CTermsView::Draw() {
         std::vector<platform::Point> triangle =
             arrow == 0 ? std::vector<platform::Point>{{cx - 4, cy + 2}, {cx + 4, cy + 2}, {cx, cy - 2}}
                        : std::vector<platform::Point>{{cx - 4, cy - 2}, {cx + 4, cy - 2}, {cx, cy + 2}};
-        SetColour(*image, 0x000000);
+        image->SetCurColor(0x000000);
         image->GetRenderTarget().SetBackgroundColor(0, 0, 0);
         image->GetRenderTarget().DrawPolygonBackground(triangle);
     }

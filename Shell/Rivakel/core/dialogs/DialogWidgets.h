@@ -12,7 +12,7 @@
 #include "core/graphics/PushButton.h"
 #include "core/graphics/Surface.h"
 
-class CFontWin32;
+class CFont;
 class CImage;
 
 namespace dialog_look {
@@ -35,12 +35,12 @@ public:
     ~DialogFont();
     DialogFont(const DialogFont&) = delete;
     DialogFont& operator=(const DialogFont&) = delete;
-    CFontWin32* Get() const { return font_; }
+    CFont* Get() const { return font_; }
     int LineHeight() const;
     int Width(std::string_view text) const;
 
 private:
-    CFontWin32* font_ = nullptr;
+    CFont* font_ = nullptr;
 };
 
 // `text` broken into lines no wider than `width` at blanks (a word wider than the line is cut);

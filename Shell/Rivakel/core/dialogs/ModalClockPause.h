@@ -2,7 +2,7 @@
 // opened during a pause (or inside another box) leaves the pause alone.
 #pragma once
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 
 class ModalClockPause {
 public:

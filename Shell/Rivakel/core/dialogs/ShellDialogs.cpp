@@ -5,7 +5,7 @@
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
 #include "core/files/File.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/store/CopyToBuffer.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
@@ -243,7 +243,7 @@ int InputBox(std::string_view caption, std::string_view prompt, std::string_view
 }
 
 std::string ReadTermsOfService() {
-    CSubsystem_File_Win32* files = FileService();
+    CSubsystem_File* files = FileService();
     if (files == nullptr) return {};
     CFile* file = files->OpenFile("TermsOfService", 1);
     if (file == nullptr) return {};

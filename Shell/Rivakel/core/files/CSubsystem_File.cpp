@@ -1,4 +1,4 @@
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 
 #include <cstdlib>
 
@@ -11,7 +11,7 @@
 
 namespace {
 
-std::unique_ptr<CSubsystem_File_Win32> g_fileService;
+std::unique_ptr<CSubsystem_File> g_fileService;
 
 // The folder `relative` names below `root`; nullopt when it would leave the root.
 std::optional<std::string> FolderBelow(const std::string& root, std::string_view relative) {
@@ -52,15 +52,15 @@ FileServiceConfig DefaultFileServiceConfig(std::string shellPath, bool installed
     return config;
 }
 
-CSubsystem_File_Win32::CSubsystem_File_Win32(FileServiceConfig config) : config_(std::move(config)) {}
+CSubsystem_File::CSubsystem_File(FileServiceConfig config) : config_(std::move(config)) {}
 
-CFile* CSubsystem_File_Win32::OpenFile(std::string_view name, int /*flags*/) {
+CFile* CSubsystem_File::OpenFile(std::string_view name, int /*flags*/) {
     auto* file = new CFile;
     Resolve(*file, name);
     return file;
 }
 
-int CSubsystem_File_Win32::CloseFile(CFile* file) {
+int CSubsystem_File::CloseFile(CFile* file) {
     if (file == nullptr) return 0;
     if (file->InterfaceCount() == 0 && file->InternalCount() == 0)
         delete file;
@@ -69,7 +69,7 @@ int CSubsystem_File_Win32::CloseFile(CFile* file) {
     return 0;
 }
 
-CardBackChoice CSubsystem_File_Win32::CardBack() const {
+CardBackChoice CSubsystem_File::CardBack() const {
     // Before the shell frame knows any cardback, the built-in one is the only one.
     CardBackChoice choice = cardBackSource_ ? cardBackSource_() : CardBackChoice{{}, 1};
     // The choice comes from the user's settings: anything but a plain file name is ignored.
@@ -79,7 +79,7 @@ CardBackChoice CSubsystem_File_Win32::CardBack() const {
     return choice;
 }
 
-bool CSubsystem_File_Win32::OpenFromDisk(CFile& file, const std::string& root, std::string_view name) {
+bool CSubsystem_File::OpenFromDisk(CFile& file, const std::string& root, std::string_view name) {
     if (root.empty()) return false;
     const auto path = platform::ResolvePath(root, name);
     if (!path) return false;
@@ -93,7 +93,7 @@ bool CSubsystem_File_Win32::OpenFromDisk(CFile& file, const std::string& root, s
     return true;
 }
 
-void CSubsystem_File_Win32::Resolve(CFile& file, std::string_view requested) {
+void CSubsystem_File::Resolve(CFile& file, std::string_view requested) {
     const std::string shown(requested.substr(0, kLogLineSize));
     if (MemoryBlockTable::IsMemoryName(requested)) {
         if (auto block = memoryBlocks_.Find(requested)) {
@@ -137,7 +137,7 @@ void CSubsystem_File_Win32::Resolve(CFile& file, std::string_view requested) {
     Error("Error - Unrecognized file (%s) specified in CFile::CFile", shown.c_str());
 }
 
-int CSubsystem_File_Win32::EnumerateFiles(std::string_view subfolder, std::string_view pattern,
+int CSubsystem_File::EnumerateFiles(std::string_view subfolder, std::string_view pattern,
                                           const FileFoundCallback& found) {
     // Not installed, data files lie flat in the shell's folder (as OpenFile looks for them by
     // their last component), so the subfolder is not descended into.
@@ -150,7 +150,7 @@ int CSubsystem_File_Win32::EnumerateFiles(std::string_view subfolder, std::strin
     return 0;
 }
 
-int CSubsystem_File_Win32::EnumerateGames(const FileFoundCallback& found) {
+int CSubsystem_File::EnumerateGames(const FileFoundCallback& found) {
     if (!found || config_.shellPath.empty()) return 0;
     auto firstGame = [](const std::vector<platform::FolderEntry>& entries, std::string_view preferred) {
         const platform::FolderEntry* first = nullptr;
@@ -178,29 +178,29 @@ int CSubsystem_File_Win32::EnumerateGames(const FileFoundCallback& found) {
     return 0;
 }
 
-int CSubsystem_File_Win32::SetResourceModule(const resources::ResourceModule* module) {
+int CSubsystem_File::SetResourceModule(const resources::ResourceModule* module) {
     inspected_ = module;
     return 0;
 }
 
-int CSubsystem_File_Win32::ClearResourceModule() {
+int CSubsystem_File::ClearResourceModule() {
     inspected_ = nullptr;
     return 0;
 }
 
-int CSubsystem_File_Win32::LoadModuleString(const std::string& moduleFile, uint32_t id, std::span<char> buffer) {
+int CSubsystem_File::LoadModuleString(const std::string& moduleFile, uint32_t id, std::span<char> buffer) {
     if (!buffer.empty()) buffer[0] = '\0';
     const auto module = resources::ResourceModule::FromModuleFile(moduleFile);
     return module != nullptr && module->CopyString(id, buffer) ? 0 : kModuleStringMissing;
 }
 
-int CSubsystem_File_Win32::DeleteShellFile(std::string_view name) {
+int CSubsystem_File::DeleteShellFile(std::string_view name) {
     if (config_.shellPath.empty() || !IsSafeRelativeName(name)) return kFileMissing;
     const auto path = platform::ResolvePath(config_.shellPath, name);
     return path && platform::DeleteFile(*path) ? 0 : kFileMissing;
 }
 
-bool CSubsystem_File_Win32::WriteAppDataFile(std::string_view name, std::string_view text) {
+bool CSubsystem_File::WriteAppDataFile(std::string_view name, std::string_view text) {
     const std::string shown(name.substr(0, kLogLineSize));
     const auto path = IsSafeRelativeName(name) && !config_.dataFolder.empty()
                           ? platform::ResolvePath(config_.dataFolder, name)
@@ -217,17 +217,17 @@ bool CSubsystem_File_Win32::WriteAppDataFile(std::string_view name, std::string_
     return written;
 }
 
-CSubsystem_File_Win32* FileService() { return g_fileService.get(); }
+CSubsystem_File* FileService() { return g_fileService.get(); }
 
-CSubsystem_File_Win32* CreateFileService(FileServiceConfig config) {
-    g_fileService = std::make_unique<CSubsystem_File_Win32>(std::move(config));
+CSubsystem_File* CreateFileService(FileServiceConfig config) {
+    g_fileService = std::make_unique<CSubsystem_File>(std::move(config));
     return g_fileService.get();
 }
 
 void DestroyFileService() { g_fileService.reset(); }
 
 std::optional<std::vector<uint8_t>> ReadNamedFile(std::string_view name) {
-    CSubsystem_File_Win32* files = FileService();
+    CSubsystem_File* files = FileService();
     if (files == nullptr) return std::nullopt;
     CFile* file = files->OpenFile(name, 1);
     std::optional<std::vector<uint8_t>> bytes;

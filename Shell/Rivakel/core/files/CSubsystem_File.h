@@ -46,9 +46,9 @@ struct CardBackChoice {
 // Receives a file's name and the folder it lies in.
 using FileFoundCallback = std::function<void(const std::string& fileName, const std::string& folder)>;
 
-class CSubsystem_File_Win32 {
+class CSubsystem_File {
 public:
-    explicit CSubsystem_File_Win32(FileServiceConfig config);
+    explicit CSubsystem_File(FileServiceConfig config);
 
     // A new file, owned by the caller until someone takes a reference; IsOpen tells whether
     // the name was found (OpenResult gives kFileMissing when not). `flags` are not used.
@@ -94,8 +94,8 @@ private:
 };
 
 // The session's file service; null before CreateFileService and after DestroyFileService.
-CSubsystem_File_Win32* FileService();
-CSubsystem_File_Win32* CreateFileService(FileServiceConfig config);
+CSubsystem_File* FileService();
+CSubsystem_File* CreateFileService(FileServiceConfig config);
 void DestroyFileService();
 // The bytes of the file `name` opens to through the session's file service; nullopt when
 // there is none or the name is not found.

@@ -1,13 +1,13 @@
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Strings.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/Surface.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 
 namespace {
 
@@ -18,25 +18,25 @@ const void* SenderOf(const CSurface* surface) { return static_cast<const void*>(
 
 }  // namespace
 
-CSubsystem_Event_Win32::CSubsystem_Event_Win32(EventHooks hooks) : hooks_(std::move(hooks)) {}
+CSubsystem_Event::CSubsystem_Event(EventHooks hooks) : hooks_(std::move(hooks)) {}
 
-CSubsystem_Event_Win32::~CSubsystem_Event_Win32() {
+CSubsystem_Event::~CSubsystem_Event() {
     for (CEvent* event : events_) event->DetachRegistry();
     if (CurrentSurfaceServices().events == this) CurrentSurfaceServices().events = nullptr;
 }
 
-void CSubsystem_Event_Win32::Append(CEvent* event) {
+void CSubsystem_Event::Append(CEvent* event) {
     events_.push_back(event);
     byKey_[{event->Sender(), event->Code()}].push_back(event);
     live_[event] = event->Serial();
 }
 
-bool CSubsystem_Event_Win32::IsLive(const Entry& entry) const {
+bool CSubsystem_Event::IsLive(const Entry& entry) const {
     const auto it = live_.find(entry.event);
     return it != live_.end() && it->second == entry.serial;
 }
 
-std::vector<CSubsystem_Event_Win32::Entry> CSubsystem_Event_Win32::Matching(const void* sender, int code) const {
+std::vector<CSubsystem_Event::Entry> CSubsystem_Event::Matching(const void* sender, int code) const {
     std::vector<Entry> out;
     const auto it = byKey_.find({sender, code});
     if (it == byKey_.end()) return out;
@@ -45,7 +45,7 @@ std::vector<CSubsystem_Event_Win32::Entry> CSubsystem_Event_Win32::Matching(cons
     return out;
 }
 
-CEventListener* CSubsystem_Event_Win32::AddListener(const void* sender, int code, void* context,
+CEventListener* CSubsystem_Event::AddListener(const void* sender, int code, void* context,
                                                     EventCallback callback) {
     auto* listener = new CEventListener(context, callback);
     listener->AddInternalRef();
@@ -60,18 +60,18 @@ CEventListener* CSubsystem_Event_Win32::AddListener(const void* sender, int code
     return listener;
 }
 
-CEvent* CSubsystem_Event_Win32::RegisterEvent(const void* sender, int code) {
+CEvent* CSubsystem_Event::RegisterEvent(const void* sender, int code) {
     auto* event = new CEvent(this, sender, code, false);
     event->AddInternalRef();
     Append(event);
     return event;
 }
 
-CRefCounted* CSubsystem_Event_Win32::RegisterSurfaceEvent(CSurface& surface, int code) {
+CRefCounted* CSubsystem_Event::RegisterSurfaceEvent(CSurface& surface, int code) {
     return RegisterEvent(SenderOf(&surface), code);
 }
 
-int CSubsystem_Event_Win32::RemoveEvent(CEvent* event) {
+int CSubsystem_Event::RemoveEvent(CEvent* event) {
     const auto it = std::find(events_.begin(), events_.end(), event);
     if (it == events_.end()) return 0;
     events_.erase(it);
@@ -85,12 +85,12 @@ int CSubsystem_Event_Win32::RemoveEvent(CEvent* event) {
     return 0;
 }
 
-int CSubsystem_Event_Win32::RemoveListenerFromOwner(CEventListener* listener) {
+int CSubsystem_Event::RemoveListenerFromOwner(CEventListener* listener) {
     if (listener && listener->Owner()) listener->Owner()->RemoveListener(listener);
     return 0;
 }
 
-int CSubsystem_Event_Win32::FireAll(const std::vector<Entry>& snapshot, EventRecord& record,
+int CSubsystem_Event::FireAll(const std::vector<Entry>& snapshot, EventRecord& record,
                                     const std::function<bool()>& keepGoing, bool* fired) {
     const EventRecord data = record;
     for (const Entry& entry : snapshot) {
@@ -103,13 +103,13 @@ int CSubsystem_Event_Win32::FireAll(const std::vector<Entry>& snapshot, EventRec
     return 1;
 }
 
-bool CSubsystem_Event_Win32::Paused() const {
+bool CSubsystem_Event::Paused() const {
     if (hooks_.paused) return hooks_.paused();
     const CSubsystem_Clock* clock = ClockService();
     return clock && clock->IsPaused();
 }
 
-int CSubsystem_Event_Win32::FireByCode(int code, int shellKey, int key) {
+int CSubsystem_Event::FireByCode(int code, int shellKey, int key) {
     std::vector<Entry> snapshot;
     for (CEvent* event : events_) {
         if (event->Code() == code) snapshot.push_back({event, event->Serial()});
@@ -124,34 +124,34 @@ int CSubsystem_Event_Win32::FireByCode(int code, int shellKey, int key) {
     return 1;
 }
 
-void CSubsystem_Event_Win32::SetModalRect(int left, int top, int right, int bottom,
+void CSubsystem_Event::SetModalRect(int left, int top, int right, int bottom,
                                           std::function<void()> onOutsidePress) {
     modal_ = {true, left, top, right, bottom, std::move(onOutsidePress)};
 }
 
-void CSubsystem_Event_Win32::ClearModalRect() { modal_ = {}; }
+void CSubsystem_Event::ClearModalRect() { modal_ = {}; }
 
-void CSubsystem_Event_Win32::SelectCursorOf(CSurface* surface) {
-    CSubsystem_Cursor_Win32* cursors = CurrentSurfaceServices().cursors;
+void CSubsystem_Event::SelectCursorOf(CSurface* surface) {
+    CSubsystem_Cursor* cursors = CurrentSurfaceServices().cursors;
     CCursor* cursor = nullptr;
     surface->GetCursor(cursor);
     if (cursors && cursor) cursors->SelectCursor(cursor);
 }
 
-void CSubsystem_Event_Win32::SelectPointer() {
-    if (CSubsystem_Cursor_Win32* cursors = CurrentSurfaceServices().cursors) {
+void CSubsystem_Event::SelectPointer() {
+    if (CSubsystem_Cursor* cursors = CurrentSurfaceServices().cursors) {
         cursors->SelectCursor(cursors->GetStockCursor(kCursorPointer));
     }
 }
 
-int CSubsystem_Event_Win32::DispatchMouse(int code, int x, int y) {
+int CSubsystem_Event::DispatchMouse(int code, int x, int y) {
     if (hooks_.stopping && hooks_.stopping()) return 0;
     Dispatch(code, x, y);
     if (frames_.empty()) RunQueuedMoves();
     return 0;
 }
 
-void CSubsystem_Event_Win32::Dispatch(int code, int x, int y) {
+void CSubsystem_Event::Dispatch(int code, int x, int y) {
     CSurface* hit = nullptr;
     if (root_) root_->HitTest(x, y, hit);
 
@@ -174,7 +174,7 @@ void CSubsystem_Event_Win32::Dispatch(int code, int x, int y) {
 
     if (code == kEventLeftDown) {
         if (hooks_.capture) hooks_.capture(true);
-        if (CSubsystem_Input_Win32* input = InputService(); gameArea_ && input) {
+        if (CSubsystem_Input* input = InputService(); gameArea_ && input) {
             const platform::Point abs = gameArea_->AbsoluteLoc();
             int width = 0, height = 0;
             gameArea_->GetSize(width, height);
@@ -232,14 +232,14 @@ void CSubsystem_Event_Win32::Dispatch(int code, int x, int y) {
     frames_.pop_back();
 }
 
-int CSubsystem_Event_Win32::FireEnter(CSurface* hit, Frame& frame, EventRecord& record) {
+int CSubsystem_Event::FireEnter(CSurface* hit, Frame& frame, EventRecord& record) {
     bool fired = false;
     FireAll(Matching(SenderOf(hit), kEventEnter), record, [&frame] { return !frame.targetRemoved; }, &fired);
     if (fired && !frame.targetRemoved) SelectCursorOf(hit);
     return fired ? 1 : 0;
 }
 
-void CSubsystem_Event_Win32::UpdateHover(CSurface* hit, Frame& frame, EventRecord& record) {
+void CSubsystem_Event::UpdateHover(CSurface* hit, Frame& frame, EventRecord& record) {
     if (hit == hover_) return;
     CSurface* old = hover_;
     const uint64_t generation = hoverGeneration_;
@@ -273,7 +273,7 @@ void CSubsystem_Event_Win32::UpdateHover(CSurface* hit, Frame& frame, EventRecor
     }
 }
 
-void CSubsystem_Event_Win32::SurfaceGone(CSurface& surface) {
+void CSubsystem_Event::SurfaceGone(CSurface& surface) {
     // Its events can never be hit again; a later surface at the same address starts afresh.
     for (int code = 1; code <= kLastSurfaceCode; ++code) {
         const auto it = byKey_.find({SenderOf(&surface), code});
@@ -303,7 +303,7 @@ void CSubsystem_Event_Win32::SurfaceGone(CSurface& surface) {
     if (frames_.empty()) RunQueuedMoves();
 }
 
-void CSubsystem_Event_Win32::RunQueuedMoves() {
+void CSubsystem_Event::RunQueuedMoves() {
     while (queuedMoves_ > 0 && frames_.empty()) {
         queuedMoves_ = 0;
         const bool hoverVanished = hoverVanished_;
@@ -325,18 +325,18 @@ void CSubsystem_Event_Win32::RunQueuedMoves() {
 
 namespace {
 
-std::unique_ptr<CSubsystem_Event_Win32>& EventServiceOwner() {
-    static std::unique_ptr<CSubsystem_Event_Win32> owner;
+std::unique_ptr<CSubsystem_Event>& EventServiceOwner() {
+    static std::unique_ptr<CSubsystem_Event> owner;
     return owner;
 }
 
 }  // namespace
 
-CSubsystem_Event_Win32* EventService() { return EventServiceOwner().get(); }
+CSubsystem_Event* EventService() { return EventServiceOwner().get(); }
 
-CSubsystem_Event_Win32* CreateEventService(EventHooks hooks) {
+CSubsystem_Event* CreateEventService(EventHooks hooks) {
     DestroyEventService();
-    EventServiceOwner() = std::make_unique<CSubsystem_Event_Win32>(std::move(hooks));
+    EventServiceOwner() = std::make_unique<CSubsystem_Event>(std::move(hooks));
     CurrentSurfaceServices().events = EventServiceOwner().get();
     return EventServiceOwner().get();
 }

@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/EventCodes.h"
 #include "core/graphics/Event.h"
 #include "core/graphics/EventListener.h"
 #include "core/graphics/SurfaceServices.h"
@@ -26,7 +26,7 @@ struct EventHooks {
     std::function<bool()> paused;                  // the game clock is paused (default: the clock service)
 };
 
-class CSubsystem_Event_Win32 final : public CSubsystem_Event, public ISurfaceEvents {
+class CSubsystem_Event final : public ISurfaceEvents {
 public:
     // The modal rectangle with its outside-press callback, as boxes opened over one another save
     // and restore it.
@@ -36,34 +36,37 @@ public:
         std::function<void()> onOutsidePress;
     };
 
-    explicit CSubsystem_Event_Win32(EventHooks hooks = {});
+    explicit CSubsystem_Event(EventHooks hooks = {});
     // Events still alive outlive the registry and are only detached from it.
-    ~CSubsystem_Event_Win32() override;
-    CSubsystem_Event_Win32(const CSubsystem_Event_Win32&) = delete;
-    CSubsystem_Event_Win32& operator=(const CSubsystem_Event_Win32&) = delete;
+    ~CSubsystem_Event() override;
+    CSubsystem_Event(const CSubsystem_Event&) = delete;
+    CSubsystem_Event& operator=(const CSubsystem_Event&) = delete;
 
-    int DispatchMouse(int code, int x, int y) override;
-    int FireByCode(int code, int shellKey, int key) override;
-    CEventListener* AddListener(const void* sender, int code, void* context, EventCallback callback) override;
-    CEvent* RegisterEvent(const void* sender, int code) override;
-    int RemoveEvent(CEvent* event) override;
-    int RemoveListenerFromOwner(CEventListener* listener) override;
-    void SurfaceGone(CSurface& surface) override;
-    int SetStoredValueA(intptr_t value) override {
-        storedA_ = value;
-        return 0;
-    }
-    int SetCaptureTarget(const void* value) override {
+    // Mouse input in main-window coordinates, codes 1 to 7.
+    int DispatchMouse(int code, int x, int y);
+    // Fires every registered event of that code with {-, -, key, code, shell key}: 0 when a
+    // listener ended the walk, else 1.
+    int FireByCode(int code, int shellKey, int key);
+    // A new listener with one internal reference for the caller (see ListenerPtr); attached to
+    // the first event of (sender, code), or to a new auto-delete event for codes below 14.
+    CEventListener* AddListener(const void* sender, int code, void* context, EventCallback callback);
+    // A new event appended to the registry, with one internal reference for the caller.
+    CEvent* RegisterEvent(const void* sender, int code);
+    // Takes the event out of the registry without deleting it. 0.
+    int RemoveEvent(CEvent* event);
+    int RemoveListenerFromOwner(CEventListener* listener);
+    int SetCaptureTarget(const void* value) {
         storedB_ = value;
         return 0;
     }
-    int ClearCaptureTarget() override {
+    int ClearCaptureTarget() {
         storedB_ = nullptr;
         return 0;
     }
 
     // ISurfaceEvents
     CRefCounted* RegisterSurfaceEvent(CSurface& surface, int code) override;
+    void SurfaceGone(CSurface& surface) override;
 
     ListenerPtr Listen(const void* sender, int code, void* context, EventCallback callback) {
         return ListenerPtr(AddListener(sender, code, context, callback));
@@ -90,7 +93,6 @@ public:
     CSurface* PressedSurface() const { return pressed_; }
     platform::Point LastPosition() const { return last_; }
     size_t EventCount() const { return events_.size(); }
-    intptr_t StoredValueA() const { return storedA_; }
     const void* StoredValueB() const { return storedB_; }
 
 private:
@@ -145,12 +147,11 @@ private:
     int queuedMoves_ = 0;
     bool hoverVanished_ = false;
     ModalState modal_;
-    intptr_t storedA_ = 0;
     const void* storedB_ = nullptr;
 };
 
 // The session's event service; null outside the session.
-CSubsystem_Event_Win32* EventService();
+CSubsystem_Event* EventService();
 // Creates it (replacing an earlier one) and makes it the surfaces' event service.
-CSubsystem_Event_Win32* CreateEventService(EventHooks hooks = {});
+CSubsystem_Event* CreateEventService(EventHooks hooks = {});
 void DestroyEventService();

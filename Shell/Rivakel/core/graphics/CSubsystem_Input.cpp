@@ -1,16 +1,16 @@
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/EventCodes.h"
 
-CSubsystem_Input_Win32::CSubsystem_Input_Win32()
+CSubsystem_Input::CSubsystem_Input()
     : repeatTimer_(std::make_unique<CTimer>(this, CKeyRepeat::kIntervalMs, OnRepeatTimer)) {
     repeatTimer_->SetClock(TimerClock::Wall);
 }
 
-CSubsystem_Input_Win32::~CSubsystem_Input_Win32() = default;
+CSubsystem_Input::~CSubsystem_Input() = default;
 
-int CSubsystem_Input_Win32::ShellKeyOf(int code, int key) {
+int CSubsystem_Input::ShellKeyOf(int code, int key) {
     switch (key) {
     case platform::VkBack:
         return kShellKeyBackspace;
@@ -47,22 +47,22 @@ int CSubsystem_Input_Win32::ShellKeyOf(int code, int key) {
     }
 }
 
-int CSubsystem_Input_Win32::TranslateKey(int code, int key) {
+int CSubsystem_Input::TranslateKey(int code, int key) {
     key &= 0xFFFF;
     if (code == kEventKeyDown && key == platform::VkReturn) return -1;
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (!events) return -1;
     return events->FireByCode(code, ShellKeyOf(code, key), key);
 }
 
-int CSubsystem_Input_Win32::ForwardMouse(int code, int x, int y) {
-    CSubsystem_Event_Win32* events = EventService();
+int CSubsystem_Input::ForwardMouse(int code, int x, int y) {
+    CSubsystem_Event* events = EventService();
     return events ? events->DispatchMouse(code, x, y) : 0;
 }
 
-int CSubsystem_Input_Win32::FocusMainWindow(intptr_t) { return SetFocus(nullptr); }
+int CSubsystem_Input::FocusMainWindow(intptr_t) { return SetFocus(nullptr); }
 
-int16_t CSubsystem_Input_Win32::IsKeyDown(int shellKey) const {
+int16_t CSubsystem_Input::IsKeyDown(int shellKey) const {
     static constexpr int kVirtualKeys[] = {
         platform::VkBack, platform::VkDelete, platform::VkTab,  platform::VkReturn, -1,
         platform::VkControl, platform::VkLeft, platform::VkRight, platform::VkUp,   platform::VkDown,
@@ -75,7 +75,7 @@ int16_t CSubsystem_Input_Win32::IsKeyDown(int shellKey) const {
     return keys_.GetKeyState(virtualKey);
 }
 
-int CSubsystem_Input_Win32::SetFocus(IKeyFocus* focus) {
+int CSubsystem_Input::SetFocus(IKeyFocus* focus) {
     if (focus == focus_) return 0;
     IKeyFocus* old = focus_;
     focus_ = focus;
@@ -85,16 +85,16 @@ int CSubsystem_Input_Win32::SetFocus(IKeyFocus* focus) {
     return 0;
 }
 
-void CSubsystem_Input_Win32::FocusGone(IKeyFocus* focus) {
+void CSubsystem_Input::FocusGone(IKeyFocus* focus) {
     if (focus_ == focus) focus_ = nullptr;
 }
 
-uint32_t CSubsystem_Input_Win32::Now() {
+uint32_t CSubsystem_Input::Now() {
     platform::Backend* backend = platform::GetBackend();
     return backend ? backend->TickMs() : 0;
 }
 
-void CSubsystem_Input_Win32::Deliver(int code, int key) {
+void CSubsystem_Input::Deliver(int code, int key) {
     if (focus_) {
         if (code == kEventKeyDown) focus_->OnKeyDown(key);
         else if (code == kEventChar) focus_->OnChar(static_cast<uint8_t>(key));
@@ -104,7 +104,7 @@ void CSubsystem_Input_Win32::Deliver(int code, int key) {
     TranslateKey(code, key);
 }
 
-bool CSubsystem_Input_Win32::HandlePlatformEvent(const platform::Event& event) {
+bool CSubsystem_Input::HandlePlatformEvent(const platform::Event& event) {
     switch (event.type) {
     case platform::EventType::KeyDown:
         // The window system's own repeats are dropped: the shell repeats keys itself.
@@ -147,32 +147,32 @@ bool CSubsystem_Input_Win32::HandlePlatformEvent(const platform::Event& event) {
     }
 }
 
-void CSubsystem_Input_Win32::TickRepeat(uint32_t nowMs) {
+void CSubsystem_Input::TickRepeat(uint32_t nowMs) {
     const std::optional<CKeyRepeat::Repeat> repeat = repeat_.Poll(nowMs);
     if (!repeat) return;
     Deliver(kEventKeyDown, repeat->virtualKey);
     if (repeat->character) Deliver(kEventChar, *repeat->character);
 }
 
-int CSubsystem_Input_Win32::OnRepeatTimer(intptr_t* args) {
-    auto* self = reinterpret_cast<CSubsystem_Input_Win32*>(args[0]);
+int CSubsystem_Input::OnRepeatTimer(intptr_t* args) {
+    auto* self = reinterpret_cast<CSubsystem_Input*>(args[0]);
     self->TickRepeat(Now());
     return 0;
 }
 
 namespace {
 
-std::unique_ptr<CSubsystem_Input_Win32>& InputServiceOwner() {
-    static std::unique_ptr<CSubsystem_Input_Win32> owner;
+std::unique_ptr<CSubsystem_Input>& InputServiceOwner() {
+    static std::unique_ptr<CSubsystem_Input> owner;
     return owner;
 }
 
 }  // namespace
 
-CSubsystem_Input_Win32* InputService() { return InputServiceOwner().get(); }
+CSubsystem_Input* InputService() { return InputServiceOwner().get(); }
 
-CSubsystem_Input_Win32* CreateInputService() {
-    InputServiceOwner() = std::make_unique<CSubsystem_Input_Win32>();
+CSubsystem_Input* CreateInputService() {
+    InputServiceOwner() = std::make_unique<CSubsystem_Input>();
     return InputServiceOwner().get();
 }
 

@@ -21,12 +21,12 @@ public:
     virtual void OnFocusChanged(bool focused) = 0;
 };
 
-class CSubsystem_Input_Win32 {
+class CSubsystem_Input {
 public:
-    CSubsystem_Input_Win32();
-    ~CSubsystem_Input_Win32();
-    CSubsystem_Input_Win32(const CSubsystem_Input_Win32&) = delete;
-    CSubsystem_Input_Win32& operator=(const CSubsystem_Input_Win32&) = delete;
+    CSubsystem_Input();
+    ~CSubsystem_Input();
+    CSubsystem_Input(const CSubsystem_Input&) = delete;
+    CSubsystem_Input& operator=(const CSubsystem_Input&) = delete;
 
     // Code 11 key down, 12 character, 13 key up; fires the key event by code. -1 for the Enter
     // key-down (Enter reaches listeners as character 13 and key up) or without an event service.
@@ -66,7 +66,7 @@ private:
 };
 
 // The session's input service; null outside the session.
-CSubsystem_Input_Win32* InputService();
+CSubsystem_Input* InputService();
 // Creates it (replacing an earlier one); it reaches the session's event service when input comes.
-CSubsystem_Input_Win32* CreateInputService();
+CSubsystem_Input* CreateInputService();
 void DestroyInputService();

@@ -1,4 +1,4 @@
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 
 #include <array>
 
@@ -20,8 +20,8 @@ constexpr int kMaxHandshakeRedirects = 3;
 // One turn of the loop reads at most this much, so a flood cannot hold the loop.
 constexpr int kMaxReceivesPerTurn = 64;
 
-std::unique_ptr<CSubsystem_Net_Win32>& Slot() {
-    static std::unique_ptr<CSubsystem_Net_Win32> net;
+std::unique_ptr<CSubsystem_Net>& Slot() {
+    static std::unique_ptr<CSubsystem_Net> net;
     return net;
 }
 
@@ -36,36 +36,36 @@ bool IsSendableFunction(std::string_view function) {
     return true;
 }
 
-CSubsystem_Net_Win32::CSubsystem_Net_Win32(NetConfig config)
+CSubsystem_Net::CSubsystem_Net(NetConfig config)
     : config_(std::move(config)),
       machine_(config_.machine ? std::move(config_.machine) : MakePlatformNetMachine()),
       pool_(std::make_unique<CRequestPool>(config_.http)),
-      watchdog_(std::make_unique<CTimer>(this, kWatchdogMs, &CSubsystem_Net_Win32::OnWatchdog)) {
+      watchdog_(std::make_unique<CTimer>(this, kWatchdogMs, &CSubsystem_Net::OnWatchdog)) {
     pool_->Start();
     watchdog_->SetClock(TimerClock::Wall);
     watchdog_->Start();
     RegisterWaitSource(this);
     if (!machine_->Start()) {
-        Error("CSubsystem_Net_Win32: no socket layer");
+        Error("CSubsystem_Net: no socket layer");
         noSocketLayer_ = true;
         return;
     }
     SetUp();
 }
 
-CSubsystem_Net_Win32::~CSubsystem_Net_Win32() {
+CSubsystem_Net::~CSubsystem_Net() {
     UnregisterWaitSource(this);
     watchdog_.reset();
     pool_.reset();
     CloseSocket();
 }
 
-int CSubsystem_Net_Win32::OnWatchdog(intptr_t* args) {
-    reinterpret_cast<CSubsystem_Net_Win32*>(args[0])->CheckDeadlines();
+int CSubsystem_Net::OnWatchdog(intptr_t* args) {
+    reinterpret_cast<CSubsystem_Net*>(args[0])->CheckDeadlines();
     return 0;
 }
 
-void CSubsystem_Net_Win32::ChooseServer() {
+void CSubsystem_Net::ChooseServer() {
     serverHost_ = std::string(kDefaultServerHost);
     serverPort_ = kDefaultServerPort;
     uint32_t address = kDefaultServerAddress;
@@ -85,14 +85,14 @@ void CSubsystem_Net_Win32::ChooseServer() {
             if (std::optional<uint32_t> parsed = ParseIpv4(*stored->Attrs()[0].value)) {
                 address = *parsed;
             } else {
-                Warning("CSubsystem_Net_Win32::SetUp: the stored server address is not usable");
+                Warning("CSubsystem_Net::SetUp: the stored server address is not usable");
             }
         }
     }
     SetServerAddress(address);
 }
 
-int CSubsystem_Net_Win32::SetUp() {
+int CSubsystem_Net::SetUp() {
     if (noSocketLayer_) return kNetUnavailable;
     if (!config_.testServer && !machine_->NetworkAvailable()) {
         OnConnect(true);
@@ -101,7 +101,7 @@ int CSubsystem_Net_Win32::SetUp() {
     std::optional<ProxySetting> system;
     if (std::optional<std::string> text = machine_->SystemProxy()) {
         system = ParseProxyUrl(*text);
-        if (!system) Warning("CSubsystem_Net_Win32::SetUp: the environment's proxy setting is not usable");
+        if (!system) Warning("CSubsystem_Net::SetUp: the environment's proxy setting is not usable");
     }
     proxy_ = ApplyStoredProxy(config_.store != nullptr ? config_.store->GetShellElement() : nullptr, system);
     pool_->SetProxy(proxy_.name, proxy_.port);
@@ -109,7 +109,7 @@ int CSubsystem_Net_Win32::SetUp() {
     proxyAddress_.reset();
     proxyLookupPending_ = proxy_.Enabled();
     lookup_ = machine_->StartLookup(proxy_.Enabled() ? proxy_.name : serverHost_);
-    if (!lookup_) Warning("CSubsystem_Net_Win32::SetUp: no name lookup could be started");
+    if (!lookup_) Warning("CSubsystem_Net::SetUp: no name lookup could be started");
     setUp_ = true;
     handshakePending_ = true;
     useLookedUp_ = false;
@@ -118,13 +118,13 @@ int CSubsystem_Net_Win32::SetUp() {
     return 0;
 }
 
-bool CSubsystem_Net_Win32::Connect() {
+bool CSubsystem_Net::Connect() {
     connecting_ = true;
     if (proxyLookupPending_) return false;
     CloseSocket();
     socket_ = machine_->OpenSocket();
     if (!socket_) {
-        Error("CSubsystem_Net_Win32::Connect: no socket");
+        Error("CSubsystem_Net::Connect: no socket");
         connecting_ = false;
         handshakePending_ = false;
         return false;
@@ -140,13 +140,13 @@ bool CSubsystem_Net_Win32::Connect() {
     return true;
 }
 
-void CSubsystem_Net_Win32::CloseSocket() {
+void CSubsystem_Net::CloseSocket() {
     socket_.reset();
     socketOpen_ = false;
     pendingConnect_.reset();
 }
 
-int CSubsystem_Net_Win32::AskForConnection() {
+int CSubsystem_Net::AskForConnection() {
     promptUp_ = true;
     const int answer = config_.askConnection ? config_.askConnection(kConnectionPromptCaption, kConnectionPromptText)
                                              : platform::IdCancel;
@@ -154,7 +154,7 @@ int CSubsystem_Net_Win32::AskForConnection() {
     return answer;
 }
 
-void CSubsystem_Net_Win32::OnConnect(bool error) {
+void CSubsystem_Net::OnConnect(bool error) {
     connecting_ = false;
     deadlineSet_ = false;
     if (error) {
@@ -194,18 +194,18 @@ void CSubsystem_Net_Win32::OnConnect(bool error) {
     if (!inFlight_ && sink_ != nullptr) sink_->SendNext();
 }
 
-void CSubsystem_Net_Win32::SetServerAddress(uint32_t address) {
+void CSubsystem_Net::SetServerAddress(uint32_t address) {
     serverAddress_ = address;
     serverAddressText_ = FormatIpv4(address) + (serverPort_ == 80 ? "" : ":" + std::to_string(serverPort_));
 }
 
-void CSubsystem_Net_Win32::OnHostLookup() {
+void CSubsystem_Net::OnHostLookup() {
     if (!lookup_ || !lookup_->Done()) return;
     const std::optional<uint32_t> address = lookup_->Address();
     lookup_.reset();
     lookupSucceeded_ = address.has_value();
     if (!address) {
-        Warning("CSubsystem_Net_Win32::OnHostLookup: the name did not resolve");
+        Warning("CSubsystem_Net::OnHostLookup: the name did not resolve");
         if (!setUp_) SetUp();
         setUp_ = true;
         return;
@@ -224,7 +224,7 @@ void CSubsystem_Net_Win32::OnHostLookup() {
     setUp_ = true;
 }
 
-int CSubsystem_Net_Win32::OnHelloReply(ServerReply& reply) {
+int CSubsystem_Net::OnHelloReply(ServerReply& reply) {
     if (reply.status >= kNoConnectionStatus) {
         useLookedUp_ = true;
         // The looked-up address is tried once a session; a server that keeps failing the
@@ -257,10 +257,10 @@ int CSubsystem_Net_Win32::OnHelloReply(ServerReply& reply) {
     return 0;
 }
 
-void CSubsystem_Net_Win32::RedirectServer(ServerReply& reply, bool forGood) {
+void CSubsystem_Net::RedirectServer(ServerReply& reply, bool forGood) {
     const std::optional<uint32_t> address = ParseIpv4(reply.text);
     if (!address) {
-        Warning("CSubsystem_Net_Win32::OnHelloReply: the server named no usable address");
+        Warning("CSubsystem_Net::OnHelloReply: the server named no usable address");
         return;
     }
     CSubsystem_UserStore* store = config_.store;
@@ -276,7 +276,7 @@ void CSubsystem_Net_Win32::RedirectServer(ServerReply& reply, bool forGood) {
         }
     }
     if (*address == serverAddress_ || ++handshakeRedirects_ > kMaxHandshakeRedirects) {
-        Warning("CSubsystem_Net_Win32::OnHelloReply: the server keeps redirecting the handshake");
+        Warning("CSubsystem_Net::OnHelloReply: the server keeps redirecting the handshake");
         setUp_ = true;
         handshakePending_ = false;
         return;
@@ -285,10 +285,10 @@ void CSubsystem_Net_Win32::RedirectServer(ServerReply& reply, bool forGood) {
     Connect();
 }
 
-void CSubsystem_Net_Win32::StartBannerDownload() {
+void CSubsystem_Net::StartBannerDownload() {
     CServerRequest* request = pool_->NewRequest();
     if (request == nullptr) {
-        Warning("CSubsystem_Net_Win32::OnHelloReply: no free request slot for the banner definitions");
+        Warning("CSubsystem_Net::OnHelloReply: no free request slot for the banner definitions");
         return;
     }
     request->SetHost(FormatIpv4(serverAddress_), serverPort_);
@@ -297,7 +297,7 @@ void CSubsystem_Net_Win32::StartBannerDownload() {
     request->Start();
 }
 
-int CSubsystem_Net_Win32::Reset() {
+int CSubsystem_Net::Reset() {
     inFlight_ = false;
     CloseSocket();
     connected_ = false;
@@ -309,7 +309,7 @@ int CSubsystem_Net_Win32::Reset() {
     return SetUp();
 }
 
-std::string CSubsystem_Net_Win32::RequestText(std::string_view function, const ServerReply& reply,
+std::string CSubsystem_Net::RequestText(std::string_view function, const ServerReply& reply,
                                               std::string_view params) const {
     std::string body = "msg=";
     body += config_.sessionId ? config_.sessionId() : std::string(kEmptyShellGuid);
@@ -326,7 +326,7 @@ std::string CSubsystem_Net_Win32::RequestText(std::string_view function, const S
     return text;
 }
 
-int CSubsystem_Net_Win32::PostRequest(std::string_view function, std::string_view params, bool forceConn,
+int CSubsystem_Net::PostRequest(std::string_view function, std::string_view params, bool forceConn,
                                       int /*priority*/, ServerReply& reply) {
     if (ShutdownRequested()) return kNetRefused;
     if (inFlight_ || connecting_ || promptUp_) return kNetNotConnected;
@@ -345,7 +345,7 @@ int CSubsystem_Net_Win32::PostRequest(std::string_view function, std::string_vie
     }
     if (!socketOpen_ || !socket_) return kNetNotConnected;
     if (!IsSendableFunction(function)) {
-        Error("CSubsystem_Net_Win32::PostRequest: refused a function name that cannot be sent");
+        Error("CSubsystem_Net::PostRequest: refused a function name that cannot be sent");
         return kNetBadArgument;
     }
     inFlightRecord_ = reply;
@@ -365,11 +365,11 @@ int CSubsystem_Net_Win32::PostRequest(std::string_view function, std::string_vie
     return kNetPending;
 }
 
-bool CSubsystem_Net_Win32::ReadyToSend() const {
+bool CSubsystem_Net::ReadyToSend() const {
     return !ShutdownRequested() && connected_ && socketOpen_ && !closed_ && !inFlight_ && !connecting_ && !promptUp_;
 }
 
-bool CSubsystem_Net_Win32::SendPending() {
+bool CSubsystem_Net::SendPending() {
     while (outputSent_ < output_.size()) {
         size_t sent = 0;
         const auto* bytes = reinterpret_cast<const uint8_t*>(output_.data()) + outputSent_;
@@ -381,13 +381,13 @@ bool CSubsystem_Net_Win32::SendPending() {
     return true;
 }
 
-void CSubsystem_Net_Win32::TrackStartupInfo() {
+void CSubsystem_Net::TrackStartupInfo() {
     if (startupInfoSent_ || !setUp_ || config_.store == nullptr) return;
     startupInfoSent_ = true;
     config_.store->Track("StartupInfo", {lookupSucceeded_ ? "1" : "0", config_.shellVersion.c_str()});
 }
 
-void CSubsystem_Net_Win32::OnSocketReady(bool readable, bool writable) {
+void CSubsystem_Net::OnSocketReady(bool readable, bool writable) {
     TrackStartupInfo();
     if (!socket_) return;
     if (connecting_) {
@@ -405,7 +405,7 @@ void CSubsystem_Net_Win32::OnSocketReady(bool readable, bool writable) {
     if (readable) ReceiveReply();
 }
 
-void CSubsystem_Net_Win32::ReceiveReply() {
+void CSubsystem_Net::ReceiveReply() {
     std::array<uint8_t, 16384> buffer{};
     for (int turn = 0; turn < kMaxReceivesPerTurn && socket_; ++turn) {
         size_t received = 0;
@@ -437,7 +437,7 @@ void CSubsystem_Net_Win32::ReceiveReply() {
     }
 }
 
-void CSubsystem_Net_Win32::FinishExchange(int outcome) {
+void CSubsystem_Net::FinishExchange(int outcome) {
     deadlineSet_ = false;
     inFlight_ = false;
     CloseSocket();
@@ -457,19 +457,19 @@ void CSubsystem_Net_Win32::FinishExchange(int outcome) {
     if (sink_ != nullptr) sink_->OnReply(record, status);
 }
 
-void CSubsystem_Net_Win32::CheckDeadlines() {
+void CSubsystem_Net::CheckDeadlines() {
     if (!deadlineSet_ || static_cast<int32_t>(machine_->TickMs() - deadline_) < 0) return;
     deadlineSet_ = false;
     if (connecting_) {
-        Warning("CSubsystem_Net_Win32: the connection took too long");
+        Warning("CSubsystem_Net: the connection took too long");
         OnConnect(true);
     } else if (inFlight_) {
-        Warning("CSubsystem_Net_Win32: the server took too long to answer");
+        Warning("CSubsystem_Net: the server took too long to answer");
         FinishExchange(kNetSocketError);
     }
 }
 
-void CSubsystem_Net_Win32::AddWaitHandles(std::vector<platform::WaitHandle>& handles) {
+void CSubsystem_Net::AddWaitHandles(std::vector<platform::WaitHandle>& handles) {
     // While the connection prompt is up its events wait for the answer.
     if (promptUp_) return;
     if (lookup_) handles.push_back({.descriptor = lookup_->Descriptor(), .read = true});
@@ -479,7 +479,7 @@ void CSubsystem_Net_Win32::AddWaitHandles(std::vector<platform::WaitHandle>& han
     }
 }
 
-void CSubsystem_Net_Win32::OnWaitHandles(std::span<const platform::WaitHandle> handles) {
+void CSubsystem_Net::OnWaitHandles(std::span<const platform::WaitHandle> handles) {
     // Handling one may replace the other (a new socket can reuse a descriptor number).
     const platform::StreamSocket* socket = socket_.get();
     const platform::HostLookup* lookup = lookup_.get();
@@ -493,11 +493,11 @@ void CSubsystem_Net_Win32::OnWaitHandles(std::span<const platform::WaitHandle> h
     }
 }
 
-CSubsystem_Net_Win32* NetService() { return Slot().get(); }
+CSubsystem_Net* NetService() { return Slot().get(); }
 
-CSubsystem_Net_Win32* CreateNetSubsystem(NetConfig config) {
+CSubsystem_Net* CreateNetSubsystem(NetConfig config) {
     Slot().reset();
-    Slot() = std::make_unique<CSubsystem_Net_Win32>(std::move(config));
+    Slot() = std::make_unique<CSubsystem_Net>(std::move(config));
     return Slot().get();
 }
 

@@ -68,12 +68,12 @@ struct NetConfig {
     HttpTimeouts http;
 };
 
-class CSubsystem_Net_Win32 final : public CWaitSource, public INetLink {
+class CSubsystem_Net final : public CWaitSource, public INetLink {
 public:
-    explicit CSubsystem_Net_Win32(NetConfig config);
-    ~CSubsystem_Net_Win32() override;
-    CSubsystem_Net_Win32(const CSubsystem_Net_Win32&) = delete;
-    CSubsystem_Net_Win32& operator=(const CSubsystem_Net_Win32&) = delete;
+    explicit CSubsystem_Net(NetConfig config);
+    ~CSubsystem_Net() override;
+    CSubsystem_Net(const CSubsystem_Net&) = delete;
+    CSubsystem_Net& operator=(const CSubsystem_Net&) = delete;
 
     bool IsOffline() const { return !connected_; }
     // 29 while stopping; 28 when busy, not connected or when the connection must first be made
@@ -168,8 +168,8 @@ private:
 };
 
 // The session's server connection; null outside it.
-CSubsystem_Net_Win32* NetService();
-CSubsystem_Net_Win32* CreateNetSubsystem(NetConfig config);
+CSubsystem_Net* NetService();
+CSubsystem_Net* CreateNetSubsystem(NetConfig config);
 void DestroyNetSubsystem();
 
 // Whether a function name can go into a request line: 1 to 64 letters, digits and '_'.

@@ -1,6 +1,6 @@
 #include "core/outbox/COutbox.h"
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/HexText.h"
 #include "core/base/Log.h"
 #include "core/base/Timer.h"
@@ -48,8 +48,7 @@ int COutbox::OnTimer(intptr_t* args) {
 }
 
 MessageIds COutbox::NewIds() {
-    TimeRecord now;
-    if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
+    const TimeRecord now = ClockNow();
     // 0 and 0 mark a message that has no identity yet.
     MessageIds ids = ids_.Next(static_cast<uint32_t>(now.secondsSince2000), now.tickMs);
     if (ids == MessageIds{}) ids = ids_.Next(static_cast<uint32_t>(now.secondsSince2000), now.tickMs);

@@ -3,7 +3,7 @@
 #include "core/base/Decimal.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/store/OutboxSalvage.h"
 #include "core/store/RdtNode.h"
 

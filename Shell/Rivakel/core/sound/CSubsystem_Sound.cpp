@@ -1,19 +1,19 @@
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 
 #include <algorithm>
-#include <charconv>
 #include <memory>
 
+#include "core/base/Decimal.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/sound/WavReader.h"
 #include "core/store/RdtNode.h"
 #include "platform/Platform.h"
 
 namespace {
 
-std::unique_ptr<CSubsystem_Sound_DirectX> g_sound;
+std::unique_ptr<CSubsystem_Sound> g_sound;
 
 // Reads the attribute by its name, else by its position (the files of old shells).
 const std::string* SoundAttr(const RdtNode& sound, std::string_view name, size_t position) {
@@ -22,54 +22,54 @@ const std::string* SoundAttr(const RdtNode& sound, std::string_view name, size_t
     return nullptr;
 }
 
-// A whole decimal number, or nullopt.
-std::optional<int> ParseVolume(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error == std::errc::result_out_of_range) return text.starts_with('-') ? 0 : 100;
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
-CSubsystem_Sound_DirectX::CSubsystem_Sound_DirectX(SoundServiceConfig config) : config_(std::move(config)) {
+int ParseVolume(std::string_view text) {
+    const bool negative = text.starts_with('-');
+    if (negative) text.remove_prefix(1);
+    const std::optional<uint64_t> value = ParseDecimal(text, 100, DecimalOverflow::Saturate);
+    if (!value) return CSubsystem_Sound::kDefaultVolume;
+    return negative ? 0 : static_cast<int>(*value);
+}
+
+int ReadStoredVolume(RdtNode* shellElement) {
+    RdtNode* sound = shellElement != nullptr ? shellElement->FindChild("Sound") : nullptr;
+    if (sound == nullptr) return CSubsystem_Sound::kDefaultVolume;
+    const std::string* enabled = SoundAttr(*sound, "Enabled", 0);
+    if (enabled != nullptr && EqualsNoCase(*enabled, "false")) {
+        // The old on/off switch becomes volume 0, and is stored the new way.
+        sound->SetAttr("Enabled", "true");
+        sound->SetAttr("Volume", "0");
+        return 0;
+    }
+    const std::string* volume = SoundAttr(*sound, "Volume", 1);
+    return volume != nullptr ? ParseVolume(*volume) : CSubsystem_Sound::kDefaultVolume;
+}
+
+CSubsystem_Sound::CSubsystem_Sound(SoundServiceConfig config) : config_(std::move(config)) {
     ReadStoredSettings(config_.shellElement);
     if (config_.backend == nullptr) return;
     available_ = config_.backend->OpenAudio(kMixRate, [this](std::span<int16_t> out) { mixer_.Mix(out); });
     if (!available_) Error("Sound is not available: the audio device could not be opened");
 }
 
-CSubsystem_Sound_DirectX::~CSubsystem_Sound_DirectX() {
+CSubsystem_Sound::~CSubsystem_Sound() {
     Shutdown();
     mixer_.StopAll();
 }
 
-void CSubsystem_Sound_DirectX::ReadStoredSettings(RdtNode* shellElement) {
-    volume_ = kDefaultVolume;
-    RdtNode* sound = shellElement != nullptr ? shellElement->FindChild("Sound") : nullptr;
-    if (sound != nullptr) {
-        const std::string* enabled = SoundAttr(*sound, "Enabled", 0);
-        const std::string* volume = SoundAttr(*sound, "Volume", 1);
-        if (enabled != nullptr && EqualsNoCase(*enabled, "false")) {
-            // The old on/off switch becomes volume 0, and is stored the new way.
-            volume_ = 0;
-            sound->SetAttr("Enabled", "true");
-            sound->SetAttr("Volume", "0");
-        } else if (volume != nullptr) {
-            if (std::optional<int> value = ParseVolume(*volume)) volume_ = std::clamp(*value, 0, 100);
-        }
-    }
+void CSubsystem_Sound::ReadStoredSettings(RdtNode* shellElement) {
+    volume_ = ReadStoredVolume(shellElement);
     enabled_ = volume_ > 0;
 }
 
-CSound* CSubsystem_Sound_DirectX::CreateSound(std::string_view name, int flags) {
+CSound* CSubsystem_Sound::CreateSound(std::string_view name, int flags) {
     if (!available_) return nullptr;
     std::optional<std::vector<uint8_t>> bytes = config_.readFile ? config_.readFile(name) : std::nullopt;
     return CreateSoundFromData(name, bytes ? std::span<const uint8_t>(*bytes) : std::span<const uint8_t>(), flags);
 }
 
-CSound* CSubsystem_Sound_DirectX::CreateSoundFromData(std::string_view name, std::span<const uint8_t> bytes, int flags) {
+CSound* CSubsystem_Sound::CreateSoundFromData(std::string_view name, std::span<const uint8_t> bytes, int flags) {
     if (!available_) return nullptr;
     std::shared_ptr<const SoundPcm> pcm;
     if (std::optional<WavData> wav = ParseWav(bytes)) {
@@ -82,7 +82,7 @@ CSound* CSubsystem_Sound_DirectX::CreateSoundFromData(std::string_view name, std
     return sound;
 }
 
-int CSubsystem_Sound_DirectX::ForgetSound(const CSound* sound) {
+int CSubsystem_Sound::ForgetSound(const CSound* sound) {
     if (sound == nullptr || !sound->Pcm() || config_.backend == nullptr || !available_) return 0;
     config_.backend->LockAudio();
     mixer_.Forget(sound->Pcm().get());
@@ -90,21 +90,21 @@ int CSubsystem_Sound_DirectX::ForgetSound(const CSound* sound) {
     return 0;
 }
 
-void CSubsystem_Sound_DirectX::SetVolume(int volume) {
+void CSubsystem_Sound::SetVolume(int volume) {
     volume = std::clamp(volume, 0, 100);
     if (volume_ == 0 && volume > 0) SetEnabled(true);
     if (volume_ > 0 && volume == 0) SetEnabled(false);
     volume_ = volume;
 }
 
-void CSubsystem_Sound_DirectX::PlaySoundSlot(const CSound& sound) {
+void CSubsystem_Sound::PlaySoundSlot(const CSound& sound) {
     if (stopping_ || !available_ || !enabled_ || !sound.Pcm()) return;
     config_.backend->LockAudio();
     mixer_.Start(sound.Pcm(), sound.RepeatCount(), GainForVolume(volume_));
     config_.backend->UnlockAudio();
 }
 
-int CSubsystem_Sound_DirectX::BusySlots() {
+int CSubsystem_Sound::BusySlots() {
     if (!available_) return 0;
     config_.backend->LockAudio();
     const int busy = mixer_.BusySlots();
@@ -112,7 +112,7 @@ int CSubsystem_Sound_DirectX::BusySlots() {
     return busy;
 }
 
-void CSubsystem_Sound_DirectX::Shutdown() {
+void CSubsystem_Sound::Shutdown() {
     stopping_ = true;
     if (available_) config_.backend->CloseAudio();
     available_ = false;
@@ -120,11 +120,11 @@ void CSubsystem_Sound_DirectX::Shutdown() {
 
 SoundFileReader FileServiceSoundReader() { return ReadNamedFile; }
 
-CSubsystem_Sound_DirectX* SoundService() { return g_sound.get(); }
+CSubsystem_Sound* SoundService() { return g_sound.get(); }
 
-CSubsystem_Sound_DirectX* CreateSoundService(SoundServiceConfig config) {
+CSubsystem_Sound* CreateSoundService(SoundServiceConfig config) {
     g_sound.reset();
-    g_sound = std::make_unique<CSubsystem_Sound_DirectX>(std::move(config));
+    g_sound = std::make_unique<CSubsystem_Sound>(std::move(config));
     return g_sound.get();
 }
 

@@ -31,15 +31,15 @@ struct SoundServiceConfig {
     SoundFileReader readFile;              // empty: every sound fails to load
 };
 
-class CSubsystem_Sound_DirectX {
+class CSubsystem_Sound {
 public:
     static constexpr int kDefaultVolume = 50;
 
-    explicit CSubsystem_Sound_DirectX(SoundServiceConfig config);
+    explicit CSubsystem_Sound(SoundServiceConfig config);
     // Closes the device (the end of sound), then lets go of every slot.
-    ~CSubsystem_Sound_DirectX();
-    CSubsystem_Sound_DirectX(const CSubsystem_Sound_DirectX&) = delete;
-    CSubsystem_Sound_DirectX& operator=(const CSubsystem_Sound_DirectX&) = delete;
+    ~CSubsystem_Sound();
+    CSubsystem_Sound(const CSubsystem_Sound&) = delete;
+    CSubsystem_Sound& operator=(const CSubsystem_Sound&) = delete;
 
     // A new sound holding one internal reference of its own; null when sound is unavailable.
     // A file that is not a WAV sound the mixer takes gives a sound that does not load.
@@ -74,7 +74,15 @@ private:
     bool stopping_ = false;
 };
 
+// Stored volume text as a volume from 0 to 100: a number past either end is that end, anything
+// but a whole decimal number is the default.
+int ParseVolume(std::string_view text);
+// The volume stored in the "Sound" child of the store's "Shell" element: its Volume attribute by
+// name, else by position as old shells wrote it; the default when there is none. An old shell's
+// Enabled="false" reads as 0 and is stored again the new way.
+int ReadStoredVolume(RdtNode* shellElement);
+
 // The session's sound service; null when there is none.
-CSubsystem_Sound_DirectX* SoundService();
-CSubsystem_Sound_DirectX* CreateSoundService(SoundServiceConfig config);
+CSubsystem_Sound* SoundService();
+CSubsystem_Sound* CreateSoundService(SoundServiceConfig config);
 void DestroySoundService();

@@ -1,6 +1,6 @@
-#include "core/text/CFontWin32.h"
+#include "core/text/CFont.h"
 
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "core/text/TextDrawer.h"
 
 int SizeStepOf(int size) {
@@ -10,7 +10,7 @@ int SizeStepOf(int size) {
     return static_cast<int>(kStockFonts.size()) - 1;
 }
 
-CFontWin32::CFontWin32(CSubsystem_Font_Win32* owner, std::string_view face, int size, int style,
+CFont::CFont(CSubsystem_Font* owner, std::string_view face, int size, int style,
                        std::unique_ptr<platform::Font> font)
     : owner_(owner), font_(std::move(font)), face_(face), size_(size), style_(style), sizeStep_(SizeStepOf(size)) {
     const platform::FontMetrics& metrics = font_->Metrics();
@@ -20,17 +20,17 @@ CFontWin32::CFontWin32(CSubsystem_Font_Win32* owner, std::string_view face, int 
     periodWidth_ = TextExtent(*font_, ".");
 }
 
-CFontWin32::~CFontWin32() {
+CFont::~CFont() {
     if (owner_ != nullptr) owner_->RemoveFont(this);
 }
 
-int CFontWin32::GetMetrics(int* averageWidth, int* lineHeight) const {
+int CFont::GetMetrics(int* averageWidth, int* lineHeight) const {
     if (averageWidth != nullptr) *averageWidth = averageWidth_;
     if (lineHeight != nullptr) *lineHeight = lineHeight_;
     return 0;
 }
 
-int CFontWin32::GetDescription(std::string* face, int* size, int* sizeStep, int* style) const {
+int CFont::GetDescription(std::string* face, int* size, int* sizeStep, int* style) const {
     if (face != nullptr) *face = face_;
     if (size != nullptr) *size = size_;
     if (sizeStep != nullptr) *sizeStep = sizeStep_;

@@ -9,7 +9,7 @@
 #include "core/base/RefCounted.h"
 #include "platform/Platform.h"
 
-class CSubsystem_Font_Win32;
+class CSubsystem_Font;
 
 // Style bits of a shell font.
 enum FontStyleBits : int { kFontBold = 1, kFontItalic = 2, kFontUnderline = 4, kFontStrikeOut = 8 };
@@ -33,12 +33,12 @@ inline constexpr std::array<StockFontRow, 6> kStockFonts = {{
 // take the last row.
 int SizeStepOf(int size);
 
-class CFontWin32 : public CRefCounted {
+class CFont : public CRefCounted {
 public:
     // Made by the font service, which keeps it in its cache until the service goes.
-    CFontWin32(CSubsystem_Font_Win32* owner, std::string_view face, int size, int style,
+    CFont(CSubsystem_Font* owner, std::string_view face, int size, int style,
                std::unique_ptr<platform::Font> font);
-    ~CFontWin32() override;
+    ~CFont() override;
 
     int GetMetrics(int* averageWidth, int* lineHeight) const;
     int GetDescription(std::string* face, int* size, int* sizeStep, int* style) const;
@@ -57,7 +57,7 @@ public:
     void Detach() { owner_ = nullptr; }
 
 private:
-    CSubsystem_Font_Win32* owner_;
+    CSubsystem_Font* owner_;
     std::unique_ptr<platform::Font> font_;
     std::string face_;
     int size_;

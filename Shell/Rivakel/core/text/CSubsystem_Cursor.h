@@ -23,7 +23,7 @@ inline constexpr std::array<std::string_view, 6> kStockCursorNames = {
     "Pointer.cur", "Hand.cur", "NoLink.cur", "OpenHand.cur", "ClosedHand.cur", "HourGlass.cur",
 };
 
-class CSubsystem_Cursor_Win32 {
+class CSubsystem_Cursor {
 public:
     // Makes the platform cursor of a named cursor resource; null when there is none.
     using CursorLoader = std::function<std::unique_ptr<platform::Cursor>(std::string_view name)>;
@@ -31,10 +31,10 @@ public:
     using CursorApplier = std::function<void(const platform::Cursor*)>;
 
     // Loads the stock cursors in index order and selects the pointer.
-    explicit CSubsystem_Cursor_Win32(CursorLoader loader, CursorApplier applier = {});
-    ~CSubsystem_Cursor_Win32();
-    CSubsystem_Cursor_Win32(const CSubsystem_Cursor_Win32&) = delete;
-    CSubsystem_Cursor_Win32& operator=(const CSubsystem_Cursor_Win32&) = delete;
+    explicit CSubsystem_Cursor(CursorLoader loader, CursorApplier applier = {});
+    ~CSubsystem_Cursor();
+    CSubsystem_Cursor(const CSubsystem_Cursor&) = delete;
+    CSubsystem_Cursor& operator=(const CSubsystem_Cursor&) = delete;
 
     // A new cursor kept in the created list (one internal reference, the list's); never null,
     // though its handle is null when the resource is missing.

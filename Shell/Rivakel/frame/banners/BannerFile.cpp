@@ -70,8 +70,7 @@ std::optional<uint32_t> ParseHexColour(std::string_view text) {
 }
 
 bool IsPlainPictureName(std::string_view name) {
-    return IsSafeRelativeName(name) && name.find_first_of("\\/") == std::string_view::npos &&
-           !EqualsNoCase(name.substr(0, kMemoryNamePrefix.size()), kMemoryNamePrefix);
+    return IsPlainFileName(name) && !EqualsNoCase(name.substr(0, kMemoryNamePrefix.size()), kMemoryNamePrefix);
 }
 
 bool ReadsAsCatalog(std::string_view fileName, bool catalogSpot) {

@@ -6,7 +6,7 @@
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
 #include "core/files/FileNames.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Image.h"
 #include "frame/cardbacks/CardbackSettings.h"
 #include "frame/cardbacks/CardbackSurfaces.h"

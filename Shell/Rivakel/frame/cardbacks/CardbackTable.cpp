@@ -5,6 +5,7 @@
 #include "core/base/Decimal.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
+#include "core/files/FileNames.h"
 #include "core/store/RdtNode.h"
 #include "core/store/WholeDataFile.h"
 #include "frame/cardbacks/CardbackSettings.h"

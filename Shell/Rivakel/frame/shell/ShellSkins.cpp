@@ -1,7 +1,7 @@
 // The two layouts of the frame and what their buttons do.
 #include <string>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"

@@ -1,4 +1,4 @@
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 
 #include <gtest/gtest.h>
 

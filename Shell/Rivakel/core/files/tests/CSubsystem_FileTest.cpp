@@ -1,4 +1,4 @@
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ protected:
         std::ofstream(root_ / relative, std::ios::binary) << text;
     }
     // The text of the file `name` opens to, or "<missing>".
-    std::string Read(CSubsystem_File_Win32& service, std::string_view name) {
+    std::string Read(CSubsystem_File& service, std::string_view name) {
         CFile* file = service.OpenFile(name);
         std::string text = "<missing>";
         if (file->IsOpen()) {
@@ -74,10 +74,10 @@ TEST_F(FileServiceTest, ResolutionOrder) {
     auto inspected = Module({{"pic.gif", "inspected"}});
 
     config_.overrideFolder = (root_ / "override").string();
-    CSubsystem_File_Win32 withOverride(config_);
+    CSubsystem_File withOverride(config_);
     EXPECT_EQ(Read(withOverride, "pic.gif"), "override");
 
-    CSubsystem_File_Win32 service(FileServiceConfig{config_.shellPath, false, config_.dataFolder, {}});
+    CSubsystem_File service(FileServiceConfig{config_.shellPath, false, config_.dataFolder, {}});
     service.SetResourceModule(inspected.get());
     EXPECT_EQ(Read(service, "PIC.gif"), "inspected");
     service.ClearResourceModule();
@@ -96,7 +96,7 @@ TEST_F(FileServiceTest, RunningGamesFolderComesRightAfterItsResources) {
     Write("data/Shared.txt", "data folder");
     Write("secret.txt", "secret");
     config_.installed = true;
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     resources::ResourceRegistry::Instance().SetApplet(Module({{"Layout1.dat", "applet"}}));
     service.SetGameFolder((root_ / "game").string());
     EXPECT_EQ(Read(service, "layout1.dat"), "applet");
@@ -111,7 +111,7 @@ TEST_F(FileServiceTest, RunningGamesFolderComesRightAfterItsResources) {
 TEST_F(FileServiceTest, InstalledShellReadsTheDataFolderWithoutRegardToCase) {
     Write("data/System/Banners/b1.gif", "banner");
     config_.installed = true;
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     EXPECT_EQ(Read(service, "system\\banners\\B1.GIF"), "banner");
     EXPECT_EQ(Read(service, "b1.gif"), "<missing>");
 }
@@ -121,7 +121,7 @@ TEST_F(FileServiceTest, NamesLeavingTheirRootAreRefused) {
     Write("data/inside.txt", "inside");
     config_.installed = true;
     config_.overrideFolder = (root_ / "override").string();
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     for (const char* name : {"..\\secret.txt", "../secret.txt", "a\\..\\..\\secret.txt", "/etc/passwd",
                              "\\secret.txt", "C:\\secret.txt", ""})
         EXPECT_EQ(Read(service, name), "<missing>") << name;
@@ -132,7 +132,7 @@ TEST_F(FileServiceTest, NamesLeavingTheirRootAreRefused) {
 }
 
 TEST_F(FileServiceTest, MemoryBlocksOpenByTokenNeverByAddress) {
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     auto block = std::make_shared<const std::vector<uint8_t>>(10, uint8_t{'m'});
     const std::string name = service.MemoryBlocks().Register(block);
     EXPECT_EQ(name.rfind("MEM:10,", 0), 0u);
@@ -160,7 +160,7 @@ TEST_F(FileServiceTest, MemoryBlocksOpenByTokenNeverByAddress) {
 TEST_F(FileServiceTest, CardBackFollowsTheChoice) {
     Write("data/System/Skins/CardBacks/blue.gif", "blue");
     config_.installed = true;
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     CardBackChoice choice{"blue.gif", 3};
     service.SetCardBackSource([&] { return choice; });
     EXPECT_EQ(Read(service, "cardback.GIF"), "blue");
@@ -182,7 +182,7 @@ TEST_F(FileServiceTest, CardBackFollowsTheChoice) {
     choice = {"p-img-shell-defaultcardback.gif", 2};
     EXPECT_EQ(Read(service, "CardBack.gif"), "default back");
     // Nothing told the service of cardbacks yet: the game's own back.
-    CSubsystem_File_Win32 untold(config_);
+    CSubsystem_File untold(config_);
     EXPECT_EQ(Read(untold, "CardBack.gif"), "game back");
 }
 
@@ -194,7 +194,7 @@ TEST_F(FileServiceTest, EnumerateFilesListsWhatOpenFileFinds) {
     Write("shell/flat.rml", "flat");
     Write("shell/Skins/nested.rml", "");
     config_.installed = true;
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     std::vector<std::string> found;
     auto collect = [&](const std::string& name, const std::string& folder) {
         found.push_back(fs::path(folder).filename().string() + "/" + name);
@@ -219,7 +219,7 @@ TEST_F(FileServiceTest, EnumerateFilesListsWhatOpenFileFinds) {
 }
 
 TEST_F(FileServiceTest, AnAppletsFileOutlivesTheAppletsModule) {
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     resources::ResourceRegistry::Instance().SetApplet(Module({{"level.txt", "applet level"}}));
     CFile* file = service.OpenFile("LEVEL.txt");
     ASSERT_TRUE(file->IsOpen());
@@ -239,7 +239,7 @@ TEST_F(FileServiceTest, EnumerateGamesPrefersTheFolderNamedFile) {
     Write("shell/Games/loose.gam", "");
     Write("shell/top.gam", "");
     config_.installed = true;
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     std::vector<std::string> found;
     auto collect = [&](const std::string& name, const std::string& folder) {
         found.push_back(fs::path(folder).filename().string() + "/" + name);
@@ -268,7 +268,7 @@ TEST_F(FileServiceTest, EachKindOfFileIsHeldToWhatItCanNeed) {
     sized("shell/huge.rml", kTerabyte);
     sized("shell/huge.gam", kTerabyte);
     sized("override/pic.gif", kTerabyte);
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     EXPECT_EQ(Read(service, "level.txt"), "<missing>");
     EXPECT_EQ(Read(service, "board.dat").size(), 16 * kMiB);
     EXPECT_EQ(Read(service, "picture.gif").size(), 16 * kMiB + 1);
@@ -277,12 +277,12 @@ TEST_F(FileServiceTest, EachKindOfFileIsHeldToWhatItCanNeed) {
     EXPECT_EQ(service.LoadModuleString((root_ / "shell/huge.gam").string(), 1, text), kModuleStringMissing);
     // A refused file is passed over like a missing one.
     config_.overrideFolder = (root_ / "override").string();
-    CSubsystem_File_Win32 withOverride(config_);
+    CSubsystem_File withOverride(config_);
     EXPECT_EQ(Read(withOverride, "pic.gif"), "shell");
 }
 
 TEST_F(FileServiceTest, WriteAndDeleteFiles) {
-    CSubsystem_File_Win32 service(config_);
+    CSubsystem_File service(config_);
     EXPECT_TRUE(service.WriteAppDataFile("System\\eid-1.txt", "first"));
     EXPECT_TRUE(service.WriteAppDataFile("System\\eid-1.txt", "second"));
     std::ifstream in(root_ / "data/System/eid-1.txt");

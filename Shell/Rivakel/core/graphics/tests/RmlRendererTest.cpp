@@ -251,7 +251,7 @@ TEST_F(RmlTest, DrawRmlUsesTheWholeImageWithoutABoxAndTellsTheUsers) {
         int changes = 0;
     } user;
     SurfaceServices& services = CurrentSurfaceServices();
-    CSubsystem_Font_Win32* before = services.fonts;
+    CSubsystem_Font* before = services.fonts;
     services.fonts = &fonts_;
     auto image = NewImage();
     image->AddUser(&user);

@@ -20,7 +20,7 @@ void BM_DeliverBacklog(benchmark::State& state) {
             break;
         }
         CSubsystem_UserStore& store = session.OpenStore(true);
-        CSubsystem_Net_Win32& net = session.Connect();
+        CSubsystem_Net& net = session.Connect();
         OutboxConfig config;
         config.store = &store;
         config.net = &net;

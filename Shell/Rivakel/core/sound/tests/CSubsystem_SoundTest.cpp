@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/WavReader.h"
 #include "core/sound/tests/WavTestData.h"
 #include "core/store/RdtNode.h"
@@ -47,7 +47,7 @@ protected:
     }
 
     platform::headless::HeadlessBackend backend;
-    CSubsystem_Sound_DirectX* service = nullptr;
+    CSubsystem_Sound* service = nullptr;
     std::vector<CSound*> sounds;
 };
 
@@ -110,6 +110,14 @@ TEST_F(SoundServiceTest, VolumeSetsGainAndSwitchesTheServiceOnAndOff) {
     service->SetVolume(-3);
     EXPECT_EQ(service->Volume(), 0);
     EXPECT_FALSE(service->IsEnabled());
+}
+
+TEST(StoredVolume, StoredTextsBecomeVolumesFromZeroToOneHundred) {
+    const std::pair<const char*, int> cases[] = {
+        {"50", 50}, {"0", 0},    {"100", 100},         {"", 50},           {"abc", 50},
+        {"-5", 0},  {"150", 100}, {"2147483648", 100}, {"-99999999999999999999", 0}, {"7x", 50},
+    };
+    for (const auto& [text, volume] : cases) EXPECT_EQ(ParseVolume(text), volume) << text;
 }
 
 TEST_F(SoundServiceTest, StoredSoundSettingsAreReadAndRepaired) {

@@ -1,4 +1,4 @@
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,9 @@ struct Loader {
     }
 };
 
-TEST(CSubsystem_Cursor_Win32, StartsOnThePointerAndSelectsStockCursors) {
+TEST(CSubsystem_Cursor, StartsOnThePointerAndSelectsStockCursors) {
     std::vector<const platform::Cursor*> applied;
-    CSubsystem_Cursor_Win32 service(Loader{}, [&](const platform::Cursor* c) { applied.push_back(c); });
+    CSubsystem_Cursor service(Loader{}, [&](const platform::Cursor* c) { applied.push_back(c); });
     ASSERT_NE(service.GetStockCursor(kCursorPointer), nullptr);
     EXPECT_EQ(service.CurrentCCursor(), service.GetStockCursor(kCursorPointer));
     EXPECT_EQ(service.GetStockCursor(kCursorHand)->Name(), "Hand.cur");
@@ -30,8 +30,8 @@ TEST(CSubsystem_Cursor_Win32, StartsOnThePointerAndSelectsStockCursors) {
     EXPECT_EQ(applied.back(), service.CurrentCursor());
 }
 
-TEST(CSubsystem_Cursor_Win32, BadIndexesAndMissingResourcesKeepTheCurrentCursor) {
-    CSubsystem_Cursor_Win32 service(Loader{{"NoLink.cur", "Custom.cur"}});
+TEST(CSubsystem_Cursor, BadIndexesAndMissingResourcesKeepTheCurrentCursor) {
+    CSubsystem_Cursor service(Loader{{"NoLink.cur", "Custom.cur"}});
     EXPECT_EQ(service.GetStockCursor(6), nullptr);
     EXPECT_EQ(service.GetStockCursor(-1), nullptr);
     const CCursor* before = service.CurrentCCursor();
@@ -41,8 +41,8 @@ TEST(CSubsystem_Cursor_Win32, BadIndexesAndMissingResourcesKeepTheCurrentCursor)
     EXPECT_EQ(service.CurrentCCursor(), before);
 }
 
-TEST(CSubsystem_Cursor_Win32, DeletingTheCurrentCursorFallsBackToThePointer) {
-    CSubsystem_Cursor_Win32 service(Loader{});
+TEST(CSubsystem_Cursor, DeletingTheCurrentCursorFallsBackToThePointer) {
+    CSubsystem_Cursor service(Loader{});
     CCursor* custom = service.CreateCursor("Custom.cur");
     ASSERT_EQ(service.SelectCursor(custom), 0);
     EXPECT_EQ(service.DeleteCursor(custom), 0);

@@ -1,4 +1,4 @@
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +19,14 @@ struct CountingOpener {
     }
 };
 
-TEST(CSubsystem_Font_Win32, StockFontsAreCachedAndFoundWithoutRegardToCase) {
+TEST(CSubsystem_Font, StockFontsAreCachedAndFoundWithoutRegardToCase) {
     int opened = 0;
-    CSubsystem_Font_Win32 service(CountingOpener{&opened});
+    CSubsystem_Font service(CountingOpener{&opened});
     EXPECT_EQ(opened, 6);
     EXPECT_EQ(service.CachedCount(), 6u);
-    CFontWin32* stock = service.GetStockFont(1);
+    CFont* stock = service.GetStockFont(1);
     ASSERT_NE(stock, nullptr);
-    CFontWin32* lower = service.CreateFont("arial", 18, kFontBold);
+    CFont* lower = service.CreateFont("arial", 18, kFontBold);
     EXPECT_EQ(lower, stock);
     EXPECT_EQ(opened, 6);
     EXPECT_EQ(service.GetStockFont(6), nullptr);
@@ -36,10 +36,10 @@ TEST(CSubsystem_Font_Win32, StockFontsAreCachedAndFoundWithoutRegardToCase) {
     EXPECT_EQ(service.CachedCount(), 6u);
 }
 
-TEST(CSubsystem_Font_Win32, FontsDescribeThemselves) {
+TEST(CSubsystem_Font, FontsDescribeThemselves) {
     int opened = 0;
-    CSubsystem_Font_Win32 service(CountingOpener{&opened});
-    CFontWin32* font = service.CreateFont("Verdana", 16, kFontItalic | kFontUnderline);
+    CSubsystem_Font service(CountingOpener{&opened});
+    CFont* font = service.CreateFont("Verdana", 16, kFontItalic | kFontUnderline);
     std::string face;
     int size = 0, step = 0, style = 0;
     EXPECT_EQ(font->GetDescription(&face, &size, &step, &style), 0);
@@ -62,19 +62,19 @@ TEST(CSubsystem_Font_Win32, FontsDescribeThemselves) {
     EXPECT_EQ(SizeStepOf(3), 5);
 }
 
-TEST(CSubsystem_Font_Win32, AFullCacheEvictsOnlyFontsNobodyHolds) {
+TEST(CSubsystem_Font, AFullCacheEvictsOnlyFontsNobodyHolds) {
     int opened = 0;
-    CSubsystem_Font_Win32 service(CountingOpener{&opened});
-    CFontWin32* held = service.CreateFont("Held", 9, 0);
-    for (int n = 0; service.CachedCount() < CSubsystem_Font_Win32::kCacheLimit; ++n) {
+    CSubsystem_Font service(CountingOpener{&opened});
+    CFont* held = service.CreateFont("Held", 9, 0);
+    for (int n = 0; service.CachedCount() < CSubsystem_Font::kCacheLimit; ++n) {
         service.DeleteFont(service.CreateFont("Filler" + std::to_string(n), 9, 0));
     }
     const int before = opened;
-    CFontWin32* fresh = service.CreateFont("Fresh", 9, 0);
-    EXPECT_EQ(service.CachedCount(), CSubsystem_Font_Win32::kCacheLimit);
+    CFont* fresh = service.CreateFont("Fresh", 9, 0);
+    EXPECT_EQ(service.CachedCount(), CSubsystem_Font::kCacheLimit);
     // The held font and the stock fonts stay; the oldest filler went.
     EXPECT_EQ(service.CreateFont("held", 9, 0), held);
-    CFontWin32* stock = service.CreateFont("Arial", 24, kFontBold);
+    CFont* stock = service.CreateFont("Arial", 24, kFontBold);
     EXPECT_EQ(stock, service.GetStockFont(0));
     EXPECT_EQ(opened, before + 1);
     service.DeleteFont(service.CreateFont("Filler0", 9, 0));
@@ -85,13 +85,13 @@ TEST(CSubsystem_Font_Win32, AFullCacheEvictsOnlyFontsNobodyHolds) {
     service.DeleteFont(fresh);
 }
 
-TEST(CSubsystem_Font_Win32, UnknownFontsAreRefusedAndHeldFontsOutliveTheService) {
+TEST(CSubsystem_Font, UnknownFontsAreRefusedAndHeldFontsOutliveTheService) {
     int opened = 0;
-    CFontWin32* survivor = nullptr;
+    CFont* survivor = nullptr;
     {
-        CSubsystem_Font_Win32 service(CountingOpener{&opened});
-        CSubsystem_Font_Win32 other(CountingOpener{&opened});
-        CFontWin32* foreign = other.CreateFont("Arial", 30, 0);
+        CSubsystem_Font service(CountingOpener{&opened});
+        CSubsystem_Font other(CountingOpener{&opened});
+        CFont* foreign = other.CreateFont("Arial", 30, 0);
         EXPECT_EQ(service.DeleteFont(foreign), 4);
         EXPECT_EQ(service.DeleteFont(nullptr), 4);
         other.DeleteFont(foreign);
@@ -101,27 +101,27 @@ TEST(CSubsystem_Font_Win32, UnknownFontsAreRefusedAndHeldFontsOutliveTheService)
     EXPECT_EQ(survivor->ReleaseInternalRef(), 0);
 }
 
-TEST(CSubsystem_Font_Win32, SizesAndFacesFromOutsideAreHeldToWhatAFontCanBe) {
+TEST(CSubsystem_Font, SizesAndFacesFromOutsideAreHeldToWhatAFontCanBe) {
     std::vector<platform::FontRequest> requests;
-    CSubsystem_Font_Win32 service([&](const platform::FontRequest& request) {
+    CSubsystem_Font service([&](const platform::FontRequest& request) {
         requests.push_back(request);
         return platform::OpenBitmapFont(request);
     });
-    CFontWin32* tiny = service.CreateFont("Arial", INT_MIN, 0);
-    CFontWin32* huge = service.CreateFont("Arial", 1 << 30, 0);
-    CFontWin32* named = service.CreateFont(std::string(5000, 'F'), 12, 0);
+    CFont* tiny = service.CreateFont("Arial", INT_MIN, 0);
+    CFont* huge = service.CreateFont("Arial", 1 << 30, 0);
+    CFont* named = service.CreateFont(std::string(5000, 'F'), 12, 0);
     EXPECT_EQ(tiny->Size(), 1);
     EXPECT_EQ(requests.at(6).height, -1);
     EXPECT_EQ(huge->Size(), 256);
     EXPECT_EQ(requests.at(7).height, -256);
     EXPECT_EQ(named->Face(), std::string(31, 'F'));
     EXPECT_EQ(service.CreateFont(std::string(40, 'f'), 12, 0), named) << "the cut face is the cache key";
-    for (CFontWin32* font : {tiny, huge, named, named}) service.DeleteFont(font);
+    for (CFont* font : {tiny, huge, named, named}) service.DeleteFont(font);
 }
 
-TEST(CSubsystem_Font_Win32, AMissingFaceFallsBackToTheBuiltInFont) {
-    CSubsystem_Font_Win32 service([](const platform::FontRequest&) { return std::unique_ptr<platform::Font>(); });
-    CFontWin32* font = service.CreateFont("Nothing", 12, 0);
+TEST(CSubsystem_Font, AMissingFaceFallsBackToTheBuiltInFont) {
+    CSubsystem_Font service([](const platform::FontRequest&) { return std::unique_ptr<platform::Font>(); });
+    CFont* font = service.CreateFont("Nothing", 12, 0);
     EXPECT_GT(font->LineHeight(), 0);
     service.DeleteFont(font);
 }

@@ -2,7 +2,7 @@
 // folder, the card game drawing the chosen one, the selector and the one-time offer.
 #include <gtest/gtest.h>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "art/Canvas.h"
 #include "art/GifWriter.h"
 #include "core/store/UserStore.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "Tools/portalserver/PortalServer.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/outbox/COutbox.h"
 #include "core/graphics/RolloverButton.h"
 #include "frame/pages/FormPages.h"

@@ -1,7 +1,7 @@
 // A test game in the real shell: launch, the menu bar, pause by Escape, by deactivation and by
 // the menu, leaving the game with the question answered both ways, the game's own boxes (also
 // from a timer and nested), e-mail confirmations and stops that come while a box is up.
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/graphics/RolloverButton.h"
 #include "frame/api/IShellServices.h"
 #include "frame/host/GameHost.h"

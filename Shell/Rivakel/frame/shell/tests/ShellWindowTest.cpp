@@ -2,8 +2,8 @@
 // sequence, window dragging and the bad inputs the window must survive.
 #include "frame/shell/Shell.h"
 
-#include "core/base/Clock.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/shell/tests/ShellSession.h"
 
