@@ -58,15 +58,21 @@ int CResourceFile::ReadQuotedString(std::span<char> buffer) {
     return 0;
 }
 
-int CResourceFile::ReadInt(int* value) {
-    if (!loaded_) return 1;
-    char c = '\0';
+bool CResourceFile::SkipBlanksAndComments(char& c) {
+    c = '\0';
     bool have = Next(c);
     while (have && (c == ' ' || c == '\t' || c == '\r' || c == '\n')) have = Next(c);
     while (have && c == '/') {
         while (have && c != '\n') have = Next(c);
         if (have) have = Next(c);
     }
+    return have;
+}
+
+int CResourceFile::ReadInt(int* value) {
+    if (!loaded_) return 1;
+    char c = '\0';
+    bool have = SkipBlanksAndComments(c);
     DecimalAccumulator number;
     bool negative = false;
     bool seenDigit = false;
@@ -81,5 +87,40 @@ int CResourceFile::ReadInt(int* value) {
         }
     }
     if (value != nullptr) *value = number.Value(negative);
+    return 0;
+}
+
+int CResourceFile::ReadReal(float* value) {
+    if (!loaded_) return 1;
+    // Fraction digits past this many change nothing a float can hold.
+    constexpr int kFractionDigits = 9;
+    char c = '\0';
+    bool have = SkipBlanksAndComments(c);
+    DecimalAccumulator whole;
+    double fraction = 0;
+    double scale = 0.1;
+    int fractionDigits = 0;
+    bool negative = false;
+    bool seenDigit = false;
+    bool inFraction = false;
+    for (; have; have = Next(c)) {
+        if (c >= '0' && c <= '9') {
+            seenDigit = true;
+            if (!inFraction) {
+                whole.Add(c - '0');
+            } else if (fractionDigits++ < kFractionDigits) {
+                fraction += (c - '0') * scale;
+                scale /= 10;
+            }
+        } else if (c == '.' && !inFraction && (seenDigit || NextIsDigit())) {
+            inFraction = true;
+        } else if (seenDigit) {
+            break;
+        } else if (c == '-') {
+            negative = true;
+        }
+    }
+    const double magnitude = static_cast<double>(whole.Value(false)) + fraction;
+    if (value != nullptr) *value = static_cast<float>(negative ? -magnitude : magnitude);
     return 0;
 }

@@ -21,6 +21,8 @@ public:
     // Nothing to do: the text goes with the object. 0.
     int Close() { return 0; }
     bool IsLoaded() const { return loaded_; }
+    // Every byte has been read (or there were none).
+    bool AtEnd() const { return position_ >= text_.size(); }
 
     // The next byte; *more (when given) is 1 while the byte was inside the text. Past the end:
     // 0 with *more = 0, every time. Not loaded: 1, *more untouched.
@@ -34,10 +36,19 @@ public:
     // first byte after the digits ends it and is consumed. No digits: 0. Beyond the int range
     // the value saturates. 0; 1 when not loaded (*value untouched).
     int ReadInt(int* value);
+    // A decimal number read where and as ReadInt reads one, with a fraction of any number of
+    // digits after a '.' ("2.25", "-1.5", ".5", "1."); the sign applies to the whole number.
+    // 0; 1 when not loaded (*value untouched).
+    int ReadReal(float* value);
 
 private:
     // The next byte into `c`; false at the end.
     bool Next(char& c);
+    // Skips what comes before a number; `c` is the first byte after it (false: at the end).
+    bool SkipBlanksAndComments(char& c);
+    bool NextIsDigit() const {
+        return position_ < text_.size() && text_[position_] >= '0' && text_[position_] <= '9';
+    }
 
     std::vector<char> text_;
     size_t position_ = 0;

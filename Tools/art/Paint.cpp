@@ -69,4 +69,11 @@ uint32_t Paint::At(float x, float y) const {
     return colour_;
 }
 
+int ColourDistance(uint32_t a, uint32_t b) {
+    const int dr = static_cast<int>((a >> 16) & 0xFF) - static_cast<int>((b >> 16) & 0xFF);
+    const int dg = static_cast<int>((a >> 8) & 0xFF) - static_cast<int>((b >> 8) & 0xFF);
+    const int db = static_cast<int>(a & 0xFF) - static_cast<int>(b & 0xFF);
+    return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
+}
+
 }  // namespace art

@@ -36,6 +36,8 @@ private:
 
 // Mixes a toward b by t (0 to 1), per channel.
 uint32_t Mix(uint32_t a, uint32_t b, float t);
+// How far apart two colours look: squared channel differences, green weighing most.
+int ColourDistance(uint32_t a, uint32_t b);
 // A lighter (amount > 0) or darker (amount < 0) shade of a colour.
 uint32_t Shade(uint32_t colour, float amount);
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <unordered_map>
 
+#include "art/Paint.h"
+
 namespace art {
 
 namespace {
@@ -35,13 +37,6 @@ struct Box {
         return out;
     }
 };
-
-int Distance(uint32_t a, uint32_t b) {
-    const int dr = static_cast<int>((a >> 16) & 0xFF) - static_cast<int>((b >> 16) & 0xFF);
-    const int dg = static_cast<int>((a >> 8) & 0xFF) - static_cast<int>((b >> 8) & 0xFF);
-    const int db = static_cast<int>(a & 0xFF) - static_cast<int>(b & 0xFF);
-    return 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-}
 
 }  // namespace
 
@@ -99,7 +94,7 @@ Quantised Quantise(std::span<const Canvas> frames) {
             if (found == lookup.end()) {
                 size_t best = 1;
                 for (size_t i = 2; i < out.palette.size(); ++i)
-                    if (Distance(c, out.palette[i]) < Distance(c, out.palette[best])) best = i;
+                    if (ColourDistance(c, out.palette[i]) < ColourDistance(c, out.palette[best])) best = i;
                 found = lookup.emplace(c, static_cast<uint8_t>(best)).first;
             }
             indices.push_back(found->second);

@@ -126,6 +126,15 @@ Sound ToStereo(const Sound& mono, float pan) {
     return out;
 }
 
+Sound ReadyToShip(const Sound& mono, float pan, double lead) {
+    Sound padded = Rest(lead);
+    Append(padded, mono);
+    Sound stereo = ToStereo(padded, pan);
+    Normalise(stereo, -3.0);
+    FadeEdges(stereo);
+    return stereo;
+}
+
 std::vector<uint8_t> EncodeWav(const Sound& sound) {
     const int channels = std::clamp(sound.channels, 1, 2);
     const uint32_t dataBytes = static_cast<uint32_t>(sound.Frames() * channels * 2);

@@ -42,6 +42,10 @@ void Normalise(Sound& sound, double dbfs = -3.0);
 // A mono sound placed in stereo with `pan` from -1 (left) to 1 (right).
 Sound ToStereo(const Sound& mono, float pan = 0);
 
+// Ready to ship: `lead` seconds of silence first (so the fade-in never eats an attack), placed
+// in stereo at `pan`, peaking at -3 dBFS, with faded edges.
+Sound ReadyToShip(const Sound& mono, float pan = 0, double lead = 0);
+
 std::vector<uint8_t> EncodeWav(const Sound& sound);
 
 }  // namespace art

@@ -16,8 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int more = 1;
     for (size_t round = 0; round < text.size() + 4; ++round) {
         int value = 0;
-        switch (((data[0] >> 5) + round) % 3) {
+        switch (((data[0] >> 5) + round) % 4) {
             case 0: file.ReadInt(&value); break;
+            case 3: {
+                float real = 0;
+                file.ReadReal(&real);
+                break;
+            }
             case 1:
                 if (file.ReadQuotedString(buffer) == 0) {
                     bool terminated = false;

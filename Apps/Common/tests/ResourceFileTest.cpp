@@ -10,18 +10,21 @@ namespace {
 
 std::vector<uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
 
-// Every int ReadInt gives until `count` numbers are read.
-std::vector<int> Ints(std::string_view text, int count) {
+// Every number `read` gives until `count` numbers are read.
+template <typename T>
+std::vector<T> Numbers(std::string_view text, int count, int (CResourceFile::*read)(T*)) {
     const auto bytes = Bytes(text);
     CResourceFile file(bytes);
-    std::vector<int> out;
+    std::vector<T> out;
     for (int i = 0; i < count; ++i) {
-        int value = 12345;
-        EXPECT_EQ(file.ReadInt(&value), 0);
+        T value = 12345;
+        EXPECT_EQ((file.*read)(&value), 0);
         out.push_back(value);
     }
     return out;
 }
+
+std::vector<int> Ints(std::string_view text, int count) { return Numbers(text, count, &CResourceFile::ReadInt); }
 
 // ---------------------------------------------------------------- numbers
 
@@ -54,6 +57,49 @@ TEST(ResourceFileReadInt, ConsumesTheByteThatEndsTheNumber) {
     char text[8];
     ASSERT_EQ(file.ReadQuotedString(text), 0);
     EXPECT_STREQ(text, "") << "the opening quote was eaten, so the next quote opens an empty read";
+}
+
+TEST(ResourceFileReadReal, ReadsNumbersAsWritten) {
+    struct Case {
+        std::string_view text;
+        std::vector<float> numbers;
+    };
+    const Case cases[] = {
+        {"2.25,\t// throw speed", {2.25f}},
+        {"-1.5, -0.5,", {-1.5f, -0.5f}},
+        {"20.0,\t// peak\n3.5,", {20.0f, 3.5f}},
+        {"1., .5, 7", {1.0f, 0.5f, 7.0f}},
+        {"// header\n// ++ League ++\n0.125,", {0.125f}},
+        {"x.y 4", {4.0f}},
+        {"1.2.3", {1.2f, 3.0f}},
+        {"3.14159265358979,", {3.14159265f}},
+    };
+    for (const Case& c : cases) {
+        const auto got = Numbers(c.text, static_cast<int>(c.numbers.size()), &CResourceFile::ReadReal);
+        for (size_t i = 0; i < got.size(); ++i) EXPECT_FLOAT_EQ(got[i], c.numbers[i]) << c.text << " #" << i;
+    }
+}
+
+TEST(ResourceFileReadReal, LeavesTheReaderWhereReadIntWould) {
+    const std::string text = "2.5,\t// a\n7,\t// b\n-3.0,\t// c\n9,";
+    const auto bytes = Bytes(text);
+    CResourceFile file(bytes);
+    float real = 0;
+    int whole = 0;
+    file.ReadReal(&real);
+    file.ReadInt(&whole);
+    EXPECT_EQ(whole, 7);
+    file.ReadReal(&real);
+    EXPECT_FLOAT_EQ(real, -3.0f);
+    file.ReadInt(&whole);
+    EXPECT_EQ(whole, 9);
+}
+
+TEST(ResourceFileReadReal, NotLoadedLeavesTheValue) {
+    CResourceFile file(std::span<const uint8_t>{});
+    float value = 4.5f;
+    EXPECT_EQ(file.ReadReal(&value), 1);
+    EXPECT_FLOAT_EQ(value, 4.5f);
 }
 
 // ---------------------------------------------------------------- quoted strings

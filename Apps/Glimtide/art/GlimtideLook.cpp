@@ -12,13 +12,6 @@ using art::Canvas;
 using art::Paint;
 using art::Path;
 
-float Dice::Next() {
-    state_ ^= state_ << 13;
-    state_ ^= state_ >> 17;
-    state_ ^= state_ << 5;
-    return static_cast<float>(state_ % 100000u) / 100000.0f;
-}
-
 void Burst(Canvas& c, float cx, float cy, float radius, int rays, uint32_t colour, uint32_t seed) {
     Dice dice(seed);
     const uint32_t trail = art::Mix(colour, kBlack, 0.55f);

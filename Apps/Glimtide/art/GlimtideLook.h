@@ -6,20 +6,11 @@
 #include <string_view>
 
 #include "art/Canvas.h"
+#include "art/Dice.h"
 
 namespace glimtide_art {
 
-// A small deterministic generator, so every picture comes out the same each build.
-class Dice {
-public:
-    explicit Dice(uint32_t seed) : state_(seed) {}
-    // 0 to 1.
-    float Next();
-    int Below(int n) { return static_cast<int>(Next() * static_cast<float>(n)) % (n > 0 ? n : 1); }
-
-private:
-    uint32_t state_;
-};
+using art::Dice;
 
 // A burst of `rays` streaks of `colour` around (cx, cy), with bright heads and a white core.
 void Burst(art::Canvas& c, float cx, float cy, float radius, int rays, uint32_t colour, uint32_t seed);

@@ -14,14 +14,7 @@ constexpr double kD5 = 587.33, kE5 = 659.25, kFs5 = 739.99, kA5 = 880.0, kB5 = 9
                  kFs6 = 1479.98, kA4 = 440.0, kFs4 = 369.99, kD4 = 293.66;
 
 // Starts after a few silent milliseconds, so the fade-in never eats a sound's first attack.
-Sound Finish(const Sound& sound, float pan = 0) {
-    Sound padded = art::Rest(0.008);
-    art::Append(padded, sound);
-    Sound stereo = art::ToStereo(padded, pan);
-    art::Normalise(stereo, -3.0);
-    art::FadeEdges(stereo);
-    return stereo;
-}
+Sound Finish(const Sound& sound, float pan = 0) { return art::ReadyToShip(sound, pan, 0.008); }
 
 // A glassy chime: the note with bright, slightly stretched partials.
 Sound Glint(double hertz, double seconds, double decay = 5.0) {

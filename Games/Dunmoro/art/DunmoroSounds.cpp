@@ -12,12 +12,7 @@ using art::Sound;
 constexpr double kC5 = 523.25, kD5 = 587.33, kE5 = 659.25, kG5 = 783.99, kA5 = 880.0, kC6 = 1046.5, kD6 = 1174.7,
                  kE6 = 1318.5, kG4 = 392.0, kA4 = 440.0, kE4 = 329.63, kC4 = 261.63;
 
-Sound Finish(Sound sound, float pan = 0) {
-    Sound stereo = art::ToStereo(sound, pan);
-    art::Normalise(stereo, -3.0);
-    art::FadeEdges(stereo);
-    return stereo;
-}
+Sound Finish(const Sound& sound, float pan = 0) { return art::ReadyToShip(sound, pan); }
 
 // A small bell: the note with its inharmonic partials, a fast attack and a ringing decay.
 Sound Bell(double hertz, double seconds, double decay = 4.0) {
