@@ -1,7 +1,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "frame/shell/GameTable.h"
+#include "frame/shell/IGameTable.h"
 
 namespace {
 
