@@ -8,10 +8,10 @@
 #include "app/ProgramIcon.h"
 #include "app/ProgramState.h"
 #include "core/base/Log.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
 #include "core/store/UserStore.h"
-#include "core/dialogs/ShellDialogs.h"
 #include "platform/Host.h"
 
 CApp* g_pApp = nullptr;

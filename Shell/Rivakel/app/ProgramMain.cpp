@@ -7,8 +7,8 @@
 
 #include "app/CommandLine.h"
 #include "app/MainLoop.h"
-#include "app/ReporterWindow.h"
 #include "app/ProgramState.h"
+#include "app/ReporterWindow.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
 #include "app/Splash.h"

@@ -5,6 +5,8 @@
 #include "app/ProgramState.h"
 #include "app/Services.h"
 #include "core/base/CSubsystem_Clock.h"
+#include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/DialogWidgets.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/Image.h"
@@ -12,8 +14,6 @@
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
 #include "core/text/CSubsystem_Cursor.h"
-#include "core/dialogs/DialogEnvironment.h"
-#include "core/dialogs/DialogWidgets.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/resources/ResourceRegistry.h"
-#include "core/sound/Sound.h"
 #include "core/sound/CSubsystem_Sound.h"
+#include "core/sound/Sound.h"
 #include "platform/Host.h"
 #include "platform/Platform.h"
 

@@ -3,8 +3,8 @@
 // 1%, counter `cpu_percent`).
 #include <benchmark/benchmark.h>
 
-#include "app/testing/BenchFolders.h"
 #include "app/bench/IdleLoopMeasure.h"
+#include "app/testing/BenchFolders.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "app/MainLoop.h"
-#include "app/ProgramState.h"
 #include "app/ProgramMain.h"
+#include "app/ProgramState.h"
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/dialogs/DialogTemplate.h"

@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "Tools/portalserver/PortalServer.h"
+#include "app/bench/IdleLoopMeasure.h"
 #include "app/testing/BenchFolders.h"
 #include "app/testing/TestPortal.h"
-#include "app/bench/IdleLoopMeasure.h"
 
 namespace {
 

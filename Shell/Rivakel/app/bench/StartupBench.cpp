@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "app/MainLoop.h"
-#include "app/ProgramState.h"
 #include "app/ProgramMain.h"
+#include "app/ProgramState.h"
 #include "app/testing/BenchFolders.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"

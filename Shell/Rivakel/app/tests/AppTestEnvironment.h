@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "app/ProgramMain.h"
 #include "app/ProgramState.h"
 #include "app/Session.h"
-#include "app/ProgramMain.h"
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "platform/Platform.h"

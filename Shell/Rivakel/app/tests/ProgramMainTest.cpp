@@ -20,9 +20,9 @@
 #include "app/MainWindowProc.h"
 #include "app/PlainBackground.h"
 #include "app/Session.h"
+#include "app/tests/AppTestEnvironment.h"
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Timer.h"
-#include "app/tests/AppTestEnvironment.h"
 
 namespace {
 

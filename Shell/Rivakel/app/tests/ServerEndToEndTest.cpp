@@ -24,11 +24,11 @@
 
 #include "Tools/portalserver/PortalServer.h"
 #include "app/MainLoop.h"
-#include "app/ProgramState.h"
 #include "app/ProgramMain.h"
+#include "app/ProgramState.h"
 #include "core/base/Timer.h"
-#include "core/store/UserStore.h"
 #include "core/graphics/Surface.h"
+#include "core/store/UserStore.h"
 #include "frame/host/GameHost.h"
 #include "frame/host/GameHostWindow.h"
 #include "platform/headless/HeadlessBackend.h"

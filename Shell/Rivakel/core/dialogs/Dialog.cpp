@@ -4,10 +4,10 @@
 #include <cctype>
 
 #include "core/base/Log.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
-#include "core/dialogs/DialogEnvironment.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event.h"
 #include "core/dialogs/DialogTemplate.h"
 #include "core/dialogs/DialogWidgets.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "platform/Platform.h"
 
 class CDialog;

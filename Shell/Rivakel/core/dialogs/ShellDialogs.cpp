@@ -4,14 +4,14 @@
 
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/files/File.h"
-#include "core/files/CSubsystem_File.h"
-#include "core/store/CopyToBuffer.h"
-#include "core/store/RdtNode.h"
-#include "core/store/UserStore.h"
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/dialogs/ModalClockPause.h"
+#include "core/files/CSubsystem_File.h"
+#include "core/files/File.h"
+#include "core/store/CopyToBuffer.h"
+#include "core/store/RdtNode.h"
+#include "core/store/UserStore.h"
 
 namespace {
 

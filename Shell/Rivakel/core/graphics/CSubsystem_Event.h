@@ -13,8 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/graphics/EventCodes.h"
 #include "core/graphics/Event.h"
+#include "core/graphics/EventCodes.h"
 #include "core/graphics/EventListener.h"
 #include "core/graphics/SurfaceServices.h"
 #include "platform/Platform.h"

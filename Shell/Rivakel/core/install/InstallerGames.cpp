@@ -1,7 +1,7 @@
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/files/FileNames.h"
 #include "core/files/CSubsystem_File.h"
+#include "core/files/FileNames.h"
 #include "core/install/GameIdentifier.h"
 #include "core/install/InstallMessages.h"
 #include "core/install/Installer.h"

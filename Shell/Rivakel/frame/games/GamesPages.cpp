@@ -5,8 +5,8 @@
 
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/graphics/Image.h"
 #include "core/dialogs/ShellDialogs.h"
+#include "core/graphics/Image.h"
 #include "frame/games/FramedBox.h"
 #include "frame/games/TilePlacement.h"
 #include "frame/host/GameHost.h"

@@ -2,13 +2,13 @@
 #include <string>
 
 #include "core/base/CSubsystem_Clock.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "core/dialogs/ShellDialogs.h"
 #include "frame/shell/Shell.h"
 #include "frame/shell/ShellPictures.h"
 

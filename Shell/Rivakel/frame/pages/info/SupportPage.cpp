@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "core/graphics/Image.h"
 #include "core/dialogs/DialogEnvironment.h"
+#include "core/graphics/Image.h"
 #include "frame/games/FramedBox.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/pages/info/SupportTopics.h"

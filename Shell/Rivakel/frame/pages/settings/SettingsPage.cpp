@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
 #include "core/net/CSubsystem_Net.h"
@@ -11,8 +13,6 @@
 #include "core/store/UserStore.h"
 #include "frame/cardbacks/CardbackSelector.h"
 #include "frame/cardbacks/CardbackTable.h"
-#include "core/dialogs/DialogEnvironment.h"
-#include "core/dialogs/ShellDialogs.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/pages/settings/ProxyEntry.h"
 #include "frame/pages/settings/VolumeKnob.h"

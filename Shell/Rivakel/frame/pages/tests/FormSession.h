@@ -14,8 +14,8 @@
 
 #include "Tools/portalserver/PortalServer.h"
 #include "core/base/CSubsystem_Clock.h"
-#include "core/outbox/COutbox.h"
 #include "core/graphics/RolloverButton.h"
+#include "core/outbox/COutbox.h"
 #include "frame/pages/FormPages.h"
 #include "frame/shell/tests/ShellSession.h"
 

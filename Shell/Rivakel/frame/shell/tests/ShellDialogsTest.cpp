@@ -3,9 +3,9 @@
 // the refusing answer of a dialog nobody can answer.
 #include "core/dialogs/ShellDialogs.h"
 
+#include "core/dialogs/DialogWidgets.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
-#include "core/dialogs/DialogWidgets.h"
 #include "frame/shell/DevDialog.h"
 #include "frame/shell/tests/ShellSession.h"
 

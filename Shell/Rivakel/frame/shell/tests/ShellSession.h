@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "app/testing/TestPortal.h"
-#include "core/store/UserStore.h"
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogEnvironment.h"
+#include "core/store/UserStore.h"
 #include "frame/shell/Shell.h"
 #include "platform/headless/HeadlessBackend.h"
 
