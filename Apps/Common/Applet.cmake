@@ -41,3 +41,77 @@ function(rivakel_applet target)
   add_test(NAME ${target}_module_check COMMAND ${CMAKE_COMMAND} -DMODULE=$<TARGET_FILE:${target}>
     -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/CheckAppletModule.cmake)
 endfunction()
+
+#   rivakel_game(<Name> [MANIFEST <file>] [BARE_MANIFEST <file>] [TEST_DEPS <...>])
+#     A whole game from its folder (the current one): the library rivakel_game_<name> of its code
+#     (all but Exports.cpp, which holds the entry points and goes into the module alone), its
+#     tests, benchmarks and fuzz targets, the art module rivart_<name> when art/ has recipes, and
+#     the module rivakel_<name>_gam from <Name>.manifest. With BARE_MANIFEST, the same module
+#     without its resources as rivakel_<name>_bare_gam. Tests and benchmarks get <NAME>_GAM (and
+#     <NAME>_BARE_GAM) with the module's path, <NAME>_GAME_ID and <NAME>_SOURCE_DIR; the global property
+#     RIVAKEL_GAME_MODULES lists every game's module.
+function(rivakel_game name)
+  cmake_parse_arguments(G "" "MANIFEST;BARE_MANIFEST" "TEST_DEPS" ${ARGN})
+  string(TOLOWER ${name} lower)
+  string(TOUPPER ${name} upper)
+  set(dir ${CMAKE_CURRENT_SOURCE_DIR})
+  if(NOT G_MANIFEST)
+    set(G_MANIFEST ${dir}/${name}.manifest)
+  endif()
+  set(RIVAKEL_INCLUDE_ROOT ${PROJECT_SOURCE_DIR}/Shell/Rivakel)
+
+  file(GLOB art CONFIGURE_DEPENDS ${dir}/art/*.cpp)
+  set(art_args)
+  if(art)
+    rivakel_art_module(${lower} SOURCES ${art})
+    set(art_args ART ${lower})
+  endif()
+
+  set(library rivakel_game_${lower})
+  rivakel_component(NAME ${library} DIR ${dir} DEPS rivakel_apps_common
+    TEST_DEPS rivakel_applet_harness ${G_TEST_DEPS})
+  rivakel_applet_code(${library})
+  get_target_property(sources ${library} SOURCES)
+  list(FILTER sources EXCLUDE REGEX "/Exports\\.cpp$")
+  set_target_properties(${library} PROPERTIES SOURCES "${sources}")
+
+  rivakel_applet(rivakel_${lower}_gam MANIFEST ${G_MANIFEST} ${art_args} SOURCES ${dir}/Exports.cpp LIBS ${library})
+  get_target_property(module rivakel_${lower}_gam RIVAKEL_GAME_FILE)
+  set_property(GLOBAL APPEND PROPERTY RIVAKEL_GAME_MODULES rivakel_${lower}_gam)
+  set(modules rivakel_${lower}_gam)
+  file(STRINGS ${G_MANIFEST} identifier_line REGEX "^string 5 ")
+  string(REGEX REPLACE "^string 5 +" "" identifier "${identifier_line}")
+  set(definitions ${upper}_GAM="${module}" ${upper}_GAME_ID="${identifier}" ${upper}_SOURCE_DIR="${dir}")
+  if(G_BARE_MANIFEST)
+    rivakel_applet(rivakel_${lower}_bare_gam MANIFEST ${G_BARE_MANIFEST} SOURCES ${dir}/Exports.cpp LIBS ${library})
+    get_target_property(bare rivakel_${lower}_bare_gam RIVAKEL_GAME_FILE)
+    list(APPEND modules rivakel_${lower}_bare_gam)
+    list(APPEND definitions ${upper}_BARE_GAM="${bare}")
+  endif()
+  foreach(consumer ${library}_tests ${library}_bench)
+    if(TARGET ${consumer})
+      add_dependencies(${consumer} ${modules})
+      target_compile_definitions(${consumer} PRIVATE ${definitions})
+    endif()
+  endforeach()
+endfunction()
+
+#   rivakel_games_start_bench()
+#     After every game: the benchmark of a click on a game's tile until its first frame, in the real
+#     portal, for each module rivakel_game built (Shell/Rivakel/harness/bench).
+function(rivakel_games_start_bench)
+  get_property(modules GLOBAL PROPERTY RIVAKEL_GAME_MODULES)
+  if(NOT benchmark_FOUND OR NOT modules)
+    return()
+  endif()
+  set(files)
+  foreach(module ${modules})
+    string(REGEX REPLACE "^rivakel_(.*)_gam$" "\\1" game ${module})
+    list(APPEND files ${game}=$<TARGET_PROPERTY:${module},RIVAKEL_GAME_FILE>)
+  endforeach()
+  add_executable(rivakel_tile_click_bench ${PROJECT_SOURCE_DIR}/Shell/Rivakel/harness/bench/TileClickBench.cpp)
+  target_link_libraries(rivakel_tile_click_bench PRIVATE rivakel_applet_harness rivakel_shell_resources
+    benchmark::benchmark benchmark::benchmark_main)
+  target_compile_definitions(rivakel_tile_click_bench PRIVATE "RIVAKEL_GAME_MODULES=\"$<JOIN:${files},|>\"")
+  add_dependencies(rivakel_tile_click_bench ${modules})
+endfunction()

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <utility>
-#include <vector>
 
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/PlayerSettings.h"
-#include "Apps/Common/ResourceFile.h"
 #include "Apps/Common/Screen.h"
 #include "frame/api/AppletRecord.h"
 #include "frame/api/AppletResults.h"
@@ -29,7 +27,7 @@ int Blue(uint32_t colour) { return static_cast<int>(colour & 0xFF); }
 
 }  // namespace
 
-CApplet::CApplet(AppletRecord* record, HelpPageStyle help) : record_(record), help_(std::move(help)) {
+CApplet::CApplet(AppletRecord* record, HelpPageStyle help) : record_(record), help_(std::make_unique<CHelpPages>(*this, std::move(help))) {
     ModuleGlobals& globals = Globals();
     globals.record = record;
     globals.factory = record->factory;
@@ -38,14 +36,15 @@ CApplet::CApplet(AppletRecord* record, HelpPageStyle help) : record_(record), he
     globals.gameArea = record->gameArea;
     globals.pageArea = record->pageArea;
     globals.applet = this;
-    helpListener_ =
-        record->factory->AddListener(record->services, applet::kInstructions, this, Forward<&CApplet::ShowHelpPage>);
+    helpListener_.Reset(
+        record->factory->AddListener(record->services, applet::kInstructions, this, Forward<&CApplet::ShowHelpPage>));
     record->services->SetMenuFlags(kMenuOfEveryGame);
 }
 
 CApplet::~CApplet() {
     EndScreen();
-    if (helpListener_ != nullptr) helpListener_->Release();
+    helpListener_.Reset();
+    help_.reset();
     Globals() = ModuleGlobals{};
 }
 
@@ -71,17 +70,17 @@ ISurface* CApplet::MakeTextButton(ISurface* owner, const char* label, int x, int
         canvas->GetTextExtent(font, label, static_cast<int>(std::char_traits<char>::length(label)), extent);
         canvas->Release();
     }
-    const int width = extent[0] + kMarkupRunIndent;
-    const int height = std::max(extent[1], 1);
+    const int width = extent[0] + kMarkupRunIndent + 2 * style.padding;
+    const int height = std::max(extent[1] + 2 * style.padding, 1);
 
     IImage* picture = factory.CreateImage(2 * width, height, style.keyed ? kSurfaceColourKeyed : 0);
     picture->SetFont(font);
     if (style.fill) picture->ClearToColor(Red(*style.fill), Green(*style.fill), Blue(*style.fill));
     picture->SetTextColor(Red(style.normalText), Green(style.normalText), Blue(style.normalText));
     DrawMarkupText(picture, "<B><U>", 0, 0);
-    DrawMarkupText(picture, label, 0, 0);
+    DrawMarkupText(picture, label, style.padding, style.padding);
     picture->SetTextColor(Red(style.hotText), Green(style.hotText), Blue(style.hotText));
-    DrawMarkupText(picture, label, width, 0);
+    DrawMarkupText(picture, label, width + style.padding, style.padding);
     if (style.closeTags) DrawMarkupText(picture, "</B></U>", 0, 0);
     if (font != nullptr) font->Release();
 
@@ -91,20 +90,7 @@ ISurface* CApplet::MakeTextButton(ISurface* owner, const char* label, int x, int
     return button;
 }
 
-int CApplet::ShowHelpPage(intptr_t* /*args*/) {
-    IImage* page = nullptr;
-    record_->pageArea->GetImage(&page);
-    if (page == nullptr) return 0;
-    page->ClearToColor(255, 153, 0);
-    std::vector<char> text(kHelpTextMax + 1);
-    if (CResourceFile("Help.rml").ReadQuotedString(text) == 0) {
-        std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-        DrawMarkupText(page, text.data(), 0, 10);
-    }
-    DrawMarkupText(page, help_.trademarkLine.c_str(), help_.trademarkX, 0);
-    page->Release();
-    return 0;
-}
+int CApplet::ShowHelpPage(intptr_t* /*args*/) { return help_->Show(0); }
 
 int CApplet::SetPlayerSetting(const char* player, const char* item, const char* value) {
     return ::SetPlayerSetting(*record_->settings, player, item, value);

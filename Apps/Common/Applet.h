@@ -5,11 +5,13 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "Apps/Common/HelpPages.h"
+#include "Apps/Common/TextButtonStyle.h"
 #include "frame/api/ShellObject.h"
 
 class AppletRecord;
@@ -17,26 +19,6 @@ class CScreen;
 class IEventListener;
 class IImage;
 class ISurface;
-
-// How a game's text buttons look: the label in bold underlined Arial, in the normal colour on
-// the left half of the button's picture and in the hot colour (shown under the mouse) on the
-// right half.
-struct TextButtonStyle {
-    std::optional<uint32_t> fill;  // 0xRRGGBB behind the label; none leaves the fresh picture
-    bool keyed = false;            // the picture is colour-keyed
-    uint32_t normalText = 0;
-    uint32_t hotText = 0xFFFFFF;
-    bool closeTags = false;        // switch bold and underline off again on the picture
-};
-
-// The help page: Help.rml drawn on the page surface over orange, and a trademark line.
-struct HelpPageStyle {
-    std::string trademarkLine;  // markup
-    int trademarkX = 0;
-};
-
-// Longest help text drawn.
-inline constexpr int kHelpTextMax = 10000;
 
 class CApplet {
 public:
@@ -57,8 +39,9 @@ public:
     ISurface* MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize, void* context,
                              AppletCallback callback, const TextButtonStyle& style);
 
-    // Draws the help page on the page surface's picture. 0.
+    // Draws the first help page on the page surface's picture. 0.
     int ShowHelpPage(intptr_t* args);
+    CHelpPages& Help() { return *help_; }
 
     // The record's utility: 0 to 32767 from the shell's generator.
     int Rand();
@@ -76,9 +59,9 @@ protected:
 
 private:
     AppletRecord* record_;
-    HelpPageStyle help_;
+    std::unique_ptr<CHelpPages> help_;
     CScreen* screen_ = nullptr;
-    IEventListener* helpListener_ = nullptr;
+    ShellRef<IEventListener> helpListener_;
 };
 
 // The exports of an applet module call these. Start makes the root object (nothing thrown
@@ -107,3 +90,9 @@ int StartApplet(AppletRecord* record, const char* displayName) {
 
 // Marks the two exports: C names, visible outside the module.
 #define APPLET_EXPORT extern "C" __attribute__((visibility("default")))
+
+// The module's two entry points: the shell starts the game's root object `Root` with its record
+// (naming the game `displayName`) and stops it. Written once, in the game's Exports.cpp.
+#define RIVAKEL_APPLET_ENTRY_POINTS(Root, displayName)                                                   \
+    APPLET_EXPORT int Shell_StartApplet(AppletRecord* record) { return StartApplet<Root>(record, displayName); } \
+    APPLET_EXPORT int Shell_StopApplet(AppletRecord* /*record*/) { return StopApplet(); }

@@ -1,8 +1,11 @@
 #include "Apps/Common/HighScores.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "Apps/Common/DecimalText.h"
 #include "Apps/Common/PlayerSettings.h"
+#include "frame/api/AppletResults.h"
 #include "frame/api/ISettingsAccess.h"
 
 namespace {
@@ -36,6 +39,37 @@ void PlaceHighScore(HighScoreTable& table, std::string_view player, int score) {
         for (int j = kHighScoreRows - 1; j > i; --j) table[j] = table[j - 1];
         table[i] = {std::string(player), score};
         return;
+    }
+}
+
+int InsertHighScore(HighScoreTable& table, std::string_view player, int score) {
+    for (int i = 0; i < kHighScoreRows; ++i) {
+        if (table[i].score > score) continue;
+        for (int j = kHighScoreRows - 1; j > i; --j) table[j] = table[j - 1];
+        table[i] = {std::string(player), score};
+        return i;
+    }
+    return -1;
+}
+
+std::string ScoreText(int score) {
+    if (score < 1000) {
+        DecimalBuffer text;
+        return FormatDecimal(score, text);
+    }
+    MoneyBuffer money;
+    return FormatMoney(score, money) + 1;  // without the dollar sign
+}
+
+void WriteDefaultHighScores(ISettingsAccess& settings, std::span<const HighScoreRow> defaults) {
+    std::array<char, 2> probe{};
+    if (ReadSetting(settings, HighScoreKey(1, "Name"), probe) != applet::kSettingAbsent) return;
+    HighScoreTable table;
+    std::copy_n(defaults.begin(), std::min(defaults.size(), table.size()), table.begin());
+    // Written last to first, so that a store that fails half way is asked again next time.
+    for (int row = static_cast<int>(std::min(defaults.size(), table.size())); row >= 1; --row) {
+        settings.SetUserValue(HighScoreKey(row, "Name").c_str(), table[row - 1].name.c_str());
+        WriteSettingInt(settings, HighScoreKey(row, "Score"), table[row - 1].score);
     }
 }
 

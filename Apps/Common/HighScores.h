@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,17 @@ bool SamePlayerName(std::string_view a, std::string_view b);
 // enters the score above the first row whose score is not higher; a score below all five is
 // not entered.
 void PlaceHighScore(HighScoreTable& table, std::string_view player, int score);
+
+// Enters the score at the first row whose score is not higher: that row and the rows below move
+// down one, the last drops out; the player's other rows stay. The row (0 is the best), or -1
+// when every row is higher.
+int InsertHighScore(HighScoreTable& table, std::string_view player, int score);
+
+// A score as the tables show it: "999", "1,000", "1,000,000"; below 1000 (negative too) plainly.
+std::string ScoreText(int score);
+
+// Writes `defaults` as rows 1 on when "Score1Name" is absent (a fresh profile).
+void WriteDefaultHighScores(ISettingsAccess& settings, std::span<const HighScoreRow> defaults);
 
 // Rows as stored: a missing name reads "", a missing score 0.
 HighScoreTable ReadHighScores(ISettingsAccess& settings);

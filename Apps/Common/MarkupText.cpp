@@ -14,15 +14,15 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 // The character at `i`, or NUL past the end: a short tag reads as if padded with NULs.
 char At(std::string_view text, size_t i) { return i < text.size() ? text[i] : '\0'; }
 
-// A missing or bad colour digit counts as 0.
-int HexDigit(char c) {
-    constexpr std::string_view kDigits = "0123456789ABCDEF";
-    const size_t at = kDigits.find(Upper(c));
+// A colour digit's value; a missing or bad digit counts 0.
+int HexDigitValue(char c) {
+    constexpr std::string_view kDigits = "0123456789abcdef";
+    const size_t at = kDigits.find(c >= 'A' && c <= 'F' ? static_cast<char>(c - 'A' + 'a') : c);
     return at == std::string_view::npos ? 0 : static_cast<int>(at);
 }
 
 int ColourByte(std::string_view digits, size_t first) {
-    return 16 * HexDigit(At(digits, first)) + HexDigit(At(digits, first + 1));
+    return 16 * HexDigitValue(At(digits, first)) + HexDigitValue(At(digits, first + 1));
 }
 
 // The font being drawn with: what the image had, then whatever the tags made of it.

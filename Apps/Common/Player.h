@@ -21,11 +21,10 @@ private:
 };
 
 // A screen that knows the applet and the player, which both outlive it.
-class CPlayerScreen : public CScreen {
+class CPlayerScreen : public CAppletScreen {
 public:
-    CPlayerScreen(CApplet& owner, CPlayer& who) : app(owner), player(who) {}
+    CPlayerScreen(CApplet& owner, CPlayer& who) : CAppletScreen(owner), player(who) {}
 
 protected:
-    CApplet& app;
     CPlayer& player;
 };

@@ -17,6 +17,14 @@ protected:
     CScreen() = default;
 };
 
+// A screen that knows only the applet, which outlives it.
+class CAppletScreen : public CScreen {
+protected:
+    explicit CAppletScreen(CApplet& owner) : app(owner) {}
+
+    CApplet& app;
+};
+
 // A screen that draws on the game area: it keeps the factory, the game area, the applet and
 // one reference on the game area's picture (the canvas) for its whole life.
 class CCanvasScreen : public CScreen {
@@ -29,4 +37,13 @@ protected:
     ISurface* gameArea;
     IImage* canvas = nullptr;
     CApplet& app;
+};
+
+// A canvas screen of one game, reaching the game's own root object.
+template <class Game>
+class CGameScreen : public CCanvasScreen {
+protected:
+    explicit CGameScreen(Game& owner) : CCanvasScreen(owner), game(owner) {}
+
+    Game& game;
 };

@@ -6,30 +6,17 @@
 #include <span>
 #include <string_view>
 
-#include "Apps/Common/Applet.h"
-#include "Apps/Common/Player.h"
-
-class ISurface;
-class ITimer;
+#include "Apps/Common/SideScreen.h"
 
 struct StaffScreenStyle {
     uint32_t fill = 0x66CCFF;
     std::string_view heading;
     std::span<const std::string_view> names;
     TextButtonStyle button;
-    // The game's title screen for the same applet and player.
-    CScreen* (*makeTitle)(CApplet& app, CPlayer& player) = nullptr;
+    TitleScreenMaker makeTitle = nullptr;
 };
 
-class CStaffScreen : public CPlayerScreen {
+class CStaffScreen : public CSideScreen {
 public:
-    CStaffScreen(CApplet& app, CPlayer& player, const StaffScreenStyle& style);
-    ~CStaffScreen() override;
-
-    int ReturnToGame(intptr_t* args);
-
-private:
-    CScreen* (*makeTitle_)(CApplet&, CPlayer&);
-    ISurface* button_ = nullptr;
-    ITimer* timer_ = nullptr;
+    CStaffScreen(CApplet& app, const StaffScreenStyle& style);
 };

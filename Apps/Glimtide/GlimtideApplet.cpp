@@ -1,13 +1,11 @@
 #include "Apps/Glimtide/GlimtideApplet.h"
 
-#include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/PictureFile.h"
 #include "Apps/Glimtide/TitleScreen.h"
 #include "frame/api/AppletRecord.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
-#include "frame/api/ISound.h"
 #include "frame/api/ISurface.h"
 
 namespace glimtide {
@@ -27,42 +25,37 @@ constexpr std::array<const char*, kCityCount> kCityNames = {"city1.gif", "city2.
 
 }  // namespace
 
-CGlimtideApplet::CGlimtideApplet(AppletRecord* record) : CApplet(record, {kTrademarkLine, kTrademarkX}) {
+CGlimtideApplet::CGlimtideApplet(AppletRecord* record)
+    : CApplet(record, {kTrademarkLine, kTrademarkX}), sounds_(*record->factory, kSoundNames) {
     IShellServices* services = record->services;
     colours_ = std::make_unique<CColourTable>([services](int r, int g, int b) { return services->AllocColor(r, g, b); });
     for (size_t i = 0; i < cities_.size(); ++i) {
-        cities_[i] = record->factory->CreateSurfaceFromFile(kCityNames[i], 0);
-        if (cities_[i] == nullptr) continue;
-        cities_[i]->SetNoHit(true);
-        record->gameArea->AttachSurface(cities_[i]);
+        ISurface* city = record->factory->CreateSurfaceFromFile(kCityNames[i], 0);
+        if (city == nullptr) continue;
+        city->SetNoHit(true);
+        record->gameArea->AttachSurface(city);
+        cities_[i] = AttachedSurface(record->gameArea, city);
         ParkCity(static_cast<int>(i));
     }
-    for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i] = LoadPicture(kPictureNames[i]);
-    for (size_t i = 0; i < sounds_.size(); ++i) sounds_[i] = record->factory->CreateSound(kSoundNames[i], 0);
+    for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i].Reset(LoadPicture(kPictureNames[i]));
     SetScreen(nullptr, new CTitleScreen(*this));
 }
 
-CGlimtideApplet::~CGlimtideApplet() {
-    // The screen goes first: it draws with what follows and may hold a skyline in place.
-    EndScreen();
-    ISurface* gameArea = Globals().gameArea;
-    for (ISurface* city : cities_) {
-        if (city == nullptr) continue;
-        if (gameArea != nullptr) gameArea->DetachSurface(city);
-        city->Release();
-    }
-    for (IImage* picture : pictures_)
-        if (picture != nullptr) picture->Release();
-    for (ISound* sound : sounds_)
-        if (sound != nullptr) sound->Release();
-}
-
-void CGlimtideApplet::Play(Sound sound) const {
-    if (ISound* s = sounds_[static_cast<size_t>(sound)]) s->Play(0);
-}
+// The screen goes first: it draws with what the members hold and may hold a skyline in place.
+CGlimtideApplet::~CGlimtideApplet() { EndScreen(); }
 
 void CGlimtideApplet::ParkCity(int index) const {
     if (ISurface* city = City(index)) city->SetLoc(kCityParkedX, kCityParkedY, nullptr);
+}
+
+PanelStyle CGlimtideApplet::MessagePanelStyle() {
+    PanelStyle style;
+    style.fill = 0x99CCFF;
+    style.frame = 0x006363;
+    style.outline = 0x000000;
+    style.text = 0x000000;
+    style.button = ButtonStyle(12);
+    return style;
 }
 
 TextButtonStyle CGlimtideApplet::ButtonStyle(int pointSize) {

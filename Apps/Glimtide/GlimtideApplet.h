@@ -7,13 +7,13 @@
 #include <memory>
 
 #include "Apps/Common/Applet.h"
+#include "Apps/Common/MessagePanel.h"
 #include "Apps/Common/ModuleRandom.h"
-#include "Apps/Common/Player.h"
+#include "Apps/Common/ShellRef.h"
+#include "Apps/Common/SoundBank.h"
 #include "Apps/Glimtide/ColourTable.h"
 
 class IImage;
-class ISound;
-class ISurface;
 
 namespace glimtide {
 
@@ -48,10 +48,10 @@ public:
     ~CGlimtideApplet() override;
 
     // Null when the picture could not be read.
-    IImage* GetPicture(Picture picture) const { return pictures_[static_cast<size_t>(picture)]; }
+    IImage* GetPicture(Picture picture) const { return pictures_[static_cast<size_t>(picture)].Get(); }
     // Nothing when the sound did not load.
-    void Play(Sound sound) const;
-    ISurface* City(int index) const { return cities_[static_cast<size_t>(index)]; }
+    void Play(Sound sound) const { sounds_.Play(sound); }
+    ISurface* City(int index) const { return cities_[static_cast<size_t>(index)].Get(); }
     void ParkCity(int index) const;
     const CColourTable& Colours() const { return *colours_; }
     // The module's own generator, for what the game draws by chance outside the shell's sequence
@@ -63,17 +63,15 @@ public:
     using CApplet::MakeTextButton;
     ISurface* MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize, void* context,
                              AppletCallback callback);
-
-    // The staff list's player: the game keeps no profiles, so it is an empty one.
-    CPlayer& StaffPlayer() { return staffPlayer_; }
+    // The message panels over the play screen: light blue in a teal frame.
+    static PanelStyle MessagePanelStyle();
 
 private:
     std::unique_ptr<CColourTable> colours_;
-    std::array<IImage*, kPictureCount> pictures_{};
-    std::array<ISound*, kSoundCount> sounds_{};
-    std::array<ISurface*, kCityCount> cities_{};
+    CSoundBank<Sound, kSoundCount> sounds_;
+    std::array<ShellRef<IImage>, kPictureCount> pictures_;
+    std::array<AttachedSurface, kCityCount> cities_;
     ModuleRandom random_;
-    CPlayer staffPlayer_;
 };
 
 }  // namespace glimtide

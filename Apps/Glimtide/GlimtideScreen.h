@@ -6,12 +6,6 @@
 
 namespace glimtide {
 
-class CGlimtideScreen : public CCanvasScreen {
-public:
-    explicit CGlimtideScreen(CGlimtideApplet& owner) : CCanvasScreen(owner), game(owner) {}
-
-protected:
-    CGlimtideApplet& game;
-};
+using CGlimtideScreen = CGameScreen<CGlimtideApplet>;
 
 }  // namespace glimtide

@@ -45,10 +45,15 @@ const char* LevelName(Level level) {
 
 }  // namespace
 
+// The panels stand over the sky, 155 to 360 across and from 85 down to 75 above `bottom`.
+void CPlayScreen::OpenPanel(int bottom, const std::vector<PanelLine>& lines) {
+    panel_ = std::make_unique<CMessagePanel>(game, 155, 85, 205, bottom - 160, CGlimtideApplet::MessagePanelStyle(),
+                                             lines, this, Forward<&CPlayScreen::OnPanelUp>);
+}
+
 void CPlayScreen::ShowIntro() {
     const int bottom = level_ == Level::Hard ? 310 : 300;
-    panel_ = std::make_unique<CPanel>(game, PanelBox{155, 160, 360, bottom}, IntroLines(level_), this,
-                                      Forward<&CPlayScreen::OnPanelUp>);
+    OpenPanel(bottom, IntroLines(level_));
     state_ = State::LevelIntro;
 }
 
@@ -61,7 +66,7 @@ void CPlayScreen::ShowTryAgain() {
         {5, 60, "<s3><C000000>in the right order."},
         {10, 101, "<C000000>Press the space bar to continue"},
     };
-    panel_ = std::make_unique<CPanel>(game, PanelBox{155, 160, 360, 290}, lines, this, Forward<&CPlayScreen::OnPanelUp>);
+    OpenPanel(290, lines);
     state_ = State::TryAgain;
 }
 
@@ -89,7 +94,7 @@ void CPlayScreen::ShowGameOver() {
         }
     }
     const int bottom = newHighScore_ ? 350 : fireworks == 1 ? 320 : 300;
-    panel_ = std::make_unique<CPanel>(game, PanelBox{155, 160, 360, bottom}, lines, this, Forward<&CPlayScreen::OnPanelUp>);
+    OpenPanel(bottom, lines);
     const int buttonsY = newHighScore_ ? 162 : 122;
     panel_->AddButton("Yes (Y)", 27, buttonsY, 0, this, Forward<&CPlayScreen::OnAnswer>);
     panel_->AddButton("No (N)", 127, buttonsY, 1, this, Forward<&CPlayScreen::OnAnswer>);

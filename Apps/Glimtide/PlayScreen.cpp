@@ -49,13 +49,13 @@ CPlayScreen::CPlayScreen(CGlimtideApplet& owner, Level level)
     } else {
         bar_ = std::make_unique<CIconBar>(game, rules_.Choices());
         if (ISurface* bar = bar_->Surface()) {
-            barMove_ = factory->AddListener(bar, applet::kMouseMove, this, Forward<&CPlayScreen::OnBarMove>);
-            barUp_ = factory->AddListener(bar, applet::kMouseUp, this, Forward<&CPlayScreen::OnBarUp>);
+            barMove_.Reset(factory->AddListener(bar, applet::kMouseMove, this, Forward<&CPlayScreen::OnBarMove>));
+            barUp_.Reset(factory->AddListener(bar, applet::kMouseUp, this, Forward<&CPlayScreen::OnBarUp>));
         }
-        areaDown_ = factory->AddListener(gameArea, applet::kMouseDown, this, Forward<&CPlayScreen::OnAreaDown>);
-        areaMove_ = factory->AddListener(gameArea, applet::kMouseMove, this, Forward<&CPlayScreen::OnAreaMove>);
-        showAgain_ = game.MakeTextButton(gameArea, "Show me Again", 200, 399, 1, 14, this,
-                                         Forward<&CPlayScreen::OnShowAgain>);
+        areaDown_.Reset(factory->AddListener(gameArea, applet::kMouseDown, this, Forward<&CPlayScreen::OnAreaDown>));
+        areaMove_.Reset(factory->AddListener(gameArea, applet::kMouseMove, this, Forward<&CPlayScreen::OnAreaMove>));
+        showAgain_ = AttachedSurface(gameArea, game.MakeTextButton(gameArea, "Show me Again", 200, 399, 1, 14, this,
+                                                                   Forward<&CPlayScreen::OnShowAgain>));
         if (canvas != nullptr) {
             canvas->SetCurColor(0, 0, 0);
             canvas->FillRect(360, 0, 500, 420);
@@ -64,26 +64,17 @@ CPlayScreen::CPlayScreen(CGlimtideApplet& owner, Level level)
         globals.services->SetStopMode(kStopAsk);
         ShowIntro();
     }
-    timer_ = factory->CreateTimer(this, kTickMs, Forward<&CPlayScreen::OnTick>);
-    if (timer_ != nullptr) timer_->Start();
-    keys_ = factory->AddListener(globals.services, applet::kKeyDown, this, Forward<&CPlayScreen::OnKey>);
+    timer_.Reset(factory->CreateTimer(this, kTickMs, Forward<&CPlayScreen::OnTick>));
+    if (timer_) timer_->Start();
+    keys_.Reset(factory->AddListener(globals.services, applet::kKeyDown, this, Forward<&CPlayScreen::OnKey>));
 }
 
 CPlayScreen::~CPlayScreen() {
-    for (IEventListener* listener : {barMove_, barUp_, areaDown_, areaMove_})
-        if (listener != nullptr) listener->Release();
+    // The bar's listeners go before the bar.
+    barMove_.Reset();
+    barUp_.Reset();
     bar_.reset();
-    if (showAgain_ != nullptr) {
-        gameArea->DetachSurface(showAgain_);
-        showAgain_->Release();
-    }
     if (!keepCity_) game.ParkCity(city_);
-    if (keys_ != nullptr) keys_->Release();
-    panel_.reset();
-    if (timer_ != nullptr) {
-        timer_->Stop();
-        timer_->Release();
-    }
 }
 
 void CPlayScreen::PlaceCity() {

@@ -4,12 +4,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
+#include "Apps/Common/MessagePanel.h"
 #include "Apps/Glimtide/FireworksRenderer.h"
 #include "Apps/Glimtide/GlimtideScreen.h"
 #include "Apps/Glimtide/IconBar.h"
 #include "Apps/Glimtide/MemoryGame.h"
-#include "Apps/Glimtide/Panel.h"
 
 class IEventListener;
 class ISurface;
@@ -45,6 +46,7 @@ private:
     void ShowIntro();
     void ShowTryAgain();
     void ShowGameOver();
+    void OpenPanel(int bottom, const std::vector<PanelLine>& lines);
     void ClosePanel();
     // A panel closed by the player: the sky is cleared and the show starts.
     void ResumeFromPanel();
@@ -62,14 +64,14 @@ private:
     CFireworksRenderer sky_;
     CMemoryGame rules_;
     std::unique_ptr<CIconBar> bar_;
-    std::unique_ptr<CPanel> panel_;
-    ISurface* showAgain_ = nullptr;
-    IEventListener* barMove_ = nullptr;
-    IEventListener* barUp_ = nullptr;
-    IEventListener* areaDown_ = nullptr;
-    IEventListener* areaMove_ = nullptr;
-    IEventListener* keys_ = nullptr;
-    ITimer* timer_ = nullptr;
+    std::unique_ptr<CMessagePanel> panel_;
+    AttachedSurface showAgain_;
+    ShellRef<IEventListener> barMove_;
+    ShellRef<IEventListener> barUp_;
+    ShellRef<IEventListener> areaDown_;
+    ShellRef<IEventListener> areaMove_;
+    ShellRef<IEventListener> keys_;
+    ShellRef<ITimer> timer_;
 };
 
 }  // namespace glimtide

@@ -34,4 +34,20 @@ const StaffScreenStyle& GlimtideStaffStyle() {
     return style;
 }
 
+const HiddenPageStyle& GlimtideHiddenPageStyle() {
+    static const HiddenPageStyle style = [] {
+        HiddenPageStyle s;
+        s.fill = 0x808080;
+        s.picture = "StaffPlaque.gif";
+        s.pictureX = 210;
+        s.pictureY = 10;
+        s.text = "StaffJoke.rml";
+        s.textY = 105;
+        s.button = CGlimtideApplet::ButtonStyle(18);
+        s.makeTitle = MakeTitleScreen;
+        return s;
+    }();
+    return style;
+}
+
 }  // namespace glimtide

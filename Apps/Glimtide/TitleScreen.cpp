@@ -3,7 +3,7 @@
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
-#include "Apps/Glimtide/HiddenPageScreen.h"
+#include "Apps/Common/HiddenPageScreen.h"
 #include "Apps/Glimtide/PlayScreen.h"
 #include "Apps/Glimtide/StaffList.h"
 #include "Apps/Glimtide/TopPlayers.h"
@@ -42,10 +42,11 @@ CTitleScreen::CTitleScreen(CGlimtideApplet& owner) : CGlimtideScreen(owner) {
     }
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const TitleButton& b = kButtons[i];
-        buttons_[i] = game.MakeTextButton(gameArea, b.label, b.x, b.y, static_cast<int>(i), 18, this,
-                                          Forward<&CTitleScreen::OnChoose>);
+        buttons_[i] = AttachedSurface(gameArea, game.MakeTextButton(gameArea, b.label, b.x, b.y, static_cast<int>(i), 18,
+                                                                    this, Forward<&CTitleScreen::OnChoose>));
     }
-    keyListener_ = factory->AddListener(globals.services, applet::kKeyDown, this, Forward<&CTitleScreen::CheckTypedCode>);
+    keyListener_.Reset(
+        factory->AddListener(globals.services, applet::kKeyDown, this, Forward<&CTitleScreen::CheckTypedCode>));
     if (canvas != nullptr) {
         WriteDefaultScores(*globals.settings);
         DrawTopPlayers(canvas, *globals.settings, *factory);
@@ -59,15 +60,6 @@ CTitleScreen::CTitleScreen(CGlimtideApplet& owner) : CGlimtideScreen(owner) {
     globals.services->SetStopMode(kStopFreely);
 }
 
-CTitleScreen::~CTitleScreen() {
-    for (ISurface* button : buttons_) {
-        if (button == nullptr) continue;
-        gameArea->DetachSurface(button);
-        button->Release();
-    }
-    if (keyListener_ != nullptr) keyListener_->Release();
-}
-
 int CTitleScreen::OnChoose(intptr_t* args) {
     const int choice = static_cast<int>(args[2]);
     if (choice < 0 || choice > static_cast<int>(Level::Show)) return 0;
@@ -79,13 +71,15 @@ int CTitleScreen::CheckTypedCode(intptr_t* args) {
     const int key = static_cast<int>(args[2]);
     const bool staff = staffCode_.Feed(key);
     const bool hidden = hiddenCode_.Feed(key);
-    if (staff)
-        game.SetScreen(this, new CStaffScreen(game, game.StaffPlayer(), GlimtideStaffStyle()));
-    else if (hidden)
-        game.SetScreen(this, new CHiddenPageScreen(game));
+    if (staff) {
+        game.SetScreen(this, new CStaffScreen(game, GlimtideStaffStyle()));
+    } else if (hidden) {
+        game.Play(Sound::GameOver);
+        game.SetScreen(this, new CHiddenPageScreen(game, GlimtideHiddenPageStyle()));
+    }
     return 0;
 }
 
-CScreen* MakeTitleScreen(CApplet& app, CPlayer&) { return new CTitleScreen(static_cast<CGlimtideApplet&>(app)); }
+CScreen* MakeTitleScreen(CApplet& app) { return new CTitleScreen(static_cast<CGlimtideApplet&>(app)); }
 
 }  // namespace glimtide

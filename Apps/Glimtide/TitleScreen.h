@@ -5,31 +5,30 @@
 #include <array>
 #include <cstdint>
 
+#include "Apps/Common/ShellRef.h"
 #include "Apps/Common/TypedCodeMatcher.h"
 #include "Apps/Glimtide/GlimtideScreen.h"
 
 class IEventListener;
-class ISurface;
 
 namespace glimtide {
 
 class CTitleScreen final : public CGlimtideScreen {
 public:
     explicit CTitleScreen(CGlimtideApplet& owner);
-    ~CTitleScreen() override;
 
     // A level's button (its id is the level) or the show's.
     int OnChoose(intptr_t* args);
     int CheckTypedCode(intptr_t* args);
 
 private:
-    std::array<ISurface*, 4> buttons_{};
-    IEventListener* keyListener_ = nullptr;
+    std::array<AttachedSurface, 4> buttons_;
+    ShellRef<IEventListener> keyListener_;
     CTypedCodeMatcher staffCode_{"plumtag", true};
     CTypedCodeMatcher hiddenCode_{"MOSSBRICK", false};
 };
 
 // A fresh title screen, as the staff list and the hidden page return to it.
-CScreen* MakeTitleScreen(CApplet& app, CPlayer& player);
+CScreen* MakeTitleScreen(CApplet& app);
 
 }  // namespace glimtide

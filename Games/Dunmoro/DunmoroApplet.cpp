@@ -19,7 +19,6 @@
 #include "frame/api/IImage.h"
 #include "frame/api/ISettingsAccess.h"
 #include "frame/api/IShellFactory.h"
-#include "frame/api/ISound.h"
 #include "frame/api/ISurface.h"
 
 namespace dunmoro {
@@ -65,11 +64,13 @@ StartChoice ChooseStart(std::string player, const char* storedMode, const char* 
     return choice;
 }
 
-CDunmoroApplet::CDunmoroApplet(AppletRecord* record) : CApplet(record, {kTrademarkLine, kTrademarkX}) {
-    faces_ = LoadPicture("Faces.gif");
-    suits_ = LoadPicture("Suits.gif");
-    numbers_ = LoadPicture("Numbers.gif");
-    cardFront_ = LoadPicture("CardFront.gif");
+CDunmoroApplet::CDunmoroApplet(AppletRecord* record)
+    : CApplet(record, {kTrademarkLine, kTrademarkX}),
+      sounds_(*record->factory, kSoundNames),
+      faces_(LoadPicture("Faces.gif")),
+      suits_(LoadPicture("Suits.gif")),
+      numbers_(LoadPicture("Numbers.gif")),
+      cardFront_(LoadPicture("CardFront.gif")) {
 
     ISettingsAccess& settings = *record->settings;
     bool present = false;
@@ -86,21 +87,14 @@ CDunmoroApplet::CDunmoroApplet(AppletRecord* record) : CApplet(record, {kTradema
     const StartChoice start =
         ChooseStart(player, modePresent ? mode.c_str() : nullptr, boardPresent ? board.c_str() : nullptr);
 
-    for (size_t i = 0; i < sounds_.size(); ++i) sounds_[i] = record->factory->CreateSound(kSoundNames[i], 0);
-    miniFaceUp_ = MakeMiniature(255, 255, 255);
-    miniFaceDown_ = MakeMiniature(0, 0, 255);
+    miniFaceUp_.Reset(MakeMiniature(255, 255, 255));
+    miniFaceDown_.Reset(MakeMiniature(0, 0, 255));
     Play(Sound::NewGame);
     SetScreen(nullptr, new CTitleScreen(*this, start.player, start.mode, start.board));
 }
 
-CDunmoroApplet::~CDunmoroApplet() {
-    // The screen goes first: its cards and buttons are drawn with what follows.
-    EndScreen();
-    for (IImage* image : {faces_, suits_, numbers_, cardFront_, miniFaceUp_, miniFaceDown_})
-        if (image != nullptr) image->Release();
-    for (ISound* sound : sounds_)
-        if (sound != nullptr) sound->Release();
-}
+// The screen goes first: its cards and buttons are drawn with what the members hold.
+CDunmoroApplet::~CDunmoroApplet() { EndScreen(); }
 
 IImage* CDunmoroApplet::MakeMiniature(int red, int green, int blue) const {
     IImage* image = Globals().factory->CreateImage(kMiniWidth, kMiniHeight, 0);
@@ -110,10 +104,6 @@ IImage* CDunmoroApplet::MakeMiniature(int red, int green, int blue) const {
     image->FrameRect(0, 0, kMiniWidth - 1, kMiniHeight - 1);
     image->FrameRect(1, 1, kMiniWidth - 2, kMiniHeight - 2);
     return image;
-}
-
-void CDunmoroApplet::Play(Sound sound) const {
-    if (ISound* s = sounds_[static_cast<size_t>(sound)]) s->Play(0);
 }
 
 std::unique_ptr<CBoard> CDunmoroApplet::LoadLayout(int board, bool withSurfaces) {
@@ -154,7 +144,7 @@ void CDunmoroApplet::DrawLayoutButton(int board, IImage* target, int x0, int y0)
         const CCard& card = preview->At(i);
         const int px = static_cast<int>(card.X() / 6.0) + 2 + x0;
         const int py = static_cast<int>(card.Y() / 6.0) + y0;
-        IImage* mini = card.FaceUp() ? miniFaceUp_ : miniFaceDown_;
+        IImage* mini = card.FaceUp() ? miniFaceUp_.Get() : miniFaceDown_.Get();
         if (mini != nullptr) target->DrawAtEx(mini, px, py, 0);
     }
 }

@@ -8,10 +8,10 @@
 
 #include "Apps/Common/Applet.h"
 #include "Apps/Common/ModuleRandom.h"
+#include "Apps/Common/ShellRef.h"
+#include "Apps/Common/SoundBank.h"
 
 class IImage;
-class ISound;
-class ISurface;
 
 namespace dunmoro {
 
@@ -51,16 +51,16 @@ public:
     explicit CDunmoroApplet(AppletRecord* record);
     ~CDunmoroApplet() override;
 
-    IImage* FacesImage() const { return faces_; }
-    IImage* SuitsImage() const { return suits_; }
-    IImage* NumbersImage() const { return numbers_; }
-    IImage* CardFrontImage() const { return cardFront_; }
+    IImage* FacesImage() const { return faces_.Get(); }
+    IImage* SuitsImage() const { return suits_.Get(); }
+    IImage* NumbersImage() const { return numbers_.Get(); }
+    IImage* CardFrontImage() const { return cardFront_.Get(); }
     // The back face-down cards show; the play screen owns it and sets it while it lives.
     IImage* CardBackImage() const { return cardBack_; }
     void SetCardBackImage(IImage* image) { cardBack_ = image; }
 
     // Nothing when the sound did not load.
-    void Play(Sound sound) const;
+    void Play(Sound sound) const { sounds_.Play(sound); }
 
     // Reads the layout and deals it from shuffled decks, with card surfaces on the game area or
     // without; null when the layout cannot be read.
@@ -80,14 +80,14 @@ public:
 private:
     IImage* MakeMiniature(int red, int green, int blue) const;
 
-    IImage* faces_ = nullptr;
-    IImage* suits_ = nullptr;
-    IImage* numbers_ = nullptr;
-    IImage* cardFront_ = nullptr;
+    CSoundBank<Sound, kSoundCount> sounds_;
+    ShellRef<IImage> faces_;
+    ShellRef<IImage> suits_;
+    ShellRef<IImage> numbers_;
+    ShellRef<IImage> cardFront_;
     IImage* cardBack_ = nullptr;
-    IImage* miniFaceUp_ = nullptr;
-    IImage* miniFaceDown_ = nullptr;
-    std::array<ISound*, kSoundCount> sounds_{};
+    ShellRef<IImage> miniFaceUp_;
+    ShellRef<IImage> miniFaceDown_;
     ModuleRandom staffRandom_;
 };
 

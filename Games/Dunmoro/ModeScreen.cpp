@@ -1,11 +1,14 @@
 #include "Games/Dunmoro/ModeScreen.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Common/PlayerProfile.h"
 #include "Apps/Common/PlayerSettings.h"
+#include "Apps/Common/ShellRef.h"
 #include "Games/Dunmoro/PlayScreen.h"
 #include "Games/Dunmoro/Rules.h"
 #include "Games/Dunmoro/SettingsKeys.h"
@@ -34,6 +37,14 @@ void DrawChallengeLabel(IImage* target, int x, int y) {
 
 }  // namespace
 
+NumberLabel PlaceNumberLabel(int textWidth) {
+    constexpr int kRight = kBoardButtonW;
+    // The frame is two pixels wide; the number is drawn twice, one pixel apart, for weight.
+    const int frameLeft = std::min(74, kRight - textWidth - 7);
+    const int inside = kRight - frameLeft - 2;
+    return {frameLeft, frameLeft + 2 + (inside - textWidth - 1) / 2};
+}
+
 CModeScreen::CModeScreen(CDunmoroApplet& owner, std::string player, bool startPlay)
     : CDunmoroScreen(owner), startPlay_(startPlay), player_(std::move(player)) {
     canvas->ClearToColor(kGreenR, kGreenG, kGreenB);
@@ -47,76 +58,73 @@ CModeScreen::CModeScreen(CDunmoroApplet& owner, std::string player, bool startPl
                    276);
     Globals().services->SetAppletName(kDisplayName);
 
+    const auto keep = [this](ISurface* button) { buttons_.emplace_back(gameArea, button); };
     for (int i = 0; i < 10; ++i)
-        buttons_.push_back(i == 0 ? MakeBoardButton(kModeApprentice, 0, ButtonX(i), ButtonY(148, i))
-                                  : MakeBoardButton(kModeBoard, i, ButtonX(i), ButtonY(148, i)));
+        keep(i == 0 ? MakeBoardButton(kModeApprentice, 0, ButtonX(i), ButtonY(148, i))
+                    : MakeBoardButton(kModeBoard, i, ButtonX(i), ButtonY(148, i)));
     for (int i = 0; i < 10; ++i)
-        buttons_.push_back(i == 0 ? MakeBoardButton(kModeMaster, 0, ButtonX(i), ButtonY(293, i))
-                                  : MakeBoardButton(kModeBoard, i + 9, ButtonX(i), ButtonY(293, i)));
+        keep(i == 0 ? MakeBoardButton(kModeMaster, 0, ButtonX(i), ButtonY(293, i))
+                    : MakeBoardButton(kModeBoard, i + 9, ButtonX(i), ButtonY(293, i)));
     DrawChallengePanel();
-    buttons_.push_back(MakeBoardButton(kModeChallenge, 0, 22, 60));
-    buttons_.push_back(game.MakeTextButton(gameArea, "Restart Challenge", 120, 104, 0, 12, this,
-                                           Forward<&CModeScreen::RestartChallenge>));
-}
-
-CModeScreen::~CModeScreen() {
-    for (ISurface*& button : buttons_) Discard(gameArea, button);
+    keep(MakeBoardButton(kModeChallenge, 0, 22, 60));
+    keep(game.MakeTextButton(gameArea, "Restart Challenge", 120, 104, 0, 12, this,
+                             Forward<&CModeScreen::RestartChallenge>));
 }
 
 ISurface* CModeScreen::MakeBoardButton(int mode, int board, int x, int y) {
-    IImage* image = factory->CreateImage(2 * kBoardButtonW, kBoardButtonH, kSurfaceColourKeyed);
+    const ShellRef<IImage> image(factory->CreateImage(2 * kBoardButtonW, kBoardButtonH, kSurfaceColourKeyed));
+    NumberLabel label{};
     if (mode == kModeApprentice || mode == kModeMaster) {
-        IFont* large = factory->CreateFont("Arial", 60, 0);
-        image->SetFont(large);
-        DrawMarkupText(image, "<C006600><B>?</b>", 21, -4);
-        DrawMarkupText(image, "<C006600><B>?</B>", 111, -4);
+        const ShellRef<IFont> large(factory->CreateFont("Arial", 60, 0));
+        image->SetFont(large.Get());
+        DrawMarkupText(image.Get(), "<C006600><B>?</b>", 21, -4);
+        DrawMarkupText(image.Get(), "<C006600><B>?</B>", 111, -4);
         if (mode == kModeApprentice) {
-            DrawMarkupText(image, "<C000000><S2><B>Apprentice</b>", 4, 24);
-            DrawMarkupText(image, "<C000000><S2><B>Apprentice</b>", 94, 24);
-            DrawMarkupText(image, "<CFFFFFF><S2><B>Apprentice</b>", 2, 22);
-            DrawMarkupText(image, "<CFFFFFF><S2><B>Apprentice</b>", 92, 22);
+            DrawMarkupText(image.Get(), "<C000000><S2><B>Apprentice</b>", 4, 24);
+            DrawMarkupText(image.Get(), "<C000000><S2><B>Apprentice</b>", 94, 24);
+            DrawMarkupText(image.Get(), "<CFFFFFF><S2><B>Apprentice</b>", 2, 22);
+            DrawMarkupText(image.Get(), "<CFFFFFF><S2><B>Apprentice</b>", 92, 22);
         } else {
-            DrawMarkupText(image, "<C000000><S2><B>Master</b>", 18, 24);
-            DrawMarkupText(image, "<C000000><S2><B>Master</b>", 108, 24);
-            DrawMarkupText(image, "<CFFFFFF><S2><B>Master</b>", 16, 22);
-            DrawMarkupText(image, "<CFFFFFF><S2><B>Master</b>", 106, 22);
+            DrawMarkupText(image.Get(), "<C000000><S2><B>Master</b>", 18, 24);
+            DrawMarkupText(image.Get(), "<C000000><S2><B>Master</b>", 108, 24);
+            DrawMarkupText(image.Get(), "<CFFFFFF><S2><B>Master</b>", 16, 22);
+            DrawMarkupText(image.Get(), "<CFFFFFF><S2><B>Master</b>", 106, 22);
         }
-        if (large != nullptr) large->Release();
     } else if (mode == kModeChallenge) {
         DrawChallengeLabel(canvas, x, y);
         board = 1;
     } else {
         game.DrawLayoutButton(board, canvas, x + 2, y + 2);
-        canvas->SetCurColor(255, 204, 0);
-        canvas->FillRect(x + 76, y + 49, x + 90, y + 60);
-        IFont* font = factory->CreateFont("Arial", 10, kFontStyleBold);
-        canvas->SetFont(font);
-        canvas->SetTextColor(0, 0, 0);
+        const ShellRef<IFont> font(factory->CreateFont("Arial", 10, kFontStyleBold));
         char number[16];
         const int length = std::snprintf(number, sizeof number, "%d", board);
-        const int numberX = board < 10 ? x + 75 : x + 71;
-        canvas->DrawText(number, length, numberX, y + 47);
-        canvas->DrawText(number, length, numberX + 1, y + 47);
-        if (font != nullptr) font->Release();
+        int extent[2] = {0, 0};
+        canvas->GetTextExtent(font.Get(), number, length, extent);
+        label = PlaceNumberLabel(extent[0]);
+        canvas->SetCurColor(255, 204, 0);
+        canvas->FillRect(x + label.frameLeft + 2, y + 49, x + kBoardButtonW, y + 60);
+        canvas->SetFont(font.Get());
+        canvas->SetTextColor(0, 0, 0);
+        canvas->DrawText(number, length, x + label.textX, y + 47);
+        canvas->DrawText(number, length, x + label.textX + 1, y + 47);
     }
     image->SetCurColor(0, 0, 204);
     image->FrameRect(0, 0, 89, 59);
     image->FrameRect(1, 1, 88, 58);
     if (mode == kModeBoard) {
-        image->FrameRect(74, 47, 90, 60);
-        image->FrameRect(75, 48, 90, 60);
+        image->FrameRect(label.frameLeft, 47, 90, 60);
+        image->FrameRect(label.frameLeft + 1, 48, 90, 60);
     }
     image->SetCurColor(255, 255, 255);
     image->FrameRect(90, 0, 179, 59);
     image->FrameRect(91, 1, 178, 58);
     if (mode == kModeBoard) {
-        image->FrameRect(164, 47, 180, 60);
-        image->FrameRect(165, 48, 180, 60);
+        image->FrameRect(90 + label.frameLeft, 47, 180, 60);
+        image->FrameRect(90 + label.frameLeft + 1, 48, 180, 60);
     }
-    ISurface* button = factory->CreateRolloverButton(gameArea, this, x, y, kBoardButtonW, kBoardButtonH, image, 0,
+    ISurface* button = factory->CreateRolloverButton(gameArea, this, x, y, kBoardButtonW, kBoardButtonH, image.Get(), 0,
                                                      BoardButtonValue(mode, board),
                                                      Forward<&CModeScreen::OnBoardButton>);
-    image->Release();
     return button;
 }
 
@@ -141,7 +149,7 @@ int CModeScreen::OnBoardButton(intptr_t* args) {
 
 int CModeScreen::RestartChallenge(intptr_t* /*args*/) {
     game.Play(Sound::Confirm);
-    if (!Confirmed("Restart Challenge?",
+    if (!ConfirmWithWarning(*Globals().services, "Restart Challenge?",
                    "If you continue, your current board in the challenge\nwill be reset and you will have to start "
                    "over.\n\nContinue?"))
         return 0;

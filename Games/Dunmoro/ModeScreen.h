@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Apps/Common/ShellRef.h"
 #include "Games/Dunmoro/DunmoroScreen.h"
-
-class ISurface;
 
 namespace dunmoro {
 
@@ -18,11 +17,19 @@ constexpr int BoardButtonValue(int mode, int board) { return (mode << 16) | boar
 constexpr int ModeOfButton(int value) { return value >> 16; }
 constexpr int BoardOfButton(int value) { return value & 255; }
 
+// Where a chosen board's number sits in the corner of its button: the left edge of the box's
+// frame (two pixels wide) and the number's left, for a number `textWidth` pixels wide. Both
+// relative to the button; the box reaches the button's right edge.
+struct NumberLabel {
+    int frameLeft;
+    int textX;
+};
+NumberLabel PlaceNumberLabel(int textWidth);
+
 class CModeScreen final : public CDunmoroScreen {
 public:
     // `startPlay`: choosing deals at once (from a result box), else it returns to the title.
     CModeScreen(CDunmoroApplet& app, std::string player, bool startPlay);
-    ~CModeScreen() override;
 
     int OnBoardButton(intptr_t* args);
     int RestartChallenge(intptr_t* args);
@@ -31,7 +38,7 @@ private:
     ISurface* MakeBoardButton(int mode, int board, int x, int y);
     void DrawChallengePanel();
 
-    std::vector<ISurface*> buttons_;
+    std::vector<AttachedSurface> buttons_;
     bool startPlay_;
     std::string player_;
 };

@@ -56,60 +56,62 @@ void CPlayScreen::DrawPupilRank(IImage* box) const {
     else DrawMarkupText(box, "<S1><C000000>young Master", 35, 26);
 }
 
-IImage* CPlayScreen::OpenBox(int width, int height, int x, int y) {
-    resultBox_ = factory->CreateSurface(width, height, 0);
-    gameArea->AttachSurface(resultBox_);
-    resultBox_->SetLoc(x, y, nullptr);
-    IImage* box = nullptr;
-    resultBox_->GetImage(&box);
-    if (box == nullptr) return nullptr;
+ShellRef<IImage> CPlayScreen::OpenBox(int width, int height, int x, int y) {
+    ShellRef<IImage> owned;
+    ISurface* surface = factory->CreateSurface(width, height, 0);
+    if (surface == nullptr) return owned;
+    gameArea->AttachSurface(surface);
+    resultBox_ = AttachedSurface(gameArea, surface);
+    surface->SetLoc(x, y, nullptr);
+    surface->GetImage(owned.Out());
+    IImage* box = owned.Get();
+    if (box == nullptr) return owned;
     box->ClearToColor(kBoxR, kBoxG, kBoxB);
     box->SetCurColor(0, 0, 204);
     box->FrameRect(0, 0, width - 1, height - 1);
     box->FrameRect(1, 1, width - 2, height - 2);
     box->SetCurColor(kBoxR, kBoxG, kBoxB);
     box->FillRect(2, 2, width - 2, height - 2);
-    return box;
+    return owned;
+}
+
+AttachedSurface CPlayScreen::BoxButton(const char* label, int x, int y, AppletCallback callback) {
+    return AttachedSurface(resultBox_.Get(), game.MakeTextButton(resultBox_.Get(), label, x, y, kBoxButtonValue,
+                                                                 kButtonSize, this, callback));
 }
 
 void CPlayScreen::ShowTryAgain() {
-    IImage* box = OpenBox(181, 101, 160, 164);
+    const ShellRef<IImage> owned = OpenBox(181, 101, 160, 164);
+    IImage* box = owned.Get();
     DrawStatistics();
     levelCleared_ = false;
     tryAgainShown_ = true;
     DrawMarkupText(box, "<S1><C000000>Try again", 53, 6);
     DrawPupilRank(box);
-    firstButton_ = game.MakeTextButton(resultBox_, "Try Again", 55, 54, kBoxButtonValue, kButtonSize, this,
-                                       Forward<&CPlayScreen::OnPlayAgain>);
-    secondButton_ = challenge_ ? game.MakeTextButton(resultBox_, "Quit Challenge", 35, 76, kBoxButtonValue,
-                                                     kButtonSize, this, Forward<&CPlayScreen::OnQuitToTitle>)
-                               : game.MakeTextButton(resultBox_, "Change Mode", 40, 76, kBoxButtonValue, kButtonSize,
-                                                     this, Forward<&CPlayScreen::OnChangeMode>);
-    if (box != nullptr) box->Release();
+    firstButton_ = BoxButton("Try Again", 55, 54, Forward<&CPlayScreen::OnPlayAgain>);
+    secondButton_ = challenge_ ? BoxButton("Quit Challenge", 35, 76, Forward<&CPlayScreen::OnQuitToTitle>)
+                               : BoxButton("Change Mode", 40, 76, Forward<&CPlayScreen::OnChangeMode>);
 }
 
 void CPlayScreen::ShowLevelCleared() {
-    IImage* box = OpenBox(181, 101, 160, 164);
+    const ShellRef<IImage> owned = OpenBox(181, 101, 160, 164);
+    IImage* box = owned.Get();
     levelCleared_ = true;
     DrawMarkupText(box, "<S1><C000000>You have done well", 13, 6);
     DrawPupilRank(box);
     if (!challenge_) {
-        firstButton_ = game.MakeTextButton(resultBox_, "Play Again", 52, 54, kBoxButtonValue, kButtonSize, this,
-                                           Forward<&CPlayScreen::OnPlayAgain>);
-        secondButton_ = game.MakeTextButton(resultBox_, "Change Mode", 40, 76, kBoxButtonValue, kButtonSize, this,
-                                            Forward<&CPlayScreen::OnChangeMode>);
+        firstButton_ = BoxButton("Play Again", 52, 54, Forward<&CPlayScreen::OnPlayAgain>);
+        secondButton_ = BoxButton("Change Mode", 40, 76, Forward<&CPlayScreen::OnChangeMode>);
     } else {
         game.SetPlayerSettingInt(player_.c_str(), kOruBoard, layout_ + 1);
-        firstButton_ = game.MakeTextButton(resultBox_, "Deal Next Level", 34, 54, kBoxButtonValue, kButtonSize, this,
-                                           Forward<&CPlayScreen::OnPlayAgain>);
-        secondButton_ = game.MakeTextButton(resultBox_, "Quit Challenge", 38, 76, kBoxButtonValue, kButtonSize, this,
-                                            Forward<&CPlayScreen::OnQuitToTitle>);
+        firstButton_ = BoxButton("Deal Next Level", 34, 54, Forward<&CPlayScreen::OnPlayAgain>);
+        secondButton_ = BoxButton("Quit Challenge", 38, 76, Forward<&CPlayScreen::OnQuitToTitle>);
     }
-    if (box != nullptr) box->Release();
 }
 
 void CPlayScreen::ShowChallengeWon() {
-    IImage* box = OpenBox(281, 201, 110, 110);
+    const ShellRef<IImage> owned = OpenBox(281, 201, 110, 110);
+    IImage* box = owned.Get();
     levelCleared_ = true;
     ISettingsAccess& settings = *Globals().settings;
     const char* who = player_.c_str();
@@ -153,9 +155,7 @@ void CPlayScreen::ShowChallengeWon() {
     game.SetPlayerSettingInt(who, kCurLayout, 1);
     requestedLayout_ = 1;
     DrawMarkupText(box, Format("<S3><C00000><c>%s, %d Attempts</c>", pupil.c_str(), pupilAttempts).c_str(), 0, 148);
-    secondButton_ = game.MakeTextButton(resultBox_, "Click to Continue", 80, 180, kBoxButtonValue, kButtonSize, this,
-                                        Forward<&CPlayScreen::OnQuitToTitle>);
-    if (box != nullptr) box->Release();
+    secondButton_ = BoxButton("Click to Continue", 80, 180, Forward<&CPlayScreen::OnQuitToTitle>);
 }
 
 void CPlayScreen::DrawStatistics() {

@@ -88,12 +88,15 @@ CPlayScreen::CPlayScreen(CDunmoroApplet& owner, const std::string& player, int m
 
     upCard_ = board_->Deck().Pop();
     if (upCard_ != nullptr) upCard_->SetPosition(kUpCardX, kUpCardY);
-    drawPile_ = factory->CreateSurfaceFromFile("CardBack.gif", 0);
-    gameArea->AttachSurface(drawPile_);
-    drawPile_->SetLoc(kPileX, kPileY, nullptr);
-    boardListener_ = factory->AddListener(gameArea, applet::kMouseUp, this, Forward<&CPlayScreen::OnBoardClick>);
-    drawPileListener_ =
-        factory->AddListener(drawPile_, applet::kMouseUp, this, Forward<&CPlayScreen::OnDrawPileClick>);
+    if (ISurface* pile = factory->CreateSurfaceFromFile("CardBack.gif", 0)) {
+        gameArea->AttachSurface(pile);
+        pile->SetLoc(kPileX, kPileY, nullptr);
+        drawPile_ = AttachedSurface(gameArea, pile);
+        drawPileListener_.Reset(
+            factory->AddListener(pile, applet::kMouseUp, this, Forward<&CPlayScreen::OnDrawPileClick>));
+    }
+    boardListener_.Reset(
+        factory->AddListener(gameArea, applet::kMouseUp, this, Forward<&CPlayScreen::OnBoardClick>));
     longestStreak_ = game.GetPlayerSettingInt(who, kLongestStreak);
     won_ = game.GetPlayerSettingInt(who, kWon);
 
@@ -105,15 +108,16 @@ CPlayScreen::CPlayScreen(CDunmoroApplet& owner, const std::string& player, int m
         canvas->DrawAtEx(picture, 4, 338, 0);
         picture->Release();
     }
-    resignButton_ = game.MakeTextButton(gameArea, "Resign", 103, 342, 0, 14, this, Forward<&CPlayScreen::OnResign>);
+    resignButton_ = AttachedSurface(
+        gameArea, game.MakeTextButton(gameArea, "Resign", 103, 342, 0, 14, this, Forward<&CPlayScreen::OnResign>));
     MakeStatisticsButton();
 
     if (!startOfSession) {
         game.Play(Sound::NewBoard);
     } else {
         game.Play(Sound::GameStart);
-        soundTimer_ = factory->CreateTimer(this, kOpeningSoundMs, Forward<&CPlayScreen::OnStartSoundTimer>);
-        if (soundTimer_ != nullptr) soundTimer_->Start();
+        soundTimer_.Reset(factory->CreateTimer(this, kOpeningSoundMs, Forward<&CPlayScreen::OnStartSoundTimer>));
+        if (soundTimer_) soundTimer_->Start();
     }
     DrawStatistics();
 }
@@ -122,30 +126,29 @@ CPlayScreen::~CPlayScreen() {
     if (!gameOver_) won_ -= LeftOnBoardCost();
     WriteWon();
     UpdateHighScores();
-    Discard(gameArea, statsButton_);
-    if (game.CardBackImage() == cardBack_) game.SetCardBackImage(nullptr);
-    if (cardBack_ != nullptr) cardBack_->Release();
-    if (soundTimer_ != nullptr) {
-        soundTimer_->Stop();
-        soundTimer_->Release();
-    }
-    if (boardListener_ != nullptr) boardListener_->Release();
-    if (drawPileListener_ != nullptr) drawPileListener_->Release();
-    Discard(gameArea, drawPile_);
-    Discard(gameArea, resignButton_);
+    statsButton_.Reset();
+    if (game.CardBackImage() == cardBack_.Get()) game.SetCardBackImage(nullptr);
+    cardBack_.Reset();
+    soundTimer_.Reset();
+    boardListener_.Reset();
+    drawPileListener_.Reset();
+    drawPile_.Reset();
+    resignButton_.Reset();
     // The box's buttons are the box's children.
-    Discard(resultBox_, secondButton_);
-    Discard(resultBox_, firstButton_);
+    secondButton_.Reset();
+    firstButton_.Reset();
     upCard_.reset();
     board_.reset();
-    Discard(gameArea, resultBox_);
+    resultBox_.Reset();
 }
 
 void CPlayScreen::MakeStatisticsButton() {
-    statsButton_ = showStats_ ? game.MakeTextButton(gameArea, "Hide Statistics", 370, 342, 0, 12, this,
-                                                    Forward<&CPlayScreen::OnHideStatistics>)
-                              : game.MakeTextButton(gameArea, "Show Statistics", 376, 372, 0, 12, this,
-                                                    Forward<&CPlayScreen::OnShowStatistics>);
+    statsButton_ = AttachedSurface(gameArea, showStats_ ? game.MakeTextButton(gameArea, "Hide Statistics", 370, 342, 0,
+                                                                              12, this,
+                                                                              Forward<&CPlayScreen::OnHideStatistics>)
+                                                        : game.MakeTextButton(gameArea, "Show Statistics", 376, 372, 0,
+                                                                              12, this,
+                                                                              Forward<&CPlayScreen::OnShowStatistics>));
 }
 
 int64_t CPlayScreen::LeftOnBoardCost() const { return int64_t{kCardLeftCost} * board_->Count(); }
@@ -268,7 +271,7 @@ int CPlayScreen::OnHideStatistics(intptr_t* /*args*/) { return ShowStatistics(fa
 int CPlayScreen::ShowStatistics(bool show) {
     if (BoxIsUp()) return 0;
     showStats_ = show;
-    Discard(gameArea, statsButton_);
+    statsButton_.Reset();
     MakeStatisticsButton();
     game.Play(Sound::Confirm);
     game.SetPlayerSettingInt(player_.c_str(), kShowStats, show ? 1 : 0);

@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
+#include "Apps/Common/ShellRef.h"
 #include "Games/Dunmoro/DunmoroScreen.h"
 
 class IEventListener;
 class IImage;
-class ISurface;
 class ITimer;
 
 namespace dunmoro {
@@ -59,7 +59,8 @@ private:
     bool BoxIsUp() const { return levelCleared_ || tryAgainShown_; }
 
     // The result boxes and the panel (PlayResults.cpp).
-    IImage* OpenBox(int width, int height, int x, int y);
+    ShellRef<IImage> OpenBox(int width, int height, int x, int y);
+    AttachedSurface BoxButton(const char* label, int x, int y, AppletCallback callback);
     void ShowTryAgain();
     void ShowLevelCleared();
     void ShowChallengeWon();
@@ -67,12 +68,12 @@ private:
     void DrawPupilRank(IImage* box) const;
 
     std::unique_ptr<CBoard> board_;
-    IImage* cardBack_;
+    ShellRef<IImage> cardBack_;
     std::unique_ptr<CCard> upCard_;
-    ISurface* drawPile_ = nullptr;
-    ISurface* resultBox_ = nullptr;
-    IEventListener* boardListener_ = nullptr;
-    IEventListener* drawPileListener_ = nullptr;
+    AttachedSurface drawPile_;
+    AttachedSurface resultBox_;
+    ShellRef<IEventListener> boardListener_;
+    ShellRef<IEventListener> drawPileListener_;
     int gamesPlayed_ = 0;
     int64_t gameMoney_ = 0;
     int streak_ = 0;
@@ -83,16 +84,16 @@ private:
     int layout_;
     bool tryAgainShown_ = false;
     bool challenge_;
-    ISurface* resignButton_ = nullptr;
+    AttachedSurface resignButton_;
     int mode_;
     bool levelCleared_ = false;
-    ISurface* secondButton_ = nullptr;
-    ISurface* firstButton_ = nullptr;
+    AttachedSurface secondButton_;
+    AttachedSurface firstButton_;
     int requestedLayout_;
-    ISurface* statsButton_ = nullptr;
+    AttachedSurface statsButton_;
     bool showStats_ = false;
     bool gameOver_ = false;
-    ITimer* soundTimer_ = nullptr;
+    ShellRef<ITimer> soundTimer_;
 };
 
 }  // namespace dunmoro

@@ -39,19 +39,11 @@ std::span<const std::string_view> StaffNames() { return kStaffNames; }
 CStaffScreen::CStaffScreen(CDunmoroApplet& owner, std::string player, int mode, int board)
     : CDunmoroScreen(owner), player_(std::move(player)), mode_(mode), board_(board) {
     canvas->ClearToColor(kGreenR, kGreenG, kGreenB);
-    returnButton_ = game.MakeTextButton(gameArea, "Return to Game", 348, 400, 0, 18, this,
-                                        Forward<&CStaffScreen::ReturnToGame>);
+    returnButton_ = AttachedSurface(gameArea, game.MakeTextButton(gameArea, "Return to Game", 348, 400, 0, 18, this,
+                                                                  Forward<&CStaffScreen::ReturnToGame>));
     game.Play(Sound::ModeChange);
-    timer_ = factory->CreateTimer(this, kStaffTickMs, Forward<&CStaffScreen::OnTick>);
-    if (timer_ != nullptr) timer_->Start();
-}
-
-CStaffScreen::~CStaffScreen() {
-    Discard(gameArea, returnButton_);
-    if (timer_ != nullptr) {
-        timer_->Stop();
-        timer_->Release();
-    }
+    timer_.Reset(factory->CreateTimer(this, kStaffTickMs, Forward<&CStaffScreen::OnTick>));
+    if (timer_) timer_->Start();
 }
 
 int CStaffScreen::ReturnToGame(intptr_t* /*args*/) {
@@ -79,6 +71,16 @@ int CStaffScreen::OnTick(intptr_t* args) {
 }
 
 void CStaffScreen::DealLetter() {
+    const std::string_view name = kStaffNames[nameIndex_];
+    while (letterIndex_ < name.size() && name[letterIndex_] == ' ') ++letterIndex_;
+    if (letterIndex_ < name.size()) DealCard(name[letterIndex_]);
+    letterIndex_ += 1;
+    if (letterIndex_ < name.size()) return;
+    pausing_ = true;
+    timer_->Restart();
+}
+
+void CStaffScreen::DealCard(char letter) {
     const int x = rowX_ + kStaffLetterStep * static_cast<int>(letterIndex_);
     const int y = rowY_;
     if (game.CardFrontImage() != nullptr) canvas->DrawAtEx(game.CardFrontImage(), x, y, 0);
@@ -86,15 +88,9 @@ void CStaffScreen::DealLetter() {
     const int rank = game.StaffRandom().Next() % 13;
     const int suit = game.StaffRandom().Next() % 4;
     DrawCorners(*canvas, game, x, y, rank + 1, suit);
-    const std::string_view name = kStaffNames[nameIndex_];
-    char letter[40];
-    std::snprintf(letter, sizeof letter, suit >= 2 ? "<S0><cff0000><b>%c</b>" : "<S0><c000000><b>%c</b>",
-                  name[letterIndex_]);
-    canvas->DrawRML(letter, x + 15, y + 20);
-    letterIndex_ += 1;
-    if (letterIndex_ < name.size()) return;
-    pausing_ = true;
-    timer_->Restart();
+    char markup[40];
+    std::snprintf(markup, sizeof markup, suit >= 2 ? "<S0><cff0000><b>%c</b>" : "<S0><c000000><b>%c</b>", letter);
+    canvas->DrawRML(markup, x + 15, y + 20);
 }
 
 }  // namespace dunmoro

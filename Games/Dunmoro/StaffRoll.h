@@ -1,5 +1,6 @@
-// The staff roll: the names of the people who made the game, dealt one letter per card, a card
-// every 100 ms and a pause after each name, each name a row 17 pixels below the one before.
+// The staff roll: the names of the people who made the game, dealt one letter per card (a blank
+// is a gap), a card every 100 ms and a pause after each name, each name a row 17 pixels below the
+// one before.
 #pragma once
 
 #include <cstdint>
@@ -7,9 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "Apps/Common/ShellRef.h"
 #include "Games/Dunmoro/DunmoroScreen.h"
 
-class ISurface;
 class ITimer;
 
 namespace dunmoro {
@@ -26,16 +27,16 @@ class CStaffScreen final : public CDunmoroScreen {
 public:
     // The title screen's player, mode and board, to rebuild it as it was.
     CStaffScreen(CDunmoroApplet& app, std::string player, int mode, int board);
-    ~CStaffScreen() override;
 
     int OnTick(intptr_t* args);
     int ReturnToGame(intptr_t* args);
 
 private:
     void DealLetter();
+    void DealCard(char letter);
 
-    ITimer* timer_ = nullptr;
-    ISurface* returnButton_ = nullptr;
+    ShellRef<ITimer> timer_;
+    AttachedSurface returnButton_;
     bool pausing_ = false;
     size_t letterIndex_ = 0;
     size_t nameIndex_ = 0;

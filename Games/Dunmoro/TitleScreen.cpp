@@ -6,9 +6,11 @@
 
 #include "Apps/Common/DecimalText.h"
 #include "Apps/Common/Forwarder.h"
+#include "Apps/Common/HighScoreView.h"
 #include "Apps/Common/HighScores.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Common/PlayerProfile.h"
 #include "Apps/Common/PlayerSettings.h"
 #include "Games/Dunmoro/ModeScreen.h"
 #include "Games/Dunmoro/PlayScreen.h"
@@ -28,8 +30,8 @@ namespace dunmoro {
 namespace {
 
 constexpr int kScoreRowY[kHighScoreRows] = {30, 47, 64, 81, 98};
-constexpr const char* kDefaultScoreName = "Rivakel";
-constexpr int kDefaultScores[kHighScoreRows] = {1600, 800, 400, 200, 100};
+const HighScoreRow kDefaultScores[kHighScoreRows] = {
+    {"Rivakel", 1600}, {"Rivakel", 800}, {"Rivakel", 400}, {"Rivakel", 200}, {"Rivakel", 100}};
 constexpr int kModeButtonX = 39, kModeButtonY = 236;
 
 std::string Format(const char* format, const char* text) {
@@ -44,32 +46,16 @@ std::string Format(const char* format, int value) {
     return line;
 }
 
-// Money as the table shows it: small and negative amounts plainly, larger ones with commas.
-std::string ScoreText(int score) {
-    if (score < 1000) return Format("<s3><b><c000000>$%d</b>", score);
-    MoneyBuffer money;
-    return Format("<s3><b><c000000>%s</b>", FormatMoney(score, money));
-}
-
 }  // namespace
-
-const NameRefusal* RefusePlayerName(std::string_view name) {
-    static constexpr NameRefusal kEmpty{"Invalid name entered",
-                                        "Names must have at least one character.  Please enter a valid name."};
-    static constexpr NameRefusal kTooLong{"Name too long", "We're sorry, but names must be 8 letters or smaller."};
-    static constexpr NameRefusal kBlank{"Invalid Name", "We're sorry, but names cannot be just spaces."};
-    if (name.empty()) return &kEmpty;
-    if (name.size() > kMaxPlayerName) return &kTooLong;
-    if (name.find_first_not_of(' ') == std::string_view::npos) return &kBlank;
-    return nullptr;
-}
 
 CTitleScreen::CTitleScreen(CDunmoroApplet& owner, std::string player, int mode, int layout)
     : CDunmoroScreen(owner), player_(std::move(player)), layout_(layout), mode_(mode) {
     canvas->ClearToColor(kGreenR, kGreenG, kGreenB);
-    logo_ = factory->CreateSurfaceFromFile("p-img-logo-342x193.gif", 0);
-    gameArea->AttachSurface(logo_);
-    logo_->SetLoc(0, 10, nullptr);
+    if (ISurface* logo = factory->CreateSurfaceFromFile("p-img-logo-342x193.gif", 0)) {
+        gameArea->AttachSurface(logo);
+        logo->SetLoc(0, 10, nullptr);
+        logo_ = AttachedSurface(gameArea, logo);
+    }
     Globals().services->SetAppletName(kDisplayName);
 
     DrawMarkupText(canvas, "<S1><b><C006600>Top Players</b>", 310, 8);
@@ -83,12 +69,12 @@ CTitleScreen::CTitleScreen(CDunmoroApplet& owner, std::string player, int mode, 
                    "<S3><b><C000000><c>ascending or descending order.  Click the draw pile for another card.</c>", 0,
                    401);
 
-    resetButton_ = game.MakeTextButton(gameArea, "Reset My Profile", 340, 280, 0, 12, this,
-                                       Forward<&CTitleScreen::ResetProfile>);
-    changePlayerButton_ =
-        game.MakeTextButton(gameArea, "Change Player", 345, 300, 0, 12, this, Forward<&CTitleScreen::ChangePlayer>);
-    startButton_ =
-        game.MakeTextButton(gameArea, "Start the Game", 187, 347, 0, 18, this, Forward<&CTitleScreen::StartGame>);
+    resetButton_ = AttachedSurface(gameArea, game.MakeTextButton(gameArea, "Reset My Profile", 340, 280, 0, 12, this,
+                                                                 Forward<&CTitleScreen::ResetProfile>));
+    changePlayerButton_ = AttachedSurface(gameArea, game.MakeTextButton(gameArea, "Change Player", 345, 300, 0, 12,
+                                                                        this, Forward<&CTitleScreen::ChangePlayer>));
+    startButton_ = AttachedSurface(gameArea, game.MakeTextButton(gameArea, "Start the Game", 187, 347, 0, 18, this,
+                                                                 Forward<&CTitleScreen::StartGame>));
     canvas->SetCurColor(0, 0, 0);
     canvas->DrawLine(120, 380, 370, 380);
 
@@ -99,15 +85,9 @@ CTitleScreen::CTitleScreen(CDunmoroApplet& owner, std::string player, int mode, 
     DrawHighScoreTable();
     DrawTopChallenger();
 
-    keyListener_ = factory->AddListener(Globals().services, applet::kKeyDown, this,
-                                        Forward<&CTitleScreen::CheckTypedCode>);
+    keyListener_.Reset(factory->AddListener(Globals().services, applet::kKeyDown, this,
+                                            Forward<&CTitleScreen::CheckTypedCode>));
     Globals().services->SetStopMode(kStopFreely);
-}
-
-CTitleScreen::~CTitleScreen() {
-    for (ISurface** surface : {&logo_, &resetButton_, &changePlayerButton_, &startButton_, &modeButton_})
-        Discard(gameArea, *surface);
-    if (keyListener_ != nullptr) keyListener_->Release();
 }
 
 // The mode and board are the ones this screen stored for the player when it was made.
@@ -135,8 +115,8 @@ int CTitleScreen::CheckTypedCode(intptr_t* args) {
 
 int CTitleScreen::ResetProfile(intptr_t* /*args*/) {
     game.Play(Sound::Confirm);
-    if (!Confirmed("Reset My Profile",
-                   "If you continue, your score will be reset to $0,\nand your statistics will be reset to the "
+    if (!ConfirmWithWarning(*Globals().services, "Reset My Profile",
+                            "If you continue, your score will be reset to $0,\nand your statistics will be reset to the "
                    "defaults.\n\nContinue?"))
         return 0;
     const char* player = player_.c_str();
@@ -146,68 +126,50 @@ int CTitleScreen::ResetProfile(intptr_t* /*args*/) {
     game.SetPlayerSettingInt(player, kOruBoard, 1);
     game.SetPlayerSettingInt(player, kOruAttempts, 0);
     DrawPlayerPanel();
-
-    ISettingsAccess& settings = *Globals().settings;
-    const HighScoreTable before = ReadHighScores(settings);
-    const auto row = std::find_if(before.begin(), before.end(),
-                                  [&](const HighScoreRow& r) { return SamePlayerName(r.name, player_); });
-    if (row == before.end()) return 0;
-    HighScoreTable table = before;
-    std::rotate(table.begin() + (row - before.begin()), table.begin() + (row - before.begin()) + 1, table.end());
-    table.back() = {player_, 0};
-    WriteHighScores(settings, table, before);
-    DrawHighScoreTable();
+    if (ResetHighScoreRow(*Globals().settings, player_, 0)) DrawHighScoreTable();
     return 0;
 }
 
 int CTitleScreen::ChangePlayer(intptr_t* /*args*/) {
     game.Play(Sound::Confirm);
-    IShellServices& services = *Globals().services;
-    std::array<char, 1024> entry{};
-    while (services.InputBox("Enter player name", "Enter the name of the player you would like to switch to.",
-                             player_.c_str(), entry.data(), static_cast<int>(entry.size()), 0) == applet::kBoxOk) {
-        if (const NameRefusal* refusal = RefusePlayerName(entry.data())) {
-            services.MessageBox(refusal->caption, refusal->text, kBoxExclamation | 1);
-            continue;
-        }
-        player_ = entry.data();
-        Globals().settings->SetUserValue(kCurPlayer, player_.c_str());
-        const int storedMode = game.GetPlayerSettingInt(player_.c_str(), kCurPlayMode);
-        layout_ = game.GetPlayerSettingInt(player_.c_str(), kCurLayout);
-        if (storedMode == 0) {
-            mode_ = kModeChallenge;
-            layout_ = 1;
-            game.SetPlayerSettingInt(player_.c_str(), kCurPlayMode, mode_);
-            game.SetPlayerSettingInt(player_.c_str(), kCurLayout, layout_);
-        } else {
-            mode_ = NormalisedMode(storedMode);
-        }
-        DrawModeButton();
-        DrawPlayerPanel();
-        break;
+    const std::optional<std::string> name = AskPlayerName(*Globals().services, player_);
+    if (!name) return 0;
+    player_ = *name;
+    Globals().settings->SetUserValue(kCurPlayer, player_.c_str());
+    const int storedMode = game.GetPlayerSettingInt(player_.c_str(), kCurPlayMode);
+    layout_ = game.GetPlayerSettingInt(player_.c_str(), kCurLayout);
+    if (storedMode == 0) {
+        mode_ = kModeChallenge;
+        layout_ = 1;
+        game.SetPlayerSettingInt(player_.c_str(), kCurPlayMode, mode_);
+        game.SetPlayerSettingInt(player_.c_str(), kCurLayout, layout_);
+    } else {
+        mode_ = NormalisedMode(storedMode);
     }
+    DrawModeButton();
+    DrawPlayerPanel();
     return 0;
 }
 
 void CTitleScreen::DrawCentred(const std::string& markup, const char* measured, int size, int style, int centreX,
                                int y) {
-    IFont* font = factory->CreateFont("Arial", size, style);
+    const ShellRef<IFont> font(factory->CreateFont("Arial", size, style));
     int extent[2] = {0, 0};
-    canvas->SetFont(font);
-    canvas->GetTextExtent(font, measured, static_cast<int>(std::char_traits<char>::length(measured)), extent);
-    if (font != nullptr) font->Release();
+    canvas->SetFont(font.Get());
+    canvas->GetTextExtent(font.Get(), measured, static_cast<int>(std::char_traits<char>::length(measured)), extent);
     canvas->SetTextColor(0, 0, 0);
     DrawMarkupText(canvas, markup.c_str(), centreX - extent[0] / 2, y);
 }
 
 void CTitleScreen::DrawModeButton() {
-    IFont* font = factory->CreateFont("Arial", 12, kFontStyleBold);
+    const ShellRef<IFont> font(factory->CreateFont("Arial", 12, kFontStyleBold));
     int extent[2] = {0, 0};
-    canvas->GetTextExtent(font, "Change Mode", 11, extent);
+    canvas->GetTextExtent(font.Get(), "Change Mode", 11, extent);
     const int half = std::max(extent[0] + 4, 95);
     const int height = extent[1] + 72;
-    IImage* image = factory->CreateImage(2 * half, height, 0);
-    image->SetFont(font);
+    const ShellRef<IImage> owned(factory->CreateImage(2 * half, height, 0));
+    IImage* image = owned.Get();
+    image->SetFont(font.Get());
     image->ClearToColor(kGreenR, kGreenG, kGreenB);
     const int labelX = (half - extent[0]) / 2 - 4;
     image->SetTextColor(0, 0, 204);
@@ -216,7 +178,6 @@ void CTitleScreen::DrawModeButton() {
     image->SetTextColor(255, 255, 255);
     DrawMarkupText(image, "Change Mode", labelX + half, 70);
     DrawMarkupText(image, "</u></b>", 0, 0);
-    if (font != nullptr) font->Release();
 
     if (mode_ == kModeBoard) {
         game.DrawLayoutButton(layout_, image, 4, 4);
@@ -229,8 +190,8 @@ void CTitleScreen::DrawModeButton() {
             DrawMarkupText(image, "<S3><C0000CC><b>Boards</b>", 22 + dx, 42);
         }
     } else {
-        IFont* large = factory->CreateFont("Arial", 60, 0);
-        image->SetFont(large);
+        const ShellRef<IFont> large(factory->CreateFont("Arial", 60, 0));
+        image->SetFont(large.Get());
         DrawMarkupText(image, "<C006600><B>?</b>", 25, -4);
         DrawMarkupText(image, "<C006600><B>?</B>", half + 25, -4);
         const char* name = mode_ == kModeApprentice ? "Apprentice" : mode_ == kModeMaster ? "Master" : "Bonus";
@@ -239,7 +200,6 @@ void CTitleScreen::DrawModeButton() {
             DrawMarkupText(image, Format("<C000000><S2><B>%s</b>", name).c_str(), x + 2 + dx, 24);
             DrawMarkupText(image, Format("<CFFFFFF><S2><B>%s</b>", name).c_str(), x + dx, 22);
         }
-        if (large != nullptr) large->Release();
     }
     image->SetCurColor(0, 0, 204);
     image->FrameRect(0, 0, 94, 62);
@@ -248,19 +208,19 @@ void CTitleScreen::DrawModeButton() {
     image->FrameRect(half, 0, half + 94, 62);
     image->FrameRect(half + 1, 1, half + 93, 61);
 
-    Discard(gameArea, modeButton_);
-    modeButton_ = factory->CreateRolloverButton(gameArea, this, kModeButtonX, kModeButtonY, half, height, image, 0, 0,
-                                                Forward<&CTitleScreen::OnModeButton>);
-    image->Release();
+    modeButton_ = AttachedSurface(gameArea, factory->CreateRolloverButton(gameArea, this, kModeButtonX, kModeButtonY,
+                                                                          half, height, image, 0, 0,
+                                                                          Forward<&CTitleScreen::OnModeButton>));
 }
 
 void CTitleScreen::DrawPlayerPanel() {
     canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
     canvas->FillRect(130, 244, 500, 285);
-    IFont* large = factory->CreateFont("Arial", 18, kFontStyleBold);
     int extent[2] = {0, 0};
-    canvas->GetTextExtent(large, player_.c_str(), static_cast<int>(player_.size()), extent);
-    if (large != nullptr) large->Release();
+    {
+        const ShellRef<IFont> large(factory->CreateFont("Arial", 18, kFontStyleBold));
+        canvas->GetTextExtent(large.Get(), player_.c_str(), static_cast<int>(player_.size()), extent);
+    }
     if (extent[0] > kWideNamePixels)
         DrawCentred(Format("<S3><b><C000000>%s</b>", player_.c_str()), player_.c_str(), 12, kFontStyleBold, 385, 240);
     else
@@ -285,26 +245,15 @@ void CTitleScreen::DrawHighScoreTable() {
     ISettingsAccess& settings = *Globals().settings;
     canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
     canvas->FillRect(317, 30, 500, 119);
-    HighScoreTable defaults;
-    for (int row = 0; row < kHighScoreRows; ++row) defaults[static_cast<size_t>(row)] = {kDefaultScoreName, kDefaultScores[row]};
-    if (!ReadSettingText(settings, HighScoreKey(1, "Name"), 1)) WriteHighScores(settings, defaults, {});
-    for (const int y : kScoreRowY)
-        DrawMarkupText(canvas, "<s3><c000000><b>. . . . . . . . . . . . . . . . .</b>", 317, y);
+    WriteDefaultHighScores(settings, kDefaultScores);
     // A store that keeps nothing (no user yet) shows the defaults.
-    const HighScoreTable table =
-        ReadSettingText(settings, HighScoreKey(1, "Name"), 1) ? ReadHighScores(settings) : defaults;
-    IFont* font = factory->CreateFont("Arial", 12, kFontStyleBold);
-    for (int row = 0; row < kHighScoreRows; ++row) {
-        const int y = kScoreRowY[row];
-        const std::string& name = table[static_cast<size_t>(row)].name;
-        int extent[2] = {0, 0};
-        canvas->GetTextExtent(font, name.c_str(), static_cast<int>(name.size()), extent);
-        canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
-        canvas->FillRect(317, y, 325 + extent[0], y + 17);
-        DrawMarkupText(canvas, Format("<s3><b><c000000>%s</b>", name.c_str()).c_str(), 317, y);
-        DrawMarkupText(canvas, ScoreText(table[static_cast<size_t>(row)].score).c_str(), 422, y);
-    }
-    if (font != nullptr) font->Release();
+    const HighScoreTable table = ReadSettingText(settings, HighScoreKey(1, "Name"), 1)
+                                     ? ReadHighScores(settings)
+                                     : HighScoreTable{kDefaultScores[0], kDefaultScores[1], kDefaultScores[2],
+                                                      kDefaultScores[3], kDefaultScores[4]};
+    const HighScoreViewStyle style{
+        .nameX = 317, .scoreX = 422, .rowY = kScoreRowY, .text = 0, .background = 0x339900, .scorePrefix = "$"};
+    DrawHighScoreView(*canvas, *factory, style, table);
 }
 
 void CTitleScreen::DrawTopChallenger() {

@@ -6,31 +6,20 @@
 #include <cstdint>
 #include <string>
 
+#include "Apps/Common/ShellRef.h"
 #include "Apps/Common/TypedCodeMatcher.h"
 #include "Games/Dunmoro/DunmoroScreen.h"
 
 class IEventListener;
-class ISurface;
 
 namespace dunmoro {
 
-// Names longer than this are refused by "Change Player".
-inline constexpr size_t kMaxPlayerName = 8;
 // Player names wider than this in the large font are drawn smaller.
 inline constexpr int kWideNamePixels = 225;
-
-// Why a typed player name is refused, or nullptr when it is accepted: the message box's caption
-// and text.
-struct NameRefusal {
-    const char* caption;
-    const char* text;
-};
-const NameRefusal* RefusePlayerName(std::string_view name);
 
 class CTitleScreen final : public CDunmoroScreen {
 public:
     CTitleScreen(CDunmoroApplet& app, std::string player, int mode, int layout);
-    ~CTitleScreen() override;
 
     int StartGame(intptr_t* args);
     int ChangePlayer(intptr_t* args);
@@ -45,17 +34,17 @@ private:
     void DrawTopChallenger();
     void DrawCentred(const std::string& markup, const char* measured, int size, int style, int centreX, int y);
 
-    ISurface* logo_ = nullptr;
-    ISurface* resetButton_ = nullptr;
-    ISurface* changePlayerButton_ = nullptr;
-    ISurface* startButton_ = nullptr;
-    ISurface* modeButton_ = nullptr;
+    AttachedSurface logo_;
+    AttachedSurface resetButton_;
+    AttachedSurface changePlayerButton_;
+    AttachedSurface startButton_;
+    AttachedSurface modeButton_;
     std::string player_;
     int layout_;
     int mode_;
     int challengeBoard_ = 1;
     CTypedCodeMatcher staffCode_{"plumtag", true};
-    IEventListener* keyListener_ = nullptr;
+    ShellRef<IEventListener> keyListener_;
 };
 
 }  // namespace dunmoro

@@ -126,6 +126,16 @@ Sound ToStereo(const Sound& mono, float pan) {
     return out;
 }
 
+Sound Melody(std::initializer_list<double> notes, double step, const std::function<Sound(double)>& voice, float gain) {
+    Sound out;
+    double at = 0;
+    for (const double hertz : notes) {
+        MixInto(out, voice(hertz), at, gain);
+        at += step;
+    }
+    return out;
+}
+
 Sound ReadyToShip(const Sound& mono, float pan, double lead) {
     Sound padded = Rest(lead);
     Append(padded, mono);
@@ -153,6 +163,27 @@ std::vector<uint8_t> EncodeWav(const Sound& sound) {
     for (size_t i = 0; i < sound.Frames() * channels; ++i) {
         const float v = std::clamp(sound.samples[i], -1.0f, 1.0f);
         AppendLe(out, static_cast<uint32_t>(static_cast<int16_t>(std::lround(v * 32767.0f))), 2);
+    }
+    return out;
+}
+
+}  // namespace art
+
+namespace art {
+
+Sound Repeated(const Sound& sound, int times, double every, float gain) {
+    Sound out;
+    for (int i = 0; i < times; ++i) MixInto(out, sound, every * i, gain);
+    return out;
+}
+
+Sound Melody(std::initializer_list<double> hertz, double step, const std::function<Sound(double)>& voice,
+             float gain) {
+    Sound out;
+    double at = 0;
+    for (const double note : hertz) {
+        MixInto(out, voice(note), at, gain);
+        at += step;
     }
     return out;
 }

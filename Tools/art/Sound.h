@@ -4,6 +4,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
 namespace art {
@@ -37,10 +39,18 @@ void FadeEdges(Sound& sound, double seconds = 0.005);
 void MixInto(Sound& sound, const Sound& other, double at, float gain = 1.0f);
 // Appends `other`.
 void Append(Sound& sound, const Sound& other);
+// One note after another, `step` seconds apart, each made by `voice` from its frequency and mixed
+// in at `gain`; notes may ring on into the next ones.
+Sound Melody(std::initializer_list<double> notes, double step, const std::function<Sound(double)>& voice, float gain);
 // Scales the sound so that its peak is `dbfs` (for example -3).
 void Normalise(Sound& sound, double dbfs = -3.0);
 // A mono sound placed in stereo with `pan` from -1 (left) to 1 (right).
 Sound ToStereo(const Sound& mono, float pan = 0);
+// `times` copies of the sound, one every `every` seconds, each mixed at `gain`.
+Sound Repeated(const Sound& sound, int times, double every, float gain);
+// The notes one after another, `step` seconds apart, each voiced by `voice` and mixed at `gain`.
+Sound Melody(std::initializer_list<double> hertz, double step, const std::function<Sound(double)>& voice,
+             float gain);
 
 // Ready to ship: `lead` seconds of silence first (so the fade-in never eats an attack), placed
 // in stereo at `pan`, peaking at -3 dBFS, with faded edges.

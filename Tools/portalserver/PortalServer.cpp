@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -20,12 +21,39 @@ namespace portal {
 namespace {
 
 constexpr size_t kMaxRequestBytes = size_t{1} << 20;
-constexpr int kReadTimeoutMs = 2000;
+// A client that sends nothing for this long is hung up on.
+constexpr auto kReadTimeout = std::chrono::milliseconds(2000);
+constexpr int kExpiryCheckMs = 100;
+
+// A connection whose request is still coming in.
+struct Incoming {
+    int fd = -1;
+    std::string bytes;
+    std::chrono::steady_clock::time_point last;
+};
+
+enum class Progress { Reading, Complete, Failed };
+
+// Takes what the client has sent so far without waiting for more.
+Progress ReadAvailable(Incoming& client, std::chrono::steady_clock::time_point now) {
+    char buffer[16384];
+    for (;;) {
+        const ssize_t got = ::recv(client.fd, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR ? Progress::Reading : Progress::Failed;
+        if (got == 0) return Progress::Failed;
+        client.bytes.append(buffer, static_cast<size_t>(got));
+        client.last = now;
+        if (client.bytes.size() > kMaxRequestBytes) return Progress::Failed;
+        const std::optional<HttpRequestHead> head = ParseRequestHead(client.bytes);
+        if (head && client.bytes.size() >= head->headLength + head->contentLength) return Progress::Complete;
+    }
+}
 
 const std::map<Fault, const char*>& FaultNames() {
     static const std::map<Fault, const char*> names = {
         {Fault::None, "ok"},       {Fault::Drop, "drop"},         {Fault::Reset, "reset"},   {Fault::Stall, "stall"},
-        {Fault::Garbage, "garbage"}, {Fault::ServerError, "500"}, {Fault::Trickle, "trickle"}};
+        {Fault::Garbage, "garbage"}, {Fault::ServerError, "500"}, {Fault::Trickle, "trickle"},
+        {Fault::Endless, "endless"}};
     return names;
 }
 
@@ -88,7 +116,9 @@ std::optional<Fault> FaultFromName(std::string_view name) {
 }
 
 std::string FormatRecordLine(const ReceivedMessage& message) {
-    std::string line = message.function + '\t';
+    std::string line;
+    Escape(line, message.function);
+    line += '\t';
     Escape(line, message.sessionId);
     line += '\t' + std::to_string(message.high) + '\t' + std::to_string(message.low) + '\t' + FaultName(message.fault) +
             '\t' + (message.viaProxy ? "proxy" : "direct") + '\t';
@@ -106,7 +136,7 @@ std::optional<ReceivedMessage> ParseRecordLine(std::string_view line) {
     }
     if (fields.size() != 7) return std::nullopt;
     ReceivedMessage message;
-    message.function = std::string(fields[0]);
+    message.function = Unescape(fields[0]);
     message.sessionId = Unescape(fields[1]);
     // A line spoilt by hand or by a cut write is skipped, not thrown over.
     for (auto [field, value] : {std::pair{fields[2], &message.high}, std::pair{fields[3], &message.low}}) {
@@ -159,16 +189,35 @@ void PortalServer::Stop() {
 }
 
 void PortalServer::AcceptLoop() {
+    std::vector<Incoming> incoming;
     for (;;) {
-        pollfd entries[2] = {{listener_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        if (::poll(entries, 2, -1) < 0) continue;
-        if (entries[1].revents != 0) return;
-        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0) continue;
-        // Answered here: a thread per connection costs more than the answer. Only connections
-        // that must be held (stalled or trickled) get a thread of their own.
-        if (!Serve(fd)) ::close(fd);
+        std::vector<pollfd> entries = {{listener_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
+        for (const Incoming& client : incoming) entries.push_back({client.fd, POLLIN, 0});
+        if (::poll(entries.data(), entries.size(), incoming.empty() ? -1 : kExpiryCheckMs) < 0) continue;
+        if (entries[1].revents != 0) break;
+        const auto now = std::chrono::steady_clock::now();
+        std::vector<Incoming> reading;
+        for (size_t i = 0; i < incoming.size(); ++i) {
+            Incoming& client = incoming[i];
+            Progress progress = Progress::Reading;
+            if (entries[i + 2].revents != 0) {
+                progress = ReadAvailable(client, now);
+            } else if (now - client.last > kReadTimeout) {
+                progress = Progress::Failed;
+            }
+            if (progress == Progress::Reading) {
+                reading.push_back(std::move(client));
+            } else if (progress == Progress::Failed || !Serve(client.fd, client.bytes)) {
+                ::close(client.fd);
+            }
+        }
+        incoming = std::move(reading);
+        if ((entries[0].revents & POLLIN) != 0) {
+            const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (fd >= 0) incoming.push_back({fd, {}, now});
+        }
     }
+    for (const Incoming& client : incoming) ::close(client.fd);
 }
 
 void PortalServer::HandOff(int fd, std::function<void()> work) {
@@ -185,23 +234,13 @@ void PortalServer::HandOff(int fd, std::function<void()> work) {
     }).detach();
 }
 
-bool PortalServer::Serve(int fd) {
-    std::string request;
-    std::optional<HttpRequestHead> head;
-    char buffer[16384];
-    while (!head || request.size() < head->headLength + head->contentLength) {
-        pollfd entries[2] = {{fd, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        if (::poll(entries, 2, kReadTimeoutMs) <= 0 || entries[1].revents != 0) return false;
-        const ssize_t got = ::recv(fd, buffer, sizeof buffer, 0);
-        if (got <= 0) return false;
-        request.append(buffer, static_cast<size_t>(got));
-        if (request.size() > kMaxRequestBytes) return false;
-        if (!head) head = ParseRequestHead(request);
-    }
+bool PortalServer::Serve(int fd, std::string_view request) {
+    // The answers are small and go out whole; only the holding faults wait, on their own thread.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const std::optional<HttpRequestHead> head = ParseRequestHead(request);
     const std::string function = FunctionOf(head->target);
     if (head->method == "POST" && !function.empty()) {
-        return ServePost(fd, function, std::string_view(request).substr(head->headLength, head->contentLength),
-                         head->viaProxy);
+        return ServePost(fd, function, request.substr(head->headLength, head->contentLength), head->viaProxy);
     }
     if (head->method == "GET") {
         ServeGet(fd, head->target);
@@ -303,8 +342,27 @@ bool PortalServer::ServePost(int fd, const std::string& function, std::string_vi
             }
         });
         return true;
+    case Fault::Endless:
+        HandOff(fd, [this, fd] { StreamGarbage(fd); });
+        return true;
     }
     return false;
+}
+
+void PortalServer::StreamGarbage(int fd) {
+    // Until the client gives up or the server stops.
+    const std::string block(4096, 'x');
+    std::string noise = "HTTP/1.0 200 OK\r\n\r\n" + block;
+    for (;; noise = block) {
+        for (size_t offset = 0; offset < noise.size();) {
+            pollfd entries[2] = {{fd, POLLOUT, 0}, {stopPipe_[0], POLLIN, 0}};
+            if (::poll(entries, 2, -1) < 0) continue;
+            if (entries[1].revents != 0 || (entries[0].revents & (POLLERR | POLLHUP)) != 0) return;
+            const ssize_t sent = ::send(fd, noise.data() + offset, noise.size() - offset, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return;
+            if (sent > 0) offset += static_cast<size_t>(sent);
+        }
+    }
 }
 
 void PortalServer::Hold(int fd) {

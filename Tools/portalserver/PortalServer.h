@@ -1,7 +1,9 @@
 // A small stand-in for the portal's server on a loopback port. It answers every function the
 // shell posts ("RIVSRV_" replies), serves the banner-definition document and redirects, keeps a
 // record of every message it read, and fails on request: it drops the connection, resets it,
-// stalls, answers garbage or an error page, or trickles its answer a byte at a time.
+// stalls, answers garbage or an error page, streams garbage without end, or trickles its answer a
+// byte at a time. Requests are read without waiting on any one client, so a slow client holds up
+// no other; only connections that must be held (stalled, trickled, endless) get a thread.
 #pragma once
 
 #include <atomic>
@@ -20,7 +22,7 @@
 
 namespace portal {
 
-enum class Fault { None, Drop, Reset, Stall, Garbage, ServerError, Trickle };
+enum class Fault { None, Drop, Reset, Stall, Garbage, ServerError, Trickle, Endless };
 const char* FaultName(Fault fault);
 std::optional<Fault> FaultFromName(std::string_view name);
 
@@ -74,10 +76,13 @@ public:
 
 private:
     void AcceptLoop();
-    // True when the connection was handed to a thread of its own, which closes it.
-    bool Serve(int fd);
-    bool ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
+    // Runs `work` on a thread of its own, which then closes `fd`.
     void HandOff(int fd, std::function<void()> work);
+    // Answers the whole request read from `fd`. True when the connection was handed to a thread
+    // of its own, which closes it.
+    bool Serve(int fd, std::string_view request);
+    bool ServePost(int fd, const std::string& function, std::string_view body, bool viaProxy);
+    void StreamGarbage(int fd);
     void ServeGet(int fd, const std::string& target);
     Fault ChooseFault(const std::string& function);
     std::string Answer(const std::string& function, const std::string& params);

@@ -2,7 +2,7 @@
 //                      [--seed N] [--fault-hello] [--hello STATUS[:TEXT]] [--banner-file PATH]
 //                      [--banner-redirect URL] [--trickle-ms N]
 // Serves on 127.0.0.1 until SIGINT or SIGTERM. Fault kinds: drop, reset, stall, garbage, 500,
-// trickle.
+// trickle, endless.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>

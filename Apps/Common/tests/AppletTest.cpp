@@ -12,13 +12,11 @@
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/Screen.h"
 #include "Apps/Common/StaffScreen.h"
-#include "Apps/Common/tests/InProcessRecord.h"
-#include "core/base/CSubsystem_Clock.h"
-#include "core/base/RefCounted.h"
-#include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/ISurface.h"
-#include "frame/boundary/InterfaceObject.h"
+#include "harness/GameSession.h"
+#include "harness/InProcessRecord.h"
+#include "harness/ShellFootprint.h"
 
 namespace {
 
@@ -67,7 +65,7 @@ protected:
 };
 
 TEST_F(AppletTest, ScreenReplacesItselfFromItsOwnButton) {
-    const int liveBefore = LiveInterfaceObjects();
+    const int liveBefore = ShellFootprint({}).interfaceObjects;
     {
         InProcessRecord inProcess(harness_);
         TestApplet app(inProcess.record);
@@ -82,7 +80,7 @@ TEST_F(AppletTest, ScreenReplacesItselfFromItsOwnButton) {
         EXPECT_EQ(alive, 1);
     }
     EXPECT_EQ(Globals().applet, nullptr);
-    EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+    EXPECT_EQ(ShellFootprint({}).interfaceObjects, liveBefore);
 }
 
 TEST_F(AppletTest, TextButtonShowsTheLabelOnItsFillAndTheHotColourUnderTheMouse) {
@@ -139,26 +137,63 @@ TEST_F(AppletTest, HelpPageDrawsTheTextOnOrangeWithTheTrademark) {
     }
 }
 
+class LinkedHelpApplet final : public CApplet {
+public:
+    explicit LinkedHelpApplet(AppletRecord* record) : CApplet(record, Style()) {}
+
+private:
+    static HelpPageStyle Style() {
+        HelpPageStyle style("<c333333><s4>Test is a trademark.", 495);
+        style.trademarkRightAligned = true;
+        style.pages = {{"Help.rml", {{"More", 10, 300, 1, ""}}}, {"More.rml", {}}};
+        style.linkStyle = kTestButton;
+        return style;
+    }
+};
+
+TEST_F(AppletTest, HelpLinksShowTheirPageAndARightAlignedTrademarkEndsAtItsEdge) {
+    const auto folder = std::filesystem::path(folder_.Path()) / "Rivakel";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "Help.rml", std::ios::binary) << "\"first page\"";
+    std::ofstream(folder / "More.rml", std::ios::binary) << "\"<c0000cc>WWWWWWWW\"";
+    InProcessRecord inProcess(harness_);
+    LinkedHelpApplet app(inProcess.record);
+    harness_.ShowInstructions();
+    FireServicesEvent(inProcess.record->services, applet::kInstructions);
+    harness_.Pump();
+    auto count = [&](uint32_t colour, int left, int top, int right, int bottom) {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x) n += PagePixel(x, y) == colour ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(count(0x333333, 470, 0, 495, 12), 0) << "the trademark reaches its edge";
+    EXPECT_EQ(count(0x333333, 496, 0, 500, 12), 0) << "and stops there";
+    EXPECT_EQ(count(0x0000CC, 0, 10, 290, 30), 0);
+    EXPECT_GT(count(0x0000CC, 10, 300, 60, 320), 0) << "the link";
+    harness_.Click(15, 305);
+    EXPECT_GT(count(0x0000CC, 0, 10, 290, 30), 20) << "the linked page";
+    EXPECT_EQ(count(0x0000CC, 10, 300, 60, 320), 0) << "which has no link";
+    harness_.BackToGame();
+}
+
 // ---------------------------------------------------------------- the staff list
 
-CScreen* MakeNothingTitle(CApplet&, CPlayer&);
+CScreen* MakeNothingTitle(CApplet&);
 int g_titlesMade = 0;
 
 class StubTitle final : public CScreen {};
-CScreen* MakeNothingTitle(CApplet&, CPlayer&) {
+CScreen* MakeNothingTitle(CApplet&) {
     ++g_titlesMade;
     return new StubTitle;
 }
 
 TEST_F(AppletTest, StaffListFillsTheScreenAndReturnsToANewTitle) {
-    const int liveBefore = LiveInterfaceObjects();
-    const size_t timersBefore = ClockService()->TimerCount();
+    const int liveBefore = ShellFootprint({}).interfaceObjects;
+    const size_t timersBefore = ShellFootprint({}).timers;
     {
         InProcessRecord inProcess(harness_);
         TestApplet app(inProcess.record);
-        CPlayer player;
-        EXPECT_EQ(player.score, 0);
-        EXPECT_EQ(player.level, 0);
         const std::string_view names[] = {"Ada Quill", "Bo Tarn"};
         StaffScreenStyle style;
         style.fill = 0x66CCFF;
@@ -166,18 +201,18 @@ TEST_F(AppletTest, StaffListFillsTheScreenAndReturnsToANewTitle) {
         style.names = names;
         style.button = kTestButton;
         style.makeTitle = MakeNothingTitle;
-        app.SetScreen(nullptr, new CStaffScreen(app, player, style));
+        app.SetScreen(nullptr, new CStaffScreen(app, style));
         harness_.Pump();
         EXPECT_EQ(harness_.GamePixel(5, 200), 0x66CCFFu);
         int ink = 0;
         for (int x = 0; x < 500; ++x) ink += harness_.GamePixel(x, 56) != 0x66CCFFu ? 1 : 0;
         EXPECT_GT(ink, 0) << "the second name sits on its line";
-        EXPECT_EQ(ClockService()->TimerCount(), timersBefore + 1);
+        EXPECT_EQ(ShellFootprint({}).timers, timersBefore + 1);
         harness_.Click(352, 405);
         EXPECT_EQ(g_titlesMade, 1);
-        EXPECT_EQ(ClockService()->TimerCount(), timersBefore);
+        EXPECT_EQ(ShellFootprint({}).timers, timersBefore);
     }
-    EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+    EXPECT_EQ(ShellFootprint({}).interfaceObjects, liveBefore);
 }
 
 // ---------------------------------------------------------------- the entry points
@@ -189,7 +224,7 @@ public:
 
 TEST_F(AppletTest, StartThatThrowsLeavesNoRootAndStopStillAnswers) {
     InProcessRecord inProcess(harness_);
-    const int liveBefore = LiveInterfaceObjects();
+    const int liveBefore = ShellFootprint({}).interfaceObjects;
     EXPECT_EQ(StartApplet<FailingApplet>(inProcess.record, "Failing"), 0);
     EXPECT_EQ(Globals().applet, nullptr);
     EXPECT_EQ(StopApplet(), 0);
@@ -197,7 +232,7 @@ TEST_F(AppletTest, StartThatThrowsLeavesNoRootAndStopStillAnswers) {
     EXPECT_NE(Globals().applet, nullptr);
     EXPECT_EQ(StopApplet(), 0);
     EXPECT_EQ(Globals().applet, nullptr);
-    EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+    EXPECT_EQ(ShellFootprint({}).interfaceObjects, liveBefore);
 }
 
 }  // namespace

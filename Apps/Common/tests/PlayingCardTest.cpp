@@ -10,7 +10,7 @@
 
 #include "Apps/Common/Deck.h"
 #include "Apps/Common/ModuleGlobals.h"
-#include "Apps/Common/tests/InProcessRecord.h"
+#include "harness/InProcessRecord.h"
 #include "core/graphics/Surface.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/IImage.h"

@@ -26,13 +26,7 @@ Sound Glint(double hertz, double seconds, double decay = 5.0) {
 }
 
 Sound Notes(std::initializer_list<double> notes, double step, double length, double decay = 5.0) {
-    Sound out;
-    double at = 0;
-    for (const double hertz : notes) {
-        art::MixInto(out, Glint(hertz, length, decay), at, 0.5f);
-        at += step;
-    }
-    return out;
+    return art::Melody(notes, step, [&](double hertz) { return Glint(hertz, length, decay); }, 0.5f);
 }
 
 // Many tiny pops scattered over `seconds`, thinning out toward the end.
@@ -141,26 +135,19 @@ Sound Mistake() {
 }
 
 Sound BeepBeep() {
-    Sound out;
-    for (int i = 0; i < 2; ++i) {
-        Sound beep = art::Tone(kE6, kE6, 0.09, art::Wave::Square);
-        art::Envelope(beep, 0.003, 0.02, 6);
-        art::MixInto(out, beep, 0.14 * i, 0.35f);
-    }
+    Sound beep = art::Tone(kE6, kE6, 0.09, art::Wave::Square);
+    art::Envelope(beep, 0.003, 0.02, 6);
+    Sound out = art::Repeated(beep, 2, 0.14, 0.35f);
     art::MixInto(out, Glint(kB5, 0.3), 0.14, 0.3f);
     return Finish(out);
 }
 
-const art::SoundRecipe explode1{"snd-explode1.wav", ExplodeSmall};
-const art::SoundRecipe explode2{"snd-explode2.wav", ExplodeBig};
-const art::SoundRecipe fire1{"snd-fire1.wav", FireWhistle};
-const art::SoundRecipe fire2{"snd-fire2.wav", FireOrdinary};
-const art::SoundRecipe gameOpen{"snd-gameopen.wav", GameOpen};
-const art::SoundRecipe gameOver{"snd-gameover.wav", GameOver};
-const art::SoundRecipe gameStart{"snd-gamestart.wav", GameStart};
-const art::SoundRecipe goodSequence{"snd-goodseq.wav", GoodSequence};
-const art::SoundRecipe highScore{"snd-highscore.wav", HighScore};
-const art::SoundRecipe mistake{"snd-mistake.wav", Mistake};
-const art::SoundRecipe beepBeep{"snd-beepbeep.wav", BeepBeep};
+// Each recipe registers itself as it is made.
+const art::SoundRecipe kSounds[] = {
+    {"snd-explode1.wav", ExplodeSmall}, {"snd-explode2.wav", ExplodeBig},   {"snd-fire1.wav", FireWhistle},
+    {"snd-fire2.wav", FireOrdinary},    {"snd-gameopen.wav", GameOpen},     {"snd-gameover.wav", GameOver},
+    {"snd-gamestart.wav", GameStart},   {"snd-goodseq.wav", GoodSequence},  {"snd-highscore.wav", HighScore},
+    {"snd-mistake.wav", Mistake},       {"snd-beepbeep.wav", BeepBeep},
+};
 
 }  // namespace

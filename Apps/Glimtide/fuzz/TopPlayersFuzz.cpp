@@ -9,10 +9,11 @@
 #include <vector>
 
 #include "Apps/Common/DecimalText.h"
+#include "Apps/Common/HighScoreNameEntry.h"
+#include "Apps/Common/tests/FakeServices.h"
 #include "Apps/Common/tests/FakeSettings.h"
 #include "Apps/Common/tests/MarkupTestDoubles.h"
 #include "Apps/Glimtide/TopPlayers.h"
-#include "Apps/Glimtide/tests/FakeServices.h"
 
 using namespace glimtide;
 
@@ -38,13 +39,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Level level = static_cast<Level>(size % 3);
     const int count = ParseDecimal(fields[9]);
     if (IsNewBest(count, StoredBest(settings, level))) {
-        test::FakeServices services;
+        FakeServices services;
         services.answers = {fields[7], fields[8], "Short"};
         EnterBest(services, settings, level, count);
         const std::string row = "Score" + std::to_string(static_cast<int>(level) + 1);
-        if (settings.values[row + "Name"].size() > kNameLengthMax) __builtin_trap();
+        if (settings.values[row + "Name"].size() > kHighScoreNameMax) __builtin_trap();
         if (ParseDecimal(settings.values[row + "Score"]) != count) __builtin_trap();
     }
-    (void)ScoreText(count);
     return 0;
 }

@@ -52,21 +52,19 @@ void GlimtideBot::ReadIcons() {
 
 std::array<bool, 6> GlimtideBot::BurstHues() const {
     std::array<bool, kHues> seen{};
-    const std::vector<uint32_t>& frame = session_.Harness().Frame();
     // A burst is a 2x2 block, so every second row and column finds it; the bar is below 340.
     for (int y = 0; y < 336; y += 2) {
-        const uint32_t* row = frame.data() + static_cast<size_t>(CAppletHarness::kGameAreaY + y) * CAppletHarness::kWindowWidth +
-                              CAppletHarness::kGameAreaX;
         for (int x = 0; x < 500; x += 2) {
-            if (row[x] == 0) continue;
-            for (int h = 0; h < kHues; ++h) seen[static_cast<size_t>(h)] |= row[x] == kFull[h];
+            const uint32_t pixel = session_.Pixel(x, y);
+            if (pixel == 0) continue;
+            for (int h = 0; h < kHues; ++h) seen[static_cast<size_t>(h)] |= pixel == kFull[h];
         }
     }
     return seen;
 }
 
 void GlimtideBot::Tick() {
-    session_.Harness().AdvanceMs(50, 50);
+    session_.Wait(50);
     history_.push_back(BurstHues());
 }
 

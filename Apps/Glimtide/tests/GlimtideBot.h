@@ -24,7 +24,7 @@ struct IconSeen {
 
 class GlimtideBot {
 public:
-    explicit GlimtideBot(GlimtideSession& session) : session_(session) {}
+    explicit GlimtideBot(GlimtideView& session) : session_(session) {}
 
     // On the level's welcome panel: reads the icons, starts the show and repeats each show until
     // the show is `length` rockets long; false when it lost its way (a mistake or a lost show).
@@ -52,7 +52,7 @@ private:
     int ChoiceFor(Hue hue, bool burstsIntoRockets) const;
     bool Repeat(const std::vector<int>& sequence);
 
-    GlimtideSession& session_;
+    GlimtideView& session_;
     std::vector<IconSeen> icons_;
     std::vector<std::array<bool, 6>> history_;
     std::optional<int> flightTicks_;

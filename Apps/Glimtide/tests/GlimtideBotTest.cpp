@@ -25,11 +25,11 @@ std::vector<uint32_t> EasyRow(const GlimtideSession& session) {
 TEST(GlimtideBot, TellsTheIconsOfEveryLevelApart) {
     GlimtideSession session;
     struct Level {
-        void (GlimtideSession::*choose)();
+        void (GlimtideView::*choose)();
         size_t icons;
     };
-    for (const Level level : {Level{&GlimtideSession::ChooseEasy, 4}, Level{&GlimtideSession::ChooseMedium, 6},
-                              Level{&GlimtideSession::ChooseHard, 8}}) {
+    for (const Level level : {Level{&GlimtideView::ChooseEasy, 4}, Level{&GlimtideView::ChooseMedium, 6},
+                              Level{&GlimtideView::ChooseHard, 8}}) {
         for (int game = 0; game < 3; ++game) {
             ASSERT_TRUE(session.Start());
             (session.*level.choose)();
@@ -96,6 +96,28 @@ TEST(GlimtideBot, FollowsHardShowsWhereAColourComesTwice) {
     GlimtideBot bot(session);
     EXPECT_TRUE(bot.PlayUntil(6));
     EXPECT_EQ(bot.Mistakes(), 0);
+}
+
+// The end of a game below the best asks "Do you want to play again?" with two buttons: No goes
+// to the title screen, Yes deals the level again.
+TEST(GlimtideBot, AnswersTheEndOfTheGameWithTheMouse) {
+    GlimtideSession session;
+    ASSERT_TRUE(session.Start());
+    for (const bool again : {false, true}) {
+        session.ChooseEasy();
+        GlimtideBot bot(session);
+        ASSERT_TRUE(bot.PlayUntil(1));
+        bot.LoseOnPurpose();
+        ASSERT_TRUE(session.PanelUp());
+        if (again) {
+            session.Yes();
+            EXPECT_TRUE(session.OnPlay());
+            EXPECT_TRUE(session.PanelUp()) << "the level's welcome";
+        } else {
+            session.No();
+            EXPECT_TRUE(session.OnTitle());
+        }
+    }
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "Apps/Glimtide/tests/GlimtideBot.h"
-#include "platform/headless/HeadlessBackend.h"
 
 namespace glimtide::test {
 namespace {
@@ -116,8 +115,8 @@ TEST(GlimtideGame, AnEqualCountIsANewBestAndLongNamesAreAskedAgain) {
     session.Harness().QueueInput("Twelve Chars");
     turn.Lose();
     ASSERT_EQ(session.Harness().InputPrompts().size(), 2u);
-    ASSERT_FALSE(session.Harness().Headless()->MessageBoxes().empty());
-    EXPECT_EQ(session.Harness().Headless()->MessageBoxes().back().caption, "Name too long");
+    ASSERT_FALSE(session.MessageBoxes().empty());
+    EXPECT_EQ(session.MessageBoxes().back().caption, "Name too long");
     EXPECT_EQ(session.Value("Score1Name"), "Twelve Chars");
     EXPECT_EQ(session.Value("Score1Score"), "1");
     EXPECT_EQ(session.Value("LastNameEntered"), "Twelve Chars");
@@ -130,12 +129,8 @@ TEST(GlimtideGame, AReleaseOutsideTheBarPicksNoIcon) {
     FirstTurn turn(session);
     const auto yourTurn = StatusText(session);
     // Pressed on the right icon, released left of the game area.
-    auto* headless = session.Harness().Headless();
-    const int x = CAppletHarness::kGameAreaX + 50 * turn.Right() + 25, y = CAppletHarness::kGameAreaY + 365;
-    headless->PushMouseMove(x, y);
-    headless->PushMouseDown(x, y);
-    headless->PushMouseUp(CAppletHarness::kGameAreaX - 30, y);
-    session.Harness().Pump();
+    session.MouseDown(50 * turn.Right() + 25, 365);
+    session.MouseUp(-30, 365);
     EXPECT_EQ(StatusText(session), yourTurn);
     EXPECT_FALSE(session.PanelUp());
     // The same click on the bar repeats the show.
@@ -201,6 +196,20 @@ TEST(GlimtideGame, StoredValuesItCannotTrustAreDrawnAndCompared) {
     turn.Lose();
     EXPECT_EQ(session.Value("Score1Score"), "1");
     EXPECT_EQ(session.Value("Score1Name"), "Ok");
+}
+
+// Names are shown as they were typed, not as markup, and end where their column ends (the score
+// stands at 465): the Hard row at the top, Medium below it.
+TEST(GlimtideGame, StoredNamesAreDrawnAsPlainTextWithinTheirColumn) {
+    GlimtideSession session;
+    session.SetValue("Score3Name", "<s0>WWWWWWWWWWWWWWWWWWWW");
+    session.SetValue("Score2Name", "<cff0000>Red");
+    ASSERT_TRUE(session.Start());
+    ASSERT_TRUE(session.OnTitle());
+    EXPECT_GT(session.Count(0xFFFFFF, 364, 35, 460, 52), 100) << "the long name is drawn";
+    EXPECT_EQ(session.Count(0xFFFFFF, 461, 35, 465, 52), 0) << "and cut before the score";
+    EXPECT_EQ(session.Count(0xFF0000, 360, 52, 465, 69), 0) << "a colour tag is text";
+    EXPECT_GT(session.Count(0xFFFFFF, 364, 52, 460, 69), 100);
 }
 
 TEST(GlimtideGame, RunsWithoutAnyOfItsResources) {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "Apps/Common/harness/ShellFootprint.h"
 #include "Apps/Glimtide/tests/GlimtideSession.h"
+#include "harness/ShellFootprint.h"
 
 namespace glimtide::test {
 namespace {
@@ -33,18 +33,7 @@ void RunOnce(GlimtideSession& session, int run) {
 
 TEST(GlimtideLifecycle, AHundredStartsAndStopsLeaveNothingBehind) {
     GlimtideSession session;
-    // The shell's own caches (fonts, pens) fill on the first runs and are kept.
-    for (int run = 0; run < 5; ++run) RunOnce(session, run);
-    const ShellFootprint before(GLIMTIDE_GAM);
-    EXPECT_EQ(before.moduleMappings, 0);
-    for (int run = 0; run < 100; ++run) RunOnce(session, run);
-    const ShellFootprint after(GLIMTIDE_GAM);
-    EXPECT_EQ(after.shellObjects, before.shellObjects);
-    EXPECT_EQ(after.interfaceObjects, before.interfaceObjects);
-    EXPECT_EQ(after.timers, before.timers);
-    EXPECT_EQ(after.events, before.events);
-    EXPECT_EQ(after.openFiles, before.openFiles);
-    EXPECT_EQ(after.moduleMappings, 0);
+    ExpectRunsLeaveNothing(GLIMTIDE_GAM, 5, [&](int run) { RunOnce(session, run); });
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 #include "Apps/Common/Deck.h"
 #include "Apps/Common/ModuleGlobals.h"
-#include "Apps/Common/tests/InProcessRecord.h"
+#include "harness/InProcessRecord.h"
 #include "Apps/Torvimble/BlackjackTable.h"
 #include "Apps/Torvimble/PokerHand.h"
 #include "core/store/tests/StoreTestFolder.h"

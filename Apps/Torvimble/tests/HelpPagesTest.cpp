@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "Apps/Common/MarkupText.h"
-#include "Apps/Common/tests/InProcessRecord.h"
+#include "harness/InProcessRecord.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"

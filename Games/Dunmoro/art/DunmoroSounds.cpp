@@ -35,13 +35,7 @@ Sound Snap(double pitch, uint32_t seed) {
 }
 
 Sound Notes(std::initializer_list<double> notes, double step, double length, double decay) {
-    Sound out;
-    double at = 0;
-    for (const double hertz : notes) {
-        art::MixInto(out, Bell(hertz, length, decay), at, 0.55f);
-        at += step;
-    }
-    return out;
+    return art::Melody(notes, step, [&](double hertz) { return Bell(hertz, length, decay); }, 0.55f);
 }
 
 Sound MoveLegal() { return Finish(Snap(340, 3), 0.1f); }

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "Apps/Common/tests/InProcessRecord.h"
+#include "harness/InProcessRecord.h"
 #include "Games/Dunmoro/CardList.h"
 #include "Games/Dunmoro/DunmoroApplet.h"
 #include "core/base/RefCounted.h"

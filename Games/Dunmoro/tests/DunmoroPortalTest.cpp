@@ -5,34 +5,13 @@
 
 #include "Games/Dunmoro/tests/DunmoroBot.h"
 
-// The portal's launch of a test game starts Dunmoro.
-#define SHELL_TEST_GAME DUNMORO_GAM
-#include "frame/shell/tests/ShellSession.h"
+#include "harness/PortalSession.h"
 
 namespace dunmoro::test {
 namespace {
 
-constexpr int kAreaX = 189, kAreaY = 129;
-
-class DunmoroPortalTest : public ShellSession, public DunmoroView {
+class DunmoroPortalTest : public PortalSession, public DunmoroView {
 protected:
-    uint32_t Pixel(int x, int y) const override { return ShellSession::Pixel(kAreaX + x, kAreaY + y); }
-    void Click(int x, int y) override { ShellSession::Click(kAreaX + x, kAreaY + y); }
-    void Wait(uint32_t ms) override { Pump(ms); }
-
-    // An installed portal (so the store is saved) whose store has its first user, the guest.
-    void MakeInstalledWithTheGuest() {
-        std::filesystem::create_directories(root_ / "data" / "Rivakel" / "System");
-        std::ofstream(root_ / "data" / "Rivakel" / "System" / "Core.rdt")
-            << "<RDT ver=\"00.01.00.00\"><Users><User localid=\"0\"><Email>guest</Email></User></Users>"
-               "<Rivlets></Rivlets></RDT>";
-    }
-
-    void Restart() {
-        test_portal::End();
-        Start(true);
-    }
-
     // Plays challenge boards from `board` on until `last` is cleared; the last result box stays up.
     int PlayChallengeTo(DunmoroBot& bot, int board, int last) {
         int attempts = 0;
@@ -54,7 +33,7 @@ protected:
 
 TEST_F(DunmoroPortalTest, TheChallengePlaysThroughTheShellAndGoesOnAfterARestart) {
     MakeInstalledWithTheGuest();
-    Start(true);
+    StartWithGame(DUNMORO_GAM);
     ASSERT_TRUE(TheShell().GameRunning());
     ASSERT_TRUE(OnTitle());
     DunmoroBot bot(*this);
@@ -68,6 +47,30 @@ TEST_F(DunmoroPortalTest, TheChallengePlaysThroughTheShellAndGoesOnAfterARestart
     ASSERT_TRUE(OnTitle());
     StartTheGame();
     EXPECT_EQ(bot.RecogniseBoard(), 4);
+}
+
+// The profile's boxes while the portal is closed under them: the answer is neither OK nor Cancel,
+// and nothing changes.
+TEST_F(DunmoroPortalTest, ClosingThePortalDuringAProfileQuestionChangesNothing) {
+    struct Case {
+        const char* dialog;
+        int x, y;  // the button that asks
+    };
+    const Case cases[] = {{"IDD_INPUT_BOX*", 350, 304}, {"MESSAGEBOX", 345, 284}};
+    for (const Case& c : cases) {
+        MakeInstalledWithTheGuest();
+        StartWithGame(DUNMORO_GAM);
+        ASSERT_TRUE(OnTitle());
+        SetUserValue("Guest - Won", "500");
+        Expect(c.dialog, [this](CDialog&) { headless_->PushClose(); });
+        Click(c.x, c.y);
+        EXPECT_TRUE(SessionStopping()) << c.dialog;
+        EXPECT_EQ(UserValue("CurPlayer"), "Guest") << c.dialog;
+        EXPECT_EQ(UserValue("Guest - Won"), "500") << c.dialog;
+        RunPendingSessionStop();
+        EndProgram();
+        ResetProgram();
+    }
 }
 
 }  // namespace

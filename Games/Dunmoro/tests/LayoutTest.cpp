@@ -63,6 +63,21 @@ TEST(DunmoroLayouts, EveryShippedBoardMatchesItsStatisticsAndFitsAboveThePile) {
     }
 }
 
+// What a player sees at the deal is what may be played: a card is dealt face up exactly when no
+// later card lies over it.
+TEST(DunmoroLayouts, EveryBoardDealsItsFreeCardsFaceUpAndNoOthers) {
+    for (int board = 1; board <= kChallengeBoards; ++board) {
+        const auto layout = Read(ShippedText(board));
+        ASSERT_TRUE(layout.has_value());
+        for (size_t i = 0; i < layout->size(); ++i) {
+            const LayoutCard& card = (*layout)[i];
+            const bool covered = std::any_of(layout->begin() + static_cast<ptrdiff_t>(i) + 1, layout->end(),
+                                             [&](const LayoutCard& upper) { return Covers(card.x, card.y, upper.x, upper.y); });
+            EXPECT_EQ(card.faceUp, !covered) << "board " << board << ", card " << i;
+        }
+    }
+}
+
 TEST(DunmoroLayouts, BoardsOneAndTenThousandAreTheGivenOnes) {
     EXPECT_EQ(ShippedText(1),
               "25,255,170,0,305,170,0,255,236,0,305,236,0,151,33,0,151,99,0,201,33,0,201,99,0,151,170,0,201,170,0,151,"

@@ -89,13 +89,15 @@ TEST(DunmoroRules, BoardButtonsCarryModeAndBoard) {
     }
 }
 
-TEST(DunmoroRules, PlayerNamesAreCheckedInOrder) {
-    EXPECT_STREQ(RefusePlayerName("")->caption, "Invalid name entered");
-    EXPECT_STREQ(RefusePlayerName("ninechars")->caption, "Name too long");
-    EXPECT_STREQ(RefusePlayerName("         ")->caption, "Name too long");
-    EXPECT_STREQ(RefusePlayerName("   ")->caption, "Invalid Name");
-    EXPECT_EQ(RefusePlayerName("eightchr"), nullptr);
-    EXPECT_EQ(RefusePlayerName(" a"), nullptr);
+// The chosen board's number stays inside its box: clear of the box's two-pixel frame on the left
+// and of the button's edge on the right, for one digit and for two.
+TEST(DunmoroRules, BoardNumbersFitTheirBox) {
+    for (const int width : {5, 7, 11, 14, 20}) {
+        const NumberLabel label = PlaceNumberLabel(width);
+        EXPECT_GE(label.textX, label.frameLeft + 2) << width;
+        EXPECT_LE(label.textX + width + 1, 90) << width;
+        EXPECT_LE(label.frameLeft, 74) << "the box is never smaller than it was";
+    }
 }
 
 TEST(DunmoroCards, PipsOfEachRank) {

@@ -98,7 +98,7 @@ public:
     virtual ~AppendFile() = default;
     virtual bool Append(std::span<const uint8_t> data) = 0;
 };
-// Opens or creates the file for appending; null when it cannot.
+// Opens or creates the file for appending, readable by the user alone (0600); null when it cannot.
 std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path);
 
 // ---------------------------------------------------------------- modules

@@ -32,6 +32,8 @@ void Pump(platform::headless::HeadlessBackend& headless, uint32_t ms) {
     RunNestedLoop([&] { return static_cast<int32_t>(headless.TickMs() - until) >= 0; }, nullptr, nullptr);
 }
 
+void RunUntil(const std::function<bool()>& done) { RunNestedLoop(done, nullptr, nullptr); }
+
 void Turn(platform::headless::HeadlessBackend& headless, uint32_t waitMs) {
     platform::Event event;
     bool have = WaitForEventOrSources(headless, event, waitMs);

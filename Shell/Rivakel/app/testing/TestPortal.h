@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ void End();
 
 // Runs the window's loop for `ms` of the backend's clock, or until the session stops.
 void Pump(platform::headless::HeadlessBackend& headless, uint32_t ms);
+// Runs the window's loop until `done` holds or the session stops.
+void RunUntil(const std::function<bool()>& done);
 // One turn of the main loop: waits at most `waitMs` for an event or the server connection,
 // hands every event to the main window and fires the timers that are due.
 void Turn(platform::headless::HeadlessBackend& headless, uint32_t waitMs);

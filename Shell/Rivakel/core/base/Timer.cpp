@@ -16,7 +16,8 @@ int CTimer::Start() {
     }
     registered_ = true;
     clock->AddTimer(this);
-    start_ = lastFire_ = clock->TimerMs(clock_);
+    start_ = clock->TimerMs(clock_);
+    lastFire_ = PeriodStart(start_);
     return 0;
 }
 
@@ -28,7 +29,10 @@ int CTimer::Stop() {
 }
 
 int CTimer::Restart() {
-    if (CSubsystem_Clock* clock = ClockService()) start_ = lastFire_ = clock->TimerMs(clock_);
+    if (CSubsystem_Clock* clock = ClockService()) {
+        start_ = clock->TimerMs(clock_);
+        lastFire_ = PeriodStart(start_);
+    }
     return Start();
 }
 
@@ -49,7 +53,7 @@ uint32_t CTimer::DueInMs() const {
 
 bool CTimer::TickAt(uint32_t now) {
     if (now - lastFire_ < interval_) return false;
-    lastFire_ = now;
+    lastFire_ = PeriodStart(now);
     const auto elapsed = static_cast<intptr_t>(now - start_);
     intptr_t args[3] = {reinterpret_cast<intptr_t>(context_), elapsed, elapsed};
     // The callback may delete this timer: nothing of it is touched afterwards.

@@ -25,6 +25,9 @@ public:
     // not repeated: the next firing is an interval after this one. 0.
     int Tick();
 
+    // An aligned timer fires on the multiples of its interval on its clock, so that every such
+    // timer of one interval fires in the same turn of the loop rather than each in its own.
+    void SetAligned(bool aligned) { aligned_ = aligned; }
     void SetInterval(uint32_t intervalMs) { interval_ = intervalMs; }
     uint32_t Interval() const { return interval_; }
     void SetClock(TimerClock clock) { clock_ = clock; }
@@ -40,6 +43,9 @@ public:
     bool TickAt(uint32_t now);
 
 private:
+    // Where the period that holds `now` began.
+    uint32_t PeriodStart(uint32_t now) const { return aligned_ && interval_ > 0 ? now - now % interval_ : now; }
+
     friend class CSubsystem_Clock;
     // The clock is going away: forget the registration without calling it.
     void Detach() { registered_ = false; }
@@ -50,5 +56,6 @@ private:
     TimerCallback callback_;
     void* context_;
     bool registered_ = false;
+    bool aligned_ = false;
     TimerClock clock_ = TimerClock::Game;
 };

@@ -8,6 +8,8 @@
 
 CAnim::CAnim(CImageSeq* sequence) : timer_(std::make_unique<CTimer>(this, kTickMs, &CAnim::OnTimer)) {
     timer_->SetClock(clock_);
+    // Every animation and the repaint look at the same moments: one wake-up serves them all.
+    timer_->SetAligned(true);
     SetImageSeq(sequence);
 }
 

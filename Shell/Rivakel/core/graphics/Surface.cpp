@@ -267,13 +267,16 @@ void CSurface::HitChildren(int px, int py, CSurface*& out) {
 }
 
 void CSurface::Invalidate() {
-    CSubsystem_Video* video = CurrentSurfaceServices().video;
-    if (video == nullptr) return;
+    const SurfaceServices& services = CurrentSurfaceServices();
+    if (services.video == nullptr) return;
     int width = 0, height = 0;
     GetSize(width, height);
     if (width <= 0 || height <= 0) return;
+    const CSurface* top = this;
+    while (top->parent_ != nullptr) top = top->parent_;
+    if (services.windowRoot != nullptr && top != services.windowRoot) return;
     const platform::Point at = AbsoluteLoc();
-    video->AddDirty(at.x, at.y, width, height);
+    services.video->AddDirty(at.x, at.y, width, height);
 }
 
 void CSurface::Compose(CImage* target, const platform::Rect& clip, int parentAbsX, int parentAbsY) {
@@ -282,16 +285,21 @@ void CSurface::Compose(CImage* target, const platform::Rect& clip, int parentAbs
     CImage* image = GetCurImage();
     if (image == nullptr) return;
     if (target == nullptr) {
-        ComposeChildren(*image, clip, ClampToInt(absX), ClampToInt(absY));
+        CSubsystem_Video* video = CurrentSurfaceServices().video;
+        if (video == nullptr) {
+            ComposeChildren(*image, clip, ClampToInt(absX), ClampToInt(absY));
+            return;
+        }
+        // Each piece the present will show is drawn whole, bottom to top.
+        for (const platform::Rect& piece : video->DirtyList().Merged(clip)) {
+            ComposeChildren(*image, piece, ClampToInt(absX), ClampToInt(absY));
+        }
         return;
     }
     int width = 0, height = 0;
     image->GetSize(width, height);
     const platform::Rect visible = Intersect(ClampedRect(absX, absY, absX + width, absY + height), clip);
     if (visible.Empty()) return;
-    if (CSubsystem_Video* video = CurrentSurfaceServices().video; video != nullptr && !video->IsAreaDirty(visible)) {
-        return;
-    }
     const platform::Rect source = ClampedRect(visible.left - absX, visible.top - absY, visible.right - absX,
                                               visible.bottom - absY);
     // Straight to the pixels: the target is the picture being presented, and telling its

@@ -114,11 +114,13 @@ public:
     }
     bool IsInteractive() const { return interactive_; }
 
-    // Marks the surface's absolute rectangle dirty, visible or not.
+    // Marks the surface's absolute rectangle dirty, visible or not; nothing while it lies outside
+    // the window's tree.
     void Invalidate();
-    // Draws this surface and its visible children onto `target` inside `clip`, skipping what
-    // meets no dirty area. With a null target this surface's own picture is the target and is
-    // not drawn: the shell starts composition so on the root.
+    // Draws this surface and its visible children onto `target` inside `clip`. With a null
+    // target this surface's own picture is the target and is not drawn: the shell starts
+    // composition so on the root, which then redraws every piece of the dirty region inside
+    // `clip` whole, so that nothing lying over a redrawn surface is left out.
     void Compose(CImage* target, const platform::Rect& clip, int parentAbsX, int parentAbsY);
     bool IsValid() const { return valid_; }
 

@@ -27,6 +27,9 @@ struct SurfaceServices {
     CSubsystem_Font* fonts = nullptr;
     CSubsystem_Cursor* cursors = nullptr;
     ISurfaceEvents* events = nullptr;
+    // The window's surface: once set, only surfaces in its tree mark the window dirty. A surface
+    // placed before it is attached has no place in the window yet.
+    const CSurface* windowRoot = nullptr;
 };
 
 // The session's surface services; all null outside the session.

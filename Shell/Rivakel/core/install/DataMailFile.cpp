@@ -15,7 +15,8 @@ bool CInstaller::WriteAppMsg(std::string_view text) {
     const std::string etc = context_.folders.Etc();
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     if (!context_.folders.dataRoot.empty() && platform::CreateFolders(etc) &&
-        platform::WriteFileAtomic(platform::JoinPath(etc, kAppMsgName), std::span<const uint8_t>(bytes, text.size())))
+        platform::WriteFileAtomic(platform::JoinPath(etc, kAppMsgName), std::span<const uint8_t>(bytes, text.size()),
+                                  platform::FileAccess::Private))
         return true;
     Box("We're sorry, but Rivakel doesn't seem to be able to save the data file.", "Error writing RML file",
         kInstallBoxOk);

@@ -77,19 +77,23 @@ bool CInstaller::CopyProgram() const {
 }
 
 bool CInstaller::InstallShellFiles(std::string_view gameFile) {
-    KeepLauncher();
     if (!HaveRoot()) return false;
     const InstallFolders& folders = context_.folders;
+    // A game that will be refused is refused before anything is copied or registered.
+    std::optional<CheckedGame> game;
+    if (!gameFile.empty()) {
+        const std::string source =
+            IsSafeRelativeName(gameFile) ? platform::ResolvePath(context_.shellFolder, gameFile).value_or("") : "";
+        if (!source.empty()) game = CheckGame(source, folders);
+        if (!game) return false;
+    }
+    KeepLauncher();
     if (!platform::CreateFolders(folders.System()) || !platform::CreateFolders(folders.Games())) {
         Error("CInstaller::InstallShellFiles: cannot create %s", folders.Rivakel().c_str());
         return false;
     }
     if (!CopyProgram() || !RegisterFileType()) return false;
-    if (!gameFile.empty()) {
-        const std::string source =
-            IsSafeRelativeName(gameFile) ? platform::ResolvePath(context_.shellFolder, gameFile).value_or("") : "";
-        if (source.empty() || !CopyGame(source, folders)) return false;
-    }
+    if (game && !WriteGame(*game)) return false;
     return WriteShortcuts(Desktop());
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/install/DesktopIntegration.h"
 #include "core/install/GameFile.h"
@@ -105,9 +106,18 @@ private:
     bool HaveRoot() const;
     void KeepLauncher() const;
     bool CopyProgram() const;
-    // Reads `source` once, checks that it is a game and writes exactly those bytes into the
-    // game's folder below `folders`' Games.
-    std::optional<GameFileStrings> CopyGame(const std::string& source, const InstallFolders& folders) const;
+    // A game read once from its file and found fit to install into `folder`.
+    struct CheckedGame {
+        std::vector<uint8_t> bytes;
+        GameFileStrings strings;
+        std::string games;  // the Games folder it goes below
+        std::string folder;
+    };
+    // Reads `source` and checks that it is a game whose folder below `folders`' Games is free or
+    // its own; nothing is written.
+    std::optional<CheckedGame> CheckGame(const std::string& source, const InstallFolders& folders) const;
+    // Writes exactly the checked bytes over the game's file (whatever the case of its name).
+    bool WriteGame(const CheckedGame& game) const;
     InstallFolders GameTargetFolders() const;
     std::string LaunchFile(std::string_view name) const;
     DesktopSetup Desktop() const;

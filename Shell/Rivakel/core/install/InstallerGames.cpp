@@ -57,10 +57,11 @@ std::vector<InstalledGame> InstalledGames(CSubsystem_File* files, const InstallF
 
 }  // namespace
 
-std::optional<GameFileStrings> CInstaller::CopyGame(const std::string& source, const InstallFolders& folders) const {
-    const auto bytes = platform::ReadWholeFile(source, kMaxGameFileBytes);
+std::optional<CInstaller::CheckedGame> CInstaller::CheckGame(const std::string& source,
+                                                             const InstallFolders& folders) const {
+    auto bytes = platform::ReadWholeFile(source, kMaxGameFileBytes);
     std::string why = "the file cannot be read";
-    const auto strings = bytes ? ReadGameImage(*bytes, &why) : std::nullopt;
+    auto strings = bytes ? ReadGameImage(*bytes, &why) : std::nullopt;
     if (!strings) {
         Error("CInstaller: %s is not a game: %s", source.c_str(), why.c_str());
         return std::nullopt;
@@ -72,18 +73,24 @@ std::optional<GameFileStrings> CInstaller::CopyGame(const std::string& source, c
         Error("CInstaller: the folder of game %s is taken by something else", strings->identifier.c_str());
         return std::nullopt;
     }
-    SweepTemporaries(folders.Games());
-    if (!platform::CreateFolders(*folder)) {
-        Error("CInstaller: cannot create %s", folder->c_str());
-        return std::nullopt;
+    return CheckedGame{std::move(*bytes), std::move(*strings), folders.Games(), *folder};
+}
+
+bool CInstaller::WriteGame(const CheckedGame& game) const {
+    SweepTemporaries(game.games);
+    if (!platform::CreateFolders(game.folder)) {
+        Error("CInstaller: cannot create %s", game.folder.c_str());
+        return false;
     }
-    SweepTemporaries(*folder);
-    const std::string target = platform::JoinPath(*folder, strings->identifier + std::string(kGameExtension));
-    if (!platform::WriteFileAtomic(target, *bytes)) {
+    SweepTemporaries(game.folder);
+    // An update whose identifier differs only in case replaces the old file instead of joining it.
+    const std::string name = game.strings.identifier + std::string(kGameExtension);
+    const std::string target = platform::ResolvePath(game.folder, name).value_or(platform::JoinPath(game.folder, name));
+    if (!platform::WriteFileAtomic(target, game.bytes)) {
         Error("CInstaller: cannot write %s", target.c_str());
-        return std::nullopt;
+        return false;
     }
-    return strings;
+    return true;
 }
 
 InstallFolders CInstaller::GameTargetFolders() const {
@@ -110,7 +117,8 @@ bool CInstaller::InstallGameFile(std::string_view gameFile) {
         Error("CInstaller::InstallGameFile: refused game file name");
         return false;
     }
-    return CopyGame(source, GameTargetFolders()).has_value();
+    const std::optional<CheckedGame> game = CheckGame(source, GameTargetFolders());
+    return game && WriteGame(*game);
 }
 
 int CInstaller::InstallGame() {

@@ -19,6 +19,9 @@ constexpr int kHelloType = 7;
 constexpr int kMaxHandshakeRedirects = 3;
 // One turn of the loop reads at most this much, so a flood cannot hold the loop.
 constexpr int kMaxReceivesPerTurn = 64;
+// A head and the reply record's text fit many times over; a reply that streams on past this is
+// judged on what came so far.
+constexpr uint64_t kMaxReplyBytes = 65536;
 
 std::unique_ptr<CSubsystem_Net>& Slot() {
     static std::unique_ptr<CSubsystem_Net> net;
@@ -112,6 +115,7 @@ int CSubsystem_Net::SetUp() {
     if (!lookup_) Warning("CSubsystem_Net::SetUp: no name lookup could be started");
     setUp_ = true;
     handshakePending_ = true;
+    handshakeDone_ = false;
     useLookedUp_ = false;
     lookupDone_ = false;
     Connect();
@@ -120,6 +124,7 @@ int CSubsystem_Net::SetUp() {
 
 bool CSubsystem_Net::Connect() {
     connecting_ = true;
+    closed_ = false;
     if (proxyLookupPending_) return false;
     CloseSocket();
     socket_ = machine_->OpenSocket();
@@ -180,7 +185,9 @@ void CSubsystem_Net::OnConnect(bool error) {
         return;
     }
     socketOpen_ = true;
-    if (handshakePending_) {
+    // Until a "Hello" is answered with 0 nothing else goes to this server.
+    if (handshakePending_ || !handshakeDone_) {
+        handshakePending_ = true;
         ServerReply hello;
         hello.type = kHelloType;
         const int result = PostRequest("Hello", "", false, kHelloPriority, hello);
@@ -206,6 +213,10 @@ void CSubsystem_Net::OnHostLookup() {
     lookupSucceeded_ = address.has_value();
     if (!address) {
         Warning("CSubsystem_Net::OnHostLookup: the name did not resolve");
+        if (proxyLookupPending_) {
+            FailProxyLookup();
+            return;
+        }
         if (!setUp_) SetUp();
         setUp_ = true;
         return;
@@ -233,9 +244,8 @@ int CSubsystem_Net::OnHelloReply(ServerReply& reply) {
             switchedToLookedUp_ = true;
             SetServerAddress(*lookedUp_);
             Connect();
-        } else if (lookupDone_) {
-            setUp_ = true;
-            handshakePending_ = false;
+        } else {
+            EndHandshake();
         }
         return 0;
     }
@@ -243,6 +253,7 @@ int CSubsystem_Net::OnHelloReply(ServerReply& reply) {
     case 0:
         connected_ = true;
         handshakePending_ = false;
+        handshakeDone_ = true;
         serverReached_ = true;
         StartBannerDownload();
         if (sink_ != nullptr) sink_->SendNext();
@@ -252,15 +263,33 @@ int CSubsystem_Net::OnHelloReply(ServerReply& reply) {
         RedirectServer(reply, reply.status == 2);
         break;
     default:
+        EndHandshake();
         break;
     }
     return 0;
+}
+
+void CSubsystem_Net::EndHandshake() {
+    // Offline until the next set-up or a late lookup answer starts another handshake.
+    setUp_ = true;
+    handshakePending_ = false;
+}
+
+void CSubsystem_Net::FailProxyLookup() {
+    proxyLookupPending_ = false;
+    connecting_ = false;
+    deadlineSet_ = false;
+    EndHandshake();
+    // The forms waiting on a connection hear that there is none; their messages stay queued.
+    ServerReply none;
+    if (sink_ != nullptr) sink_->OnReply(none, kNetRefused);
 }
 
 void CSubsystem_Net::RedirectServer(ServerReply& reply, bool forGood) {
     const std::optional<uint32_t> address = ParseIpv4(reply.text);
     if (!address) {
         Warning("CSubsystem_Net::OnHelloReply: the server named no usable address");
+        EndHandshake();
         return;
     }
     CSubsystem_UserStore* store = config_.store;
@@ -277,8 +306,7 @@ void CSubsystem_Net::RedirectServer(ServerReply& reply, bool forGood) {
     }
     if (*address == serverAddress_ || ++handshakeRedirects_ > kMaxHandshakeRedirects) {
         Warning("CSubsystem_Net::OnHelloReply: the server keeps redirecting the handshake");
-        setUp_ = true;
-        handshakePending_ = false;
+        EndHandshake();
         return;
     }
     SetServerAddress(*address);
@@ -334,8 +362,10 @@ int CSubsystem_Net::PostRequest(std::string_view function, std::string_view para
     if (closed_) {
         connected_ = false;
         closed_ = false;
-        Connect();
-        return kNetNotConnected;
+        if (handshakeDone_ || handshakePending_) {
+            Connect();
+            return kNetNotConnected;
+        }
     }
     if (!connected_ && !handshakePending_) {
         if (!setUp_ || !forceConn) return kNetNotConnected;
@@ -415,7 +445,7 @@ void CSubsystem_Net::ReceiveReply() {
             // Bytes nobody asked for (a server talking out of turn) are dropped.
             if (!inFlight_) continue;
             const std::string_view piece(reinterpret_cast<const char*>(buffer.data()), received);
-            if (reader_->Add(piece) == HttpResponseReader::State::Complete) {
+            if (reader_->Add(piece) == HttpResponseReader::State::Complete || reader_->Total() >= kMaxReplyBytes) {
                 FinishExchange(kNetOk);
                 return;
             }
@@ -427,12 +457,8 @@ void CSubsystem_Net::ReceiveReply() {
             closed_ = true;
             return;
         }
-        if (status != platform::NetStatus::Closed) {
-            FinishExchange(kNetSocketError);
-        } else {
-            reader_->End();
-            FinishExchange(reader_->Total() == 0 ? kNetNotConnected : kNetOk);
-        }
+        if (status == platform::NetStatus::Closed) reader_->End();
+        FinishExchange(status == platform::NetStatus::Closed ? kNetNotConnected : kNetSocketError);
         return;
     }
 }
@@ -444,7 +470,9 @@ void CSubsystem_Net::FinishExchange(int outcome) {
     closed_ = true;
     ServerReply record = inFlightRecord_;
     int status = outcome;
-    if (outcome == kNetOk) {
+    // Once any byte came the server has answered, however the connection then ended: only a
+    // message that got nothing back is sent again.
+    if (reader_ && reader_->Total() > 0) {
         status = ParseServerReply(reader_->Kept(), record) == kNetUnrecognised ? kNetUnrecognised : kNetOk;
     }
     reader_.reset();

@@ -106,6 +106,8 @@ private:
     int SetUp();
     bool Connect();
     void OnConnect(bool error);
+    void EndHandshake();
+    void FailProxyLookup();
     int AskForConnection();
     // False when the send failed; what the socket cannot take now goes when it turns writable.
     bool SendPending();
@@ -152,6 +154,7 @@ private:
     bool connected_ = false;   // ready for a request (after the handshake)
     bool closed_ = false;      // the server ended the last connection
     bool handshakePending_ = false;
+    bool handshakeDone_ = false;  // a "Hello" was answered with 0
     bool forceConn_ = false;
     bool promptUp_ = false;
     bool startupInfoSent_ = false;

@@ -48,6 +48,8 @@ std::optional<ProxySetting> ParseProxyUrl(std::string_view text) {
         if (text.find_first_not_of('/', slash) != std::string_view::npos) return std::nullopt;
         text = text.substr(0, slash);
     }
+    // "user:password@" is passed over and never kept: the proxy is named after it.
+    if (const size_t at = text.rfind('@'); at != std::string_view::npos) text.remove_prefix(at + 1);
     return ParseProxyText(text);
 }
 
@@ -56,9 +58,11 @@ ProxySetting ApplyStoredProxy(RdtNode* shell, const std::optional<ProxySetting>&
     if (shell == nullptr) return setting;
     RdtNode* stored = shell->FindChild("DefaultProxyServer");
     if (stored == nullptr) {
+        // Only what the user chose is kept: the environment's proxy is read afresh at every
+        // start, so a wrong one is gone once the environment is mended.
         stored = shell->AddChild("DefaultProxyServer");
-        stored->SetAttr("Name", setting.name);
-        stored->SetAttr("Port", std::to_string(setting.port));
+        stored->SetAttr("Name", "");
+        stored->SetAttr("Port", "80");
         return setting;
     }
     const std::string* nameValue = stored->AttrValue("Name");

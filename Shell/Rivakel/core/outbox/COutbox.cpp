@@ -63,7 +63,18 @@ void COutbox::SetRoot(RdtNode* user) {
     if (element == queue_.Element()) return;
     queue_.SetJournal(nullptr);
     queue_.Bind(element);
+    // Written into the Outbox file when the journal restarts.
+    queue_.GiveIdentities([this] { return NewIds(); });
     OpenJournal();
+}
+
+void COutbox::OnInstalledChanged(bool installed) {
+    if (installed) {
+        OpenJournal();
+        return;
+    }
+    queue_.SetJournal(nullptr);
+    journal_.reset();
 }
 
 void COutbox::OpenJournal() {
@@ -156,7 +167,8 @@ void COutbox::OnReply(ServerReply& reply, int status) {
     }
     if (status == kNetPending) return;
     const bool answersFlight = inFlight_ && *inFlight_ == ids;
-    if (status != kNetOk) {
+    // An unrecognised reply is an answer all the same: sent again it would only get another.
+    if (status != kNetOk && status != kNetUnrecognised) {
         // No answer came: the message stays queued and goes again at a later tick.
         if (!answersFlight) return;
         inFlight_.reset();

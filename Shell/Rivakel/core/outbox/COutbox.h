@@ -57,6 +57,7 @@ public:
     // Params "a,b", "a" or ""; sent as type 1 with the event name as the function.
     int TrackEvent(std::string_view event, int priority, const char* a = nullptr, const char* b = nullptr);
     void SetRoot(RdtNode* user) override;
+    void OnInstalledChanged(bool installed) override;
 
     int SendNext() override;
     void OnReply(ServerReply& reply, int status) override;

@@ -120,7 +120,7 @@ bool OutboxJournal::Restart(std::span<const JournalRecord> keep) {
     for (const JournalRecord& record : keep) text += FormatJournalRecord(record);
     file_.reset();
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
-    if (!platform::WriteFileAtomic(path_, {bytes, text.size()})) {
+    if (!platform::WriteFileAtomic(path_, {bytes, text.size()}, platform::FileAccess::Private)) {
         Error("COutbox: cannot write %s", path_.c_str());
         return false;
     }

@@ -104,6 +104,20 @@ std::optional<uint64_t> OutboxQueue::Find(MessageIds ids) const {
     return first;
 }
 
+void OutboxQueue::GiveIdentities(const std::function<MessageIds()>& next) {
+    const auto unnamed = byIds_.equal_range(MessageIds{});
+    std::vector<uint64_t> seqs;
+    for (auto it = unnamed.first; it != unnamed.second; ++it) seqs.push_back(it->second);
+    byIds_.erase(unnamed.first, unnamed.second);
+    for (uint64_t seq : seqs) {
+        Entry& entry = order_.at(seq);
+        entry.ids = next();
+        entry.node->SetAttr("MsgIDH", std::to_string(entry.ids.high));
+        entry.node->SetAttr("MsgIDL", std::to_string(entry.ids.low));
+        byIds_.emplace(entry.ids, seq);
+    }
+}
+
 void OutboxQueue::Journal(const JournalRecord& record) {
     if (journal_ != nullptr) journal_->Append(record);
 }

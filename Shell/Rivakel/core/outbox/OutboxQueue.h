@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -41,6 +42,9 @@ public:
     // Null: changes are not journalled.
     void SetJournal(OutboxJournal* journal) { journal_ = journal; }
 
+    // Gives each message without an identity (ids that read as 0 and 0) one of `next`, so that
+    // it is sent under that identity and leaves the queue when answered.
+    void GiveIdentities(const std::function<MessageIds()>& next);
     // Appends a Message element (Params escaped).
     void Enqueue(int type, std::string_view function, std::string_view params, bool forceConn, int priority,
                  MessageIds ids);

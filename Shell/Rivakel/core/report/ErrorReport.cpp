@@ -136,7 +136,8 @@ int RunErrorReporter(std::span<const std::string> args, const ReportWindowHost& 
     const std::string path = platform::JoinPath(
         folder, std::string(kReportPrefix) + TimeText(seconds) + "-" + std::to_string(process) + std::string(kReportSuffix));
     const auto* bytes = reinterpret_cast<const uint8_t*>(report.text.data());
-    const bool written = platform::WriteFileAtomic(path, std::span<const uint8_t>(bytes, report.text.size()));
+    const bool written = platform::WriteFileAtomic(path, std::span<const uint8_t>(bytes, report.text.size()),
+                                                      platform::FileAccess::Private);
     platform::DebugOutput(written ? "Rivakel: the error report is in " + path + "\n"
                                   : "Rivakel: the error report could not be written to " + path + "\n");
     // Only a record of ours goes: the path came on a command line.

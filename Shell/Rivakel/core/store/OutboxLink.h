@@ -14,4 +14,6 @@ public:
                      int priority) = 0;
     // The Core user element that became current (null when none).
     virtual void SetRoot(RdtNode* user) = 0;
+    // The store got its folder (the shell was installed) or lost it.
+    virtual void OnInstalledChanged(bool /*installed*/) {}
 };

@@ -89,6 +89,12 @@ std::string CSubsystem_UserStore::DataRoot() const {
     return platform::JoinPath(folder, "Rivakel");
 }
 
+void CSubsystem_UserStore::SetInstalled(bool installed) {
+    if (installed == config_.installed) return;
+    config_.installed = installed;
+    if (outbox_ != nullptr) outbox_->OnInstalledChanged(installed);
+}
+
 std::string CSubsystem_UserStore::SystemFolder() const {
     return platform::ResolvePath(DataRoot(), "System").value_or(platform::JoinPath(DataRoot(), "System"));
 }

@@ -101,7 +101,7 @@ public:
     void SetOutbox(IOutboxLink* outbox) { outbox_ = outbox; }
     // Null until an outbox registered.
     IOutboxLink* Outbox() const { return outbox_; }
-    void SetInstalled(bool installed) { config_.installed = installed; }
+    void SetInstalled(bool installed);
     bool Installed() const { return config_.installed; }
     // The installation's identifier read at creation; "" when there was none.
     const std::string& ShellGuid() const { return shellGuid_; }

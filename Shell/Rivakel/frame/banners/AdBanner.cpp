@@ -294,7 +294,8 @@ void CAdBanner::OnClick() {
         return;
     }
     if (EqualsNoCase(entry.imageName, kRivFriendPicture)) {
-        shell_.ShowPage(page_name::kEmailThis);
+        // The game the offer names: the running or last chosen one.
+        shell_.ShowPage(page_name::kEmailThis, shell_.CurrentGame());
         return;
     }
     // The game stops while the browser opens; a game already paused stays paused.

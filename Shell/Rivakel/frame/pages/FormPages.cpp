@@ -1,5 +1,7 @@
 #include "frame/pages/FormPages.h"
 
+#include <algorithm>
+
 #include "core/base/RefCounted.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
@@ -86,8 +88,11 @@ std::vector<RowFacts> CFormPages::Facts() const {
 CEditField* CFormPages::MakeField(CSurface& page, const platform::Rect& sunk, int x, int y, int width, int height,
                                   bool enterSends) {
     DrawSunkBox(*page.GetCurImage(), sunk.left, sunk.top, sunk.right, sunk.bottom);
-    return new CEditField(&page, this, x, y, width, height, "", OnFieldEnter,
-                          enterSends ? CEditField::kFlagEnterFires : 0);
+    // Inside the box's edges, which a field reaching over them would hide.
+    const int left = std::max(x, sunk.left + 1), top = std::max(y, sunk.top + 1);
+    const int right = std::min(x + width, sunk.right - 1), bottom = std::min(y + height, sunk.bottom - 1);
+    return new CEditField(&page, this, left, top, std::max(right - left, 1), std::max(bottom - top, 1), "",
+                          OnFieldEnter, enterSends ? CEditField::kFlagEnterFires : 0);
 }
 
 int CFormPages::OnFieldEnter(intptr_t* record) {

@@ -90,7 +90,7 @@ private:
     // Drops the fields, the shown message and the wait of the page before; `form` is now up.
     void ForgetPage(Form form);
     std::vector<RowFacts> Facts() const;
-    // An entry field at (x, y) in the sunk box `sunk`.
+    // An entry field at (x, y) in the sunk box `sunk`, kept inside the box's edges.
     CEditField* MakeField(CSurface& page, const platform::Rect& sunk, int x, int y, int width, int height,
                           bool enterSends);
     void Send(int type, std::string_view function, const std::string& params, int priority);

@@ -1,6 +1,9 @@
+#include <array>
 #include <cstdlib>
 #include <vector>
 
+#include "core/resources/ResourceModule.h"
+#include "frame/host/GameInfo.h"
 #include "frame/shell/IGameTable.h"
 
 namespace {
@@ -8,6 +11,15 @@ namespace {
 std::string_view FileName(std::string_view path) {
     const size_t slash = path.rfind('/');
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+// The name the game gives itself; its file name only when the module has no description.
+std::string GameName(std::string_view modulePath) {
+    GameInfo info;
+    std::array<char, 256> logoName{};
+    const auto module = resources::ResourceModule::FromModuleFile(std::string(modulePath));
+    if (module && ReadGameDescription(*module, info, logoName)) return info.name;
+    return std::string(FileName(modulePath));
 }
 
 class ListedGameTable final : public IGameTable {
@@ -41,7 +53,7 @@ std::unique_ptr<IGameTable> MakeSingleGameTable(std::string_view modulePath) {
         GameTableEntry row;
         row.module = std::string(modulePath);
         row.folder = slash == std::string_view::npos ? std::string() : std::string(modulePath.substr(0, slash));
-        row.name = std::string(FileName(modulePath));
+        row.name = GameName(modulePath);
         row.installed = true;
         rows.push_back(std::move(row));
     }

@@ -33,6 +33,7 @@ auto CallOr(const F& hook, decltype(hook()) fallback) {
 
 CShell::CShell(ShellConfig config) : CSurface(config.windowWidth, config.windowHeight, 0), config_(std::move(config)) {
     if (!IsValid() || GetCurImage() == nullptr) MemoryError("Out of memory in CShell::SetSkin");
+    CurrentSurfaceServices().windowRoot = this;
     if (!config_.games) config_.games = MakeDevGameTable();
     // 1. Version, user, stop mode, session identifier.
     std::array<char, kVersionLength + 1> versionText{};
@@ -92,6 +93,7 @@ CShell::~CShell() {
         events->ClearModalRect();
     }
     DetachAll();
+    if (CurrentSurfaceServices().windowRoot == this) CurrentSurfaceServices().windowRoot = nullptr;
 }
 
 void CShell::ReleaseSkin() {
@@ -125,6 +127,8 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     // 2. The repaint runs on the wall clock, also while the window is inactive.
     repaintTimer_ = std::make_unique<CTimer>(this, kRepaintMs, OnRepaintTick);
     repaintTimer_->SetClock(TimerClock::Wall);
+    // In step with the animations, whose changes it presents.
+    repaintTimer_->SetAligned(true);
     repaintTimer_->Start();
     if (config_.setInactiveTimer && !Closing()) config_.setInactiveTimer(repaintTimer_.get());
     joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, OnLogoTick);

@@ -58,6 +58,21 @@ CImage* NewStrip(int width, int height, int64_t fill) {
     return image;
 }
 
+namespace {
+
+// Bold 12-pixel glyphs fill their cells, so one blank between two words looks like none:
+// a caption's blanks are drawn double.
+std::string CaptionText(std::string_view label) {
+    std::string text;
+    for (char c : label) {
+        text += c;
+        if (c == ' ') text += ' ';
+    }
+    return text;
+}
+
+}  // namespace
+
 int TextWidth(CFont* font, std::string_view text) {
     if (font == nullptr || text.empty()) return 0;
     CImage probe(nullptr, 1, 1, 0);
@@ -125,12 +140,13 @@ CRolloverButton* CShell::MakeMenuButton(std::string_view hot, std::string_view n
     if (normalPicture != nullptr) normalPicture->GetSize(pictureWidth, pictureHeight);
     CSubsystem_Font* fonts = CurrentSurfaceServices().fonts;
     CFont* font = fonts != nullptr ? fonts->CreateFont("Arial", 12, kFontBold) : nullptr;
-    const int labelWidth = TextWidth(font, label);
+    const std::string caption = CaptionText(label);
+    const int labelWidth = TextWidth(font, caption);
     if (font != nullptr) font->ReleaseInternalRef();
     const int cell = std::max({pictureWidth, labelWidth, 1});
     const int height = pictureHeight + 15;
     CImage* strip = NewStrip(2 * cell, height);
-    const std::string markup = "<S3><B><Cffffff>" + std::string(label);
+    const std::string markup = "<S3><B><Cffffff>" + caption;
     for (int frame = 0; frame < 2; ++frame) {
         CSurface* picture = frame == 0 ? normalPicture : hotPicture;
         if (picture != nullptr) strip->DrawAt(*picture->GetCurImage(), frame * cell + (cell - pictureWidth) / 2, 0, 0);

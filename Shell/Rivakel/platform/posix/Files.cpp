@@ -160,8 +160,13 @@ private:
 }  // namespace
 
 std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) return nullptr;
+    // A file made by an older build may be readable by others.
+    if (::fchmod(fd, 0600) != 0) {
+        ::close(fd);
+        return nullptr;
+    }
     return std::make_unique<PosixAppendFile>(fd);
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/Cp1252.h"
 
@@ -134,15 +135,22 @@ void SdlWindow::Present(PixelView image, std::span<const Rect> dirty) {
     if (texture_ == nullptr) RecreateTexture();
     if (texture_ == nullptr || image.pixels == nullptr) return;
     const Rect bounds{0, 0, std::min(width_, image.width), std::min(height_, image.height)};
-    bool changed = false;
+    std::vector<SDL_Rect> areas;
     for (const Rect& given : dirty) {
         const Rect r = given.ClippedTo(bounds);
         if (r.Empty()) continue;
-        const SDL_Rect area{r.left, r.top, r.Width(), r.Height()};
-        SDL_UpdateTexture(texture_.get(), &area, image.Row(r.top) + r.left, image.pitch * 4);
-        changed = true;
+        areas.push_back({r.left, r.top, r.Width(), r.Height()});
+        SDL_UpdateTexture(texture_.get(), &areas.back(), image.Row(r.top) + r.left, image.pitch * 4);
     }
-    if (changed) Repaint();
+    if (areas.empty()) return;
+    // The software renderer draws into the window's own pixels, which keep what was shown: only
+    // the changed areas are copied. A GPU's back buffer holds nothing after a present.
+    if (renderer_ != Renderer::Software) {
+        Repaint();
+        return;
+    }
+    for (const SDL_Rect& area : areas) SDL_RenderCopy(sdlRenderer_.get(), texture_.get(), &area, &area);
+    SDL_RenderPresent(sdlRenderer_.get());
 }
 
 void SdlWindow::Repaint() {

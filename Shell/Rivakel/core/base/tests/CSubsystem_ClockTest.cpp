@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/base/Timer.h"
@@ -58,6 +59,43 @@ TEST_F(ClockTest, LateTickFiresOnceAndPhaseFollowsTheFiring) {
     Advance(1);
     clock_->TickAll();
     EXPECT_EQ(record.elapsed, (std::vector<intptr_t>{250, 350}));
+}
+
+// Aligned timers started at different moments fire together, on the multiples of their
+// interval, and a late firing does not move them off those moments.
+TEST_F(ClockTest, AlignedTimersFireTogetherOnTheMultiplesOfTheirInterval) {
+    struct Firings {
+        std::vector<uint32_t> at;
+        static int OnTick(intptr_t* args) {
+            uint32_t now = 0;
+            ClockService()->GetElapsedMs(now);
+            reinterpret_cast<Firings*>(args[0])->at.push_back(now);
+            return 0;
+        }
+    };
+    Firings first, second;
+    CTimer a(&first, 50, Firings::OnTick), b(&second, 50, Firings::OnTick);
+    for (CTimer* timer : {&a, &b}) {
+        timer->SetClock(TimerClock::Wall);
+        timer->SetAligned(true);
+    }
+    Advance(50 + 13 - WallMs() % 50);
+    a.Start();
+    Advance(18);
+    b.Start();
+    const uint32_t from = WallMs();
+    EXPECT_EQ(b.DueInMs(), 50 - from % 50);
+    for (uint32_t ms = 0; ms < 200; ++ms) {
+        Advance(ms == 120 ? 30 : 1);  // one late turn
+        clock_->TickAll();
+    }
+    ASSERT_GE(first.at.size(), 4u);
+    EXPECT_EQ(first.at, second.at);
+    // Only the late turn's firing is off the multiples; the one after it is on them again.
+    const auto off = std::count_if(first.at.begin(), first.at.end(), [](uint32_t at) { return at % 50 != 0; });
+    EXPECT_LE(off, 1);
+    EXPECT_EQ(first.at.back() % 50, 0u);
+    EXPECT_EQ(a.DueInMs(), 50 - WallMs() % 50);
 }
 
 TEST_F(ClockTest, ZeroIntervalFiresOnEveryTick) {

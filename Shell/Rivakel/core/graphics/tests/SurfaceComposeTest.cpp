@@ -115,6 +115,41 @@ TEST_F(SurfaceComposeTest, MovingASpriteOverABackgroundLeavesNoTrail) {
     EXPECT_EQ(At(21, 21), kRed);
 }
 
+// A background redrawn for a change beside a sprite must not leave the sprite out, whether the
+// marks stay apart or are so many that they are joined into one.
+TEST_F(SurfaceComposeTest, ASurfaceRedrawnUnderAnUnmarkedOneLeavesItWhole) {
+    for (const int marks : {1, 70}) {
+        CSurface* back = Filled(40, 30, 0, 0, kBlue);
+        CSurface* sprite = Filled(4, 4, 30, 22, kRed);
+        root_->AttachSurface(back);
+        root_->AttachSurface(sprite);
+        Repaint();
+        // A stray pixel in the root's picture shows what a repaint leaves alone.
+        const ColoredPoint stray{20, 25, kGreen};
+        root_->GetCurImage()->GetRenderTarget().SetPixels(std::span(&stray, 1));
+        for (int i = 0; i < marks; ++i) services_.Video().AddDirty(i % 10, 20 + i / 10, 1, 1);
+        services_.Video().AddDirty(38, 20, 1, 1);
+        Repaint();
+        EXPECT_EQ(At(31, 23), kRed) << marks;
+        EXPECT_EQ(At(20, 25), marks == 1 ? kGreen : kBlue) << marks;
+        root_->DetachAll();
+    }
+}
+
+TEST_F(SurfaceComposeTest, OnlySurfacesInTheWindowsTreeMarkTheWindow) {
+    CurrentSurfaceServices().windowRoot = root_.get();
+    auto* loose = new CSurface(5, 5, 0);
+    Held<CSurface> held(loose);
+    services_.Video().ClearDirty();
+    loose->SetLoc(10, 10);
+    EXPECT_FALSE(services_.Video().IsDirty());
+    root_->AttachSurface(loose);
+    services_.Video().ClearDirty();
+    loose->SetLoc(12, 10);
+    EXPECT_TRUE(services_.Video().IsAreaDirty({10, 10, 11, 11}));
+    EXPECT_TRUE(services_.Video().IsAreaDirty({16, 14, 17, 15}));
+}
+
 TEST_F(SurfaceComposeTest, SurfacesOffTheRootOrWithoutPictureAreHarmless) {
     root_->AttachSurface(Filled(10, 10, -5, -5, kRed));
     root_->AttachSurface(Filled(10, 10, 35, 25, kGreen));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "core/install/DesktopIntegration.h"
 #include "core/install/Installer.h"
@@ -93,16 +94,37 @@ TEST_F(InstallerTest, AnEmailedGameOffersTheInstallationAndReportsTheOutcome) {
     EXPECT_TRUE(home_.Installed());
     EXPECT_TRUE(stopped_);
 
-    // The game file is no game: the installation fails and says so instead of claiming success.
+    // The game file is no game: the installation fails and says so instead of claiming success,
+    // and as the box says, nothing was changed: no program, no file type, no launcher kept.
     InstallTestHome other;
     std::vector<std::string> boxes;
     other.Ship("TestGame.gam", "not a game at all");
+    other.Ship("_TestGame.run", "#!launcher");
     InstallContext context = other.Context(&boxes);
     CInstaller(context).PromptCompanionInstall();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_TRUE(boxes[1].starts_with("Installation failed|"));
     EXPECT_FALSE(other.Installed());
-    EXPECT_TRUE(other.FilesBelow("data/Rivakel/Games").empty());
+    for (const char* folder : {"data", "Documents", "Desktop"}) EXPECT_EQ(other.FilesBelow(folder), std::vector<std::string>{});
+}
+
+TEST_F(InstallerTest, AnUpdateWhoseIdentifierDiffersOnlyInCaseReplacesTheOldGame) {
+    home_.ShipGame("TestGame", "TestGame.gam");
+    ASSERT_EQ(Installer().InstallGame(), kInstallOk);
+    // The newer build, its identifier written in lower case.
+    std::string newer = InstallTestHome::Read(InstallTestHome::TestGame("TestGameNewer"));
+    const std::string id(kTestGameId);
+    std::string lower = id;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    size_t replaced = 0;
+    for (size_t at = newer.find(id); at != std::string::npos; at = newer.find(id, at + 1), ++replaced)
+        newer.replace(at, id.size(), lower);
+    ASSERT_GT(replaced, 0u);
+    home_.Ship("TestGame.gam", newer);
+    ASSERT_EQ(Installer().InstallGame(), kInstallOk);
+    const std::vector<std::string> games = home_.FilesBelow("data/Rivakel/Games");
+    ASSERT_EQ(games.size(), 1u);
+    EXPECT_EQ(InstallTestHome::Read(home_.Path(games[0])), newer);
 }
 
 TEST_F(InstallerTest, OnlyALauncherWhoseNameBeginsWithAnUnderscoreOffersTheInstallation) {
@@ -253,6 +275,9 @@ TEST_F(InstallerTest, TheDataMailingDocumentIsKeptUntilDeleted) {
     const auto path = installer.HasAppMsg();
     ASSERT_TRUE(path);
     EXPECT_EQ(InstallTestHome::Read(*path), "<RML>hello</RML>");
+    struct stat info {};
+    ASSERT_EQ(::stat(path->c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u) << "a personal message is the user's alone";
     installer.DeleteAppMsg();
     EXPECT_FALSE(installer.HasAppMsg());
 

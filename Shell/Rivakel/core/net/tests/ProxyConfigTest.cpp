@@ -27,7 +27,11 @@ TEST(ProxyConfig, TextsAndAddressesOfTheEnvironment) {
         {"HTTP://cache:3128", true, P{"cache", 3128}},
         {"cache:3128", true, P{"cache", 3128}},
         {"socks5://cache:1080", true, std::nullopt},
-        {"http://user@cache:3128/", true, std::nullopt},
+        // Credentials are passed over: the proxy is the host after them.
+        {"http://user@cache:3128/", true, P{"cache", 3128}},
+        {"http://user:pass:word@cache:3128", true, P{"cache", 3128}},
+        {"user:p@ss@cache", true, P{"cache", 80}},
+        {"http://user:password@", true, std::nullopt},
         {"http://cache:3128/path", true, std::nullopt},
     };
     for (const ProxyCase& c : cases) {
@@ -43,13 +47,15 @@ TEST(ProxyConfig, TextsAndAddressesOfTheEnvironment) {
 TEST(ProxyConfig, TheStoredSettingOverTheSystemsAndItsRepairs) {
     const ProxySetting system{"sys", 3128};
     {
+        // The environment's proxy is used but not kept: once mended, the mended one counts.
         RdtNode shell("Shell");
-        const ProxySetting got = ApplyStoredProxy(&shell, system);
-        EXPECT_EQ(got.name, "sys");
+        EXPECT_EQ(ApplyStoredProxy(&shell, ProxySetting{"user", 80}).name, "user");
         const RdtNode* made = shell.FindChild("DefaultProxyServer");
         ASSERT_NE(made, nullptr);
-        EXPECT_EQ(*made->AttrValue("Name"), "sys");
-        EXPECT_EQ(*made->AttrValue("Port"), "3128");
+        EXPECT_EQ(*made->AttrValue("Name"), "");
+        EXPECT_EQ(ApplyStoredProxy(&shell, system).name, "sys");
+        EXPECT_EQ(ApplyStoredProxy(&shell, system).port, 3128);
+        EXPECT_FALSE(ApplyStoredProxy(&shell, std::nullopt).Enabled());
     }
     {
         RdtNode shell("Shell");

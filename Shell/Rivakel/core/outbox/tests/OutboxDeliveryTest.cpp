@@ -6,45 +6,9 @@
 #include <map>
 
 #include "core/net/NetResults.h"
-#include "core/net/tests/LinkTestSession.h"
-#include "core/outbox/COutbox.h"
+#include "core/outbox/tests/OutboxTestSession.h"
 
 namespace {
-
-class OutboxSession : public LinkTestSession {
-public:
-    using LinkTestSession::LinkTestSession;
-    ~OutboxSession() override { DestroyLink(); }
-
-    COutbox& Start(const std::function<void(NetConfig&)>& adjust = {}) {
-        if (Store() == nullptr) OpenStore();
-        CSubsystem_Net& net = Connect(adjust);
-        OutboxConfig config;
-        config.store = Store();
-        config.net = &net;
-        config.shellVersion = "01.00.00.0001";
-        config.sessionId = [this] { return sessionId; };
-        config.setSessionId = [this](const std::string& id) { sessionId = id; };
-        return *CreateOutbox(std::move(config));
-    }
-    void DestroyLink() override {
-        DestroyOutbox();
-        LinkTestSession::DestroyLink();
-    }
-    // Waits until the queue is empty and nothing is in flight.
-    bool Drain(uint32_t ms = 15000) {
-        return Pump([] { return Outbox()->Queue().Size() == 0 && !Outbox()->InFlight(); }, ms);
-    }
-    std::vector<portal::ReceivedMessage> Posts(std::string_view function) {
-        std::vector<portal::ReceivedMessage> found;
-        for (const auto& message : Server().Received()) {
-            if (message.function == function) found.push_back(message);
-        }
-        return found;
-    }
-
-    std::string sessionId = "{11111111-2222-3333-4444-555555555555}";
-};
 
 TEST(OutboxDelivery, QueuedMessagesGoByPriorityWithTrackingLinesMergedAfterTheHandshake) {
     OutboxSession session;
@@ -75,26 +39,38 @@ TEST(OutboxDelivery, QueuedMessagesGoByPriorityWithTrackingLinesMergedAfterTheHa
     EXPECT_EQ(session.BannerReply().substr(0, 12), "RIVSRV_DEF00");
 }
 
-TEST(OutboxDelivery, EachServerFaultLeavesTheMessageQueuedUntilItIsAnswered) {
-    const std::vector<portal::Fault> faults = {portal::Fault::Drop, portal::Fault::Reset, portal::Fault::Stall,
-                                               portal::Fault::Garbage, portal::Fault::ServerError};
-    for (portal::Fault fault : faults) {
-        SCOPED_TRACE(portal::FaultName(fault));
+TEST(OutboxDelivery, OnlyAConnectionEndedBeforeAnyByteKeepsTheMessageQueued) {
+    struct FaultCase {
+        portal::Fault fault;
+        size_t posts;  // 2: kept and sent again; 1: the fault was the answer
+    };
+    const std::vector<FaultCase> cases = {
+        {portal::Fault::Drop, 2},    {portal::Fault::Reset, 2},       {portal::Fault::Stall, 2},
+        {portal::Fault::Garbage, 1}, {portal::Fault::ServerError, 1}, {portal::Fault::Endless, 1},
+    };
+    for (const FaultCase& c : cases) {
+        SCOPED_TRACE(portal::FaultName(c.fault));
         OutboxSession session;
         ASSERT_TRUE(session.ServerStarted());
-        COutbox& outbox = session.Start([](NetConfig& config) { config.replyTimeoutMs = 500; });
+        // Only the stall waits for the deadline; an endless reply must end well before its own.
+        COutbox& outbox = session.Start([&](NetConfig& config) {
+            if (c.fault == portal::Fault::Stall) config.replyTimeoutMs = 500;
+        });
         ASSERT_TRUE(session.Pump([] { return NetService()->ServerReached(); }));
-        session.Server().QueueFault(fault);
-        outbox.Send(kMsgSetUserProfile, "SetUserProfile", "profile", false, 5);
-        ASSERT_TRUE(session.Drain());
-        const auto posts = session.Posts("SetUserProfile");
-        ASSERT_EQ(posts.size(), 2u);
+        session.Server().QueueFault(c.fault);
+        std::vector<int> heard;
+        ReplyWait wait;
+        outbox.SendAndWait(kMsgSubscribe, "GetUserGUID", "amy@example.com", true, 11,
+                           [&](const ServerReply& reply) { heard.push_back(reply.status); }, wait);
+        ASSERT_TRUE(session.Drain(10000));
+        EXPECT_EQ(heard, std::vector<int>{kNoConnectionStatus});
+        const auto posts = session.Posts("GetUserGUID");
+        ASSERT_EQ(posts.size(), c.posts);
         for (const auto& post : posts) {
             EXPECT_EQ(post.high, posts[0].high);
             EXPECT_EQ(post.low, posts[0].low);
-            EXPECT_EQ(post.params, "profile");
+            EXPECT_EQ(post.params, "amy@example.com");
         }
-        EXPECT_EQ(posts[1].fault, portal::Fault::None);
     }
 }
 
@@ -155,7 +131,7 @@ TEST(OutboxDelivery, AnInstallationIdentifierIsStoredOnlyWhenItIsAGuid) {
     EXPECT_EQ(replaced[0].params, "{11111111-2222-3333-4444-555555555555}");
 }
 
-TEST(OutboxDelivery, TheHandshakeRedirectsOnlyToAnAddressAndAFailingOneIsNotRepeated) {
+TEST(OutboxDelivery, OnlyAHandshakeAnsweredWithZeroLetsMessagesGoAndAFailingOneIsNotRepeated) {
     struct HelloCase {
         const char* status;
         const char* text;
@@ -168,6 +144,8 @@ TEST(OutboxDelivery, TheHandshakeRedirectsOnlyToAnAddressAndAFailingOneIsNotRepe
         {"02", "127.0.0.1", false, "127.0.0.1", 1},
         {"02", "256.1.1.1", false, "", 3},
         {"01", "1.2.3", false, "", 3},
+        // Another address, where nobody answers: back to the looked-up one, a few times at most.
+        {"01", "127.0.0.2", false, "", 4},
         {"80", "", false, "", 1},
         {"00", "", true, "", 1},
     };
@@ -178,9 +156,12 @@ TEST(OutboxDelivery, TheHandshakeRedirectsOnlyToAnAddressAndAFailingOneIsNotRepe
         options.helloText = c.text;
         OutboxSession session(options);
         ASSERT_TRUE(session.ServerStarted());
-        session.Start();
+        COutbox& outbox = session.Start();
+        outbox.Send(kMsgSetUserProfile, "SetUserProfile", "profile", false, 5);
         session.Pump([] { return false; }, 1500);
         EXPECT_EQ(NetService()->ServerReached(), c.reached);
+        EXPECT_EQ(session.Posts("SetUserProfile").size(), c.reached ? 1u : 0u);
+        EXPECT_EQ(session.Posts("TrackEvent").size(), c.reached ? 1u : 0u);
         EXPECT_LE(session.Posts("Hello").size(), c.maxHellos);
         EXPECT_GE(session.Posts("Hello").size(), 1u);
         const RdtNode* stored = session.Store()->GetShellElement()->FindChild("DefaultIP");

@@ -52,4 +52,34 @@ TEST(OutboxPersistence, AFullDiskStopsTheJournalButNotTheQueue) {
     EXPECT_EQ(outbox.Queue().Size(), 6u);
 }
 
+TEST(OutboxPersistence, AShellInstalledDuringTheSessionJournalsWhatItQueuesFromThenOn) {
+    StoreTestFolder folder;
+    UserStoreConfig config = InstalledStore(folder);
+    config.installed = false;
+    CSubsystem_UserStore store(std::move(config));
+    COutbox outbox(Offline(store));
+    outbox.Send(kMsgSetUserProfile, "SetUserProfile", "before", false, 5);
+    std::filesystem::create_directories(folder.System());
+    store.SetInstalled(true);
+    const auto journal = folder.System() / std::string(kJournalFileName);
+    const auto userOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    ASSERT_TRUE(std::filesystem::exists(journal));
+    EXPECT_EQ(std::filesystem::status(journal).permissions() & std::filesystem::perms::all, userOnly);
+    outbox.Send(kMsgSetUserProfile, "SetUserProfile", "after", false, 5);
+    // What a process killed now leaves: both messages, readable by the user alone.
+    EXPECT_EQ(std::filesystem::status(journal).permissions() & std::filesystem::perms::all, userOnly);
+    CSubsystem_UserStore next(InstalledStore(folder));
+    OutboxQueue queue;
+    RdtNode* user = next.GetOutboxUser(std::string_view("0"));
+    queue.Bind(user);
+    OutboxJournal(journal.string()).Replay([&](const JournalRecord& record) { queue.Apply(record); });
+    ASSERT_EQ(queue.Size(), 2u);
+    std::vector<std::string> params;
+    while (std::optional<PickedMessage> picked = queue.PickNext()) {
+        params.push_back(picked->params);
+        queue.Remove(picked->ids);
+    }
+    EXPECT_EQ(params, (std::vector<std::string>{"before", "after"}));
+}
+
 }  // namespace

@@ -73,6 +73,8 @@ TEST(ErrorReport, ADamagedRecordStillGivesAReportAndTheCrashedProcessIsTold) {
     const auto files = Files(folders.Reports());
     ASSERT_EQ(files.size(), 1u) << "the record is gone, the report is there";
     EXPECT_TRUE(files[0].filename().string().starts_with("report-"));
+    EXPECT_EQ(fs::status(files[0]).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write)
+        << "the report holds the user's data";
     std::ifstream in(files[0]);
     std::stringstream text;
     text << in.rdbuf();

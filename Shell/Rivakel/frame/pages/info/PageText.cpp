@@ -1,5 +1,7 @@
 #include "frame/pages/info/PageText.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 
 #include "core/graphics/HyperLink.h"
@@ -61,4 +63,13 @@ int RmlWidth(std::string_view rml) {
     constexpr platform::Rect kUnbounded{0, 0, 1 << 15, 1 << 15};
     probe.DrawRML(text.c_str(), 0, 0, &kUnbounded, 0, nullptr);
     return RmlPublishedState().lastTextEnd.x;
+}
+
+int PlainTextWidth(std::string_view style, std::string_view text) {
+    CImage probe(CurrentSurfaceServices().fonts, 1, 1, 0);
+    const std::string tags(style);
+    probe.DrawRML(tags.c_str(), 0, 0, nullptr, 0, nullptr);
+    TextSize size{};
+    probe.GetTextExtent(text.data(), static_cast<int>(std::min<size_t>(text.size(), INT32_MAX)), size);
+    return size.cx;
 }

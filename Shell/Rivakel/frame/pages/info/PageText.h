@@ -25,3 +25,5 @@ int DrawPageRml(CShell& shell, std::string_view rml, int x, int y);
 void DrawPlainPageText(CShell& shell, std::string_view style, std::string_view text, int x, int y);
 // How far rich text reaches to the right when drawn from x 0 on one line.
 int RmlWidth(std::string_view rml);
+// How wide `text` is drawn as it stands after the tags of `style`.
+int PlainTextWidth(std::string_view style, std::string_view text);

@@ -1,6 +1,7 @@
 #include "frame/pages/info/SupportPage.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -45,13 +46,27 @@ void DrawTitle(CShell& shell, const std::string& title) {
     DrawPageRml(shell, markup, std::max(kTitleRight - RmlWidth(markup), 12), 57);
 }
 
+// A fact too wide for the text box (a session identifier, a long name) is drawn a size smaller,
+// down to the smallest, so that it stays clear of the scroll bar.
+void DrawUserFact(CShell& shell, std::string_view fact, int y) {
+    constexpr int kFactLeft = 182;
+    constexpr std::array<const char*, 3> kStyles{"<S2><c000000>", "<S3><c000000>", "<S4><c000000>"};
+    const char* style = kStyles.back();
+    for (const char* bigger : kStyles) {
+        if (kFactLeft + PlainTextWidth(bigger, fact) > kTextBox.right) continue;
+        style = bigger;
+        break;
+    }
+    DrawPlainPageText(shell, style, fact, kFactLeft, y);
+}
+
 // The user's own facts beside the answer that tells what they are.
 void DrawUserFacts(CShell& shell) {
     const std::string guid = shell.GetSessionGUID();
     const std::function<bool()>& installed = CurrentDialogEnvironment().installed;
-    DrawPlainPageText(shell, "<S2><c000000>", shell.UserName(), 182, 245);
-    DrawPlainPageText(shell, "<S2><c000000>", guid.empty() ? "None" : guid, 182, 261);
-    DrawPlainPageText(shell, "<S2><c000000>", installed && installed() ? "Installed" : "Not Installed", 182, 277);
+    DrawUserFact(shell, shell.UserName(), 245);
+    DrawUserFact(shell, guid.empty() ? "None" : guid, 261);
+    DrawUserFact(shell, installed && installed() ? "Installed" : "Not Installed", 277);
 }
 
 void DrawHelpFooter(CShell& shell) {

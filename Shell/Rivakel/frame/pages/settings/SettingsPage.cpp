@@ -92,7 +92,9 @@ void CSettingsPage::Show(CShell& shell, CSurface& page) {
     image->SetCurColor(0, 0, 0);
     image->DrawLine(20, 365, 480, 365);
     image->DrawLine(20, 366, 480, 366);
-    DrawPageRml(shell, "<S3><c000000>Click to remove individual games from your Rivakel Companion", 15, 383);
+    // Two lines where one would run under the button.
+    DrawPageRml(shell, "<S3><c000000>Click to remove individual games from your Rivakel Companion", 15, 375,
+                {15, 375, 370, 410});
     shell.MakeImageButton("btn-txt-remove_games-100x24.gif", 375, 377, 0, OnRemoveGames);
 }
 

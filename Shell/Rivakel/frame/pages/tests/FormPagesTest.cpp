@@ -3,7 +3,9 @@
 // duplicate, no connection) and drops an answer that comes after its page was left.
 #include "core/graphics/EditField.h"
 #include "core/outbox/COutbox.h"
+#include "frame/banners/AdBanner.h"
 #include "frame/games/GameTile.h"
+#include "frame/host/GameHost.h"
 #include "frame/pages/tests/FormSession.h"
 
 namespace {
@@ -163,6 +165,33 @@ TEST_F(FormPagesTest, EmailThisChecksBothAddressesAndSendsTheGreetingEncoded) {
     EXPECT_TRUE(fields[0]->HasFocus());
 }
 
+TEST_F(FormPagesTest, TheFriendOfferMailsTheGameBeingPlayedNotTheTablesFirst) {
+    Start();
+    auto& table = dynamic_cast<CGameTable&>(TheShell().Games());
+    GameInfo info;
+    ASSERT_EQ(GameHost()->ReadGameInfo(SHELL_TEST_GAME, info), kHostOk);
+    info.logo->ReleaseInternalRef();
+    const std::string module = SHELL_TEST_GAME;
+    const int row = table.AddGame(info, module, module.substr(0, module.rfind('/')));
+    ASSERT_GT(row, 0);
+    TheShell().LaunchGame(row);
+    ASSERT_TRUE(TheShell().GameRunning());
+
+    CAdBanner& banner = *FindAdBanner(TheShell(), CAdBanner::kBanner);
+    ASSERT_TRUE(banner.PickNext());
+    ASSERT_EQ(banner.Current()->imageName, kRivFriendPicture);
+    banner.OnClick();
+    ASSERT_EQ(Forms().CurrentForm(), CFormPages::Form::EmailThis);
+    const std::vector<CEditField*> fields = Forms().MailFields();
+    fields[0]->SetText("friend@example.com");
+    fields[2]->SetText("me@example.com");
+    ClickPage(25 + 30, 310 + 12);
+    ASSERT_TRUE(PumpUntil([&] { return Forms().ShownMessage() == 2205; }));
+    const auto sent = Received("RivRivlet");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].params.substr(0, sent[0].params.find(',')), info.id);
+}
+
 TEST_F(FormPagesTest, NoConnectionIsShownAsSuchAndTheRequestWaitsInTheOutbox) {
     Start();
     TheShell().ShowPage(page_name::kEmailThis, 0);
@@ -177,6 +206,33 @@ TEST_F(FormPagesTest, NoConnectionIsShownAsSuchAndTheRequestWaitsInTheOutbox) {
     EXPECT_EQ(Outbox()->Queue().Size(), 1u);
     EXPECT_TRUE(fields[0]->HasFocus());
     EXPECT_EQ(Received("RivRivlet").size(), 1u);
+}
+
+TEST_F(FormPagesTest, AProxyThatCannotBeFoundEndsTheWaitWithTheNoConnectionText) {
+    const char* old = std::getenv("http_proxy");
+    const std::string kept = old != nullptr ? old : "";
+    setenv("http_proxy", "http://no-such-proxy.invalid:3128/", 1);
+    Start();
+    TheShell().ShowPage(page_name::kJoin);
+    ASSERT_NE(Forms().EmailField(), nullptr);
+    Forms().EmailField()->SetText(kAddress);
+    ClickPage(218 + 30, 222 + 12);
+    const bool shown = PumpUntil([&] { return Forms().ShownMessage() == 2306; }, 10000);
+    if (old != nullptr) {
+        setenv("http_proxy", kept.c_str(), 1);
+    } else {
+        unsetenv("http_proxy");
+    }
+    ASSERT_TRUE(shown) << Forms().ShownMessage();
+    EXPECT_FALSE(Forms().Waiting());
+    bool queued = false;
+    const RdtNode* queue = Outbox()->Queue().Element();
+    for (size_t i = 0; i < queue->ChildCount(); ++i) {
+        const std::string* function = queue->ChildAt(i)->AttrValue("Function");
+        queued = queued || (function != nullptr && *function == "GetUserGUID");
+    }
+    EXPECT_TRUE(queued);
+    EXPECT_TRUE(server_->Received().empty());
 }
 
 TEST_F(FormPagesTest, LogosRotateAndTheFeaturedBoxScrolls) {

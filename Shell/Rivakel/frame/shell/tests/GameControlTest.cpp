@@ -36,6 +36,8 @@ TEST_F(GameControlTest, LaunchedGamePlaysInTheGameAreaWithItsMenu) {
     EXPECT_EQ(Pixel(189 + 300, 129 + 100), kBoard);
     EXPECT_EQ(MenuButtonCount(), 4);  // E-Mail This, New Game, Pause, Instructions
     EXPECT_EQ(headless_->MainWindow()->Title(), "Rivakel - Shell Test Game");
+    // The row is named by the game itself, not by its file: the mail-a-friend offer shows it.
+    EXPECT_EQ(TheShell().Games().Entry(0)->name, "Shell Test Game");
     // The square moves while the game runs.
     const auto row = [this] {
         std::vector<uint32_t> pixels;

@@ -25,8 +25,9 @@
 
 class ShellSession : public ::testing::Test {
 protected:
-    // What to do on the next turn of a dialog of that name; each turn of an open dialog takes the
-    // next answer, so an answer must close its dialog (or open a nested one) or queue input that does.
+    // What to do on the next turn of a dialog of that name (a name ending in '*' stands for every
+    // name that begins with the rest); each turn of an open dialog takes the next answer, so an
+    // answer must close its dialog (or open a nested one) or queue input that does.
     struct Answer {
         std::string name;
         std::function<void(CDialog&)> act;
@@ -111,7 +112,7 @@ protected:
 private:
     void OnDialog(CDialog& dialog) {
         seen_.push_back(dialog.Name());
-        if (answers_.empty() || answers_.front().name != dialog.Name()) {
+        if (answers_.empty() || !Matches(answers_.front().name, dialog.Name())) {
             ADD_FAILURE() << "unexpected dialog " << dialog.Name();
             dialog.Close();
             return;
@@ -119,6 +120,11 @@ private:
         Answer answer = std::move(answers_.front());
         answers_.pop_front();
         answer.act(dialog);
+    }
+
+    static bool Matches(std::string_view pattern, std::string_view name) {
+        if (!pattern.empty() && pattern.back() == '*') return name.starts_with(pattern.substr(0, pattern.size() - 1));
+        return pattern == name;
     }
 
     std::deque<Answer> answers_;

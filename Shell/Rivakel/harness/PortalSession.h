@@ -1,0 +1,70 @@
+// A game in the real portal on the headless backend, played through the same driver as in the
+// harness: the portal's session fixture with the game launched as RIVAKEL_GAME launches it, its
+// boxes answered through the portal's own dialogs.
+#pragma once
+
+#include <string>
+
+#ifndef SHELL_TEST_GAME
+#define SHELL_TEST_GAME ""
+#endif
+#include "core/dialogs/DialogTemplate.h"
+#include "frame/shell/tests/ShellSession.h"
+#include "harness/GameDriver.h"
+
+class PortalSession : public ShellSession, public virtual GameDriver {
+protected:
+    // Starts the portal with `gamePath` as its only game.
+    void StartWithGame(const std::string& gamePath) {
+        setenv(kDevGameVariable, gamePath.c_str(), 1);
+        Start();
+    }
+    // Ends the session as the program does and starts it again with the same game.
+    void Restart() {
+        StopSession();
+        RunPendingSessionStop();
+        EndProgram();
+        ResetProgram();
+        Start();
+    }
+    // The current user's setting `key` of the running game ("" when absent), as the game reads and
+    // writes it.
+    std::string UserValue(std::string_view key) const {
+        std::string value;
+        if (CSubsystem_UserStore* store = UserStore()) store->GetUserProp(key, value);
+        return value;
+    }
+    void SetUserValue(std::string_view key, std::string_view value) {
+        if (CSubsystem_UserStore* store = UserStore()) store->SetUserProp(key, value);
+    }
+    // An installed portal (so the store is saved) whose store has its first user, the guest.
+    void MakeInstalledWithTheGuest() {
+        std::filesystem::create_directories(root_ / "data" / "Rivakel" / "System");
+        std::ofstream(root_ / "data" / "Rivakel" / "System" / "Core.rdt")
+            << "<RDT ver=\"00.01.00.00\"><Users><User localid=\"0\"><Email>guest</Email></User></Users>"
+               "<Rivlets></Rivlets></RDT>";
+    }
+
+public:
+    using GameDriver::Click;
+
+    // GameDriver
+    // The window is presented at the end, as the harness presents after every round: a bot that
+    // watches tick by tick sees each tick's frame.
+    void Wait(uint32_t ms) override {
+        Pump(ms);
+        if (CShell* shell = Shell()) shell->Repaint();
+    }
+    void AnswerInput(std::string text) override {
+        Expect("IDD_INPUT_BOX*", [text](CDialog& dialog) {
+            dialog.SetControlText(kIdEntry, text);
+            dialog.Press(kIdOk);
+        });
+    }
+    void AnswerBox(int answer) override { ExpectPress("MESSAGEBOX", answer); }
+    uint32_t Pixel(int x, int y) const override { return ShellSession::Pixel(kGameAreaX + x, kGameAreaY + y); }
+
+protected:
+    void Send(const platform::Event& event) override { headless_->PushEvent(event); }
+    void Round() override { Pump(60); }
+};
