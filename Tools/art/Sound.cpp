@@ -177,15 +177,4 @@ Sound Repeated(const Sound& sound, int times, double every, float gain) {
     return out;
 }
 
-Sound Melody(std::initializer_list<double> hertz, double step, const std::function<Sound(double)>& voice,
-             float gain) {
-    Sound out;
-    double at = 0;
-    for (const double note : hertz) {
-        MixInto(out, voice(note), at, gain);
-        at += step;
-    }
-    return out;
-}
-
 }  // namespace art
