@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "Apps/Common/BubbleGrid.h"
-#include "Apps/Common/tests/InProcessRecord.h"
+#include "harness/InProcessRecord.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/IAnim.h"
 #include "frame/api/IImage.h"

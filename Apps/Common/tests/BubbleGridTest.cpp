@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Apps/Common/BubbleSprite.h"
-#include "Apps/Common/tests/InProcessRecord.h"
+#include "harness/InProcessRecord.h"
 #include "core/graphics/Surface.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/IAnim.h"
