@@ -52,6 +52,8 @@ void RunPendingStop() { RunPendingSessionStop(); }
 
 bool SessionStopping() { return ::SessionStopping(); }
 
+platform::Window* MainWindow() { return Program().mainWindow.get(); }
+
 bool Installed() { return g_pApp != nullptr && g_pApp->IsInstalled(); }
 
 std::shared_ptr<CGamesPages> GamesPages() { return SessionGamesPages(); }

@@ -42,6 +42,8 @@ void Deliver(const platform::Event& event);
 void StopSession();
 void RunPendingStop();
 bool SessionStopping();
+// The program's main window; null before the start and after the end.
+platform::Window* MainWindow();
 bool Installed();
 std::shared_ptr<CGamesPages> GamesPages();
 

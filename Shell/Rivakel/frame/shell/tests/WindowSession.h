@@ -36,8 +36,7 @@ protected:
 
     void StartInWindow(bool game) {
         if (game) setenv(kDevGameVariable, SHELL_TEST_GAME, 1);
-        ASSERT_FALSE(StartProgram({}).has_value());
-        ASSERT_NE(Shell(), nullptr);
+        ASSERT_TRUE(test_portal::Start());
         Run(std::chrono::milliseconds(800));
     }
 
@@ -52,7 +51,7 @@ protected:
         test_portal::Deliver(platform::Event{.type = platform::EventType::MouseUp, .x = x, .y = y});
     }
 
-    static platform::sdl::SdlWindow& Window() { return static_cast<platform::sdl::SdlWindow&>(*Program().mainWindow); }
+    static platform::sdl::SdlWindow& Window() { return static_cast<platform::sdl::SdlWindow&>(*test_portal::MainWindow()); }
 
     // What the window shows, row by row.
     static std::vector<uint32_t> Shown() { return Window().ReadBack(); }
