@@ -21,10 +21,7 @@ protected:
     }
     // Ends the session as the program does and starts it again with the same game.
     void Restart() {
-        StopSession();
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
         Start();
     }
     // The current user's setting `key` of the running game ("" when absent), as the game reads and
