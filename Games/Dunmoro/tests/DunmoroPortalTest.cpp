@@ -67,9 +67,7 @@ TEST_F(DunmoroPortalTest, ClosingThePortalDuringAProfileQuestionChangesNothing) 
         EXPECT_TRUE(test_portal::SessionStopping()) << c.dialog;
         EXPECT_EQ(UserValue("CurPlayer"), "Guest") << c.dialog;
         EXPECT_EQ(UserValue("Guest - Won"), "500") << c.dialog;
-        test_portal::RunPendingStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
     }
 }
 
