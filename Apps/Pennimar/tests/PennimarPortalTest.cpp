@@ -57,12 +57,10 @@ TEST_F(PennimarPortalTest, ClosingThePortalUnderTheNameEntryKeepsTheProposedName
         }
         ExpectPress("IDD_QUIT_*", kIdAccept);
         PlayToTheEnd();
-        EXPECT_TRUE(SessionStopping()) << tooLong;
+        EXPECT_TRUE(test_portal::SessionStopping()) << tooLong;
         EXPECT_EQ(UserValue("Score5Name"), "Ada") << tooLong;
         EXPECT_EQ(UserValue("LastNameEntered"), "Ada") << tooLong;
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
     }
 }
 
