@@ -277,6 +277,8 @@ void CPlayScreen::AddScore(long long points) {
 
 void CPlayScreen::EndGame() {
     const ModuleGlobals& globals = Globals();
+    // Play stands still while the name is asked: the box may let the timer run.
+    panel_ = Panel::GameOver;
     game.Play(Sound::GameOver);
     const int score = static_cast<int>(std::min<long long>(score_, 2000000000));
     if (ReachesTopFarmers(*globals.settings, score)) {
