@@ -19,7 +19,7 @@ void RunOnce(PennimarSession& session, int run) {
             session.ChooseLevel(0);
             session.Key(kSpace);
             session.KeyDown(platform::VkShift);
-            session.HoldKey(platform::VkUp, 600);
+            session.HoldKey(platform::VkUp, 300);
             session.KeyUp(platform::VkShift);
             break;
         case 1:  // a hard farm, with its enemies, under the day's panel
