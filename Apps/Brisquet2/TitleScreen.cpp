@@ -46,8 +46,9 @@ CTitleScreen::CTitleScreen(CBrisquet2Applet& owner) : CBrisquet2Screen(owner) {
     const auto make = [&](Button slot, const char* label, int x, int y, int id, int size, AppletCallback callback) {
         buttons_[slot] = AttachedSurface(gameArea, game.MakeTextButton(gameArea, label, x, y, id, size, this, callback));
     };
-    make(kReset, "Reset Player", 430, 326, 0x10000, 10, Forward<&CTitleScreen::ResetProfile>);
+    // Reset goes on top: a button's hit area reaches past its label.
     make(kChange, "Change Player", 350, 326, 0x10000, 10, Forward<&CTitleScreen::ChangePlayer>);
+    make(kReset, "Reset Player", 430, 326, 0x10000, 10, Forward<&CTitleScreen::ResetProfile>);
     DrawPlayerStats();
     DrawHighScoreTable();
     make(kStart, "Start Breaking", 43, 288, 0, 14, Forward<&CTitleScreen::StartChallenge>);
