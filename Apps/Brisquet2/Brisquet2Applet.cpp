@@ -50,12 +50,11 @@ CBrisquet2Applet::CBrisquet2Applet(AppletRecord* record)
     Play(Sound::OpenGame);
     record->services->SetMenuFlags(kMenuFlags);
     LoadBubbles();
-    background_.Reset(LoadPicture("img-background-500x420.gif"));
     if (IImageSeq* frames = record->factory->LoadImageSeq("img-background-500x420.gif")) {
+        frames->GetImage(0, background_.Out());
         frames->GetImage(1, backgroundOther_.Out());
         frames->Release();
     }
-    if (!backgroundOther_) backgroundOther_.Reset(LoadPicture("img-background-500x420.gif"));
     title_.Reset(LoadPicture("img-titlescreen-500x420.gif"));
     SetScreen(nullptr, new CTitleScreen(*this));
 }

@@ -61,8 +61,11 @@ public:
     void Play(Sound sound) const { sounds_.Play(sound); }
     BubbleKindArt BubbleArt() const { return {idle_, pops_}; }
     IAnim* BubbleAnim(int kind) const;
-    // Frame 0 in the challenge, frame 1 in the other modes; null when missing.
-    IImage* Background(bool challenge) const { return challenge ? background_.Get() : backgroundOther_.Get(); }
+    // Frame 0 in the challenge, frame 1 in the other modes (frame 0 when there is only one); null
+    // when missing.
+    IImage* Background(bool challenge) const {
+        return challenge || !backgroundOther_ ? background_.Get() : backgroundOther_.Get();
+    }
     IImage* TitlePicture() const { return title_.Get(); }
 
     // The shell's generator, which makes every numbered board the same everywhere.

@@ -19,16 +19,21 @@ void RunOnce(Brisquet2Session& session, int run) {
             session.Click(10 + 16, 12 + 300);
             session.Wait(450);
             break;
-        case 1:  // stopped during the celebration, its panel up
-            session.SetValue("Guest - Level", "150");
-            session.Stop();
-            ASSERT_TRUE(session.Start());
-            session.StartBreaking();
-            {
+        case 1:
+            // Every 25th run is stopped during the celebration, its panel up; the others while a
+            // random puzzle's group pops.
+            if (run % 25 == 1) {
+                session.SetValue("Guest - Level", "150");
+                session.Stop();
+                ASSERT_TRUE(session.Start());
+                session.StartBreaking();
                 std::string error;
                 Brisquet2Bot(session).Solve(&error);
+                session.SetValue("Guest - Level", "1");
+            } else {
+                session.ChooseEasy();
+                session.Click(10 + 16, 12 + 300);
             }
-            session.SetValue("Guest - Level", "1");
             break;
         case 2: session.Harness().ShowInstructions(); break;
         case 3:
