@@ -7,7 +7,6 @@
 #include "Apps/Brisquet2/tests/Brisquet2Bot.h"
 #include "Apps/Brisquet2/tests/Brisquet2View.h"
 #include "Apps/Brisquet2/tests/ShellRandomDouble.h"
-#include "core/store/tests/StoreTestFolder.h"
 
 namespace brisquet2::test {
 namespace {

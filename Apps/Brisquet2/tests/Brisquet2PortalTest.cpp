@@ -67,13 +67,11 @@ TEST_F(Brisquet2PortalTest, ClosingThePortalDuringABoxChangesNothing) {
         Expect(c.dialog, [this](CDialog&) { headless_->PushClose(); });
         if (c.onPlay) ExpectPress("IDD_QUIT_*", kIdAccept);
         Click(c.x, c.y);
-        EXPECT_TRUE(SessionStopping()) << c.name;
+        EXPECT_TRUE(test_portal::SessionStopping()) << c.name;
         EXPECT_EQ(UserValue("CurPlayer"), "Guest") << c.name;
         EXPECT_EQ(UserValue("Guest - Level"), c.level) << c.name;
         EXPECT_EQ(UserValue("Guest - BreakScore"), "500") << c.name;
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
     }
 }
 
