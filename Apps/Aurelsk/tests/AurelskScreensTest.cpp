@@ -1,0 +1,67 @@
+// The screens in the harness's shell window: the codes open the staff list and the hidden page
+// and "Return to Game" comes back; the title's table on a fresh profile and with bad stored rows.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Apps/Aurelsk/tests/AurelskSession.h"
+
+namespace aurelsk::test {
+namespace {
+
+TEST(AurelskScreens, TypedCodesOpenTheirPagesAndReturnToTheTitle) {
+    AurelskSession session;
+    ASSERT_TRUE(session.Start());
+    struct Code {
+        std::string keys;
+        bool (AurelskView::*shown)() const;
+    };
+    for (const Code& code : {Code{"PLUMTAG", &AurelskView::OnStaffList}, Code{"KELPWHIRL", &AurelskView::OnHiddenPage}}) {
+        ASSERT_TRUE(session.OnTitle());
+        for (const char key : code.keys) session.Key(key);
+        EXPECT_TRUE((session.*code.shown)()) << code.keys;
+        session.ReturnToGame();
+        EXPECT_TRUE(session.OnTitle()) << code.keys;
+    }
+}
+
+TEST(AurelskScreens, AFreshProfileShowsTheDefaultTable) {
+    AurelskSession session;
+    ASSERT_TRUE(session.Start());
+    const char* scores[] = {"100000", "80000", "60000", "30000", "10000"};
+    for (int row = 1; row <= 5; ++row) {
+        EXPECT_EQ(session.Value("Score" + std::to_string(row) + "Name"), "Rivakel");
+        EXPECT_EQ(session.Value("Score" + std::to_string(row) + "Score"), scores[row - 1]);
+    }
+}
+
+// Names are drawn in black on the parchment, never over a black box, whatever is stored.
+TEST(AurelskScreens, StoredRowsAreReadableAndStayOnTheParchment) {
+    struct Stored {
+        const char* name;
+        const char* score;
+    };
+    const Stored cases[] = {
+        {"Rivakel", "100000"},
+        {"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW", "5"},
+        {"<b><s0>big</b>", "-2147483648"},
+        {"%s%n%d", "99999999999999999999"},
+        {"", "not a number"},
+    };
+    for (const Stored& c : cases) {
+        AurelskSession session;
+        ASSERT_TRUE(session.Start());
+        for (int row = 1; row <= 5; ++row) {
+            session.SetValue("Score" + std::to_string(row) + "Name", c.name);
+            session.SetValue("Score" + std::to_string(row) + "Score", c.score);
+        }
+        session.Stop();
+        ASSERT_TRUE(session.Start());
+        ASSERT_TRUE(session.OnTitle()) << c.name;
+        const int nameBox = 100 * 17;
+        EXPECT_GT(session.Count(kParchment, 340, 35, 440, 52), nameBox / 2) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace aurelsk::test
