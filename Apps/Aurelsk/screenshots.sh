@@ -1,8 +1,11 @@
 # Aurelsk's screens for scripts/game-screenshots.sh: the title, help, staff list and hidden page,
 # the dive (treasure, enemies, the hold lights), the low-oxygen warning, the game-over picture
-# risen with "Try Again?" and "Quit?", and a fresh game after it.
-hold() {  # holds a key for some seconds, as the game polls held keys
-  xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"
+# rising and risen with "Try Again?" and "Quit?", and a fresh game after it.
+game_over_border=003A9E
+
+wait_for() {  # until the pixel shows the colour, at most about a minute
+  for _ in $(seq 300); do [ "$(pixel "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done
+  return 1
 }
 
 shot 01-title
@@ -15,10 +18,16 @@ type kelpwhirl; pause 1; shot 04-hidden-page
 click 360 405; pause 0.5
 
 click 235 400; pause 0.5; shot 05-play-start
-hold Down 2.5; hold Right 0.8; key space; pause 0.1; shot 06-diving
+# The game polls the arrows: a key held down steers until it is let go.
+xdotool keydown Down; pause 2.5; xdotool keyup Down
+xdotool keydown Right; pause 0.8; xdotool keyup Right
+key space; pause 0.1; shot 06-diving
 pause 5; shot 07-deep
 pause 12; shot 08-low-oxygen
-# The oxygen runs out for each of the four submarines.
-pause 60; shot 09-game-over-rising
-pause 20; shot 10-game-over
+# Down held: each new submarine dives at once, and the oxygen runs out for all four.
+xdotool keydown Down
+wait_for 153 380 "$game_over_border" && shot 09-game-over-rising
+wait_for 153 245 "$game_over_border"; pause 0.5; shot 10-game-over
+xdotool keyup Down
 click 180 330; pause 1; shot 11-try-again
+click 230 330; pause 0.3

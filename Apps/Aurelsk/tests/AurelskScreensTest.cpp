@@ -1,5 +1,6 @@
 // The screens in the harness's shell window: the codes open the staff list and the hidden page
-// and "Return to Game" comes back; the title's table on a fresh profile and with bad stored rows.
+// and "Return to Game" comes back; the title's table on a fresh profile and with bad stored rows;
+// the game without its resources.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -61,6 +62,25 @@ TEST(AurelskScreens, StoredRowsAreReadableAndStayOnTheParchment) {
         const int nameBox = 100 * 17;
         EXPECT_GT(session.Count(kParchment, 340, 35, 440, 52), nameBox / 2) << c.name;
     }
+}
+
+// Without a picture, sound or text the game still plays to its end and starts again.
+TEST(AurelskScreens, AModuleWithoutResourcesPlaysToItsEnd) {
+    AurelskSession session;
+    ASSERT_TRUE(session.Start(AURELSK_BARE_GAM));
+    session.DiveIn();
+    ASSERT_TRUE(session.OnPlay());
+    session.KeyDown(kDown);
+    session.Key(kSpace);
+    session.Wait(4 * 26000 + 3000);  // four tanks run dry, and the end rises
+    session.KeyUp(kDown);
+    EXPECT_GT(session.Count(0x000000, 150, 318, 360, 345), 30) << "Try Again? and Quit?";
+    session.TryAgain();
+    EXPECT_EQ(session.Count(0x000000, 150, 318, 360, 345), 0);
+    EXPECT_TRUE(session.OnPlay());
+    session.Quit();
+    session.Harness().ShowInstructions();
+    session.Stop();
 }
 
 }  // namespace
