@@ -30,20 +30,22 @@ constexpr int kHeld = 0x80;
 constexpr int kGameOverX = 150, kGameOverStartY = 495, kRiseStep = 5, kRiseHeight = 300;
 enum EndChoice { kTryAgain = 0, kQuit = 1 };
 
+// The open sea with the floor the treasure settles on; the status bar goes over its top.
+IImage* DrawSea(const CAurelskApplet& game, IImage* canvas) {
+    if (canvas == nullptr) return nullptr;
+    canvas->ClearToColor(0, 102, 255);
+    if (IImage* bottom = game.GetPicture(Picture::OceanBottom)) canvas->DrawAt(bottom, 0, 360);
+    if (IImage* seabed = game.GetPicture(Picture::Seabed)) canvas->DrawAt(seabed, 0, 380);
+    return canvas;
+}
+
 }  // namespace
 
 CPlayScreen::CPlayScreen(CAurelskApplet& owner)
     : CAurelskScreen(owner),
       world_([&owner] { return owner.Rand(); }),
       view_(owner, *factory, *gameArea),
-      status_(owner, *factory, *gameArea, [this] {
-          if (canvas != nullptr) {
-              canvas->ClearToColor(0, 102, 255);
-              if (IImage* bottom = game.GetPicture(Picture::OceanBottom)) canvas->DrawAt(bottom, 0, 360);
-              if (IImage* seabed = game.GetPicture(Picture::Seabed)) canvas->DrawAt(seabed, 0, 380);
-          }
-          return canvas;
-      }()) {
+      status_(owner, *factory, *gameArea, DrawSea(owner, canvas)) {
     const ModuleGlobals& globals = Globals();
     status_.Show(world_);
     view_.Show(world_, 0);
@@ -106,15 +108,13 @@ void CPlayScreen::StartGameOver() {
     over_ = true;
     if (timer_) timer_->Stop();
     if (IImage* picture = game.GetPicture(Picture::GameOver)) {
-        IImageSeq* sequence = factory->CreateImageSeqFromImage(picture);
-        IAnim* anim = sequence != nullptr ? factory->CreateAnim(sequence) : nullptr;
-        if (ISurface* surface = anim != nullptr ? factory->CreateSurfaceFromAnim(anim, kSurfaceColourKeyed) : nullptr) {
+        const ShellRef<IImageSeq> sequence(factory->CreateImageSeqFromImage(picture));
+        const ShellRef<IAnim> anim(sequence ? factory->CreateAnim(sequence.Get()) : nullptr);
+        if (ISurface* surface = anim ? factory->CreateSurfaceFromAnim(anim.Get(), kSurfaceColourKeyed) : nullptr) {
             surface->SetLoc(kGameOverX, kGameOverStartY, nullptr);
             gameArea->AttachSurface(surface);
             gameOver_ = AttachedSurface(gameArea, surface);
         }
-        if (anim != nullptr) anim->Release();
-        if (sequence != nullptr) sequence->Release();
     }
     riseTimer_.Reset(factory->CreateTimer(this, kTickMs, Forward<&CPlayScreen::OnRise>));
     if (riseTimer_) riseTimer_->Start();

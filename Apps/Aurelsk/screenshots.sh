@@ -7,6 +7,18 @@ wait_for() {  # until the pixel shows the colour, at most about a minute
   for _ in $(seq 300); do [ "$(pixel "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done
   return 1
 }
+rising() {  # photographs the first frame with the game-over picture's edge below its final place
+  for _ in $(seq 600); do
+    xwd -root -silent >"$work/rising.xwd"
+    if /usr/bin/convert "$work/rising.xwd" -crop "1x120+$((gx + 153))+$((gy + 300))" -depth 8 txt:- |
+      grep -qi "#$game_over_border"; then
+      /usr/bin/convert "$work/rising.xwd" -crop "800x572+${wx}+${wy}" +repage "$out/$1.png"
+      echo "$out/$1.png"
+      return 0
+    fi
+  done
+  return 1
+}
 
 shot 01-title
 menu 3; pause 0.8; shot 02-help
@@ -26,8 +38,7 @@ pause 5; shot 07-deep
 pause 12; shot 08-low-oxygen
 # Down held: each new submarine dives at once, and the oxygen runs out for all four.
 xdotool keydown Down
-wait_for 153 380 "$game_over_border" && shot 09-game-over-rising
+rising 09-game-over-rising
 wait_for 153 245 "$game_over_border"; pause 0.5; shot 10-game-over
 xdotool keyup Down
 click 180 330; pause 1; shot 11-try-again
-click 230 330; pause 0.3

@@ -90,7 +90,12 @@ void AurelskBot::Decide(const Sight& s, int bankTarget, BotReport& report) {
     const bool banking = report.banked < bankTarget;
     if (surfaced && oxygen < 180) ++report.surfacedTicks;
 
-    if (mode_ == Mode::Breathe && oxygen >= 180) mode_ = Mode::Dive;
+    if (surfaced) lowestAtSurface_ = std::min(lowestAtSurface_, oxygen);
+    if (mode_ == Mode::Breathe && oxygen >= 180) {
+        if (lowestAtSurface_ < 90) ++report.lowRefills;
+        lowestAtSurface_ = 180;
+        mode_ = Mode::Dive;
+    }
     if (mode_ == Mode::Rise && surfaced) mode_ = Mode::Breathe;
     if (mode_ == Mode::Dive && s.top >= kCruiseTop - 2) mode_ = Mode::Cruise;
     if (mode_ == Mode::Cruise && banking && (hold >= 2 || oxygen < kLowOxygen)) mode_ = Mode::Rise;

@@ -14,6 +14,7 @@ namespace aurelsk::test {
 struct BotReport {
     int banked = 0;         // treasures whose hold lights went out at the surface
     int surfacedTicks = 0;  // ticks spent at the surface with the gauge not full
+    int lowRefills = 0;     // times it came up with the gauge below half and filled it
     std::vector<int> gameOverTops;  // where the game-over picture was seen, tick by tick
     bool gameOver = false;
 };
@@ -47,6 +48,7 @@ private:
     int held_ = 0;
     bool facingRight_ = true;
     int lastHold_ = 0;
+    int lowestAtSurface_ = 180;
     int fireCooldown_ = 0;
 };
 

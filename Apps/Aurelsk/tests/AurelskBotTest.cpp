@@ -46,6 +46,7 @@ TEST_F(AurelskBotTest, BanksTreasureLosesFourLivesAndTakesTheFirstRow) {
 
     ASSERT_TRUE(report.gameOver);
     EXPECT_GE(report.banked, 1);
+    EXPECT_GE(report.lowRefills, 1);
     // The picture rose: each sighting higher than the one before.
     ASSERT_GE(report.gameOverTops.size(), 10u);
     EXPECT_TRUE(std::ranges::is_sorted(report.gameOverTops, std::greater<>()));
