@@ -6,7 +6,8 @@
 namespace aurelsk::test {
 namespace {
 
-constexpr int kTickMs = 33;
+// It looks every second tick of the game: a person does not see every frame either.
+constexpr int kLookMs = 66;
 constexpr int kStep = 4;
 constexpr int kSeaTop = 60, kSeaBottom = 420, kSeaWidth = 500;
 // The row it cruises in: low enough to touch treasure, high enough for its torpedoes to meet
@@ -88,7 +89,7 @@ void AurelskBot::Decide(const Sight& s, int bankTarget, BotReport& report) {
     if (surfaced && lastHold_ > 0 && hold == 0) report.banked += lastHold_;
     lastHold_ = hold;
     const bool banking = report.banked < bankTarget;
-    if (surfaced && oxygen < 180) ++report.surfacedTicks;
+    if (surfaced && oxygen < 180) report.surfacedTicks += kLookMs / 33;
 
     if (surfaced) lowestAtSurface_ = std::min(lowestAtSurface_, oxygen);
     if (mode_ == Mode::Breathe && oxygen >= 180) {
@@ -136,11 +137,11 @@ void AurelskBot::Decide(const Sight& s, int bankTarget, BotReport& report) {
     Hold(mask);
 }
 
-BotReport AurelskBot::PlayToTheEnd(int bankTarget, int maxTicks) {
+BotReport AurelskBot::PlayToTheEnd(int bankTarget, int maxLooks) {
     BotReport report;
     int still = 0;
-    for (int tick = 0; tick < maxTicks; ++tick) {
-        view_.Wait(kTickMs);
+    for (int look = 0; look < maxLooks; ++look) {
+        view_.Wait(kLookMs);
         if (const int top = view_.GameOverTop(); top >= 0) {
             Hold(0);
             report.gameOver = true;

@@ -15,7 +15,7 @@ struct BotReport {
     int banked = 0;         // treasures whose hold lights went out at the surface
     int surfacedTicks = 0;  // ticks spent at the surface with the gauge not full
     int lowRefills = 0;     // times it came up with the gauge below half and filled it
-    std::vector<int> gameOverTops;  // where the game-over picture was seen, tick by tick
+    std::vector<int> gameOverTops;  // where the game-over picture was seen, look by look
     bool gameOver = false;
 };
 
@@ -23,9 +23,9 @@ class AurelskBot {
 public:
     explicit AurelskBot(AurelskView& view) : view_(view) {}
 
-    // Plays until the game is over or `maxTicks` have passed. Until `bankTarget` treasures are
+    // Plays until the game is over or after `maxLooks` looks. Until `bankTarget` treasures are
     // banked it goes up when the hold holds two or the oxygen runs low; after that it stays down.
-    BotReport PlayToTheEnd(int bankTarget, int maxTicks);
+    BotReport PlayToTheEnd(int bankTarget, int maxLooks);
 
 private:
     struct Sight {

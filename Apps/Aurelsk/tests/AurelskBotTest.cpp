@@ -42,7 +42,7 @@ TEST_F(AurelskBotTest, BanksTreasureLosesFourLivesAndTakesTheFirstRow) {
     EXPECT_EQ(HoldLights(), 0);
     AnswerInput("Robo Diver");
     AurelskBot bot(*this);
-    const BotReport report = bot.PlayToTheEnd(3, 12000);
+    const BotReport report = bot.PlayToTheEnd(3, 6000);
 
     ASSERT_TRUE(report.gameOver);
     EXPECT_GE(report.banked, 1);

@@ -16,12 +16,12 @@ void RunOnce(AurelskSession& session, int run) {
         case 0:  // stopped mid-dive, a torpedo in flight and an arrow held
             session.DiveIn();
             session.KeyDown(kDown);
-            session.Wait(3000);
+            session.Wait(1000);
             session.Key(kSpace);
             session.Wait(100);
             session.KeyUp(kDown);
             break;
-        case 1: session.Wait(500); break;
+        case 1: session.Wait(200); break;
         case 2: session.Harness().ShowInstructions(); break;
         case 3:
             for (const char key : std::string("PLUMTAG")) session.Key(key);

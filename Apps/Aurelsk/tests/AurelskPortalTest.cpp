@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "Apps/Aurelsk/tests/AurelskBot.h"
+#include "Apps/Aurelsk/tests/AurelskSession.h"
 #include "harness/PortalSession.h"
 
 namespace aurelsk::test {
@@ -43,8 +43,9 @@ TEST_F(AurelskPortalTest, ClosingThePortalUnderTheEndsBoxesKeepsTheProposedName)
             Expect("IDD_INPUT_BOX*", [this](CDialog&) { headless_->PushClose(); });
         }
         ExpectPress("IDD_QUIT_*", kIdAccept);
-        AurelskBot bot(*this);
-        bot.PlayToTheEnd(0, 8000);
+        // Down held: each submarine dives at once until its tank runs dry or something rams it.
+        KeyDown(kDown);
+        for (int second = 0; second < 130 && !SessionStopping(); ++second) Wait(1000);
         EXPECT_TRUE(SessionStopping()) << tooLong;
         EXPECT_EQ(UserValue("Score1Name"), "Ada") << tooLong;
         EXPECT_EQ(UserValue("Score2Name"), "Minnow") << tooLong;
