@@ -25,11 +25,6 @@ protected:
         DiveIn();
         ASSERT_TRUE(OnPlay());
     }
-    void EndSession() {
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
-    }
 };
 
 // Closing under the name box or under "Name too long" keeps the proposed name in row 1.
@@ -45,11 +40,12 @@ TEST_F(AurelskPortalTest, ClosingThePortalUnderTheEndsBoxesKeepsTheProposedName)
         ExpectPress("IDD_QUIT_*", kIdAccept);
         // Down held: each submarine dives at once until its tank runs dry or something rams it.
         KeyDown(kDown);
-        for (int second = 0; second < 130 && !SessionStopping(); ++second) Wait(1000);
-        EXPECT_TRUE(SessionStopping()) << tooLong;
+        for (int second = 0; second < 130 && !test_portal::SessionStopping(); ++second) Wait(1000);
+        KeyUp(kDown);
+        EXPECT_TRUE(test_portal::SessionStopping()) << tooLong;
         EXPECT_EQ(UserValue("Score1Name"), "Ada") << tooLong;
         EXPECT_EQ(UserValue("Score2Name"), "Minnow") << tooLong;
-        EndSession();
+        test_portal::End();
     }
 }
 
@@ -60,14 +56,14 @@ TEST_F(AurelskPortalTest, ClosingThePortalDuringADiveAsksFirst) {
     ExpectPress("IDD_QUIT_*", kIdLater);
     headless_->PushClose();
     Wait(100);
-    EXPECT_FALSE(SessionStopping());
+    EXPECT_FALSE(test_portal::SessionStopping());
     const int before = Oxygen();
     Wait(1500);
     EXPECT_LT(Oxygen(), before) << "the submarine still breathes under water";
     ExpectPress("IDD_QUIT_*", kIdAccept);
     headless_->PushClose();
     Wait(100);
-    EXPECT_TRUE(SessionStopping());
+    EXPECT_TRUE(test_portal::SessionStopping());
 }
 
 }  // namespace
