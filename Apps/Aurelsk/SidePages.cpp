@@ -7,31 +7,23 @@
 namespace aurelsk {
 
 const StaffScreenStyle& AurelskStaffStyle() {
-    static const StaffScreenStyle style = [] {
-        StaffScreenStyle s;
-        s.fill = 0x646464;
-        s.heading = kStaffHeading;
-        s.names = kStaffNames;
-        s.button = CAurelskApplet::ButtonStyle();
-        s.makeTitle = MakeTitleScreen;
-        return s;
-    }();
+    static const StaffScreenStyle style{.fill = 0x646464,
+                                        .heading = kStaffHeading,
+                                        .names = kStaffNames,
+                                        .button = CAurelskApplet::ButtonStyle(),
+                                        .makeTitle = MakeTitleScreen};
     return style;
 }
 
 const HiddenPageStyle& AurelskHiddenPageStyle() {
-    static const HiddenPageStyle style = [] {
-        HiddenPageStyle s;
-        s.fill = 0x999999;
-        s.picture = "p-img-HiddenPage.gif";
-        s.pictureX = 200;
-        s.pictureY = 5;
-        s.text = "StaffJoke.rml";
-        s.textY = 135;
-        s.button = CAurelskApplet::ButtonStyle();
-        s.makeTitle = MakeTitleScreen;
-        return s;
-    }();
+    static const HiddenPageStyle style{.fill = 0x999999,
+                                       .picture = "p-img-HiddenPage.gif",
+                                       .pictureX = 200,
+                                       .pictureY = 5,
+                                       .text = "StaffJoke.rml",
+                                       .textY = 135,
+                                       .button = CAurelskApplet::ButtonStyle(),
+                                       .makeTitle = MakeTitleScreen};
     return style;
 }
 
