@@ -25,6 +25,7 @@ enum class Picture {
     ChairLeft,
     ChairRight,
     Scoreboard,
+    ScoreboardWing,
     Count,
 };
 

@@ -12,7 +12,9 @@
 namespace pellawick {
 namespace {
 
-constexpr int kWidth = 228, kHeight = 133;
+// The board and its wing on the right, where the third snack's icon stands.
+constexpr int kWidth = 286, kHeight = 133;
+constexpr int kWingX = 222;
 constexpr int kParked = -1000;
 constexpr int kScreenX = 13, kScreenY = 8;
 // By message kind: the animation it starts, or -1.
@@ -48,6 +50,7 @@ CScoreboardView::CScoreboardView(CPellawickApplet& game, IShellFactory& factory,
     if (image_) {
         image_->ClearToColor(0xFF, 0x00, 0xFF);
         if (IImage* picture = game.GetPicture(Picture::Scoreboard)) image_->DrawAt(picture, 0, 0);
+        if (IImage* wing = game.GetPicture(Picture::ScoreboardWing)) image_->DrawAt(wing, kWingX, 0);
     }
     digits_.Reset(factory.CreateFont("Arial", 12, kFontStyleBold));
     for (size_t i = 0; i < screens_.size(); ++i) {
