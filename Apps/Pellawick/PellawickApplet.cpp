@@ -19,7 +19,7 @@ constexpr const char* kGuest = "Guest";
 
 constexpr std::array<const char*, static_cast<size_t>(Picture::Count)> kPictureNames = {
     "img-title-500x420.gif", "img-bench.gif", "img-chair_endrow_left-46x46.gif", "img-chair_endrow_right-46x46.gif",
-    "img-scoreboard-228x133.gif", "img-scoreboard_wing-64x72.gif",
+    "img-scoreboard-228x133.gif", "img-scoreboard_wing-64x133.gif",
 };
 
 std::array<const char*, kSoundCount> SoundNames() {

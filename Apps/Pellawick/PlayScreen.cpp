@@ -19,8 +19,9 @@ constexpr int kHeld = 0x80;
 constexpr int kSpace = 32;
 // The arrows as the shell's own key codes, in the order of Arrow.
 constexpr int kArrowKeys[] = {applet::kKeyArrowUp, applet::kKeyArrowDown, applet::kKeyLeft, applet::kKeyRight};
-// Virtual keys of the arrows: their presses come through the polling only.
+// Virtual keys of the arrows, left, up, right, down: they act through the polling only.
 constexpr int kFirstArrowKey = 37, kLastArrowKey = 40;
+constexpr Arrow kArrowOfKey[] = {Arrow::Left, Arrow::Up, Arrow::Right, Arrow::Down};
 
 struct PlayAgainButton {
     const char* label;
@@ -60,7 +61,8 @@ int CPlayScreen::OnTick(intptr_t* args) {
 void CPlayScreen::PollArrows() {
     ArrowRepeat::Keys held{};
     for (size_t i = 0; i < held.size(); ++i)
-        held[i] = (Globals().services->IsKeyDown(kArrowKeys[i]) & kHeld) != 0;
+        held[i] = tapped_[i] || (Globals().services->IsKeyDown(kArrowKeys[i]) & kHeld) != 0;
+    tapped_ = {};
     const ArrowRepeat::Keys act = arrows_.Poll(held, now_);
     for (size_t i = 0; i < act.size(); ++i)
         if (act[i]) model_.ArrowPressed(static_cast<Arrow>(i), now_);
@@ -68,7 +70,10 @@ void CPlayScreen::PollArrows() {
 
 int CPlayScreen::OnKey(intptr_t* args) {
     const int key = static_cast<int>(args[2]);
-    if (key >= kFirstArrowKey && key <= kLastArrowKey) return 0;
+    if (key >= kFirstArrowKey && key <= kLastArrowKey) {
+        tapped_[static_cast<size_t>(kArrowOfKey[key - kFirstArrowKey])] = true;
+        return 0;
+    }
     if (key == kSpace || (key >= 'A' && key <= 'Z') || (key >= 'a' && key <= 'z')) {
         model_.KeyDown(static_cast<char>(key), now_);
         Show();

@@ -41,6 +41,8 @@ private:
     std::unique_ptr<CMessagePanel> panel_;
     Panel panelShown_ = Panel::None;
     ArrowRepeat arrows_;
+    // Arrows pressed since the last poll: a tap between two ticks still counts once.
+    ArrowRepeat::Keys tapped_{};
     int now_ = 0;
     ShellRef<IEventListener> keys_;
     ShellRef<ITimer> timer_;

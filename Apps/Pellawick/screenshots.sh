@@ -1,7 +1,7 @@
 # Pellawick's screens for scripts/game-screenshots.sh: the title, help and staff list, the Little
 # League's intro and play with wishes and flying food, a strike, an inning won, the wave, the bonus
 # level's intro and play, promotion, the Minor and Major Leagues' intros and play, the game won,
-# and a game over with its name entry.
+# and a game over (a fresh table keeps its scores: no name is asked).
 panel_fill=66CCFF
 
 win_innings() {  # Space starts each inning, P wins it at once
@@ -20,7 +20,7 @@ key Left; pause 0.2; shot 06-seller-throws
 pause 0.4; shot 07-food-in-flight
 pause 4; shot 08-after-the-throw
 # A strike when the throw found nobody hungry, else the wish served.
-[ "$(pixel 160 300)" = "$panel_fill" ] && { shot 09-strike; key space; pause 0.5; }
+[ "$(pixel 160 312)" = "$panel_fill" ] && { shot 09-strike; key space; pause 0.5; }
 key space; pause 1.5; shot 10-wave
 pause 3; shot 11-wave-passing
 key p; pause 0.6; shot 12-inning-won
@@ -48,6 +48,5 @@ for strike in 1 2 3; do
   key space; pause 0.3; key Left; pause 9
   [ "$strike" -eq 1 ] && shot 24-strike-panel
 done
-pause 4; shot 25-name-entry
-type Ada; key Return; pause 1; shot 26-game-over
-key q; pause 1; shot 27-title-with-ada
+pause 4; shot 25-game-over
+key q; pause 1; shot 26-title-again

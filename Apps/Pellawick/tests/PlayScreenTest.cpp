@@ -21,6 +21,10 @@ TEST(PlayScreen, AHeldArrowStepsAtOnceAndEveryTwoHundredMilliseconds) {
     session.HoldKey(kUpKey, 30);
     session.Wait(40);
     EXPECT_EQ(bot.Look().sellerStep, 2);
+    // Pressed and let go before the next tick polls it: one step all the same.
+    session.Key(kUpKey);
+    session.Wait(40);
+    EXPECT_EQ(bot.Look().sellerStep, 3);
 }
 
 }  // namespace
