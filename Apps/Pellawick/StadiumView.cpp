@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <set>
+#include <utility>
 
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
@@ -87,6 +88,7 @@ ISurface* CStadiumView::Attach(ISurface* surface, int x, int y) {
     surface->SetNoHit(true);
     surface->SetLoc(x, y, nullptr);
     if (gameArea_ != nullptr) gameArea_->AttachSurface(surface);
+    attached_ = true;
     return surface;
 }
 
@@ -151,8 +153,9 @@ void CStadiumView::Sync(const Stadium& stadium, int now) {
     SyncCustomers(stadium, now);
     SyncItems(stadium);
     if (scoreboard_) scoreboard_->Sync(stadium);
-    // What flies and the bubbles stay over the crowd; a panel stays over everything.
-    if (gameArea_ == nullptr || stadium.PanelOpen()) return;
+    // What flies and the bubbles stay over the crowd, the stand over them, a panel over
+    // everything; only a surface attached since the last tick can have come between them.
+    if (gameArea_ == nullptr || stadium.PanelOpen() || !std::exchange(attached_, false)) return;
     for (Bubble& b : bubbles_)
         if (b.surface) gameArea_->BringToFront(b.surface.Get());
     for (auto& [id, item] : items_)
@@ -162,7 +165,10 @@ void CStadiumView::Sync(const Stadium& stadium, int now) {
 
 void CStadiumView::SyncSeller(const Seller& seller) {
     if (!seller_.surface) return;
-    seller_.surface->SetLoc(ToInt(seller.at.x), ToInt(seller.at.y), nullptr);
+    int x = 0, y = 0;
+    seller_.surface->GetLoc(&x, &y);
+    if (x != ToInt(seller.at.x) || y != ToInt(seller.at.y))
+        seller_.surface->SetLoc(ToInt(seller.at.x), ToInt(seller.at.y), nullptr);
     const int state = static_cast<int>(seller.state);
     if (state == seller_.state && seller.stateSince == seller_.since) return;
     seller_.state = state;

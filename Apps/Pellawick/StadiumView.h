@@ -66,6 +66,7 @@ private:
     std::map<int, AttachedSurface> items_;  // by item id, flying or lying
     AttachedSurface stand_;
     std::unique_ptr<CScoreboardView> scoreboard_;
+    bool attached_ = false;
 };
 
 }  // namespace pellawick

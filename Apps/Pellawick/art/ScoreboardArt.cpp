@@ -64,15 +64,16 @@ art::Picture Scoreboard() {
 // The board's right end, where the third snack's icon and its key stand: the board picture is
 // narrower than the three icons.
 art::Picture Wing() {
+    // Full width beside the icons, and below them only as wide as the lives, waves and inning,
+    // so the stand's sign beside the board stays in sight.
     Canvas c(64, 133);
-    c.Fill(Path::RoundRect(-8, 0, 72, 133, 6), kIndigoDark);
-    c.Fill(Path::RoundRect(-8, 3, 69, 127, 4), kBoardGreen);
+    c.Fill(Path::RoundRect(-8, 0, 72, 76, 6), kIndigoDark);
+    c.Fill(Path::RoundRect(-8, 0, 30, 133, 6), kIndigoDark);
+    c.Fill(Path::RoundRect(-8, 3, 69, 70, 4), kBoardGreen);
+    c.Fill(Path::RoundRect(-8, 3, 27, 127, 4), kBoardGreen);
     c.Fill(Path::RoundRect(23, 46, 22, 20, 4), kIndigoDark);
     c.Fill(Path::RoundRect(24, 47, 20, 16, 3.5f), kCream);
     c.Text(30, 48, "D", art::TextStyle{12, true}, kIndigo);
-    // The pennant strip goes on along the foot.
-    for (const float x : {12.0f, 36.0f})
-        c.Fill(Path::Polygon({{x, 119}, {x + 12, 119}, {x + 6, 127}}), x < 20 ? kWhite : kOrange);
     return art::Still(std::move(c));
 }
 

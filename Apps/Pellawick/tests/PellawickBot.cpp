@@ -18,16 +18,20 @@ constexpr uint32_t kBoardGreen = 0x00CC66;
 constexpr uint32_t kDigitWhite = 0xFFFFFF;
 constexpr int kBoardX = 110, kBoardY = 2;
 constexpr int kBubbleX = 15, kBubbleY = -2, kFoodX = 9, kFoodY = 2;
+// Where the seller's shirt shows in each of his pictures.
+constexpr int kTorsoLeft = 10, kTorsoTop = 25, kTorsoRight = 32, kTorsoBottom = 55;
+
+int ShirtOnStep(const PellawickView& view, const StadiumLayout& layout, int step) {
+    const int x = SellerX(layout), y = SellerY(layout, step);
+    return view.Count(kSellerShirt, x + kTorsoLeft, y + kTorsoTop, x + kTorsoRight, y + kTorsoBottom);
+}
 
 }  // namespace
 
 bool PellawickBot::BigStadium() const {
     const StadiumLayout big = MakeLayout(true);
-    const int x = SellerX(big);
-    for (int step = 0; step < kAisleSteps; ++step) {
-        const int y = SellerY(big, step);
-        if (view_.Count(kSellerShirt, x, y, x + 42, y + 86) > 20) return true;
-    }
+    for (int step = 0; step < kAisleSteps; ++step)
+        if (ShirtOnStep(view_, big, step) > 20) return true;
     return false;
 }
 
@@ -42,11 +46,9 @@ std::vector<uint32_t> PellawickBot::StockDigits(int food) const {
 SeenStadium PellawickBot::Look() const {
     SeenStadium seen;
     const StadiumLayout layout = MakeLayout(BigStadium());
-    const int sellerX = SellerX(layout);
     int best = 0;
     for (int step = 0; step < kAisleSteps; ++step) {
-        const int y = SellerY(layout, step);
-        const int shirt = view_.Count(kSellerShirt, sellerX, y, sellerX + 42, y + 86);
+        const int shirt = ShirtOnStep(view_, layout, step);
         if (shirt > best) best = shirt, seen.sellerStep = step;
     }
     seen.foodTypes = 0;

@@ -12,7 +12,7 @@ namespace {
 // One run, left on one of its screens.
 void RunOnce(PellawickSession& session, int run) {
     ASSERT_TRUE(session.Start());
-    switch (run % 4) {
+    switch (run % 5) {
         case 0:  // stopped mid-play, with food in the air
             session.PlayBall();
             session.Key(kSpace);
@@ -30,9 +30,10 @@ void RunOnce(PellawickSession& session, int run) {
             session.Key(kSpace);
             break;
         case 2: session.Harness().ShowInstructions(); break;
-        default:
+        case 3:
             for (const char key : std::string("PLUMTAG")) session.Key(key);
             break;
+        default: break;  // on the title
     }
     session.Wait(100);
     session.Stop();
@@ -40,7 +41,7 @@ void RunOnce(PellawickSession& session, int run) {
 
 TEST(PellawickLifecycle, AHundredStartsAndStopsLeaveNothingBehind) {
     PellawickSession session;
-    ExpectRunsLeaveNothing(PELLAWICK_GAM, 4, [&](int run) { RunOnce(session, run); });
+    ExpectRunsLeaveNothing(PELLAWICK_GAM, 5, [&](int run) { RunOnce(session, run); });
 }
 
 }  // namespace

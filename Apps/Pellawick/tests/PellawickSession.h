@@ -39,6 +39,8 @@ public:
 class PellawickSession : public GameSession, public PellawickView {
 public:
     explicit PellawickSession(std::string folder = {}) : GameSession(kGameId, PELLAWICK_GAM, std::move(folder)) {}
+    // A round per tick of the game's 20 ms timer.
+    void Wait(uint32_t ms) override { Harness().AdvanceMs(ms, 20); }
 };
 
 }  // namespace pellawick::test
