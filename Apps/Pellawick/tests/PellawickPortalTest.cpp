@@ -54,12 +54,10 @@ TEST_F(PellawickPortalTest, ClosingThePortalDuringTheNameBoxesKeepsTheProposedNa
         ExpectPress("IDD_QUIT_*", kIdAccept);
         PellawickBot bot(*this);
         StrikeOut(bot);
-        EXPECT_TRUE(SessionStopping()) << tooLong;
+        EXPECT_TRUE(test_portal::SessionStopping()) << tooLong;
         EXPECT_EQ(UserValue("Score1Name"), "Ada") << tooLong;
         EXPECT_EQ(UserValue("LastNameEntered"), "Ada") << tooLong;
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
     }
 }
 
