@@ -5,7 +5,7 @@
 panel_fill=66CCFF
 
 win_innings() {  # Space starts each inning, P wins it at once
-  for _ in $(seq "$1"); do key space; pause 0.3; key p; pause 0.4; done
+  for _ in $(seq "$1"); do key space; pause 0.6; key p; pause 0.8; done
 }
 
 shot 01-title
@@ -18,7 +18,7 @@ click 100 158; pause 1; shot 04-little-league-intro
 key space; pause 6; shot 05-little-league-wishes
 key Left; pause 0.2; shot 06-seller-throws
 pause 0.4; shot 07-food-in-flight
-pause 4; shot 08-after-the-throw
+pause 7; shot 08-after-the-throw
 # A strike when the throw found nobody hungry, else the wish served.
 [ "$(pixel 160 312)" = "$panel_fill" ] && { shot 09-strike; key space; pause 0.5; }
 key space; pause 1.5; shot 10-wave
