@@ -33,6 +33,8 @@ public:
     League PromotedFrom() const { return returnLeague_; }
     int Inning() const { return inning_; }
     const Stadium& GetStadium() const { return *stadium_; }
+    // The stadium's sounds asked for since the last call.
+    std::vector<Sound> TakeSounds() { return stadium_->TakeSounds(); }
     // True once per game over: the score may enter the table of best players now.
     bool TakeHighScoreEntry();
     // The player asked to go back to the title screen (Q, or Space after the game is won).

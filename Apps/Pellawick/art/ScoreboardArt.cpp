@@ -6,6 +6,8 @@
 //                                with the A and S keys below them, LIVES, WAVES and INNING
 //                                labels left of the values at x 205; every place the game draws
 //                                on is left plain
+//   img-scoreboard_wing-64x133.gif the board's right end with the third snack's key, joined on
+//                                at x 222 so that all three stock icons show
 //   ani-MVP-121x76.gif           the game is won: "MVP!" under bursting stars (6 frames)
 //   ani-Trans_gameover-121x76.gif  "GAME OVER" blinking (6 frames)
 //   ani-trans_homerun-121x76.gif   a ball flies off the bat: "HOME RUN!" (8 frames)
@@ -56,6 +58,22 @@ art::Picture Scoreboard() {
         const float x = 10 + 24.0f * static_cast<float>(i);
         c.Fill(Path::Polygon({{x, 119}, {x + 12, 119}, {x + 6, 127}}), i % 2 == 0 ? kOrange : kWhite);
     }
+    return art::Still(std::move(c));
+}
+
+// The board's right end, where the third snack's icon and its key stand: the board picture is
+// narrower than the three icons.
+art::Picture Wing() {
+    // Full width beside the icons, and below them only as wide as the lives, waves and inning,
+    // so the stand's sign beside the board stays in sight.
+    Canvas c(64, 133);
+    c.Fill(Path::RoundRect(-8, 0, 72, 76, 6), kIndigoDark);
+    c.Fill(Path::RoundRect(-8, 0, 30, 133, 6), kIndigoDark);
+    c.Fill(Path::RoundRect(-8, 3, 69, 70, 4), kBoardGreen);
+    c.Fill(Path::RoundRect(-8, 3, 27, 127, 4), kBoardGreen);
+    c.Fill(Path::RoundRect(23, 46, 22, 20, 4), kIndigoDark);
+    c.Fill(Path::RoundRect(24, 47, 20, 16, 3.5f), kCream);
+    c.Text(30, 48, "D", art::TextStyle{12, true}, kIndigo);
     return art::Still(std::move(c));
 }
 
@@ -135,6 +153,7 @@ art::Picture Wave() {
 }
 
 const art::ImageRecipe scoreboard{"img-scoreboard-228x133.gif", 228, 133, 1, Scoreboard};
+const art::ImageRecipe wing{"img-scoreboard_wing-64x133.gif", 64, 133, 1, Wing};
 const art::ImageRecipe mvp{"ani-MVP-121x76.gif", kScreenWidth, kScreenHeight, 6, Mvp};
 const art::ImageRecipe gameOver{"ani-Trans_gameover-121x76.gif", kScreenWidth, kScreenHeight, 6, GameOver};
 const art::ImageRecipe homeRun{"ani-trans_homerun-121x76.gif", kScreenWidth, kScreenHeight, 8, HomeRun};
