@@ -37,9 +37,17 @@ void Candidate::SetPose(Pose pose, int64_t now) {
     shown_ = true;
 }
 
+void Candidate::Land(int64_t now) {
+    const float bottom = position_.y + static_cast<float>(PoseSprite(character_, pose_).height);
+    SetPose(Pose::Stance, now);
+    position_.y = bottom - static_cast<float>(PoseSprite(character_, Pose::Stance).height);
+}
+
 bool Candidate::StandsOnGround(const GroundBuffer& ground) {
-    const SpriteSize size = PoseSprite(character_, pose_);
-    const auto y = RestingY(ground, static_cast<int>(position_.x), static_cast<int>(position_.y), size.width, size.height,
+    // The feet stay where the stance has them whatever the pose's sprite.
+    const int stanceWidth = PoseSprite(character_, Pose::Stance).width;
+    const int height = PoseSprite(character_, pose_).height;
+    const auto y = RestingY(ground, static_cast<int>(position_.x), static_cast<int>(position_.y), stanceWidth, height,
                             FootWidth(character_));
     if (!y) return false;
     position_.y = static_cast<float>(*y);

@@ -36,6 +36,9 @@ public:
     Vec2 Hand() const { return {position_.x + 2, position_.y + 2}; }
 
     void SetPose(Pose pose, int64_t now);
+    // Back in the stance with the feet where the fall ended: a taller fall sprite would otherwise
+    // leave it hanging above the ground it landed on.
+    void Land(int64_t now);
     void PlaceAt(Vec2 position) { position_ = position; }
     void MoveBy(float dx) { position_.x += dx; }
     void Hide() { shown_ = false; }

@@ -241,7 +241,7 @@ void Duel::StepFalling(int64_t now) {
 bool Duel::FallStep(Side side, int64_t now) {
     Candidate& candidate = At(side);
     if (candidate.StandsOnGround(ground_)) {
-        candidate.SetPose(Pose::Stance, now);
+        candidate.Land(now);
         if (candidate.Who() == Character::Brambo && setup_.sidesSwapped) candidate.MoveBy(10.0f);
         return true;
     }
