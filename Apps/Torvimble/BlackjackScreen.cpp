@@ -52,13 +52,17 @@ CBlackjackScreen::CBlackjackScreen(CTorvimbleApplet& owner) : CTableScreen(owner
     for (int i = 0; i < kBetButtons; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "btn-bet%d-34x34.gif", i + 1);
-        bets_[static_cast<size_t>(i)] = game.MakeButton(name, kBetX[i], kBetY[i], i + 1, true, this,
-                                                        Forward<&CBlackjackScreen::OnBet>);
+        bets_[static_cast<size_t>(i)] = game.MakeButton(name, CTorvimbleApplet::Looks::Five, kBetX[i], kBetY[i], i + 1,
+                                                        true, this, Forward<&CBlackjackScreen::OnBet>);
     }
-    hit_ = game.MakeButton("btn-Hit-75x36.gif", 40, 360, 0, false, this, Forward<&CBlackjackScreen::OnHit>);
-    stand_ = game.MakeButton("btn-Stand-75x36.gif", 120, 360, 0, false, this, Forward<&CBlackjackScreen::OnStand>);
-    double_ = game.MakeButton("btn-double-75x36.gif", 200, 360, 0, false, this, Forward<&CBlackjackScreen::OnDouble>);
-    split_ = game.MakeButton("btn-Split-75x36.gif", 280, 360, 0, false, this, Forward<&CBlackjackScreen::OnSplit>);
+    hit_ = game.MakeButton("btn-Hit-75x36.gif", CTorvimbleApplet::Looks::Four, 40, 360, 0, false, this,
+                           Forward<&CBlackjackScreen::OnHit>);
+    stand_ = game.MakeButton("btn-Stand-75x36.gif", CTorvimbleApplet::Looks::Four, 120, 360, 0, false, this,
+                             Forward<&CBlackjackScreen::OnStand>);
+    double_ = game.MakeButton("btn-double-75x36.gif", CTorvimbleApplet::Looks::Four, 200, 360, 0, false, this,
+                              Forward<&CBlackjackScreen::OnDouble>);
+    split_ = game.MakeButton("btn-Split-75x36.gif", CTorvimbleApplet::Looks::Four, 280, 360, 0, false, this,
+                             Forward<&CBlackjackScreen::OnSplit>);
     SetActions(false);
     double_->Disable();
     split_->Disable();
@@ -71,6 +75,7 @@ CBlackjackScreen::CBlackjackScreen(CTorvimbleApplet& owner) : CTableScreen(owner
 
 // The cards go before the shoe and the buttons: all of them sit on the game area.
 CBlackjackScreen::~CBlackjackScreen() {
+    ForfeitStake();
     for (auto& hand : hands_) hand.clear();
     dealer_.clear();
 }
@@ -106,8 +111,10 @@ int CBlackjackScreen::OnBet(intptr_t* args) {
     DrawHoldings();
     for (int k = 1; k <= kBetButtons; ++k) {
         ImageButton& button = *bets_[static_cast<size_t>(k - 1)];
-        if (k == bet) button.Select();
-        else button.Deselect();
+        if (k == bet)
+            button.Select();
+        else
+            button.Deselect();
         button.Disable();
     }
     for (int row = kDealerRow; row < BlackjackTable::kMaxHands; ++row) ClearRow(row);
@@ -194,7 +201,8 @@ void CBlackjackScreen::Step() {
     switch (sequence_) {
         case Sequence::InitialDeal: {
             // Player, dealer, player, and the dealer's hole card face down.
-            Card& card = step_ % 2 == 0 ? hands_[0][static_cast<size_t>(step_ / 2)] : dealer_[static_cast<size_t>(step_ / 2)];
+            Card& card =
+                step_ % 2 == 0 ? hands_[0][static_cast<size_t>(step_ / 2)] : dealer_[static_cast<size_t>(step_ / 2)];
             card->MoveTo(HandCardX(step_ / 2), step_ % 2 == 0 ? HandY(0) : kDealerY);
             card->SetFaceUp(step_ != 3);
             card->BringToFront();
@@ -358,10 +366,14 @@ void CBlackjackScreen::SetActions(bool hitStand) {
 }
 
 void CBlackjackScreen::UpdateDoubleSplit() {
-    if (table_.CanDouble()) double_->Enable();
-    else double_->Disable();
-    if (table_.CanSplit()) split_->Enable();
-    else split_->Disable();
+    if (table_.CanDouble())
+        double_->Enable();
+    else
+        double_->Disable();
+    if (table_.CanSplit())
+        split_->Enable();
+    else
+        split_->Disable();
 }
 
 void CBlackjackScreen::ClearRow(int row) {
@@ -377,7 +389,8 @@ void CBlackjackScreen::DrawValue(int row, int value) {
     Grey(8, y - 4, 52, y + 20);
     if (value < 0 || canvas == nullptr) return;
     const std::string text = std::to_string(value);
-    DrawMarkupTextF(canvas, 27 - TextWidth(*canvas, *factory, text, 14, true) / 2, y, "<S2><c000000><b>%s", text.c_str());
+    DrawMarkupTextF(canvas, 27 - TextWidth(*canvas, *factory, text, 14, true) / 2, y, "<S2><c000000><b>%s",
+                    text.c_str());
 }
 
 void CBlackjackScreen::DrawLabel(int row, const char* label) {
@@ -404,15 +417,21 @@ void CBlackjackScreen::DrawResult(int row, const char* text) {
 
 void CBlackjackScreen::DrawHand(int hand) {
     const BlackjackHand& state = table_.Hand(hand);
-    if (state.natural || state.fiveCards) DrawNaturalOrFive(hand, state.natural);
-    else if (state.busted) DrawLabel(hand, "Bust!");
-    else DrawValue(hand, state.Value());
+    if (state.natural || state.fiveCards)
+        DrawNaturalOrFive(hand, state.natural);
+    else if (state.busted)
+        DrawLabel(hand, "Bust!");
+    else
+        DrawValue(hand, state.Value());
 }
 
 void CBlackjackScreen::DrawDealer() {
-    if (table_.DealerNatural()) DrawNaturalOrFive(kDealerRow, true);
-    else if (table_.DealerBusted()) DrawLabel(kDealerRow, "Bust");
-    else DrawValue(kDealerRow, table_.DealerCards().size() > 1 && !dealer_[1]->FaceUp() ? -1 : table_.DealerValue());
+    if (table_.DealerNatural())
+        DrawNaturalOrFive(kDealerRow, true);
+    else if (table_.DealerBusted())
+        DrawLabel(kDealerRow, "Bust");
+    else
+        DrawValue(kDealerRow, table_.DealerCards().size() > 1 && !dealer_[1]->FaceUp() ? -1 : table_.DealerValue());
 }
 
 }  // namespace torvimble

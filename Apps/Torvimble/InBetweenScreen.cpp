@@ -27,7 +27,8 @@ CInBetweenScreen::CInBetweenScreen(CTorvimbleApplet& owner) : CTableScreen(owner
         DrawPicture("img-card-front-50x66.gif", CardX(i), kCardY);
     }
     MakeBetRow(Forward<&CInBetweenScreen::OnBet>);
-    deal_ = game.MakeButton("btn-deal-75x36.gif", 310, 345, 0, false, this, Forward<&CInBetweenScreen::OnDeal>);
+    deal_ = game.MakeButton("btn-deal-75x36.gif", CTorvimbleApplet::Looks::Four, 310, 345, 0, false, this,
+                            Forward<&CInBetweenScreen::OnDeal>);
     EnableBetsByHoldings();
     bets_[0]->Select();
     DrawStake();
@@ -38,6 +39,7 @@ CInBetweenScreen::CInBetweenScreen(CTorvimbleApplet& owner) : CTableScreen(owner
 }
 
 CInBetweenScreen::~CInBetweenScreen() {
+    ForfeitStake();
     for (auto& card : cards_) card.reset();
 }
 
@@ -47,10 +49,14 @@ int CInBetweenScreen::OnBet(intptr_t* args) {
     Message({});
     for (int k = 1; k <= kBetButtons; ++k)
         if (k != id) bets_[static_cast<size_t>(k - 1)]->Deselect();
-    if (table_.Choose(id) == id) bets_[static_cast<size_t>(id - 1)]->Select();
-    else bets_[static_cast<size_t>(id - 1)]->Deselect();
-    if (table_.CanDeal()) deal_->Enable();
-    else deal_->Disable();
+    if (table_.Choose(id) == id)
+        bets_[static_cast<size_t>(id - 1)]->Select();
+    else
+        bets_[static_cast<size_t>(id - 1)]->Deselect();
+    if (table_.CanDeal())
+        deal_->Enable();
+    else
+        deal_->Disable();
     DrawStake();
     return 0;
 }
@@ -116,8 +122,10 @@ void CInBetweenScreen::OuterCardsShown() {
     for (int k = 1; k <= kBetButtons; ++k) {
         ImageButton& button = *bets_[static_cast<size_t>(k - 1)];
         button.Deselect();
-        if (table_.ButtonUsable(k, Holdings())) button.Enable();
-        else button.Disable();
+        if (table_.ButtonUsable(k, Holdings()))
+            button.Enable();
+        else
+            button.Disable();
     }
     deal_->Enable();
     ShowFace(Face::Smug);
@@ -139,8 +147,10 @@ void CInBetweenScreen::BackToBetting() {
     for (int k = 1; k <= kBetButtons; ++k) {
         ImageButton& button = *bets_[static_cast<size_t>(k - 1)];
         button.Deselect();
-        if (Holdings() >= k) button.Enable();
-        else button.Disable();
+        if (Holdings() >= k)
+            button.Enable();
+        else
+            button.Disable();
     }
     if (table_.Bet() == 0) {
         deal_->Disable();
@@ -159,8 +169,10 @@ void CInBetweenScreen::Message(const std::string& text) {
 void CInBetweenScreen::DrawStake() {
     Grey(140, 298, 270, 325);
     if (canvas == nullptr) return;
-    if (table_.BetPhase()) DrawMarkupTextF(canvas, 140, 298, "<S1><b><c000000>%d Clams</b>", table_.Bet());
-    else DrawMarkupTextF(canvas, 140, 298, "<S1><b><c000000>%d + %d Clams</b>", table_.Bet(), table_.Raise());
+    if (table_.BetPhase())
+        DrawMarkupTextF(canvas, 140, 298, "<S1><b><c000000>%d Clams</b>", table_.Bet());
+    else
+        DrawMarkupTextF(canvas, 140, 298, "<S1><b><c000000>%d + %d Clams</b>", table_.Bet(), table_.Raise());
 }
 
 void CInBetweenScreen::DrawCardValue(int position) {

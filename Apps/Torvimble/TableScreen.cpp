@@ -17,8 +17,8 @@ namespace torvimble {
 namespace {
 
 constexpr int kTickMs = 50;
-constexpr std::array<const char*, 6> kFaces = {"img-oggosleep-75x75.gif",  "img-oggolaugh-75x75.gif",
-                                               "img-oggomad-75x75.gif",    "img-oggosmug01-75x75.gif",
+constexpr std::array<const char*, 6> kFaces = {"img-oggosleep-75x75.gif",    "img-oggolaugh-75x75.gif",
+                                               "img-oggomad-75x75.gif",      "img-oggosmug01-75x75.gif",
                                                "img-oggolookdown-75x75.gif", "img-oggosmug-75x75.gif"};
 constexpr int kStopAsk = 1;
 constexpr int kNoteFlags = kBoxExclamation | 1;
@@ -36,7 +36,8 @@ int TextWidth(IImage& canvas, IShellFactory& factory, const std::string& text, i
 CTableScreen::CTableScreen(CTorvimbleApplet& owner, FaceSpot face) : CTorvimbleScreen(owner), face_(face) {
     game.Play(Sound::GameStart);
     DrawPicture("img-background-500x420.gif", 0, 0);
-    menu_ = game.MakeButton("btn-MainMenu-76x24.gif", 415, 360, 0, false, this, Forward<&CTableScreen::OnMainMenu>);
+    menu_ = game.MakeButton("btn-MainMenu-76x24.gif", CTorvimbleApplet::Looks::Three, 415, 360, 0, false, this,
+                            Forward<&CTableScreen::OnMainMenu>);
     timer_.Reset(factory->CreateTimer(this, kTickMs, Forward<&CTableScreen::OnTimer>));
     if (timer_) timer_->Start();
 }
@@ -92,15 +93,18 @@ void CTableScreen::MakeBetRow(AppletCallback onBet) {
     for (int i = 0; i < kBetButtons; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "btn-bet%d-34x34.gif", i + 1);
-        bets_[static_cast<size_t>(i)] = game.MakeButton(name, 97 + 42 * i, 353, i + 1, true, this, onBet);
+        bets_[static_cast<size_t>(i)] =
+            game.MakeButton(name, CTorvimbleApplet::Looks::Five, 97 + 42 * i, 353, i + 1, true, this, onBet);
     }
 }
 
 void CTableScreen::EnableBetsByHoldings() {
     for (int k = 1; k <= kBetButtons; ++k) {
         ImageButton& button = *bets_[static_cast<size_t>(k - 1)];
-        if (Holdings() >= k) button.Enable();
-        else button.Disable();
+        if (Holdings() >= k)
+            button.Enable();
+        else
+            button.Disable();
     }
 }
 
@@ -113,9 +117,16 @@ int CTableScreen::OnMainMenu(intptr_t* /*args*/) {
                                            kQuestionFlags) != applet::kBoxOk)
             return 0;
         Settle(-stake);
+        stakeTaken_ = true;
     }
     game.SetScreen(this, MakeTitleScreen(game));
     return 0;
+}
+
+void CTableScreen::ForfeitStake() {
+    const int stake = StakeInPlay();
+    if (stake > 0 && !stakeTaken_) game.Profile().Apply(-stake, game);
+    stakeTaken_ = true;
 }
 
 int CTableScreen::OnTimer(intptr_t* args) {

@@ -50,6 +50,9 @@ protected:
     void SetInHand(bool inHand);
     // What the hand brought is added; clams run out: the gift. Stored and drawn.
     void Settle(int change);
+    // A table closed with a hand in play (the portal quits under it) loses the stakes as Main
+    // Menu would: the tables' destructors call this.
+    void ForfeitStake();
     // The bet buttons at (97 + 42i, 353) that the in-between and poker tables share.
     void MakeBetRow(AppletCallback onBet);
     // Bet button k usable when the holdings reach k.
@@ -61,6 +64,7 @@ protected:
 
 private:
     FaceSpot face_;
+    bool stakeTaken_ = false;
     ShellRef<ITimer> timer_;
 };
 

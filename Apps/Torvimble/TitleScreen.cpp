@@ -31,7 +31,8 @@ struct TitleButton {
     const char* label;
     int x, y, pointSize;
 };
-constexpr TitleButton kTables[] = {{"Dazuz Irere", 290, 300, 24}, {"21 Dede", 312, 330, 24}, {"Zizuruv Eridi", 285, 360, 24}};
+constexpr TitleButton kTables[] = {
+    {"Dazuz Irere", 290, 300, 24}, {"21 Dede", 312, 330, 24}, {"Zizuruv Eridi", 285, 360, 24}};
 
 constexpr int kTopRocksY[kHighScoreRows] = {22, 39, 56, 73, 90};
 const HighScoreRow kDefaultRows[kHighScoreRows] = {
@@ -68,8 +69,9 @@ CTitleScreen::CTitleScreen(CTorvimbleApplet& owner) : CTorvimbleScreen(owner) {
     }
     for (size_t i = 0; i < std::size(kTables); ++i) {
         const TitleButton& b = kTables[i];
-        buttons_[i] = AttachedSurface(gameArea, game.MakeTextButton(gameArea, b.label, b.x, b.y, static_cast<int>(i),
-                                                                    b.pointSize, this, Forward<&CTitleScreen::OnTable>));
+        buttons_[i] =
+            AttachedSurface(gameArea, game.MakeTextButton(gameArea, b.label, b.x, b.y, static_cast<int>(i), b.pointSize,
+                                                          this, Forward<&CTitleScreen::OnTable>));
     }
     buttons_[3] = AttachedSurface(gameArea, game.MakeTextButton(gameArea, "Reset My Profile", 355, 230, 0, 12, this,
                                                                 Forward<&CTitleScreen::OnResetProfile>));

@@ -18,8 +18,8 @@ namespace torvimble {
 namespace {
 
 constexpr std::array<const char*, kSoundCount> kSoundNames = {
-    "snd-Card-Deal.wav",  "snd-Card-Flip.wav",         "snd-gamestart1.wav", "snd-disbtn2.wav",
-    "snd-open-game.wav",  "snd-player-lose-laugh.wav", "snd-player-win.wav", "snd-small-button.wav",
+    "snd-Card-Deal.wav", "snd-Card-Flip.wav",         "snd-gamestart1.wav", "snd-disbtn2.wav",
+    "snd-open-game.wav", "snd-player-lose-laugh.wav", "snd-player-win.wav", "snd-small-button.wav",
 };
 constexpr int kMenuFlags = 51;
 constexpr uint32_t kStaffSeed = 900;
@@ -100,12 +100,14 @@ void CTorvimbleApplet::HideMarker() {
     if (marker_) marker_->SetVisible(false, nullptr);
 }
 
-std::unique_ptr<ImageButton> CTorvimbleApplet::MakeButton(const char* normal, int x, int y, int id, bool toggle,
-                                                          void* owner, AppletCallback callback) {
+std::unique_ptr<ImageButton> CTorvimbleApplet::MakeButton(const char* normal, Looks looks, int x, int y, int id,
+                                                          bool toggle, void* owner, AppletCallback callback) {
     ButtonPictures pictures{};
     for (size_t look = 0; look < pictures.size(); ++look) {
-        const std::string name = LookPictureName(normal, static_cast<ButtonLook>(look));
-        if (!name.empty()) pictures[look] = Picture(name);
+        const auto which = static_cast<ButtonLook>(look);
+        const bool missing = which == ButtonLook::Unused || (looks == Looks::Three && which >= ButtonLook::Disabled) ||
+                             (looks == Looks::Four && which == ButtonLook::DisabledSelected);
+        if (!missing) pictures[look] = Picture(LookPictureName(normal, which));
     }
     return std::make_unique<ImageButton>(owner, pictures, x, y, id, toggle, callback,
                                          ButtonSounds{clickSound_.Get(), disabledSound_.Get()});

@@ -44,10 +44,13 @@ public:
     void ShowMarker(int x, int y);
     void HideMarker();
 
-    // A button of six looks from the pictures named after `normal`, clicking with the small
-    // button's sound and refusing with the disabled one.
-    std::unique_ptr<ImageButton> MakeButton(const char* normal, int x, int y, int id, bool toggle, void* owner,
-                                            AppletCallback callback);
+    // Which looks a button's pictures give: Main Menu has no disabled ones, the action buttons
+    // no disabled-while-selected one; the bets and holds have all five.
+    enum class Looks { Three, Four, Five };
+    // A button from the pictures named after `normal`, clicking with the small button's sound
+    // and refusing with the disabled one.
+    std::unique_ptr<ImageButton> MakeButton(const char* normal, Looks looks, int x, int y, int id, bool toggle,
+                                            void* owner, AppletCallback callback);
     // Black on the tables' grey, blue under the mouse; a negative id makes a help page's orange
     // link.
     static TextButtonStyle ButtonStyle(int id);

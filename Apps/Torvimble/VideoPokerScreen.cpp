@@ -22,11 +22,13 @@ CVideoPokerScreen::CVideoPokerScreen(CTorvimbleApplet& owner) : CTableScreen(own
     DrawPicture("slb-face_panel-149x111.gif", 310, 65);
     DrawPicture("slb-bet_panel-227x66.gif", 85, 330);
     MakeBetRow(Forward<&CVideoPokerScreen::OnBet>);
-    deal_ = game.MakeButton("btn-deal-75x36.gif", 310, 345, 0, false, this, Forward<&CVideoPokerScreen::OnDeal>);
+    deal_ = game.MakeButton("btn-deal-75x36.gif", CTorvimbleApplet::Looks::Four, 310, 345, 0, false, this,
+                            Forward<&CVideoPokerScreen::OnDeal>);
     for (int i = 0; i < kPokerCards; ++i) {
         DrawPicture("img-card-front-50x66.gif", CardX(i), kCardY);
-        holds_[static_cast<size_t>(i)] = game.MakeButton("btn-hold-34x34.gif", 98 + 68 * i, 288, i, true, this,
-                                                         Forward<&CVideoPokerScreen::OnHold>);
+        holds_[static_cast<size_t>(i)] =
+            game.MakeButton("btn-hold-34x34.gif", CTorvimbleApplet::Looks::Five, 98 + 68 * i, 288, i, true, this,
+                            Forward<&CVideoPokerScreen::OnHold>);
         holds_[static_cast<size_t>(i)]->Disable();
     }
     EnableBetsByHoldings();
@@ -38,6 +40,7 @@ CVideoPokerScreen::CVideoPokerScreen(CTorvimbleApplet& owner) : CTableScreen(own
 }
 
 CVideoPokerScreen::~CVideoPokerScreen() {
+    ForfeitStake();
     for (auto& card : cards_) card.reset();
 }
 
@@ -53,8 +56,10 @@ int CVideoPokerScreen::OnBet(intptr_t* args) {
     table_.ChooseBet(id);
     game.HideMarker();
     for (int k = 1; k <= kBetButtons; ++k) {
-        if (k == id) bets_[static_cast<size_t>(k - 1)]->Select();
-        else bets_[static_cast<size_t>(k - 1)]->Deselect();
+        if (k == id)
+            bets_[static_cast<size_t>(k - 1)]->Select();
+        else
+            bets_[static_cast<size_t>(k - 1)]->Deselect();
     }
     DrawPayColumn();
     deal_->Enable();
@@ -65,8 +70,10 @@ int CVideoPokerScreen::OnHold(intptr_t* args) {
     const int id = static_cast<int>(args[2]);
     if (sequence_ != Sequence::Idle || id < 0 || id >= kPokerCards) return 0;
     table_.ToggleHold(id);
-    if (table_.Held(id)) holds_[static_cast<size_t>(id)]->Select();
-    else holds_[static_cast<size_t>(id)]->Deselect();
+    if (table_.Held(id))
+        holds_[static_cast<size_t>(id)]->Select();
+    else
+        holds_[static_cast<size_t>(id)]->Deselect();
     return 0;
 }
 
@@ -154,8 +161,10 @@ void CVideoPokerScreen::CardsShown() {
         ShowFace(Face::Smug);
     } else {
         char message[48];
-        if (result.rank > 0) std::snprintf(message, sizeof message, "You won %d Clams!", result.change);
-        else std::snprintf(message, sizeof message, "You lost.");
+        if (result.rank > 0)
+            std::snprintf(message, sizeof message, "You won %d Clams!", result.change);
+        else
+            std::snprintf(message, sizeof message, "You lost.");
         ShowFace(result.rank > 0 ? Face::Mad : Face::Laughs);
         ShowMessage(message);
         Settle(result.change);
