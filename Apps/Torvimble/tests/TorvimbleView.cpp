@@ -51,7 +51,15 @@ bool TorvimbleView::Shows(const Picture& picture, Spot at, int width, int height
     return true;
 }
 
-bool TorvimbleView::OnTitle() { return Shows(shelf_.Get("img-titlescreen-500x420.gif"), {0, 8}, 200, 100); }
+// Inside the title picture's top left: the portal's frame overlaps the game area's edge.
+bool TorvimbleView::OnTitle() {
+    const Picture& title = shelf_.Get("img-titlescreen-500x420.gif");
+    if (title.pixels.empty()) return false;
+    for (int y = 20; y < 100; ++y)
+        for (int x = 20; x < 200; ++x)
+            if (Pixel(x, y + 8) != title.At(x, y)) return false;
+    return true;
+}
 bool TorvimbleView::OnBlackjack() { return Shows(shelf_.Get("img-blackjack_header.gif"), {5, 8}); }
 bool TorvimbleView::OnInBetween() { return Shows(shelf_.Get("img-inbetween_header.gif"), {5, 8}); }
 bool TorvimbleView::OnPoker() { return Shows(shelf_.Get("img-poker_header.gif"), {5, 8}); }
