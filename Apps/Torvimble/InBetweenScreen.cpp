@@ -162,7 +162,7 @@ void CInBetweenScreen::BackToBetting() {
 }
 
 void CInBetweenScreen::Message(const std::string& text) {
-    Grey(280, 298, 407, 320);
+    Grey(280, 298, 408, 320);  // the whole of the 128-pixel status texts
     ShowMessage(text);
 }
 

@@ -14,7 +14,7 @@ namespace {
 constexpr int kTickMs = 100;
 // The small card: the front's corners around a cut-down middle, low enough that the next line,
 // 17 pixels down, leaves its letter whole.
-constexpr int kSmallW = 33, kSmallH = 19;
+constexpr int kSmallW = 34, kSmallH = 19;
 
 void Blit(IImage& canvas, IImage* source, int x, int y, int sx, int sy, int w, int h) {
     if (source == nullptr) return;
@@ -60,7 +60,7 @@ void CStaffScreen::DrawLetter(const StaffLetter& letter) {
     const bool red = letter.card.IsRed();
     Blit(*canvas, art.suitStrip, x + 3, y + 4, art.pipColumn[static_cast<size_t>(letter.card.suit & 3)], 0,
          art.pipWidth, art.pipHeight);
-    DrawMarkupTextF(canvas, x + 12, y - 5, red ? "<S0><c660000><b>%c</b>" : "<S0><c000000><b>%c</b>", letter.letter);
+    DrawMarkupTextF(canvas, x + 11, y - 5, red ? "<S0><c660000><b>%c</b>" : "<S0><c000000><b>%c</b>", letter.letter);
 }
 
 }  // namespace torvimble

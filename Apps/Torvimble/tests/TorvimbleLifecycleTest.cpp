@@ -33,7 +33,7 @@ void RunOnce(TorvimbleSession& session, int run) {
             for (const char key : std::string("MOSSBRICK")) session.Key(key);
             break;
     }
-    session.Wait(1200);
+    session.Wait(200);
     session.Stop();
 }
 
