@@ -95,14 +95,11 @@ TEST_F(TorvimblePortalTest, ClosingThePortalDuringEachBoxLeavesTheHoldingsAsTheG
         Restart();  // the holdings are read at the start
         Wait(100);
         c.ask();
-        EXPECT_TRUE(SessionStopping()) << c.name;
+        EXPECT_TRUE(test_portal::SessionStopping()) << c.name;
         Restart();
         EXPECT_EQ(UserValue("Guest - Score"), c.after) << c.name;
         EXPECT_EQ(UserValue("CurPlayer"), "Guest") << c.name;
-        StopSession();
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
     }
 }
 
