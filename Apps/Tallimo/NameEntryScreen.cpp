@@ -128,17 +128,15 @@ int CNameEntryScreen::OnButton(intptr_t* args) {
 
 int CNameEntryScreen::OnKey(intptr_t* args) {
     if (!arrived_) return 0;
-    const int key = static_cast<int>(args[2]);
-    if (key == kVkBackspace) {
-        entry_.Delete();
-    } else if (key >= 'A' && key <= 'Z') {
-        entry_.AddLetter(static_cast<char>(key));
-    }
+    if (args[2] == kVkBackspace) entry_.Delete();
     return 0;
 }
 
 int CNameEntryScreen::OnCharacter(intptr_t* args) {
-    if (arrived_ && (args[4] == applet::kKeyEnter || args[2] == '\r')) End();
+    if (!arrived_) return 0;
+    // Letters come as typed text; Backspace is taken as a key.
+    const char typed = args[4] == applet::kKeyEnter ? '\r' : static_cast<char>(args[2]);
+    if (typed != '\b' && entry_.Type(typed) == NameKey::End) End();
     return 0;
 }
 

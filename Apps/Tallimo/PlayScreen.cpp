@@ -151,8 +151,9 @@ void CPlayScreen::MarkCell(const CellVerdict& verdict) {
         truck_->SetCurColor(204, 0, 0);
         if (IImage* cross = game.GetPicture(Picture::RedX)) truck_->DrawAt(cross, x, y);
     }
-    truck_->FrameRect(x, y, x + kCellSize, y + kCellSize);
-    truck_->FrameRect(x + 1, y + 1, x + kCellSize - 1, y + kCellSize - 1);
+    // Kept off the cell's last column: the next column's cell starts right after it.
+    truck_->FrameRect(x, y, x + kCellSize - 1, y + kCellSize - 1);
+    truck_->FrameRect(x + 1, y + 1, x + kCellSize - 2, y + kCellSize - 2);
 }
 
 void CPlayScreen::Compose() {
