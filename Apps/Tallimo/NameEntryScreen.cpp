@@ -34,24 +34,7 @@ int LetterY(int i) { return 34 * (i / 9) + 34; }
 CNameEntryScreen::CNameEntryScreen(CTallimoApplet& owner) : CGameScreen(owner) {
     const ModuleGlobals& globals = Globals();
     game.Play(Sound::HighScore);
-    truck_.Reset(factory->CreateImage(TruckWidth(kEntryTruckSize), 186, kSurfaceColourKeyed));
-    if (truck_) {
-        IImage& image = *truck_;
-        image.ClearToColor(255, 0, 255);
-        const int cabX = 98 * kEntryTruckSize - 41;
-        image.SetCurColor(51, 51, 51);
-        image.FillRect(0, 138, cabX, 164);
-        if (IImage* cab = game.GetPicture(Picture::Truck)) image.DrawAt(cab, cabX, 73);
-        if (IImage* tyre = game.GetPicture(Picture::Tire)) {
-            image.DrawAt(tyre, 5, 140);
-            image.DrawAt(tyre, cabX - 50, 140);
-        }
-        for (int row = 0; row < kShelves; ++row) {
-            for (int i = 0; i < kEntryTruckSize; ++i) {
-                if (IImage* shelf = game.GetPicture(Picture::Shelf)) image.DrawAt(shelf, 98 * i, 34 * row);
-            }
-        }
-    }
+    truck_.Reset(game.MakeTruck(kEntryTruckSize));
     timer_.Reset(factory->CreateTimer(this, kPlayTickMs, Forward<&CNameEntryScreen::OnTick>));
     if (timer_) timer_->Start();
     keys_.Reset(factory->AddListener(globals.services, applet::kKeyDown, this, Forward<&CNameEntryScreen::OnKey>));
@@ -75,8 +58,8 @@ void CNameEntryScreen::Draw() {
     if (truck_) canvas->DrawAt(truck_.Get(), x, kTruckY);
     if (x == kStopX && !arrived_) Arrived();
     if (arrived_) {
-        DrawMarkupText(canvas, "<S2><C000000>Congratulations, you have a High Score!", 80, 190);
-        DrawMarkupText(canvas, "<S2><C000000>Please enter your name:", 120, 210);
+        DrawMarkupTextOld(canvas, "<S2><C000000>Congratulations, you have a High Score!", 80, 190);
+        DrawMarkupTextOld(canvas, "<S2><C000000>Please enter your name:", 120, 210);
         DrawName();
     }
 }
@@ -109,7 +92,7 @@ void CNameEntryScreen::DrawName() {
         canvas->FillRect(x, y, x + kBoxSize, y + kBoxSize);
         if (i < name.size()) {
             const std::string letter = std::string("<S0><b><Cffffff>") + name[i] + "</b>";
-            DrawMarkupText(canvas, letter.c_str(), x, y - 2);
+            DrawMarkupTextOld(canvas, letter.c_str(), x, y - 2);
         }
     }
 }

@@ -20,7 +20,6 @@
 namespace tallimo {
 namespace {
 
-constexpr int kTruckHeight = 186;
 constexpr int kVkSpace = 0x20, kVkLeft = 0x25, kVkRight = 0x27, kVkDown = 0x28;
 constexpr int kMaxLivesIcons = 4;
 
@@ -58,29 +57,13 @@ CPlayScreen::CPlayScreen(CTallimoApplet& owner, bool newGame, int level)
     globals.services->SetStopMode(kStopAsk);
 }
 
-// The truck of the round's size: floor band, cab, rear tyres and four rows of racks, each cell
-// showing the grey ball the pattern asks for.
+// The truck of the round's size, each cell showing the grey ball the pattern asks for.
 void CPlayScreen::BuildTruck() {
     const Truck& truck = round_.GetTruck();
-    const int size = truck.Columns() / 3;
-    const int cabX = 98 * size - 41;
-    truck_.Reset(factory->CreateImage(TruckWidth(size), kTruckHeight, kSurfaceColourKeyed));
+    truck_.Reset(game.MakeTruck(truck.Columns() / 3));
     if (!truck_) return;
-    IImage& image = *truck_;
-    image.ClearToColor(255, 0, 255);
-    Fill(image, 0, 138, cabX, 164, 51, 51, 51);
-    if (IImage* cab = game.GetPicture(Picture::Truck)) image.DrawAt(cab, cabX, 73);
-    if (IImage* tyre = game.GetPicture(Picture::Tire)) {
-        image.DrawAt(tyre, 5, 140);
-        image.DrawAt(tyre, cabX - 50, 140);
-    }
-    for (int row = 0; row < kShelves; ++row) {
-        for (int i = 0; i < size; ++i) {
-            if (IImage* shelf = game.GetPicture(Picture::Shelf)) image.DrawAt(shelf, 98 * i, 34 * row);
-        }
-    }
     for (int cell = 0; cell < truck.CellCount(); ++cell) {
-        game.DrawGreyBall(image, truck.Pattern(cell), ColumnX(0, cell / kShelves), ShelfY(cell % kShelves));
+        game.DrawGreyBall(*truck_, truck.Pattern(cell), ColumnX(0, cell / kShelves), ShelfY(cell % kShelves));
     }
 }
 
@@ -158,7 +141,9 @@ void CPlayScreen::MarkCell(const CellVerdict& verdict) {
 
 void CPlayScreen::Compose() {
     if (canvas == nullptr) return;
-    Fill(*canvas, 0, 0, kPlayWidth, 420, kYardR, kYardG, kYardB);
+    // The truck reaches into the status bar's column below it.
+    Fill(*canvas, 0, 0, kPlayWidth, kTruckY, kYardR, kYardG, kYardB);
+    Fill(*canvas, 0, kTruckY, kAreaWidth, kAreaHeight, kYardR, kYardG, kYardB);
     const PlayState state = round_.State();
     if (state != PlayState::Starting && state != PlayState::Intro) game.DrawBelt(*canvas, round_.BeltX(now_), kBeltY,
                                                                                 state == PlayState::Running ? now_ : 0);
@@ -183,17 +168,17 @@ void CPlayScreen::DrawMessages() {
     if (round_.State() == PlayState::Intro) {
         const int level = game.Progress().Level();
         std::snprintf(line, sizeof line, "<s1><c000000><b><c>Day %d - Truck %d</b></c>", DayOf(level), TruckOf(level));
-        DrawMarkupText(canvas, line, 0, 120);
+        DrawMarkupTextOld(canvas, line, 0, 120);
         std::snprintf(line, sizeof line, "<s2><c000000><b><c>%d balls needed to pass</b></c>",
                       LevelRecord(level).ballsNeeded);
-        DrawMarkupText(canvas, line, 0, 150);
+        DrawMarkupTextOld(canvas, line, 0, 150);
         game.DrawBall(*canvas, 0, 68, 142, 0);
-        DrawMarkupText(canvas, "<s3><c000000><b><c>press any key...</b></c>", 0, 190);
+        DrawMarkupTextOld(canvas, "<s3><c000000><b><c>press any key...</b></c>", 0, 190);
     } else if (round_.AwaitingKey()) {
-        DrawMarkupText(canvas, game.Progress().Lives() > 0 ? "<s1><c000000><b><c>Sorry, try again</b></c>"
+        DrawMarkupTextOld(canvas, game.Progress().Lives() > 0 ? "<s1><c000000><b><c>Sorry, try again</b></c>"
                                                           : "<s1><c000000><b><c>Game Over</b></c>",
                        0, 130);
-        DrawMarkupText(canvas, "<s2><c000000><b><c>press any key...</b></c>", 0, 160);
+        DrawMarkupTextOld(canvas, "<s2><c000000><b><c>press any key...</b></c>", 0, 160);
     }
 }
 
@@ -207,27 +192,27 @@ void CPlayScreen::DrawStatus() {
                             std::to_string(toPass);
     if (key == statusShown_) return;
     statusShown_ = key;
-    Fill(*canvas, kPlayWidth, 0, 500, 420, kYardR, kYardG, kYardB);
+    Fill(*canvas, kPlayWidth, 0, kAreaWidth, kTruckY, kYardR, kYardG, kYardB);
     IImage* icon = game.GetPicture(Picture::Lives);
     char line[64];
     if (livesShown && icon != nullptr) {
         if (progress.Lives() > kMaxLivesIcons) {
             canvas->DrawAt(icon, 410, 56);
             std::snprintf(line, sizeof line, "<S2><b><C000000>x %d</b>", progress.Lives());
-            DrawMarkupText(canvas, line, 435, 53);
+            DrawMarkupTextOld(canvas, line, 435, 53);
         } else {
             for (int i = 0; i < progress.Lives(); ++i) canvas->DrawAt(icon, 410 + 22 * i, 56);
         }
     }
-    DrawMarkupText(canvas, "<s2><b><c000000>score</b>", 431, 85);
+    DrawMarkupTextOld(canvas, "<s2><b><c000000>score</b>", 431, 85);
     const std::string shown = "<s2><b><c000000>" + money + "</b>";
     int extent[2] = {0, 0};
     ShellRef<IFont> font(factory->CreateFont("Arial", 14, kFontStyleBold));
     canvas->GetTextExtent(font.Get(), money.c_str(), static_cast<int>(money.size()), extent);
-    DrawMarkupText(canvas, shown.c_str(), 451 - extent[0] / 2 - 4, 100);
-    DrawMarkupText(canvas, "<s3><b><c000000>balls to pass</b>", 415, 165);
+    DrawMarkupTextOld(canvas, shown.c_str(), 451 - extent[0] / 2 - 4, 100);
+    DrawMarkupTextOld(canvas, "<s3><b><c000000>balls to pass</b>", 415, 165);
     std::snprintf(line, sizeof line, "<s1><b><c000000>%d</b>", toPass);
-    DrawMarkupText(canvas, line, toPass > 0 ? 450 : 440, 130);
+    DrawMarkupTextOld(canvas, line, toPass > 0 ? 450 : 440, 130);
     if (toPass > 0) game.DrawBall(*canvas, 0, 418, 128, 0);
 }
 

@@ -20,6 +20,7 @@ inline constexpr int kPlayTickMs = 20;
 inline constexpr int kTruckY = 234;
 inline constexpr int kBeltY = 35;
 inline constexpr int kPlayWidth = 400;
+inline constexpr int kAreaWidth = 500, kAreaHeight = 420;
 
 class CPlayScreen final : public CGameScreen<CTallimoApplet> {
 public:

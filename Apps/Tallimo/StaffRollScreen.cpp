@@ -29,23 +29,7 @@ CStaffRollScreen::CStaffRollScreen(CTallimoApplet& owner) : CGameScreen(owner) {
     const ModuleGlobals& globals = Globals();
     faces_.Reset(LoadPicture("slb-faces.gif"));
     for (int& kind : kinds_) kind = game.Rand() % kBallKinds;
-    truck_.Reset(factory->CreateImage(TruckWidth(2), 186, kSurfaceColourKeyed));
-    if (truck_) {
-        IImage& image = *truck_;
-        image.ClearToColor(255, 0, 255);
-        image.SetCurColor(51, 51, 51);
-        image.FillRect(0, 138, 155, 164);
-        if (IImage* cab = game.GetPicture(Picture::Truck)) image.DrawAt(cab, 155, 73);
-        if (IImage* tyre = game.GetPicture(Picture::Tire)) {
-            image.DrawAt(tyre, 105, 140);
-            image.DrawAt(tyre, 5, 140);
-        }
-        for (int row = 0; row < kShelves; ++row) {
-            for (const int x : {0, 98}) {
-                if (IImage* shelf = game.GetPicture(Picture::Shelf)) image.DrawAt(shelf, x, 34 * row);
-            }
-        }
-    }
+    truck_.Reset(game.MakeTruck(2));
     timer_.Reset(factory->CreateTimer(this, kPlayTickMs, Forward<&CStaffRollScreen::OnTick>));
     if (timer_) timer_->Start();
     keys_.Reset(factory->AddListener(globals.services, applet::kKeyDown, this, Forward<&CStaffRollScreen::OnKey>));
@@ -68,8 +52,8 @@ int CStaffRollScreen::OnTick(intptr_t* args) {
     if (canvas == nullptr) return 0;
     while (made_ < kRollBalls && t >= SpawnAt(made_)) ++made_;
     canvas->ClearToColor(kYardR, kYardG, kYardB);
-    DrawMarkupText(canvas, "<S1><C000000>The Rivakel Team:", 250, 120);
-    DrawMarkupText(canvas, "<S3><C000000>press any key...", 50, 130);
+    DrawMarkupTextOld(canvas, "<S1><C000000>The Rivakel Team:", 250, 120);
+    DrawMarkupTextOld(canvas, "<S3><C000000>press any key...", 50, 130);
     game.DrawBelt(*canvas, 0, kBeltY, t);
     for (int i = landed_; i < made_; ++i) {
         const int64_t onBelt = t - SpawnAt(i);
@@ -92,7 +76,7 @@ int CStaffRollScreen::OnTick(intptr_t* args) {
     }
     if (!name_.empty()) {
         const std::string line = "<S1><C000000>" + std::string(name_);
-        DrawMarkupText(canvas, line.c_str(), 250, 150);
+        DrawMarkupTextOld(canvas, line.c_str(), 250, 150);
     }
     if (truck_) canvas->DrawAt(truck_.Get(), kRollTruckX, kTruckY);
     return 0;

@@ -3,8 +3,10 @@
 #include <cstdio>
 
 #include "Apps/Common/MarkupText.h"
+#include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/PictureFile.h"
 #include "Apps/Tallimo/TallimoHelp.h"
+#include "Apps/Tallimo/Truck.h"
 #include "Apps/Tallimo/TitleScreen.h"
 #include "frame/api/AppletRecord.h"
 #include "frame/api/IImage.h"
@@ -77,6 +79,26 @@ void CTallimoApplet::DrawGreyBall(IImage& target, int kind, int x, int y) const 
 
 void CTallimoApplet::DrawBelt(IImage& target, int x, int y, int64_t ms) const {
     if (IImage* frame = FrameAt(beltFrames_, ms, kBeltFrameMs)) target.DrawAt(frame, x, y);
+}
+
+IImage* CTallimoApplet::MakeTruck(int size) const {
+    IImage* truck = Globals().factory->CreateImage(TruckWidth(size), kTruckHeight, kSurfaceColourKeyed);
+    if (truck == nullptr) return nullptr;
+    const int cabX = 98 * size - 41;
+    truck->ClearToColor(255, 0, 255);
+    truck->SetCurColor(51, 51, 51);
+    truck->FillRect(0, 138, cabX, 164);
+    if (IImage* cab = GetPicture(Picture::Truck)) truck->DrawAt(cab, cabX, 73);
+    if (IImage* tyre = GetPicture(Picture::Tire)) {
+        truck->DrawAt(tyre, 5, 140);
+        truck->DrawAt(tyre, cabX - 50, 140);
+    }
+    if (IImage* shelf = GetPicture(Picture::Shelf)) {
+        for (int row = 0; row < kShelves; ++row) {
+            for (int i = 0; i < size; ++i) truck->DrawAt(shelf, 98 * i, 34 * row);
+        }
+    }
+    return truck;
 }
 
 ISurface* CTallimoApplet::MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize,

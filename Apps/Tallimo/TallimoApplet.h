@@ -34,6 +34,8 @@ inline constexpr int kStartButton = 100;
 inline constexpr int kDeleteButton = 101;
 inline constexpr int kEndButton = 102;
 
+inline constexpr int kTruckHeight = 186;
+
 class CTallimoApplet final : public CApplet {
 public:
     explicit CTallimoApplet(AppletRecord* record);
@@ -47,6 +49,9 @@ public:
     // The pattern's grey cell of `kind`.
     void DrawGreyBall(IImage& target, int kind, int x, int y) const;
     void DrawBelt(IImage& target, int x, int y, int64_t ms) const;
+    // A new keyed picture of an empty truck of `size` (2 to 4): floor band, cab, rear tyres and
+    // four rows of racks; null when it cannot be made.
+    IImage* MakeTruck(int size) const;
 
     GameProgress& Progress() { return progress_; }
 

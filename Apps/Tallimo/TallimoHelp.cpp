@@ -34,9 +34,9 @@ constexpr HelpLine kLines[] = {
 
 void DrawHelp(IImage& page) {
     page.ClearToColor(255, 153, 0);
-    DrawMarkupText(&page, "<S3></b></i></u></c><c000000>", 0, 0);
-    DrawMarkupText(&page, "<b>Tallimo</B>", 20, 20);
-    for (const HelpLine& line : kLines) DrawMarkupText(&page, line.text, 20, line.y);
+    DrawMarkupTextOld(&page, "<S3></b></i></u></c><c000000>", 0, 0);
+    DrawMarkupTextOld(&page, "<b>Tallimo</B>", 20, 20);
+    for (const HelpLine& line : kLines) DrawMarkupTextOld(&page, line.text, 20, line.y);
 }
 
 }  // namespace

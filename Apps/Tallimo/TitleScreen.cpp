@@ -49,12 +49,12 @@ CTitleScreen::CTitleScreen(CTallimoApplet& owner) : CGameScreen(owner) {
     if (canvas != nullptr) {
         canvas->ClearToColor(kYardR, kYardG, kYardB);
         if (IImage* logo = game.GetPicture(Picture::Logo)) canvas->DrawAt(logo, 35, 50);
-        DrawMarkupText(canvas, "<C000000><S1><b>Select Level</b>", 300, 225);
-        DrawMarkupText(canvas, "<S1><b>High Scores</b>", 50, 220);
+        DrawMarkupTextOld(canvas, "<C000000><S1><b>Select Level</b>", 300, 225);
+        DrawMarkupTextOld(canvas, "<S1><b>High Scores</b>", 50, 220);
         DrawScores(*canvas, *factory, ReadHighScores(*globals.settings));
         for (int i = 0; i < 3; ++i) {
-            DrawMarkupText(canvas, kObjective[i], 15, 360 + 15 * i);
-            DrawMarkupText(canvas, kControls[i], 300, 360 + 15 * i);
+            DrawMarkupTextOld(canvas, kObjective[i], 15, 360 + 15 * i);
+            DrawMarkupTextOld(canvas, kControls[i], 300, 360 + 15 * i);
         }
     }
     for (int i = 0; i < kLevelChoices; ++i) {

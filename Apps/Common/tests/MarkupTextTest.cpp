@@ -44,6 +44,17 @@ TEST_F(MarkupTextTest, BreaksReturnToTheLeftEdgeNotToTheStart) {
     EXPECT_EQ(canvas.runs[3].y, 100);
 }
 
+TEST_F(MarkupTextTest, OlderEditionReadsBreakAsBoldAndIgnoresParagraphs) {
+    canvas.font = {"Arial", 10, 0};
+    DrawMarkupText(&canvas, "one<BR>two<P>three</br>four", 10, 20, fonts, MarkupEdition::Old);
+    ASSERT_EQ(canvas.runs.size(), 4u);
+    for (const auto& run : canvas.runs) EXPECT_EQ(run.y, 20) << run.text << " stays on the line";
+    EXPECT_EQ(canvas.runs[1].x, 14 + 3 * 5) << "side by side";
+    EXPECT_EQ(canvas.runs[1].font.style, kFontStyleBold);
+    EXPECT_EQ(canvas.runs[2].font.style, kFontStyleBold) << "a paragraph changes nothing";
+    EXPECT_EQ(canvas.runs[3].font.style, 0) << "a closing break closes the bold";
+}
+
 TEST_F(MarkupTextTest, EachCentredRunIsCentredByItself) {
     canvas.font = {"Arial", 10, 0};
     Draw("<C>ab<B>cdef");

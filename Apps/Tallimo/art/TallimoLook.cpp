@@ -205,7 +205,7 @@ void GreyBall(Canvas& c, int kind, int x, int y) {
             if (p == art::kKey) continue;
             const float luma = 0.3f * static_cast<float>((p >> 16) & 0xFF) + 0.59f * static_cast<float>((p >> 8) & 0xFF) +
                                0.11f * static_cast<float>(p & 0xFF);
-            const auto g = static_cast<uint32_t>(70 + luma * 0.5f);
+            const auto g = static_cast<uint32_t>(40 + luma * 0.75f);
             cell.Set(px, py, g << 16 | g << 8 | g);
         }
     }
