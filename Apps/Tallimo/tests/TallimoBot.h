@@ -17,16 +17,22 @@ inline constexpr uint32_t kYard = 0x99CCCC;
 inline constexpr uint32_t kMatchedGreen = 0x00CC00;
 inline constexpr uint32_t kMissedRed = 0xCC0000;
 inline constexpr uint32_t kLivesRed = 0xD8342A;
-inline constexpr uint32_t kStartUnderline = 0x000099;
+inline constexpr uint32_t kStartBlue = 0x000099;
+inline constexpr uint32_t kBlack = 0x000000;
+inline constexpr uint32_t kFloor = 0x333333;
 inline constexpr int kTruckTop = 234;
 
 class TallimoView : public virtual GameDriver {
 public:
-    // "Start the Game" is the only underlined label.
-    bool OnTitle() const { return Count(kStartUnderline, 300, 285, 460, 325) > 60; }
-    bool OnPlay() const { return Pixel(450, 5) == kYard && !OnTitle(); }
-    // The letter buttons' truck at its stop, and no belt.
-    bool OnNameEntry() const { return Count(0x333333, 66, kTruckTop + 138, 300, kTruckTop + 164) > 3000; }
+    // "Select Level" and "Start the Game", and no truck.
+    bool OnTitle() const {
+        return Count(kBlack, 300, 228, 420, 246) > 100 && Count(kStartBlue, 300, 285, 460, 325) > 60 && !TruckStands();
+    }
+    bool OnPlay() const { return TruckStands() && Pixel(450, 5) == kYard; }
+    // "Congratulations, ..." over the truck.
+    bool OnNameEntry() const { return TruckStands() && Count(kBlack, 80, 190, 380, 208) > 200; }
+    // A truck's floor band on the ground.
+    bool TruckStands() const { return Count(kFloor, 0, kTruckTop + 138, 500, kTruckTop + 164) > 3000; }
     // A cell of the size-4 truck (left edge 0): column 0 to 11, shelf 0 (the floor) to 3.
     uint32_t CellCorner(int column, int shelf) const {
         return Pixel(32 * column + 2 * (column / 3) + 2, kTruckTop + 34 * (3 - shelf) + 2);

@@ -26,6 +26,7 @@ TEST_F(TallimoPortalTest, ThreeFailedTrucksEndInTheTableWithTheBotsOwnTally) {
     }
     ChooseStartingLevel(6);
     StartTheGame();
+    Wait(2200);  // the truck drives in
     ASSERT_TRUE(OnPlay());
     EXPECT_EQ(LivesShown(), 3);
     TallimoBot bot(*this, kLevel19Money);
