@@ -47,7 +47,7 @@ TEST_F(TallimoPortalTest, ThreeFailedTrucksEndInTheTableWithTheBotsOwnTally) {
     EXPECT_EQ(UserValue("Score2Name"), "Low");
 
     Restart();
-    StartWithGame(TALLIMO_GAM);
+    ASSERT_TRUE(OnTitle());
     EXPECT_EQ(UserValue("Score1Score"), std::to_string(bot.Money()));
 }
 
