@@ -25,7 +25,7 @@ int LoseAGame(TallimoSession& session) {
     session.StartTheGame();
     TallimoBot bot(session, 11910);
     for (int truck = 0; truck < 3; ++truck) {
-        EXPECT_TRUE(bot.PlayTruck());
+        EXPECT_TRUE(bot.PlayTruck(false));
         bot.SendOff();
     }
     session.Wait(2200);
@@ -39,7 +39,7 @@ TEST(TallimoGame, RunsWithoutAnyOfItsResources) {
     TallimoBot bot(session, 11910);
     session.ChooseStartingLevel(6);
     session.StartTheGame();
-    EXPECT_TRUE(bot.PlayTruck()) << "the cells are framed without any picture";
+    EXPECT_TRUE(bot.PlayTruck(false)) << "the cells are framed without any picture";
     session.Harness().ShowInstructions();
     EXPECT_GT(session.Count(kHelpOrange, 0, 0, 500, 420), 500 * 420 / 2) << "the help the game draws";
     session.Harness().BackToGame();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "Apps/Tallimo/tests/TallimoBot.h"
 #include "harness/PortalSession.h"
@@ -16,7 +17,7 @@ constexpr int kLevel19Money = 11910;
 
 class TallimoPortalTest : public PortalSession, public TallimoView {};
 
-TEST_F(TallimoPortalTest, ThreeFailedTrucksEndInTheTableWithTheBotsOwnTally) {
+TEST_F(TallimoPortalTest, TheBotSortsUntilItsLivesAreGoneAndFindsItsTallyInTheTable) {
     MakeInstalledWithTheGuest();
     StartWithGame(TALLIMO_GAM);
     ASSERT_TRUE(OnTitle());
@@ -30,10 +31,19 @@ TEST_F(TallimoPortalTest, ThreeFailedTrucksEndInTheTableWithTheBotsOwnTally) {
     ASSERT_TRUE(OnPlay());
     EXPECT_EQ(LivesShown(), 3);
     TallimoBot bot(*this, kLevel19Money);
-    for (int lives = 2; lives >= 0; --lives) {
-        ASSERT_TRUE(bot.PlayTruck());
-        ASSERT_LT(CellsFramed(kMatchedGreen), 40) << "dropping blindly never passes level 19";
-        EXPECT_EQ(LivesShown(), lives);
+    int lives = 3, trucks = 0;
+    std::vector<uint32_t> intro;
+    bool passed = false;
+    while (lives > 0 && trucks++ < 12) {
+        ASSERT_TRUE(bot.PlayTruck(true));
+        EXPECT_GE(bot.LastMatches(), 20) << "sorted by the greys read off the truck, not dropped blindly";
+        if (!intro.empty()) {
+            EXPECT_EQ(bot.IntroLine() == intro, !passed) << "a failed truck's day and truck again";
+        }
+        intro = bot.IntroLine();
+        passed = bot.LastPassed();
+        lives += passed ? (bot.LastPerfect() ? 1 : 0) : -1;
+        EXPECT_EQ(LivesShown(), std::min(lives, 4));
         bot.SendOff();
     }
     Wait(2200);  // the name entry's truck drives in
