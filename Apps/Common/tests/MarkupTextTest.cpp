@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Apps/Common/tests/MarkupTestDoubles.h"
 
 using namespace markup_test;
@@ -53,6 +55,12 @@ TEST_F(MarkupTextTest, OlderEditionReadsBreakAsBoldAndIgnoresParagraphs) {
     EXPECT_EQ(canvas.runs[1].font.style, kFontStyleBold);
     EXPECT_EQ(canvas.runs[2].font.style, kFontStyleBold) << "a paragraph changes nothing";
     EXPECT_EQ(canvas.runs[3].font.style, 0) << "a closing break closes the bold";
+
+    canvas.runs.clear();
+    std::string many;
+    for (int i = 0; i < 40; ++i) many += "<b>w</b> ";
+    DrawMarkupText(&canvas, many, 0, 0, fonts, MarkupEdition::Old);
+    EXPECT_EQ(canvas.runs.size(), 80u) << "far more than twenty tokens, every one drawn";
 }
 
 TEST_F(MarkupTextTest, EachCentredRunIsCentredByItself) {
