@@ -2,11 +2,12 @@
 # a truck's intro, the belt arriving, a steered ball, the check and the failed truck's note; three
 # failed trucks later the game over, the name entry on the truck and the title with the new row.
 
-# Drops each ball as it comes until the truck's last cell (column 11, top shelf) is framed.
+# Drops each ball as it comes until the truck's last cell (column 11, top shelf) is framed; the
+# key after that would send the truck away, so the cell is looked at first.
 fill_and_check() {
   for _ in $(seq 1 200); do
-    key space; pause 0.5
     case "$(pixel 360 236)" in 00CC00|CC0000) return ;; esac
+    key space; pause 0.5
   done
 }
 
