@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
 #include "core/base/Timer.h"
 #include "core/graphics/RenderTarget.h"

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 
 namespace {
 
@@ -28,13 +28,13 @@ CEditField::CEditField(CSurface* parent, void* context, int x, int y, int width,
       flags_(flags),
       blink_(std::make_unique<CTimer>(this, kBlinkMs, OnBlink)) {
     blink_->SetClock(TimerClock::Wall);
-    if (CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts) font_ = fonts->CreateFont("Arial", 14, kFontBold);
+    if (CSubsystem_Font* fonts = CurrentSurfaceServices().fonts) font_ = fonts->CreateFont("Arial", 14, kFontBold);
     text_.SetText(text);
     SetLoc(x, y);
     if (parent) parent->AttachSurface(this);
     LiveFields().push_back(this);
     Draw();
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (!events) return;
     const void* self = static_cast<const CSurface*>(this);
     enter_ = events->Register(self, kEventEditEnter);
@@ -45,7 +45,7 @@ CEditField::CEditField(CSurface* parent, void* context, int x, int y, int width,
 }
 
 CEditField::~CEditField() {
-    if (CSubsystem_Input_Win32* input = InputService()) input->FocusGone(this);
+    if (CSubsystem_Input* input = InputService()) input->FocusGone(this);
     std::erase(LiveFields(), this);
     for (CEditField* field : LiveFields()) {
         if (field->next_ == this) field->next_ = next_ != field ? next_ : nullptr;
@@ -55,7 +55,7 @@ CEditField::~CEditField() {
 }
 
 int CEditField::SetFocus() {
-    if (CSubsystem_Input_Win32* input = InputService()) return input->SetFocus(this);
+    if (CSubsystem_Input* input = InputService()) return input->SetFocus(this);
     OnFocusChanged(true);
     return 0;
 }
@@ -96,7 +96,7 @@ int CEditField::LinkNext(CEditField* other) {
 }
 
 bool CEditField::KeyHeld(int virtualKey) const {
-    const CSubsystem_Input_Win32* input = InputService();
+    const CSubsystem_Input* input = InputService();
     return input && input->GetKeyState(virtualKey) < 0;
 }
 

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "core/base/Timer.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EditText.h"
 #include "core/graphics/Event.h"
 #include "core/graphics/EventListener.h"
 #include "core/graphics/Surface.h"
 
-class CFontWin32;
+class CFont;
 
 class CEditField : public CSurface, public IKeyFocus {
 public:
@@ -74,7 +74,7 @@ private:
 
     CEditText text_;
     unsigned flags_;
-    CFontWin32* font_ = nullptr;
+    CFont* font_ = nullptr;
     CEditField* previous_ = nullptr;
     CEditField* next_ = nullptr;
     int scrollX_ = 0;

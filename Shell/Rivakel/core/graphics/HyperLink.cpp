@@ -1,8 +1,8 @@
 #include "core/graphics/HyperLink.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
-#include "core/text/CFontWin32.h"
+#include "core/text/CFont.h"
 
 HyperLinkStyle& CurrentHyperLinkStyle() {
     static HyperLinkStyle style;
@@ -34,7 +34,7 @@ CHyperLink::CHyperLink(CSurface* owner, void* context, EventCallback callback, i
     Draw(normal_);
     Invalidate();
     if (owner) owner->AttachSurface(this);
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (!events) return;
     const void* self = static_cast<const CSurface*>(this);
     command_ = events->Register(self, kEventCommand);

@@ -1,12 +1,12 @@
 #include "core/graphics/PushButton.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 
 CPushButton::CPushButton(const ButtonArgs& args)
     : CSurface(MakeButtonAnim(args), kFlagColorKeyed | kFlagInteractive),
       userValue_(args.userValue),
       command_(PlaceButton(*this, args)) {
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (!events) return;
     const void* self = static_cast<const CSurface*>(this);
     down_ = events->Listen(self, kEventLeftDown, this, OnDown);

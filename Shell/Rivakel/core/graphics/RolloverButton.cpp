@@ -1,6 +1,6 @@
 #include "core/graphics/RolloverButton.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 
 CRolloverButton::CRolloverButton(const ButtonArgs& args)
     : CSurface(MakeButtonAnim(args), kFlagColorKeyed | kFlagInteractive),

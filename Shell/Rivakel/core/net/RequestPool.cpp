@@ -57,7 +57,7 @@ int CRequestPool::StartWorker(CHttpRequest& request) {
     request.Worker() = std::move(worker);
     if (!started->Launch([this, &request] { RunWorker(request); })) {
         request.Worker().reset();
-        Error("CSubsystem_Net_Win32::StartWorker: no thread for the request");
+        Error("CSubsystem_Net::StartWorker: no thread for the request");
         return 1;
     }
     return 0;
@@ -70,7 +70,7 @@ int CRequestPool::StopWorker(CHttpRequest& request) {
     int waited = 0;
     while (!worker->WaitEnded(1000)) {
         if (++waited >= kWorkerStopSeconds) {
-            FatalError("CSubsystem_Net_Win32::StopWorker: a worker did not stop");
+            FatalError("CSubsystem_Net::StopWorker: a worker did not stop");
             platform::ExitProcess(-1);
         }
     }

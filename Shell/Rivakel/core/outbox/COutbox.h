@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/outbox/OutboxJournal.h"
 #include "core/outbox/OutboxQueue.h"
 #include "core/outbox/ReplyWait.h"

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Anim.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/store/MarkupDoc.h"
@@ -29,10 +29,6 @@ bool IsBuiltInPicture(std::string_view name) {
     return EqualsNoCase(name, kGetRivpedPicture) || EqualsNoCase(name, kRivFriendPicture);
 }
 
-void SetColour(CImage& image, uint32_t rgb) {
-    image.SetCurColor(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
-}
-
 // A game's name goes into the picture's markup: nothing in it may read as markup.
 std::string PlainName(std::string_view name) {
     std::string plain;
@@ -50,7 +46,7 @@ void Track(std::string_view event, const std::string& guid, const char* value) {
 
 CAdBanner::Listed::~Listed() {
     if (memoryName.empty()) return;
-    if (CSubsystem_File_Win32* files = FileService()) files->MemoryBlocks().Unregister(memoryName);
+    if (CSubsystem_File* files = FileService()) files->MemoryBlocks().Unregister(memoryName);
 }
 
 CAdBanner::CAdBanner(CShell& shell, Mode mode, BannerServices services)
@@ -103,9 +99,7 @@ std::array<size_t, 4> CAdBanner::ListSizes() const {
 }
 
 int64_t CAdBanner::Now() const {
-    TimeRecord now;
-    if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
-    return int64_t{now.secondsSince2000} + kUnixSecondsAt2000;
+    return int64_t{ClockNow().secondsSince2000} + kUnixSecondsAt2000;
 }
 
 void CAdBanner::FillDefaults() {
@@ -163,7 +157,7 @@ bool CAdBanner::ParseBannerFile(BannerList list, std::string_view fileName, bool
 void CAdBanner::Add(BannerList list, BannerEntry entry) {
     auto listed = std::make_unique<Listed>();
     if (entry.imageData) {
-        CSubsystem_File_Win32* files = FileService();
+        CSubsystem_File* files = FileService();
         if (files == nullptr) return;
         listed->memoryName = files->MemoryBlocks().Register(entry.imageData);
         (entry.catalog ? entry.catalogImage : entry.imageName) = listed->memoryName;
@@ -256,7 +250,7 @@ void CAdBanner::ShowEntry(const BannerEntry& entry) {
         anim->SetClock(TimerClock::Wall);
         anim->Start();
     }
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (events == nullptr) return;
     const void* sender = static_cast<const CSurface*>(picture);
     enter_ = events->Listen(sender, kEventEnter, this, OnEnter);
@@ -280,7 +274,7 @@ void CAdBanner::DrawEdge(uint32_t colour) {
     if (image == nullptr) return;
     int width = 0, height = 0;
     GetSize(width, height);
-    SetColour(*image, colour);
+    image->SetCurColor(colour);
     image->FrameRect(0, 0, width - 1, height - 1);
 }
 

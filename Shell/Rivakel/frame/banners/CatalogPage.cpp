@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/banners/BannerFolder.h"
 #include "frame/shell/Shell.h"
@@ -32,7 +32,7 @@ public:
         outline_->SetNoHit(true);
         Clear();
         page.AttachSurface(outline_);
-        if (CSubsystem_Event_Win32* events = EventService()) {
+        if (CSubsystem_Event* events = EventService()) {
             const void* sender = static_cast<const CSurface*>(picture_);
             move_ = events->Listen(sender, kEventMouseMove, this, OnMove);
             click_ = events->Listen(sender, kEventClick, this, OnClick);
@@ -52,8 +52,7 @@ private:
             area >= 0 ? AreaBounds(entry_.areas[static_cast<size_t>(area)]) : std::nullopt;
         CImage* image = outline_->GetCurImage();
         if (!bounds || image == nullptr) return;
-        const uint32_t c = entry_.colorActive;
-        image->SetCurColor(static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c));
+        image->SetCurColor(entry_.colorActive);
         image->FrameRect(bounds->left + 1, bounds->top + 1, bounds->right - 1, bounds->bottom - 1);
     }
 

@@ -3,7 +3,7 @@
 
 #include "core/base/Strings.h"
 #include "core/files/FileNames.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/cardbacks/CardbackSelector.h"
 #include "frame/cardbacks/CardbackSettings.h"
@@ -49,7 +49,7 @@ private:
         CShell& shell = self->shell_;
         if (record[2] == kUseNew) SetCardBack(shell, self->newImage_);
         SetCardBackDontAsk(self->checkBox_->Checked());
-        if (CSubsystem_Event_Win32* events = EventService()) events->ClearModalRect();
+        if (CSubsystem_Event* events = EventService()) events->ClearModalRect();
         // This object goes with the box: nothing of it is touched afterwards.
         shell.DetachSurface(&self->box_);
         return 0;

@@ -1,13 +1,13 @@
 #include "frame/cardbacks/CardbackSurfaces.h"
 
 #include "core/graphics/Anim.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 
 namespace {
 
 ListenerPtr Listen(CSurface& surface, int code, void* context, EventCallback callback) {
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     return events != nullptr ? events->Listen(static_cast<const CSurface*>(&surface), code, context, callback)
                              : ListenerPtr();
 }
@@ -26,8 +26,7 @@ CCardbackThumb::~CCardbackThumb() = default;
 void CCardbackThumb::DrawEdge(uint32_t colour) {
     CImage* image = GetCurImage();
     if (image == nullptr) return;
-    image->SetCurColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-                       static_cast<uint8_t>(colour));
+    image->SetCurColor(colour);
     image->FrameRect(0, 0, kWidth - 1, kHeight - 1);
 }
 

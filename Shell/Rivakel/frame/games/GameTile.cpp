@@ -1,6 +1,6 @@
 #include "frame/games/GameTile.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 
 namespace {
@@ -8,12 +8,8 @@ namespace {
 constexpr uint32_t kHot = 0xFFCC00;
 constexpr uint32_t kShadow = 0x333333;
 
-void SetColour(CImage& image, uint32_t colour) {
-    image.SetCurColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8), static_cast<uint8_t>(colour));
-}
-
 void Fill(CImage& image, uint32_t colour, int left, int top, int right, int bottom) {
-    SetColour(image, colour);
+    image.SetCurColor(colour);
     image.FillRect(left, top, right, bottom);
 }
 
@@ -44,7 +40,7 @@ CGameTile::CGameTile(GameTileOwner& owner, CSurface* logo, int index, int pace, 
     }
     Fill(*image, 0x000000, 0, 0, kPlainWidth, kPlainHeight);
     if (logo != nullptr && logo->GetCurImage() != nullptr) image->DrawAt(*logo->GetCurImage(), 1, 1, 0);
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         const CSurface* self = this;
         click_ = events->Listen(self, kEventClick, this, OnClick);
         enter_ = events->Listen(self, kEventEnter, this, OnEnter);
@@ -62,7 +58,7 @@ void CGameTile::Outline(bool hot) {
         Fill(*image, colour, 82, 7, 88, 68);
         Fill(*image, colour, 7, 62, 88, 68);
     } else {
-        SetColour(*image, hot ? kHot : 0x000000);
+        image->SetCurColor(hot ? kHot : 0x000000);
         image->FrameRect(0, 0, 81, 61);
     }
 }

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlRenderer.h"
 #include "core/net/NetResults.h"
@@ -54,8 +54,8 @@ void CMailConfirmBox::Ask(EmailConfirmation request, std::function<void(bool)> a
     DrawRml(image, "<S3><C000000>The application '", 72, 32, &question);
     // The name and the recipient come from the game: drawn as they stand, never as markup.
     const platform::Point after = RmlPublishedState().lastTextEnd;
-    DrawPlain(image, "", game + "' is attempting to send an e-mail to:", after.x, after.y, &question);
-    DrawPlain(image, "<S3><C000000>", request_.recipient, 85, 67);
+    DrawStyledPlainText(image, "", game + "' is attempting to send an e-mail to:", after.x, after.y, &question);
+    DrawStyledPlainText(image, "<S3><C000000>", request_.recipient, 85, 67, nullptr);
     DrawRml(image, "<S3><C000000>Continue?", 70, 87);
     AddButton("Yes", 200, kYes);
     AddButton("No", 270, kNo);
@@ -143,7 +143,7 @@ void CMailConfirmBox::Close() {
     wait_.Cancel();
     blinkTimer_.reset();
     shell_.SetModalClickCallback(nullptr);
-    if (CSubsystem_Event_Win32* events = EventService()) events->ClearModalRect();
+    if (CSubsystem_Event* events = EventService()) events->ClearModalRect();
     if (box_ != nullptr) {
         box_->DetachAll();
         shell_.DetachSurface(box_);
@@ -177,7 +177,7 @@ int CMailConfirmBox::OnBlinkTick(intptr_t* args) {
 
 void CMailConfirmBox::DrawOutline(uint32_t colour) {
     CImage& image = *box_->GetCurImage();
-    SetColour(image, colour);
+    image.SetCurColor(colour);
     image.FrameRect(6, 5, 318, 105);
     image.FrameRect(7, 6, 317, 104);
     box_->Invalidate();

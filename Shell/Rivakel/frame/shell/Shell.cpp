@@ -2,18 +2,18 @@
 
 #include <algorithm>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/Sound.h"
-#include "core/sound/SoundService.h"
 #include "core/store/UserStore.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 #include "frame/host/GameHost.h"
 #include "frame/shell/DevDialog.h"
 #include "frame/shell/ShellPictures.h"
@@ -49,7 +49,7 @@ CShell::CShell(ShellConfig config) : CSurface(config.windowWidth, config.windowH
     AttachSurface(backdrop_);
 
     // 2. The window of the event service and the key events' sender.
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         events->SetRoot(this);
         events->SetShellSender(static_cast<CRefCounted*>(this));
     }
@@ -83,10 +83,10 @@ CShell::~CShell() {
     ReleasePageObjects();
     for (CSound* sound : {clickSound_, popupSound_, openSound_}) {
         if (sound == nullptr) continue;
-        if (CSubsystem_Sound_DirectX* service = SoundService()) service->ForgetSound(sound);
+        if (CSubsystem_Sound* service = SoundService()) service->ForgetSound(sound);
         sound->ReleaseInternalRef();
     }
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         if (events->Root() == this) events->SetRoot(nullptr);
         events->SetShellSender(nullptr);
         events->SetGameArea(nullptr);
@@ -122,7 +122,7 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     ReleaseSkin();
     skinName_ = skinName;
     gameFile_ = gameFile;
-    if (CSubsystem_Event_Win32* events = EventService()) events->SetGameArea(nullptr);
+    if (CSubsystem_Event* events = EventService()) events->SetGameArea(nullptr);
 
     // 2. The repaint runs on the wall clock, also while the window is inactive.
     repaintTimer_ = std::make_unique<CTimer>(this, kRepaintMs, OnRepaintTick);
@@ -147,10 +147,10 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     } else {
         LayOutBig();
     }
-    if (CSubsystem_Event_Win32* events = EventService()) events->SetGameArea(gameArea_);
+    if (CSubsystem_Event* events = EventService()) events->SetGameArea(gameArea_);
 
     // 6.
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         if (logo_ != nullptr) {
             logoClick_ = events->Listen(static_cast<const CSurface*>(logo_), kEventClick, this, OnLogoClick);
         }
@@ -203,7 +203,7 @@ void CShell::Repaint() {
 }
 
 void CShell::CreateSounds() {
-    CSubsystem_Sound_DirectX* sound = SoundService();
+    CSubsystem_Sound* sound = SoundService();
     if (sound == nullptr) return;
     clickSound_ = sound->CreateSound("BtnClick.wav", 0);
     popupSound_ = sound->CreateSound("Popup.wav", 0);
@@ -274,7 +274,7 @@ bool CShell::OnMouse(int code, int x, int y) {
             ClampWindowOnScreen();
             return true;
         }
-        if (CSubsystem_Cursor_Win32* cursors = CurrentSurfaceServices().cursors) {
+        if (CSubsystem_Cursor* cursors = CurrentSurfaceServices().cursors) {
             cursors->SelectCursor(cursors->GetStockCursor(onBorder ? kCursorOpenHand : kCursorPointer));
         }
         return false;

@@ -4,24 +4,24 @@
 #include <cstdio>
 #include <utility>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/SupportAddress.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/dialogs/ShellDialogs.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/Sound.h"
-#include "core/sound/SoundService.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellServices.h"
 #include "frame/boundary/GameCall.h"
-#include "frame/dialogs/ShellDialogs.h"
 #include "frame/host/GameHost.h"
-#include "frame/host/GameHostBase.h"
+#include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"
 
 namespace {
@@ -39,7 +39,7 @@ void SetClockPaused(bool paused) {
 }
 
 bool ModalBoxUp() {
-    const CSubsystem_Event_Win32* events = EventService();
+    const CSubsystem_Event* events = EventService();
     return events != nullptr && events->HasModalRect();
 }
 
@@ -260,7 +260,7 @@ void CShell::TogglePause() {
         pageSurface_->GetCurImage()->DrawRML(resume.c_str(), 50, 185, nullptr, 0, nullptr);
         ShowPageSurface(true);
     } else {
-        if (CSubsystem_Input_Win32* input = InputService()) input->FocusMainWindow(0);
+        if (CSubsystem_Input* input = InputService()) input->FocusMainWindow(0);
         ShowPageSurface(false);
     }
 }
@@ -295,7 +295,7 @@ void CShell::OnExitButton() {
     PlayClick();
     if (!ConfirmExit()) return;
     if (CSubsystem_Video* video = CurrentSurfaceServices().video) video->Hide();
-    if (CSubsystem_Sound_DirectX* sound = SoundService(); sound != nullptr && sound->IsEnabled()) {
+    if (CSubsystem_Sound* sound = SoundService(); sound != nullptr && sound->IsEnabled()) {
         if (CSound* close = sound->CreateSound("CloseShell.wav", 1)) {
             close->Play(1);
             close->ReleaseInternalRef();

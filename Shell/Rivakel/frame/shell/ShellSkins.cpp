@@ -1,14 +1,14 @@
 // The two layouts of the frame and what their buttons do.
 #include <string>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "frame/dialogs/ShellDialogs.h"
 #include "frame/shell/Shell.h"
 #include "frame/shell/ShellPictures.h"
 

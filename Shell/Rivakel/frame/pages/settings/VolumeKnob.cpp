@@ -1,7 +1,7 @@
 #include "frame/pages/settings/VolumeKnob.h"
 
 #include "core/graphics/ButtonArgs.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/pages/settings/VolumeScale.h"
 #include "frame/shell/ShellPictures.h"
@@ -44,7 +44,7 @@ CVolumeKnob::CVolumeKnob(CSurface& parent, int volume, std::function<void(int)> 
     GetSize(width_, height);
     SetLoc(KnobXForVolume(volume, width_), kKnobY);
     parent.AttachSurface(this);
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (events == nullptr) return;
     const void* self = static_cast<const CSurface*>(this);
     enter_ = events->Listen(self, kEventEnter, this, OnEnter);
