@@ -70,7 +70,7 @@ TEST_F(TallimoPortalTest, ClosingThePortalDuringPlayAsksAndStops) {
     ExpectPress("IDD_QUIT_*", kIdAccept);
     headless_->PushClose();
     Wait(200);
-    EXPECT_TRUE(SessionStopping());
+    EXPECT_TRUE(test_portal::SessionStopping());
 }
 
 TEST(TallimoLifecycle, AHundredStartsAndStopsLeaveNothingBehind) {
