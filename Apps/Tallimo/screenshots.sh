@@ -2,12 +2,17 @@
 # a truck's intro, the belt arriving, a steered ball, the check and the failed truck's note; three
 # failed trucks later the game over, the name entry on the truck and the title with the new row.
 
-# Drops each ball as it comes until the truck's last cell (column 11, top shelf) is framed; the
-# key after that would send the truck away, so the cell is looked at first.
+# Drops each ball as it comes until the check reaches the first cell (column 0, floor), then
+# waits for the last (column 11, top shelf): a key after that would send the truck away.
+framed() { case "$(pixel "$1" "$2")" in 00CC00|CC0000) return 0 ;; esac; return 1; }
 fill_and_check() {
   for _ in $(seq 1 200); do
-    case "$(pixel 360 236)" in 00CC00|CC0000) return ;; esac
+    framed 2 338 && break
     key space; pause 0.5
+  done
+  for _ in $(seq 1 20); do
+    framed 360 236 && return
+    pause 0.5
   done
 }
 
