@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/Thunk.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
@@ -135,9 +136,9 @@ CBigMenuButton::CBigMenuButton(const Plan& plan, CSurface* parent, void* target,
     args.userValue = id;
     args.callback = callback;
     command_ = PlaceButton(*this, args);
-    click_ = Own(kEventClick, OnClickThunk);
-    enter_ = Own(kEventEnter, OnEnterThunk);
-    leave_ = Own(kEventLeave, OnLeaveThunk);
+    click_ = Own(kEventClick, Thunk<&CBigMenuButton::OnClickThunk>);
+    enter_ = Own(kEventEnter, Thunk<&CBigMenuButton::OnEnterThunk>);
+    leave_ = Own(kEventLeave, Thunk<&CBigMenuButton::OnLeaveThunk>);
 }
 
 CBigMenuButton::~CBigMenuButton() {
@@ -178,17 +179,17 @@ int CBigMenuButton::Look() const {
 
 void CBigMenuButton::Show(int look) { ShowButtonFrame(*this, look); }
 
-int CBigMenuButton::OnClickThunk(intptr_t* record) {
-    reinterpret_cast<CBigMenuButton*>(record[0])->OnClick();
+int CBigMenuButton::OnClickThunk() {
+    OnClick();
     return 1;
 }
 
-int CBigMenuButton::OnEnterThunk(intptr_t* record) {
-    reinterpret_cast<CBigMenuButton*>(record[0])->OnHover(true);
+int CBigMenuButton::OnEnterThunk() {
+    OnHover(true);
     return 1;
 }
 
-int CBigMenuButton::OnLeaveThunk(intptr_t* record) {
-    reinterpret_cast<CBigMenuButton*>(record[0])->OnHover(false);
+int CBigMenuButton::OnLeaveThunk() {
+    OnHover(false);
     return 1;
 }

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/base/Log.h"
+#include "core/base/Thunk.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EditField.h"
@@ -109,15 +110,15 @@ void CDialog::Build() {
         const platform::Rect& a = item.area;
         switch (item.control.kind) {
         case DialogControlKind::Button:
-            item.surface = CDialogButton::Make(box_, this, OnButton, item.control.id, item.control.text, a.left, a.top,
+            item.surface = CDialogButton::Make(box_, this, Thunk<&CDialog::OnButton>, item.control.id, item.control.text, a.left, a.top,
                                                a.Width(), a.Height(), item.control.isDefault, font_);
             break;
         case DialogControlKind::More:
-            item.surface = CDialogButton::Make(box_, this, OnButton, item.control.id, ">>", a.left, a.top, kMoreWidth,
+            item.surface = CDialogButton::Make(box_, this, Thunk<&CDialog::OnButton>, item.control.id, ">>", a.left, a.top, kMoreWidth,
                                                kMoreHeight, false, bold_);
             break;
         case DialogControlKind::Edit:
-            edit_ = new CEditField(box_, this, a.left, a.top, a.Width(), a.Height(), item.control.text, OnEditEnter,
+            edit_ = new CEditField(box_, this, a.left, a.top, a.Width(), a.Height(), item.control.text, Thunk<&CDialog::OnEditEnter>,
                                    CEditField::kFlagEnterFires);
             item.surface = edit_;
             break;
@@ -354,13 +355,12 @@ int CDialog::DefaultId() const {
 }
 
 int CDialog::OnButton(intptr_t* record) {
-    reinterpret_cast<CDialog*>(record[0])->Command(static_cast<int>(record[2]));
+    Command(static_cast<int>(record[2]));
     return 1;
 }
 
-int CDialog::OnEditEnter(intptr_t* record) {
-    auto* self = reinterpret_cast<CDialog*>(record[0]);
-    if (const int id = self->DefaultId(); id >= 0) self->Press(id);
+int CDialog::OnEditEnter() {
+    if (const int id = DefaultId(); id >= 0) Press(id);
     return 1;
 }
 

@@ -86,8 +86,8 @@ private:
     bool Filter(const platform::Event& event);
     bool PressMnemonic(int key);
     const Placed* Find(int id) const;
-    static int OnButton(intptr_t* record);
-    static int OnEditEnter(intptr_t* record);
+    int OnButton(intptr_t* record);
+    int OnEditEnter();
     int DefaultId() const;
     // Escape's command: the Cancel or No button's, else the plain cancel.
     int CancelId() const;

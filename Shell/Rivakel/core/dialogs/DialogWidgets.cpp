@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
@@ -176,7 +177,7 @@ CDialogCheckBox::CDialogCheckBox(CSurface* owner, int x, int y, int width, std::
     if (owner != nullptr) owner->AttachSurface(this);
     Draw();
     if (CSubsystem_Event* events = EventService()) {
-        click_ = events->Listen(static_cast<const CSurface*>(this), kEventClick, this, OnClick);
+        click_ = events->Listen(static_cast<const CSurface*>(this), kEventClick, this, Thunk<&CDialogCheckBox::OnClick>);
     }
 }
 
@@ -187,9 +188,8 @@ void CDialogCheckBox::SetChecked(bool checked) {
     Draw();
 }
 
-int CDialogCheckBox::OnClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CDialogCheckBox*>(record[0]);
-    self->SetChecked(!self->checked_);
+int CDialogCheckBox::OnClick() {
+    SetChecked(!checked_);
     return 1;
 }
 
@@ -219,7 +219,7 @@ CTermsView::CTermsView(CSurface* owner, int x, int y, int width, int height, std
     if (owner != nullptr) owner->AttachSurface(this);
     Draw();
     if (CSubsystem_Event* events = EventService()) {
-        down_ = events->Listen(static_cast<const CSurface*>(this), kEventLeftDown, this, OnDown);
+        down_ = events->Listen(static_cast<const CSurface*>(this), kEventLeftDown, this, Thunk<&CTermsView::OnDown>);
     }
 }
 
@@ -240,20 +240,19 @@ void CTermsView::Scroll(int lines) {
 }
 
 int CTermsView::OnDown(intptr_t* record) {
-    auto* self = reinterpret_cast<CTermsView*>(record[0]);
     int width = 0, height = 0;
-    self->GetSize(width, height);
+    GetSize(width, height);
     const int x = static_cast<int>(record[2]);
     const int y = static_cast<int>(record[3]);
     if (x < width - kBarWidth) return 1;
     if (y < kBarWidth) {
-        self->Scroll(-1);
+        Scroll(-1);
     } else if (y >= height - kBarWidth) {
-        self->Scroll(1);
+        Scroll(1);
     } else if (y < height / 2) {
-        self->PageUp();
+        PageUp();
     } else {
-        self->PageDown();
+        PageDown();
     }
     return 1;
 }

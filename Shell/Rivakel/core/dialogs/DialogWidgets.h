@@ -85,7 +85,7 @@ public:
     void SetChecked(bool checked);
 
 private:
-    static int OnClick(intptr_t* record);
+    int OnClick();
     void Draw();
 
     std::vector<std::string> lines_;
@@ -112,7 +112,7 @@ public:
     const std::string& Text() const { return text_; }
 
 private:
-    static int OnDown(intptr_t* record);
+    int OnDown(intptr_t* record);
     void Draw();
 
     std::string text_;

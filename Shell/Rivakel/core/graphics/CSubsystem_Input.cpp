@@ -1,10 +1,11 @@
 #include "core/graphics/CSubsystem_Input.h"
 
+#include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/EventCodes.h"
 
 CSubsystem_Input::CSubsystem_Input()
-    : repeatTimer_(std::make_unique<CTimer>(this, CKeyRepeat::kIntervalMs, OnRepeatTimer)) {
+    : repeatTimer_(std::make_unique<CTimer>(this, CKeyRepeat::kIntervalMs, Thunk<&CSubsystem_Input::OnRepeatTimer>)) {
     repeatTimer_->SetClock(TimerClock::Wall);
 }
 
@@ -154,9 +155,8 @@ void CSubsystem_Input::TickRepeat(uint32_t nowMs) {
     if (repeat->character) Deliver(kEventChar, *repeat->character);
 }
 
-int CSubsystem_Input::OnRepeatTimer(intptr_t* args) {
-    auto* self = reinterpret_cast<CSubsystem_Input*>(args[0]);
-    self->TickRepeat(Now());
+int CSubsystem_Input::OnRepeatTimer() {
+    TickRepeat(Now());
     return 0;
 }
 

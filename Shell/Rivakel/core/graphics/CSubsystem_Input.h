@@ -55,7 +55,7 @@ public:
     CKeyStateTable& KeyStates() { return keys_; }
 
 private:
-    static int OnRepeatTimer(intptr_t* args);
+    int OnRepeatTimer();
     void Deliver(int code, int key);
     static uint32_t Now();
 

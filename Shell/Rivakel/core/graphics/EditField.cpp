@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
@@ -26,7 +27,7 @@ CEditField::CEditField(CSurface* parent, void* context, int x, int y, int width,
     : CSurface(width, height, 0),
       text_((flags & kFlagEnterFires) != 0),
       flags_(flags),
-      blink_(std::make_unique<CTimer>(this, kBlinkMs, OnBlink)) {
+      blink_(std::make_unique<CTimer>(this, kBlinkMs, Thunk<&CEditField::OnBlink>)) {
     blink_->SetClock(TimerClock::Wall);
     if (CSubsystem_Font* fonts = CurrentSurfaceServices().fonts) font_ = fonts->CreateFont("Arial", 14, kFontBold);
     text_.SetText(text);
@@ -39,9 +40,9 @@ CEditField::CEditField(CSurface* parent, void* context, int x, int y, int width,
     const void* self = static_cast<const CSurface*>(this);
     enter_ = events->Register(self, kEventEditEnter);
     user_ = events->Listen(self, kEventEditEnter, context, callback);
-    down_ = events->Listen(self, kEventLeftDown, this, OnMouseDown);
-    move_ = events->Listen(self, kEventMouseMove, this, OnMouseMove);
-    up_ = events->Listen(self, kEventLeftUp, this, OnMouseUp);
+    down_ = events->Listen(self, kEventLeftDown, this, Thunk<&CEditField::OnMouseDown>);
+    move_ = events->Listen(self, kEventMouseMove, this, Thunk<&CEditField::OnMouseMove>);
+    up_ = events->Listen(self, kEventLeftUp, this, Thunk<&CEditField::OnMouseUp>);
 }
 
 CEditField::~CEditField() {
@@ -350,28 +351,25 @@ void CEditField::Draw() {
 }
 
 int CEditField::OnMouseDown(intptr_t* record) {
-    auto* self = reinterpret_cast<CEditField*>(record[0]);
-    const bool extend = self->KeyHeld(platform::VkShift) && self->focused_;
-    self->SetFocus();
-    self->dragging_ = true;
-    self->PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), extend);
+    const bool extend = KeyHeld(platform::VkShift) && focused_;
+    SetFocus();
+    dragging_ = true;
+    PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), extend);
     return 1;
 }
 
 int CEditField::OnMouseMove(intptr_t* record) {
-    auto* self = reinterpret_cast<CEditField*>(record[0]);
-    if (self->dragging_) self->PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), true);
+    if (dragging_) PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), true);
     return 1;
 }
 
-int CEditField::OnMouseUp(intptr_t* record) {
-    reinterpret_cast<CEditField*>(record[0])->dragging_ = false;
+int CEditField::OnMouseUp() {
+    dragging_ = false;
     return 1;
 }
 
-int CEditField::OnBlink(intptr_t* args) {
-    auto* self = reinterpret_cast<CEditField*>(args[0]);
-    self->caretOn_ = !self->caretOn_ && self->focused_;
-    self->Draw();
+int CEditField::OnBlink() {
+    caretOn_ = !caretOn_ && focused_;
+    Draw();
     return 0;
 }

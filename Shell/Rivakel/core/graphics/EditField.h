@@ -51,10 +51,10 @@ private:
         size_t begin, end;  // end before the line break
     };
 
-    static int OnMouseDown(intptr_t* record);
-    static int OnMouseMove(intptr_t* record);
-    static int OnMouseUp(intptr_t* record);
-    static int OnBlink(intptr_t* args);
+    int OnMouseDown(intptr_t* record);
+    int OnMouseMove(intptr_t* record);
+    int OnMouseUp();
+    int OnBlink();
 
     int Advance(char ch) const;
     int WidthOf(size_t begin, size_t end) const;

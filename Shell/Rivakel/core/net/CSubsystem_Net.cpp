@@ -4,6 +4,7 @@
 
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
+#include "core/base/Thunk.h"
 #include "core/base/Timer.h"
 #include "core/net/Ipv4Text.h"
 #include "core/net/NetResults.h"
@@ -43,7 +44,7 @@ CSubsystem_Net::CSubsystem_Net(NetConfig config)
     : config_(std::move(config)),
       machine_(config_.machine ? std::move(config_.machine) : MakePlatformNetMachine()),
       pool_(std::make_unique<CRequestPool>(config_.http)),
-      watchdog_(std::make_unique<CTimer>(this, kWatchdogMs, &CSubsystem_Net::OnWatchdog)) {
+      watchdog_(std::make_unique<CTimer>(this, kWatchdogMs, Thunk<&CSubsystem_Net::OnWatchdog>)) {
     pool_->Start();
     watchdog_->SetClock(TimerClock::Wall);
     watchdog_->Start();
@@ -63,8 +64,8 @@ CSubsystem_Net::~CSubsystem_Net() {
     CloseSocket();
 }
 
-int CSubsystem_Net::OnWatchdog(intptr_t* args) {
-    reinterpret_cast<CSubsystem_Net*>(args[0])->CheckDeadlines();
+int CSubsystem_Net::OnWatchdog() {
+    CheckDeadlines();
     return 0;
 }
 

@@ -120,7 +120,7 @@ private:
     void RedirectServer(ServerReply& reply, bool forGood);
     void StartBannerDownload();
     std::string RequestText(std::string_view function, const ServerReply& reply, std::string_view params) const;
-    static int OnWatchdog(intptr_t* args);
+    int OnWatchdog();
 
     NetConfig config_;
     std::unique_ptr<INetMachine> machine_;

@@ -2,6 +2,7 @@
 
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
+#include "core/base/Thunk.h"
 #include "core/base/Timer.h"
 #include "core/net/HttpWorker.h"
 #include "core/net/Ipv4Text.h"
@@ -12,7 +13,7 @@ constexpr uint32_t kPollIntervalMs = 1000;
 }  // namespace
 
 CRequestPool::CRequestPool(HttpTimeouts timeouts)
-    : timeouts_(timeouts), timer_(std::make_unique<CTimer>(this, kPollIntervalMs, &CRequestPool::OnTimer)) {
+    : timeouts_(timeouts), timer_(std::make_unique<CTimer>(this, kPollIntervalMs, Thunk<&CRequestPool::Poll>)) {
     timer_->SetClock(TimerClock::Wall);
 }
 
@@ -25,8 +26,6 @@ CRequestPool::~CRequestPool() {
 }
 
 int CRequestPool::Start() { return timer_->Start(); }
-
-int CRequestPool::OnTimer(intptr_t* args) { return reinterpret_cast<CRequestPool*>(args[0])->Poll(); }
 
 CServerRequest* CRequestPool::NewRequest() {
     for (auto& slot : slots_) {

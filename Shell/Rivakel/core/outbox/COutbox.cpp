@@ -3,6 +3,7 @@
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/HexText.h"
 #include "core/base/Log.h"
+#include "core/base/Thunk.h"
 #include "core/base/Timer.h"
 #include "core/net/NetResults.h"
 #include "core/store/UserStore.h"
@@ -22,7 +23,7 @@ MessageIds IdsOf(const ServerReply& reply) { return {reply.msgIdH, reply.msgIdL}
 }  // namespace
 
 COutbox::COutbox(OutboxConfig config)
-    : config_(std::move(config)), timer_(std::make_unique<CTimer>(this, kResendIntervalMs, &COutbox::OnTimer)) {
+    : config_(std::move(config)), timer_(std::make_unique<CTimer>(this, kResendIntervalMs, Thunk<&COutbox::OnTimer>)) {
     timer_->SetClock(TimerClock::Wall);
     if (config_.store != nullptr) {
         SetRoot(config_.store->GetCurrentUser());
@@ -41,10 +42,9 @@ COutbox::~COutbox() {
     Compact();
 }
 
-int COutbox::OnTimer(intptr_t* args) {
-    auto* outbox = reinterpret_cast<COutbox*>(args[0]);
-    outbox->held_.reset();
-    return outbox->SendNext();
+int COutbox::OnTimer() {
+    held_.reset();
+    return SendNext();
 }
 
 MessageIds COutbox::NewIds() {

@@ -69,7 +69,7 @@ public:
     std::optional<MessageIds> InFlight() const { return inFlight_; }
 
 private:
-    static int OnTimer(intptr_t* args);
+    int OnTimer();
     MessageIds NewIds();
     void OpenJournal();
     void Compact();

@@ -1,5 +1,6 @@
 #include "frame/games/GameTile.h"
 
+#include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 
@@ -42,9 +43,9 @@ CGameTile::CGameTile(GameTileOwner& owner, CSurface* logo, int index, int pace, 
     if (logo != nullptr && logo->GetCurImage() != nullptr) image->DrawAt(*logo->GetCurImage(), 1, 1, 0);
     if (CSubsystem_Event* events = EventService()) {
         const CSurface* self = this;
-        click_ = events->Listen(self, kEventClick, this, OnClick);
-        enter_ = events->Listen(self, kEventEnter, this, OnEnter);
-        leave_ = events->Listen(self, kEventLeave, this, OnLeave);
+        click_ = events->Listen(self, kEventClick, this, Thunk<&CGameTile::OnClick>);
+        enter_ = events->Listen(self, kEventEnter, this, Thunk<&CGameTile::OnEnter>);
+        leave_ = events->Listen(self, kEventLeave, this, Thunk<&CGameTile::OnLeave>);
     }
 }
 
@@ -63,22 +64,19 @@ void CGameTile::Outline(bool hot) {
     }
 }
 
-int CGameTile::OnClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CGameTile*>(record[0]);
-    if (self->busy_) return 1;
+int CGameTile::OnClick() {
+    if (busy_) return 1;
     // The owner may replace the page and with it this tile: nothing of it is touched afterwards.
-    self->owner_.OnTileClicked(self->row_, self->remove_);
+    owner_.OnTileClicked(row_, remove_);
     return 0;
 }
 
-int CGameTile::OnEnter(intptr_t* record) {
-    auto* self = reinterpret_cast<CGameTile*>(record[0]);
-    if (!self->busy_) self->Outline(true);
+int CGameTile::OnEnter() {
+    if (!busy_) Outline(true);
     return 1;
 }
 
-int CGameTile::OnLeave(intptr_t* record) {
-    auto* self = reinterpret_cast<CGameTile*>(record[0]);
-    if (!self->busy_) self->Outline(false);
+int CGameTile::OnLeave() {
+    if (!busy_) Outline(false);
     return 1;
 }

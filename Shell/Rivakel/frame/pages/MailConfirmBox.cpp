@@ -4,6 +4,7 @@
 
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
+#include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlRenderer.h"
@@ -64,11 +65,11 @@ void CMailConfirmBox::Ask(EmailConfirmation request, std::function<void(bool)> a
 }
 
 void CMailConfirmBox::AddButton(const char* label, int x, int value) {
-    shell_.MakeTextButton(box_, label, x, 87, value, 12, 0xFF9900, 0x000000, 0xFFFFFF, this, OnButton);
+    shell_.MakeTextButton(box_, label, x, 87, value, 12, 0xFF9900, 0x000000, 0xFFFFFF, this, Thunk<&CMailConfirmBox::OnButton>);
 }
 
 int CMailConfirmBox::OnButton(intptr_t* record) {
-    reinterpret_cast<CMailConfirmBox*>(record[0])->Press(static_cast<int>(record[2]));
+    Press(static_cast<int>(record[2]));
     return 1;
 }
 
@@ -160,18 +161,17 @@ void CMailConfirmBox::Blink() {
     if (box_ == nullptr) return;
     blinkStep_ = 0;
     DrawOutline(0xFFFFFF);
-    blinkTimer_ = std::make_unique<CTimer>(this, kBlinkMs, OnBlinkTick);
+    blinkTimer_ = std::make_unique<CTimer>(this, kBlinkMs, Thunk<&CMailConfirmBox::OnBlinkTick>);
     blinkTimer_->SetClock(TimerClock::Wall);
     blinkTimer_->Start();
 }
 
-int CMailConfirmBox::OnBlinkTick(intptr_t* args) {
-    auto* self = reinterpret_cast<CMailConfirmBox*>(args[0]);
-    if (++self->blinkStep_ >= kBlinkSteps || self->box_ == nullptr) {
-        self->blinkTimer_->Stop();
+int CMailConfirmBox::OnBlinkTick() {
+    if (++blinkStep_ >= kBlinkSteps || box_ == nullptr) {
+        blinkTimer_->Stop();
         return 0;
     }
-    self->DrawOutline(self->blinkStep_ % 2 == 1 ? kBoxOrange : 0xFFFFFF);
+    DrawOutline(blinkStep_ % 2 == 1 ? kBoxOrange : 0xFFFFFF);
     return 0;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
+#include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
@@ -125,14 +126,14 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     if (CSubsystem_Event* events = EventService()) events->SetGameArea(nullptr);
 
     // 2. The repaint runs on the wall clock, also while the window is inactive.
-    repaintTimer_ = std::make_unique<CTimer>(this, kRepaintMs, OnRepaintTick);
+    repaintTimer_ = std::make_unique<CTimer>(this, kRepaintMs, Thunk<&CShell::OnRepaintTick>);
     repaintTimer_->SetClock(TimerClock::Wall);
     // In step with the animations, whose changes it presents.
     repaintTimer_->SetAligned(true);
     repaintTimer_->Start();
     if (config_.setInactiveTimer && !Closing()) config_.setInactiveTimer(repaintTimer_.get());
-    joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, OnLogoTick);
-    exitLogoTimer_ = std::make_unique<CTimer>(&exitLogoAction_, kLogoMs, OnLogoTick);
+    joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, Thunk<&CShell::OnLogoTick>);
+    exitLogoTimer_ = std::make_unique<CTimer>(&exitLogoAction_, kLogoMs, Thunk<&CShell::OnLogoTick>);
     joinLogoTimer_->SetClock(TimerClock::Wall);
     exitLogoTimer_->SetClock(TimerClock::Wall);
 
@@ -152,13 +153,13 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     // 6.
     if (CSubsystem_Event* events = EventService()) {
         if (logo_ != nullptr) {
-            logoClick_ = events->Listen(static_cast<const CSurface*>(logo_), kEventClick, this, OnLogoClick);
+            logoClick_ = events->Listen(static_cast<const CSurface*>(logo_), kEventClick, this, Thunk<&CShell::OnLogoClick>);
         }
         if (!config_.embedded) {
             const void* self = static_cast<const CSurface*>(this);
-            moveListener_ = events->Listen(self, kEventMouseMove, this, OnShellMouse);
-            downListener_ = events->Listen(self, kEventLeftDown, this, OnShellMouse);
-            upListener_ = events->Listen(self, kEventLeftUp, this, OnShellMouse);
+            moveListener_ = events->Listen(self, kEventMouseMove, this, Thunk<&CShell::OnShellMouse>);
+            downListener_ = events->Listen(self, kEventLeftDown, this, Thunk<&CShell::OnShellMouse>);
+            upListener_ = events->Listen(self, kEventLeftUp, this, Thunk<&CShell::OnShellMouse>);
             moveListener_->SetUserValue(kEventMouseMove);
             downListener_->SetUserValue(kEventLeftDown);
             upListener_->SetUserValue(kEventLeftUp);
@@ -214,25 +215,24 @@ void CShell::PlayClick() {
     if (clickSound_ != nullptr) clickSound_->Play(1);
 }
 
-int CShell::OnRepaintTick(intptr_t* args) {
-    auto* self = reinterpret_cast<CShell*>(args[0]);
-    if (self->firstTick_) {
-        self->firstTick_ = false;
-        self->CreateSounds();
-        if (self->gameFile_.empty() && self->openSound_ != nullptr) self->openSound_->Play(1);
+int CShell::OnRepaintTick() {
+    if (firstTick_) {
+        firstTick_ = false;
+        CreateSounds();
+        if (gameFile_.empty() && openSound_ != nullptr) openSound_->Play(1);
         // Outside this tick: the dialog's loop ticks the repaint timer again.
         if (!DevDialogName().empty()) {
-            self->devDialogTimer_ = std::make_unique<CTimer>(self, kRepaintMs, OnDevDialogTick);
-            self->devDialogTimer_->SetClock(TimerClock::Wall);
-            self->devDialogTimer_->Start();
+            devDialogTimer_ = std::make_unique<CTimer>(this, kRepaintMs, Thunk<&CShell::OnDevDialogTick>);
+            devDialogTimer_->SetClock(TimerClock::Wall);
+            devDialogTimer_->Start();
         }
     }
-    self->Repaint();
+    Repaint();
     return 0;
 }
 
-int CShell::OnDevDialogTick(intptr_t* args) {
-    reinterpret_cast<CShell*>(args[0])->devDialogTimer_->Stop();
+int CShell::OnDevDialogTick() {
+    devDialogTimer_->Stop();
     ShowDevDialog(DevDialogName());
     return 0;
 }
@@ -251,9 +251,8 @@ int CShell::OnLogoTick(intptr_t* args) {
 // ---------------------------------------------------------------- window dragging
 
 int CShell::OnShellMouse(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    const platform::Point at = self->AbsoluteLoc();
-    self->OnMouse(static_cast<int>(record[1]), static_cast<int>(record[2]) + at.x, static_cast<int>(record[3]) + at.y);
+    const platform::Point at = AbsoluteLoc();
+    OnMouse(static_cast<int>(record[1]), static_cast<int>(record[2]) + at.x, static_cast<int>(record[3]) + at.y);
     return 1;
 }
 
