@@ -49,8 +49,13 @@ void Log(Canvas& c, float x, float y, float w, float h) {
 
 art::Picture Background() {
     Canvas c(350, 420);
-    c.Fill(Path::Rect(0, 0, 350, 420),
-           Paint::Radial(180, 200, 300, {{0, kWaterLight}, {0.5f, kWater}, {1, kWaterDeep}}));
+    c.Clear(kWater);
+    // Darker deeps and lighter shallows drift under the ripples.
+    art::Dice dice(3);
+    for (int i = 0; i < 9; ++i) {
+        const float x = 20 + dice.Next() * 310, y = 60 + dice.Next() * 300, r = 25 + dice.Next() * 30;
+        c.Fill(Path::Ellipse(x, y, r, r * 0.55f), art::Mix(kWater, i % 2 == 0 ? kWaterDeep : kWaterLight, 0.25f));
+    }
     Ripples(c, 20, 45, 340, 370, 70, 7);
     c.Fill(Path::Rect(0, 372, 350, 48), Paint::Linear(0, 372, 0, 420, {{0, kWaterDeep}, {1, kNight}}));
     for (int i = 0; i < 7; ++i) Reeds(c, 4 + static_cast<float>(i) * 50, 420, 44, 11 + static_cast<uint32_t>(i));
