@@ -72,12 +72,14 @@ CPlayScreen::~CPlayScreen() { Clear(); }
 void CPlayScreen::Build() {
     const GeneratedSwamp swamp = GenerateSwamp(mode_.Number(), mode_.IsChallenge(), game.Dice());
     board_ = swamp.board;
+    for (int c = 0; c < kSwampSize; ++c)
+        for (int r = 0; r < kSwampSize; ++r)
+            if (board_.At({c, r}) != kWater) lilypads_[c][r] = std::make_unique<CLilypad>(game, *this, CellPos{c, r});
+    // Frogs after every lilypad, so that a frog landing on a later cell stays in front of its pad.
     int frogs = 0;
     for (int c = 0; c < kSwampSize; ++c) {
         for (int r = 0; r < kSwampSize; ++r) {
             const CellPos at{c, r};
-            if (board_.At(at) == kWater) continue;
-            lilypads_[c][r] = std::make_unique<CLilypad>(game, *this, at);
             if (board_.At(at) != kFrog) continue;
             game.Rand();
             const int colour = game.Rand() % kNewFrogColours;
