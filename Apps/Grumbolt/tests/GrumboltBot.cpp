@@ -165,9 +165,9 @@ void GrumboltBot::Hop(const Jump& jump) {
     view_.Click(30 * jump.to.column + 32, 30 * jump.to.row + 58);
 }
 
-void GrumboltBot::Play(const std::vector<Jump>& jumps) {
+void GrumboltBot::Play(const std::vector<Jump>& jumps, bool answerLast) {
     for (size_t i = 0; i < jumps.size(); ++i) {
-        if (i + 1 == jumps.size()) view_.AnswerBox(platform::IdOk);
+        if (answerLast && i + 1 == jumps.size()) view_.AnswerBox(platform::IdOk);
         Hop(jumps[i]);
         view_.Wait(kLeapWaitMs);
     }

@@ -26,8 +26,8 @@ public:
     // The water with its lilypads and frogs, pixel by pixel.
     std::vector<uint32_t> SwampPixels() const;
 
-    // Plays `jumps`; the box that the last one brings is answered OK.
-    void Play(const std::vector<Jump>& jumps);
+    // Plays `jumps`; the box that the last one brings is answered OK unless `answerLast` is false.
+    void Play(const std::vector<Jump>& jumps, bool answerLast = true);
     // Reads, solves and plays the swamp on the screen; false when it found no way.
     bool SolveShownSwamp();
 
