@@ -8,14 +8,10 @@
 #include <vector>
 
 #include "Apps/Grumbolt/SwampBoard.h"
+#include "Apps/Grumbolt/tests/SwampSearch.h"
 #include "Apps/Grumbolt/tests/GrumboltSession.h"
 
 namespace grumbolt::test {
-
-// Jumps from `board` down to one frog, or nothing when there is no way.
-std::optional<std::vector<Jump>> SolveSwamp(const SwampBoard& board);
-// Jumps from `board` that end with two or more frogs and no jump left.
-std::optional<std::vector<Jump>> FindDeadEnd(const SwampBoard& board);
 
 class GrumboltBot {
 public:

@@ -24,7 +24,7 @@ void RunOnce(GrumboltSession& session, int run) {
             session.Wait(300);
             break;
         }
-        case 1: session.ChooseHard(); session.Wait(2500); break;
+        case 1: session.ChooseHard(); session.Wait(300); break;
         case 2: session.Harness().ShowInstructions(); break;
         case 3:
             for (const char key : std::string("PLUMTAG")) session.Key(key);
