@@ -19,11 +19,6 @@ protected:
         StartWithGame(GRUMBOLT_GAM);
         ASSERT_TRUE(OnTitle());
     }
-    void EndRun() {
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
-    }
 };
 
 TEST_F(GrumboltPortalTest, TheBotSolvesTheFirstSwampAndTheNextIsKeptOverARestart) {
@@ -102,11 +97,11 @@ TEST_F(GrumboltPortalTest, ClosingThePortalUnderEachBoxStopsTheGame) {
         if (c.onSwamp) ExpectPress("IDD_QUIT_*", kIdAccept);
         const int score = c.ask(*this);
         Wait(200);
-        EXPECT_TRUE(SessionStopping()) << c.name;
+        EXPECT_TRUE(test_portal::SessionStopping()) << c.name;
         EXPECT_EQ(UserValue("Guest - Score"), std::to_string(score)) << c.name;
         EXPECT_EQ(UserValue("Guest - Level"), c.level) << c.name;
         EXPECT_EQ(UserValue("CurPlayer"), "Guest") << c.name;
-        EndRun();
+        test_portal::End();
     }
 }
 
