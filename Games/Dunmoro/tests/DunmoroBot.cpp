@@ -55,11 +55,12 @@ DunmoroBot::DunmoroBot(DunmoroView& session, BotLedger start) : session_(session
 }
 
 int DunmoroBot::ReadCorner(int x, int y) const {
+    const GameAreaFrame frame = session_.Presented();
     for (const auto& [what, corner] : corners_) {
         bool same = true;
         for (int dy = 0; dy < kCornerH && same; ++dy)
             for (int dx = 0; dx < kCornerW && same; ++dx)
-                same = session_.Pixel(x + kCornerX + dx, y + kCornerY + dy) ==
+                same = frame.Pixel(x + kCornerX + dx, y + kCornerY + dy) ==
                        corner[static_cast<size_t>(dy * kCornerW + dx)];
         if (same) return what;
     }
