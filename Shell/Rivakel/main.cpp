@@ -1,3 +1,3 @@
-#include "core/app/WinMain.h"
+#include "app/ProgramMain.h"
 
-int main(int argc, char** argv) { return WinMain(argc, argv); }
+int main(int argc, char** argv) { return ProgramMain(argc, argv); }

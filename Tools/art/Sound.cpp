@@ -6,15 +6,13 @@
 #include <numbers>
 #include <string_view>
 
+#include "core/base/ByteOrder.h"
+
 namespace art {
 
 namespace {
 
 size_t FramesFor(double seconds) { return static_cast<size_t>(std::max(0.0, seconds) * kSampleRate + 0.5); }
-
-void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
 
 }  // namespace
 
@@ -151,20 +149,20 @@ std::vector<uint8_t> EncodeWav(const Sound& sound) {
     const int channels = std::clamp(sound.channels, 1, 2);
     const uint32_t dataBytes = static_cast<uint32_t>(sound.Frames() * channels * 2);
     std::vector<uint8_t> out{'R', 'I', 'F', 'F'};
-    PutLe(out, 36 + dataBytes, 4);
+    AppendLe(out, 36 + dataBytes, 4);
     for (const char c : std::string_view("WAVEfmt ")) out.push_back(static_cast<uint8_t>(c));
-    PutLe(out, 16, 4);
-    PutLe(out, 1, 2);  // PCM
-    PutLe(out, static_cast<uint32_t>(channels), 2);
-    PutLe(out, kSampleRate, 4);
-    PutLe(out, static_cast<uint32_t>(kSampleRate * channels * 2), 4);
-    PutLe(out, static_cast<uint32_t>(channels * 2), 2);
-    PutLe(out, 16, 2);
+    AppendLe(out, 16, 4);
+    AppendLe(out, 1, 2);  // PCM
+    AppendLe(out, static_cast<uint32_t>(channels), 2);
+    AppendLe(out, kSampleRate, 4);
+    AppendLe(out, static_cast<uint32_t>(kSampleRate * channels * 2), 4);
+    AppendLe(out, static_cast<uint32_t>(channels * 2), 2);
+    AppendLe(out, 16, 2);
     for (const char c : std::string_view("data")) out.push_back(static_cast<uint8_t>(c));
-    PutLe(out, dataBytes, 4);
+    AppendLe(out, dataBytes, 4);
     for (size_t i = 0; i < sound.Frames() * channels; ++i) {
         const float v = std::clamp(sound.samples[i], -1.0f, 1.0f);
-        PutLe(out, static_cast<uint32_t>(static_cast<int16_t>(std::lround(v * 32767.0f))), 2);
+        AppendLe(out, static_cast<uint32_t>(static_cast<int16_t>(std::lround(v * 32767.0f))), 2);
     }
     return out;
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "core/base/Decimal.h"
+
 namespace portal {
 namespace {
 
@@ -16,17 +18,6 @@ std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
     return text;
-}
-
-std::optional<uint64_t> Number(std::string_view text, uint64_t limit) {
-    if (text.empty()) return std::nullopt;
-    uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-        if (value > limit) return std::nullopt;
-    }
-    return value;
 }
 
 }  // namespace
@@ -54,7 +45,7 @@ std::optional<HttpRequestHead> ParseRequestHead(std::string_view bytes) {
         if (colon == std::string_view::npos) continue;
         const std::string_view name = Trim(line.substr(0, colon));
         if (EqualsNoCase(name, "Content-length")) {
-            const std::optional<uint64_t> length = Number(Trim(line.substr(colon + 1)), 1 << 24);
+            const std::optional<uint64_t> length = ParseDecimal(Trim(line.substr(colon + 1)), 1 << 24);
             if (!length) return std::nullopt;
             head.contentLength = static_cast<size_t>(*length);
         } else if (EqualsNoCase(name, "Via")) {
@@ -84,8 +75,8 @@ std::optional<ShellMessage> ParseShellMessage(std::string_view body) {
         field = body.substr(0, comma);
         body.remove_prefix(comma + 1);
     }
-    const std::optional<uint64_t> high = Number(fields[2], UINT32_MAX);
-    const std::optional<uint64_t> low = Number(fields[3], UINT32_MAX);
+    const std::optional<uint64_t> high = ParseDecimal(fields[2], UINT32_MAX);
+    const std::optional<uint64_t> low = ParseDecimal(fields[3], UINT32_MAX);
     if (!high || !low) return std::nullopt;
     return ShellMessage{std::string(fields[0]), static_cast<uint32_t>(*high), static_cast<uint32_t>(*low),
                         std::string(body)};

@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
@@ -14,6 +15,7 @@
 #include <fstream>
 
 #include "Tools/portalserver/PortalRequest.h"
+#include "core/base/HexText.h"
 
 namespace portal {
 namespace {
@@ -74,13 +76,9 @@ std::string ShellReply(std::string_view status, std::string_view text) {
 }
 
 std::string NewGuid(std::mt19937& random) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string guid = "{";
-    for (int i = 0; i < 32; ++i) {
-        if (i == 8 || i == 12 || i == 16 || i == 20) guid += '-';
-        guid += kHex[random() & 15];
-    }
-    return guid + "}";
+    std::array<uint8_t, 16> bytes{};
+    for (uint8_t& byte : bytes) byte = static_cast<uint8_t>(random());
+    return "{" + GuidText(bytes) + "}";
 }
 
 void Escape(std::string& out, std::string_view text) {

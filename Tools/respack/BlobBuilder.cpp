@@ -4,19 +4,12 @@
 #include <cstring>
 #include <limits>
 
+#include "core/base/ByteOrder.h"
 #include "core/resources/ResourceFormat.h"
 
 namespace respack {
 
 namespace {
-
-void PutLe32(std::vector<uint8_t>& out, size_t at, uint64_t value) {
-    for (int i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-void PutLe16(std::vector<uint8_t>& out, size_t at, size_t value) {
-    out[at] = static_cast<uint8_t>(value);
-    out[at + 1] = static_cast<uint8_t>(value >> 8);
-}
 
 size_t Append(std::vector<uint8_t>& out, const void* bytes, size_t size) {
     const size_t at = out.size();
@@ -63,34 +56,34 @@ std::optional<std::vector<uint8_t>> BlobBuilder::Build(std::string* error) const
 
     std::vector<uint8_t> out(kHeaderSize + order.size() * kEntrySize + strings.size() * kStringEntrySize);
     std::memcpy(out.data(), kBlobMagic, sizeof kBlobMagic);
-    PutLe32(out, 12, order.size());
-    PutLe32(out, 16, strings.size());
+    WriteLe(out.data() + 12, order.size(), 4);
+    WriteLe(out.data() + 16, strings.size(), 4);
     const size_t stringsAt = kHeaderSize + order.size() * kEntrySize;
 
     for (size_t i = 0; i < strings.size(); ++i) {
         const size_t at = Append(out, strings[i]->second.data(), strings[i]->second.size());
         const size_t entry = stringsAt + i * kStringEntrySize;
-        PutLe32(out, entry, strings[i]->first);
-        PutLe32(out, entry + 4, at);
-        PutLe32(out, entry + 8, strings[i]->second.size());
+        WriteLe(out.data() + entry, strings[i]->first, 4);
+        WriteLe(out.data() + entry + 4, at, 4);
+        WriteLe(out.data() + entry + 8, strings[i]->second.size(), 4);
     }
     for (size_t i = 0; i < order.size(); ++i) {
         const size_t keyAt = Append(out, order[i]->type.data(), order[i]->type.size());
         Append(out, order[i]->name.data(), order[i]->name.size());
         const size_t entry = kHeaderSize + i * kEntrySize;
-        PutLe32(out, entry, keyAt);
-        PutLe16(out, entry + 4, order[i]->type.size());
-        PutLe16(out, entry + 6, order[i]->name.size());
+        WriteLe(out.data() + entry, keyAt, 4);
+        WriteLe(out.data() + entry + 4, order[i]->type.size(), 2);
+        WriteLe(out.data() + entry + 6, order[i]->name.size(), 2);
     }
     for (size_t i = 0; i < order.size(); ++i) {
         out.resize((out.size() + 3) & ~size_t{3});
         const size_t at = Append(out, order[i]->data.data(), order[i]->data.size());
         const size_t entry = kHeaderSize + i * kEntrySize;
-        PutLe32(out, entry + 8, at);
-        PutLe32(out, entry + 12, order[i]->data.size());
+        WriteLe(out.data() + entry + 8, at, 4);
+        WriteLe(out.data() + entry + 12, order[i]->data.size(), 4);
     }
     if (out.size() > std::numeric_limits<uint32_t>::max()) return Fail(error, "resources pass 4 GB");
-    PutLe32(out, 8, out.size());
+    WriteLe(out.data() + 8, out.size(), 4);
     return out;
 }
 

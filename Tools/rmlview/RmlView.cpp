@@ -14,7 +14,7 @@
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlRenderer.h"
 #include "core/text/BackendFontOpener.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -40,7 +40,7 @@ bool ParseSide(std::string_view text, int& out) {
     return error == std::errc() && end == text.data() + text.size() && out >= 16 && out <= 4096;
 }
 
-void Draw(CImage& image, CSubsystem_Font_Win32& fonts, const std::string& text) {
+void Draw(CImage& image, CSubsystem_Font& fonts, const std::string& text) {
     int width = 0, height = 0;
     image.GetSize(width, height);
     image.ClearToColor(255, 255, 255);
@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     if (!window) return 1;
 
     {
-        CSubsystem_Font_Win32 fonts(BackendFontOpener());
+        CSubsystem_Font fonts(BackendFontOpener());
         auto image = std::make_unique<CImage>(&fonts, width, height, 0);
         Draw(*image, fonts, text);
         const platform::Rect all{0, 0, width, height};

@@ -2,7 +2,7 @@
 //
 //   img-titlescreen-500x420.gif   the name over a pile of bubbles; a cream card for the best
 //                                 breakers (rows from y 175 at x 335), a pale card for the player
-//                                 (centred on x 425, y 278 to 322), dark plates under the cyan
+//                                 (centred on x 425, y 278 to 322), blue plates under the
 //                                 buttons and a lighter panel for the puzzle choices (y 348 on)
 //   p-img-logo-80x60.gif          the logo for the portal's pages
 #include <array>
@@ -33,6 +33,8 @@ void PutBubble(Canvas& c, int x, int y, int size, const BubbleTones& tones) {
     Bubble(bubble, r, r, r - 0.5f, r - 0.5f, tones);
     c.Draw(bubble, x, y);
 }
+
+constexpr uint32_t kButtonPlate = 0x3A70C4;
 
 void Sea(Canvas& c) {
     c.Fill(Path::Rect(0, 0, 500, 420), Paint::Linear(0, 0, 0, 420, {{0, 0x2A56B0}, {0.45f, kSea}, {1, 0x0B1846}}));
@@ -99,16 +101,17 @@ art::Picture Title() {
     // The player: name and two lines of statistics, drawn by the game.
     Card(c, 352, 271, 144, 52, 0xE6F1FF, kSeaLight);
 
-    // Dark plates behind the cyan buttons.
+    // Plates behind the buttons, of a middle blue: the cyan label and the black one under the mouse
+    // both read on it.
     c.Fill(Path::RoundRect(32, 283, 134, 28, 9), 0xF2B533);
-    c.Fill(Path::RoundRect(34, 285, 130, 24, 8), 0x0A1640);
-    c.Fill(Path::RoundRect(340, 324, 156, 18, 8), 0x0A1640);
+    c.Fill(Path::RoundRect(34, 285, 130, 24, 8), kButtonPlate);
+    c.Fill(Path::RoundRect(340, 324, 156, 18, 8), kButtonPlate);
 
-    // The puzzle choices: black captions over a lighter panel, cyan buttons on its dark band.
+    // The puzzle choices: black captions over a lighter panel, buttons on its plates.
     c.Fill(Path::RoundRect(136, 348, 230, 76, 12), 0x0A1438);
     c.Fill(Path::RoundRect(138, 349, 226, 74, 11), Paint::Linear(0, 349, 0, 420, {{0, 0x9CC2F4}, {1, 0x7AA3E2}}));
-    c.Fill(Path::RoundRect(148, 368, 206, 18, 8), 0x0A1640);
-    c.Fill(Path::RoundRect(140, 402, 222, 18, 8), 0x0A1640);
+    c.Fill(Path::RoundRect(148, 368, 206, 18, 8), kButtonPlate);
+    c.Fill(Path::RoundRect(140, 402, 222, 18, 8), kButtonPlate);
     return art::Still(std::move(c));
 }
 

@@ -143,15 +143,29 @@ std::optional<std::vector<BubbleCell>> PlanClearing(const CBubbleBoard& board, c
 }
 
 std::optional<std::vector<BubbleCell>> PlanDeadEnd(const CBubbleBoard& board) {
-    CBubbleBoard played = board;
-    std::vector<BubbleCell> clicks;
-    for (std::vector<Move> moves = Moves(played); !moves.empty(); moves = Moves(played)) {
-        const Move biggest = *std::max_element(moves.begin(), moves.end(), [](const Move& a, const Move& b) { return a.size < b.size; });
-        played.PopNow(biggest.cell.column, biggest.cell.row, kBrisquet2Rules);
-        clicks.push_back(biggest.cell);
+    // Greedy orders, tried in turn: the largest group first, the smallest, then the pop that
+    // leaves the most bubbles without a partner.
+    using Score = int (*)(const CBubbleBoard&, const Move&);
+    const Score orders[] = {[](const CBubbleBoard&, const Move& m) { return m.size; },
+                            [](const CBubbleBoard&, const Move& m) { return -m.size; },
+                            [](const CBubbleBoard& b, const Move& m) {
+                                CBubbleBoard next = b;
+                                next.PopNow(m.cell.column, m.cell.row, kBrisquet2Rules);
+                                return Lonely(next);
+                            }};
+    for (const Score score : orders) {
+        CBubbleBoard played = board;
+        std::vector<BubbleCell> clicks;
+        for (std::vector<Move> moves = Moves(played); !moves.empty(); moves = Moves(played)) {
+            const Move chosen = *std::max_element(moves.begin(), moves.end(), [&](const Move& a, const Move& b) {
+                return score(played, a) < score(played, b);
+            });
+            played.PopNow(chosen.cell.column, chosen.cell.row, kBrisquet2Rules);
+            clicks.push_back(chosen.cell);
+        }
+        if (played.Evaluate(kBrisquet2Rules) == BubbleBoardState::DeadEnd) return clicks;
     }
-    if (played.Evaluate(kBrisquet2Rules) != BubbleBoardState::DeadEnd) return std::nullopt;
-    return clicks;
+    return std::nullopt;
 }
 
 }  // namespace brisquet2::test

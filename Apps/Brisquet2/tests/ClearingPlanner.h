@@ -16,7 +16,7 @@ struct PlannerLimits {
 
 // One cell per group, in click order; none when the search gave up.
 std::optional<std::vector<BubbleCell>> PlanClearing(const CBubbleBoard& board, const PlannerLimits& limits = {});
-// Clicks that leave coloured bubbles with no partner (the largest group first each time); none
+// Clicks that leave coloured bubbles with no partner (greedy orders tried in turn); none
 // when that order happens to clear the board.
 std::optional<std::vector<BubbleCell>> PlanDeadEnd(const CBubbleBoard& board);
 

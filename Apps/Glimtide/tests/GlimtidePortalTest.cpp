@@ -49,7 +49,7 @@ TEST_F(GlimtidePortalTest, ClosingThePortalWhileTheNameIsAskedKeepsTheProposedNa
     GlimtideBot bot(*this);
     ASSERT_TRUE(bot.PlayUntil(1));
     bot.LoseOnPurpose();
-    EXPECT_TRUE(SessionStopping());
+    EXPECT_TRUE(test_portal::SessionStopping());
     EXPECT_EQ(UserValue("Score1Name"), "Ada");
     EXPECT_EQ(UserValue("LastNameEntered"), "Ada");
     EXPECT_EQ(UserValue("Score1Score"), "1");

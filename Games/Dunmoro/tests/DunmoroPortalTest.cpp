@@ -64,12 +64,10 @@ TEST_F(DunmoroPortalTest, ClosingThePortalDuringAProfileQuestionChangesNothing) 
         SetUserValue("Guest - Won", "500");
         Expect(c.dialog, [this](CDialog&) { headless_->PushClose(); });
         Click(c.x, c.y);
-        EXPECT_TRUE(SessionStopping()) << c.dialog;
+        EXPECT_TRUE(test_portal::SessionStopping()) << c.dialog;
         EXPECT_EQ(UserValue("CurPlayer"), "Guest") << c.dialog;
         EXPECT_EQ(UserValue("Guest - Won"), "500") << c.dialog;
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
     }
 }
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "core/resources/ResourceRegistry.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/Sound.h"
-#include "core/sound/SoundService.h"
 #include "platform/Host.h"
 #include "platform/Platform.h"
 
@@ -38,7 +38,7 @@ protected:
         if (!bytes) return 0;
         auto window = backend_->CreateWindow({.title = "Rivakel", .width = 800, .height = 572});
         EXPECT_NE(window, nullptr);
-        CSubsystem_Sound_DirectX* service = CreateSoundService({.backend = backend_, .shellElement = nullptr, .readFile = {}});
+        CSubsystem_Sound* service = CreateSoundService({.backend = backend_, .shellElement = nullptr, .readFile = {}});
         EXPECT_TRUE(service->IsAvailable());
         CSound* sound = service->CreateSoundFromData(name, *bytes, 1);
         EXPECT_TRUE(sound != nullptr && sound->IsLoaded());

@@ -1,22 +1,22 @@
 #include "harness/AppletHarness.h"
 
-#include "core/base/Clock.h"
-#include "core/files/FileService.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/files/CSubsystem_File.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EventCodes.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/Surface.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
 #include "core/text/BackendFontOpener.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "frame/factory/ShellFactory.h"
 #include "frame/host/GameHost.h"
-#include "frame/host/GameHostBase.h"
+#include "frame/host/GameHost.h"
 #include "platform/headless/HeadlessBackend.h"
 
 namespace {
@@ -64,10 +64,10 @@ CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(opti
     window_ = CreateVideoWindow(params);
     VideoHooks hooks;
     hooks.mouseMove = [](int x, int y) {
-        if (CSubsystem_Input_Win32* input = InputService()) input->ForwardMouse(kEventMouseMove, x, y);
+        if (CSubsystem_Input* input = InputService()) input->ForwardMouse(kEventMouseMove, x, y);
     };
     video_ = CreateVideoService(window_.get(), std::move(hooks));
-    fonts_ = std::make_unique<CSubsystem_Font_Win32>(BackendFontOpener());
+    fonts_ = std::make_unique<CSubsystem_Font>(BackendFontOpener());
     CurrentSurfaceServices() = {};
     CurrentSurfaceServices().video = video_.get();
     CurrentSurfaceServices().fonts = fonts_.get();
@@ -82,7 +82,7 @@ CAppletHarness::CAppletHarness(HarnessOptions options) : options_(std::move(opti
     sound.shellElement = UserStore()->GetShellElement();
     sound.readFile = FileServiceSoundReader();
     CreateSoundService(std::move(sound));
-    CSubsystem_Event_Win32* events = CreateEventService();
+    CSubsystem_Event* events = CreateEventService();
     CurrentSurfaceServices().events = events;
 
     root_ = new CSurface(kWindowWidth, kWindowHeight, 0);

@@ -24,7 +24,7 @@ class CSurface;
 class IShellFactory;
 class CGameHost;
 class CSubsystem_Video;
-class CSubsystem_Font_Win32;
+class CSubsystem_Font;
 
 namespace platform::headless {
 class HeadlessBackend;
@@ -121,7 +121,7 @@ private:
     platform::headless::HeadlessBackend* headless_ = nullptr;
     std::unique_ptr<platform::Window> window_;
     std::unique_ptr<CSubsystem_Video> video_;
-    std::unique_ptr<CSubsystem_Font_Win32> fonts_;
+    std::unique_ptr<CSubsystem_Font> fonts_;
     IShellFactory* factory_ = nullptr;
     CSurface* root_ = nullptr;
     CSurface* gameArea_ = nullptr;

@@ -8,7 +8,7 @@
 #ifndef SHELL_TEST_GAME
 #define SHELL_TEST_GAME ""
 #endif
-#include "frame/dialogs/DialogTemplate.h"
+#include "core/dialogs/DialogTemplate.h"
 #include "frame/shell/tests/ShellSession.h"
 #include "harness/GameDriver.h"
 
@@ -21,10 +21,7 @@ protected:
     }
     // Ends the session as the program does and starts it again with the same game.
     void Restart() {
-        StopSession();
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
         Start();
     }
     // The current user's setting `key` of the running game ("" when absent), as the game reads and

@@ -11,9 +11,9 @@
 #include <functional>
 #include <string>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "frame/boundary/InterfaceObject.h"
 
 struct ShellFootprint {

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
+#include "core/base/Thunk.h"
 #include "core/graphics/Anim.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/SurfaceServices.h"
-#include "core/text/CFontWin32.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CFont.h"
+#include "core/text/CSubsystem_Cursor.h"
+#include "core/text/CSubsystem_Font.h"
 
 struct CBigMenuButton::Plan {
     int surfaceWidth = 0, surfaceHeight = 0;
@@ -27,9 +28,9 @@ constexpr int kLooks = 4;
 // The caption as a 12-point Arial lays it out.
 TextSize Measure(std::string_view caption) {
     TextSize size;
-    CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts;
+    CSubsystem_Font* fonts = CurrentSurfaceServices().fonts;
     if (fonts == nullptr || caption.empty()) return size;
-    CFontWin32* font = fonts->CreateFont("Arial", kMeasurePoints, 0);
+    CFont* font = fonts->CreateFont("Arial", kMeasurePoints, 0);
     auto* scratch = new CImage(fonts, 1, 1, 0);
     scratch->AddInternalRef();
     scratch->GetTextExtentWithFont(font, caption.data(), static_cast<int>(caption.size()), size);
@@ -71,14 +72,13 @@ CSurface* LoadStrip(std::string_view name) {
 
 CAnim* MakeLooks(const Plan& plan, int width, int height, std::string_view backStrip, std::string_view iconStrip,
                  int iconIndex, std::string_view caption, unsigned flags, uint32_t background) {
-    CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts;
+    CSubsystem_Font* fonts = CurrentSurfaceServices().fonts;
     CSurface* backs = LoadStrip(backStrip);
     CSurface* icons = LoadStrip(iconStrip);
     auto* sequence = new CImageSeq();
     for (int look = 0; look < kLooks; ++look) {
         auto* image = new CImage(fonts, plan.surfaceWidth, plan.surfaceHeight, 0);
-        image->ClearToColor(static_cast<uint8_t>(background >> 16), static_cast<uint8_t>(background >> 8),
-                            static_cast<uint8_t>(background));
+        image->ClearToColor(background);
         const int back = look == CBigMenuButton::kNormal && (flags & CBigMenuButton::kAlternateBack) != 0
                              ? CBigMenuButton::kFourth
                              : look;
@@ -98,7 +98,7 @@ CAnim* MakeLooks(const Plan& plan, int width, int height, std::string_view backS
 }
 
 void SelectStockCursor(int index) {
-    if (CSubsystem_Cursor_Win32* cursors = CurrentSurfaceServices().cursors) {
+    if (CSubsystem_Cursor* cursors = CurrentSurfaceServices().cursors) {
         cursors->SelectCursor(cursors->GetStockCursor(index));
     }
 }
@@ -136,9 +136,9 @@ CBigMenuButton::CBigMenuButton(const Plan& plan, CSurface* parent, void* target,
     args.userValue = id;
     args.callback = callback;
     command_ = PlaceButton(*this, args);
-    click_ = Own(kEventClick, OnClickThunk);
-    enter_ = Own(kEventEnter, OnEnterThunk);
-    leave_ = Own(kEventLeave, OnLeaveThunk);
+    click_ = Own(kEventClick, Thunk<&CBigMenuButton::OnClickThunk>);
+    enter_ = Own(kEventEnter, Thunk<&CBigMenuButton::OnEnterThunk>);
+    leave_ = Own(kEventLeave, Thunk<&CBigMenuButton::OnLeaveThunk>);
 }
 
 CBigMenuButton::~CBigMenuButton() {
@@ -149,7 +149,7 @@ CBigMenuButton::~CBigMenuButton() {
 }
 
 ListenerPtr CBigMenuButton::Own(int code, EventCallback callback) {
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     return events != nullptr ? events->Listen(static_cast<const CSurface*>(this), code, this, callback) : ListenerPtr();
 }
 
@@ -179,17 +179,17 @@ int CBigMenuButton::Look() const {
 
 void CBigMenuButton::Show(int look) { ShowButtonFrame(*this, look); }
 
-int CBigMenuButton::OnClickThunk(intptr_t* record) {
-    reinterpret_cast<CBigMenuButton*>(record[0])->OnClick();
+int CBigMenuButton::OnClickThunk() {
+    OnClick();
     return 1;
 }
 
-int CBigMenuButton::OnEnterThunk(intptr_t* record) {
-    reinterpret_cast<CBigMenuButton*>(record[0])->OnHover(true);
+int CBigMenuButton::OnEnterThunk() {
+    OnHover(true);
     return 1;
 }
 
-int CBigMenuButton::OnLeaveThunk(intptr_t* record) {
-    reinterpret_cast<CBigMenuButton*>(record[0])->OnHover(false);
+int CBigMenuButton::OnLeaveThunk() {
+    OnHover(false);
     return 1;
 }

@@ -61,9 +61,9 @@ private:
                    std::string_view backStrip, std::string_view iconStrip, int iconIndex, int id,
                    std::string_view caption, unsigned flags, uint32_t background, EventCallback callback);
 
-    static int OnClickThunk(intptr_t* record);
-    static int OnEnterThunk(intptr_t* record);
-    static int OnLeaveThunk(intptr_t* record);
+    int OnClickThunk();
+    int OnEnterThunk();
+    int OnLeaveThunk();
     void Show(int look);
     ListenerPtr Own(int code, EventCallback callback);
 

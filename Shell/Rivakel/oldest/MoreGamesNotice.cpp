@@ -1,5 +1,5 @@
 #include "oldest/MoreGamesNotice.h"
 
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 
 int ShowMoreGamesNotice() { return ShowMessageBox(kMoreGamesCaption, kMoreGamesText, 0); }

@@ -1,6 +1,6 @@
 #include "core/base/ClockSource.h"
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 
 namespace {

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "core/base/Decimal.h"
+
 namespace {
 
 const char* OrEmpty(const char* text) { return text != nullptr ? text : ""; }
@@ -132,12 +134,11 @@ int StrToInt(std::string_view text) {
     while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    constexpr int64_t kLimit = static_cast<int64_t>(std::numeric_limits<int>::max()) + 1;
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min<int64_t>(value * 10 + (text[i] - '0'), kLimit);
-    if (negative) return static_cast<int>(-value);
-    return static_cast<int>(std::min<int64_t>(value, kLimit - 1));
+    text.remove_prefix(i);
+    const auto limit = static_cast<uint64_t>(std::numeric_limits<int>::max()) + (negative ? 1 : 0);
+    const auto value = static_cast<int64_t>(
+        ParseDecimal(text.substr(0, LeadingDigits(text)), limit, DecimalOverflow::Saturate).value_or(0));
+    return static_cast<int>(negative ? -value : value);
 }
 
 bool PointInRect(const platform::Rect& rect, int x, int y) {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
 
 // Receives {context, elapsed ms since start, the same again}; the result is ignored.
@@ -46,7 +46,7 @@ private:
     // Where the period that holds `now` began.
     uint32_t PeriodStart(uint32_t now) const { return aligned_ && interval_ > 0 ? now - now % interval_ : now; }
 
-    friend class CSubsystem_Clock_Win32;
+    friend class CSubsystem_Clock;
     // The clock is going away: forget the registration without calling it.
     void Detach() { registered_ = false; }
 

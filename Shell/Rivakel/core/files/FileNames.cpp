@@ -20,6 +20,10 @@ bool IsSafeRelativeName(std::string_view name) {
     return true;
 }
 
+bool IsPlainFileName(std::string_view name) {
+    return IsSafeRelativeName(name) && name.find_first_of("\\/") == std::string_view::npos;
+}
+
 std::string_view LastComponent(std::string_view name) {
     const size_t cut = name.find_last_of("\\/");
     return cut == std::string_view::npos ? name : name.substr(cut + 1);

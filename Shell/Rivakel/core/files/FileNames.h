@@ -7,6 +7,8 @@
 // A name that stays below whatever folder it is looked up in: not empty, no NUL, no leading
 // separator, no drive part, no ".." component.
 bool IsSafeRelativeName(std::string_view name);
+// A safe name without any separator: one file in the folder it is looked up in.
+bool IsPlainFileName(std::string_view name);
 // The part after the last '\' or '/'.
 std::string_view LastComponent(std::string_view name);
 // '*' matches any run of characters, '?' any one; letters match without regard to case.

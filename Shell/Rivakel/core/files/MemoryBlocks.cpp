@@ -2,20 +2,13 @@
 
 #include <optional>
 
+#include "core/base/Decimal.h"
 #include "core/base/Strings.h"
 
 namespace {
 
-// Decimal digits only, at most 19 of them (no sign, no blanks, no overflow).
-std::optional<uint64_t> ParseCount(std::string_view text) {
-    if (text.empty() || text.size() > 19) return std::nullopt;
-    uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-    }
-    return value;
-}
+// Decimal digits only, at most 19 of them.
+std::optional<uint64_t> ParseCount(std::string_view text) { return ParseDecimal(text, 9'999'999'999'999'999'999u); }
 
 struct MemoryName {
     uint64_t size = 0;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
+#include "core/base/Thunk.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/Surface.h"
 
-CAnim::CAnim(CImageSeq* sequence) : timer_(std::make_unique<CTimer>(this, kTickMs, &CAnim::OnTimer)) {
+CAnim::CAnim(CImageSeq* sequence) : timer_(std::make_unique<CTimer>(this, kTickMs, Thunk<&CAnim::OnTimer>)) {
     timer_->SetClock(clock_);
     // Every animation and the repaint look at the same moments: one wake-up serves them all.
     timer_->SetAligned(true);
@@ -21,8 +22,8 @@ CAnim::~CAnim() {
     }
 }
 
-int CAnim::OnTimer(intptr_t* args) {
-    static_cast<CAnim*>(reinterpret_cast<void*>(args[0]))->Step();
+int CAnim::OnTimer() {
+    Step();
     return 0;
 }
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/RefCounted.h"
 #include "core/base/Timer.h"
 #include "core/graphics/RenderTarget.h"
@@ -65,7 +65,7 @@ public:
     void Step();
 
 private:
-    static int OnTimer(intptr_t* args);
+    int OnTimer();
     uint32_t Now() const;
     // Shows `image` as frame `frame`, marking the owners before and, when the size changes, after.
     void Show(int frame, CImage* image);

@@ -4,14 +4,14 @@
 #include <climits>
 
 #include "core/graphics/Anim.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/Surface.h"
 #include "core/graphics/SurfaceServices.h"
 
 CAnim* MakeButtonAnim(const ButtonArgs& args) {
-    CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts;
+    CSubsystem_Font* fonts = CurrentSurfaceServices().fonts;
     auto* sequence = new CImageSeq();
     if (args.strip) {
         // Two cells whatever the first one's number; cells past the strip come out empty.
@@ -31,7 +31,7 @@ ButtonCommand PlaceButton(CSurface& button, const ButtonArgs& args) {
     button.SetLoc(args.x, args.y);
     if (args.owner) args.owner->AttachSurface(&button);
     ButtonCommand command;
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (!events) return command;
     const void* self = static_cast<const CSurface*>(&button);
     command.event = events->Register(self, kEventCommand);

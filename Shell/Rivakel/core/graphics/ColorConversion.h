@@ -9,6 +9,10 @@
 struct ColorRGB {
     uint8_t r = 0, g = 0, b = 0;
     uint32_t Value() const { return (uint32_t{r} << 16) | (uint32_t{g} << 8) | b; }
+    // From 0xRRGGBB; higher bits are ignored.
+    static constexpr ColorRGB Of(uint32_t rgb) {
+        return {static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb)};
+    }
     bool operator==(const ColorRGB&) const = default;
 };
 

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 
 namespace {
 
@@ -26,26 +27,26 @@ CEditField::CEditField(CSurface* parent, void* context, int x, int y, int width,
     : CSurface(width, height, 0),
       text_((flags & kFlagEnterFires) != 0),
       flags_(flags),
-      blink_(std::make_unique<CTimer>(this, kBlinkMs, OnBlink)) {
+      blink_(std::make_unique<CTimer>(this, kBlinkMs, Thunk<&CEditField::OnBlink>)) {
     blink_->SetClock(TimerClock::Wall);
-    if (CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts) font_ = fonts->CreateFont("Arial", 14, kFontBold);
+    if (CSubsystem_Font* fonts = CurrentSurfaceServices().fonts) font_ = fonts->CreateFont("Arial", 14, kFontBold);
     text_.SetText(text);
     SetLoc(x, y);
     if (parent) parent->AttachSurface(this);
     LiveFields().push_back(this);
     Draw();
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (!events) return;
     const void* self = static_cast<const CSurface*>(this);
     enter_ = events->Register(self, kEventEditEnter);
     user_ = events->Listen(self, kEventEditEnter, context, callback);
-    down_ = events->Listen(self, kEventLeftDown, this, OnMouseDown);
-    move_ = events->Listen(self, kEventMouseMove, this, OnMouseMove);
-    up_ = events->Listen(self, kEventLeftUp, this, OnMouseUp);
+    down_ = events->Listen(self, kEventLeftDown, this, Thunk<&CEditField::OnMouseDown>);
+    move_ = events->Listen(self, kEventMouseMove, this, Thunk<&CEditField::OnMouseMove>);
+    up_ = events->Listen(self, kEventLeftUp, this, Thunk<&CEditField::OnMouseUp>);
 }
 
 CEditField::~CEditField() {
-    if (CSubsystem_Input_Win32* input = InputService()) input->FocusGone(this);
+    if (CSubsystem_Input* input = InputService()) input->FocusGone(this);
     std::erase(LiveFields(), this);
     for (CEditField* field : LiveFields()) {
         if (field->next_ == this) field->next_ = next_ != field ? next_ : nullptr;
@@ -55,7 +56,7 @@ CEditField::~CEditField() {
 }
 
 int CEditField::SetFocus() {
-    if (CSubsystem_Input_Win32* input = InputService()) return input->SetFocus(this);
+    if (CSubsystem_Input* input = InputService()) return input->SetFocus(this);
     OnFocusChanged(true);
     return 0;
 }
@@ -96,7 +97,7 @@ int CEditField::LinkNext(CEditField* other) {
 }
 
 bool CEditField::KeyHeld(int virtualKey) const {
-    const CSubsystem_Input_Win32* input = InputService();
+    const CSubsystem_Input* input = InputService();
     return input && input->GetKeyState(virtualKey) < 0;
 }
 
@@ -350,28 +351,25 @@ void CEditField::Draw() {
 }
 
 int CEditField::OnMouseDown(intptr_t* record) {
-    auto* self = reinterpret_cast<CEditField*>(record[0]);
-    const bool extend = self->KeyHeld(platform::VkShift) && self->focused_;
-    self->SetFocus();
-    self->dragging_ = true;
-    self->PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), extend);
+    const bool extend = KeyHeld(platform::VkShift) && focused_;
+    SetFocus();
+    dragging_ = true;
+    PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), extend);
     return 1;
 }
 
 int CEditField::OnMouseMove(intptr_t* record) {
-    auto* self = reinterpret_cast<CEditField*>(record[0]);
-    if (self->dragging_) self->PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), true);
+    if (dragging_) PlaceCaret(static_cast<int>(record[2]), static_cast<int>(record[3]), true);
     return 1;
 }
 
-int CEditField::OnMouseUp(intptr_t* record) {
-    reinterpret_cast<CEditField*>(record[0])->dragging_ = false;
+int CEditField::OnMouseUp() {
+    dragging_ = false;
     return 1;
 }
 
-int CEditField::OnBlink(intptr_t* args) {
-    auto* self = reinterpret_cast<CEditField*>(args[0]);
-    self->caretOn_ = !self->caretOn_ && self->focused_;
-    self->Draw();
+int CEditField::OnBlink() {
+    caretOn_ = !caretOn_ && focused_;
+    Draw();
     return 0;
 }

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "core/base/Timer.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EditText.h"
 #include "core/graphics/Event.h"
 #include "core/graphics/EventListener.h"
 #include "core/graphics/Surface.h"
 
-class CFontWin32;
+class CFont;
 
 class CEditField : public CSurface, public IKeyFocus {
 public:
@@ -51,10 +51,10 @@ private:
         size_t begin, end;  // end before the line break
     };
 
-    static int OnMouseDown(intptr_t* record);
-    static int OnMouseMove(intptr_t* record);
-    static int OnMouseUp(intptr_t* record);
-    static int OnBlink(intptr_t* args);
+    int OnMouseDown(intptr_t* record);
+    int OnMouseMove(intptr_t* record);
+    int OnMouseUp();
+    int OnBlink();
 
     int Advance(char ch) const;
     int WidthOf(size_t begin, size_t end) const;
@@ -74,7 +74,7 @@ private:
 
     CEditText text_;
     unsigned flags_;
-    CFontWin32* font_ = nullptr;
+    CFont* font_ = nullptr;
     CEditField* previous_ = nullptr;
     CEditField* next_ = nullptr;
     int scrollX_ = 0;

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/EventListener.h"
 
-CEvent::CEvent(CSubsystem_Event_Win32* registry, const void* sender, int code, bool autoDelete)
+CEvent::CEvent(CSubsystem_Event* registry, const void* sender, int code, bool autoDelete)
     : registry_(registry), sender_(sender), code_(code), serial_(NextEventSerial()), autoDelete_(autoDelete) {
     if (autoDelete_) AddInternalRef();
 }

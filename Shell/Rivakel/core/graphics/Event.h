@@ -14,7 +14,7 @@
 #include "core/graphics/EventCodes.h"
 
 class CEventListener;
-class CSubsystem_Event_Win32;
+class CSubsystem_Event;
 
 // Result of RemoveListener for a listener that is not in the list.
 inline constexpr int kEventUnknownListener = 4;
@@ -22,7 +22,7 @@ inline constexpr int kEventUnknownListener = 4;
 class CEvent : public CRefCounted {
 public:
     // `registry` is told when the event goes; null for an event outside any registry.
-    CEvent(CSubsystem_Event_Win32* registry, const void* sender, int code, bool autoDelete);
+    CEvent(CSubsystem_Event* registry, const void* sender, int code, bool autoDelete);
     // Clears every listener's owner, releases them and leaves the registry.
     ~CEvent() override;
 
@@ -50,7 +50,7 @@ private:
     bool Contains(const CEventListener* listener, uint64_t serial) const;
 
     std::vector<CEventListener*> listeners_;
-    CSubsystem_Event_Win32* registry_;
+    CSubsystem_Event* registry_;
     const void* sender_;
     int code_;
     uint64_t serial_;

@@ -1,8 +1,9 @@
 #include "core/graphics/HyperLink.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
-#include "core/text/CFontWin32.h"
+#include "core/text/CFont.h"
 
 HyperLinkStyle& CurrentHyperLinkStyle() {
     static HyperLinkStyle style;
@@ -34,14 +35,14 @@ CHyperLink::CHyperLink(CSurface* owner, void* context, EventCallback callback, i
     Draw(normal_);
     Invalidate();
     if (owner) owner->AttachSurface(this);
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (!events) return;
     const void* self = static_cast<const CSurface*>(this);
     command_ = events->Register(self, kEventCommand);
     user_ = events->Listen(self, kEventCommand, context, callback);
-    click_ = events->Listen(self, kEventClick, this, OnClick);
-    enter_ = events->Listen(self, kEventEnter, this, OnEnter);
-    leave_ = events->Listen(self, kEventLeave, this, OnLeave);
+    click_ = events->Listen(self, kEventClick, this, Thunk<&CHyperLink::OnClick>);
+    enter_ = events->Listen(self, kEventEnter, this, Thunk<&CHyperLink::OnEnter>);
+    leave_ = events->Listen(self, kEventLeave, this, Thunk<&CHyperLink::OnLeave>);
 }
 
 CHyperLink::~CHyperLink() = default;
@@ -53,22 +54,19 @@ void CHyperLink::Draw(const std::string& markup) {
     image->DrawRML(markup.c_str(), 0, 0, nullptr, 0, nullptr);
 }
 
-int CHyperLink::OnClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CHyperLink*>(record[0]);
-    EventRecord command{0, 0, self->userValue_, 0, 0};
-    if (self->command_) self->command_->Fire(command);
+int CHyperLink::OnClick() {
+    EventRecord command{0, 0, userValue_, 0, 0};
+    if (command_) command_->Fire(command);
     return 1;
 }
 
-int CHyperLink::OnEnter(intptr_t* record) {
-    auto* self = reinterpret_cast<CHyperLink*>(record[0]);
-    self->Draw(self->hot_);
+int CHyperLink::OnEnter() {
+    Draw(hot_);
     return 1;
 }
 
-int CHyperLink::OnLeave(intptr_t* record) {
-    auto* self = reinterpret_cast<CHyperLink*>(record[0]);
-    self->Draw(self->normal_);
+int CHyperLink::OnLeave() {
+    Draw(normal_);
     return 1;
 }
 

@@ -34,9 +34,9 @@ public:
     static std::string Markup(std::string_view text, const HyperLinkStyle& style, std::string_view colour);
 
 private:
-    static int OnClick(intptr_t* record);
-    static int OnEnter(intptr_t* record);
-    static int OnLeave(intptr_t* record);
+    int OnClick();
+    int OnEnter();
+    int OnLeave();
     void Draw(const std::string& markup);
 
     intptr_t userValue_;

@@ -4,18 +4,18 @@
 #include <climits>
 #include <utility>
 
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 
 int& RmlCurrentLink() {
     static int link = -1;
     return link;
 }
 
-CImage::CImage(CSubsystem_Font_Win32* fonts, int width, int height, unsigned flags) : target_(width, height, flags) {
+CImage::CImage(CSubsystem_Font* fonts, int width, int height, unsigned flags) : target_(width, height, flags) {
     InitFont(fonts);
 }
 
-CImage::CImage(CSubsystem_Font_Win32* fonts, const CImage& source, int index, int width, int height, int cellWidth,
+CImage::CImage(CSubsystem_Font* fonts, const CImage& source, int index, int width, int height, int cellWidth,
                int cellHeight)
     : target_(width, height, source.target_.IsColorKeyed() ? CRenderTarget::kFlagColorKeyed : 0) {
     InitFont(fonts);
@@ -28,7 +28,7 @@ CImage::CImage(CSubsystem_Font_Win32* fonts, const CImage& source, int index, in
     target_.Blit(nullptr, source.target_, &cell, 0);
 }
 
-void CImage::InitFont(CSubsystem_Font_Win32* fonts) {
+void CImage::InitFont(CSubsystem_Font* fonts) {
     if (fonts) font_ = fonts->CreateFont("Arial", 18, 0);
     target_.SetTextColor(255, 255, 255);
 }
@@ -44,7 +44,7 @@ void CImage::ReleaseLinkAreas() {
     for (CRefCounted* area : areas) area->ReleaseInternalRef();
 }
 
-TextFont CImage::TextFontOf(CFontWin32* font) {
+TextFont CImage::TextFontOf(CFont* font) {
     if (!font) return {};
     return {&font->PlatformFont(), (font->Style() & kFontUnderline) != 0, (font->Style() & kFontStrikeOut) != 0};
 }
@@ -114,7 +114,7 @@ int CImage::UnsupportedOperation() {
     return target_.UnsupportedOperation();
 }
 
-int CImage::SetFont(CFontWin32* font) {
+int CImage::SetFont(CFont* font) {
     if (!font) return 1;
     font->AddInternalRef();
     if (font_) font_->ReleaseInternalRef();
@@ -139,7 +139,7 @@ int CImage::SetTransparent(bool transparent) {
     return 0;
 }
 
-int CImage::GetTextExtentWithFont(CFontWin32* font, const char* text, int length, TextSize& size) const {
+int CImage::GetTextExtentWithFont(CFont* font, const char* text, int length, TextSize& size) const {
     return target_.GetTextExtent(TextFontOf(font), text, length, size);
 }
 

@@ -10,8 +10,8 @@
 #include "core/graphics/RenderTarget.h"
 
 class CImage;
-class CSubsystem_Font_Win32;
-class CFontWin32;
+class CSubsystem_Font;
+class CFont;
 class IRmlLinkFactory;
 
 // Told before an image it contains changes (image sequences).
@@ -30,10 +30,10 @@ public:
     static constexpr platform::Rect kTextClip{0, 0, 800, 600};
 
     // `fonts` gives the image its "Arial" 18 font; without a font service the image draws no text.
-    CImage(CSubsystem_Font_Win32* fonts, int width, int height, unsigned flags);
+    CImage(CSubsystem_Font* fonts, int width, int height, unsigned flags);
     // A width x height copy of cell `index` of a horizontal strip in `source`; a cell width of -1
     // means cells of this image's own size.
-    CImage(CSubsystem_Font_Win32* fonts, const CImage& source, int index, int width, int height, int cellWidth,
+    CImage(CSubsystem_Font* fonts, const CImage& source, int index, int width, int height, int cellWidth,
            int cellHeight);
     ~CImage() override;
 
@@ -51,21 +51,34 @@ public:
     int SetBackgroundColor(uint8_t r, uint8_t g, uint8_t b) { return target_.SetBackgroundColor(r, g, b); }
     ColorRGB GetBackgroundColor() const { return target_.GetBackgroundColor(); }
     int ClearToColor(uint8_t r, uint8_t g, uint8_t b);
+    // The same three with one 0xRRGGBB value.
+    int SetCurColor(uint32_t rgb) {
+        const ColorRGB c = ColorRGB::Of(rgb);
+        return SetCurColor(c.r, c.g, c.b);
+    }
+    int SetTextColor(uint32_t rgb) {
+        const ColorRGB c = ColorRGB::Of(rgb);
+        return SetTextColor(c.r, c.g, c.b);
+    }
+    int ClearToColor(uint32_t rgb) {
+        const ColorRGB c = ColorRGB::Of(rgb);
+        return ClearToColor(c.r, c.g, c.b);
+    }
     int ClearToBackground();
     int DrawAt(const CImage& source, int x, int y, unsigned flags);
     int Draw(const platform::Rect* dstRect, const CImage& source, const platform::Rect* srcRect, unsigned flags);
     int UnsupportedOperation();
 
     // 1 (old font kept) for null.
-    int SetFont(CFontWin32* font);
-    CFontWin32* GetFont() const { return font_; }
+    int SetFont(CFont* font);
+    CFont* GetFont() const { return font_; }
     void GetSize(int& width, int& height) const;
     int Resize(int width, int height);
     CRenderTarget& GetRenderTarget() { return target_; }
     const CRenderTarget& GetRenderTarget() const { return target_; }
     int SetTransparent(bool transparent);
     bool Transparent() const { return transparentText_; }
-    int GetTextExtentWithFont(CFontWin32* font, const char* text, int length, TextSize& size) const;
+    int GetTextExtentWithFont(CFont* font, const char* text, int length, TextSize& size) const;
     int GetTextExtent(const char* text, int length, TextSize& size) const;
 
     // Link areas hold one internal reference each until a clear.
@@ -87,15 +100,15 @@ public:
     int WritePixels(const platform::Rect& rect, const PixelBuffer& buffer, platform::Point position);
 
 private:
-    void InitFont(CSubsystem_Font_Win32* fonts);
+    void InitFont(CSubsystem_Font* fonts);
     void ResetRichText();
     void ReleaseLinkAreas();
-    static TextFont TextFontOf(CFontWin32* font);
+    static TextFont TextFontOf(CFont* font);
 
     CRenderTarget target_;
     std::vector<CRefCounted*> linkAreas_;
     std::vector<IImageUser*> users_;
-    CFontWin32* font_ = nullptr;
+    CFont* font_ = nullptr;
     bool transparentText_ = true;
     int rmlState_ = 0;
 };

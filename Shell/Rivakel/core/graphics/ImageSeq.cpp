@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "core/base/Log.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/SurfaceServices.h"
 
@@ -54,7 +54,7 @@ CImageSeq::~CImageSeq() {
 }
 
 int CImageSeq::LoadGIF(std::string_view name, std::span<const GifColourPair> colourMap) {
-    CSubsystem_File_Win32* files = FileService();
+    CSubsystem_File* files = FileService();
     CFile* file = files != nullptr ? files->OpenFile(name, 1) : nullptr;
     if (file == nullptr || !file->IsOpen()) {
         Error("Error loading file (%.*s) in CImageSeq::LoadGif", PrintLength(name), name.data());

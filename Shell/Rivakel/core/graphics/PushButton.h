@@ -16,8 +16,8 @@ public:
     CEvent* CommandEvent() const { return command_.event.get(); }
 
 private:
-    static int OnDown(intptr_t* record);
-    static int OnClick(intptr_t* record);
+    int OnDown();
+    int OnClick();
 
     intptr_t userValue_;
     ButtonCommand command_;

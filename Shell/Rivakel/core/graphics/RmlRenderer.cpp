@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "core/base/HexText.h"
 #include "core/base/Log.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlSplitter.h"
 #include "core/graphics/SurfaceServices.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ private:
 
 class RmlLayout {
 public:
-    RmlLayout(CImage& image, CSubsystem_Font_Win32* fonts, int x, int y, const platform::Rect& box,
+    RmlLayout(CImage& image, CSubsystem_Font* fonts, int x, int y, const platform::Rect& box,
               IRmlLinkFactory* links)
         : image_(image), fonts_(fonts), links_(links), left_(ClampCoord(box.left)), right_(ClampCoord(box.right)),
           x_(ClampCoord(x)), y_(ClampCoord(y)) {
@@ -80,7 +81,7 @@ private:
     void LinkTag(std::string_view args, bool closing);
 
     CImage& image_;
-    CSubsystem_Font_Win32* fonts_;
+    CSubsystem_Font* fonts_;
     IRmlLinkFactory* links_;
     int left_, right_;
     platform::Rect clip_;
@@ -95,7 +96,7 @@ private:
 };
 
 void RmlLayout::Text(std::string_view run) {
-    CFontWin32* font = image_.GetFont();
+    CFont* font = image_.GetFont();
     if (font == nullptr) return;
     // A line end right after a tag only lays out the source; any other parts words.
     const size_t first = run.find_first_not_of("\r\n");
@@ -155,7 +156,7 @@ void RmlLayout::Wrap(std::string_view text, const RunMetrics& metrics) {
 }
 
 void RmlLayout::Ellipsis(std::string_view text, const RunMetrics& metrics) {
-    const CFontWin32& font = *image_.GetFont();
+    const CFont& font = *image_.GetFont();
     const int64_t blank = font.BlankWidth();
     const int64_t dots = 3 * int64_t{font.PeriodWidth()};
     const size_t n = metrics.FitCount(0, text.size(), int64_t{right_} - dots - blank - x_);
@@ -178,7 +179,7 @@ void RmlLayout::Piece(int64_t x, std::string_view piece, int64_t width, bool lin
 }
 
 void RmlLayout::DrawString(int64_t x, std::string_view piece) {
-    CFontWin32* font = image_.GetFont();
+    CFont* font = image_.GetFont();
     const TextFont textFont{&font->PlatformFont(), (font->Style() & kFontUnderline) != 0,
                             (font->Style() & kFontStrikeOut) != 0};
     CRenderTarget& target = image_.GetRenderTarget();
@@ -194,7 +195,7 @@ void RmlLayout::DrawString(int64_t x, std::string_view piece) {
 }
 
 void RmlLayout::MakeLink(int64_t x, std::string_view piece, int64_t width) {
-    CFontWin32& font = *image_.GetFont();
+    CFont& font = *image_.GetFont();
     RmlPublished& published = RmlPublishedState();
     published.linkSizeIndex = font.SizeStep();
     published.linkStyle = font.Style();
@@ -222,20 +223,20 @@ void RmlLayout::Paragraph() {
 
 void RmlLayout::ChangeFont(std::string face, int size, int style) {
     if (fonts_ == nullptr) return;
-    CFontWin32* font = fonts_->CreateFont(face, size, style);
+    CFont* font = fonts_->CreateFont(face, size, style);
     image_.SetFont(font);
     font->ReleaseInternalRef();
 }
 
 void RmlLayout::SetStyleBit(int bit, bool on) {
-    const CFontWin32* font = image_.GetFont();
+    const CFont* font = image_.GetFont();
     if (font == nullptr) return;
     const int style = on ? (font->Style() | bit) : (font->Style() & ~bit);
     if (style != font->Style()) ChangeFont(font->Face(), font->Size(), style);
 }
 
 void RmlLayout::SizeTag(std::string_view args) {
-    const CFontWin32* font = image_.GetFont();
+    const CFont* font = image_.GetFont();
     if (font == nullptr || args.empty()) return;
     int index = font->SizeStep();
     const char c = args[0];
@@ -254,7 +255,7 @@ void RmlLayout::SizeTag(std::string_view args) {
 void RmlLayout::ColourTag(std::string_view args) {
     // Digits missing from the tag count 0, like any other non-hex character.
     std::array<int, 6> digits{};
-    for (size_t i = 0; i < digits.size() && i < args.size(); ++i) digits[i] = HexDigitValue(args[i]);
+    for (size_t i = 0; i < digits.size() && i < args.size(); ++i) digits[i] = std::max(0, HexDigitValue(args[i]));
     image_.GetRenderTarget().SetTextColor(static_cast<uint8_t>(digits[0] * 16 + digits[1]),
                                           static_cast<uint8_t>(digits[2] * 16 + digits[3]),
                                           static_cast<uint8_t>(digits[4] * 16 + digits[5]));
@@ -301,7 +302,7 @@ void RmlLayout::Tag(std::string_view body) {
         case 'H':
             if (args.size() == 1 && next >= '1' && next <= '6') {
                 if (fonts_ != nullptr) {
-                    CFontWin32* font = fonts_->GetStockFont(next - '1');
+                    CFont* font = fonts_->GetStockFont(next - '1');
                     image_.SetFont(font);
                     font->ReleaseInternalRef();
                 }
@@ -328,14 +329,21 @@ RmlPublished& RmlPublishedState() {
     return published;
 }
 
+void DrawStyledPlainText(CImage& image, std::string_view style, std::string_view text, int x, int y,
+                         const platform::Rect* box) {
+    const std::string tags(style), plain(text);
+    image.DrawRML(tags.c_str(), x, y, box, 0, nullptr);
+    image.DrawRML(plain.c_str(), x, y, box, kRmlPlainRun, nullptr);
+}
+
 void RMLLineBreak(CImage& image, int& x, int& y, int left) {
     x = left;
     y = ClampCoord(int64_t{y} + image.RmlState());
-    const CFontWin32* font = image.GetFont();
+    const CFont* font = image.GetFont();
     image.SetRmlState(font != nullptr ? font->LineHeight() : 0);
 }
 
-int RenderRMLText(CImage& image, CSubsystem_Font_Win32* fonts, int x, int y, const platform::Rect& box,
+int RenderRMLText(CImage& image, CSubsystem_Font* fonts, int x, int y, const platform::Rect& box,
                   unsigned flags, std::string_view text, IRmlLinkFactory* links) {
     RmlSplit split;
     if ((flags & kRmlPlainRun) != 0) {

@@ -5,12 +5,11 @@
 
 #include <string_view>
 
-#include "core/graphics/HexDigitValue.h"
 #include "platform/Platform.h"
 
 class CImage;
 class CRefCounted;
-class CSubsystem_Font_Win32;
+class CSubsystem_Font;
 
 // The text is one plain run, without markup.
 inline constexpr unsigned kRmlPlainRun = 1;
@@ -49,8 +48,13 @@ RmlPublished& RmlPublishedState();
 // style tags come from `fonts` (null: those tags change nothing). Link labels become links made
 // by `links` and kept in the image; without a factory they are drawn as underlined text.
 // 0, or kRmlBadCharacter (logged, nothing drawn) for an '&' in marked-up text.
-int RenderRMLText(CImage& image, CSubsystem_Font_Win32* fonts, int x, int y, const platform::Rect& box,
+int RenderRMLText(CImage& image, CSubsystem_Font* fonts, int x, int y, const platform::Rect& box,
                   unsigned flags, std::string_view text, IRmlLinkFactory* links);
+
+// `style` read as rich text (its tags set the font and colours), then `text` drawn from the same
+// place as it stands, so that a name or an address never reads as tags.
+void DrawStyledPlainText(CImage& image, std::string_view style, std::string_view text, int x, int y,
+                         const platform::Rect* box);
 
 // x := left, y grows by the current line's tallest height, and the next line starts with the
 // current font's line height.

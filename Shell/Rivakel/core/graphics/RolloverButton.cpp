@@ -1,6 +1,7 @@
 #include "core/graphics/RolloverButton.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/graphics/CSubsystem_Event.h"
 
 CRolloverButton::CRolloverButton(const ButtonArgs& args)
     : CSurface(MakeButtonAnim(args), kFlagColorKeyed | kFlagInteractive),
@@ -8,9 +9,9 @@ CRolloverButton::CRolloverButton(const ButtonArgs& args)
       command_(PlaceButton(*this, args)) {
     if (!command_.user) return;
     command_.user->SetUserValue(userValue_);
-    click_ = Own(kEventClick, OnClick);
-    enter_ = Own(kEventEnter, OnEnter);
-    leave_ = Own(kEventLeave, OnLeave);
+    click_ = Own(kEventClick, Thunk<&CRolloverButton::OnClick>);
+    enter_ = Own(kEventEnter, Thunk<&CRolloverButton::OnEnter>);
+    leave_ = Own(kEventLeave, Thunk<&CRolloverButton::OnLeave>);
 }
 
 CRolloverButton::~CRolloverButton() = default;
@@ -21,19 +22,18 @@ ListenerPtr CRolloverButton::Own(int code, EventCallback callback) {
     return listener;
 }
 
-int CRolloverButton::OnClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CRolloverButton*>(record[0]);
-    EventRecord command{0, 0, self->userValue_, 0, 0};
-    if (self->command_.event) self->command_.event->Fire(command);
+int CRolloverButton::OnClick() {
+    EventRecord command{0, 0, userValue_, 0, 0};
+    if (command_.event) command_.event->Fire(command);
     return 1;
 }
 
-int CRolloverButton::OnEnter(intptr_t* record) {
-    ShowButtonFrame(*reinterpret_cast<CRolloverButton*>(record[0]), 1);
+int CRolloverButton::OnEnter() {
+    ShowButtonFrame(*this, 1);
     return 1;
 }
 
-int CRolloverButton::OnLeave(intptr_t* record) {
-    ShowButtonFrame(*reinterpret_cast<CRolloverButton*>(record[0]), 0);
+int CRolloverButton::OnLeave() {
+    ShowButtonFrame(*this, 0);
     return 1;
 }

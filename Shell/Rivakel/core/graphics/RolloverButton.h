@@ -16,9 +16,9 @@ public:
     intptr_t UserValue() const { return userValue_; }
 
 private:
-    static int OnClick(intptr_t* record);
-    static int OnEnter(intptr_t* record);
-    static int OnLeave(intptr_t* record);
+    int OnClick();
+    int OnEnter();
+    int OnLeave();
     ListenerPtr Own(int code, EventCallback callback);
 
     intptr_t userValue_;

@@ -11,7 +11,7 @@
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 
 namespace {
 

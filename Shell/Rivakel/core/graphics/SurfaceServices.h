@@ -7,8 +7,8 @@
 class CRefCounted;
 class CSurface;
 class CSubsystem_Video;
-class CSubsystem_Font_Win32;
-class CSubsystem_Cursor_Win32;
+class CSubsystem_Font;
+class CSubsystem_Cursor;
 
 // What a surface asks of the event service.
 class ISurfaceEvents {
@@ -24,8 +24,8 @@ public:
 
 struct SurfaceServices {
     CSubsystem_Video* video = nullptr;
-    CSubsystem_Font_Win32* fonts = nullptr;
-    CSubsystem_Cursor_Win32* cursors = nullptr;
+    CSubsystem_Font* fonts = nullptr;
+    CSubsystem_Cursor* cursors = nullptr;
     ISurfaceEvents* events = nullptr;
     // The window's surface: once set, only surfaces in its tree mark the window dirty. A surface
     // placed before it is attached has no place in the window yet.

@@ -1,7 +1,6 @@
 #include "core/install/EidFile.h"
 
-#include <algorithm>
-
+#include "core/base/HexText.h"
 #include "core/base/Strings.h"
 
 namespace {
@@ -11,8 +10,6 @@ constexpr std::string_view kExtension = ".rdt";
 constexpr std::string_view kTemplate = "{00000000-0000-0000-0000-000000000000}";
 constexpr size_t kDigits = 32;
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-
 }  // namespace
 
 std::optional<std::string> EidGuidText(std::string_view fileName) {
@@ -21,7 +18,7 @@ std::optional<std::string> EidGuidText(std::string_view fileName) {
         !EqualsNoCase(fileName.substr(kPrefix.size() + kDigits), kExtension))
         return std::nullopt;
     const std::string_view digits = fileName.substr(kPrefix.size(), kDigits);
-    if (!std::all_of(digits.begin(), digits.end(), IsHexDigit)) return std::nullopt;
+    if (!AllHexDigits(digits)) return std::nullopt;
     std::string text(kTemplate);
     size_t next = 0;
     for (char& c : text) {

@@ -15,7 +15,7 @@
 #include "core/install/GameFile.h"
 #include "core/install/InstallFolders.h"
 
-class CSubsystem_File_Win32;
+class CSubsystem_File;
 class CSubsystem_UserStore;
 
 // What the installation takes from the application object and the session. Empty functions
@@ -32,7 +32,7 @@ struct InstallContext {
     IconImage icon;
     bool desktopTools = true;
     CSubsystem_UserStore* store = nullptr;
-    CSubsystem_File_Win32* files = nullptr;
+    CSubsystem_File* files = nullptr;
 
     std::function<bool()> isInstalled;
     std::function<void()> setInstalled;

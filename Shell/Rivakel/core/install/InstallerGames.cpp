@@ -1,7 +1,7 @@
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/files/FileNames.h"
-#include "core/files/FileService.h"
 #include "core/install/GameIdentifier.h"
 #include "core/install/InstallMessages.h"
 #include "core/install/Installer.h"
@@ -37,7 +37,7 @@ void SweepTemporaries(const std::string& folder) {
     }
 }
 
-std::vector<InstalledGame> InstalledGames(CSubsystem_File_Win32* files, const InstallFolders& folders) {
+std::vector<InstalledGame> InstalledGames(CSubsystem_File* files, const InstallFolders& folders) {
     std::vector<InstalledGame> games;
     auto add = [&games](const std::string& file, const std::string& folder) {
         const std::string path = platform::JoinPath(folder, file);

@@ -1,5 +1,6 @@
 #include "core/net/HttpHead.h"
 
+#include "core/base/Decimal.h"
 #include "core/base/Strings.h"
 
 namespace {
@@ -13,17 +14,6 @@ std::string_view Trim(std::string_view text) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::optional<uint64_t> ParseDecimal(std::string_view text, uint64_t limit) {
-    if (text.empty()) return std::nullopt;
-    uint64_t value = 0;
-    for (char c : text) {
-        if (!IsDigit(c)) return std::nullopt;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-        if (value > limit) return std::nullopt;
-    }
-    return value;
-}
 
 size_t HeadEnd(std::string_view bytes) {
     const size_t crlf = bytes.find("\r\n\r\n");

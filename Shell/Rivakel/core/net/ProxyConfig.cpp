@@ -72,7 +72,7 @@ ProxySetting ApplyStoredProxy(RdtNode* shell, const std::optional<ProxySetting>&
     if (port == "0") stored->SetAttr("Port", "80");
     if (name.empty()) return setting;
     if (!PlausibleName(name)) {
-        Warning("CSubsystem_Net_Win32::SetUp: the stored proxy name is not usable");
+        Warning("CSubsystem_Net::SetUp: the stored proxy name is not usable");
         return setting;
     }
     setting.name = name;

@@ -2,6 +2,7 @@
 
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
+#include "core/base/Thunk.h"
 #include "core/base/Timer.h"
 #include "core/net/HttpWorker.h"
 #include "core/net/Ipv4Text.h"
@@ -12,7 +13,7 @@ constexpr uint32_t kPollIntervalMs = 1000;
 }  // namespace
 
 CRequestPool::CRequestPool(HttpTimeouts timeouts)
-    : timeouts_(timeouts), timer_(std::make_unique<CTimer>(this, kPollIntervalMs, &CRequestPool::OnTimer)) {
+    : timeouts_(timeouts), timer_(std::make_unique<CTimer>(this, kPollIntervalMs, Thunk<&CRequestPool::Poll>)) {
     timer_->SetClock(TimerClock::Wall);
 }
 
@@ -25,8 +26,6 @@ CRequestPool::~CRequestPool() {
 }
 
 int CRequestPool::Start() { return timer_->Start(); }
-
-int CRequestPool::OnTimer(intptr_t* args) { return reinterpret_cast<CRequestPool*>(args[0])->Poll(); }
 
 CServerRequest* CRequestPool::NewRequest() {
     for (auto& slot : slots_) {
@@ -57,7 +56,7 @@ int CRequestPool::StartWorker(CHttpRequest& request) {
     request.Worker() = std::move(worker);
     if (!started->Launch([this, &request] { RunWorker(request); })) {
         request.Worker().reset();
-        Error("CSubsystem_Net_Win32::StartWorker: no thread for the request");
+        Error("CSubsystem_Net::StartWorker: no thread for the request");
         return 1;
     }
     return 0;
@@ -70,7 +69,7 @@ int CRequestPool::StopWorker(CHttpRequest& request) {
     int waited = 0;
     while (!worker->WaitEnded(1000)) {
         if (++waited >= kWorkerStopSeconds) {
-            FatalError("CSubsystem_Net_Win32::StopWorker: a worker did not stop");
+            FatalError("CSubsystem_Net::StopWorker: a worker did not stop");
             platform::ExitProcess(-1);
         }
     }

@@ -40,7 +40,6 @@ public:
     int StopWorker(CHttpRequest& request);
 
 private:
-    static int OnTimer(intptr_t* args);
     void RunWorker(CHttpRequest& request);
 
     HttpTimeouts timeouts_;

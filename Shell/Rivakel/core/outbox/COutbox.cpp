@@ -1,7 +1,9 @@
 #include "core/outbox/COutbox.h"
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/base/HexText.h"
 #include "core/base/Log.h"
+#include "core/base/Thunk.h"
 #include "core/base/Timer.h"
 #include "core/net/NetResults.h"
 #include "core/store/UserStore.h"
@@ -16,24 +18,12 @@ std::unique_ptr<COutbox>& Slot() {
     return outbox;
 }
 
-bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-
-// "{8-4-4-4-12}" in hexadecimal digits: the only form an installation identifier may take.
-bool IsGuidText(std::string_view text) {
-    if (text.size() != 38 || text.front() != '{' || text.back() != '}') return false;
-    for (size_t i = 1; i < 37; ++i) {
-        const bool dash = i == 9 || i == 14 || i == 19 || i == 24;
-        if (dash ? text[i] != '-' : !IsHex(text[i])) return false;
-    }
-    return true;
-}
-
 MessageIds IdsOf(const ServerReply& reply) { return {reply.msgIdH, reply.msgIdL}; }
 
 }  // namespace
 
 COutbox::COutbox(OutboxConfig config)
-    : config_(std::move(config)), timer_(std::make_unique<CTimer>(this, kResendIntervalMs, &COutbox::OnTimer)) {
+    : config_(std::move(config)), timer_(std::make_unique<CTimer>(this, kResendIntervalMs, Thunk<&COutbox::OnTimer>)) {
     timer_->SetClock(TimerClock::Wall);
     if (config_.store != nullptr) {
         SetRoot(config_.store->GetCurrentUser());
@@ -52,15 +42,13 @@ COutbox::~COutbox() {
     Compact();
 }
 
-int COutbox::OnTimer(intptr_t* args) {
-    auto* outbox = reinterpret_cast<COutbox*>(args[0]);
-    outbox->held_.reset();
-    return outbox->SendNext();
+int COutbox::OnTimer() {
+    held_.reset();
+    return SendNext();
 }
 
 MessageIds COutbox::NewIds() {
-    TimeRecord now;
-    if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
+    const TimeRecord now = ClockNow();
     // 0 and 0 mark a message that has no identity yet.
     MessageIds ids = ids_.Next(static_cast<uint32_t>(now.secondsSince2000), now.tickMs);
     if (ids == MessageIds{}) ids = ids_.Next(static_cast<uint32_t>(now.secondsSince2000), now.tickMs);
@@ -242,7 +230,7 @@ void COutbox::AcceptShellGuid(ServerReply& reply) {
     const std::string_view text = reply.text;
     const std::string_view guid = text.substr(0, text.find_first_of(" \t\r\n"));
     CSubsystem_UserStore* store = config_.store;
-    if (!IsGuidText(guid) || store == nullptr) {
+    if (!IsBracedGuid(guid) || store == nullptr) {
         Warning("COutbox::DispatchReply: the server sent no usable installation identifier");
         RetryShellGuid(reply);
         return;

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/outbox/OutboxJournal.h"
 #include "core/outbox/OutboxQueue.h"
 #include "core/outbox/ReplyWait.h"
@@ -69,7 +69,7 @@ public:
     std::optional<MessageIds> InFlight() const { return inFlight_; }
 
 private:
-    static int OnTimer(intptr_t* args);
+    int OnTimer();
     MessageIds NewIds();
     void OpenJournal();
     void Compact();

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/base/Decimal.h"
 #include "core/base/Log.h"
 
 namespace {
@@ -40,13 +41,8 @@ std::optional<std::string> DecodeField(std::string_view field) {
 }
 
 std::optional<uint32_t> ParseId(std::string_view text) {
-    if (text.empty() || text.size() > 10) return std::nullopt;
-    uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-    }
-    return value <= UINT32_MAX ? std::optional<uint32_t>(static_cast<uint32_t>(value)) : std::nullopt;
+    const std::optional<uint64_t> value = ParseDecimal(text, UINT32_MAX);
+    return value ? std::optional<uint32_t>(static_cast<uint32_t>(*value)) : std::nullopt;
 }
 
 }  // namespace

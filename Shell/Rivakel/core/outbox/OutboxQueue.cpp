@@ -1,8 +1,9 @@
 #include "core/outbox/OutboxQueue.h"
 
+#include "core/base/Decimal.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/store/OutboxSalvage.h"
 #include "core/store/RdtNode.h"
 
@@ -13,14 +14,9 @@ std::string AttrText(const RdtNode& node, std::string_view name) {
     return value != nullptr ? *value : std::string();
 }
 
-uint32_t ParseUnsigned(const std::string& text) {
-    uint64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') break;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-        if (value > UINT32_MAX) return 0;
-    }
-    return static_cast<uint32_t>(value);
+// The digits up to the first other character; 0 when there are none or they do not fit.
+uint32_t ParseUnsigned(std::string_view text) {
+    return static_cast<uint32_t>(ParseDecimal(text.substr(0, LeadingDigits(text)), UINT32_MAX).value_or(0));
 }
 
 MessageIds IdsOf(const RdtNode& node) {

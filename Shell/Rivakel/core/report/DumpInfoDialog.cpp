@@ -1,7 +1,7 @@
 #include "core/report/DumpInfoDialog.h"
 
-#include "frame/dialogs/Dialog.h"
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "platform/Platform.h"
 
 namespace {

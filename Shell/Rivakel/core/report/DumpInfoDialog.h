@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "core/base/SupportAddress.h"
+#include "core/dialogs/DialogTemplate.h"
 #include "core/report/ReportBuilder.h"
-#include "frame/dialogs/DialogTemplate.h"
 
 // Dialog ids: what each button ends its dialog with.
 inline constexpr int kDumpInfoClose = 0;

@@ -41,15 +41,15 @@ void ElfSymbols::AddTable(const resources::ElfImage& image, const resources::Elf
     for (uint64_t at = 0; at <= entries->size() && entries->size() - at >= kSymbolSize; at += stride) {
         const uint8_t* s = entries->data() + at;
         const uint8_t type = s[4] & 0x0F;
-        const uint16_t sectionIndex = resources::ReadLe16(s + 6);
-        const uint64_t value = resources::ReadLe64(s + 8);
-        const uint32_t nameAt = resources::ReadLe32(s);
+        const uint16_t sectionIndex = ReadLe16(s + 6);
+        const uint64_t value = ReadLe64(s + 8);
+        const uint32_t nameAt = ReadLe32(s);
         if ((type != kTypeFunction && type != kTypeIndirectFunction) || sectionIndex == 0 || value == 0) continue;
         if (nameAt >= names->size()) continue;
         const char* text = reinterpret_cast<const char*>(names->data() + nameAt);
         const void* end = std::memchr(text, 0, names->size() - nameAt);
         if (end == nullptr || end == text) continue;
-        symbols_.push_back({value, resources::ReadLe64(s + 16),
+        symbols_.push_back({value, ReadLe64(s + 16),
                             std::string_view(text, static_cast<size_t>(static_cast<const char*>(end) - text))});
     }
 }

@@ -5,11 +5,11 @@
 #include <cstdio>
 
 #include "core/base/Log.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "core/report/CrashRecord.h"
 #include "core/report/DumpInfoDialog.h"
 #include "core/report/ReportBuilder.h"
 #include "core/resources/ResourceModule.h"
-#include "frame/dialogs/DialogEnvironment.h"
 #include "platform/CrashRecordFormat.h"
 #include "platform/Host.h"
 #include "platform/Platform.h"

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/base/HexText.h"
+
 namespace {
 
 // Hexadecimal digits up to the next character that is not one; false when there are none or
@@ -11,7 +13,7 @@ bool TakeHex(std::string_view& text, uint64_t& value) {
     size_t digits = 0;
     while (digits < text.size()) {
         const char c = text[digits];
-        int v = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        const int v = HexDigitValue(c);
         if (v < 0) break;
         if (digits == 16) return false;
         value = value << 4 | static_cast<uint64_t>(v);

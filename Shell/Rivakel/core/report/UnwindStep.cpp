@@ -44,7 +44,7 @@ std::optional<uint64_t> Binary(uint8_t op, uint64_t below, uint64_t top) {
 
 std::optional<uint64_t> StackMemory::Read64(uint64_t address) const {
     if (!Holds(address) || bytes.size() - (address - start) < 8) return std::nullopt;
-    return resources::ReadLe64(bytes.data() + (address - start));
+    return ReadLe64(bytes.data() + (address - start));
 }
 
 std::optional<uint64_t> EvaluateExpression(std::span<const uint8_t> expression, const UnwindRegisters& registers,

@@ -46,8 +46,6 @@ std::vector<ElfSegment> ReadSegments(std::span<const uint8_t> file) {
 
 }  // namespace
 
-uint64_t ReadLe64(const uint8_t* p) { return uint64_t{ReadLe32(p)} | uint64_t{ReadLe32(p + 4)} << 32; }
-
 std::optional<ElfImage> ElfImage::Parse(std::span<const uint8_t> file, std::string* error) {
     const uint64_t size = file.size();
     if (size < kElfHeaderSize || std::memcmp(file.data(), "\x7f" "ELF", 4) != 0) return Fail(error, "not an ELF file");

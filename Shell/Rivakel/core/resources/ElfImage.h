@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/ByteOrder.h"
+
 namespace resources {
 
 struct ElfSectionHeader {
@@ -56,7 +58,5 @@ private:
     std::vector<ElfSectionHeader> sections_;
     std::vector<ElfSegment> segments_;
 };
-
-uint64_t ReadLe64(const uint8_t* p);
 
 }  // namespace resources

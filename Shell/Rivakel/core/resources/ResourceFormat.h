@@ -28,6 +28,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/base/ByteOrder.h"
+
 namespace resources {
 
 inline constexpr char kBlobMagic[8] = {'R', 'I', 'V', 'R', 'E', 'S', '1', '\0'};
@@ -41,14 +43,6 @@ inline constexpr std::string_view kTypeData = "RCDATA";
 inline constexpr std::string_view kTypeBitmap = "BITMAP";
 inline constexpr std::string_view kTypeIcon = "ICON";
 inline constexpr std::string_view kTypeCursor = "CURSOR";
-
-inline uint32_t ReadLe32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-inline uint16_t ReadLe16(const uint8_t* p) {
-    return static_cast<uint16_t>(p[0] | p[1] << 8);
-}
 
 // True when [offset, offset + size) lies inside [0, limit); the 64-bit sum cannot wrap.
 inline bool InRange(uint64_t offset, uint64_t size, uint64_t limit) { return offset <= limit && size <= limit - offset; }

@@ -21,4 +21,9 @@ std::optional<std::span<const uint8_t>> ResourceRegistry::FindData(std::string_v
     return Find(kTypeData, name);
 }
 
+std::optional<std::string_view> FindShellString(uint32_t id) {
+    const ResourceModule* shell = ResourceRegistry::Instance().Shell();
+    return shell != nullptr ? shell->GetString(id) : std::nullopt;
+}
+
 }  // namespace resources

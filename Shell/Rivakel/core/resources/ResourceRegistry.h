@@ -36,4 +36,7 @@ private:
     std::shared_ptr<const ResourceModule> applet_;
 };
 
+// The shell's own string `id`; none when it is missing or the shell's resources are.
+std::optional<std::string_view> FindShellString(uint32_t id);
+
 }  // namespace resources

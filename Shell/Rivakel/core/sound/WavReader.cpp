@@ -3,21 +3,17 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/base/ByteOrder.h"
+
 namespace {
 
-uint32_t Le32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
-int Le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
-
 std::optional<WavFormat> ReadFormat(std::span<const uint8_t> chunk) {
-    if (chunk.size() < 16 || Le16(chunk.data()) != 1) return std::nullopt;  // linear PCM only
+    if (chunk.size() < 16 || ReadLe16(chunk.data()) != 1) return std::nullopt;  // linear PCM only
     WavFormat format;
-    format.channels = Le16(chunk.data() + 2);
-    const uint32_t rate = Le32(chunk.data() + 4);
-    const int blockAlign = Le16(chunk.data() + 12);
-    format.bitsPerSample = Le16(chunk.data() + 14);
+    format.channels = ReadLe16(chunk.data() + 2);
+    const uint32_t rate = ReadLe32(chunk.data() + 4);
+    const int blockAlign = ReadLe16(chunk.data() + 12);
+    format.bitsPerSample = ReadLe16(chunk.data() + 14);
     if (format.channels < 1 || format.channels > 2) return std::nullopt;
     if (format.bitsPerSample != 8 && format.bitsPerSample != 16) return std::nullopt;
     if (rate < 1000 || rate > 192000) return std::nullopt;
@@ -30,7 +26,7 @@ std::optional<WavFormat> ReadFormat(std::span<const uint8_t> chunk) {
 int Sample(const WavData& wav, size_t frame, int channel) {
     const size_t index = frame * static_cast<size_t>(wav.format.channels) + static_cast<size_t>(channel);
     if (wav.format.bitsPerSample == 8) return (wav.samples[index] - 128) * 256;
-    return static_cast<int16_t>(Le16(wav.samples.data() + 2 * index));
+    return static_cast<int16_t>(ReadLe16(wav.samples.data() + 2 * index));
 }
 
 }  // namespace
@@ -38,14 +34,14 @@ int Sample(const WavData& wav, size_t frame, int channel) {
 std::optional<WavData> ParseWav(std::span<const uint8_t> bytes) {
     if (bytes.size() < 12 || std::memcmp(bytes.data(), "RIFF", 4) != 0 || std::memcmp(bytes.data() + 8, "WAVE", 4) != 0)
         return std::nullopt;
-    const uint64_t riffEnd = std::min<uint64_t>(uint64_t{Le32(bytes.data() + 4)} + 8, bytes.size());
+    const uint64_t riffEnd = std::min<uint64_t>(uint64_t{ReadLe32(bytes.data() + 4)} + 8, bytes.size());
     std::optional<WavFormat> format;
     bool formatSeen = false;
     std::optional<std::span<const uint8_t>> data;
     uint64_t pos = 12;
     while (pos + 8 <= riffEnd && !(formatSeen && data)) {
         const uint8_t* header = bytes.data() + pos;
-        const uint64_t size = Le32(header + 4);
+        const uint64_t size = ReadLe32(header + 4);
         const uint64_t start = pos + 8;
         if (start + size > riffEnd) return std::nullopt;
         const auto chunk = bytes.subspan(static_cast<size_t>(start), static_cast<size_t>(size));

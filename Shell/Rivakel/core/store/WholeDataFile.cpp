@@ -1,6 +1,6 @@
 #include "core/store/WholeDataFile.h"
 
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/store/RdtReader.h"
 
 std::unique_ptr<RdtNode> ParseWholeRdt(std::string_view text) {
@@ -13,7 +13,7 @@ std::unique_ptr<RdtNode> ParseWholeRdt(std::string_view text) {
 }
 
 std::unique_ptr<RdtNode> LoadWholeDataFile(std::string_view name) {
-    CSubsystem_File_Win32* files = FileService();
+    CSubsystem_File* files = FileService();
     if (files == nullptr) return nullptr;
     CFile* file = files->OpenFile(name);
     std::unique_ptr<RdtNode> root;

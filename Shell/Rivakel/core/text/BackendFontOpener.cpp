@@ -1,6 +1,6 @@
 #include "core/text/BackendFontOpener.h"
 
-CSubsystem_Font_Win32::FontOpener BackendFontOpener() {
+CSubsystem_Font::FontOpener BackendFontOpener() {
     return [](const platform::FontRequest& request) -> std::unique_ptr<platform::Font> {
         platform::Backend* backend = platform::GetBackend();
         return backend != nullptr ? backend->OpenFont(request) : nullptr;

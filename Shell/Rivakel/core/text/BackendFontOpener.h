@@ -1,6 +1,6 @@
 // The font opener of the running shell: the platform backend's fonts.
 #pragma once
 
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 
-CSubsystem_Font_Win32::FontOpener BackendFontOpener();
+CSubsystem_Font::FontOpener BackendFontOpener();

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
-#include "core/files/FileService.h"
+#include "core/base/Thunk.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Anim.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/store/MarkupDoc.h"
@@ -29,10 +30,6 @@ bool IsBuiltInPicture(std::string_view name) {
     return EqualsNoCase(name, kGetRivpedPicture) || EqualsNoCase(name, kRivFriendPicture);
 }
 
-void SetColour(CImage& image, uint32_t rgb) {
-    image.SetCurColor(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
-}
-
 // A game's name goes into the picture's markup: nothing in it may read as markup.
 std::string PlainName(std::string_view name) {
     std::string plain;
@@ -50,7 +47,7 @@ void Track(std::string_view event, const std::string& guid, const char* value) {
 
 CAdBanner::Listed::~Listed() {
     if (memoryName.empty()) return;
-    if (CSubsystem_File_Win32* files = FileService()) files->MemoryBlocks().Unregister(memoryName);
+    if (CSubsystem_File* files = FileService()) files->MemoryBlocks().Unregister(memoryName);
 }
 
 CAdBanner::CAdBanner(CShell& shell, Mode mode, BannerServices services)
@@ -78,9 +75,9 @@ CAdBanner::CAdBanner(CShell& shell, Mode mode, BannerServices services)
     const size_t partners = lists_[static_cast<size_t>(BannerList::Partner)].size();
     rotation_ = BannerRotation(mode_ == kCatalog, partners > 0 ? static_cast<size_t>(ShellRand()) % partners : 0);
     // 6 and 7. The first picture shows at once; the next slides in after 30 seconds.
-    slideTimer_ = std::make_unique<CTimer>(this, kSlideMs, OnSlideTimer);
+    slideTimer_ = std::make_unique<CTimer>(this, kSlideMs, Thunk<&CAdBanner::OnSlideTimer>);
     slideTimer_->SetClock(TimerClock::Wall);
-    rotateTimer_ = std::make_unique<CTimer>(this, kRotateSeconds * 1000, OnRotateTimer);
+    rotateTimer_ = std::make_unique<CTimer>(this, kRotateSeconds * 1000, Thunk<&CAdBanner::OnRotateTimer>);
     rotateTimer_->SetClock(TimerClock::Wall);
     if (PickNext()) {
         FinishSlide();
@@ -103,9 +100,7 @@ std::array<size_t, 4> CAdBanner::ListSizes() const {
 }
 
 int64_t CAdBanner::Now() const {
-    TimeRecord now;
-    if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
-    return int64_t{now.secondsSince2000} + kUnixSecondsAt2000;
+    return int64_t{ClockNow().secondsSince2000} + kUnixSecondsAt2000;
 }
 
 void CAdBanner::FillDefaults() {
@@ -163,7 +158,7 @@ bool CAdBanner::ParseBannerFile(BannerList list, std::string_view fileName, bool
 void CAdBanner::Add(BannerList list, BannerEntry entry) {
     auto listed = std::make_unique<Listed>();
     if (entry.imageData) {
-        CSubsystem_File_Win32* files = FileService();
+        CSubsystem_File* files = FileService();
         if (files == nullptr) return;
         listed->memoryName = files->MemoryBlocks().Register(entry.imageData);
         (entry.catalog ? entry.catalogImage : entry.imageName) = listed->memoryName;
@@ -256,12 +251,12 @@ void CAdBanner::ShowEntry(const BannerEntry& entry) {
         anim->SetClock(TimerClock::Wall);
         anim->Start();
     }
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (events == nullptr) return;
     const void* sender = static_cast<const CSurface*>(picture);
-    enter_ = events->Listen(sender, kEventEnter, this, OnEnter);
-    leave_ = events->Listen(sender, kEventLeave, this, OnLeave);
-    click_ = events->Listen(sender, kEventClick, this, OnClickEvent);
+    enter_ = events->Listen(sender, kEventEnter, this, Thunk<&CAdBanner::OnEnter>);
+    leave_ = events->Listen(sender, kEventLeave, this, Thunk<&CAdBanner::OnLeave>);
+    click_ = events->Listen(sender, kEventClick, this, Thunk<&CAdBanner::OnClickEvent>);
 }
 
 void CAdBanner::FinishSlide() {
@@ -280,7 +275,7 @@ void CAdBanner::DrawEdge(uint32_t colour) {
     if (image == nullptr) return;
     int width = 0, height = 0;
     GetSize(width, height);
-    SetColour(*image, colour);
+    image->SetCurColor(colour);
     image->FrameRect(0, 0, width - 1, height - 1);
 }
 
@@ -310,46 +305,43 @@ void CAdBanner::OnClick() {
     OpenAddress(entry.url, services_.openInBrowser);
 }
 
-int CAdBanner::OnRotateTimer(intptr_t* args) {
-    auto* self = reinterpret_cast<CAdBanner*>(args[0]);
-    if (!self->ready_) return 0;
-    if (self->current_ != nullptr) Track("AdBannerTime", self->current_->guid, "30");
-    const std::array<size_t, 4> sizes = self->ListSizes();
+int CAdBanner::OnRotateTimer() {
+    if (!ready_) return 0;
+    if (current_ != nullptr) Track("AdBannerTime", current_->guid, "30");
+    const std::array<size_t, 4> sizes = ListSizes();
     if (sizes[3] == 1 && sizes[0] == 0 && sizes[1] == 0 && sizes[2] == 0) return 0;
-    self->ready_ = false;
-    if (!self->PickNext()) {
-        self->ready_ = true;
+    ready_ = false;
+    if (!PickNext()) {
+        ready_ = true;
         return 0;
     }
-    self->slideTimer_->Restart();
-    self->rotateTimer_->Restart();
+    slideTimer_->Restart();
+    rotateTimer_->Restart();
     return 0;
 }
 
 int CAdBanner::OnSlideTimer(intptr_t* args) {
-    auto* self = reinterpret_cast<CAdBanner*>(args[0]);
     const int64_t offset = int64_t{args[1]} * kSlidePixelsPerSecond / 1000;
-    if (offset < kSlideFrom && self->incoming_ != nullptr) {
-        self->incoming_->SetLoc(1, static_cast<int>(kSlideFrom - offset));
+    if (offset < kSlideFrom && incoming_ != nullptr) {
+        incoming_->SetLoc(1, static_cast<int>(kSlideFrom - offset));
         return 0;
     }
-    self->FinishSlide();
+    FinishSlide();
     return 0;
 }
 
-int CAdBanner::OnEnter(intptr_t* record) {
-    reinterpret_cast<CAdBanner*>(record[0])->DrawEdge(kOrangeEdge);
+int CAdBanner::OnEnter() {
+    DrawEdge(kOrangeEdge);
     return 1;
 }
 
-int CAdBanner::OnLeave(intptr_t* record) {
-    reinterpret_cast<CAdBanner*>(record[0])->DrawEdge(0x000000);
+int CAdBanner::OnLeave() {
+    DrawEdge(0x000000);
     return 1;
 }
 
-int CAdBanner::OnClickEvent(intptr_t* record) {
-    auto* self = reinterpret_cast<CAdBanner*>(record[0]);
-    if (!self->shell_.Closing()) self->OnClick();
+int CAdBanner::OnClickEvent() {
+    if (!shell_.Closing()) OnClick();
     return 1;
 }
 

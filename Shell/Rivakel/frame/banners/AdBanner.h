@@ -75,11 +75,11 @@ private:
     void FinishSlide();
     int64_t Now() const;
 
-    static int OnRotateTimer(intptr_t* args);
-    static int OnSlideTimer(intptr_t* args);
-    static int OnEnter(intptr_t* record);
-    static int OnLeave(intptr_t* record);
-    static int OnClickEvent(intptr_t* record);
+    int OnRotateTimer();
+    int OnSlideTimer(intptr_t* args);
+    int OnEnter();
+    int OnLeave();
+    int OnClickEvent();
 
     CShell& shell_;
     Mode mode_;

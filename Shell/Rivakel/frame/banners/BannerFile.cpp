@@ -1,7 +1,9 @@
 #include "frame/banners/BannerFile.h"
 
 #include <charconv>
+#include <cstdint>
 
+#include "core/base/Decimal.h"
 #include "core/base/Strings.h"
 #include "core/files/FileNames.h"
 #include "core/files/MemoryBlocks.h"
@@ -56,13 +58,7 @@ std::string_view TrimText(std::string_view text) {
     return text;
 }
 
-std::optional<int64_t> ParseSeconds(std::string_view text) {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    int64_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
+std::optional<int64_t> ParseSeconds(std::string_view text) { return ParseSignedDecimal(text, INT64_MIN, INT64_MAX); }
 
 std::optional<uint32_t> ParseHexColour(std::string_view text) {
     if (text.starts_with('#')) text.remove_prefix(1);
@@ -74,8 +70,7 @@ std::optional<uint32_t> ParseHexColour(std::string_view text) {
 }
 
 bool IsPlainPictureName(std::string_view name) {
-    return IsSafeRelativeName(name) && name.find_first_of("\\/") == std::string_view::npos &&
-           !EqualsNoCase(name.substr(0, kMemoryNamePrefix.size()), kMemoryNamePrefix);
+    return IsPlainFileName(name) && !EqualsNoCase(name.substr(0, kMemoryNamePrefix.size()), kMemoryNamePrefix);
 }
 
 bool ReadsAsCatalog(std::string_view fileName, bool catalogSpot) {

@@ -1,7 +1,7 @@
 #include "frame/banners/BannerFolder.h"
 
 #include "core/base/Log.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/resources/ResourceModule.h"
 #include "core/store/WholeDataFile.h"
 #include "frame/banners/BannerFile.h"
@@ -18,7 +18,7 @@ std::string BannerFolder::InFolder(std::string_view fileName) const {
 
 std::vector<std::string> BannerFolder::List(std::string_view pattern) const {
     std::vector<std::string> names;
-    if (CSubsystem_File_Win32* files = FileService()) {
+    if (CSubsystem_File* files = FileService()) {
         files->EnumerateFiles(catalogSpot_ ? "System\\Catalogs" : "System\\Banners", pattern,
                               [&names](const std::string& name, const std::string&) {
                                   if (IsPlainPictureName(name)) names.push_back(name);
@@ -32,13 +32,13 @@ std::unique_ptr<RdtNode> BannerFolder::Load(std::string_view fileName) const {
 }
 
 void BannerFolder::DeleteWithPicture(std::string_view fileName) const {
-    CSubsystem_File_Win32* files = FileService();
+    CSubsystem_File* files = FileService();
     if (files == nullptr || !IsPlainPictureName(fileName)) return;
     for (const std::string& name : {std::string(fileName), PictureFileOf(fileName)}) Delete(*files, name);
 }
 
 // Installed, below the data folder; otherwise flat in the shell's folder, where they were listed.
-void BannerFolder::Delete(CSubsystem_File_Win32& files, const std::string& name) const {
+void BannerFolder::Delete(CSubsystem_File& files, const std::string& name) const {
     if (!installed_) {
         files.DeleteShellFile(name);
         return;
@@ -47,7 +47,7 @@ void BannerFolder::Delete(CSubsystem_File_Win32& files, const std::string& name)
 }
 
 bool BannerFolder::Store(std::string_view fileName, std::string_view text) const {
-    CSubsystem_File_Win32* files = FileService();
+    CSubsystem_File* files = FileService();
     if (!installed_ || files == nullptr || !IsPlainPictureName(fileName)) return false;
     Delete(*files, PictureFileOf(fileName));
     return files->WriteAppDataFile(InFolder(fileName), text);

@@ -11,7 +11,7 @@
 
 #include "core/store/RdtNode.h"
 
-class CSubsystem_File_Win32;
+class CSubsystem_File;
 
 class BannerFolder {
 public:
@@ -31,7 +31,7 @@ public:
 
 private:
     std::string InFolder(std::string_view fileName) const;
-    void Delete(CSubsystem_File_Win32& files, const std::string& name) const;
+    void Delete(CSubsystem_File& files, const std::string& name) const;
 
     bool catalogSpot_;
     bool installed_;

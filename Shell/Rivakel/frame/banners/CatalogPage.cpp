@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/banners/BannerFolder.h"
 #include "frame/shell/Shell.h"
@@ -32,10 +33,10 @@ public:
         outline_->SetNoHit(true);
         Clear();
         page.AttachSurface(outline_);
-        if (CSubsystem_Event_Win32* events = EventService()) {
+        if (CSubsystem_Event* events = EventService()) {
             const void* sender = static_cast<const CSurface*>(picture_);
-            move_ = events->Listen(sender, kEventMouseMove, this, OnMove);
-            click_ = events->Listen(sender, kEventClick, this, OnClick);
+            move_ = events->Listen(sender, kEventMouseMove, this, Thunk<&CCatalogView::OnMove>);
+            click_ = events->Listen(sender, kEventClick, this, Thunk<&CCatalogView::OnClick>);
         }
     }
 
@@ -52,24 +53,21 @@ private:
             area >= 0 ? AreaBounds(entry_.areas[static_cast<size_t>(area)]) : std::nullopt;
         CImage* image = outline_->GetCurImage();
         if (!bounds || image == nullptr) return;
-        const uint32_t c = entry_.colorActive;
-        image->SetCurColor(static_cast<uint8_t>(c >> 16), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c));
+        image->SetCurColor(entry_.colorActive);
         image->FrameRect(bounds->left + 1, bounds->top + 1, bounds->right - 1, bounds->bottom - 1);
     }
 
-    static int OnMove(intptr_t* record) {
-        auto* self = reinterpret_cast<CCatalogView*>(record[0]);
-        self->Outline(HitArea(self->entry_.areas, static_cast<int>(record[2]), static_cast<int>(record[3])));
+    int OnMove(intptr_t* record) {
+        Outline(HitArea(entry_.areas, static_cast<int>(record[2]), static_cast<int>(record[3])));
         return 1;
     }
 
-    static int OnClick(intptr_t* record) {
-        auto* self = reinterpret_cast<CCatalogView*>(record[0]);
-        const int area = HitArea(self->entry_.areas, static_cast<int>(record[2]), static_cast<int>(record[3]));
+    int OnClick(intptr_t* record) {
+        const int area = HitArea(entry_.areas, static_cast<int>(record[2]), static_cast<int>(record[3]));
         if (area < 0) return 1;
         // A copy: the browser's answer may come after the page is gone.
-        const std::string href = self->entry_.areas[static_cast<size_t>(area)].href;
-        OpenAddress(href, self->services_.openInBrowser);
+        const std::string href = entry_.areas[static_cast<size_t>(area)].href;
+        OpenAddress(href, services_.openInBrowser);
         return 1;
     }
 

@@ -1,5 +1,6 @@
 #include "frame/banners/ServerBanners.h"
 
+#include "core/base/HexText.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
 #include "core/store/MarkupNode.h"
@@ -8,8 +9,6 @@
 #include "frame/banners/BannerFile.h"
 
 namespace {
-
-bool IsHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 const CMarkupNode* FindChild(const CMarkupNode& node, std::string_view name) {
     for (size_t i = 0; i < node.ChildCount(); ++i) {
@@ -32,18 +31,7 @@ std::unique_ptr<RdtNode> CopyAs(const CMarkupNode& node, std::string_view name) 
 }  // namespace
 
 bool IsWellFormedGuid(std::string_view text) {
-    if (text.size() == 32) {
-        for (char c : text) {
-            if (!IsHex(c)) return false;
-        }
-        return true;
-    }
-    if (text.size() != 38 || text.front() != '{' || text.back() != '}') return false;
-    for (size_t i = 1; i < 37; ++i) {
-        const bool dash = i == 9 || i == 14 || i == 19 || i == 24;
-        if (dash ? text[i] != '-' : !IsHex(text[i])) return false;
-    }
-    return true;
+    return text.size() == 32 ? AllHexDigits(text) : IsBracedGuid(text);
 }
 
 std::unique_ptr<RdtNode> MarkupToRdt(const CMarkupNode& node) { return CopyAs(node, node.Name()); }

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 
 namespace {
 

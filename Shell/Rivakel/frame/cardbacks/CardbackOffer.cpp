@@ -2,8 +2,9 @@
 #include <string>
 
 #include "core/base/Strings.h"
+#include "core/base/Thunk.h"
 #include "core/files/FileNames.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/cardbacks/CardbackSelector.h"
 #include "frame/cardbacks/CardbackSettings.h"
@@ -32,8 +33,8 @@ public:
         Place(new CCardbackPreview(CardbackPicturePath(current)), 70, 75);
         Place(new CCardbackPreview(CardbackPicturePath(LastComponent(newImage_))), 200, 75);
         shell_.MakeTextButton(&box_, "Keep Current", 30, 150, kKeepCurrent, 20, 0xFFFF99, 0x000000, 0xFF0000, this,
-                              OnAnswer);
-        shell_.MakeTextButton(&box_, "Use New", 180, 150, kUseNew, 20, 0xFFFF99, 0x000000, 0xFF0000, this, OnAnswer);
+                              Thunk<&CCardbackOffer::OnAnswer>);
+        shell_.MakeTextButton(&box_, "Use New", 180, 150, kUseNew, 20, 0xFFFF99, 0x000000, 0xFF0000, this, Thunk<&CCardbackOffer::OnAnswer>);
         checkBox_ = new CCheckBox();
         Place(checkBox_, 65, 185);
     }
@@ -44,14 +45,13 @@ private:
         box_.AttachSurface(surface);
     }
 
-    static int OnAnswer(intptr_t* record) {
-        auto* self = reinterpret_cast<CCardbackOffer*>(record[0]);
-        CShell& shell = self->shell_;
-        if (record[2] == kUseNew) SetCardBack(shell, self->newImage_);
-        SetCardBackDontAsk(self->checkBox_->Checked());
-        if (CSubsystem_Event_Win32* events = EventService()) events->ClearModalRect();
+    int OnAnswer(intptr_t* record) {
+        CShell& shell = shell_;
+        if (record[2] == kUseNew) SetCardBack(shell, newImage_);
+        SetCardBackDontAsk(checkBox_->Checked());
+        if (CSubsystem_Event* events = EventService()) events->ClearModalRect();
         // This object goes with the box: nothing of it is touched afterwards.
-        shell.DetachSurface(&self->box_);
+        shell.DetachSurface(&box_);
         return 0;
     }
 

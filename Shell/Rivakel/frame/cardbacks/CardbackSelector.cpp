@@ -5,8 +5,8 @@
 
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/files/FileNames.h"
-#include "core/files/FileService.h"
 #include "core/graphics/Image.h"
 #include "frame/cardbacks/CardbackSettings.h"
 #include "frame/cardbacks/CardbackSurfaces.h"

@@ -16,10 +16,6 @@ RdtNode* ShellElement() {
 
 }  // namespace
 
-bool IsPlainFileName(std::string_view name) {
-    return IsSafeRelativeName(name) && name.find_first_of("\\/") == std::string_view::npos;
-}
-
 std::string ChosenCardBack() {
     const RdtNode* shell = ShellElement();
     const RdtNode* chosen = shell != nullptr ? shell->FindChild("CardBack") : nullptr;

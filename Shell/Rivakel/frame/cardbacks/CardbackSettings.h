@@ -18,5 +18,3 @@ std::string InCardbackFolder(std::string_view fileName);
 std::string CardbackPicturePath(std::string_view imageName);
 bool CardBackDontAsk();
 void SetCardBackDontAsk(bool dontAsk);
-// A plain file name: no separators, drive or "..".
-bool IsPlainFileName(std::string_view name);

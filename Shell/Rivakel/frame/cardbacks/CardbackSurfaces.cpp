@@ -1,13 +1,14 @@
 #include "frame/cardbacks/CardbackSurfaces.h"
 
+#include "core/base/Thunk.h"
 #include "core/graphics/Anim.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 
 namespace {
 
 ListenerPtr Listen(CSurface& surface, int code, void* context, EventCallback callback) {
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     return events != nullptr ? events->Listen(static_cast<const CSurface*>(&surface), code, context, callback)
                              : ListenerPtr();
 }
@@ -16,9 +17,9 @@ ListenerPtr Listen(CSurface& surface, int code, void* context, EventCallback cal
 
 CCardbackThumb::CCardbackThumb(std::string path, std::function<void(const std::string& path)> onChoose)
     : CSurface(path, kFlagInteractive), path_(std::move(path)), onChoose_(std::move(onChoose)) {
-    enter_ = Listen(*this, kEventEnter, this, OnEnter);
-    leave_ = Listen(*this, kEventLeave, this, OnLeave);
-    click_ = Listen(*this, kEventClick, this, OnClick);
+    enter_ = Listen(*this, kEventEnter, this, Thunk<&CCardbackThumb::OnEnter>);
+    leave_ = Listen(*this, kEventLeave, this, Thunk<&CCardbackThumb::OnLeave>);
+    click_ = Listen(*this, kEventClick, this, Thunk<&CCardbackThumb::OnClick>);
 }
 
 CCardbackThumb::~CCardbackThumb() = default;
@@ -26,32 +27,30 @@ CCardbackThumb::~CCardbackThumb() = default;
 void CCardbackThumb::DrawEdge(uint32_t colour) {
     CImage* image = GetCurImage();
     if (image == nullptr) return;
-    image->SetCurColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-                       static_cast<uint8_t>(colour));
+    image->SetCurColor(colour);
     image->FrameRect(0, 0, kWidth - 1, kHeight - 1);
 }
 
-int CCardbackThumb::OnEnter(intptr_t* record) {
-    reinterpret_cast<CCardbackThumb*>(record[0])->DrawEdge(0xFF9900);
+int CCardbackThumb::OnEnter() {
+    DrawEdge(0xFF9900);
     return 1;
 }
 
-int CCardbackThumb::OnLeave(intptr_t* record) {
-    reinterpret_cast<CCardbackThumb*>(record[0])->DrawEdge(0x000000);
+int CCardbackThumb::OnLeave() {
+    DrawEdge(0x000000);
     return 1;
 }
 
-int CCardbackThumb::OnClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CCardbackThumb*>(record[0]);
+int CCardbackThumb::OnClick() {
     // The choice may rebuild the selector and with it this thumbnail: work on copies.
-    const std::string path = self->path_;
-    const auto choose = self->onChoose_;
+    const std::string path = path_;
+    const auto choose = onChoose_;
     if (choose) choose(path);
     return 0;
 }
 
 CCheckBox::CCheckBox() : CSurface("CheckBox2.gif", kFlagInteractive | kFlagColorKeyed) {
-    click_ = Listen(*this, kEventClick, this, OnClick);
+    click_ = Listen(*this, kEventClick, this, Thunk<&CCheckBox::OnClick>);
 }
 
 CCheckBox::~CCheckBox() = default;
@@ -63,8 +62,7 @@ void CCheckBox::SetChecked(bool checked) {
     if (anim != nullptr) anim->SetFrame(checked ? 1 : 0);
 }
 
-int CCheckBox::OnClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CCheckBox*>(record[0]);
-    self->SetChecked(!self->checked_);
+int CCheckBox::OnClick() {
+    SetChecked(!checked_);
     return 1;
 }

@@ -19,9 +19,9 @@ public:
 
 private:
     void DrawEdge(uint32_t colour);
-    static int OnEnter(intptr_t* record);
-    static int OnLeave(intptr_t* record);
-    static int OnClick(intptr_t* record);
+    int OnEnter();
+    int OnLeave();
+    int OnClick();
 
     std::string path_;
     std::function<void(const std::string& path)> onChoose_;
@@ -46,7 +46,7 @@ public:
     void SetChecked(bool checked);
 
 private:
-    static int OnClick(intptr_t* record);
+    int OnClick();
 
     bool checked_ = false;
     ListenerPtr click_;

@@ -1,9 +1,11 @@
 #include "frame/cardbacks/CardbackTable.h"
 
-#include <charconv>
+#include <climits>
 
+#include "core/base/Decimal.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
+#include "core/files/FileNames.h"
 #include "core/store/RdtNode.h"
 #include "core/store/WholeDataFile.h"
 #include "frame/cardbacks/CardbackSettings.h"
@@ -20,10 +22,8 @@ std::optional<int> ParseVersion(std::string_view text) {
         text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' || text.back() == '\n'))
         text.remove_suffix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+    const std::optional<int64_t> value = ParseSignedDecimal(text, INT_MIN, INT_MAX);
+    return value ? std::optional<int>(static_cast<int>(*value)) : std::nullopt;
 }
 
 }  // namespace

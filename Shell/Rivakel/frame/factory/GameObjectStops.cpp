@@ -5,7 +5,7 @@
 #include "core/graphics/Event.h"
 #include "core/graphics/EventListener.h"
 #include "core/graphics/Surface.h"
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 
 void StopGameTimer(CRefCounted& timer, const GameObjects& /*game*/) { static_cast<CTimer&>(timer).Stop(); }
 
@@ -15,7 +15,7 @@ void StopGameListener(CRefCounted& listener, const GameObjects& /*game*/) {
 }
 
 void StopGameSound(CRefCounted& sound, const GameObjects& /*game*/) {
-    if (CSubsystem_Sound_DirectX* sounds = SoundService()) sounds->ForgetSound(&static_cast<CSound&>(sound));
+    if (CSubsystem_Sound* sounds = SoundService()) sounds->ForgetSound(&static_cast<CSound&>(sound));
 }
 
 void StopGameAnim(CRefCounted& anim, const GameObjects& /*game*/) { static_cast<CAnim&>(anim).Stop(); }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/base/Log.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/SurfaceServices.h"
@@ -13,7 +13,7 @@ namespace {
 // Asked before loading, so a missing name costs the one line the file service writes and not
 // a second one from the sequence.
 bool NameFindsData(std::string_view name) {
-    CSubsystem_File_Win32* files = FileService();
+    CSubsystem_File* files = FileService();
     if (files == nullptr) {
         Error("Error - Unrecognized file (%s) specified in CFile::CFile", std::string(name.substr(0, 200)).c_str());
         return false;

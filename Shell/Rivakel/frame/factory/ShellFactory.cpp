@@ -7,10 +7,10 @@
 
 #include "core/base/Log.h"
 #include "core/base/Timer.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/ButtonArgs.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Event.h"
 #include "core/graphics/EventListener.h"
@@ -20,10 +20,10 @@
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/Surface.h"
 #include "core/graphics/SurfaceServices.h"
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/store/MarkupAttr.h"
 #include "core/store/MarkupNode.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 #include "frame/boundary/AppletArguments.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/factory/FactoryArguments.h"
@@ -121,7 +121,7 @@ public:
 
     IFile* OpenFile(const char* name, int flags) override {
         const std::string_view fileName = TextArgument(name, "OpenFile");
-        CSubsystem_File_Win32* files = FileService();
+        CSubsystem_File* files = FileService();
         return MakeFileObject(AdoptedByGame(files != nullptr ? files->OpenFile(fileName, flags) : new CFile()));
     }
 
@@ -150,14 +150,14 @@ public:
 
     ICursor* CreateCursor(const char* name) override {
         const std::string_view cursorName = TextArgument(name, "CreateCursor");
-        CSubsystem_Cursor_Win32* cursors = CurrentSurfaceServices().cursors;
+        CSubsystem_Cursor* cursors = CurrentSurfaceServices().cursors;
         // Without the service the cursor has no picture, so selecting it fails as for a missing one.
         return MakeCursorObject(cursors != nullptr ? cursors->CreateCursor(cursorName)
                                                    : new CCursor(cursorName, nullptr));
     }
 
     IEvent* CreateEvent(IShellObject* sender, int code) override {
-        CSubsystem_Event_Win32* events = EventService();
+        CSubsystem_Event* events = EventService();
         CEvent* event = events != nullptr ? events->RegisterEvent(SenderOf(sender), code) : nullptr;
         if (event == nullptr) {
             event = new CEvent(nullptr, SenderOf(sender), code, false);
@@ -168,7 +168,7 @@ public:
 
     ISound* CreateSound(const char* name, int flags) override {
         const std::string_view soundName = TextArgument(name, "CreateSound");
-        CSubsystem_Sound_DirectX* sounds = SoundService();
+        CSubsystem_Sound* sounds = SoundService();
         CSound* sound = sounds != nullptr ? sounds->CreateSound(soundName, flags) : nullptr;
         return HandOver(MakeSoundObject(AdoptedSound(sound)), sound);
     }
@@ -176,7 +176,7 @@ public:
     IEventListener* AddListener(IShellObject* sender, int code, void* context, AppletCallback callback) override {
         const GameObjects::Route route =
             GameObjects::RouteCallback(CallbackArgument(callback, "AddListener"), context);
-        CSubsystem_Event_Win32* events = EventService();
+        CSubsystem_Event* events = EventService();
         CEventListener* listener = nullptr;
         if (events != nullptr) {
             listener = events->AddListener(SenderOf(sender), code, route.context, route.function);

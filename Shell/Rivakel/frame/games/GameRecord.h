@@ -12,7 +12,7 @@ struct GameRecord {
     int pace = 0;             // 0, 1 or 2: the tile's colour
     std::string description;  // RML, shown in the Home page's featured-game box
     bool installed = false;
-    std::string dllPath;      // the game file found
+    std::string modulePath;      // the game file found
     std::string folder;       // its folder
     std::string version;      // the file's version text
     // Added for an installed file that no built-in row describes; never recommended.

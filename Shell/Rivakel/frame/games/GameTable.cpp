@@ -35,13 +35,13 @@ const GameRecord* CGameTable::Row(int index) const {
 std::optional<GameTableEntry> CGameTable::Entry(int index) const {
     const GameRecord* row = Row(index);
     if (row == nullptr) return std::nullopt;
-    return GameTableEntry{row->name, row->dllPath, row->folder, row->installed};
+    return GameTableEntry{row->name, row->modulePath, row->folder, row->installed};
 }
 
 int CGameTable::IndexOfFile(std::string_view file) const {
     if (file.empty()) return -1;
     for (int i = 0; i < Count(); ++i)
-        if (rows_[static_cast<size_t>(i)].installed && rows_[static_cast<size_t>(i)].dllPath == file) return i;
+        if (rows_[static_cast<size_t>(i)].installed && rows_[static_cast<size_t>(i)].modulePath == file) return i;
     const std::string_view name = LastComponent(file);
     if (EqualsNoCase(name, "hexavon.gam")) {
         for (int i = 0; i < Count(); ++i)
@@ -99,7 +99,7 @@ int CGameTable::AddGame(const GameInfo& info, const std::string& path, const std
     GameRecord& row = *match;
     row.installed = true;
     if (row.name == kUltraHexavon) hidePlimsey_ = true;
-    row.dllPath = path;
+    row.modulePath = path;
     row.folder = folder;
     row.pace = info.pace;
     row.category = info.category;
@@ -123,6 +123,6 @@ void CGameTable::MarkRemoved(int index) {
     if (index < 0 || index >= Count()) return;
     GameRecord& row = rows_[static_cast<size_t>(index)];
     row.installed = false;
-    row.dllPath.clear();
+    row.modulePath.clear();
     row.folder.clear();
 }

@@ -10,7 +10,7 @@
 
 #include "frame/games/GameRecord.h"
 #include "frame/host/GameInfo.h"
-#include "frame/shell/GameTable.h"
+#include "frame/shell/IGameTable.h"
 
 // What the table takes from the session.
 struct GameTableConfig {

@@ -1,6 +1,7 @@
 #include "frame/games/GameTile.h"
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 
 namespace {
@@ -8,12 +9,8 @@ namespace {
 constexpr uint32_t kHot = 0xFFCC00;
 constexpr uint32_t kShadow = 0x333333;
 
-void SetColour(CImage& image, uint32_t colour) {
-    image.SetCurColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8), static_cast<uint8_t>(colour));
-}
-
 void Fill(CImage& image, uint32_t colour, int left, int top, int right, int bottom) {
-    SetColour(image, colour);
+    image.SetCurColor(colour);
     image.FillRect(left, top, right, bottom);
 }
 
@@ -44,11 +41,11 @@ CGameTile::CGameTile(GameTileOwner& owner, CSurface* logo, int index, int pace, 
     }
     Fill(*image, 0x000000, 0, 0, kPlainWidth, kPlainHeight);
     if (logo != nullptr && logo->GetCurImage() != nullptr) image->DrawAt(*logo->GetCurImage(), 1, 1, 0);
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         const CSurface* self = this;
-        click_ = events->Listen(self, kEventClick, this, OnClick);
-        enter_ = events->Listen(self, kEventEnter, this, OnEnter);
-        leave_ = events->Listen(self, kEventLeave, this, OnLeave);
+        click_ = events->Listen(self, kEventClick, this, Thunk<&CGameTile::OnClick>);
+        enter_ = events->Listen(self, kEventEnter, this, Thunk<&CGameTile::OnEnter>);
+        leave_ = events->Listen(self, kEventLeave, this, Thunk<&CGameTile::OnLeave>);
     }
 }
 
@@ -62,27 +59,24 @@ void CGameTile::Outline(bool hot) {
         Fill(*image, colour, 82, 7, 88, 68);
         Fill(*image, colour, 7, 62, 88, 68);
     } else {
-        SetColour(*image, hot ? kHot : 0x000000);
+        image->SetCurColor(hot ? kHot : 0x000000);
         image->FrameRect(0, 0, 81, 61);
     }
 }
 
-int CGameTile::OnClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CGameTile*>(record[0]);
-    if (self->busy_) return 1;
+int CGameTile::OnClick() {
+    if (busy_) return 1;
     // The owner may replace the page and with it this tile: nothing of it is touched afterwards.
-    self->owner_.OnTileClicked(self->row_, self->remove_);
+    owner_.OnTileClicked(row_, remove_);
     return 0;
 }
 
-int CGameTile::OnEnter(intptr_t* record) {
-    auto* self = reinterpret_cast<CGameTile*>(record[0]);
-    if (!self->busy_) self->Outline(true);
+int CGameTile::OnEnter() {
+    if (!busy_) Outline(true);
     return 1;
 }
 
-int CGameTile::OnLeave(intptr_t* record) {
-    auto* self = reinterpret_cast<CGameTile*>(record[0]);
-    if (!self->busy_) self->Outline(false);
+int CGameTile::OnLeave() {
+    if (!busy_) Outline(false);
     return 1;
 }

@@ -41,9 +41,9 @@ public:
 
 private:
     void Outline(bool hot);
-    static int OnClick(intptr_t* record);
-    static int OnEnter(intptr_t* record);
-    static int OnLeave(intptr_t* record);
+    int OnClick();
+    int OnEnter();
+    int OnLeave();
 
     GameTileOwner& owner_;
     int row_;

@@ -5,8 +5,8 @@
 
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/graphics/Image.h"
-#include "frame/dialogs/ShellDialogs.h"
 #include "frame/games/FramedBox.h"
 #include "frame/games/TilePlacement.h"
 #include "frame/host/GameHost.h"
@@ -45,10 +45,10 @@ int OnSettings(intptr_t* record) {
 
 bool RunsFrom(const GameRecord& row) {
     CGameHost* host = GameHost();
-    if (host == nullptr || !host->IsRunning() || row.dllPath.empty()) return false;
+    if (host == nullptr || !host->IsRunning() || row.modulePath.empty()) return false;
     std::array<char, 1024> running{};
-    host->GetRunningDllPath(running);
-    return row.dllPath == running.data();
+    host->GetRunningModulePath(running);
+    return row.modulePath == running.data();
 }
 
 // A page of the shell, forwarding to the shared pages object.

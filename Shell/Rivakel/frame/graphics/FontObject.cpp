@@ -9,7 +9,7 @@ int FontObject::GetMetrics(int* averageCharWidth, int* lineHeight) {
 }
 
 int FontObject::GetInfo(char* faceOut, int faceSize, int* size, int* sizeClass, int* style) {
-    const CFontWin32& font = *inner();
+    const CFont& font = *inner();
     if (faceOut != nullptr && faceSize > 0) {
         const std::string& face = font.Face();
         const size_t count = std::min({face.size(), static_cast<size_t>(faceSize) - 1, size_t{kFontFaceMax}});
@@ -22,4 +22,4 @@ int FontObject::GetInfo(char* faceOut, int faceSize, int* size, int* sizeClass, 
     return 0;
 }
 
-IFont* MakeFontObject(CFontWin32* font) { return font != nullptr ? new FontObject(font) : nullptr; }
+IFont* MakeFontObject(CFont* font) { return font != nullptr ? new FontObject(font) : nullptr; }

@@ -1,11 +1,11 @@
 // The font slots over a shell font.
 #pragma once
 
-#include "core/text/CFontWin32.h"
+#include "core/text/CFont.h"
 #include "frame/api/IFont.h"
 #include "frame/graphics/GraphicsObject.h"
 
-class FontObject final : public GraphicsObject<IFont, CFontWin32> {
+class FontObject final : public GraphicsObject<IFont, CFont> {
 public:
     using GraphicsObject::GraphicsObject;
 

@@ -12,7 +12,7 @@
 class CAnim;
 class CCursor;
 class CEditField;
-class CFontWin32;
+class CFont;
 class CImage;
 class CImageSeq;
 class CSurface;
@@ -24,5 +24,5 @@ IEditField* MakeEditFieldObject(CEditField* field);
 IImage* MakeImageObject(CImage* image);
 IImageSeq* MakeImageSeqObject(CImageSeq* sequence);
 IAnim* MakeAnimObject(CAnim* anim);
-IFont* MakeFontObject(CFontWin32* font);
+IFont* MakeFontObject(CFont* font);
 ICursor* MakeCursorObject(CCursor* cursor);

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/base/Log.h"
-#include "core/text/CFontWin32.h"
+#include "core/text/CFont.h"
 #include "frame/api/AppletResults.h"
 #include "frame/boundary/AppletArguments.h"
 #include "frame/boundary/PixelBuffers.h"
@@ -136,7 +136,7 @@ int ImageObject::DrawAtEx(IImage* src, int x, int y, int flags) {
 int ImageObject::TargetQuery(int /*query*/) { return image().GetRenderTarget().UnsupportedTextOperation(); }
 
 int ImageObject::SetFont(IFont* font) {
-    image().SetFont(Unwrap<CFontWin32>(font));
+    image().SetFont(Unwrap<CFont>(font));
     return 0;
 }
 
@@ -160,7 +160,7 @@ int ImageObject::GetTextExtent(IFont* font, const char* text, int length, int* s
     int result = 0;
     const int usable = UsableLength(text, length);
     if (usable > 0) {
-        CFontWin32* chosen = font != nullptr ? Unwrap<CFontWin32>(font) : image().GetFont();
+        CFont* chosen = font != nullptr ? Unwrap<CFont>(font) : image().GetFont();
         result = image().GetTextExtentWithFont(chosen, text, usable, extent);
     }
     if (size != nullptr) {

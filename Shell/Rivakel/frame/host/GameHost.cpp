@@ -1,8 +1,8 @@
 #include "frame/host/GameHost.h"
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/EventCodes.h"
 #include "core/graphics/Surface.h"
 #include "core/resources/ResourceModule.h"
@@ -29,9 +29,7 @@ std::string Call(const std::function<std::string()>& get) { return get ? get() :
 
 // The start time's seconds, or "" without a clock.
 std::string StartTimeText() {
-    TimeRecord now;
-    if (CSubsystem_Clock* clock = ClockService()) clock->GetTime(now);
-    return now.secondsText;
+    return ClockNow().secondsText;
 }
 
 uint32_t ElapsedMs() {
@@ -45,7 +43,7 @@ void Track(std::string_view event, std::initializer_list<const char*> args) {
 }
 
 void SetGameFolder(std::string folder) {
-    if (CSubsystem_File_Win32* files = FileService()) files->SetGameFolder(std::move(folder));
+    if (CSubsystem_File* files = FileService()) files->SetGameFolder(std::move(folder));
 }
 
 }  // namespace
@@ -55,7 +53,7 @@ CGameHost::CGameHost(GameHostConfig config) : config_(std::move(config)) {}
 CGameHost::~CGameHost() {
     if (module_ != nullptr && ::InsideGameCall()) {
         // Unloading now would pull the code out from under the game: the module is left mapped.
-        Error("Error - the game host ended while game code runs; (%s) stays loaded", dllPath_.data());
+        Error("Error - the game host ended while game code runs; (%s) stays loaded", modulePath_.data());
         static_cast<void>(module_.release());
         return;
     }
@@ -72,9 +70,9 @@ GameModulePlaces CGameHost::Places(std::string_view baseFolder) const {
     return places;
 }
 
-int CGameHost::Describe(std::string_view dllPath, std::string_view baseFolder, GameInfo& out,
+int CGameHost::Describe(std::string_view modulePath, std::string_view baseFolder, GameInfo& out,
                         std::unique_ptr<resources::ResourceModule>* keep, std::string* foundPath) {
-    const auto path = FindGameModule(dllPath, Places(baseFolder));
+    const auto path = FindGameModule(modulePath, Places(baseFolder));
     if (!path) return kHostFailed;
     // Read as data: nothing of the game runs before it is started.
     auto module = resources::ResourceModule::FromModuleFile(*path);
@@ -84,12 +82,14 @@ int CGameHost::Describe(std::string_view dllPath, std::string_view baseFolder, G
     std::array<char, 256> logoName{};
     if (!ReadGameDescription(*module, info, logoName)) return kHostFailed;
 
-    // The logo is the game's own picture even when the shell has one of that name.
-    CSubsystem_File_Win32* files = FileService();
-    if (files != nullptr) files->SetResourceModule(module.get());
-    info.logo = new CSurface(logoName.data(), 0);
-    info.logo->AddInternalRef();
-    if (files != nullptr) files->ClearResourceModule();
+    if (keep == nullptr) {
+        // The logo is the game's own picture even when the shell has one of that name.
+        CSubsystem_File* files = FileService();
+        if (files != nullptr) files->SetResourceModule(module.get());
+        info.logo = new CSurface(logoName.data(), 0);
+        info.logo->AddInternalRef();
+        if (files != nullptr) files->ClearResourceModule();
+    }
 
     out = info;
     if (keep != nullptr) *keep = std::move(module);
@@ -97,8 +97,8 @@ int CGameHost::Describe(std::string_view dllPath, std::string_view baseFolder, G
     return kHostOk;
 }
 
-int CGameHost::ReadGameInfo(std::string_view dllPath, GameInfo& out) {
-    return Describe(dllPath, {}, out, nullptr, nullptr);
+int CGameHost::ReadGameInfo(std::string_view modulePath, GameInfo& out) {
+    return Describe(modulePath, {}, out, nullptr, nullptr);
 }
 
 int CGameHost::NotifyApplet(int kind) {
@@ -108,10 +108,10 @@ int CGameHost::NotifyApplet(int kind) {
     return kHostOk;
 }
 
-int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
+int CGameHost::Start(std::string_view modulePath, std::string_view directory) {
     if (::InsideGameCall()) {
         Error("Error - no game can be started while game code runs (%s)",
-              std::string(dllPath.substr(0, kLogLineSize)).c_str());
+              std::string(modulePath.substr(0, kLogLineSize)).c_str());
         return kHostFailed;
     }
     // Two games are never loaded together.
@@ -120,10 +120,9 @@ int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
     GameInfo info;
     std::unique_ptr<resources::ResourceModule> resources;
     std::string path;
-    if (Describe(dllPath, directory, info, &resources, &path) != kHostOk) return kHostFailed;
-    info.logo->ReleaseInternalRef();
+    if (Describe(modulePath, directory, info, &resources, &path) != kHostOk) return kHostFailed;
 
-    const std::string shown(dllPath.substr(0, kLogLineSize));
+    const std::string shown(modulePath.substr(0, kLogLineSize));
     if (window_ == nullptr) {
         Error("Error - no shell window to start (%s) in", shown.c_str());
         return kHostFailed;
@@ -141,7 +140,7 @@ int CGameHost::Start(std::string_view dllPath, std::string_view directory) {
 
     game_ = std::make_unique<GameObjects>();
     BuildRecord();
-    SetDllPath(dllPath);
+    SetModulePath(modulePath);
     CopyToBuffer(info.name, gameName_);
     CopyToBuffer(info.id, gameId_);
     CopyToBuffer(info.version, gameVersion_);
@@ -204,7 +203,7 @@ void CGameHost::StopNow() {
     module_.reset();
     Info("Rivakel: game %s stopped", gameName_.data());
     TrackStop();
-    dllPath_[0] = '\0';
+    modulePath_[0] = '\0';
     gameId_[0] = '\0';
     running_ = false;
     stopping_ = false;
@@ -228,13 +227,13 @@ void CGameHost::TrackStop() {
     Track("GameStopped2", {played.c_str(), id.c_str()});
 }
 
-int CGameHost::GetRunningDllPath(std::span<char> out) const {
-    CopyToBuffer(running_ ? dllPath_.data() : "", out);
+int CGameHost::GetRunningModulePath(std::span<char> out) const {
+    CopyToBuffer(running_ ? modulePath_.data() : "", out);
     return kHostOk;
 }
 
-int CGameHost::SetDllPath(std::string_view path) {
-    CopyToBuffer(path, dllPath_);
+int CGameHost::SetModulePath(std::string_view path) {
+    CopyToBuffer(path, modulePath_);
     return kHostOk;
 }
 

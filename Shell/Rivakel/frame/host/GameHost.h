@@ -12,12 +12,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "frame/api/AppletRecord.h"
-#include "frame/host/GameHostBase.h"
 #include "frame/host/GameModuleFile.h"
 
+struct GameInfo;
 class GameHostWindow;
 class GameObjects;
 class IShellFactory;
@@ -37,37 +39,51 @@ struct GameHostConfig {
     std::function<std::string()> launchPath;   // the program's launch path
 };
 
+// Results of the host.
+inline constexpr int kHostOk = 0;
+inline constexpr int kHostFailed = 4;
+
+// NotifyApplet kinds.
+inline constexpr int kNotifyServicesEvent = 0;  // the services object's event 17
+inline constexpr int kNotifyInstructions = 1;   // event 16: the applet draws its help page
+
 // A play session longer than this is reported as a diagnostic.
 inline constexpr int64_t kLongPlaySeconds = 36000;
 
-class CGameHost final : public CGameHostBase {
+class CGameHost final {
 public:
     explicit CGameHost(GameHostConfig config);
     // Stops a game still running.
-    ~CGameHost() override;
+    ~CGameHost();
     CGameHost(const CGameHost&) = delete;
     CGameHost& operator=(const CGameHost&) = delete;
 
-    int ReadGameInfo(std::string_view dllPath, GameInfo& out) override;
-    // Nothing while a stop waits.
-    int NotifyApplet(int kind) override;
+    // Fills `out` from the module's string table without loading the module; kHostFailed when
+    // the file is found nowhere or a required string is missing or empty.
+    int ReadGameInfo(std::string_view modulePath, GameInfo& out);
+    // Fires the running game's services event of that kind; other kinds, and any kind while a
+    // stop waits, do nothing. 0.
+    int NotifyApplet(int kind);
+    // A relative `modulePath` is looked for in `directory` (the process's folder when empty), then
+    // in the shell's data folder, then beside the program's launch path. 0 or kHostFailed.
     // Refused (kHostFailed, logged) while a call into a game is on the stack: the shell window
     // stops the old game, and starts the new one once StopPending() is false.
-    int Start(std::string_view dllPath, std::string_view directory) override;
+    int Start(std::string_view modulePath, std::string_view directory);
     // Stops the game at once, or, asked inside a call into the game (a box the game opened, a
     // close request during its callback), once the outermost such call has returned: the game
-    // then still runs and StopPending() is true. 0 either way.
-    int Stop() override;
-    bool IsRunning() const override { return running_; }
+    // then still runs and StopPending() is true. 0 also when nothing runs.
+    int Stop();
+    bool IsRunning() const { return running_; }
     // A stop waits for a call into the game to return.
     bool StopPending() const { return stopPending_; }
     // Game code is on the stack (the shell window runs a nested loop for a game's box).
     static bool InsideGameCall();
-    int GetRunningDllPath(std::span<char> out) const override;
-    int SetDllPath(std::string_view path) override;
-    int GetRunningGameId(std::span<char> out) const override;
-    int GetGameName(std::span<char> out) const override;
-    int GetGameVersion(std::span<char> out) const override;
+    // Outputs are cut to fit and always terminated; each answers 0.
+    int GetRunningModulePath(std::span<char> out) const;  // "" when nothing runs
+    int SetModulePath(std::string_view path);
+    int GetRunningGameId(std::span<char> out) const;  // "" when nothing runs
+    int GetGameName(std::span<char> out) const;       // also after the game stopped
+    int GetGameVersion(std::span<char> out) const;    // also after the game stopped
 
     // The shell window comes after the host and goes before it; null while there is none.
     void SetWindow(GameHostWindow* window) { window_ = window; }
@@ -76,8 +92,9 @@ public:
 
 private:
     GameModulePlaces Places(std::string_view baseFolder) const;
-    // The description and, for a start, the module's resources and where its file was found.
-    int Describe(std::string_view dllPath, std::string_view baseFolder, GameInfo& out,
+    // The description and, for a start, the module's resources and where its file was found. A
+    // start has no use for the logo, so only a description without `keep` decodes it.
+    int Describe(std::string_view modulePath, std::string_view baseFolder, GameInfo& out,
                  std::unique_ptr<resources::ResourceModule>* keep, std::string* foundPath);
     void BuildRecord();
     void StopNow();
@@ -88,7 +105,7 @@ private:
     GameHostWindow* window_ = nullptr;
 
     bool running_ = false;
-    std::array<char, 256> dllPath_{};
+    std::array<char, 256> modulePath_{};
     std::array<char, 128> gameId_{};
     std::array<char, 20> gameVersion_{};
     std::array<char, 256> gameName_{};

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "core/base/HexText.h"
 
-bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+namespace {
 
 constexpr size_t kBracedLength = 36;
 

@@ -17,19 +17,8 @@ void DrawRml(CImage& image, std::string_view rml, int x, int y, const platform::
     image.DrawRML(text.c_str(), x, y, box, 0, nullptr);
 }
 
-void DrawPlain(CImage& image, std::string_view style, std::string_view text, int x, int y,
-               const platform::Rect* box) {
-    DrawRml(image, style, x, y, box);
-    const std::string plain(text);
-    image.DrawRML(plain.c_str(), x, y, box, kRmlPlainRun, nullptr);
-}
-
-void SetColour(CImage& image, uint32_t rgb) {
-    image.SetCurColor(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
-}
-
 void FillArea(CImage& image, int left, int top, int right, int bottom, uint32_t rgb) {
-    SetColour(image, rgb);
+    image.SetCurColor(rgb);
     image.FillRect(left, top, right, bottom);
 }
 

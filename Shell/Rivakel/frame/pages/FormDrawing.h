@@ -13,10 +13,6 @@ class CShell;
 
 std::string ShellText(uint32_t id);
 void DrawRml(CImage& image, std::string_view rml, int x, int y, const platform::Rect* box = nullptr);
-// `style` (tags only) sets size, colour and weight; `text` is then drawn as one plain run.
-void DrawPlain(CImage& image, std::string_view style, std::string_view text, int x, int y,
-               const platform::Rect* box = nullptr);
-void SetColour(CImage& image, uint32_t rgb);
 void FillArea(CImage& image, int left, int top, int right, int bottom, uint32_t rgb);
 // A field's sunk border: dark above and left, light below and right, white inside.
 void DrawSunkBox(CImage& image, int left, int top, int right, int bottom);

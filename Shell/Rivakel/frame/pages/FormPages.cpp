@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/base/RefCounted.h"
+#include "core/base/Thunk.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
 #include "core/net/NetResults.h"
@@ -92,17 +93,16 @@ CEditField* CFormPages::MakeField(CSurface& page, const platform::Rect& sunk, in
     const int left = std::max(x, sunk.left + 1), top = std::max(y, sunk.top + 1);
     const int right = std::min(x + width, sunk.right - 1), bottom = std::min(y + height, sunk.bottom - 1);
     return new CEditField(&page, this, left, top, std::max(right - left, 1), std::max(bottom - top, 1), "",
-                          OnFieldEnter, enterSends ? CEditField::kFlagEnterFires : 0);
+                          Thunk<&CFormPages::OnFieldEnter>, enterSends ? CEditField::kFlagEnterFires : 0);
 }
 
-int CFormPages::OnFieldEnter(intptr_t* record) {
-    auto* self = reinterpret_cast<CFormPages*>(record[0]);
-    switch (self->form_) {
-    case Form::Home: self->SubscribeFromHome(); break;
+int CFormPages::OnFieldEnter() {
+    switch (form_) {
+    case Form::Home: SubscribeFromHome(); break;
     case Form::Join:
-    case Form::Exit: self->OnSubscribe(); break;
-    case Form::GetGame: self->OnGetGame(); break;
-    case Form::EmailThis: self->OnSend(); break;
+    case Form::Exit: OnSubscribe(); break;
+    case Form::GetGame: OnGetGame(); break;
+    case Form::EmailThis: OnSend(); break;
     case Form::None: break;
     }
     return 1;

@@ -104,7 +104,7 @@ private:
     void ScrollBack() { ScrollFeatured(true); }
     void ShowAllGamesClicked();
     void ClearGetGame();
-    static int OnFieldEnter(intptr_t* record);
+    int OnFieldEnter();
     void ShowMessage(CImage& image, int id, int x, int y, const platform::Rect& box);
     // A mailing form's answer in `area` (cleared first): `success`, or no connection.
     void ShowMailOutcome(int status, int success, const platform::Rect& area, const platform::Rect& text);

@@ -2,9 +2,10 @@
 
 #include <cstring>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlRenderer.h"
 #include "core/net/NetResults.h"
@@ -54,8 +55,8 @@ void CMailConfirmBox::Ask(EmailConfirmation request, std::function<void(bool)> a
     DrawRml(image, "<S3><C000000>The application '", 72, 32, &question);
     // The name and the recipient come from the game: drawn as they stand, never as markup.
     const platform::Point after = RmlPublishedState().lastTextEnd;
-    DrawPlain(image, "", game + "' is attempting to send an e-mail to:", after.x, after.y, &question);
-    DrawPlain(image, "<S3><C000000>", request_.recipient, 85, 67);
+    DrawStyledPlainText(image, "", game + "' is attempting to send an e-mail to:", after.x, after.y, &question);
+    DrawStyledPlainText(image, "<S3><C000000>", request_.recipient, 85, 67, nullptr);
     DrawRml(image, "<S3><C000000>Continue?", 70, 87);
     AddButton("Yes", 200, kYes);
     AddButton("No", 270, kNo);
@@ -64,11 +65,11 @@ void CMailConfirmBox::Ask(EmailConfirmation request, std::function<void(bool)> a
 }
 
 void CMailConfirmBox::AddButton(const char* label, int x, int value) {
-    shell_.MakeTextButton(box_, label, x, 87, value, 12, 0xFF9900, 0x000000, 0xFFFFFF, this, OnButton);
+    shell_.MakeTextButton(box_, label, x, 87, value, 12, 0xFF9900, 0x000000, 0xFFFFFF, this, Thunk<&CMailConfirmBox::OnButton>);
 }
 
 int CMailConfirmBox::OnButton(intptr_t* record) {
-    reinterpret_cast<CMailConfirmBox*>(record[0])->Press(static_cast<int>(record[2]));
+    Press(static_cast<int>(record[2]));
     return 1;
 }
 
@@ -143,7 +144,7 @@ void CMailConfirmBox::Close() {
     wait_.Cancel();
     blinkTimer_.reset();
     shell_.SetModalClickCallback(nullptr);
-    if (CSubsystem_Event_Win32* events = EventService()) events->ClearModalRect();
+    if (CSubsystem_Event* events = EventService()) events->ClearModalRect();
     if (box_ != nullptr) {
         box_->DetachAll();
         shell_.DetachSurface(box_);
@@ -160,24 +161,23 @@ void CMailConfirmBox::Blink() {
     if (box_ == nullptr) return;
     blinkStep_ = 0;
     DrawOutline(0xFFFFFF);
-    blinkTimer_ = std::make_unique<CTimer>(this, kBlinkMs, OnBlinkTick);
+    blinkTimer_ = std::make_unique<CTimer>(this, kBlinkMs, Thunk<&CMailConfirmBox::OnBlinkTick>);
     blinkTimer_->SetClock(TimerClock::Wall);
     blinkTimer_->Start();
 }
 
-int CMailConfirmBox::OnBlinkTick(intptr_t* args) {
-    auto* self = reinterpret_cast<CMailConfirmBox*>(args[0]);
-    if (++self->blinkStep_ >= kBlinkSteps || self->box_ == nullptr) {
-        self->blinkTimer_->Stop();
+int CMailConfirmBox::OnBlinkTick() {
+    if (++blinkStep_ >= kBlinkSteps || box_ == nullptr) {
+        blinkTimer_->Stop();
         return 0;
     }
-    self->DrawOutline(self->blinkStep_ % 2 == 1 ? kBoxOrange : 0xFFFFFF);
+    DrawOutline(blinkStep_ % 2 == 1 ? kBoxOrange : 0xFFFFFF);
     return 0;
 }
 
 void CMailConfirmBox::DrawOutline(uint32_t colour) {
     CImage& image = *box_->GetCurImage();
-    SetColour(image, colour);
+    image.SetCurColor(colour);
     image.FrameRect(6, 5, 318, 105);
     image.FrameRect(7, 6, 317, 104);
     box_->Invalidate();

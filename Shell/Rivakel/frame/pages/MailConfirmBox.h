@@ -47,8 +47,8 @@ private:
     void Blink();
     void DrawOutline(uint32_t colour);
     void AddButton(const char* label, int x, int value);
-    static int OnButton(intptr_t* record);
-    static int OnBlinkTick(intptr_t* args);
+    int OnButton(intptr_t* record);
+    int OnBlinkTick();
 
     CShell& shell_;
     State state_ = State::Idle;

@@ -6,10 +6,11 @@
 #include <string>
 #include <unordered_map>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/TimeRecord.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/dialogs/ModalClockPause.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/store/CopyToBuffer.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/IShellFactory.h"
@@ -18,7 +19,6 @@
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/boundary/PixelBuffers.h"
 #include "frame/services/AppletText.h"
-#include "frame/services/ModalClockPause.h"
 #include "frame/services/ServiceObjects.h"
 #include "frame/services/ShellWindowLink.h"
 #include "platform/Platform.h"
@@ -146,7 +146,7 @@ public:
     }
 
     int IsKeyDown(int key) override {
-        const CSubsystem_Input_Win32* input = InputService();
+        const CSubsystem_Input* input = InputService();
         // The key is a byte: shell codes 0-3 and 5-12 keep their meaning, the rest are virtual keys.
         return input != nullptr ? input->IsKeyDown(key & 0xFF) : 0;
     }

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 
 namespace {
 

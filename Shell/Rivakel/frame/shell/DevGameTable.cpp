@@ -4,7 +4,7 @@
 
 #include "core/resources/ResourceModule.h"
 #include "frame/host/GameInfo.h"
-#include "frame/shell/GameTable.h"
+#include "frame/shell/IGameTable.h"
 
 namespace {
 

@@ -2,18 +2,19 @@
 
 #include <algorithm>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/Sound.h"
-#include "core/sound/SoundService.h"
 #include "core/store/UserStore.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
 #include "frame/host/GameHost.h"
 #include "frame/shell/DevDialog.h"
 #include "frame/shell/ShellPictures.h"
@@ -49,7 +50,7 @@ CShell::CShell(ShellConfig config) : CSurface(config.windowWidth, config.windowH
     AttachSurface(backdrop_);
 
     // 2. The window of the event service and the key events' sender.
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         events->SetRoot(this);
         events->SetShellSender(static_cast<CRefCounted*>(this));
     }
@@ -83,10 +84,10 @@ CShell::~CShell() {
     ReleasePageObjects();
     for (CSound* sound : {clickSound_, popupSound_, openSound_}) {
         if (sound == nullptr) continue;
-        if (CSubsystem_Sound_DirectX* service = SoundService()) service->ForgetSound(sound);
+        if (CSubsystem_Sound* service = SoundService()) service->ForgetSound(sound);
         sound->ReleaseInternalRef();
     }
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         if (events->Root() == this) events->SetRoot(nullptr);
         events->SetShellSender(nullptr);
         events->SetGameArea(nullptr);
@@ -122,17 +123,17 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     ReleaseSkin();
     skinName_ = skinName;
     gameFile_ = gameFile;
-    if (CSubsystem_Event_Win32* events = EventService()) events->SetGameArea(nullptr);
+    if (CSubsystem_Event* events = EventService()) events->SetGameArea(nullptr);
 
     // 2. The repaint runs on the wall clock, also while the window is inactive.
-    repaintTimer_ = std::make_unique<CTimer>(this, kRepaintMs, OnRepaintTick);
+    repaintTimer_ = std::make_unique<CTimer>(this, kRepaintMs, Thunk<&CShell::OnRepaintTick>);
     repaintTimer_->SetClock(TimerClock::Wall);
     // In step with the animations, whose changes it presents.
     repaintTimer_->SetAligned(true);
     repaintTimer_->Start();
     if (config_.setInactiveTimer && !Closing()) config_.setInactiveTimer(repaintTimer_.get());
-    joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, OnLogoTick);
-    exitLogoTimer_ = std::make_unique<CTimer>(&exitLogoAction_, kLogoMs, OnLogoTick);
+    joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, Thunk<&CShell::OnLogoTick>);
+    exitLogoTimer_ = std::make_unique<CTimer>(&exitLogoAction_, kLogoMs, Thunk<&CShell::OnLogoTick>);
     joinLogoTimer_->SetClock(TimerClock::Wall);
     exitLogoTimer_->SetClock(TimerClock::Wall);
 
@@ -147,18 +148,18 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     } else {
         LayOutBig();
     }
-    if (CSubsystem_Event_Win32* events = EventService()) events->SetGameArea(gameArea_);
+    if (CSubsystem_Event* events = EventService()) events->SetGameArea(gameArea_);
 
     // 6.
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         if (logo_ != nullptr) {
-            logoClick_ = events->Listen(static_cast<const CSurface*>(logo_), kEventClick, this, OnLogoClick);
+            logoClick_ = events->Listen(static_cast<const CSurface*>(logo_), kEventClick, this, Thunk<&CShell::OnLogoClick>);
         }
         if (!config_.embedded) {
             const void* self = static_cast<const CSurface*>(this);
-            moveListener_ = events->Listen(self, kEventMouseMove, this, OnShellMouse);
-            downListener_ = events->Listen(self, kEventLeftDown, this, OnShellMouse);
-            upListener_ = events->Listen(self, kEventLeftUp, this, OnShellMouse);
+            moveListener_ = events->Listen(self, kEventMouseMove, this, Thunk<&CShell::OnShellMouse>);
+            downListener_ = events->Listen(self, kEventLeftDown, this, Thunk<&CShell::OnShellMouse>);
+            upListener_ = events->Listen(self, kEventLeftUp, this, Thunk<&CShell::OnShellMouse>);
             moveListener_->SetUserValue(kEventMouseMove);
             downListener_->SetUserValue(kEventLeftDown);
             upListener_->SetUserValue(kEventLeftUp);
@@ -203,7 +204,7 @@ void CShell::Repaint() {
 }
 
 void CShell::CreateSounds() {
-    CSubsystem_Sound_DirectX* sound = SoundService();
+    CSubsystem_Sound* sound = SoundService();
     if (sound == nullptr) return;
     clickSound_ = sound->CreateSound("BtnClick.wav", 0);
     popupSound_ = sound->CreateSound("Popup.wav", 0);
@@ -214,25 +215,24 @@ void CShell::PlayClick() {
     if (clickSound_ != nullptr) clickSound_->Play(1);
 }
 
-int CShell::OnRepaintTick(intptr_t* args) {
-    auto* self = reinterpret_cast<CShell*>(args[0]);
-    if (self->firstTick_) {
-        self->firstTick_ = false;
-        self->CreateSounds();
-        if (self->gameFile_.empty() && self->openSound_ != nullptr) self->openSound_->Play(1);
+int CShell::OnRepaintTick() {
+    if (firstTick_) {
+        firstTick_ = false;
+        CreateSounds();
+        if (gameFile_.empty() && openSound_ != nullptr) openSound_->Play(1);
         // Outside this tick: the dialog's loop ticks the repaint timer again.
         if (!DevDialogName().empty()) {
-            self->devDialogTimer_ = std::make_unique<CTimer>(self, kRepaintMs, OnDevDialogTick);
-            self->devDialogTimer_->SetClock(TimerClock::Wall);
-            self->devDialogTimer_->Start();
+            devDialogTimer_ = std::make_unique<CTimer>(this, kRepaintMs, Thunk<&CShell::OnDevDialogTick>);
+            devDialogTimer_->SetClock(TimerClock::Wall);
+            devDialogTimer_->Start();
         }
     }
-    self->Repaint();
+    Repaint();
     return 0;
 }
 
-int CShell::OnDevDialogTick(intptr_t* args) {
-    reinterpret_cast<CShell*>(args[0])->devDialogTimer_->Stop();
+int CShell::OnDevDialogTick() {
+    devDialogTimer_->Stop();
     ShowDevDialog(DevDialogName());
     return 0;
 }
@@ -251,9 +251,8 @@ int CShell::OnLogoTick(intptr_t* args) {
 // ---------------------------------------------------------------- window dragging
 
 int CShell::OnShellMouse(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    const platform::Point at = self->AbsoluteLoc();
-    self->OnMouse(static_cast<int>(record[1]), static_cast<int>(record[2]) + at.x, static_cast<int>(record[3]) + at.y);
+    const platform::Point at = AbsoluteLoc();
+    OnMouse(static_cast<int>(record[1]), static_cast<int>(record[2]) + at.x, static_cast<int>(record[3]) + at.y);
     return 1;
 }
 
@@ -274,7 +273,7 @@ bool CShell::OnMouse(int code, int x, int y) {
             ClampWindowOnScreen();
             return true;
         }
-        if (CSubsystem_Cursor_Win32* cursors = CurrentSurfaceServices().cursors) {
+        if (CSubsystem_Cursor* cursors = CurrentSurfaceServices().cursors) {
             cursors->SelectCursor(cursors->GetStockCursor(onBorder ? kCursorOpenHand : kCursorPointer));
         }
         return false;

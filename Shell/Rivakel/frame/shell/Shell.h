@@ -200,19 +200,19 @@ private:
     bool OnMouse(int code, int x, int y);
     void ClampWindowOnScreen();
 
-    static int OnRepaintTick(intptr_t* args);
-    static int OnDevDialogTick(intptr_t* args);
-    static int OnExitTick(intptr_t* args);
-    static int OnLogoTick(intptr_t* args);
+    int OnRepaintTick();
+    int OnDevDialogTick();
+    int OnExitTick();
+    int OnLogoTick(intptr_t* args);
     static int OnAnswerTick(intptr_t* args);
-    static int OnNavButton(intptr_t* record);
-    static int OnLogoClick(intptr_t* record);
-    static int OnMenuEmail(intptr_t* record);
-    static int OnMenuNewGame(intptr_t* record);
-    static int OnMenuPause(intptr_t* record);
-    static int OnMenuInstructions(intptr_t* record);
-    static int OnMenuBack(intptr_t* record);
-    static int OnShellMouse(intptr_t* record);
+    int OnNavButton(intptr_t* record);
+    int OnLogoClick();
+    int OnMenuEmail();
+    int OnMenuNewGame(intptr_t* record);
+    int OnMenuPause();
+    int OnMenuInstructions();
+    int OnMenuBack();
+    int OnShellMouse(intptr_t* record);
 
     ShellConfig config_;
     CSound* clickSound_ = nullptr;

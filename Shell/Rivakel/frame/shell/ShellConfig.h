@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/shell/GameTable.h"
+#include "frame/shell/IGameTable.h"
 
 class CShell;
 class CTimer;

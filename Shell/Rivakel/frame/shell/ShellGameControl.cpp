@@ -4,24 +4,25 @@
 #include <cstdio>
 #include <utility>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/SupportAddress.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/base/Thunk.h"
+#include "core/dialogs/ShellDialogs.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/Sound.h"
-#include "core/sound/SoundService.h"
 #include "core/store/UserStore.h"
 #include "frame/api/IShellServices.h"
 #include "frame/boundary/GameCall.h"
-#include "frame/dialogs/ShellDialogs.h"
 #include "frame/host/GameHost.h"
-#include "frame/host/GameHostBase.h"
+#include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"
 
 namespace {
@@ -39,7 +40,7 @@ void SetClockPaused(bool paused) {
 }
 
 bool ModalBoxUp() {
-    const CSubsystem_Event_Win32* events = EventService();
+    const CSubsystem_Event* events = EventService();
     return events != nullptr && events->HasModalRect();
 }
 
@@ -76,7 +77,7 @@ int CShell::BuildMenuBar() {
     if (!GameRunning()) return 0;
     if (ClockPaused() && !pageShown_) {
         menuButtons_[0] = MakeMenuButton("returntogame_rollover.gif", "returntogame.gif", "Back to Game", this, x, top,
-                                         0, OnMenuBack);
+                                         0, Thunk<&CShell::OnMenuBack>);
         return 0;
     }
     struct Row {
@@ -88,12 +89,12 @@ int CShell::BuildMenuBar() {
     };
     const bool paused = ClockPaused();
     const std::array<Row, 5> rows{{
-        {kMenuEmailThis, 10010, "mail.gif", "mail_rollover.gif", OnMenuEmail},
-        {kMenuNewGame, 10011, "newgame.gif", "newgame_rollover.gif", OnMenuNewGame},
+        {kMenuEmailThis, 10010, "mail.gif", "mail_rollover.gif", Thunk<&CShell::OnMenuEmail>},
+        {kMenuNewGame, 10011, "newgame.gif", "newgame_rollover.gif", Thunk<&CShell::OnMenuNewGame>},
         {kMenuPause, paused ? 10013u : 10012u, paused ? "resume.gif" : "pause.gif",
-         paused ? "resume_rollover.gif" : "pause_rollover.gif", OnMenuPause},
+         paused ? "resume_rollover.gif" : "pause_rollover.gif", Thunk<&CShell::OnMenuPause>},
         {kMenuHighScoresLabel, 10015, nullptr, nullptr, nullptr},
-        {kMenuInstructions, 10014, "instructions.gif", "instructions_rollover.gif", OnMenuInstructions},
+        {kMenuInstructions, 10014, "instructions.gif", "instructions_rollover.gif", Thunk<&CShell::OnMenuInstructions>},
     }};
     int y = top;
     size_t slot = 0;
@@ -111,34 +112,29 @@ int CShell::BuildMenuBar() {
 }
 
 
-int CShell::OnMenuEmail(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
+int CShell::OnMenuEmail() {
     // The page mails the game being played.
-    if (!self->Closing()) self->ShowPage(page_name::kEmailThis, self->CurrentGame());
+    if (!Closing()) ShowPage(page_name::kEmailThis, CurrentGame());
     return 1;
 }
 
 int CShell::OnMenuNewGame(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    if (!self->Closing()) self->LaunchGame(static_cast<int>(record[2]));
+    if (!Closing()) LaunchGame(static_cast<int>(record[2]));
     return 1;
 }
 
-int CShell::OnMenuPause(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    if (!self->Closing()) self->TogglePause();
+int CShell::OnMenuPause() {
+    if (!Closing()) TogglePause();
     return 1;
 }
 
-int CShell::OnMenuInstructions(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    if (!self->Closing()) self->ShowInstructions();
+int CShell::OnMenuInstructions() {
+    if (!Closing()) ShowInstructions();
     return 1;
 }
 
-int CShell::OnMenuBack(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    if (!self->Closing()) self->BackToGame();
+int CShell::OnMenuBack() {
+    if (!Closing()) BackToGame();
     return 1;
 }
 
@@ -260,7 +256,7 @@ void CShell::TogglePause() {
         pageSurface_->GetCurImage()->DrawRML(resume.c_str(), 50, 185, nullptr, 0, nullptr);
         ShowPageSurface(true);
     } else {
-        if (CSubsystem_Input_Win32* input = InputService()) input->FocusMainWindow(0);
+        if (CSubsystem_Input* input = InputService()) input->FocusMainWindow(0);
         ShowPageSurface(false);
     }
 }
@@ -295,21 +291,20 @@ void CShell::OnExitButton() {
     PlayClick();
     if (!ConfirmExit()) return;
     if (CSubsystem_Video* video = CurrentSurfaceServices().video) video->Hide();
-    if (CSubsystem_Sound_DirectX* sound = SoundService(); sound != nullptr && sound->IsEnabled()) {
+    if (CSubsystem_Sound* sound = SoundService(); sound != nullptr && sound->IsEnabled()) {
         if (CSound* close = sound->CreateSound("CloseShell.wav", 1)) {
             close->Play(1);
             close->ReleaseInternalRef();
         }
     }
-    exitTimer_ = std::make_unique<CTimer>(this, kExitMs, OnExitTick);
+    exitTimer_ = std::make_unique<CTimer>(this, kExitMs, Thunk<&CShell::OnExitTick>);
     exitTimer_->SetClock(TimerClock::Wall);
     exitTimer_->Start();
     if (config_.setInactiveTimer) config_.setInactiveTimer(exitTimer_.get());
 }
 
-int CShell::OnExitTick(intptr_t* args) {
-    auto* self = reinterpret_cast<CShell*>(args[0]);
-    if (self->config_.stopSession) self->config_.stopSession();
+int CShell::OnExitTick() {
+    if (config_.stopSession) config_.stopSession();
     return 0;
 }
 

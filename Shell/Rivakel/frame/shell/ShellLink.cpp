@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "core/base/Log.h"
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "frame/shell/Shell.h"
 
 int CShell::MessageBox(std::string_view caption, std::string_view text, int flags) {

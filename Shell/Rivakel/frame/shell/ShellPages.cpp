@@ -1,7 +1,7 @@
 // Page switching and the links of the portal's pages.
 #include <array>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/graphics/Image.h"
 #include "frame/shell/Shell.h"

@@ -6,7 +6,7 @@
 
 class CImage;
 class CSurface;
-class CFontWin32;
+class CFont;
 
 // The picture as a surface with one internal reference for the caller; null (logged) when the
 // file is missing or is not a picture.
@@ -15,4 +15,4 @@ CSurface* LoadPicture(std::string_view name, unsigned flags = 0);
 // internal reference for the caller.
 CImage* NewStrip(int width, int height, int64_t fill = -1);
 // The width of text in a font; 0 without one.
-int TextWidth(CFontWin32* font, std::string_view text);
+int TextWidth(CFont* font, std::string_view text);

@@ -1,14 +1,15 @@
 // The two layouts of the frame and what their buttons do.
 #include <string>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/base/Thunk.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/graphics/Anim.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
-#include "frame/dialogs/ShellDialogs.h"
 #include "frame/shell/Shell.h"
 #include "frame/shell/ShellPictures.h"
 
@@ -74,20 +75,20 @@ void CShell::LayOutSmall() {
     PlaceFrame("img-main-640x482.gif", "img-logomain-small-39x29.gif", {4, 4}, {130, 24});
     for (const NavTarget& target : kNavTargets) {
         MakeIconButton(this, "asl-icn-mini-" + std::string(target.name) + "-32x32x2.gif", 9, target.smallY,
-                       target.value, OnNavButton);
+                       target.value, Thunk<&CShell::OnNavButton>);
         DrawFrameText("<s4><cffff99>" + std::string(target.name), target.labelAt.x, target.labelAt.y);
     }
     DrawFrameText("<s3><b><cffff99>Rivakel</b>", 50, 2);
-    if (!config_.embedded) MakeFrameButton("asl-sysbuttons-16x14x4.gif", 604, 3, 16, 14, 2, shell_button::kMinimize, OnNavButton);
-    MakeFrameButton("asl-sysbuttons-16x14x4.gif", 622, 3, 16, 14, 3, shell_button::kClose, OnNavButton);
-    MakeLinkButton("Terms", 7, 433, shell_button::kTerms, 10, this, OnNavButton);
+    if (!config_.embedded) MakeFrameButton("asl-sysbuttons-16x14x4.gif", 604, 3, 16, 14, 2, shell_button::kMinimize, Thunk<&CShell::OnNavButton>);
+    MakeFrameButton("asl-sysbuttons-16x14x4.gif", 622, 3, 16, 14, 3, shell_button::kClose, Thunk<&CShell::OnNavButton>);
+    MakeLinkButton("Terms", 7, 433, shell_button::kTerms, 10, this, Thunk<&CShell::OnNavButton>);
 }
 
 void CShell::LayOutBig() {
     PlaceFrame("img-main-800x572.gif", "ani-logomain-117x84.gif", {24, 20}, {189, 129});
-    for (const NavTarget& target : kNavTargets) MakeNavButton(Lower(target.name), target.bigX, 8, target.value, OnNavButton);
-    MakeFrameButton("asl-sysbuttons-16x14x4.gif", 762, 5, 16, 14, 2, shell_button::kMinimize, OnNavButton);
-    MakeFrameButton("asl-sysbuttons-16x14x4.gif", 780, 5, 16, 14, 3, shell_button::kClose, OnNavButton);
+    for (const NavTarget& target : kNavTargets) MakeNavButton(Lower(target.name), target.bigX, 8, target.value, Thunk<&CShell::OnNavButton>);
+    MakeFrameButton("asl-sysbuttons-16x14x4.gif", 762, 5, 16, 14, 2, shell_button::kMinimize, Thunk<&CShell::OnNavButton>);
+    MakeFrameButton("asl-sysbuttons-16x14x4.gif", 780, 5, 16, 14, 3, shell_button::kClose, Thunk<&CShell::OnNavButton>);
     if (logo_ != nullptr) {
         CAnim* anim = nullptr;
         logo_->GetAnim(anim);
@@ -100,7 +101,7 @@ void CShell::LayOutBig() {
             anim->Start();
         }
     }
-    MakeLinkButton("Terms of Service", 41, 112, shell_button::kTerms, 10, this, OnNavButton);
+    MakeLinkButton("Terms of Service", 41, 112, shell_button::kTerms, 10, this, Thunk<&CShell::OnNavButton>);
     DrawBevelEdges();
     if (config_.makeBanners) config_.makeBanners(*this);
     DrawFrameText("<s4><c000000>Click Here!   (clicking will pause game)", 309, 45);
@@ -137,29 +138,28 @@ void CShell::DrawBevelEdges() {
 }
 
 int CShell::OnNavButton(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    if (self->Closing()) return 1;
+    if (Closing()) return 1;
     switch (record[2]) {
     case shell_button::kHome:
-        self->ShowPage(page_name::kHome);
+        ShowPage(page_name::kHome);
         break;
     case shell_button::kGames:
-        self->ShowPage(page_name::kGames);
+        ShowPage(page_name::kGames);
         break;
     case shell_button::kSupport:
-        self->ShowSupportPage(static_cast<int>(shell_button::kSupport));
+        ShowSupportPage(static_cast<int>(shell_button::kSupport));
         break;
     case shell_button::kAbout:
-        self->ShowPage(page_name::kAbout);
+        ShowPage(page_name::kAbout);
         break;
     case shell_button::kJoin:
-        self->ShowPage(page_name::kJoin);
+        ShowPage(page_name::kJoin);
         break;
     case shell_button::kMinimize:
         if (CSubsystem_Video* video = CurrentSurfaceServices().video) video->Minimize();
         break;
     case shell_button::kClose:
-        self->OnExitButton();
+        OnExitButton();
         break;
     case shell_button::kTerms:
         ShowTermsOfService();
@@ -170,10 +170,9 @@ int CShell::OnNavButton(intptr_t* record) {
     return 1;
 }
 
-int CShell::OnLogoClick(intptr_t* record) {
-    auto* self = reinterpret_cast<CShell*>(record[0]);
-    if (self->Closing()) return 1;
-    const bool installed = self->config_.installed && self->config_.installed();
-    self->ShowPage(installed ? page_name::kAbout : page_name::kJoin);
+int CShell::OnLogoClick() {
+    if (Closing()) return 1;
+    const bool installed = config_.installed && config_.installed();
+    ShowPage(installed ? page_name::kAbout : page_name::kJoin);
     return 1;
 }

@@ -4,24 +4,16 @@
 #include <string>
 
 #include "core/base/Log.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/PushButton.h"
 #include "core/graphics/RolloverButton.h"
 #include "core/graphics/SurfaceServices.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "frame/shell/Shell.h"
 #include "frame/shell/ShellPictures.h"
 
 namespace {
-
-void Colour(CImage& image, uint32_t rgb) {
-    image.SetCurColor(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
-}
-
-void TextColour(CImage& image, uint32_t rgb) {
-    image.SetTextColor(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
-}
 
 CRolloverButton* MakeRollover(CSurface* owner, void* context, int x, int y, int width, int height, CImage* strip,
                               intptr_t userValue, EventCallback callback) {
@@ -61,8 +53,7 @@ CImage* NewStrip(int width, int height, int64_t fill) {
     auto* image = new CImage(CurrentSurfaceServices().fonts, std::max(width, 1), std::max(height, 1),
                              CRenderTarget::kFlagColorKeyed);
     const uint32_t colour = fill < 0 ? CRenderTarget::kColorKey : static_cast<uint32_t>(fill);
-    image->ClearToColor(static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-                        static_cast<uint8_t>(colour));
+    image->ClearToColor(colour);
     image->AddInternalRef();
     return image;
 }
@@ -82,7 +73,7 @@ std::string CaptionText(std::string_view label) {
 
 }  // namespace
 
-int TextWidth(CFontWin32* font, std::string_view text) {
+int TextWidth(CFont* font, std::string_view text) {
     if (font == nullptr || text.empty()) return 0;
     CImage probe(nullptr, 1, 1, 0);
     TextSize size;
@@ -91,7 +82,7 @@ int TextWidth(CFontWin32* font, std::string_view text) {
 }
 
 CSurface* CShell::MakeModalBox(int left, int top, int right, int bottom) {
-    if (CSubsystem_Event_Win32* events = EventService()) {
+    if (CSubsystem_Event* events = EventService()) {
         events->SetModalRect(left, top, right - 1, bottom - 1, [this] {
             if (modalClick_) modalClick_();
         });
@@ -100,10 +91,10 @@ CSurface* CShell::MakeModalBox(int left, int top, int right, int bottom) {
     auto* box = new CSurface(width, height, 0);
     if (CImage* image = box->GetCurImage()) {
         image->ClearToColor(255, 255, 153);
-        Colour(*image, 0x000000);
+        image->SetCurColor(0x000000);
         image->FrameRect(0, 0, width - 1, height - 1);
         image->FrameRect(4, 4, width - 5, height - 5);
-        Colour(*image, 0x996600);
+        image->SetCurColor(0x996600);
         image->FrameRect(1, 1, width - 2, height - 2);
         image->FrameRect(2, 2, width - 3, height - 3);
     }
@@ -117,17 +108,17 @@ void CShell::SetModalClickCallback(std::function<void()> callback) { modalClick_
 CRolloverButton* CShell::MakeTextButton(CSurface* parent, std::string_view text, int x, int y, intptr_t userValue,
                                         int size, uint32_t background, uint32_t normalText, uint32_t hotText,
                                         void* context, EventCallback callback) {
-    CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts;
-    CFontWin32* font = fonts != nullptr ? fonts->CreateFont("Arial", size, kFontBold | kFontUnderline) : nullptr;
+    CSubsystem_Font* fonts = CurrentSurfaceServices().fonts;
+    CFont* font = fonts != nullptr ? fonts->CreateFont("Arial", size, kFontBold | kFontUnderline) : nullptr;
     const int width = std::max(TextWidth(font, text), 1);
     const int height = font != nullptr ? font->LineHeight() : size;
     CImage* strip = NewStrip(2 * width + 8, height, background);
     if (font != nullptr) strip->SetFont(font);
     strip->SetTransparent(true);
     const std::string shown(text);
-    TextColour(*strip, normalText);
+    strip->SetTextColor(normalText);
     strip->DrawText(shown.c_str(), static_cast<int>(shown.size()), 0, 0);
-    TextColour(*strip, hotText);
+    strip->SetTextColor(hotText);
     strip->DrawText(shown.c_str(), static_cast<int>(shown.size()), width + 4, 0);
     CRolloverButton* button = MakeRollover(parent, context, x, y, width + 4, height, strip, userValue, callback);
     strip->ReleaseInternalRef();
@@ -147,8 +138,8 @@ CRolloverButton* CShell::MakeMenuButton(std::string_view hot, std::string_view n
     CSurface* normalPicture = LoadPicture(normal, CSurface::kFlagColorKeyed);
     int pictureWidth = 0, pictureHeight = 0;
     if (normalPicture != nullptr) normalPicture->GetSize(pictureWidth, pictureHeight);
-    CSubsystem_Font_Win32* fonts = CurrentSurfaceServices().fonts;
-    CFontWin32* font = fonts != nullptr ? fonts->CreateFont("Arial", 12, kFontBold) : nullptr;
+    CSubsystem_Font* fonts = CurrentSurfaceServices().fonts;
+    CFont* font = fonts != nullptr ? fonts->CreateFont("Arial", 12, kFontBold) : nullptr;
     const std::string caption = CaptionText(label);
     const int labelWidth = TextWidth(font, caption);
     if (font != nullptr) font->ReleaseInternalRef();

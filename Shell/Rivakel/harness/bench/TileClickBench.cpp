@@ -9,11 +9,11 @@
 #include <sstream>
 #include <string>
 
-#include "core/app/MainLoop.h"
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/WinMain.h"
-#include "core/app/bench/BenchFolders.h"
+#include "app/MainLoop.h"
+#include "app/ProgramState.h"
+#include "app/Session.h"
+#include "app/ProgramMain.h"
+#include "app/testing/BenchFolders.h"
 #include "frame/games/GameTile.h"
 #include "frame/host/GameHost.h"
 #include "frame/shell/Shell.h"

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/tests/EventTestHarness.h"
 #include "core/text/BackendFontOpener.h"
-#include "core/text/CSubsystem_Cursor_Win32.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Cursor.h"
+#include "core/text/CSubsystem_Font.h"
 
 namespace {
 
@@ -70,8 +70,8 @@ protected:
 
     evt_test::EventHarness h_;
     Target target_;
-    CSubsystem_Font_Win32 fonts_{BackendFontOpener()};
-    CSubsystem_Cursor_Win32 cursors_{[](std::string_view) {
+    CSubsystem_Font fonts_{BackendFontOpener()};
+    CSubsystem_Cursor cursors_{[](std::string_view) {
         uint32_t pixel = 0xFFFFFF;
         return platform::GetBackend()->CreateCursor({&pixel, 1, 1, 1}, {0, 0}, 0xFF00FF);
     }};

@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/Net.h"
+#include "platform/posix/SocketWait.h"
 
 namespace platform {
 namespace {
@@ -110,13 +111,11 @@ NetStatus ResolveHost(const std::string& name, const CancelSignal& cancel, uint3
     if (!state) return NetStatus::Failed;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!state->done) {
-        pollfd entries[2] = {{state->descriptor, POLLIN, 0}, {cancel.Descriptor(), POLLIN, 0}};
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0) return NetStatus::TimedOut;
-        const int ready = ::poll(entries, 2, static_cast<int>(left));
-        if (ready < 0 && errno != EINTR) return NetStatus::Failed;
-        if (ready > 0 && entries[1].revents != 0) return NetStatus::Cancelled;
+        const NetStatus status = posix::WaitReady(state->descriptor, POLLIN, cancel, static_cast<uint32_t>(left));
+        if (status == NetStatus::Cancelled || status == NetStatus::Failed) return status;
     }
     std::lock_guard lock(state->mutex);
     if (!state->address) return NetStatus::Failed;

@@ -20,11 +20,13 @@
 
 #include "platform/Net.h"
 #include "platform/posix/FileDescriptor.h"
+#include "platform/posix/SocketWait.h"
 
 namespace platform {
 namespace {
 
 using posix::FileDescriptor;
+using posix::WaitReady;
 using SteadyClock = std::chrono::steady_clock;
 
 NetStatus FromErrno(int error) {
@@ -126,21 +128,6 @@ private:
     FileDescriptor fd_;
 };
 
-// Waits for `events` on `fd` or for the cancel signal, at most `timeoutMs`.
-NetStatus WaitReady(int fd, short events, const CancelSignal& cancel, uint32_t timeoutMs) {
-    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        pollfd entries[2] = {{fd, events, 0}, {cancel.Descriptor(), POLLIN, 0}};
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
-        if (left <= 0) return NetStatus::TimedOut;
-        const int ready = ::poll(entries, 2, static_cast<int>(left));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready < 0) return NetStatus::Failed;
-        if (entries[1].revents != 0) return NetStatus::Cancelled;
-        if (entries[0].revents != 0) return NetStatus::Ok;
-    }
-}
-
 class PosixBlockingSocket final : public BlockingSocket {
 public:
     explicit PosixBlockingSocket(int fd) : fd_(fd) {}
@@ -215,6 +202,24 @@ bool WaitForHandles(std::span<WaitHandle> handles, uint32_t timeoutMs) {
     }
     return any;
 }
+
+namespace posix {
+
+NetStatus WaitReady(int fd, short events, const CancelSignal& cancel, uint32_t timeoutMs) {
+    const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        pollfd entries[2] = {{fd, events, 0}, {cancel.Descriptor(), POLLIN, 0}};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - SteadyClock::now()).count();
+        if (left <= 0) return NetStatus::TimedOut;
+        const int ready = ::poll(entries, 2, static_cast<int>(left));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready < 0) return NetStatus::Failed;
+        if (entries[1].revents != 0) return NetStatus::Cancelled;
+        if (entries[0].revents != 0) return NetStatus::Ok;
+    }
+}
+
+}  // namespace posix
 
 std::unique_ptr<StreamSocket> OpenStreamSocket() {
     const int fd = NewTcpDescriptor();

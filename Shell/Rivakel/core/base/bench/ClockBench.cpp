@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Timer.h"
 
 namespace {

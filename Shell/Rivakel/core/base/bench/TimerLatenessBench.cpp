@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Timer.h"
 #include "platform/Platform.h"
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Surface.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -14,7 +14,7 @@ int Continue(intptr_t*) { return 1; }
 
 void BM_DispatchMoveWithManyEvents(benchmark::State& state) {
     auto previous = platform::SetBackend(std::make_unique<platform::headless::HeadlessBackend>());
-    CSubsystem_Event_Win32* events = CreateEventService();
+    CSubsystem_Event* events = CreateEventService();
     auto* root = new CSurface(800, 600, 0);
     root->AddInternalRef();
     events->SetRoot(root);

@@ -9,7 +9,7 @@
 
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlRenderer.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "platform/fonts/Fonts.h"
 
 namespace {
@@ -50,7 +50,7 @@ std::string Page(size_t length) {
 
 void RunPage(benchmark::State& state, const std::string& text, int width, int height, platform::Rect box,
              double goalMs) {
-    CSubsystem_Font_Win32 fonts(OpenCounting);
+    CSubsystem_Font fonts(OpenCounting);
     auto image = std::make_unique<CImage>(&fonts, width, height, 0);
     g_lookups = 0;
     int64_t pages = 0;

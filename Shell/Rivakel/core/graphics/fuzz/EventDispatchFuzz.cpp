@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/PushButton.h"
 #include "core/graphics/Surface.h"
@@ -28,7 +28,7 @@ struct Action {
 };
 
 struct Fuzz {
-    CSubsystem_Event_Win32* events = nullptr;
+    CSubsystem_Event* events = nullptr;
     CSurface* root = nullptr;
     std::vector<CSurface*> surfaces;  // one reference each, the root first
     std::deque<Action> actions;
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto previous = platform::SetBackend(std::make_unique<platform::headless::HeadlessBackend>());
     Fuzz fuzz;
     fuzz.events = CreateEventService();
-    CSubsystem_Input_Win32* input = CreateInputService();
+    CSubsystem_Input* input = CreateInputService();
     fuzz.root = new CSurface(256, 256, 0);
     fuzz.root->AddInternalRef();
     fuzz.surfaces.push_back(fuzz.root);

@@ -8,7 +8,7 @@
 
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlRenderer.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "platform/fonts/Fonts.h"
 
 namespace {
@@ -34,7 +34,7 @@ int Coord(uint8_t b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static CSubsystem_Font_Win32 fonts([](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); });
+    static CSubsystem_Font fonts([](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); });
     constexpr size_t kHeader = 7;
     if (size < kHeader) return 0;
     const unsigned flags = data[0] & 3u;

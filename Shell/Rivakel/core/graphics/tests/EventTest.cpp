@@ -26,7 +26,7 @@ int RemoveSelf(intptr_t* record) {
 }
 
 struct Adder {
-    CSubsystem_Event_Win32* events;
+    CSubsystem_Event* events;
     Probe* late;
     std::vector<ListenerPtr>* keep;
 };
@@ -171,7 +171,7 @@ TEST(EventTest, ShellKeyEventsStandStillWhileThePauseHolds) {
 }
 
 TEST(EventTest, RegistryGoingFirstLeavesEventsUsable) {
-    auto registry = std::make_unique<CSubsystem_Event_Win32>();
+    auto registry = std::make_unique<CSubsystem_Event>();
     EventPtr event = registry->Register(kSender, kEventCommand);
     registry.reset();
     EventRecord record{};

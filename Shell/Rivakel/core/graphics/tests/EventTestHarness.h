@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/Surface.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -61,8 +61,8 @@ public:
     }
 
     platform::headless::HeadlessBackend* headless = nullptr;
-    CSubsystem_Event_Win32* events = nullptr;
-    CSubsystem_Input_Win32* input = nullptr;
+    CSubsystem_Event* events = nullptr;
+    CSubsystem_Input* input = nullptr;
     CSurface* root = nullptr;
 
 private:

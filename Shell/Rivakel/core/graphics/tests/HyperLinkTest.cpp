@@ -4,12 +4,12 @@
 
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/HyperLink.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/tests/SurfaceTestServices.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "platform/fonts/Fonts.h"
 
 namespace {
@@ -75,9 +75,9 @@ protected:
     }
 
     SurfaceTestServices services_;
-    CSubsystem_Font_Win32 fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
+    CSubsystem_Font fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
     Held<CSurface> root_;
-    CSubsystem_Event_Win32* events_ = nullptr;
+    CSubsystem_Event* events_ = nullptr;
     CSurface* page_ = nullptr;
     std::vector<intptr_t> commands_;
     bool closeOnCommand_ = false;

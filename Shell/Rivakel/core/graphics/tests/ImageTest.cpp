@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "platform/fonts/Fonts.h"
 
 namespace {
@@ -20,7 +20,7 @@ struct Area : CRefCounted {
 
 class ImageTest : public ::testing::Test {
 protected:
-    CSubsystem_Font_Win32 fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
+    CSubsystem_Font fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
 };
 
 TEST_F(ImageTest, NewImageIsWhiteTextOnBlackOrMagentaInArial18) {
@@ -85,10 +85,10 @@ TEST_F(ImageTest, DrawingTellsTheUsersAndReadingDoesNot) {
 
 TEST_F(ImageTest, SetFontNullKeepsTheOldFont) {
     auto* image = new CImage(&fonts_, 5, 5, 0);
-    CFontWin32* before = image->GetFont();
+    CFont* before = image->GetFont();
     EXPECT_EQ(image->SetFont(nullptr), 1);
     EXPECT_EQ(image->GetFont(), before);
-    CFontWin32* bold = fonts_.GetStockFont(0);
+    CFont* bold = fonts_.GetStockFont(0);
     EXPECT_EQ(image->SetFont(bold), 0);
     EXPECT_EQ(image->GetFont(), bold);
     fonts_.DeleteFont(bold);

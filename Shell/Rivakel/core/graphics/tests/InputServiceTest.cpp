@@ -1,4 +1,4 @@
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Input.h"
 
 #include <gtest/gtest.h>
 
@@ -45,21 +45,21 @@ struct KeyLog {
 }  // namespace
 
 TEST(InputServiceTest, ShellKeyCodesFollowTheTable) {
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkBack), kShellKeyBackspace);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkDelete), kShellKeyDelete);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyUp, platform::VkHome), kShellKeyHome);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyUp, platform::VkEnd), kShellKeyEnd);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkLeft), kShellKeyLeft);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkUp), kShellKeyUp);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkRight), kShellKeyRight);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkDown), kShellKeyDown);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkShift), kShellKeyShift);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, platform::VkControl), kShellKeyControl);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventKeyDown, 'A'), kShellKeyNone);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventChar, 'a'), kShellKeyCharacter);
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventChar, 9), kShellKeyTab);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkBack), kShellKeyBackspace);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkDelete), kShellKeyDelete);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyUp, platform::VkHome), kShellKeyHome);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyUp, platform::VkEnd), kShellKeyEnd);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkLeft), kShellKeyLeft);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkUp), kShellKeyUp);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkRight), kShellKeyRight);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkDown), kShellKeyDown);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkShift), kShellKeyShift);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, platform::VkControl), kShellKeyControl);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventKeyDown, 'A'), kShellKeyNone);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventChar, 'a'), kShellKeyCharacter);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventChar, 9), kShellKeyTab);
     // Arrow numbers are ordinary characters when typed.
-    EXPECT_EQ(CSubsystem_Input_Win32::ShellKeyOf(kEventChar, '%'), kShellKeyCharacter);
+    EXPECT_EQ(CSubsystem_Input::ShellKeyOf(kEventChar, '%'), kShellKeyCharacter);
 }
 
 TEST(InputServiceTest, EnterArrivesOnlyAsCharacterAndKeyUp) {

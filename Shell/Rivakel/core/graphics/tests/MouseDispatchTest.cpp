@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/tests/EventTestHarness.h"
 
 using namespace evt_test;

@@ -10,14 +10,6 @@ namespace {
 
 constexpr platform::Rect kPage{0, 0, 300, 200};
 
-TEST(HexDigitValue, ReadsBothCasesAndCountsAnythingElseAsZero) {
-    EXPECT_EQ(HexDigitValue('0'), 0);
-    EXPECT_EQ(HexDigitValue('9'), 9);
-    EXPECT_EQ(HexDigitValue('a'), 10);
-    EXPECT_EQ(HexDigitValue('F'), 15);
-    for (char c : {'g', 'G', ' ', '\0', '/', ':', '@', '`'}) EXPECT_EQ(HexDigitValue(c), 0) << c;
-}
-
 TEST(SplitRml, KeepsBlanksInsideRunsAndDropsRunsOfBlanksOnly) {
     const RmlSplit split = SplitRml("<B>Hello </B> \r\n\t<I>World");
     ASSERT_EQ(split.runs.size(), 5u);
@@ -259,7 +251,7 @@ TEST_F(RmlTest, DrawRmlUsesTheWholeImageWithoutABoxAndTellsTheUsers) {
         int changes = 0;
     } user;
     SurfaceServices& services = CurrentSurfaceServices();
-    CSubsystem_Font_Win32* before = services.fonts;
+    CSubsystem_Font* before = services.fonts;
     services.fonts = &fonts_;
     auto image = NewImage();
     image->AddUser(&user);

@@ -10,7 +10,7 @@
 
 #include "core/graphics/Image.h"
 #include "core/graphics/RmlRenderer.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "platform/fonts/Fonts.h"
 
 struct MadeLink {
@@ -62,7 +62,7 @@ protected:
                                      int height = kHeight, uint32_t paper = 0) {
         auto image = NewImage(width, height, paper);
         for (const ExpectedPiece& piece : pieces) {
-            CFontWin32* font = fonts_.CreateFont("Arial", piece.size, piece.style);
+            CFont* font = fonts_.CreateFont("Arial", piece.size, piece.style);
             CRenderTarget& target = image->GetRenderTarget();
             target.SetTextColor(static_cast<uint8_t>(piece.colour >> 16), static_cast<uint8_t>(piece.colour >> 8),
                                 static_cast<uint8_t>(piece.colour));
@@ -102,5 +102,5 @@ protected:
         return box;
     }
 
-    CSubsystem_Font_Win32 fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
+    CSubsystem_Font fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
 };

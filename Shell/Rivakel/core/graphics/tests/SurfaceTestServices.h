@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/tests/FakeClockSource.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/SurfaceServices.h"
 #include "core/graphics/VideoService.h"
 #include "platform/headless/HeadlessBackend.h"

@@ -12,7 +12,7 @@
 #include <random>
 #include <thread>
 
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/install/Installer.h"
 #include "core/install/tests/InstallTestHome.h"
 
@@ -86,7 +86,7 @@ TEST(InstallKill, EveryStartAfterASigkillFindsTheOldOrTheNewGameWhole) {
 
         // What the next start does: enumerate the games and read each one's file.
         std::vector<std::string> found;
-        CSubsystem_File_Win32(files).EnumerateGames([&found](const std::string& file, const std::string& folder) {
+        CSubsystem_File(files).EnumerateGames([&found](const std::string& file, const std::string& folder) {
             found.push_back(platform::JoinPath(folder, file));
         });
         ASSERT_EQ(found.size(), 1u) << "round " << round;

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "Tools/portalserver/PortalServer.h"
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/WaitSources.h"
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/store/UserStore.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -56,7 +56,7 @@ public:
     CSubsystem_UserStore* Store() { return store_.get(); }
 
     // The connection; `adjust` may change its configuration first.
-    CSubsystem_Net_Win32& Connect(const std::function<void(NetConfig&)>& adjust = {}) {
+    CSubsystem_Net& Connect(const std::function<void(NetConfig&)>& adjust = {}) {
         NetConfig config;
         config.store = store_.get();
         config.testServer = ServerAddress();

@@ -18,7 +18,7 @@ namespace {
 COutbox* StartOutbox(LinkTestSession& session) {
     if (!session.ServerStarted()) return nullptr;
     CSubsystem_UserStore& store = session.OpenStore(true);
-    CSubsystem_Net_Win32& net = session.Connect();
+    CSubsystem_Net& net = session.Connect();
     OutboxConfig config;
     config.store = &store;
     config.net = &net;

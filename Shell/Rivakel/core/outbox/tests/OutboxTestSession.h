@@ -15,7 +15,7 @@ public:
 
     COutbox& Start(const std::function<void(NetConfig&)>& adjust = {}) {
         if (Store() == nullptr) OpenStore();
-        CSubsystem_Net_Win32& net = Connect(adjust);
+        CSubsystem_Net& net = Connect(adjust);
         OutboxConfig config;
         config.store = Store();
         config.net = &net;

@@ -95,7 +95,7 @@ void RunThroughProxy(bool fromEnvironment) {
         stored->SetAttr("Name", "127.0.0.1");
         stored->SetAttr("Port", std::to_string(proxy.Port()));
     }
-    CSubsystem_Net_Win32& net = session.Connect();
+    CSubsystem_Net& net = session.Connect();
     OutboxConfig config;
     config.store = &store;
     config.net = &net;

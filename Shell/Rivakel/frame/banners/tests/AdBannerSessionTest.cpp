@@ -6,8 +6,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 
-#include "core/base/Clock.h"
-#include "core/files/FileService.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Image.h"
 #include "core/store/MarkupDoc.h"
 #include "core/store/OutboxLink.h"

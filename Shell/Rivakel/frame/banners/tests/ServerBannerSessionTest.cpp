@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "Tools/portalserver/PortalServer.h"
-#include "core/app/ServerLink.h"
-#include "core/app/TestServerMarker.h"
 #include "frame/banners/AdBanner.h"
 #include "frame/banners/tests/BannerFixtures.h"
 #include "frame/shell/tests/ShellSession.h"
@@ -40,8 +38,7 @@ protected:
         options.bannerDocument = DefinitionsDocument();
         server_ = std::make_unique<portal::PortalServer>(options);
         ASSERT_TRUE(server_->Start());
-        fixtures::Write(root_ / "data" / "Rivakel" / std::string(kTestServerMarkerName),
-                        "127.0.0.1:" + std::to_string(server_->Port()) + "\n");
+        test_portal::UseLocalServer(root_ / "data", server_->Port());
     }
     void TearDown() override {
         ShellSession::TearDown();
@@ -76,13 +73,13 @@ protected:
 TEST_F(ServerBannerTest, ShownKeptAndTrackedThroughTheOutbox) {
     MakeInstalled();
     Start();
-    ASSERT_TRUE(PumpInRealTimeUntil([this] { return PendingBannerDefinitions() != nullptr; }))
+    ASSERT_TRUE(PumpInRealTimeUntil([] { return test_portal::BannerDefinitionsPending(); }))
         << "the banner definitions were never fetched";
     // The first rotation takes the pending document: the valid definition joins the server list.
     ASSERT_TRUE(PumpUntil([this] { return Banner().Current() != nullptr && Banner().Current()->guid == kServerGuid; }));
     EXPECT_EQ(Banner().ListSizes(), (std::array<size_t, 4>{0, 1, 0, 2}));
     // Taken once: a definition that did not read is not read again at every turn.
-    EXPECT_EQ(PendingBannerDefinitions(), nullptr);
+    EXPECT_FALSE(test_portal::BannerDefinitionsPending());
     ASSERT_TRUE(PumpUntil([this] { return Banner().Ready(); }));
     EXPECT_EQ(Pixel(kBannerAt.x + 200, kBannerAt.y + 30), 0x2B5C8Au);
     const fs::path stored = root_ / "data" / "Rivakel" / "System" / "Banners" / (std::string("pbn-") + kServerGuid + ".rdt");

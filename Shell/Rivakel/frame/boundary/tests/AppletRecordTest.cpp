@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/tests/FakeClockSource.h"
 #include "frame/boundary/InterfaceObject.h"

@@ -2,16 +2,16 @@
 // folder, the card game drawing the chosen one, the selector and the one-time offer.
 #include <gtest/gtest.h>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
 #include "art/Canvas.h"
 #include "art/GifWriter.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/store/UserStore.h"
 #include "frame/banners/tests/BannerFixtures.h"
 #include "frame/cardbacks/CardbackSelector.h"
 #include "frame/cardbacks/CardbackSettings.h"
 #include "frame/cardbacks/CardbackSurfaces.h"
-#include "frame/shell/ShellPage.h"
 #include "frame/cardbacks/CardbackTable.h"
+#include "frame/shell/ShellPage.h"
 #include "frame/shell/tests/ShellSession.h"
 
 namespace {

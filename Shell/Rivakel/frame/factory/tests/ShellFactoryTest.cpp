@@ -13,14 +13,14 @@
 #include "core/base/Timer.h"
 #include "core/gif/tests/GifTestWriter.h"
 #include "core/graphics/Anim.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EventListener.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/Surface.h"
 #include "core/graphics/tests/SurfaceTestServices.h"
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/IAnim.h"
 #include "frame/api/ICursor.h"
@@ -112,7 +112,7 @@ protected:
     std::string AddGif(const std::vector<int>& colours) { return services_.AddFile(Gif(colours)); }
 
     SurfaceTestServices services_;
-    CSubsystem_Font_Win32* fonts_ = CreateTestFontService();
+    CSubsystem_Font* fonts_ = CreateTestFontService();
     const int liveBefore_ = LiveInterfaceObjects();
     IShellFactory* factory_ = nullptr;
 };

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
-class CSubsystem_Font_Win32;
+class CSubsystem_Font;
 
-CSubsystem_Font_Win32* CreateTestFontService();
-void DestroyTestFontService(CSubsystem_Font_Win32* fonts);
-size_t CachedFontCount(const CSubsystem_Font_Win32& fonts);
+CSubsystem_Font* CreateTestFontService();
+void DestroyTestFontService(CSubsystem_Font* fonts);
+size_t CachedFontCount(const CSubsystem_Font& fonts);

@@ -6,10 +6,8 @@
 #include <fstream>
 #include <memory>
 
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/WinMain.h"
-#include "core/app/bench/BenchFolders.h"
+#include "app/testing/BenchFolders.h"
+#include "app/testing/TestPortal.h"
 #include "frame/shell/Shell.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -31,7 +29,7 @@ void BM_GamesPageWithAHundredGames(benchmark::State& state) {
         fs::copy_file(SHELL_TEST_GAME, rivakel / "Games" / name / (name + ".gam"));
     }
     platform::SetBackend(std::make_unique<platform::headless::HeadlessBackend>());
-    if (StartProgram({}).has_value() || Shell() == nullptr) {
+    if (!test_portal::Start()) {
         state.SkipWithError("the program did not start");
         return;
     }
@@ -39,10 +37,7 @@ void BM_GamesPageWithAHundredGames(benchmark::State& state) {
         Shell()->ShowPage(page_name::kGames);
         Shell()->Repaint();
     }
-    StopSession();
-    RunPendingSessionStop();
-    EndProgram();
-    ResetProgram();
+    test_portal::End();
     platform::SetBackend(nullptr);
     state.counters["goal_ms"] = 50;
 }

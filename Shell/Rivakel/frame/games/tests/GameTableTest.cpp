@@ -53,7 +53,7 @@ TEST_F(GameTableTest, InstalledFilesMarkTheirRowsByTheWholeIdentifier) {
     table.FindInstalled();
     const GameRecord& brisquet2 = *table.Row(11);
     EXPECT_TRUE(brisquet2.installed);
-    EXPECT_EQ(brisquet2.dllPath, "/g/b2/b2.gam");
+    EXPECT_EQ(brisquet2.modulePath, "/g/b2/b2.gam");
     EXPECT_EQ(brisquet2.folder, "/g/b2");
     EXPECT_EQ(brisquet2.version, "01.00.00.0001");
     // Rows 2 and 3 share an identifier: the first one is the installed game.

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/app/SessionGames.h"
 #include "core/graphics/Image.h"
 #include "frame/games/GameTile.h"
 #include "frame/games/GamesPages.h"
@@ -108,7 +107,7 @@ TEST_F(GamesPagesTest, TheRemovalListAsksRemovesTheFilesAndShowsTheGamesPageWith
 TEST_F(GamesPagesTest, OtherPagesListRemovableGamesAndRemoveOneByItsRow) {
     InstallTestGame();
     Start();
-    const std::shared_ptr<CGamesPages> pages = SessionGamesPages();
+    const std::shared_ptr<CGamesPages> pages = test_portal::GamesPages();
     ASSERT_NE(pages, nullptr);
     const std::vector<RemovableGame> games = pages->RemovableGames();
     ASSERT_EQ(games.size(), 1u);

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/graphics/tests/SurfaceTestServices.h"
-#include "core/text/CSubsystem_Font_Win32.h"
+#include "core/text/CSubsystem_Font.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/graphics/GraphicsObjects.h"
 #include "platform/fonts/Fonts.h"
@@ -19,14 +19,14 @@ protected:
 
     // An "Arial" font whose only reference besides the cache's is the new interface object's.
     IFont* NewFontObject(int size, int style) {
-        CFontWin32* font = fonts_.CreateFont("Arial", size, style);
+        CFont* font = fonts_.CreateFont("Arial", size, style);
         IFont* object = MakeFontObject(font);
         fonts_.DeleteFont(font);
         return object;
     }
 
     SurfaceTestServices services_;
-    CSubsystem_Font_Win32 fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
+    CSubsystem_Font fonts_{[](const platform::FontRequest& r) { return platform::OpenBitmapFont(r); }};
     const int liveBefore_ = LiveInterfaceObjects();
 };
 

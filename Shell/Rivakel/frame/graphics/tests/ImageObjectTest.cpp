@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/graphics/Image.h"
-#include "core/text/CFontWin32.h"
+#include "core/text/CFont.h"
 #include "frame/boundary/PixelBuffers.h"
 #include "frame/graphics/tests/GraphicsTestSession.h"
 
@@ -184,7 +184,7 @@ TEST_F(ImageObjectTest, FontsAreHandedOutAsNewObjects) {
     image->GetFont(&second);
     ASSERT_NE(first, nullptr);
     EXPECT_NE(first, second);
-    EXPECT_EQ(Unwrap<CFontWin32>(first), Unwrap<CFontWin32>(font.get()));
+    EXPECT_EQ(Unwrap<CFont>(first), Unwrap<CFont>(font.get()));
     first->Release();
 
     char face[4];

@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "core/base/Log.h"
-#include "core/files/FileService.h"
+#include "core/files/CSubsystem_File.h"
 #include "core/graphics/Surface.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/host/GameInfo.h"
@@ -138,7 +138,7 @@ TEST_F(GameHostTest, StartHandsTheGameItsRecordAndStopTakesEverythingBack) {
     EXPECT_NE(record->settings, nullptr);
     EXPECT_NE(record->factory, nullptr);
     EXPECT_EQ(services.shellWindow->title, "Rivakel - Test Game");
-    EXPECT_EQ(Text(&CGameHost::GetRunningDllPath), TestGamePath("TestGame"));
+    EXPECT_EQ(Text(&CGameHost::GetRunningModulePath), TestGamePath("TestGame"));
     EXPECT_EQ(Text(&CGameHost::GetRunningGameId), kTestGameId);
     EXPECT_EQ(Text(&CGameHost::GetGameVersion), "01.02.03.0004");
     // The game's own settings calls landed in the running game's elements.
@@ -151,7 +151,7 @@ TEST_F(GameHostTest, StartHandsTheGameItsRecordAndStopTakesEverythingBack) {
     EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
     EXPECT_EQ(services.GameValue(kTestGameId, "Stopped"), "1");
     EXPECT_EQ(Text(&CGameHost::GetRunningGameId), "");
-    EXPECT_EQ(Text(&CGameHost::GetRunningDllPath), "");
+    EXPECT_EQ(Text(&CGameHost::GetRunningModulePath), "");
     EXPECT_EQ(Text(&CGameHost::GetGameName), "Test Game");
     EXPECT_EQ(Text(&CGameHost::GetGameVersion), "01.02.03.0004");
     EXPECT_EQ(services.shellWindow->title, "Rivakel - Test Game");
@@ -242,8 +242,8 @@ TEST_F(GameHostTest, TextsAreCutToTheCallersBuffer) {
     char small[5] = "xxxx";
     services.Host().GetGameName(small);
     EXPECT_STREQ(small, "Test");
-    EXPECT_EQ(services.Host().SetDllPath(std::string(1000, 'p')), kHostOk);
-    EXPECT_EQ(Text(&CGameHost::GetRunningDllPath), std::string(255, 'p'));
+    EXPECT_EQ(services.Host().SetModulePath(std::string(1000, 'p')), kHostOk);
+    EXPECT_EQ(Text(&CGameHost::GetRunningModulePath), std::string(255, 'p'));
     services.Host().Stop();
 }
 

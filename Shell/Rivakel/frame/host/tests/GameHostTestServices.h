@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Surface.h"
 #include "core/graphics/tests/SurfaceTestServices.h"
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/store/UserStore.h"
 #include "core/store/tests/StoreTestFolder.h"
 #include "frame/api/IShellFactory.h"

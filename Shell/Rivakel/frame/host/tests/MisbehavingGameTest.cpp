@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/graphics/EventCodes.h"
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/host/tests/GameHostTestServices.h"
 

@@ -7,10 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/WinMain.h"
-#include "core/app/bench/BenchFolders.h"
+#include "app/testing/BenchFolders.h"
+#include "app/testing/TestPortal.h"
 #include "frame/shell/Shell.h"
 #include "platform/Platform.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -28,7 +26,7 @@ void BM_SwitchPage(benchmark::State& state) {
     const auto& to = kPages[static_cast<size_t>(state.range(1))];
     const BenchFolders folders("rivakel-pages-bench");
     platform::SetBackend(std::make_unique<platform::headless::HeadlessBackend>());
-    if (StartProgram({}).has_value() || Shell() == nullptr) {
+    if (!test_portal::Start()) {
         state.SkipWithError("the program did not start");
         return;
     }
@@ -40,10 +38,7 @@ void BM_SwitchPage(benchmark::State& state) {
         Shell()->ShowPage(to.first, to.second);
         Shell()->Repaint();
     }
-    StopSession();
-    RunPendingSessionStop();
-    EndProgram();
-    ResetProgram();
+    test_portal::End();
     platform::SetBackend(nullptr);
     state.SetLabel(std::string(from.first) + " -> " + to.first);
     state.counters["goal_ms"] = 20;

@@ -5,7 +5,7 @@
 #include "core/base/Version.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
-#include "core/net/CSubsystem_Net_Win32.h"
+#include "core/net/CSubsystem_Net.h"
 #include "core/store/UserStore.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/shell/Shell.h"
@@ -73,7 +73,7 @@ void OnSealClick(CShell& shell, int which) {
         return;
     }
     shell.OnHyperLink(kVirusCheckLink);
-    const CSubsystem_Net_Win32* net = NetService();
+    const CSubsystem_Net* net = NetService();
     if (CSubsystem_UserStore* store = UserStore()) {
         store->Track("AdBannerClicked", {kSealClickGuid, net != nullptr && !net->IsOffline() ? "1" : "0"});
     }

@@ -27,9 +27,8 @@ CImage* PageImage(const CShell& shell) {
 
 // The shell's string `id`; none when it is missing or the program's resources are (damaged).
 std::optional<std::string_view> FindShellString(int id) {
-    const resources::ResourceModule* shell = resources::ResourceRegistry::Instance().Shell();
-    if (id < 0 || shell == nullptr) return std::nullopt;
-    return shell->GetString(static_cast<uint32_t>(id));
+    if (id < 0) return std::nullopt;
+    return resources::FindShellString(static_cast<uint32_t>(id));
 }
 
 }  // namespace
@@ -55,9 +54,7 @@ int DrawPageRml(CShell& shell, std::string_view rml, int x, int y) { return Draw
 void DrawPlainPageText(CShell& shell, std::string_view style, std::string_view text, int x, int y) {
     CImage* image = PageImage(shell);
     if (image == nullptr) return;
-    const std::string tags(style), plain(text);
-    image->DrawRML(tags.c_str(), x, y, &kWholePage, 0, nullptr);
-    image->DrawRML(plain.c_str(), x, y, &kWholePage, kRmlPlainRun, nullptr);
+    DrawStyledPlainText(*image, style, text, x, y, &kWholePage);
 }
 
 int RmlWidth(std::string_view rml) {

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "core/dialogs/DialogEnvironment.h"
 #include "core/graphics/Image.h"
-#include "frame/dialogs/DialogEnvironment.h"
 #include "frame/games/FramedBox.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/pages/info/SupportTopics.h"

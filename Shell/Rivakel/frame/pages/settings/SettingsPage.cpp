@@ -3,16 +3,16 @@
 #include <memory>
 #include <string>
 
+#include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
-#include "core/net/CSubsystem_Net_Win32.h"
-#include "core/sound/SoundService.h"
+#include "core/net/CSubsystem_Net.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
 #include "frame/cardbacks/CardbackSelector.h"
 #include "frame/cardbacks/CardbackTable.h"
-#include "frame/dialogs/DialogEnvironment.h"
-#include "frame/dialogs/ShellDialogs.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/pages/settings/ProxyEntry.h"
 #include "frame/pages/settings/VolumeKnob.h"
@@ -33,15 +33,14 @@ RdtNode* ShellSettings() {
 // The stored volume; a missing "Sound" element is made with its defaults first.
 int StoredVolume() {
     RdtNode* shell = ShellSettings();
-    if (shell == nullptr) return volume_scale::kDefault;
+    if (shell == nullptr) return CSubsystem_Sound::kDefaultVolume;
     RdtNode* sound = shell->FindChild(kSoundElement);
     if (sound == nullptr) {
         sound = shell->AddChild(kSoundElement);
         sound->SetAttr("Enabled", "true");
     }
-    if (sound->FindAttr("Volume") == nullptr) sound->SetAttr("Volume", std::to_string(volume_scale::kDefault));
-    const std::string* volume = sound->AttrValue("Volume");
-    return ParseVolume(volume != nullptr ? *volume : std::string_view());
+    if (sound->FindAttr("Volume") == nullptr) sound->SetAttr("Volume", std::to_string(CSubsystem_Sound::kDefaultVolume));
+    return ReadStoredVolume(shell);
 }
 
 std::string StoredProxyValue(const char* attribute) {
@@ -52,7 +51,7 @@ std::string StoredProxyValue(const char* attribute) {
 }
 
 void FillRect(CImage& image, uint32_t rgb, int left, int top, int right, int bottom) {
-    image.SetCurColor(static_cast<uint8_t>(rgb >> 16), static_cast<uint8_t>(rgb >> 8), static_cast<uint8_t>(rgb));
+    image.SetCurColor(rgb);
     image.FillRect(left, top, right, bottom);
 }
 
@@ -75,7 +74,7 @@ int OnFieldEnter(intptr_t* record) {
 void SetVolume(int percent) {
     percent = ClampVolume(percent);
     if (RdtNode* shell = ShellSettings()) shell->GetOrAddChild(kSoundElement)->SetAttr("Volume", std::to_string(percent));
-    if (CSubsystem_Sound_DirectX* sound = SoundService()) sound->SetVolume(percent);
+    if (CSubsystem_Sound* sound = SoundService()) sound->SetVolume(percent);
 }
 
 void CSettingsPage::Show(CShell& shell, CSurface& page) {
@@ -165,7 +164,7 @@ void CSettingsPage::ApplyProxy() {
         if (CSubsystem_UserStore* store = UserStore()) store->SaveCore();
     }
     // Refused or not, the proxy holds for this session.
-    if (CSubsystem_Net_Win32* net = NetService()) net->Reset();
+    if (CSubsystem_Net* net = NetService()) net->Reset();
 }
 
 int CSettingsPage::OnApply(intptr_t* record) {

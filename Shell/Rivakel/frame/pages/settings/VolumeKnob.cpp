@@ -1,7 +1,8 @@
 #include "frame/pages/settings/VolumeKnob.h"
 
+#include "core/base/Thunk.h"
 #include "core/graphics/ButtonArgs.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/pages/settings/VolumeScale.h"
 #include "frame/shell/ShellPictures.h"
@@ -34,8 +35,6 @@ CAnim* KnobFrames() {
     return anim;
 }
 
-CVolumeKnob& Knob(const intptr_t* record) { return *reinterpret_cast<CVolumeKnob*>(record[0]); }
-
 }  // namespace
 
 CVolumeKnob::CVolumeKnob(CSurface& parent, int volume, std::function<void(int)> release)
@@ -44,53 +43,49 @@ CVolumeKnob::CVolumeKnob(CSurface& parent, int volume, std::function<void(int)> 
     GetSize(width_, height);
     SetLoc(KnobXForVolume(volume, width_), kKnobY);
     parent.AttachSurface(this);
-    CSubsystem_Event_Win32* events = EventService();
+    CSubsystem_Event* events = EventService();
     if (events == nullptr) return;
     const void* self = static_cast<const CSurface*>(this);
-    enter_ = events->Listen(self, kEventEnter, this, OnEnter);
-    leave_ = events->Listen(self, kEventLeave, this, OnLeave);
-    down_ = events->Listen(self, kEventLeftDown, this, OnDown);
-    move_ = events->Listen(self, kEventMouseMove, this, OnMove);
-    up_ = events->Listen(self, kEventLeftUp, this, OnUp);
+    enter_ = events->Listen(self, kEventEnter, this, Thunk<&CVolumeKnob::OnEnter>);
+    leave_ = events->Listen(self, kEventLeave, this, Thunk<&CVolumeKnob::OnLeave>);
+    down_ = events->Listen(self, kEventLeftDown, this, Thunk<&CVolumeKnob::OnDown>);
+    move_ = events->Listen(self, kEventMouseMove, this, Thunk<&CVolumeKnob::OnMove>);
+    up_ = events->Listen(self, kEventLeftUp, this, Thunk<&CVolumeKnob::OnUp>);
 }
 
 CVolumeKnob::~CVolumeKnob() = default;
 
-int CVolumeKnob::OnEnter(intptr_t* record) {
-    ShowButtonFrame(Knob(record), 1);
+int CVolumeKnob::OnEnter() {
+    ShowButtonFrame(*this, 1);
     return 1;
 }
 
-int CVolumeKnob::OnLeave(intptr_t* record) {
-    CVolumeKnob& knob = Knob(record);
-    if (!knob.dragging_) ShowButtonFrame(knob, 0);
+int CVolumeKnob::OnLeave() {
+    if (!dragging_) ShowButtonFrame(*this, 0);
     return 1;
 }
 
 int CVolumeKnob::OnDown(intptr_t* record) {
-    CVolumeKnob& knob = Knob(record);
-    knob.dragging_ = true;
-    knob.grabX_ = static_cast<int>(record[2]);
+    dragging_ = true;
+    grabX_ = static_cast<int>(record[2]);
     return 1;
 }
 
 int CVolumeKnob::OnMove(intptr_t* record) {
-    CVolumeKnob& knob = Knob(record);
-    if (!knob.dragging_) return 1;
+    if (!dragging_) return 1;
     int x = 0, y = 0;
-    knob.GetLoc(x, y);
-    knob.SetLoc(SnapKnobX(x + static_cast<int>(record[2]) - knob.grabX_, knob.width_), y);
+    GetLoc(x, y);
+    SetLoc(SnapKnobX(x + static_cast<int>(record[2]) - grabX_, width_), y);
     return 1;
 }
 
-int CVolumeKnob::OnUp(intptr_t* record) {
-    CVolumeKnob& knob = Knob(record);
-    if (!knob.dragging_) return 1;
-    knob.dragging_ = false;
+int CVolumeKnob::OnUp() {
+    if (!dragging_) return 1;
+    dragging_ = false;
     int x = 0, y = 0;
-    knob.GetLoc(x, y);
-    ShowButtonFrame(knob, 0);
+    GetLoc(x, y);
+    ShowButtonFrame(*this, 0);
     // Last: setting the volume may play the click and redraw the page.
-    if (knob.release_) knob.release_(VolumeForKnobX(x, knob.width_));
+    if (release_) release_(VolumeForKnobX(x, width_));
     return 1;
 }

@@ -19,11 +19,11 @@ public:
     bool Dragging() const { return dragging_; }
 
 private:
-    static int OnEnter(intptr_t* record);
-    static int OnLeave(intptr_t* record);
-    static int OnDown(intptr_t* record);
-    static int OnMove(intptr_t* record);
-    static int OnUp(intptr_t* record);
+    int OnEnter();
+    int OnLeave();
+    int OnDown(intptr_t* record);
+    int OnMove(intptr_t* record);
+    int OnUp();
 
     std::function<void(int)> release_;
     int width_ = 0;

@@ -1,21 +1,10 @@
 #include "frame/pages/settings/VolumeScale.h"
 
 #include <algorithm>
-#include <charconv>
 
 using namespace volume_scale;
 
 int ClampVolume(int volume) { return std::clamp(volume, 0, 100); }
-
-int ParseVolume(std::string_view text) {
-    long long value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error == std::errc::invalid_argument || stop != end) return kDefault;
-    // Out of range of the type: the sign tells which end it passed.
-    if (error == std::errc::result_out_of_range) return text.front() == '-' ? 0 : 100;
-    return static_cast<int>(std::clamp<long long>(value, 0, 100));
-}
 
 int KnobXForVolume(int volume, int knobWidth) {
     return kLeft + ClampVolume(volume) * (kRight - kLeft) / 100 - knobWidth / 2;

@@ -9,11 +9,8 @@ inline constexpr int kLeft = 200;
 inline constexpr int kRight = 400;
 inline constexpr int kY = 255;
 inline constexpr int kStep = 20;
-inline constexpr int kDefault = 50;
 }  // namespace volume_scale
 
-// The stored text as a volume: a decimal number clamped to 0-100; anything else is the default.
-int ParseVolume(std::string_view text);
 int ClampVolume(int volume);
 // The knob's left edge for a volume.
 int KnobXForVolume(int volume, int knobWidth);

@@ -1,7 +1,6 @@
 // The form pages in the running portal against the local portal server: each form refuses a bad
 // address without sending, sends a good one, shows the server's answer as it is (success,
 // duplicate, no connection) and drops an answer that comes after its page was left.
-#include "core/app/App.h"
 #include "core/graphics/EditField.h"
 #include "core/outbox/COutbox.h"
 #include "frame/banners/AdBanner.h"
@@ -17,7 +16,7 @@ class FormPagesTest : public FormSession {};
 
 TEST_F(FormPagesTest, JoinRefusesABadAddressThenSubscribesAndSeesTheDuplicate) {
     Start();
-    ASSERT_FALSE(g_pApp->IsInstalled());
+    ASSERT_FALSE(test_portal::Installed());
     TheShell().ShowPage(page_name::kJoin);
     ASSERT_EQ(Forms().CurrentForm(), CFormPages::Form::Join);
 
@@ -33,7 +32,7 @@ TEST_F(FormPagesTest, JoinRefusesABadAddressThenSubscribesAndSeesTheDuplicate) {
     Forms().EmailField()->SetText(kAddress);
     ClickPage(218 + 30, 222 + 12);
     // Subscribing installs the shell first.
-    EXPECT_TRUE(g_pApp->IsInstalled());
+    EXPECT_TRUE(test_portal::Installed());
     ASSERT_TRUE(PumpUntil([&] { return Forms().ShownMessage() == 2310; }));
     const auto sent = Received("GetUserGUID");
     ASSERT_EQ(sent.size(), 1u);

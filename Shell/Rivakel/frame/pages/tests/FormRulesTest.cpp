@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/app/EscapeDecoder.h"
 #include "core/store/RdtEscape.h"
 #include "frame/games/GameRecord.h"
 #include "frame/pages/DataMailing.h"
+#include "frame/pages/EscapeDecoder.h"
 #include "frame/pages/FormRules.h"
 #include "frame/pages/RowRules.h"
 

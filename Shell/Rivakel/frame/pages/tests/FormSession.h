@@ -13,11 +13,9 @@
 #include <vector>
 
 #include "Tools/portalserver/PortalServer.h"
-#include "core/app/MainWndProc.h"
-#include "core/base/Clock.h"
-#include "core/base/WaitSources.h"
-#include "core/outbox/COutbox.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/graphics/RolloverButton.h"
+#include "core/outbox/COutbox.h"
 #include "frame/pages/FormPages.h"
 #include "frame/shell/tests/ShellSession.h"
 
@@ -29,9 +27,7 @@ protected:
         setenv("HOME", (root_ / "home").c_str(), 1);
         server_ = std::make_unique<portal::PortalServer>(portal::ServerOptions{});
         ASSERT_TRUE(server_->Start());
-        std::filesystem::create_directories(root_ / "data" / "Rivakel");
-        std::ofstream(root_ / "data" / "Rivakel" / "LocalTestServer.txt")
-            << "127.0.0.1:" << server_->Port();
+        test_portal::UseLocalServer(root_ / "data", server_->Port());
         // Replies come from the server's thread: the loop waits for them in real time.
         headless_->SetRealWaitMs(60000);
     }
@@ -49,14 +45,8 @@ protected:
     bool PumpUntil(Done done, int ms = 30000) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
         while (!done()) {
-            if (std::chrono::steady_clock::now() > deadline || SessionStopping()) return false;
-            platform::Event event;
-            bool have = WaitForEventOrSources(*headless_, event, std::min<uint32_t>(ClockService()->NextDueInMs(), 20));
-            while (have) {
-                MainWndProc(event);
-                have = headless_->PollEvent(event);
-            }
-            ClockService()->TickAll();
+            if (std::chrono::steady_clock::now() > deadline || test_portal::SessionStopping()) return false;
+            test_portal::Turn(*headless_, std::min<uint32_t>(ClockService()->NextDueInMs(), 20));
         }
         return true;
     }

@@ -1,7 +1,7 @@
 // A game's request to send a data mailing in the running portal: the box asks, No refuses, Yes
 // sends through the outbox to the local portal server and shows the outcome, Ok answers the
 // game; a second request while the box is up and a game that stops under the box are handled.
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "frame/host/GameHost.h"
 #include "frame/pages/MailConfirmBox.h"
 #include "frame/pages/tests/FormSession.h"

@@ -1,7 +1,7 @@
 // What games pass to markup elements and sounds, and what a game's release of a sound means.
 #include <vector>
 
-#include "core/sound/SoundService.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/WavReader.h"
 #include "core/sound/tests/WavTestData.h"
 #include "core/store/MarkupNode.h"

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/graphics/CSubsystem_Event_Win32.h"
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/graphics/CSubsystem_Event.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/tests/SurfaceTestServices.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/boundary/InterfaceObject.h"

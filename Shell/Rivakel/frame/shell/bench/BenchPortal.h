@@ -10,12 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "core/app/MainLoop.h"
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/WinMain.h"
-#include "frame/dialogs/Dialog.h"
-#include "frame/dialogs/DialogEnvironment.h"
+#include "app/testing/TestPortal.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "frame/shell/Shell.h"
 #include "platform/Host.h"
 #include "platform/headless/HeadlessBackend.h"
@@ -45,22 +42,18 @@ public:
         platform::SetBackend(std::move(owned));
         // The launch's question, should one come, is answered Yes.
         SetDialogScript([](CDialog& dialog) { dialog.Command(2002); });
-        ok = !StartProgram({}).has_value() && Shell() != nullptr;
+        ok = test_portal::Start();
         Pump(200);
     }
     ~BenchPortal() {
-        StopSession();
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
         SetDialogScript(nullptr);
         platform::SetBackend(nullptr);
         unsetenv(kDevGameVariable);
         std::filesystem::remove_all(root_);
     }
     void Pump(uint32_t ms) {
-        const uint32_t until = headless->TickMs() + ms;
-        RunNestedLoop([&] { return static_cast<int32_t>(headless->TickMs() - until) >= 0; }, nullptr, nullptr);
+        test_portal::Pump(*headless, ms);
     }
 
     platform::headless::HeadlessBackend* headless = nullptr;

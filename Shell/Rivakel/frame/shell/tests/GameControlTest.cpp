@@ -1,7 +1,7 @@
 // A test game in the real shell: launch, the menu bar, pause by Escape, by deactivation and by
 // the menu, leaving the game with the question answered both ways, the game's own boxes (also
 // from a timer and nested), e-mail confirmations and stops that come while a box is up.
-#include "core/base/Clock.h"
+#include "core/base/CSubsystem_Clock.h"
 #include "core/graphics/RolloverButton.h"
 #include "frame/api/IShellServices.h"
 #include "frame/host/GameHost.h"
@@ -124,7 +124,7 @@ TEST_F(GameControlTest, NeverStopModeRefusesNewGamesAndClosingUntilTheGameEnds) 
     EXPECT_FALSE(TheShell().QueryClose());
     headless_->PushClose();
     Pump(60);
-    EXPECT_FALSE(SessionStopping());
+    EXPECT_FALSE(test_portal::SessionStopping());
     // The mode was the game's: once it stops, closing is free again.
     GameHost()->Stop();
     TheShell().GameStopped();
@@ -198,9 +198,9 @@ TEST_F(GameControlTest, CloseRequestDuringAGamesBoxEndsTheSessionOnceTheBoxHasRe
     Expect("MESSAGEBOX", [this](CDialog&) { headless_->PushClose(); });
     ExpectPress("IDD_QUIT_NOTSAVED", kIdDecline);
     PressKey('M');
-    EXPECT_TRUE(SessionStopping());
+    EXPECT_TRUE(test_portal::SessionStopping());
     EXPECT_EQ(GameValue("Box"), "0");
-    RunPendingSessionStop();
+    test_portal::RunPendingStop();
     EXPECT_EQ(Shell(), nullptr);
 }
 
@@ -224,14 +224,14 @@ TEST_F(GameControlTest, StopsAskedForInsideAGamesBoxWaitUntilTheBoxHasReturned) 
 
     // The session's stop, whichever loop turn runs it, waits for the box as well.
     Expect("MESSAGEBOX", [this](CDialog&) {
-        StopSession();
-        RunPendingSessionStop();
+        test_portal::StopSession();
+        test_portal::RunPendingStop();
         EXPECT_NE(Shell(), nullptr);
         EXPECT_TRUE(GameHost()->IsRunning());
     });
     PressKey('M');
     EXPECT_EQ(GameValue("Box"), "0");
-    RunPendingSessionStop();
+    test_portal::RunPendingStop();
     EXPECT_EQ(Shell(), nullptr);
 }
 

@@ -1,12 +1,12 @@
 // The shell's dialogs in the real window: the eight templates' answers, Escape, Enter, Alt with
 // a mnemonic, clicks by coordinates, typing, the terms over a question, the opt-out record, and
 // the refusing answer of a dialog nobody can answer.
-#include "frame/dialogs/ShellDialogs.h"
+#include "core/dialogs/ShellDialogs.h"
 
-#include "core/graphics/CSubsystem_Input_Win32.h"
+#include "core/dialogs/DialogWidgets.h"
+#include "core/graphics/CSubsystem_Input.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
-#include "frame/dialogs/DialogWidgets.h"
 #include "frame/shell/DevDialog.h"
 #include "frame/shell/tests/ShellSession.h"
 

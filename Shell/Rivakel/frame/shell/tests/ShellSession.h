@@ -16,13 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "core/app/MainLoop.h"
-#include "core/app/ProgramState.h"
-#include "core/app/Session.h"
-#include "core/app/WinMain.h"
+#include "app/testing/TestPortal.h"
+#include "core/dialogs/Dialog.h"
+#include "core/dialogs/DialogEnvironment.h"
 #include "core/store/UserStore.h"
-#include "frame/dialogs/Dialog.h"
-#include "frame/dialogs/DialogEnvironment.h"
 #include "frame/shell/Shell.h"
 #include "platform/headless/HeadlessBackend.h"
 
@@ -54,10 +51,7 @@ protected:
 
     void TearDown() override {
         answers_.clear();
-        StopSession();
-        RunPendingSessionStop();
-        EndProgram();
-        ResetProgram();
+        test_portal::End();
         SetDialogScript(nullptr);
         platform::SetBackend(nullptr);
         unsetenv(kDevGameVariable);
@@ -67,8 +61,7 @@ protected:
     // Starts the portal; with `game`, RIVAKEL_GAME names the test game and it is launched.
     void Start(bool game = false, const std::vector<std::string>& args = {}) {
         if (game) setenv(kDevGameVariable, SHELL_TEST_GAME, 1);
-        ASSERT_FALSE(StartProgram(args).has_value());
-        ASSERT_NE(Shell(), nullptr);
+        ASSERT_TRUE(test_portal::Start(args));
         Pump(60);
     }
 
@@ -79,8 +72,7 @@ protected:
 
     // Runs the window's loop for `ms` of the test clock (or until the session stops).
     void Pump(uint32_t ms) {
-        const uint32_t until = headless_->TickMs() + ms;
-        RunNestedLoop([&] { return static_cast<int32_t>(headless_->TickMs() - until) >= 0; }, nullptr, nullptr);
+        test_portal::Pump(*headless_, ms);
     }
 
     void Click(int x, int y) {

@@ -2,8 +2,8 @@
 // sequence, window dragging and the bad inputs the window must survive.
 #include "frame/shell/Shell.h"
 
-#include "core/base/Clock.h"
-#include "core/graphics/CSubsystem_Event_Win32.h"
+#include "core/base/CSubsystem_Clock.h"
+#include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
 #include "frame/shell/tests/ShellSession.h"
 
@@ -117,9 +117,9 @@ TEST_F(ShellWindowTest, ClosingSequenceIgnoresClicksAndStopsTheSessionAfterASeco
     TheShell().OnHyperLink(20001);
     TheShell().OnExitButton();
     EXPECT_EQ(TheShell().CurrentPage(), "Home");
-    EXPECT_FALSE(SessionStopping());
+    EXPECT_FALSE(test_portal::SessionStopping());
     Pump(1100);
-    EXPECT_TRUE(SessionStopping());
+    EXPECT_TRUE(test_portal::SessionStopping());
 }
 
 TEST_F(ShellWindowTest, WindowDragsByItsBorderOnlyAndStaysReachable) {

@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "core/app/MainLoop.h"
-#include "core/app/MainWndProc.h"
 #include "frame/shell/tests/ShellSession.h"
 #include "platform/sdl/SdlBackend.h"
 #include "platform/tests/XvfbServer.h"
@@ -38,23 +36,22 @@ protected:
 
     void StartInWindow(bool game) {
         if (game) setenv(kDevGameVariable, SHELL_TEST_GAME, 1);
-        ASSERT_FALSE(StartProgram({}).has_value());
-        ASSERT_NE(Shell(), nullptr);
+        ASSERT_TRUE(test_portal::Start());
         Run(std::chrono::milliseconds(800));
     }
 
     static void Run(std::chrono::milliseconds span) {
         const auto until = std::chrono::steady_clock::now() + span;
-        RunNestedLoop([&] { return std::chrono::steady_clock::now() >= until; }, nullptr, nullptr);
+        test_portal::RunUntil([&] { return std::chrono::steady_clock::now() >= until; });
     }
 
     static void ClickAt(int x, int y) {
-        MainWndProc(platform::Event{.type = platform::EventType::MouseMove, .x = x, .y = y});
-        MainWndProc(platform::Event{.type = platform::EventType::MouseDown, .x = x, .y = y});
-        MainWndProc(platform::Event{.type = platform::EventType::MouseUp, .x = x, .y = y});
+        test_portal::Deliver(platform::Event{.type = platform::EventType::MouseMove, .x = x, .y = y});
+        test_portal::Deliver(platform::Event{.type = platform::EventType::MouseDown, .x = x, .y = y});
+        test_portal::Deliver(platform::Event{.type = platform::EventType::MouseUp, .x = x, .y = y});
     }
 
-    static platform::sdl::SdlWindow& Window() { return static_cast<platform::sdl::SdlWindow&>(*Program().mainWindow); }
+    static platform::sdl::SdlWindow& Window() { return static_cast<platform::sdl::SdlWindow&>(*test_portal::MainWindow()); }
 
     // What the window shows, row by row.
     static std::vector<uint32_t> Shown() { return Window().ReadBack(); }

@@ -6,11 +6,11 @@
 #include <fstream>
 #include <string>
 
+#include "core/dialogs/DialogTemplate.h"
 #include "core/graphics/EditField.h"
-#include "core/net/CSubsystem_Net_Win32.h"
-#include "core/sound/SoundService.h"
+#include "core/net/CSubsystem_Net.h"
+#include "core/sound/CSubsystem_Sound.h"
 #include "core/store/RdtNode.h"
-#include "frame/dialogs/DialogTemplate.h"
 #include "frame/pages/settings/VolumeKnob.h"
 #include "frame/shell/tests/ShellSession.h"
 

@@ -1,0 +1,13 @@
+// The real program installing itself and its games in a fresh home (see InstallUnderXvfb.sh).
+#include "app/tests/XvfbScript.h"
+
+namespace {
+
+TEST(InstallUnderXvfb, EmailedGamesInstallTheShellTheShortcutStartsItAndTilesStartGames) {
+    std::string skip;
+    const auto code = RunXvfbScript("InstallUnderXvfb.sh", {"testgames"}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
+}  // namespace
