@@ -3,8 +3,6 @@
 #include <array>
 
 #include "Apps/Common/ImageButton.h"
-#include "core/gif/GifDecoder.h"
-#include "core/resources/ResourceModule.h"
 
 namespace torvimble::test {
 namespace {
@@ -21,20 +19,13 @@ constexpr std::array<const char*, 4> kAces = {"img-ace_of_clubs-33x33.gif", "img
 
 }  // namespace
 
-PictureShelf::PictureShelf(const char* modulePath) : modulePath_(modulePath) {}
+PictureShelf::PictureShelf(const char* modulePath) : module_(modulePath) {}
 
 const Picture& PictureShelf::Get(const std::string& name) {
     const auto known = pictures_.find(name);
     if (known != pictures_.end()) return known->second;
     Picture& picture = pictures_[name];
-    const auto module = resources::ResourceModule::FromModuleFile(modulePath_);
-    if (module == nullptr) return picture;
-    const auto data = module->FindData(name);
-    GifImage image;
-    if (!data || DecodeGif(*data, image, name) != kGifOk || image.frames.empty()) return picture;
-    picture.width = image.width;
-    picture.height = image.height;
-    picture.pixels = image.frames.front().pixels;
+    if (std::optional<ModulePicture> read = module_.Picture(name)) picture = std::move(*read);
     return picture;
 }
 
@@ -46,7 +37,7 @@ bool TorvimbleView::Shows(const Picture& picture, Spot at, int width, int height
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const uint32_t want = picture.At(x, y);
-            if (want != kGifColourKey && Pixel(at.x + x, at.y + y) != want) return false;
+            if (want != ModulePictures::kKeyColour && Pixel(at.x + x, at.y + y) != want) return false;
         }
     return true;
 }
@@ -70,9 +61,9 @@ bool TorvimbleView::MatchesOverFront(const Picture& front, const Picture& piece,
         for (int dx = 0; dx < w; ++dx) {
             uint32_t want = piece.At(px + dx, py + dy);
             // Court and ace pictures may show through the corner glyph's gaps from here on.
-            if (want == kGifColourKey && x + dx >= kPictureX && y + dy >= kPictureY) continue;
-            if (want == kGifColourKey) want = front.At(x + dx, y + dy);
-            if (want == kGifColourKey) continue;
+            if (want == ModulePictures::kKeyColour && x + dx >= kPictureX && y + dy >= kPictureY) continue;
+            if (want == ModulePictures::kKeyColour) want = front.At(x + dx, y + dy);
+            if (want == ModulePictures::kKeyColour) continue;
             if (Pixel(cardX_ + x + dx, cardY_ + y + dy) != want) return false;
         }
     return true;

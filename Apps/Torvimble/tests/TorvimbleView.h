@@ -11,23 +11,20 @@
 
 #include "Apps/Common/PlayingCard.h"
 #include "harness/GameDriver.h"
+#include "harness/ModulePictures.h"
 
 namespace torvimble::test {
 
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
+using Picture = ModulePicture;
 
-// The module's pictures by name; an unreadable one is empty.
+// The module's pictures by name, each read once; an unreadable one is empty.
 class PictureShelf {
 public:
     explicit PictureShelf(const char* modulePath);
     const Picture& Get(const std::string& name);
 
 private:
-    std::string modulePath_;
+    ModulePictures module_;
     std::map<std::string, Picture> pictures_;
 };
 
