@@ -77,7 +77,7 @@ ISurface* CApplet::MakeTextButton(ISurface* owner, const char* label, int x, int
     picture->SetFont(font);
     if (style.fill) picture->ClearToColor(Red(*style.fill), Green(*style.fill), Blue(*style.fill));
     picture->SetTextColor(Red(style.normalText), Green(style.normalText), Blue(style.normalText));
-    DrawMarkupText(picture, "<B><U>", 0, 0);
+    DrawMarkupText(picture, style.underline ? "<B><U>" : "<B>", 0, 0);
     DrawMarkupText(picture, label, style.padding, style.padding);
     picture->SetTextColor(Red(style.hotText), Green(style.hotText), Blue(style.hotText));
     DrawMarkupText(picture, label, width + style.padding, style.padding);

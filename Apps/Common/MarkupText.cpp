@@ -72,12 +72,13 @@ struct Pen {
     bool centred = false;
 };
 
-void ApplyTag(std::string_view tag, Pen& pen, FontState& font, IImage& canvas) {
+void ApplyTag(std::string_view tag, Pen& pen, FontState& font, IImage& canvas, MarkupEdition edition) {
+    const bool breaks = edition == MarkupEdition::Current;
     const bool closing = At(tag, 0) == '/';
     if (closing) tag.remove_prefix(1);
     switch (Upper(At(tag, 0))) {
         case 'B':
-            if (Upper(At(tag, 1)) == 'R') {
+            if (breaks && Upper(At(tag, 1)) == 'R') {
                 pen.x = 0;
                 pen.y += kMarkupLineStep;
             } else {
@@ -87,6 +88,7 @@ void ApplyTag(std::string_view tag, Pen& pen, FontState& font, IImage& canvas) {
         case 'I': font.SetStyleBit(kFontStyleItalic, !closing); break;
         case 'U': font.SetStyleBit(kFontStyleUnderline, !closing); break;
         case 'P':
+            if (!breaks) break;
             pen.x = 0;
             pen.y += kMarkupParagraphStep;
             break;
@@ -129,13 +131,25 @@ bool MarkupTokenizer::Next(MarkupToken& token) {
     return true;
 }
 
-int DrawMarkupText(IImage* canvas, const char* text, int x, int y) {
+namespace {
+
+int DrawWithModuleFonts(IImage* canvas, const char* text, int x, int y, MarkupEdition edition) {
     IShellFactory* factory = Globals().factory;
     if (canvas == nullptr || text == nullptr || factory == nullptr) return 0;
-    return DrawMarkupText(canvas, std::string_view(text), x, y, *factory);
+    return DrawMarkupText(canvas, std::string_view(text), x, y, *factory, edition);
 }
 
-int DrawMarkupText(IImage* canvas, std::string_view text, int x, int y, IShellFactory& fonts) {
+}  // namespace
+
+int DrawMarkupText(IImage* canvas, const char* text, int x, int y) {
+    return DrawWithModuleFonts(canvas, text, x, y, MarkupEdition::Current);
+}
+
+int DrawMarkupTextOld(IImage* canvas, const char* text, int x, int y) {
+    return DrawWithModuleFonts(canvas, text, x, y, MarkupEdition::Old);
+}
+
+int DrawMarkupText(IImage* canvas, std::string_view text, int x, int y, IShellFactory& fonts, MarkupEdition edition) {
     if (canvas == nullptr) return 0;
     FontState font(*canvas, fonts);
     int canvasWidth = 0, canvasHeight = 0;
@@ -145,7 +159,7 @@ int DrawMarkupText(IImage* canvas, std::string_view text, int x, int y, IShellFa
     MarkupToken token;
     while (tokens.Next(token)) {
         if (token.isTag) {
-            ApplyTag(token.text, pen, font, *canvas);
+            ApplyTag(token.text, pen, font, *canvas, edition);
             continue;
         }
         if (token.text.empty()) continue;

@@ -38,8 +38,15 @@ private:
     std::string_view rest_;
 };
 
+// The two editions of the drawer: the older knows no line breaks (a BR tag reads as B, a P tag
+// is ignored); everything else is the same.
+enum class MarkupEdition { Current, Old };
+
 // Draws `text` (null draws nothing) at (x, y). Fonts that tags call for come from the module's
 // factory. Font and text colour set by tags stay set on the image. Always 0.
 int DrawMarkupText(IImage* canvas, const char* text, int x, int y);
 // The same with the factory given.
-int DrawMarkupText(IImage* canvas, std::string_view text, int x, int y, IShellFactory& fonts);
+int DrawMarkupText(IImage* canvas, std::string_view text, int x, int y, IShellFactory& fonts,
+                   MarkupEdition edition = MarkupEdition::Current);
+// The older edition on one line, as the two oldest games draw their texts.
+int DrawMarkupTextOld(IImage* canvas, const char* text, int x, int y);

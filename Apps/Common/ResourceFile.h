@@ -41,6 +41,10 @@ public:
     // 0; 1 when not loaded (*value untouched).
     int ReadReal(float* value);
 
+protected:
+    // The older edition keeps no loaded flag: a text found nowhere reads as an empty one.
+    void ReadAsLoaded() { loaded_ = true; }
+
 private:
     // The next byte into `c`; false at the end.
     bool Next(char& c);
@@ -53,4 +57,15 @@ private:
     std::vector<char> text_;
     size_t position_ = 0;
     bool loaded_ = false;
+};
+
+// The older edition of the reader: no loaded flag. A text found nowhere (or empty) reads as an
+// empty text: NextChar reports no more, ReadQuotedString gives "" and ReadInt and ReadReal 0.
+class CResourceFileOld : public CResourceFile {
+public:
+    explicit CResourceFileOld(const char* name) : CResourceFile(name) { ReadAsLoaded(); }
+    explicit CResourceFileOld(std::span<const uint8_t> bytes) : CResourceFile(bytes) { ReadAsLoaded(); }
+
+private:
+    using CResourceFile::IsLoaded;
 };

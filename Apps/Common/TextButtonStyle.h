@@ -1,6 +1,6 @@
-// How a game's text buttons look: the label in bold underlined Arial, in the normal colour on
-// the left half of the button's picture and in the hot colour (shown under the mouse) on the
-// right half.
+// How a game's text buttons look: the label in bold Arial, underlined unless told otherwise, in
+// the normal colour on the left half of the button's picture and in the hot colour (shown under
+// the mouse) on the right half.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@ struct TextButtonStyle {
     bool keyed = false;            // the picture is colour-keyed
     uint32_t normalText = 0;
     uint32_t hotText = 0xFFFFFF;
+    bool underline = true;
     bool closeTags = false;        // switch bold and underline off again on the picture
     int padding = 0;               // pixels of fill around the label on every side
 };

@@ -19,6 +19,12 @@ std::optional<int> TakeTrailingNumber(std::string_view& text) {
 
 std::string Describe(const ImageRecipe& recipe) { return recipe.name + ": "; }
 
+// "-7x32x32" on a one-frame picture 224x32 reads as a strip of seven 32x32 cells.
+bool IsCellStrip(const NameSize& named, const ImageRecipe& recipe) {
+    return recipe.frames == 1 && named.frames != 0 && recipe.width == named.width * named.height &&
+           recipe.height == named.frames;
+}
+
 }  // namespace
 
 std::optional<NameSize> SizeFromName(std::string_view name) {
@@ -46,7 +52,7 @@ std::vector<std::string> CheckPicture(const ImageRecipe& recipe, const Picture& 
     if (!cursorName && !recipe.name.ends_with(".gif")) problems.push_back(who + "a picture's name ends in .gif");
     if (recipe.IsCursor() && (recipe.hotX >= recipe.width || recipe.hotY >= recipe.height))
         problems.push_back(who + "hot spot outside the cursor");
-    if (const auto named = SizeFromName(recipe.name)) {
+    if (const auto named = SizeFromName(recipe.name); named && !IsCellStrip(*named, recipe)) {
         if (named->width != recipe.width || named->height != recipe.height)
             problems.push_back(who + "the name's size differs from the recipe's");
         if (named->frames != 0 && named->frames != recipe.frames)

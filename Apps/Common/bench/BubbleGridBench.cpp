@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "Apps/Common/BubbleGrid.h"
-#include "harness/InProcessRecord.h"
-#include "core/store/tests/StoreTestFolder.h"
+#include "harness/InProcessSession.h"
 #include "frame/api/IAnim.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IImageSeq.h"
@@ -36,10 +35,9 @@ IImageSeq* Solid(IShellFactory& factory, int red) {
 }
 
 void BM_PopAndFallTicks(benchmark::State& state) {
-    StoreTestFolder folder;
-    CAppletHarness harness({folder.Path()});
-    InProcessRecord inProcess(harness);
-    IShellFactory& factory = *inProcess.record->factory;
+    InProcessSession session;
+    CAppletHarness& harness = session.Harness();
+    IShellFactory& factory = session.Factory();
     std::array<IAnim*, 3> idle{};
     std::array<IImageSeq*, 3> pop{};
     for (size_t k = 0; k < 3; ++k) {
@@ -54,7 +52,7 @@ void BM_PopAndFallTicks(benchmark::State& state) {
         CBubbleBoard board(15, 10);
         for (int c = 0; c < 15; ++c)
             for (int r = 0; r < 10; ++r) board.Set(c, r, r >= 5 ? 1 : (c + r) % 2 + 2);
-        CBubbleGrid grid(factory, *inProcess.record->gameArea, board, {idle, pop}, {}, owner, [] { return 1000; });
+        CBubbleGrid grid(factory, *session.Record().gameArea, board, {idle, pop}, {}, owner, [] { return 1000; });
         if (state.range(0) == 0) {
             // The same board standing still: the shell's own share of a tick.
             for (int i = 0; i < 17; ++i) {

@@ -8,14 +8,12 @@
 #include <vector>
 
 #include "Apps/Common/BubbleSprite.h"
-#include "harness/InProcessRecord.h"
-#include "core/graphics/Surface.h"
-#include "core/store/tests/StoreTestFolder.h"
+#include "harness/InProcessSession.h"
+#include "harness/ShellFootprint.h"
 #include "frame/api/IAnim.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IImageSeq.h"
 #include "frame/api/IShellFactory.h"
-#include "frame/boundary/InterfaceObject.h"
 
 namespace {
 
@@ -38,8 +36,8 @@ public:
 
 class BubbleGridTest : public ::testing::Test {
 protected:
-    BubbleGridTest() : harness_({folder_.Path()}), inProcess_(harness_) {
-        IShellFactory& factory = *inProcess_.record->factory;
+    BubbleGridTest() {
+        IShellFactory& factory = *record_->factory;
         for (size_t k = 0; k < 2; ++k) {
             IImageSeq* idle = Solid(kKindColours[k]);
             idle_[k] = factory.CreateAnim(idle);
@@ -56,7 +54,7 @@ protected:
 
     // A one-frame sequence of a 32 x 32 square of one colour.
     IImageSeq* Solid(uint32_t colour) {
-        IShellFactory& factory = *inProcess_.record->factory;
+        IShellFactory& factory = *record_->factory;
         IImage* image = factory.CreateImage(32, 32, 0);
         image->ClearToColor(static_cast<int>(colour >> 16), static_cast<int>((colour >> 8) & 0xFF),
                             static_cast<int>(colour & 0xFF));
@@ -67,15 +65,15 @@ protected:
 
     std::unique_ptr<CBubbleGrid> MakeGrid(CBubbleBoard& board, const BubbleViewStyle& style = {}) {
         int next = 0;
-        return std::make_unique<CBubbleGrid>(*inProcess_.record->factory, *inProcess_.record->gameArea, board,
+        return std::make_unique<CBubbleGrid>(*record_->factory, *record_->gameArea, board,
                                              BubbleKindArt{idle_, pop_}, style, events_, [&next] { return next += 7; });
     }
 
     uint32_t CellColour(int column, int row) const { return harness_.GamePixel(10 + 32 * column + 16, 12 + 32 * row + 16); }
 
-    StoreTestFolder folder_;
-    CAppletHarness harness_;
-    InProcessRecord inProcess_;
+    InProcessSession session_;
+    CAppletHarness& harness_ = session_.Harness();
+    AppletRecord* record_ = &session_.Record();
     std::array<IAnim*, 2> idle_{};
     std::array<IImageSeq*, 2> pop_{};
     Events events_;
@@ -142,8 +140,8 @@ TEST_F(BubbleGridTest, ManyPopsAndFallsRunAtOnce) {
 }
 
 TEST_F(BubbleGridTest, DeletingTheGridMidwayLeavesNothingOnTheGameArea) {
-    const size_t childrenBefore = harness_.GameAreaSurface()->Children().size();
-    const int liveBefore = LiveInterfaceObjects();
+    const size_t childrenBefore = session_.Layers().Count();
+    const ShellFootprint before({});
     {
         CBubbleBoard board(4, 4);
         for (int c = 0; c < 4; ++c)
@@ -155,8 +153,8 @@ TEST_F(BubbleGridTest, DeletingTheGridMidwayLeavesNothingOnTheGameArea) {
         EXPECT_EQ(grid->RunningPops(), 1);
         EXPECT_EQ(grid->RunningFalls(), 0) << "a whole column popped: nothing above it";
     }
-    EXPECT_EQ(harness_.GameAreaSurface()->Children().size(), childrenBefore);
-    EXPECT_EQ(LiveInterfaceObjects(), liveBefore);
+    EXPECT_EQ(session_.Layers().Count(), childrenBefore);
+    EXPECT_EQ(ShellFootprint({}).interfaceObjects, before.interfaceObjects);
 }
 
 TEST_F(BubbleGridTest, TheOwnerMayDeleteTheGridWhenAPopOrFallEnds) {
@@ -181,14 +179,14 @@ TEST_F(BubbleGridTest, TheOwnerMayDeleteTheGridWhenAPopOrFallEnds) {
 }
 
 TEST_F(BubbleGridTest, BlitStripCellCopiesOneSixteenPixelCell) {
-    IShellFactory& factory = *inProcess_.record->factory;
+    IShellFactory& factory = *record_->factory;
     IImage* strip = factory.CreateImage(128, 32, 0);
     for (int cell = 0; cell < 8; ++cell) {
         strip->SetCurColor(cell * 30, 0, 255 - cell * 30);
         strip->FillRect(cell * 16, 0, cell * 16 + 16, 32);
     }
     ISurface* surface = factory.CreateSurface(64, 64, 0);
-    inProcess_.record->gameArea->AttachSurface(surface);
+    record_->gameArea->AttachSurface(surface);
     IImage* canvas = nullptr;
     surface->GetImage(&canvas);
     canvas->ClearToColor(0, 0, 0);
@@ -200,7 +198,7 @@ TEST_F(BubbleGridTest, BlitStripCellCopiesOneSixteenPixelCell) {
     EXPECT_EQ(at(36, 45), 0u) << "16 pixels wide";
     EXPECT_EQ(at(35, 46), 0u) << "16 pixels high, though the strip is taller";
     EXPECT_EQ(at(19, 30), 0u);
-    inProcess_.record->gameArea->DetachSurface(surface);
+    record_->gameArea->DetachSurface(surface);
     surface->Release();
     strip->Release();
     canvas->Release();

@@ -6,13 +6,10 @@
 
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/PlayingCard.h"
-#include "harness/InProcessRecord.h"
-#include "core/graphics/Surface.h"
-#include "core/store/tests/StoreTestFolder.h"
+#include "harness/InProcessSession.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/api/ISound.h"
-#include "platform/headless/HeadlessBackend.h"
 
 namespace {
 
@@ -48,8 +45,8 @@ TEST(LookPictureNameTest, LooksAreNamedAfterTheNormalPicture) {
 
 class ImageButtonTest : public ::testing::Test {
 protected:
-    ImageButtonTest() : harness_({folder_.Path()}), inProcess_(harness_) {
-        Globals() = {.record = inProcess_.record, .factory = inProcess_.record->factory, .gameArea = inProcess_.record->gameArea};
+    ImageButtonTest() {
+        Globals() = {.record = record_, .factory = record_->factory, .gameArea = record_->gameArea};
         for (size_t i = 0; i < pictures_.size(); ++i) {
             pictures_[i] = harness_.Factory()->CreateImage(40, 30, 0);
             pictures_[i]->ClearToColor(10 * static_cast<int>(i), 0, 0);
@@ -63,20 +60,10 @@ protected:
         return std::make_unique<ImageButton>(&owner_, pictures_, 100, 100, 7, toggle, &Owner::OnClick,
                                              ButtonSounds{&click_, &disabled_});
     }
-    void Press(int x, int y) {
-        harness_.Headless()->PushMouseMove(CAppletHarness::kGameAreaX + x, CAppletHarness::kGameAreaY + y);
-        harness_.Headless()->PushMouseDown(CAppletHarness::kGameAreaX + x, CAppletHarness::kGameAreaY + y);
-        harness_.Pump();
-    }
-    void Release(int x, int y) {
-        harness_.Headless()->PushMouseMove(CAppletHarness::kGameAreaX + x, CAppletHarness::kGameAreaY + y);
-        harness_.Headless()->PushMouseUp(CAppletHarness::kGameAreaX + x, CAppletHarness::kGameAreaY + y);
-        harness_.Pump();
-    }
 
-    StoreTestFolder folder_;
-    CAppletHarness harness_;
-    InProcessRecord inProcess_;
+    InProcessSession session_;
+    CAppletHarness& harness_ = session_.Harness();
+    AppletRecord* record_ = &session_.Record();
     ButtonPictures pictures_{};
     CountingSound click_, disabled_;
     Owner owner_;
@@ -111,9 +98,9 @@ TEST_F(ImageButtonTest, DisabledClickOnlySoundsAndAReleaseOutsideDoesNothing) {
     EXPECT_EQ(disabled_.plays, 1);
     EXPECT_EQ(click_.plays, 0);
     button->Enable();
-    Press(110, 110);
+    session_.MouseDown(110, 110);
     EXPECT_EQ(button->Look(), ButtonLook::Pressed);
-    Release(300, 300);
+    session_.MouseUp(300, 300);
     EXPECT_EQ(owner_.calls, 0) << "the release outside the button is no click";
     EXPECT_EQ(click_.plays, 0);
 }
@@ -141,7 +128,7 @@ TEST_F(ImageButtonTest, ClicksPassThroughACardLyingOnTheButton) {
         EXPECT_EQ(owner_.calls, 1);
     }
     button.reset();
-    EXPECT_EQ(harness_.GameAreaSurface()->Children().size(), 0u) << "the button takes its surface with it";
+    EXPECT_EQ(session_.Layers().Count(), 0u) << "the button takes its surface with it";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Apps/Common/tests/MarkupTestDoubles.h"
 
 using namespace markup_test;
@@ -42,6 +44,23 @@ TEST_F(MarkupTextTest, BreaksReturnToTheLeftEdgeNotToTheStart) {
     EXPECT_EQ(canvas.runs[2].y, 85);
     EXPECT_EQ(canvas.runs[3].x, 4);
     EXPECT_EQ(canvas.runs[3].y, 100);
+}
+
+TEST_F(MarkupTextTest, OlderEditionReadsBreakAsBoldAndIgnoresParagraphs) {
+    canvas.font = {"Arial", 10, 0};
+    DrawMarkupText(&canvas, "one<BR>two<P>three</br>four", 10, 20, fonts, MarkupEdition::Old);
+    ASSERT_EQ(canvas.runs.size(), 4u);
+    for (const auto& run : canvas.runs) EXPECT_EQ(run.y, 20) << run.text << " stays on the line";
+    EXPECT_EQ(canvas.runs[1].x, 14 + 3 * 5) << "side by side";
+    EXPECT_EQ(canvas.runs[1].font.style, kFontStyleBold);
+    EXPECT_EQ(canvas.runs[2].font.style, kFontStyleBold) << "a paragraph changes nothing";
+    EXPECT_EQ(canvas.runs[3].font.style, 0) << "a closing break closes the bold";
+
+    canvas.runs.clear();
+    std::string many;
+    for (int i = 0; i < 40; ++i) many += "<b>w</b> ";
+    DrawMarkupText(&canvas, many, 0, 0, fonts, MarkupEdition::Old);
+    EXPECT_EQ(canvas.runs.size(), 80u) << "far more than twenty tokens, every one drawn";
 }
 
 TEST_F(MarkupTextTest, EachCentredRunIsCentredByItself) {

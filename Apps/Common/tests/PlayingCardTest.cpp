@@ -10,9 +10,7 @@
 
 #include "Apps/Common/Deck.h"
 #include "Apps/Common/ModuleGlobals.h"
-#include "harness/InProcessRecord.h"
-#include "core/graphics/Surface.h"
-#include "core/store/tests/StoreTestFolder.h"
+#include "harness/InProcessSession.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 
@@ -89,7 +87,7 @@ TEST(DeckTest, ShuffledPacksKeepEveryCardAndGrowPastSixPacks) {
 // A face drawn from stand-in pictures whose colours say which piece landed where.
 class CardFaceTest : public ::testing::Test {
 protected:
-    CardFaceTest() : harness_({folder_.Path()}) {}
+    CardFaceTest() = default;
 
     IImage* Solid(int w, int h, uint32_t colour) {
         IImage* image = harness_.Factory()->CreateImage(w, h, 0);
@@ -101,14 +99,14 @@ protected:
         for (IImage* image : images_) image->Release();
     }
 
-    StoreTestFolder folder_;
-    CAppletHarness harness_;
+    InProcessSession session_;
+    CAppletHarness& harness_ = session_.Harness();
     std::vector<IImage*> images_;
 };
 
 TEST_F(CardFaceTest, FaceTakesThePipsOfItsSuitAndTheGlyphOfItsRankAndColour) {
-    InProcessRecord inProcess(harness_);
-    Globals() = {.record = inProcess.record, .factory = inProcess.record->factory, .gameArea = inProcess.record->gameArea};
+    AppletRecord* record = &session_.Record();
+    Globals() = {.record = record, .factory = record->factory, .gameArea = record->gameArea};
     CardArt art;
     art.front = Solid(50, 66, 0xFFFFFF);
     art.back = Solid(50, 66, 0x2020A0);
@@ -145,7 +143,7 @@ TEST_F(CardFaceTest, FaceTakesThePipsOfItsSuitAndTheGlyphOfItsRankAndColour) {
         EXPECT_EQ(harness_.GamePixel(100 + 5, 100 + 10), 0x003000u) << "red upright glyph";
         EXPECT_EQ(harness_.GamePixel(100 + 17, 100 + 12), 0x440000u) << "diamonds take the fourth column";
     }
-    EXPECT_EQ(harness_.GameAreaSurface()->Children().size(), 0u) << "a card takes its surface with it";
+    EXPECT_EQ(session_.Layers().Count(), 0u) << "a card takes its surface with it";
     Globals() = {};
 }
 

@@ -160,6 +160,35 @@ TEST(ResourceFileEnd, UnloadedReadsWriteNothing) {
     EXPECT_FALSE(CResourceFile("no such resource.txt").IsLoaded()) << "outside an applet nothing is found";
 }
 
+TEST(ResourceFileOld, AMissingOrEmptyTextReadsAsEmpty) {
+    for (CResourceFileOld file : {CResourceFileOld("no such resource.txt"), CResourceFileOld(std::span<const uint8_t>{})}) {
+        for (int round = 0; round < 3; ++round) {
+            int more = 7, value = 7;
+            char text[4] = "abc";
+            EXPECT_EQ(file.NextChar(&more), '\0');
+            EXPECT_EQ(more, 0);
+            EXPECT_EQ(file.ReadInt(&value), 0);
+            EXPECT_EQ(value, 0);
+            EXPECT_EQ(file.ReadQuotedString(text), 0);
+            EXPECT_STREQ(text, "");
+            EXPECT_EQ(file.ReadQuotedString(std::span<char>{}), 1) << "no room: nothing written";
+        }
+    }
+}
+
+TEST(ResourceFileOld, ReadsATextAsTheCurrentEditionDoes) {
+    const auto bytes = Bytes("// level\n-12 \"name\" 7");
+    CResourceFileOld file(bytes);
+    int value = 0;
+    char name[8];
+    EXPECT_EQ(file.ReadInt(&value), 0);
+    EXPECT_EQ(value, -12);
+    EXPECT_EQ(file.ReadQuotedString(name), 0);
+    EXPECT_STREQ(name, "name");
+    EXPECT_EQ(file.ReadInt(&value), 0);
+    EXPECT_EQ(value, 7);
+}
+
 TEST(ResourceFileEnd, TruncatedAtEveryOffsetNeverReadsPastTheText) {
     const std::string text = "// board\r\n3,10,20,1,-1,274,0,\"quoted\"";
     for (size_t cut = 0; cut <= text.size(); ++cut) {

@@ -3,8 +3,9 @@
 // by clicking the icons, and enters its name when it beats the best.
 //
 // What it knows is what a watching person learns: rockets go up one every 1.5 seconds and take
-// the same time to burst, so the bursts of the show come 30 ticks apart after the first; a
-// rocket that bursts into rockets is followed by their small bursts in its colour.
+// the same time to burst, so the bursts of the show come 1.5 seconds apart after the first; a
+// rocket that bursts into rockets is followed by their small bursts in its colour. It looks by
+// the clock, not by counting ticks, so it plays alike wherever the loop spaces the game's ticks.
 #pragma once
 
 #include <array>
@@ -40,10 +41,12 @@ public:
     const std::vector<int>& LastShow() const { return last_; }
 
 private:
-    // One tick of the game, then a look at the sky.
-    void Tick();
-    // Ticks until the status line changes from what it shows now.
-    bool WaitForStatusChange(int maxTicks);
+    // Half a tick of the game, then a look at the sky.
+    void Look();
+    // The hues that burst in [fromMs, untilMs] after the look at `from`.
+    std::array<bool, 6> HuesBetween(uint32_t from, int32_t fromMs, int32_t untilMs) const;
+    // Runs the game until the status line changes from what it shows now.
+    bool WaitForStatusChange(uint32_t maxMs);
     std::vector<uint32_t> StatusLine() const;
     // The hues whose full-brightness bursts are in the sky this tick.
     std::array<bool, 6> BurstHues() const;
@@ -54,8 +57,12 @@ private:
 
     GlimtideView& session_;
     std::vector<IconSeen> icons_;
-    std::vector<std::array<bool, 6>> history_;
-    std::optional<int> flightTicks_;
+    struct SkyLook {
+        uint32_t ms;
+        std::array<bool, 6> hues;
+    };
+    // The looks at the show being watched.
+    std::vector<SkyLook> history_;
     std::vector<int> last_;
     int mistakes_ = 0;
 };

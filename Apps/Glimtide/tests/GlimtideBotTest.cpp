@@ -11,14 +11,6 @@
 namespace glimtide::test {
 namespace {
 
-// The Easy row of the title screen's best players.
-std::vector<uint32_t> EasyRow(const GlimtideSession& session) {
-    std::vector<uint32_t> row;
-    for (int y = 69; y < 86; ++y)
-        for (int x = 360; x < 500; ++x) row.push_back(session.Pixel(x, y));
-    return row;
-}
-
 // Each level's icons as the screen shows them: Easy four plain bursts, Medium six colours of
 // which the last two burst into rockets, Hard every colour-and-kind pair once with every second
 // icon bursting into rockets.
@@ -63,7 +55,7 @@ TEST(GlimtideBot, RepeatsShowsToANewBestThatARestartStillShows) {
         GlimtideSession session(folder.Path());
         ASSERT_TRUE(session.Start());
         ASSERT_TRUE(session.OnTitle());
-        defaultRow = EasyRow(session);
+        defaultRow = session.EasyBestRow();
         session.ChooseEasy();
         GlimtideBot bot(session);
         ASSERT_TRUE(bot.PlayUntil(7));
@@ -76,14 +68,14 @@ TEST(GlimtideBot, RepeatsShowsToANewBestThatARestartStillShows) {
         EXPECT_EQ(session.Value("Score1Score"), "7");
         session.Key('N');
         ASSERT_TRUE(session.OnTitle());
-        bestRow = EasyRow(session);
+        bestRow = session.EasyBestRow();
         EXPECT_NE(bestRow, defaultRow);
         session.Stop();
     }
     GlimtideSession restarted(folder.Path());
     ASSERT_TRUE(restarted.Start());
     ASSERT_TRUE(restarted.OnTitle());
-    EXPECT_EQ(EasyRow(restarted), bestRow);
+    EXPECT_EQ(restarted.EasyBestRow(), bestRow);
     EXPECT_EQ(restarted.Value("Score1Score"), "7");
 }
 

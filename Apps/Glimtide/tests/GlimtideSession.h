@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "harness/GameDriver.h"
 #include "harness/GameSession.h"
@@ -27,6 +28,13 @@ public:
     bool OnStaffList() const { return OnGrey() && Count(kStaffGrey, 210, 10, 410, 100) > 15000; }
     bool OnHiddenPage() const { return OnGrey() && Count(kStaffGrey, 210, 10, 410, 100) < 2000; }
     bool OnGrey() const { return Count(kStaffGrey, 0, 300, 150, 390) == 150 * 90; }
+    // The Easy row of the title screen's best players, as pixels.
+    std::vector<uint32_t> EasyBestRow() const {
+        std::vector<uint32_t> row;
+        for (int y = 69; y < 86; ++y)
+            for (int x = 360; x < 500; ++x) row.push_back(Pixel(x, y));
+        return row;
+    }
 
     void ChooseEasy() { Click(120, 270); }
     void ChooseMedium() { Click(220, 270); }
@@ -37,6 +45,7 @@ public:
     void Yes() { Click(155 + 35, 85 + 128); }
     void YesAfterBest() { Click(155 + 35, 85 + 168); }
     void No() { Click(155 + 135, 85 + 128); }
+    void NoAfterBest() { Click(155 + 135, 85 + 168); }
 };
 
 class GlimtideSession : public GameSession, public GlimtideView {

@@ -115,7 +115,7 @@ art::Picture Payout(int bet) {
     for (int rank = 1; rank <= 10; ++rank) {
         const std::string amount = std::to_string(kPays[static_cast<size_t>(rank - 1)] * bet);
         // Left-aligned from x 2: the marker stands just after the last digit.
-        c.Text(2, RowTop(rank), amount, {11, true}, rank <= 2 ? kBrassLight : 0x9FE8A8);
+        c.Text(2, RowTop(rank), amount, {11, false}, rank <= 2 ? kBrassLight : 0x9FE8A8);
     }
     return art::Still(std::move(c));
 }

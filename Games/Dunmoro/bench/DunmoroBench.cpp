@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "Games/Dunmoro/tests/DunmoroSession.h"
-#include "core/graphics/Surface.h"
+#include "harness/GameAreaLayers.h"
 
 namespace {
 
@@ -20,18 +20,17 @@ void PlayScreenTickWithEveryCardMoving(benchmark::State& state) {
         return;
     }
     session.StartTheGame();
-    std::vector<CSurface*> cards;
-    for (CSurface* surface : session.Harness().GameAreaSurface()->Children()) {
-        int width = 0, height = 0;
-        surface->GetSize(width, height);
-        if (width == 49 && height == 66) cards.push_back(surface);
+    const GameAreaLayers layers(session.Harness());
+    std::vector<size_t> cards;
+    for (size_t i = 0; i < layers.Count(); ++i) {
+        const GameAreaLayer layer = layers.At(i);
+        if (layer.width == 49 && layer.height == 66) cards.push_back(i);
     }
     int step = 1;
     for (auto _ : state) {
-        for (CSurface* card : cards) {
-            int x = 0, y = 0;
-            card->GetLoc(x, y);
-            card->SetLoc(x + step, y);
+        for (const size_t card : cards) {
+            const GameAreaLayer layer = layers.At(card);
+            layers.MoveTo(card, layer.x + step, layer.y);
         }
         step = -step;
         session.Harness().AdvanceMs(10, 10);

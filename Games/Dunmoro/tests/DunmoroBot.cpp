@@ -3,8 +3,7 @@
 #include "Apps/Common/ResourceFile.h"
 #include "Games/Dunmoro/Rules.h"
 #include "Games/Dunmoro/tests/SolitaireModel.h"
-#include "core/gif/GifDecoder.h"
-#include "core/resources/ResourceModule.h"
+#include "harness/ModulePictures.h"
 
 namespace dunmoro::test {
 namespace {
@@ -12,35 +11,20 @@ namespace {
 constexpr int kCornerW = 11, kCornerH = 14, kCornerX = 2, kCornerY = 2;
 constexpr int kPileProbeX = 24, kPileProbeY = 33;
 
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-Picture Load(const resources::ResourceModule& module, const char* name) {
-    Picture picture;
-    const auto data = module.FindData(name);
-    GifImage image;
-    if (!data || DecodeGif(*data, image, name) != kGifOk || image.frames.empty()) return picture;
-    picture.width = image.width;
-    picture.height = image.height;
-    picture.pixels = image.frames.front().pixels;
-    return picture;
-}
-
 // `top` over `bottom`, its key pixels letting the bottom show.
-uint32_t Over(uint32_t top, uint32_t bottom) { return top == kGifColourKey ? bottom : top; }
+uint32_t Over(uint32_t top, uint32_t bottom) { return top == ModulePictures::kKeyColour ? bottom : top; }
 
 }  // namespace
 
 DunmoroBot::DunmoroBot(DunmoroView& session, BotLedger start) : session_(session), ledger_(start) {
-    const auto module = resources::ResourceModule::FromModuleFile(DUNMORO_GAM);
-    if (module == nullptr) return;
-    const Picture front = Load(*module, "CardFront.gif");
-    const Picture back = Load(*module, "CardBack.gif");
-    const Picture numbers = Load(*module, "Numbers.gif");
-    if (front.pixels.empty() || back.pixels.empty() || numbers.pixels.empty()) return;
+    const ModulePictures module(DUNMORO_GAM);
+    const auto frontPicture = module.Picture("CardFront.gif");
+    const auto backPicture = module.Picture("CardBack.gif");
+    const auto numbersPicture = module.Picture("Numbers.gif");
+    if (!frontPicture || !backPicture || !numbersPicture) return;
+    const ModulePicture& front = *frontPicture;
+    const ModulePicture& back = *backPicture;
+    const ModulePicture& numbers = *numbersPicture;
     for (int rank = 1; rank <= kRanks; ++rank) {
         for (const int row : {0, 28}) {
             std::array<uint32_t, kCornerW * kCornerH> corner{};
@@ -63,7 +47,7 @@ DunmoroBot::DunmoroBot(DunmoroView& session, BotLedger start) : session_(session
     for (int board = 1; board <= kChallengeBoards; ++board) boards.push_back(board);
     boards.push_back(10000);
     for (const int board : boards) {
-        const auto data = module->FindData(LayoutFileName(board));
+        const auto data = module.Resource(LayoutFileName(board));
         if (!data) continue;
         CResourceFile file(*data);
         if (auto layout = ReadLayout(file)) layouts_[board] = std::move(*layout);
@@ -71,11 +55,12 @@ DunmoroBot::DunmoroBot(DunmoroView& session, BotLedger start) : session_(session
 }
 
 int DunmoroBot::ReadCorner(int x, int y) const {
+    const GameAreaFrame frame = session_.Presented();
     for (const auto& [what, corner] : corners_) {
         bool same = true;
         for (int dy = 0; dy < kCornerH && same; ++dy)
             for (int dx = 0; dx < kCornerW && same; ++dx)
-                same = session_.Pixel(x + kCornerX + dx, y + kCornerY + dy) ==
+                same = frame.Pixel(x + kCornerX + dx, y + kCornerY + dy) ==
                        corner[static_cast<size_t>(dy * kCornerW + dx)];
         if (same) return what;
     }

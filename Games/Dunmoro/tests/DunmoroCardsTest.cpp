@@ -4,58 +4,26 @@
 
 #include <algorithm>
 
-#include "harness/InProcessRecord.h"
 #include "Games/Dunmoro/CardList.h"
 #include "Games/Dunmoro/DunmoroApplet.h"
-#include "core/base/RefCounted.h"
-#include "core/graphics/Surface.h"
-#include "core/resources/ResourceModule.h"
-#include "core/resources/ResourceRegistry.h"
-#include "respack/BlobBuilder.h"
-#include "core/store/tests/StoreTestFolder.h"
-#include "frame/boundary/InterfaceObject.h"
+#include "harness/InProcessResources.h"
+#include "harness/InProcessSession.h"
+#include "harness/ShellFootprint.h"
 
 namespace dunmoro {
 namespace {
 
-// The module's resources, less those named in `leaveOut`.
-std::unique_ptr<resources::ResourceModule> GameResources(std::initializer_list<std::string_view> leaveOut = {}) {
-    const auto module = resources::ResourceModule::FromModuleFile(DUNMORO_GAM);
-    respack::BlobBuilder builder;
-    const resources::ResourceBlob& blob = module->Blob();
-    for (size_t i = 0; i < blob.ResourceCount(); ++i) {
-        const resources::ResourceEntry entry = blob.EntryAt(i);
-        if (std::find(leaveOut.begin(), leaveOut.end(), entry.name) != leaveOut.end()) continue;
-        builder.AddResource(std::string(entry.type), std::string(entry.name),
-                            std::vector<uint8_t>(entry.data.begin(), entry.data.end()));
-    }
-    std::string error;
-    return resources::ResourceModule::FromBlob(*builder.Build(&error), "dunmoro");
-}
-
 class DunmoroCardsTest : public ::testing::Test {
 protected:
-    DunmoroCardsTest() : harness_({folder_.Path()}) {
-        resources::ResourceRegistry::Instance().SetApplet(GameResources());
-        record_ = std::make_unique<InProcessRecord>(harness_);
-        app_ = std::make_unique<CDunmoroApplet>(record_->record);
-    }
-    ~DunmoroCardsTest() override {
-        app_.reset();
-        record_.reset();
-        resources::ResourceRegistry::Instance().ClearApplet();
+    DunmoroCardsTest() : resources_(std::make_unique<InProcessResources>(DUNMORO_GAM)) {
+        app_ = std::make_unique<CDunmoroApplet>(&session_.Record());
     }
 
-    // Where the card's surface stands among the game area's children (higher lies above).
-    int StackPlace(const CCard& card) const {
-        const auto children = harness_.GameAreaSurface()->Children();
-        const auto* inner = Unwrap<CSurface>(card.Surface());
-        return static_cast<int>(std::find(children.begin(), children.end(), inner) - children.begin());
-    }
+    // Where the card's surface stands among the game area's layers (higher lies above).
+    int StackPlace(const CCard& card) { return session_.Layers().PlaceOf(card.Surface()); }
 
-    StoreTestFolder folder_;
-    CAppletHarness harness_;
-    std::unique_ptr<InProcessRecord> record_;
+    InProcessSession session_;
+    std::unique_ptr<InProcessResources> resources_;
     std::unique_ptr<CDunmoroApplet> app_;
 };
 
@@ -109,17 +77,18 @@ TEST_F(DunmoroCardsTest, UnlinkingTakesACardOffTheBoardAndAPopEndsWithNull) {
 
 TEST_F(DunmoroCardsTest, MissingSoundsAndPicturesLeaveNothingBehind) {
     app_.reset();
+    resources_.reset();
     for (const auto leaveOut : {std::initializer_list<std::string_view>{"ChallengeWon"},
                                 std::initializer_list<std::string_view>{"NewGame", "MoveLegal", "Faces.gif"}}) {
-        resources::ResourceRegistry::Instance().SetApplet(GameResources(leaveOut));
-        const int shellObjects = CRefCounted::LiveCount();
-        const int interfaceObjects = LiveInterfaceObjects();
-        auto game = std::make_unique<CDunmoroApplet>(record_->record);
+        const InProcessResources lacking(DUNMORO_GAM, leaveOut);
+        const ShellFootprint before(DUNMORO_GAM);
+        auto game = std::make_unique<CDunmoroApplet>(&session_.Record());
         ASSERT_NE(game->LoadLayout(1, true), nullptr);
         game->Play(Sound::ChallengeWon);
         game.reset();
-        EXPECT_EQ(LiveInterfaceObjects(), interfaceObjects) << *leaveOut.begin();
-        EXPECT_EQ(CRefCounted::LiveCount(), shellObjects) << *leaveOut.begin();
+        const ShellFootprint after(DUNMORO_GAM);
+        EXPECT_EQ(after.interfaceObjects, before.interfaceObjects) << *leaveOut.begin();
+        EXPECT_EQ(after.shellObjects, before.shellObjects) << *leaveOut.begin();
     }
 }
 

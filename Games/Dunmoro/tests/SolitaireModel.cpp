@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "Games/Dunmoro/Rules.h"
 
@@ -70,6 +71,7 @@ View See(const Game& game) {
     View view;
     view.up = game.up;
     view.pile = static_cast<int>(game.pile.size());
+    view.cards.reserve(game.board.size());
     for (int i = 0; i < static_cast<int>(game.board.size()); ++i) {
         const Card& card = game.board[static_cast<size_t>(i)];
         Seen seen{card.x, card.y, card.present, false, 0};
@@ -85,34 +87,72 @@ View See(const Game& game) {
 namespace {
 
 // The longest run of plays from the up card through the readable ranks: each step goes one rank
-// up or down around the circle, using one card of that rank.
+// up or down around the circle, using one card of that rank. One table serves every move weighed
+// in a turn; it is flat (open addressing) and kept from turn to turn, a turn's entries told by
+// their generation, as the search makes many small entries.
 class LongestRun {
 public:
-    explicit LongestRun(std::array<int, kRanks + 1> counts) : counts_(counts) {}
+    void NewTurn() {
+        ++generation_;
+        used_ = 0;
+    }
+    int From(int up, const std::array<int, kRanks + 1>& counts) {
+        counts_ = counts;
+        return Search(up);
+    }
 
-    int From(int up) {
-        const uint64_t key = Key(up);
-        if (const auto it = memo_.find(key); it != memo_.end()) return it->second;
+private:
+    // Five bits a rank (a rank has at most 24 cards), the up card above them.
+    struct RunKey {
+        uint64_t high = 0, low = 0;
+        bool operator==(const RunKey&) const = default;
+    };
+    struct Entry {
+        RunKey key;
+        int run = 0;
+        uint32_t generation = 0;
+    };
+
+    int Search(int up) {
+        const RunKey key = Key(up);
+        if (const Entry& found = table_[Slot(key)]; found.generation == generation_) return found.run;
         int best = 0;
         for (const int next : {up % kRanks + 1, (up + kRanks - 2) % kRanks + 1}) {
             if (counts_[static_cast<size_t>(next)] == 0) continue;
             --counts_[static_cast<size_t>(next)];
-            best = std::max(best, 1 + From(next));
+            best = std::max(best, 1 + Search(next));
             ++counts_[static_cast<size_t>(next)];
         }
-        memo_[key] = best;
+        // The searches below may have grown the table: the slot is found again.
+        if (2 * (used_ + 1) > table_.size()) Grow();
+        table_[Slot(key)] = {key, best, generation_};
+        ++used_;
         return best;
     }
 
-private:
-    uint64_t Key(int up) const {
-        uint64_t key = static_cast<uint64_t>(up);
-        for (int rank = 1; rank <= kRanks; ++rank) key = key * 64 + static_cast<uint64_t>(counts_[static_cast<size_t>(rank)]);
+    RunKey Key(int up) const {
+        RunKey key{static_cast<uint64_t>(up) << 5 | static_cast<uint64_t>(counts_[kRanks]), 0};
+        for (int rank = 1; rank < kRanks; ++rank) key.low = key.low << 5 | static_cast<uint64_t>(counts_[static_cast<size_t>(rank)]);
         return key;
     }
+    // The key's slot in this turn, or the free one where it would go.
+    size_t Slot(const RunKey& key) const {
+        const size_t mask = table_.size() - 1;
+        size_t slot = static_cast<size_t>(((key.low ^ key.high * 0xC2B2AE3D27D4EB4Full) * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+        while (table_[slot].generation == generation_ && !(table_[slot].key == key)) slot = (slot + 1) & mask;
+        return slot;
+    }
+    void Grow() {
+        std::vector<Entry> old(table_.size() * 2);
+        old.swap(table_);
+        for (const Entry& entry : old)
+            if (entry.generation == generation_) table_[Slot(entry.key)] = entry;
+    }
 
-    std::array<int, kRanks + 1> counts_;
-    std::unordered_map<uint64_t, int> memo_;
+    std::array<int, kRanks + 1> counts_{};
+    std::vector<Entry> table_ = std::vector<Entry>(256);
+    uint32_t generation_ = 1;
+    size_t used_ = 0;
 };
 
 // Cards that taking `index` away would leave with nothing on them, not counting readable ones.
@@ -139,12 +179,14 @@ int ChooseMove(const View& view) {
     for (const Seen& card : view.cards)
         if (card.present && card.readable) ++counts[static_cast<size_t>(card.rank)];
     int best = -1, bestRun = -1, bestUncovers = -1;
+    thread_local LongestRun runs;
+    runs.NewTurn();
     for (int i = 0; i < static_cast<int>(view.cards.size()); ++i) {
         const Seen& card = view.cards[static_cast<size_t>(i)];
         if (!card.present || !card.readable || !IsPlayable(card.rank, view.up)) continue;
         auto rest = counts;
         --rest[static_cast<size_t>(card.rank)];
-        const int run = 1 + LongestRun(rest).From(card.rank);
+        const int run = 1 + runs.From(card.rank, rest);
         const int uncovers = Uncovers(view, i);
         if (run > bestRun || (run == bestRun && uncovers > bestUncovers)) {
             best = i;

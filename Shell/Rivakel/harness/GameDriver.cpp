@@ -1,5 +1,12 @@
 #include "harness/GameDriver.h"
 
+uint32_t GameAreaFrame::Pixel(int x, int y) const {
+    const int windowX = GameDriver::kGameAreaX + x, windowY = GameDriver::kGameAreaY + y;
+    if (windowX < 0 || windowX >= width_ || windowY < 0) return 0;
+    const size_t at = static_cast<size_t>(windowY) * static_cast<size_t>(width_) + static_cast<size_t>(windowX);
+    return at < window_.size() ? window_[at] : 0;
+}
+
 void GameDriver::KeyDown(int virtualKey) {
     Send({.type = platform::EventType::KeyDown, .key = virtualKey});
     Round();
@@ -69,8 +76,9 @@ void GameDriver::Drag(int fromX, int fromY, int toX, int toY, int steps) {
 }
 
 int GameDriver::Count(uint32_t colour, int left, int top, int right, int bottom) const {
+    const GameAreaFrame frame = Presented();
     int count = 0;
     for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x) count += Pixel(x, y) == colour ? 1 : 0;
+        for (int x = left; x < right; ++x) count += frame.Pixel(x, y) == colour ? 1 : 0;
     return count;
 }

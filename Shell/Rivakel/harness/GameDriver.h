@@ -6,10 +6,23 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/Platform.h"
+
+// One presented frame of the window, read in game-area coordinates without a call per pixel.
+class GameAreaFrame {
+public:
+    GameAreaFrame(std::span<const uint32_t> window, int windowWidth) : window_(window), width_(windowWidth) {}
+    // 0xRRGGBB; 0 outside the frame.
+    uint32_t Pixel(int x, int y) const;
+
+private:
+    std::span<const uint32_t> window_;
+    int width_;
+};
 
 class GameDriver {
 public:
@@ -33,13 +46,17 @@ public:
 
     // Runs the game for `ms` of the test's clock.
     virtual void Wait(uint32_t ms) = 0;
+    // The test's clock in ms, as the game's timers are told it.
+    virtual uint32_t ClockMs() const = 0;
     // The answer of the next input box: OK with `text`.
     virtual void AnswerInput(std::string text) = 0;
     // The answer of the next message box (platform::IdOk, IdCancel, IdYes, IdNo).
     virtual void AnswerBox(int answer) = 0;
 
+    // The frame presented last; a bot that reads many pixels of a frame takes it once.
+    virtual GameAreaFrame Presented() const = 0;
     // A pixel of the presented game area, 0xRRGGBB.
-    virtual uint32_t Pixel(int x, int y) const = 0;
+    uint32_t Pixel(int x, int y) const { return Presented().Pixel(x, y); }
     // Pixels of that colour in [left, right) x [top, bottom).
     int Count(uint32_t colour, int left, int top, int right, int bottom) const;
 

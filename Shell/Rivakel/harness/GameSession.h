@@ -37,9 +37,10 @@ public:
 
     // GameDriver
     void Wait(uint32_t ms) override { harness_.AdvanceMs(ms); }
+    uint32_t ClockMs() const override { return harness_.Headless()->TickMs(); }
     void AnswerInput(std::string text) override { harness_.QueueInput(std::move(text)); }
     void AnswerBox(int answer) override;
-    uint32_t Pixel(int x, int y) const override { return harness_.GamePixel(x, y); }
+    GameAreaFrame Presented() const override { return {harness_.Frame(), CAppletHarness::kWindowWidth}; }
 
 protected:
     void Send(const platform::Event& event) override { harness_.Send(event); }

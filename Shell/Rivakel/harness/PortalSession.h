@@ -52,6 +52,7 @@ public:
         Pump(ms);
         if (CShell* shell = Shell()) shell->Repaint();
     }
+    uint32_t ClockMs() const override { return headless_->TickMs(); }
     void AnswerInput(std::string text) override {
         Expect("IDD_INPUT_BOX*", [text](CDialog& dialog) {
             dialog.SetControlText(kIdEntry, text);
@@ -59,7 +60,12 @@ public:
         });
     }
     void AnswerBox(int answer) override { ExpectPress("MESSAGEBOX", answer); }
-    uint32_t Pixel(int x, int y) const override { return ShellSession::Pixel(kGameAreaX + x, kGameAreaY + y); }
+    GameAreaFrame Presented() const override {
+        const auto* window = headless_->MainWindow();
+        if (window == nullptr) return {{}, 0};
+        return {window->Frame(), window->Width()};
+    }
+    using GameDriver::Pixel;
 
 protected:
     void Send(const platform::Event& event) override { headless_->PushEvent(event); }

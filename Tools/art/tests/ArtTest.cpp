@@ -197,4 +197,11 @@ TEST(ArtCheckTest, ReportsSizeFrameAndKeyMistakes) {
     EXPECT_FALSE(art::CheckPicture(cursor, art::Still(Canvas(8, 8))).empty());
 }
 
+TEST(ArtCheckTest, ReadsACountBeforeTheCellSizeAsAStripOfCells) {
+    const art::ImageRecipe strip{"img-cells-7x32x32.gif", 224, 32, 1, [] { return art::Picture{}; }};
+    EXPECT_TRUE(art::CheckPicture(strip, art::Still(Canvas(224, 32))).empty());
+    const art::ImageRecipe cut{"img-cells-7x32x32.gif", 220, 32, 1, [] { return art::Picture{}; }};
+    EXPECT_FALSE(art::CheckPicture(cut, art::Still(Canvas(220, 32))).empty());
+}
+
 }  // namespace

@@ -41,12 +41,20 @@ std::unique_ptr<ResourceModule> ResourceModule::FromModuleImage(std::span<const 
 std::unique_ptr<ResourceModule> ResourceModule::FromModuleFile(const std::string& path) {
     // A game's code with all its pictures, sounds and levels.
     constexpr uint64_t kMaxModuleBytes = uint64_t{256} << 20;
-    const auto file = platform::ReadWholeFile(path, kMaxModuleBytes);
+    auto file = platform::ReadWholeFile(path, kMaxModuleBytes);
     if (!file) {
         Warning("ResourceModule::FromModuleFile: cannot read %s", path.c_str());
         return nullptr;
     }
-    return FromModuleImage(*file, path);
+    // The section is used where it lies in the file's bytes, which the module keeps.
+    std::string error;
+    const auto section = FindElfSection(*file, kSectionName, &error);
+    const auto parsed = section ? ResourceBlob::Parse(*section, &error) : std::nullopt;
+    if (!parsed) {
+        Warning("ResourceModule::FromModuleFile: %s: %s", path.c_str(), error.c_str());
+        return nullptr;
+    }
+    return std::unique_ptr<ResourceModule>(new ResourceModule(std::move(*file), *parsed, path));
 }
 
 const ResourceModule* ResourceModule::Own() {

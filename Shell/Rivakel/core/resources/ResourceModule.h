@@ -43,7 +43,7 @@ private:
     ResourceModule(std::vector<uint8_t> storage, ResourceBlob blob, std::string label)
         : storage_(std::move(storage)), blob_(blob), label_(std::move(label)) {}
 
-    std::vector<uint8_t> storage_;  // empty when the blob lies in the program's own image
+    std::vector<uint8_t> storage_;  // the blob, or the module file it lies in; empty for the program's own image
     ResourceBlob blob_;
     std::string label_;
 };

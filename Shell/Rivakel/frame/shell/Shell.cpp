@@ -132,8 +132,8 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     repaintTimer_->SetAligned(true);
     repaintTimer_->Start();
     if (config_.setInactiveTimer && !Closing()) config_.setInactiveTimer(repaintTimer_.get());
-    joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, Thunk<&CShell::OnLogoTick>);
-    exitLogoTimer_ = std::make_unique<CTimer>(&exitLogoAction_, kLogoMs, Thunk<&CShell::OnLogoTick>);
+    joinLogoTimer_ = std::make_unique<CTimer>(&joinLogoAction_, kLogoMs, OnLogoTick);
+    exitLogoTimer_ = std::make_unique<CTimer>(&exitLogoAction_, kLogoMs, OnLogoTick);
     joinLogoTimer_->SetClock(TimerClock::Wall);
     exitLogoTimer_->SetClock(TimerClock::Wall);
 

@@ -203,7 +203,7 @@ private:
     int OnRepaintTick();
     int OnDevDialogTick();
     int OnExitTick();
-    int OnLogoTick(intptr_t* args);
+    static int OnLogoTick(intptr_t* args);
     static int OnAnswerTick(intptr_t* args);
     int OnNavButton(intptr_t* record);
     int OnLogoClick();

@@ -64,23 +64,31 @@ std::optional<std::vector<uint8_t>> ReadRegularFile(const std::string& path, uin
     // A sparse file may claim any size: refuse before anything is allocated for it.
     if (info.st_size < 0) return std::nullopt;
     if (over == OverCap::Refuse && static_cast<uint64_t>(info.st_size) > maxBytes) return std::nullopt;
-    std::vector<uint8_t> data;
-    data.reserve(static_cast<size_t>(std::min<uint64_t>(static_cast<uint64_t>(info.st_size), maxBytes)));
+    // Read straight into the result: a module of many megabytes is not copied once more. Past
+    // the size the file had, a small buffer tells whether it grew, so the result is not moved
+    // to make room for nothing.
+    std::vector<uint8_t> data(static_cast<size_t>(std::min<uint64_t>(static_cast<uint64_t>(info.st_size), maxBytes)));
+    size_t filled = 0;
     uint8_t chunk[65536];
     for (;;) {
-        const uint64_t room = maxBytes - data.size();
+        const bool inPlace = filled < data.size();
+        const uint64_t room = maxBytes - filled;
         // At the cap, one byte more tells a file that grew past it from one that ends there.
-        const size_t want = room == 0 ? (over == OverCap::Refuse ? 1 : 0) : static_cast<size_t>(std::min<uint64_t>(sizeof chunk, room));
+        const size_t want = inPlace ? data.size() - filled
+                            : room == 0 ? (over == OverCap::Refuse ? 1 : 0)
+                                        : static_cast<size_t>(std::min<uint64_t>(sizeof chunk, room));
         if (want == 0) break;
-        const ssize_t got = ::read(file.Get(), chunk, want);
+        const ssize_t got = ::read(file.Get(), inPlace ? data.data() + filled : chunk, want);
         if (got < 0) {
             if (errno == EINTR) continue;
             return std::nullopt;
         }
         if (got == 0) break;
         if (static_cast<uint64_t>(got) > room) return std::nullopt;
-        data.insert(data.end(), chunk, chunk + got);
+        if (!inPlace) data.insert(data.end(), chunk, chunk + got);
+        filled += static_cast<size_t>(got);
     }
+    data.resize(filled);
     return data;
 }
 

@@ -1,0 +1,98 @@
+// Tallimo as a player sees it, in the harness's window or in the portal: the screens told apart
+// by their pixels, the truck's cells and the steered ball read off the screen, and a bot that
+// either sorts the balls onto the cells whose grey pattern they match or drops them where they
+// come, keeping its own tally of the money from the cells it sees framed green.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "harness/GameDriver.h"
+#include "harness/GameSession.h"
+
+namespace tallimo::test {
+
+inline constexpr const char* kGameId = TALLIMO_GAME_ID;
+inline constexpr int kSpace = 0x20;
+inline constexpr uint32_t kYard = 0x99CCCC;
+inline constexpr uint32_t kMatchedGreen = 0x00CC00;
+inline constexpr uint32_t kMissedRed = 0xCC0000;
+inline constexpr uint32_t kLivesRed = 0xD8342A;
+inline constexpr uint32_t kStartBlue = 0x000099;
+inline constexpr uint32_t kBlack = 0x000000;
+inline constexpr uint32_t kFloor = 0x333333;
+inline constexpr int kTruckTop = 234;
+inline constexpr int kColumns = 12, kShelves = 4;
+
+// Which greys a ball's picture holds: a ball and its grey pattern cell have nearly the same.
+using GreyHistogram = std::array<float, 16>;
+
+class TallimoView : public virtual GameDriver {
+public:
+    // "Select Level" and "Start the Game", and no truck.
+    bool OnTitle() const {
+        return Count(kBlack, 300, 228, 420, 246) > 100 && Count(kStartBlue, 300, 285, 460, 325) > 60 && !TruckStands();
+    }
+    bool OnPlay() const { return TruckStands() && Pixel(450, 5) == kYard; }
+    // "Congratulations, ..." over the truck.
+    bool OnNameEntry() const { return TruckStands() && Count(kBlack, 80, 190, 380, 208) > 200; }
+    // A truck's floor band on the ground.
+    bool TruckStands() const { return Count(kFloor, 0, kTruckTop + 138, 500, kTruckTop + 164) > 3000; }
+    // A cell of the size-4 truck (left edge 0): column 0 to 11, shelf 0 (the floor) to 3.
+    static int CellX(int column) { return 32 * column + 2 * (column / 3) + 2; }
+    static int CellY(int shelf) { return kTruckTop + 34 * (3 - shelf) + 2; }
+    uint32_t CellCorner(int column, int shelf) const { return Pixel(CellX(column), CellY(shelf)); }
+    int CellsFramed(uint32_t colour) const;
+    // Lives icons in the status bar (up to four drawn).
+    int LivesShown() const;
+    // The 32-pixel cell at (x, y) as greys: a coloured ball's pixels turned grey the way its
+    // pattern cell is; the yard, the shelf's panel and the steering ring left out.
+    GreyHistogram Greys(int x, int y) const;
+    // The steered ball's cell, found by the ring around it.
+    std::optional<std::array<int, 2>> SteeredBall() const;
+
+    void ChooseStartingLevel(int choice) { Click(300 + 28 * choice + 6, 263); }
+    void StartTheGame() { Click(340, 300); }
+};
+
+// Plays trucks at level 19 and adds up the money it sees paid.
+class TallimoBot {
+public:
+    TallimoBot(TallimoView& view, int startMoney) : view_(view), money_(startMoney) {}
+
+    // From the intro to the checked truck, sorting each ball by its grey or dropping it where
+    // it comes; false when no check is seen.
+    bool PlayTruck(bool sort);
+    // Sends the checked truck away (a key after a failure).
+    void SendOff();
+    int Money() const { return money_; }
+    int LastMatches() const { return lastMatches_; }
+    bool LastPassed() const { return lastPassed_; }
+    bool LastPerfect() const { return lastMatches_ == kColumns * kShelves; }
+    // The intro's "Day d - Truck t" line as drawn before the last truck.
+    const std::vector<uint32_t>& IntroLine() const { return introLine_; }
+
+private:
+    void Sort(const std::array<int, 2>& ball);
+    // The money a checked truck of the level paid for `matches` cells, by the level table.
+    static int Paid(int level, int matches);
+
+    TallimoView& view_;
+    int money_;
+    int level_ = 19;
+    int lastMatches_ = 0;
+    bool lastPassed_ = false;
+    std::vector<uint32_t> introLine_;
+    std::array<GreyHistogram, kColumns * kShelves> pattern_{};
+    std::array<int, kColumns> filled_{};
+};
+
+class TallimoSession : public GameSession, public TallimoView {
+public:
+    explicit TallimoSession(std::string folder = {}) : GameSession(kGameId, TALLIMO_GAM, std::move(folder)) {}
+};
+
+}  // namespace tallimo::test

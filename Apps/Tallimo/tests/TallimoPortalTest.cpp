@@ -1,0 +1,101 @@
+// Tallimo in the real portal on the headless backend: the bot fails three trucks at level 19,
+// enters its name on the truck and finds its own tally in the table; the portal closed during
+// the game's stop box; and a hundred runs leave nothing behind.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Apps/Tallimo/tests/TallimoBot.h"
+#include "harness/PortalSession.h"
+#include "harness/ShellFootprint.h"
+
+namespace tallimo::test {
+namespace {
+
+constexpr int kLevel19Money = 11910;
+
+class TallimoPortalTest : public PortalSession, public TallimoView {};
+
+TEST_F(TallimoPortalTest, TheBotSortsUntilItsLivesAreGoneAndFindsItsTallyInTheTable) {
+    MakeInstalledWithTheGuest();
+    StartWithGame(TALLIMO_GAM);
+    ASSERT_TRUE(OnTitle());
+    for (int row = 1; row <= 5; ++row) {
+        SetUserValue("Score" + std::to_string(row) + "Name", "Low");
+        SetUserValue("Score" + std::to_string(row) + "Score", std::to_string(600 - 100 * row));
+    }
+    ChooseStartingLevel(6);
+    StartTheGame();
+    Wait(2200);  // the truck drives in
+    ASSERT_TRUE(OnPlay());
+    EXPECT_EQ(LivesShown(), 3);
+    TallimoBot bot(*this, kLevel19Money);
+    int lives = 3, trucks = 0;
+    std::vector<uint32_t> intro;
+    bool passed = false;
+    while (lives > 0 && trucks++ < 12) {
+        ASSERT_TRUE(bot.PlayTruck(true));
+        EXPECT_GE(bot.LastMatches(), 20) << "sorted by the greys read off the truck, not dropped blindly";
+        if (!intro.empty()) {
+            EXPECT_EQ(bot.IntroLine() == intro, !passed) << "a failed truck's day and truck again";
+        }
+        intro = bot.IntroLine();
+        passed = bot.LastPassed();
+        lives += passed ? (bot.LastPerfect() ? 1 : 0) : -1;
+        EXPECT_EQ(LivesShown(), std::min(lives, 4));
+        bot.SendOff();
+    }
+    Wait(2200);  // the name entry's truck drives in
+    ASSERT_TRUE(OnNameEntry());
+    Type("bot");
+    Click(66 + 256 + 20, kTruckTop + 6 + 14);
+    Wait(200);
+    EXPECT_TRUE(OnTitle());
+    EXPECT_EQ(UserValue("Score1Name"), "BOT");
+    EXPECT_EQ(UserValue("Score1Score"), std::to_string(bot.Money()));
+    EXPECT_EQ(UserValue("Score2Name"), "Low");
+
+    Restart();
+    ASSERT_TRUE(OnTitle());
+    EXPECT_EQ(UserValue("Score1Score"), std::to_string(bot.Money()));
+}
+
+TEST_F(TallimoPortalTest, ClosingThePortalDuringPlayAsksAndStops) {
+    MakeInstalledWithTheGuest();
+    StartWithGame(TALLIMO_GAM);
+    ASSERT_TRUE(OnTitle());
+    StartTheGame();
+    Wait(3000);
+    ExpectPress("IDD_QUIT_*", kIdAccept);
+    headless_->PushClose();
+    Wait(200);
+    EXPECT_TRUE(test_portal::SessionStopping());
+}
+
+TEST(TallimoLifecycle, AHundredStartsAndStopsLeaveNothingBehind) {
+    TallimoSession session;
+    ExpectRunsLeaveNothing(TALLIMO_GAM, 5, [&](int run) {
+        ASSERT_TRUE(session.Start());
+        switch (run % 4) {
+            case 0:
+                session.StartTheGame();
+                session.Wait(6000);
+                break;
+            case 1:
+                session.Harness().ShowInstructions();
+                break;
+            case 2:
+                for (const char key : std::string("PLUMTAG")) session.Key(key);
+                session.Wait(5000);
+                break;
+            default:
+                break;
+        }
+        session.Wait(100);
+        session.Stop();
+    });
+}
+
+}  // namespace
+}  // namespace tallimo::test
