@@ -1,0 +1,86 @@
+// The pond and the title: the title picture, the start animation whose frame 2 is the pond the
+// game is played on, the strip that moves under the title, and the shell icon.
+#include <cmath>
+
+#include "art/ArtRegistry.h"
+
+namespace {
+
+using art::Canvas;
+using art::Path;
+
+constexpr uint32_t kSky = 0x9999CC;
+constexpr uint32_t kShore = 0x4E8A3A;
+constexpr uint32_t kWater = 0x2F6FB0;
+constexpr uint32_t kShallow = 0x5C98D0;
+constexpr uint32_t kTitleInk = 0x333399;
+
+void Pond(Canvas& c, float ripple) {
+    c.Clear(kShore);
+    c.Fill(Path::Ellipse(245, 209, 207, 207), 0x2B4F22);
+    c.Fill(Path::Ellipse(245, 209, 205, 205), art::Paint::Radial(245, 209, 205, {{0, kShallow}, {1, kWater}}));
+    for (int ring = 1; ring <= 3; ++ring) {
+        const float r = 50.0f * static_cast<float>(ring) + ripple;
+        c.Outline(Path::Ellipse(245, 209, r, r), 1.0f, art::Mix(kShallow, 0xFFFFFF, 0.25f));
+    }
+}
+
+// Three frames over three seconds: the pond fills in, ripples, and rests as the playing field.
+art::Picture StartAnimation() {
+    art::Picture p;
+    for (int f = 0; f < 3; ++f) {
+        Canvas c(500, 420);
+        Pond(c, f == 2 ? 0.0f : 15.0f * static_cast<float>(2 - f));
+        p.frames.push_back(std::move(c));
+        p.delays.push_back(100);
+    }
+    p.loop = false;
+    return p;
+}
+
+art::Picture TitlePicture() {
+    Canvas c(500, 420);
+    c.Clear(kSky);
+    c.Fill(Path::Ellipse(250, 420, 300, 120), kWater);
+    const art::TextStyle big{40, true, "Arial"};
+    const int w = Canvas::TextWidth("Vintrel", big);
+    c.OutlinedText(250 - w / 2, 40, "Vintrel", big, kTitleInk, 0xFFFFFF);
+    const art::TextStyle small{14, true, "Arial"};
+    const int s = Canvas::TextWidth("Eat or be eaten", small);
+    c.Text(250 - s / 2, 95, "Eat or be eaten", small, 0x000000);
+    c.Fill(Path::RoundRect(40, 180, 200, 125, 8), 0xCCCCEE);
+    return art::Still(std::move(c));
+}
+
+// Blobs of growing size rolling along the bottom of the title.
+art::Picture TitleStrip() {
+    art::Picture p;
+    for (int f = 0; f < 8; ++f) {
+        Canvas c(500, 79);
+        c.Clear(kWater);
+        for (int b = 0; b < 5; ++b) {
+            const float r = 6.0f + 4.0f * static_cast<float>(b);
+            const float x = std::fmod(static_cast<float>(b * 110 + f * 14), 540.0f) - 20.0f;
+            c.Fill(Path::Ellipse(x, 40, r, r), b % 2 == 0 ? 0x2FB84A : 0xE8702A);
+        }
+        p.frames.push_back(std::move(c));
+        p.delays.push_back(12);
+    }
+    return p;
+}
+
+art::Picture ShellIcon() {
+    Canvas c(80, 60);
+    c.Clear(kWater);
+    c.Fill(Path::Ellipse(30, 32, 18, 18), 0xE8702A);
+    c.Fill(Path::Ellipse(56, 36, 10, 10), 0x2FB84A);
+    c.Fill(Path::Ellipse(60, 33, 3, 3), 0xFFFFFF);
+    return art::Still(std::move(c));
+}
+
+const art::ImageRecipe kTitle{"img-titlescreen-500x420.gif", 500, 420, 1, TitlePicture};
+const art::ImageRecipe kStart{"img-backgroundscreen-500x420.gif", 500, 420, 3, StartAnimation};
+const art::ImageRecipe kStrip{"ani-titlescreen_animation-500x79.gif", 500, 79, 8, TitleStrip};
+const art::ImageRecipe kIcon{"img-shell_icon-80x60.gif", 80, 60, 1, ShellIcon};
+
+}  // namespace
