@@ -1,0 +1,37 @@
+// Starting and stopping the game again and again leaves nothing of it behind in the shell.
+#include <gtest/gtest.h>
+
+#include "Apps/Slorrow/tests/SlorrowSession.h"
+#include "harness/ShellFootprint.h"
+
+namespace slorrow::test {
+namespace {
+
+// One run, left on one of its screens.
+void RunOnce(SlorrowSession& session, int run) {
+    ASSERT_TRUE(session.Start());
+    switch (run % 4) {
+        case 0: break;
+        case 1:  // stopped while the candidates drop in
+            session.ChooseOnePlayer();
+            session.Wait(300);
+            break;
+        case 2:  // stopped with a ball in the air
+            session.ChooseTwoPlayers();
+            session.Wait(3000);
+            session.Throw({250, 100}, 600);
+            session.Wait(200);
+            break;
+        default: session.ChooseOnePlayer(); session.Wait(8000); break;
+    }
+    session.Wait(100);
+    session.Stop();
+}
+
+TEST(SlorrowLifecycle, AHundredStartsAndStopsLeaveNothingBehind) {
+    SlorrowSession session;
+    ExpectRunsLeaveNothing(SLORROW_GAM, 4, [&](int run) { RunOnce(session, run); });
+}
+
+}  // namespace
+}  // namespace slorrow::test
