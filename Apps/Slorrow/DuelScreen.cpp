@@ -51,13 +51,13 @@ int Pixel(float v) { return static_cast<int>(v); }
 
 }  // namespace
 
-CDuelScreen::CDuelScreen(CSlorrowApplet& owner, int players) : CSlorrowScreen(owner), players_(players) {
+CDuelScreen::CDuelScreen(CSlorrowApplet& owner, int players) : CSlorrowScreen(owner) {
     const ModuleGlobals& globals = Globals();
     globals.services->CreatePixelBuffer(&ground_, kFieldWidth, kFieldHeight);
     RandomSource rand = [this] { return game.Rand(); };
     GroundBuffer field = LayField();
     const float wind = WindFromRoll(game.Rand() % 100);
-    duel_ = std::make_unique<Duel>(DuelSetup{players, false, false}, std::move(field), wind, rand, now_);
+    duel_ = std::make_unique<Duel>(DuelSetup{players, game.sidesSwapped, false}, std::move(field), wind, rand, now_);
     CopyGround();
     move_.Reset(factory->AddListener(gameArea, applet::kMouseMove, this, Forward<&CDuelScreen::OnMouseMove>));
     down_.Reset(factory->AddListener(gameArea, applet::kMouseDown, this, Forward<&CDuelScreen::OnMouseDown>));
@@ -104,7 +104,11 @@ int CDuelScreen::OnTick(intptr_t* args) {
     now_ = static_cast<int64_t>(args[2]);
     const DuelState before = duel_->State();
     for (const DuelNews& news : duel_->Tick(now_)) Hear(news);
-    if (duel_->State() == DuelState::Over && before != DuelState::Over) ShowEnd();
+    if (duel_->State() == DuelState::Over && before != DuelState::Over) {
+        ShowEnd();
+        timer_.Reset();
+        return 0;
+    }
     Draw();
     return 0;
 }
@@ -171,12 +175,6 @@ void CDuelScreen::Draw() {
         line += kSayingTexts[static_cast<size_t>(*saying_)];
         DrawMarkupText(canvas, line.c_str(), x + 30, 110);
     }
-    if (duel_->State() == DuelState::Over && duel_->Winner()) {
-        const char* text = *duel_->Winner() == Side::Left ? "<s1><c000080><b>Player 1 wins the election!"
-                                                          : (players_ == 2 ? "<s1><c800000><b>Player 2 wins the election!"
-                                                                           : "<s1><c800000><b>The computer wins the election!");
-        DrawMarkupText(canvas, text, 110, 150);
-    }
 }
 
 void CDuelScreen::DrawCandidate(const Candidate& candidate) {
@@ -229,19 +227,36 @@ int CDuelScreen::OnMouseUp(intptr_t* args) {
     return 0;
 }
 
+// The winner's picture and taunt, and the way to a new duel or the title.
 void CDuelScreen::ShowEnd() {
+    game.DrawBackdrop(canvas, Picture::TitleLogo);
+    const Side side = duel_->Winner().value_or(Side::Left);
+    const Candidate& winner = duel_->Get(side);
+    const bool quillet = winner.Who() == Character::Quillet;
+    if (canvas != nullptr) {
+        if (IImage* picture = game.GetPicture(quillet ? Picture::QuilletSelectR : Picture::BramboSelectR))
+            canvas->DrawAt(picture, 285, quillet ? 100 : 115);
+        const bool person = winner.IsPerson();
+        const std::array<const char*, 3> taunt = {
+            person ? (side == Side::Left ? "<S2><c000080><B>Player 1 wins!" : "<S2><c000080><B>Player 2 wins!")
+                   : "<S2><c800000><B>The computer wins!",
+            "<S3><c000000>The crowd has spoken:", "<S3><c000000>the mud stuck to the other side."};
+        int y = 170;
+        for (const char* line : taunt) {
+            DrawMarkupText(canvas, line, 15, y);
+            y += 20;
+        }
+        if (IImage* banner = game.GetPicture(Picture::Banner)) canvas->DrawAt(banner, 0, 353);
+    }
     Globals().services->SetStopMode(kStopFreely);
     const AppletCallback choose = Forward<&CDuelScreen::OnEndChoice>;
-    tryAgain_ = MakeTwoLookButton(game, this, Picture::TryAgain, Picture::TryAgainOver, 110, 250, kTryAgainId, choose);
-    quit_ = MakeTwoLookButton(game, this, Picture::Quit, Picture::QuitOver, 300, 252, kQuitId, choose);
+    quit_ = MakeTwoLookButton(game, this, Picture::Quit, Picture::QuitOver, 300, 347, kQuitId, choose);
+    tryAgain_ = MakeTwoLookButton(game, this, Picture::TryAgain, Picture::TryAgainOver, 90, 345, kTryAgainId, choose);
 }
 
 int CDuelScreen::OnEndChoice(intptr_t* args) {
-    game.Play(Sound::Switch);
-    if (args[2] == kTryAgainId)
-        game.SetScreen(this, new CDuelScreen(game, players_));
-    else
-        game.SetScreen(this, new CTitleScreen(game));
+    game.replay = args[2] == kTryAgainId;
+    game.SetScreen(this, new CTitleScreen(game));
     return 0;
 }
 

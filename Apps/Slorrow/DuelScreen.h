@@ -41,7 +41,6 @@ private:
     void Hear(const DuelNews& news);
     void ShowEnd();
 
-    int players_;
     int panoramaLeft_ = 0;
     int64_t now_ = 0;
     std::optional<int> saying_;

@@ -26,6 +26,11 @@ constexpr std::array<const char*, kPictureCount> kPictureNames = {
     "ani-brambostand-20x55.gif",       "ani-brambodizzy-58x72.gif",      "ani-BramboWin-33x53.gif",
     "ani-QuilletStand-39x65.gif",      "ani-QuilletDizzy-58x72.gif",     "ani-QuilletWin-40x86.gif",
     "img-BramboComment-232x147.gif",   "img-QuilletComment-232x147.gif", "img-titlelogo-500x128.gif",
+    "img-REDWHITEBLUEbackground-500x420.gif", "img-SelectLogo-500x128.gif", "img-star-45x50.gif",
+    "img-star-27x30.gif",              "img-BramboSelectL-173x243.gif",  "img-BramboSelectR-156x238.gif",
+    "img-QuilletSelectL-142x249.gif",  "img-QuilletSelectR-168x243.gif", "img-Player1_2-500x58.gif",
+    "img-SwitchIcon-165x64.gif",       "img-SwitchIconOver-165x64.gif",  "img-FightIcon-134x87.gif",
+    "img-FightIconOver-134x87.gif",
     "img-hill01-335x305.gif",          "img-hill02-332x354.gif",         "img-hill03-217x381.gif",
     "img-hill04-343x353.gif",          "img-hill05-217x301.gif",         "img-hill06-281x306.gif",
 };
@@ -35,10 +40,26 @@ constexpr std::array<const char*, kPictureCount> kPictureNames = {
 CSlorrowApplet::CSlorrowApplet(AppletRecord* record)
     : CApplet(record, {kTrademarkLine, kTrademarkX}), sounds_(*record->factory, kSoundNames) {
     for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i].Reset(LoadPicture(kPictureNames[i]));
+    sidesSwapped = (Rand() & 1) != 0;
+    Play(Sound::Open);
     SetScreen(nullptr, new CTitleScreen(*this));
 }
 
 // The screen goes first: it draws with the pictures the members hold.
 CSlorrowApplet::~CSlorrowApplet() { EndScreen(); }
+
+void CSlorrowApplet::DrawBackdrop(IImage* canvas, Picture logo) const {
+    if (canvas == nullptr) return;
+    canvas->ClearToColor(255, 255, 255);
+    const auto draw = [canvas](IImage* picture, int x, int y) {
+        if (picture != nullptr) canvas->DrawAt(picture, x, y);
+    };
+    draw(GetPicture(Picture::Background), 0, 0);
+    draw(GetPicture(logo), 0, 0);
+    draw(GetPicture(Picture::BigStar), 3, 10);
+    draw(GetPicture(Picture::BigStar), 442, 10);
+    draw(GetPicture(Picture::SmallStar), 53, 10);
+    draw(GetPicture(Picture::SmallStar), 410, 10);
+}
 
 }  // namespace slorrow

@@ -45,6 +45,19 @@ enum class Picture {
     BramboComment,
     QuilletComment,
     TitleLogo,
+    Background,
+    SelectLogo,
+    BigStar,
+    SmallStar,
+    BramboSelectL,
+    BramboSelectR,
+    QuilletSelectL,
+    QuilletSelectR,
+    PlayersBanner,
+    Switch,
+    SwitchOver,
+    Fight,
+    FightOver,
     Hill1,
 };
 inline constexpr int kPictureCount = static_cast<int>(Picture::Hill1) + kHillKinds;
@@ -58,6 +71,14 @@ public:
     IImage* GetPicture(Picture picture) const { return pictures_[static_cast<size_t>(picture)].Get(); }
     IImage* Hill(int kind) const { return pictures_[static_cast<size_t>(Picture::Hill1) + static_cast<size_t>(kind)].Get(); }
     void Play(Sound sound) const { sounds_.Play(sound); }
+    // The background, a logo across the top and the four stars beside it.
+    void DrawBackdrop(IImage* canvas, Picture logo) const;
+
+    // Which side each candidate takes; chosen by chance at start, switched on the selection.
+    bool sidesSwapped = false;
+    // The next title screen goes straight on to the selection with lastPlayers.
+    bool replay = false;
+    int lastPlayers = 1;
 
 private:
     CSoundBank<Sound, kSoundCount> sounds_;

@@ -1,6 +1,9 @@
 #include "Apps/Slorrow/TitleScreen.h"
 
+#include <array>
+
 #include "Apps/Common/Forwarder.h"
+#include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Slorrow/DuelScreen.h"
 #include "frame/api/AppletResults.h"
@@ -20,23 +23,72 @@ std::unique_ptr<ImageButton> MakeTwoLookButton(CSlorrowApplet& game, void* owner
 }
 
 CTitleScreen::CTitleScreen(CSlorrowApplet& owner) : CSlorrowScreen(owner) {
-    game.Play(Sound::Open);
-    if (canvas != nullptr) {
-        canvas->ClearToColor(255, 255, 255);
-        if (IImage* logo = game.GetPicture(Picture::TitleLogo)) canvas->DrawAt(logo, 0, 0);
-        if (IImage* title = game.GetPicture(Picture::Title)) canvas->DrawAt(title, 33, 121);
-    }
-    const AppletCallback choose = Forward<&CTitleScreen::OnChoose>;
-    onePlayer_ = MakeTwoLookButton(game, this, Picture::OnePlayer, Picture::OnePlayerOver, 90, 350, 1, choose);
-    twoPlayers_ = MakeTwoLookButton(game, this, Picture::TwoPlayer, Picture::TwoPlayerOver, 282, 350, 2, choose);
     Globals().services->SetStopMode(kStopFreely);
+    if (game.replay) {
+        game.replay = false;
+        ShowSelection();
+        return;
+    }
+    game.DrawBackdrop(canvas, Picture::TitleLogo);
+    if (canvas != nullptr)
+        if (IImage* title = game.GetPicture(Picture::Title)) canvas->DrawAt(title, 30, 103);
+    const AppletCallback choose = Forward<&CTitleScreen::OnChoose>;
+    onePlayer_ = MakeTwoLookButton(game, this, Picture::OnePlayer, Picture::OnePlayerOver, 40, 290, 1, choose);
+    twoPlayers_ = MakeTwoLookButton(game, this, Picture::TwoPlayer, Picture::TwoPlayerOver, 40, 350, 2, choose);
 }
 
 int CTitleScreen::OnChoose(intptr_t* args) {
     const int players = static_cast<int>(args[2]);
     if (players != 1 && players != 2) return 0;
+    game.lastPlayers = players;
+    onePlayer_.reset();
+    twoPlayers_.reset();
+    ShowSelection();
+    return 0;
+}
+
+void CTitleScreen::ShowSelection() {
+    DrawSelection();
+    switch_ = MakeTwoLookButton(game, this, Picture::Switch, Picture::SwitchOver, 165, 100, 1,
+                                Forward<&CTitleScreen::OnSwitch>);
+    fight_ = MakeTwoLookButton(game, this, Picture::Fight, Picture::FightOver, 190, 333, 1,
+                               Forward<&CTitleScreen::OnFight>);
+}
+
+void CTitleScreen::DrawSelection() {
+    game.DrawBackdrop(canvas, Picture::SelectLogo);
+    if (canvas == nullptr) return;
+    const auto draw = [this](Picture picture, int x, int y) {
+        if (IImage* image = game.GetPicture(picture)) canvas->DrawAt(image, x, y);
+    };
+    if (game.sidesSwapped) {
+        draw(Picture::BramboSelectL, 5, 109);
+        draw(Picture::QuilletSelectR, 325, 112);
+    } else {
+        draw(Picture::QuilletSelectL, 5, 112);
+        draw(Picture::BramboSelectR, 325, 115);
+    }
+    DrawMarkupText(canvas, "<S2><c000000><B>Aiming and Throwing</B>", 170, 180);
+    constexpr std::array<const char*, 5> kRules = {
+        "<S3><i>Move</i> your mouse to select the", "<S3>angle that you will throw at.", "<S3><I>Hold down</i> the mouse button",
+        "<S3>to charge the strength of your", "<S3>throw.  Happy campaigning!"};
+    int y = 205;
+    for (const char* line : kRules) {
+        DrawMarkupText(canvas, line, 160, y);
+        y += 15;
+    }
+    draw(Picture::PlayersBanner, 0, 350);
+}
+
+int CTitleScreen::OnSwitch(intptr_t*) {
+    game.sidesSwapped = !game.sidesSwapped;
     game.Play(Sound::Switch);
-    game.SetScreen(this, new CDuelScreen(game, players));
+    DrawSelection();
+    return 0;
+}
+
+int CTitleScreen::OnFight(intptr_t*) {
+    game.SetScreen(this, new CDuelScreen(game, game.lastPlayers));
     return 0;
 }
 

@@ -1,4 +1,5 @@
-// The title screen: the picture, the trademark logo and the choice of one or two players.
+// The title screen: the choice of one or two players, then, on the same screen, the selection of
+// sides with the rules of aiming and throwing and the way into the duel.
 #pragma once
 
 #include <cstdint>
@@ -15,10 +16,17 @@ public:
 
     // args[2] is the number of players.
     int OnChoose(intptr_t* args);
+    int OnSwitch(intptr_t* args);
+    int OnFight(intptr_t* args);
 
 private:
+    void ShowSelection();
+    void DrawSelection();
+
     std::unique_ptr<ImageButton> onePlayer_;
     std::unique_ptr<ImageButton> twoPlayers_;
+    std::unique_ptr<ImageButton> switch_;
+    std::unique_ptr<ImageButton> fight_;
 };
 
 // A button of two pictures: the normal one and the one under the mouse, also shown pressed.

@@ -11,18 +11,27 @@ namespace {
 void RunOnce(SlorrowSession& session, int run) {
     ASSERT_TRUE(session.Start());
     switch (run % 4) {
-        case 0: break;
+        case 0:  // on the selection
+            session.ChooseOnePlayer();
+            session.SwitchSides();
+            break;
         case 1:  // stopped while the candidates drop in
             session.ChooseOnePlayer();
+            session.Fight();
             session.Wait(300);
             break;
         case 2:  // stopped with a ball in the air
             session.ChooseTwoPlayers();
+            session.Fight();
             session.Wait(3000);
             session.Throw({250, 100}, 600);
             session.Wait(200);
             break;
-        default: session.ChooseOnePlayer(); session.Wait(8000); break;
+        default:
+            session.ChooseOnePlayer();
+            session.Fight();
+            session.Wait(8000);
+            break;
     }
     session.Wait(100);
     session.Stop();

@@ -15,6 +15,8 @@ TEST_F(SlorrowPortalTest, AThrowInATwoPlayerDuelPassesTheTurnToTheOtherSide) {
     StartWithGame(SLORROW_GAM);
     ASSERT_TRUE(OnTitle());
     ChooseTwoPlayers();
+    ASSERT_TRUE(OnSelection());
+    Fight();
     ASSERT_TRUE(OnDuel());
     const std::optional<Point> first = AwaitTurnArrow(10000);
     ASSERT_TRUE(first.has_value());

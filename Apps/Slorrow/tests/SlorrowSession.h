@@ -13,7 +13,8 @@ namespace slorrow::test {
 
 inline constexpr const char* kGameId = SLORROW_GAME_ID;
 
-inline constexpr uint32_t kTitleWhite = 0xFFFFFF;
+inline constexpr uint32_t kButtonBlue = 0x333399;
+inline constexpr uint32_t kButtonRed = 0xC00000;
 inline constexpr uint32_t kArrowGold = 0xFF9900;
 
 struct Point {
@@ -23,9 +24,10 @@ struct Point {
 
 class SlorrowView : public virtual GameDriver {
 public:
-    // The title screen leaves a white margin beside its picture.
-    bool OnTitle() const { return Count(kTitleWhite, 0, 130, 30, 330) == 30 * 200; }
-    bool OnDuel() const { return !OnTitle(); }
+    // The blue "1 Player" button; the red "Fight!" button.
+    bool OnTitle() const { return Count(kButtonBlue, 60, 300, 150, 330) > 1500; }
+    bool OnSelection() const { return !OnTitle() && Count(kButtonRed, 210, 345, 300, 360) > 900; }
+    bool OnDuel() const { return !OnTitle() && !OnSelection(); }
     // The gold arrow over the hand of the person whose turn it is: the middle of its 30 x 43 box,
     // found as the box holding the most gold (the dizzy stars are gold too, but small).
     std::optional<Point> TurnArrow() const {
@@ -59,10 +61,12 @@ public:
         return std::nullopt;
     }
 
-    void ChooseOnePlayer() { Click(150, 380); }
-    void ChooseTwoPlayers() { Click(340, 380); }
-    void TryAgain() { Click(175, 287); }
-    void Quit() { Click(345, 287); }
+    void ChooseOnePlayer() { Click(104, 320); }
+    void ChooseTwoPlayers() { Click(104, 380); }
+    void SwitchSides() { Click(247, 132); }
+    void Fight() { Click(257, 376); }
+    void TryAgain() { Click(156, 382); }
+    void Quit() { Click(345, 382); }
     // Aims from the hand at `to`, holds for `ms` and lets go there; the field shows the ball from
     // its next tick.
     void Throw(Point to, uint32_t ms) {
