@@ -6,8 +6,11 @@
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Slorrow/DuelScreen.h"
+#include "Apps/Slorrow/StaffList.h"
 #include "frame/api/AppletResults.h"
+#include "frame/api/IEvent.h"
 #include "frame/api/IImage.h"
+#include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
 
 namespace slorrow {
@@ -35,7 +38,16 @@ CTitleScreen::CTitleScreen(CSlorrowApplet& owner) : CSlorrowScreen(owner) {
     const AppletCallback choose = Forward<&CTitleScreen::OnChoose>;
     onePlayer_ = MakeTwoLookButton(game, this, Picture::OnePlayer, Picture::OnePlayerOver, 40, 290, 1, choose);
     twoPlayers_ = MakeTwoLookButton(game, this, Picture::TwoPlayer, Picture::TwoPlayerOver, 40, 350, 2, choose);
+    keyListener_.Reset(
+        factory->AddListener(Globals().services, applet::kKeyDown, this, Forward<&CTitleScreen::CheckTypedCode>));
 }
+
+int CTitleScreen::CheckTypedCode(intptr_t* args) {
+    if (staffCode_.Feed(static_cast<int>(args[2]))) game.SetScreen(this, new CStaffScreen(game, SlorrowStaffStyle()));
+    return 0;
+}
+
+CScreen* MakeTitleScreen(CApplet& app) { return new CTitleScreen(static_cast<CSlorrowApplet&>(app)); }
 
 int CTitleScreen::OnChoose(intptr_t* args) {
     const int players = static_cast<int>(args[2]);

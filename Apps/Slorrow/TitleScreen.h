@@ -6,7 +6,11 @@
 #include <memory>
 
 #include "Apps/Common/ImageButton.h"
+#include "Apps/Common/ShellRef.h"
+#include "Apps/Common/TypedCodeMatcher.h"
 #include "Apps/Slorrow/SlorrowScreen.h"
+
+class IEventListener;
 
 namespace slorrow {
 
@@ -18,6 +22,7 @@ public:
     int OnChoose(intptr_t* args);
     int OnSwitch(intptr_t* args);
     int OnFight(intptr_t* args);
+    int CheckTypedCode(intptr_t* args);
 
 private:
     void ShowSelection();
@@ -27,7 +32,12 @@ private:
     std::unique_ptr<ImageButton> twoPlayers_;
     std::unique_ptr<ImageButton> switch_;
     std::unique_ptr<ImageButton> fight_;
+    ShellRef<IEventListener> keyListener_;
+    CTypedCodeMatcher staffCode_{"plumtag", true};
 };
+
+// A fresh title screen, as the staff screen returns to it.
+CScreen* MakeTitleScreen(CApplet& app);
 
 // A button of two pictures: the normal one and the one under the mouse, also shown pressed.
 std::unique_ptr<ImageButton> MakeTwoLookButton(CSlorrowApplet& game, void* owner, Picture normal, Picture over, int x,

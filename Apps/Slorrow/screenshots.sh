@@ -9,3 +9,5 @@ click 257 376; pause 5; shot 05-first-turn
 move 200 150
 xdotool mousedown 1; pause 1; xdotool mouseup 1; pause 0.3; shot 06-flight
 pause 5; shot 07-computer-turn
+menu 1; pause 0.8; key alt+y; pause 1.5
+type plumtag; pause 1; shot 08-staff
