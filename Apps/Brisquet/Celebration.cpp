@@ -17,10 +17,6 @@ int SpeedOf(const std::function<int()>& rand) {
     }
 }
 
-int Bounced(int position, int speed, int low, int high) {
-    return position + speed < low || position + speed > high ? -speed : speed;
-}
-
 }  // namespace
 
 Celebration::Celebration(int screen, const std::function<int()>& rand) {
@@ -37,13 +33,6 @@ Celebration::Celebration(int screen, const std::function<int()>& rand) {
     }
 }
 
-void Celebration::Tick() {
-    for (BouncingBubble& bubble : bubbles_) {
-        bubble.dx = Bounced(bubble.x, bubble.dx, kLeft, kRight);
-        bubble.dy = Bounced(bubble.y, bubble.dy, kTop, kBottom);
-        bubble.x += bubble.dx;
-        bubble.y += bubble.dy;
-    }
-}
+void Celebration::Tick() { BounceStep(bubbles_, {kLeft, kRight, kTop, kBottom}); }
 
 }  // namespace brisquet

@@ -5,15 +5,9 @@
 #include <functional>
 #include <vector>
 
-namespace brisquet {
+#include "Apps/Common/BouncingBubble.h"
 
-struct BouncingBubble {
-    int kind = 1;  // 1 to 4
-    int x = 0;
-    int y = 0;
-    int dx = 0;
-    int dy = 0;
-};
+namespace brisquet {
 
 class Celebration {
 public:

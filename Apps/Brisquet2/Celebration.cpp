@@ -12,17 +12,12 @@ int DrawSpeed(const std::function<int()>& rand) {
     return speed;
 }
 
-// Turns the speed back when the next step would leave [low, high].
-void Bounce(int position, int& speed, int low, int high) {
-    if (position + speed < low || position + speed > high) speed = -speed;
-}
-
 }  // namespace
 
 CCelebration::CCelebration(const std::function<int()>& rand) {
     bubbles_.reserve(kBubbles);
     for (int i = 0; i < kBubbles; ++i) {
-        CelebrationBubble bubble;
+        BouncingBubble bubble;
         bubble.kind = (rand() & 3) + 1;
         bubble.x = rand() % 300 + 100;
         bubble.y = rand() % 150 + 75;
@@ -32,13 +27,6 @@ CCelebration::CCelebration(const std::function<int()>& rand) {
     }
 }
 
-void CCelebration::Tick() {
-    for (CelebrationBubble& bubble : bubbles_) {
-        Bounce(bubble.x, bubble.dx, kLeft, kRight);
-        Bounce(bubble.y, bubble.dy, kTop, kBottom);
-        bubble.x += bubble.dx;
-        bubble.y += bubble.dy;
-    }
-}
+void CCelebration::Tick() { BounceStep(bubbles_, {kLeft, kRight, kTop, kBottom}); }
 
 }  // namespace brisquet2

@@ -5,15 +5,9 @@
 #include <functional>
 #include <vector>
 
-namespace brisquet2 {
+#include "Apps/Common/BouncingBubble.h"
 
-struct CelebrationBubble {
-    int kind = 1;  // 1 to 4
-    int x = 0;
-    int y = 0;
-    int dx = 0;
-    int dy = 0;
-};
+namespace brisquet2 {
 
 class CCelebration {
 public:
@@ -25,10 +19,10 @@ public:
 
     // One 20 ms step: each bubble moves by its speeds, turning back where it would leave the box.
     void Tick();
-    const std::vector<CelebrationBubble>& Bubbles() const { return bubbles_; }
+    const std::vector<BouncingBubble>& Bubbles() const { return bubbles_; }
 
 private:
-    std::vector<CelebrationBubble> bubbles_;
+    std::vector<BouncingBubble> bubbles_;
 };
 
 }  // namespace brisquet2

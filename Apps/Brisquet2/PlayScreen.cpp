@@ -221,7 +221,7 @@ void CPlayScreen::StartCelebration() {
     EndCelebration();
     game.Play(Sound::ChallengeSolved);
     celebration_ = std::make_unique<CCelebration>([this] { return game.Random().Next(); });
-    for (const CelebrationBubble& bubble : celebration_->Bubbles()) {
+    for (const BouncingBubble& bubble : celebration_->Bubbles()) {
         ISurface* surface = factory->CreateSurfaceFromAnim(game.BubbleAnim(bubble.kind), kSurfaceColourKeyed);
         celebrationBubbles_.emplace_back(gameArea, surface);
         if (surface == nullptr) continue;

@@ -116,7 +116,7 @@ TEST(Celebration, SpeedsAndBounds) {
     CCelebration celebration([&] { return generator.Next(); });
     ASSERT_EQ(celebration.Bubbles().size(), 50u);
     for (int tick = 0; tick < 1000; ++tick) {
-        for (const CelebrationBubble& bubble : celebration.Bubbles()) {
+        for (const BouncingBubble& bubble : celebration.Bubbles()) {
             ASSERT_TRUE(std::abs(bubble.dx) == 4 || std::abs(bubble.dx) == 5);
             ASSERT_TRUE(std::abs(bubble.dy) == 4 || std::abs(bubble.dy) == 5);
             ASSERT_GE(bubble.x, CCelebration::kLeft - 5);
