@@ -1,6 +1,5 @@
 #include "Apps/Brisquet/BrisquetBoard.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace brisquet {
@@ -22,16 +21,10 @@ BrisquetBoard::BrisquetBoard(Level level, int screen)
 }
 
 void BrisquetBoard::Restart() {
-    blasted_.clear();
     grid_.Clear();
     for (int r = 0; r < level_.height; ++r) {
         for (int c = 0; c < level_.width; ++c) grid_.Set(c, r, level_.At(c, r));
     }
-}
-
-bool BrisquetBoard::Popping(int column, int row) const {
-    return grid_.Popping(column, row) ||
-           std::find(blasted_.begin(), blasted_.end(), BubbleCell{column, row}) != blasted_.end();
 }
 
 ClickOutcome BrisquetBoard::Click(int column, int row) {
@@ -51,17 +44,14 @@ std::vector<BubbleCell> BrisquetBoard::BlastAround(int column, int row) {
     std::vector<BubbleCell> cells;
     for (int c = column - 1; c <= column + 1; ++c) {
         for (int r = row - 1; r <= row + 1; ++r) {
-            if (!grid_.Settled(c, r) || Popping(c, r)) continue;
             cells.push_back({c, r});
         }
     }
-    blasted_.insert(blasted_.end(), cells.begin(), cells.end());
-    return cells;
+    return grid_.MarkCells(cells);
 }
 
 std::vector<BubbleFall> BrisquetBoard::EndPop() {
-    std::vector<BubbleCell> gone = std::move(blasted_);
-    blasted_.clear();
+    std::vector<BubbleCell> gone;
     for (int c = 0; c < grid_.Width(); ++c) {
         for (int r = 0; r < grid_.Height(); ++r) {
             if (grid_.Popping(c, r)) gone.push_back({c, r});
@@ -72,7 +62,6 @@ std::vector<BubbleFall> BrisquetBoard::EndPop() {
 }
 
 ScreenState BrisquetBoard::CheckBoardState() const {
-    if (!blasted_.empty()) return ScreenState::Playing;
     switch (grid_.Evaluate(Rules())) {
     case BubbleBoardState::Playing: return ScreenState::Playing;
     case BubbleBoardState::DeadEnd: return ScreenState::DeadEnd;

@@ -30,7 +30,7 @@ public:
     const Level& LoadedLevel() const { return level_; }
     const CBubbleBoard& Grid() const { return grid_; }
     CBubbleBoard& Grid() { return grid_; }
-    bool Popping(int column, int row) const;
+    bool Popping(int column, int row) const { return grid_.Popping(column, row); }
 
     ClickOutcome Click(int column, int row);
     // The black bubble and every bubble around it that is not popping yet, inside the board.
@@ -46,8 +46,6 @@ private:
     Level level_;
     int screen_;
     CBubbleBoard grid_;
-    // Blasted bubbles of any kind; the grid marks only same-kind groups as popping.
-    std::vector<BubbleCell> blasted_;
 };
 
 // The right panel's five lines after a cleared screen that leads to the next one.

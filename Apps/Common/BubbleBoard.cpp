@@ -73,6 +73,16 @@ std::vector<BubbleCell> CBubbleBoard::MarkGroup(int column, int row, const Bubbl
     return group;
 }
 
+std::vector<BubbleCell> CBubbleBoard::MarkCells(std::span<const BubbleCell> cells) {
+    std::vector<BubbleCell> marked;
+    for (const BubbleCell& cell : cells) {
+        if (!Settled(cell.column, cell.row)) continue;
+        flags_[Index(cell.column, cell.row)] |= kPopping;
+        marked.push_back(cell);
+    }
+    return marked;
+}
+
 void CBubbleBoard::Remove(const std::vector<BubbleCell>& cells) {
     for (const BubbleCell& cell : cells) Set(cell.column, cell.row, kEmpty);
 }

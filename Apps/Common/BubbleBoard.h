@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 struct BubbleCell {
@@ -62,6 +63,9 @@ public:
     // Marks the group at (column, row) as popping and returns it; an empty list when the cell is
     // not settled, its kind does not pop or the group is a single bubble.
     std::vector<BubbleCell> MarkGroup(int column, int row, const BubbleRules& rules);
+    // Marks the settled bubbles among `cells` as popping, whatever their kinds (a blast), and
+    // returns them.
+    std::vector<BubbleCell> MarkCells(std::span<const BubbleCell> cells);
     // Empties the cells (a pop that has run its course).
     void Remove(const std::vector<BubbleCell>& cells);
     // Every bubble that is not popping and has an empty cell below it falls onto the next bubble

@@ -48,8 +48,13 @@ int CBubbleGrid::FloodMark(int column, int row, const BubbleRules& rules) {
     std::vector<BubbleCell> group = board_.MarkGroup(column, row, rules);
     if (group.empty()) return 0;
     const int count = static_cast<int>(group.size());
-    pops_.push_back(std::make_unique<CPopEffect>(*this, std::move(group)));
+    PopMarked(std::move(group));
     return count;
+}
+
+void CBubbleGrid::PopMarked(std::vector<BubbleCell> cells) {
+    if (cells.empty()) return;
+    pops_.push_back(std::make_unique<CPopEffect>(*this, std::move(cells)));
 }
 
 void CBubbleGrid::FinishPop(CPopEffect* effect) {

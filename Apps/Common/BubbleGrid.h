@@ -63,6 +63,8 @@ public:
 
     // Pops the group at the cell: the number of bubbles, 0 when it is not a group that pops.
     int FloodMark(int column, int row, const BubbleRules& rules);
+    // Pops bubbles the board has already marked popping (a blast of any kinds).
+    void PopMarked(std::vector<BubbleCell> cells);
     // The cell under a game-area pixel, when it is on the board.
     std::optional<BubbleCell> SpriteAt(int x, int y) const;
     CBubbleSprite* Sprite(int column, int row) const;

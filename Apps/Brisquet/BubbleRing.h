@@ -1,0 +1,49 @@
+// The ring of 34 bubbles around the title and promotion screens, turning by one place a tick,
+// and the heading drawn over it letter by letter in changing colours.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "Apps/Common/ShellRef.h"
+#include "frame/api/IEvent.h"
+#include "frame/api/ITimer.h"
+#include "frame/api/ShellObject.h"
+
+class IImage;
+class ISurface;
+class ModuleRandom;
+
+namespace brisquet {
+
+class CBrisquetApplet;
+
+class CBubbleRing {
+public:
+    static constexpr int kPlaces = 34;
+
+    // The ring's left column stands at x `left`; a press on any of its bubbles calls `onPress`.
+    CBubbleRing(CBrisquetApplet& game, ISurface& gameArea, int left, void* context, AppletCallback onPress);
+    ~CBubbleRing();
+    CBubbleRing(const CBubbleRing&) = delete;
+    CBubbleRing& operator=(const CBubbleRing&) = delete;
+
+    // Each bubble takes the place of the next one along the ring.
+    void Turn();
+
+private:
+    struct Place {
+        int x, y;
+    };
+    std::vector<Place> places_;
+    std::vector<AttachedSurface> bubbles_;
+    std::vector<ShellRef<IEventListener>> listeners_;
+    int turned_ = 0;
+};
+
+// `word` at (x, y), each letter in red, green, blue or yellow at random after the markup `style`,
+// whose size is `pointSize`.
+void DrawRainbowWord(IImage& canvas, std::string_view word, int x, int y, int pointSize, std::string_view style,
+                     ModuleRandom& random);
+
+}  // namespace brisquet
