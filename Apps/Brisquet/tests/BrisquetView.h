@@ -1,0 +1,40 @@
+// The game as a test sees it, in the harness's shell window or in the portal: where its buttons
+// and bubbles are, and the harness's session of it.
+#pragma once
+
+#include <string>
+
+#include "harness/GameDriver.h"
+#include "harness/GameSession.h"
+
+namespace brisquet::test {
+
+inline constexpr const char* kGameId = BRISQUET_GAME_ID;
+
+inline constexpr int CellX(int column) { return 30 + 32 * column; }
+inline constexpr int CellY(int row) { return 50 + 32 * row; }
+
+class BrisquetView : public virtual GameDriver {
+public:
+    // The level select's three bands.
+    void ChooseBeginner() { Click(240, 318); }
+    void ChooseIntermediate() { Click(240, 338); }
+    void ChooseAdvanced() { Click(240, 358); }
+    // The demo's two bubbles during their pause, which starts as the level select opens.
+    void ClickBothDemoBubbles() {
+        Wait(100);
+        Click(55 + 16, 280 + 16);
+        Click(413 + 16, 280 + 16);
+    }
+
+    // The right panel's buttons: Reset Screen, Try Again and Keep Going share a place.
+    void PanelButton() { Click(397, 320); }
+    void Hint() { Click(397, 346); }
+};
+
+class BrisquetSession : public GameSession, public BrisquetView {
+public:
+    explicit BrisquetSession(std::string folder = {}) : GameSession(kGameId, BRISQUET_GAM, std::move(folder)) {}
+};
+
+}  // namespace brisquet::test
