@@ -1,0 +1,120 @@
+#include "Apps/Brisquet/tests/BrisquetBot.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "Apps/Brisquet/LevelFile.h"
+#include "Apps/Brisquet/tests/BrisquetSolver.h"
+#include "Apps/Brisquet/tests/BrisquetView.h"
+
+namespace brisquet::test {
+namespace {
+
+// The body colour of each kind as the game draws it: red, blue, yellow, green, black, white.
+constexpr std::array<uint32_t, 6> kBodies = {0xEE3B44, 0x3A8CF2, 0xFFD43A, 0x44C84C, 0x2C303C, 0xEEF3FF};
+constexpr int kBodyPixels = 60;
+constexpr uint32_t kPollMs = 50;
+// Longer than a pop, whose flash may stand still.
+constexpr int kStillPolls = 6;
+constexpr uint32_t kLongestMs = 4000;
+
+// A fingerprint of the board's area, to tell when nothing moves any more.
+std::vector<uint32_t> BoardPixels(const GameAreaFrame& frame) {
+    std::vector<uint32_t> pixels;
+    for (int y = CellY(0); y < CellY(kMaxRows); y += 2)
+        for (int x = CellX(0); x < CellX(kMaxColumns); x += 2) pixels.push_back(frame.Pixel(x, y));
+    return pixels;
+}
+
+// Depth first through the clicks until none is left while bubbles are.
+bool FindDeadEnd(const CBubbleBoard& board, std::vector<BubbleCell>& clicks, int& budget) {
+    const std::vector<BubbleCell> moves = BrisquetSolver::Moves(board);
+    if (moves.empty()) {
+        const std::vector<int> cells = board.Cells();
+        return std::any_of(cells.begin(), cells.end(), [](int kind) { return kind != CBubbleBoard::kEmpty; });
+    }
+    for (const BubbleCell& move : moves) {
+        if (--budget < 0) return false;
+        CBubbleBoard next = board;
+        BrisquetSolver::Play(next, move);
+        clicks.push_back(move);
+        if (FindDeadEnd(next, clicks, budget)) return true;
+        clicks.pop_back();
+    }
+    return false;
+}
+
+}  // namespace
+
+CBubbleBoard BrisquetBot::ReadBoard() const {
+    const GameAreaFrame frame = driver_.Presented();
+    CBubbleBoard board(kMaxColumns, kMaxRows);
+    for (int c = 0; c < kMaxColumns; ++c) {
+        for (int r = 0; r < kMaxRows; ++r) {
+            std::array<int, kBodies.size()> counts{};
+            for (int y = CellY(r) + 4; y < CellY(r) + 28; ++y)
+                for (int x = CellX(c) + 4; x < CellX(c) + 28; ++x)
+                    for (size_t k = 0; k < kBodies.size(); ++k) counts[k] += frame.Pixel(x, y) == kBodies[k];
+            for (size_t k = 0; k < kBodies.size(); ++k)
+                if (counts[k] >= kBodyPixels) board.Set(c, r, static_cast<int>(k) + 1);
+        }
+    }
+    return board;
+}
+
+void BrisquetBot::WaitStill() {
+    std::vector<uint32_t> last;
+    int still = 0;
+    for (uint32_t waited = 0; waited < kLongestMs && still < kStillPolls; waited += kPollMs) {
+        driver_.Wait(kPollMs);
+        std::vector<uint32_t> now = BoardPixels(driver_.Presented());
+        still = now == last ? still + 1 : 0;
+        last = std::move(now);
+    }
+}
+
+void BrisquetBot::ClickCell(const BubbleCell& cell) {
+    driver_.Click(CellX(cell.column) + 16, CellY(cell.row) + 16);
+    WaitStill();
+}
+
+bool BrisquetBot::Play(const std::vector<BubbleCell>& clicks, CBubbleBoard model, std::string* error) {
+    for (size_t i = 0; i < clicks.size(); ++i) {
+        const BubbleCell& cell = clicks[i];
+        ClickCell(cell);
+        BrisquetSolver::Play(model, cell);
+        // The last click may bring up another screen.
+        if (i + 1 < clicks.size() && ReadBoard().Cells() != model.Cells()) {
+            *error = "after click " + std::to_string(i) + " at (" + std::to_string(cell.column) + ", " +
+                     std::to_string(cell.row) + ") the screen differs from the model";
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BrisquetBot::Clear(std::string* error) {
+    const CBubbleBoard board = ReadBoard();
+    BrisquetSolver solver;
+    const std::optional<std::vector<BubbleCell>> plan = solver.Solve(board);
+    if (!plan) {
+        *error = "no clearing order found";
+        return false;
+    }
+    return Play(*plan, board, error);
+}
+
+bool BrisquetBot::PlayIntoDeadEnd(std::string* error) {
+    const CBubbleBoard board = ReadBoard();
+    std::vector<BubbleCell> clicks;
+    int budget = 100000;
+    if (!FindDeadEnd(board, clicks, budget)) {
+        *error = "no dead end found";
+        return false;
+    }
+    return Play(clicks, board, error);
+}
+
+}  // namespace brisquet::test
