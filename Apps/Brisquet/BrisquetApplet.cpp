@@ -127,12 +127,16 @@ void CBrisquetApplet::ReadBestLevel() {
 }
 
 void CBrisquetApplet::Promote(int nextScreen) {
-    ReadBestLevel();
     bestLevel_ = PromotedBestLevel(bestLevel_, nextScreen);
     StoreBestLevel();
 }
 
-void CBrisquetApplet::StoreBestLevel() const { WriteSettingInt(*record()->settings, kBestLevelKey, bestLevel_); }
+// What is stored may have risen meanwhile (another run of the game): it is never lowered.
+void CBrisquetApplet::StoreBestLevel() {
+    const int stored = ClampBestLevel(ReadSettingInt(*record()->settings, kBestLevelKey, 0));
+    bestLevel_ = std::max(bestLevel_, stored);
+    WriteSettingInt(*record()->settings, kBestLevelKey, bestLevel_);
+}
 
 ISurface* CBrisquetApplet::MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize,
                                           void* context, AppletCallback callback) {

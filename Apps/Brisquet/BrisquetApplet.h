@@ -75,7 +75,7 @@ public:
 
 private:
     void LoadBubbles();
-    void StoreBestLevel() const;
+    void StoreBestLevel();
 
     CSoundBank<Sound, kSoundCount> sounds_;
     std::array<ShellRef<ISound>, 2> finalSounds_;

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "Apps/Brisquet/LevelFile.h"
 #include "Apps/Brisquet/tests/BrisquetSolver.h"
 #include "Apps/Brisquet/tests/BrisquetView.h"
+#include "Apps/Common/ModuleRandom.h"
 
 namespace brisquet::test {
 namespace {
@@ -28,22 +28,25 @@ std::vector<uint32_t> BoardPixels(const GameAreaFrame& frame) {
     return pixels;
 }
 
-// Depth first through the clicks until none is left while bubbles are.
-bool FindDeadEnd(const CBubbleBoard& board, std::vector<BubbleCell>& clicks, int& budget) {
-    const std::vector<BubbleCell> moves = BrisquetSolver::Moves(board);
-    if (moves.empty()) {
-        const std::vector<int> cells = board.Cells();
-        return std::any_of(cells.begin(), cells.end(), [](int kind) { return kind != CBubbleBoard::kEmpty; });
+bool HasBubbles(const CBubbleBoard& board) {
+    const std::vector<int> cells = board.Cells();
+    return std::any_of(cells.begin(), cells.end(), [](int kind) { return kind != CBubbleBoard::kEmpty; });
+}
+
+// Clicks at random until nothing can go; a few hundred tries, the same on every run.
+std::optional<std::vector<BubbleCell>> FindDeadEnd(const CBubbleBoard& start) {
+    ModuleRandom random;
+    for (int attempt = 0; attempt < 500; ++attempt) {
+        CBubbleBoard board = start;
+        std::vector<BubbleCell> clicks;
+        for (std::vector<BubbleCell> moves = BrisquetSolver::Moves(board); !moves.empty();
+             moves = BrisquetSolver::Moves(board)) {
+            clicks.push_back(moves[static_cast<size_t>(random.Next()) % moves.size()]);
+            BrisquetSolver::Play(board, clicks.back());
+        }
+        if (HasBubbles(board)) return clicks;
     }
-    for (const BubbleCell& move : moves) {
-        if (--budget < 0) return false;
-        CBubbleBoard next = board;
-        BrisquetSolver::Play(next, move);
-        clicks.push_back(move);
-        if (FindDeadEnd(next, clicks, budget)) return true;
-        clicks.pop_back();
-    }
-    return false;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -108,13 +111,12 @@ bool BrisquetBot::Clear(std::string* error) {
 
 bool BrisquetBot::PlayIntoDeadEnd(std::string* error) {
     const CBubbleBoard board = ReadBoard();
-    std::vector<BubbleCell> clicks;
-    int budget = 100000;
-    if (!FindDeadEnd(board, clicks, budget)) {
+    const std::optional<std::vector<BubbleCell>> clicks = FindDeadEnd(board);
+    if (!clicks) {
         *error = "no dead end found";
         return false;
     }
-    return Play(clicks, board, error);
+    return Play(*clicks, board, error);
 }
 
 }  // namespace brisquet::test

@@ -56,5 +56,21 @@ TEST_F(BrisquetPortalTest, TheBotClearsAllThirtyScreensAndTheBestLevelOnlyRises)
     EXPECT_EQ(promoted_, (std::vector<std::string>{"2"}));
 }
 
+// The game's one box, for a screen it cannot read, with the portal closed under it: the best
+// level stays as it was.
+TEST_F(BrisquetPortalTest, ClosingThePortalDuringTheGamesBoxChangesNothing) {
+    MakeInstalledWithTheGuest();
+    StartWithGame(BRISQUET_BARE_GAM);
+    ASSERT_TRUE(TheShell().GameRunning());
+    SetUserValue("BestLevel", "1");
+    Restart();
+    ASSERT_TRUE(OnLevelSelect());
+    Expect("MESSAGEBOX", [this](CDialog&) { headless_->PushClose(); });
+    ChooseBeginner();
+    EXPECT_TRUE(test_portal::SessionStopping());
+    EXPECT_EQ(UserValue("BestLevel"), "1");
+    test_portal::End();
+}
+
 }  // namespace
 }  // namespace brisquet::test
