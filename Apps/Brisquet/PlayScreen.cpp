@@ -6,6 +6,7 @@
 #include "Apps/Brisquet/FinalScreen.h"
 #include "Apps/Brisquet/LevelSelectScreen.h"
 #include "Apps/Brisquet/PromotionScreen.h"
+#include "Apps/Common/BouncingBubbleView.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "frame/api/AppletResults.h"
@@ -24,6 +25,8 @@ constexpr int kPopMs = 200;
 constexpr int kPanelLeft = 295;
 constexpr int kPanelWidth = 205;
 constexpr int kPanelTop = 140;
+// The board's right rail reaches into the panel's span: messages are cleared right of it.
+constexpr int kRailEnd = 301;
 constexpr int kPanelBottom = 300;
 constexpr int kHeadingY = 150;
 constexpr int kLineStep = 16;
@@ -102,7 +105,7 @@ void CPlayScreen::ShowOnly(Button which) {
 
 void CPlayScreen::ClearPanel() {
     canvas->SetCurColor(0, 0, 0);
-    canvas->FillRect(kPanelLeft, kPanelTop, kPanelLeft + kPanelWidth, kPanelBottom);
+    canvas->FillRect(kRailEnd, kPanelTop, kPanelLeft + kPanelWidth, kPanelBottom);
 }
 
 void CPlayScreen::DrawPanelText(const char* text, int pointSize, bool bold, int y) {
@@ -195,9 +198,7 @@ void CPlayScreen::ShowCleared() {
 int CPlayScreen::OnTick(intptr_t* /*args*/) {
     if (celebration_ == nullptr) return 0;
     celebration_->Tick();
-    const auto& bubbles = celebration_->Bubbles();
-    for (size_t i = 0; i < bubbles.size() && i < celebrationBubbles_.size(); ++i)
-        if (ISurface* surface = celebrationBubbles_[i].Get()) surface->SetLoc(bubbles[i].x, bubbles[i].y, nullptr);
+    PlaceBubbleSurfaces(celebration_->Bubbles(), celebrationBubbles_);
     return 0;
 }
 

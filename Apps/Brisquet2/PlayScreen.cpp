@@ -4,6 +4,7 @@
 
 #include "Apps/Brisquet2/Puzzle.h"
 #include "Apps/Brisquet2/PuzzlePrompt.h"
+#include "Apps/Common/BouncingBubbleView.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/HighScores.h"
 #include "Apps/Common/ModuleGlobals.h"
@@ -241,9 +242,7 @@ void CPlayScreen::EndCelebration() {
 int CPlayScreen::OnTick(intptr_t* /*args*/) {
     if (celebration_ == nullptr) return 0;
     celebration_->Tick();
-    const auto& bubbles = celebration_->Bubbles();
-    for (size_t i = 0; i < bubbles.size() && i < celebrationBubbles_.size(); ++i)
-        if (ISurface* surface = celebrationBubbles_[i].Get()) surface->SetLoc(bubbles[i].x, bubbles[i].y, nullptr);
+    PlaceBubbleSurfaces(celebration_->Bubbles(), celebrationBubbles_);
     return 0;
 }
 

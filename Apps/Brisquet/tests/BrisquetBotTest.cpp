@@ -9,6 +9,8 @@
 namespace brisquet::test {
 namespace {
 
+constexpr uint32_t kBlueBody = 0x3A8CF2;
+
 bool HasBubbles(const CBubbleBoard& board) {
     for (int kind : board.Cells())
         if (kind != CBubbleBoard::kEmpty) return true;
@@ -81,7 +83,11 @@ TEST(BrisquetBot, BothDemoBubblesInOnePauseOpenTheTitle) {
     BrisquetSession session;
     for (const Case& c : cases) {
         ASSERT_TRUE(session.Start()) << c.name;
-        session.Wait(c.before);
+        // Every launch starts its first demo with two blue bubbles.
+        session.Wait(60);
+        EXPECT_GT(session.Count(kBlueBody, 55, 280, 87, 312), 60) << c.name;
+        EXPECT_GT(session.Count(kBlueBody, 413, 280, 445, 312), 60) << c.name;
+        session.Wait(c.before - 60);
         // Where the bubbles stand at that time: their place in the pause, or 4 pixels a tick lower.
         const int y = c.before < 1000 ? 296 : 296 + static_cast<int>(c.before - 1000) / 20 * 4;
         if (c.left) session.Click(71, y);
