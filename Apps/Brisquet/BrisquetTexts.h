@@ -6,19 +6,22 @@
 
 namespace brisquet {
 
-inline constexpr std::array<std::string_view, 12> kHelpLines = {
+inline constexpr std::array<std::string_view, 15> kHelpLines = {
     "<S1><B><c333399>How to play Brisquet</B>",
-    "<S3><c333333>Brisquet has three levels of ten screens each: Beginner,",
-    "<S3><c333333>Intermediate and Advanced. Clear every bubble from a",
-    "<S3><c333333>screen to go on to the next one.",
-    "<S3><c333333>Click a bubble to pop it together with all the bubbles of",
-    "<S3><c333333>the same colour that touch it. The bubbles above fall",
-    "<S3><c333333>down into the gaps.",
-    "<S3><c333333>A bubble with no neighbour of its own colour cannot be",
-    "<S3><c333333>popped, so think before you click!",
-    "<S3><c333333>The black bubble is special: click it and it pops every",
+    "<S3><B><c663300>Pop the bubbles</B>",
+    "<S3><c333333>Click a bubble to pop it together with every bubble of the same",
+    "<S3><c333333>colour that touches it. A bubble with no neighbour of its own",
+    "<S3><c333333>colour cannot be popped. The bubbles above fall into the gaps.",
+    "<S3><B><c663300>The black bubble</B>",
+    "<S3><c333333>In the advanced screens, click a black bubble and it pops every",
     "<S3><c333333>bubble around it, whatever their colours.",
-    "<S3><c333333>Stuck? Press \"Get a Hint\", or \"Reset Screen\" to start over.",
+    "<S3><B><c663300>Thirty screens</B>",
+    "<S3><c333333>There are three levels of ten screens each: Beginner, Intermediate",
+    "<S3><c333333>and Advanced. Clear every bubble of a screen to go on to the next.",
+    "<S3><c333333>Stuck? \"Get a Hint\" shows the screen's hint, \"Reset Screen\" starts",
+    "<S3><c333333>it over, and when no bubble can be popped a click tries again.",
+    "",
+    "<S3><B><c333399>Tip: find the lonely bubbles first, then pop what keeps them apart!</B>",
 };
 
 inline constexpr std::string_view kTrademark = "<c333333><s4>Brisquet is a trademark of Rivakel.";

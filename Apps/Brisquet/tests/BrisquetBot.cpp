@@ -15,9 +15,10 @@ namespace {
 // The body colour of each kind as the game draws it: red, blue, yellow, green, black, white.
 constexpr std::array<uint32_t, 6> kBodies = {0xEE3B44, 0x3A8CF2, 0xFFD43A, 0x44C84C, 0x2C303C, 0xEEF3FF};
 constexpr int kBodyPixels = 60;
-constexpr uint32_t kPollMs = 50;
-// Longer than a pop, whose flash may stand still.
-constexpr int kStillPolls = 6;
+// A pop shows 200 ms (its flash may stand still), and its timer ticks every 30 ms; falling
+// bubbles move every 20 ms.
+constexpr uint32_t kPopMs = 250;
+constexpr uint32_t kPollMs = 100;
 constexpr uint32_t kLongestMs = 4000;
 
 // A fingerprint of the board's area, to tell when nothing moves any more.
@@ -68,12 +69,12 @@ CBubbleBoard BrisquetBot::ReadBoard() const {
 }
 
 void BrisquetBot::WaitStill() {
-    std::vector<uint32_t> last;
-    int still = 0;
-    for (uint32_t waited = 0; waited < kLongestMs && still < kStillPolls; waited += kPollMs) {
+    driver_.Wait(kPopMs);
+    std::vector<uint32_t> last = BoardPixels(driver_.Presented());
+    for (uint32_t waited = 0; waited < kLongestMs; waited += kPollMs) {
         driver_.Wait(kPollMs);
         std::vector<uint32_t> now = BoardPixels(driver_.Presented());
-        still = now == last ? still + 1 : 0;
+        if (now == last) return;
         last = std::move(now);
     }
 }

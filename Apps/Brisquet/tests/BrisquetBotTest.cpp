@@ -116,6 +116,24 @@ TEST(BrisquetBot, AScreenThatCannotBeReadIsReportedAndTheLevelSelectComesBack) {
     }
 }
 
+TEST(BrisquetBot, ReplayingBeginnerAfterReachingAdvancedKeepsTheBestLevel) {
+    BrisquetSession session;
+    BrisquetBot bot(session);
+    session.SetValue("BestLevel", "2");
+    ASSERT_TRUE(session.Start());
+    session.ChooseBeginner();
+    for (int screen = 1; screen <= 10; ++screen) {
+        std::string error;
+        ASSERT_TRUE(bot.Clear(&error)) << screen << ": " << error;
+        bot.WaitStill();
+        if (screen < 10) session.PanelButton();
+    }
+    ASSERT_TRUE(session.OnPromotion());
+    EXPECT_EQ(session.Value("BestLevel"), "2");
+    session.Stop();
+    EXPECT_EQ(session.Value("BestLevel"), "2");
+}
+
 TEST(BrisquetBot, TheStoredBestLevelIsReadWithinItsRange) {
     struct Case {
         const char* stored;

@@ -26,7 +26,7 @@ void RunOnce(BrisquetSession& session, int run) {
             session.Click(CellX(0) + 16, CellY(9) + 16);
             session.Wait(100);
             break;
-        default: session.Wait(1500); break;  // the demo under way
+        default: session.Wait(1100); break;  // the demo's bubbles falling
     }
     session.Wait(100);
     session.Stop();
