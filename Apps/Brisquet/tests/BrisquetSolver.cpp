@@ -1,6 +1,7 @@
 #include "BrisquetSolver.h"
 
 #include <array>
+#include <random>
 #include <utility>
 
 #include "Apps/Brisquet/BrisquetBoard.h"
@@ -96,6 +97,33 @@ bool BrisquetSolver::Search(const CBubbleBoard& board, std::vector<BubbleCell>& 
     }
     hopeless_.insert(std::move(key));
     return false;
+}
+
+bool NeedsBlackBubbles(const CBubbleBoard& board, size_t boardLimit) {
+    CBubbleBoard without = board;
+    std::vector<BubbleCell> blacks;
+    for (int c = 0; c < board.Width(); ++c)
+        for (int r = 0; r < board.Height(); ++r)
+            if (board.At(c, r) == kBlackKind) blacks.push_back({c, r});
+    if (blacks.empty()) return false;
+    without.Remove(blacks);
+    for (const BubbleFall& fall : without.Settle()) without.Land(fall.column, fall.toRow);
+    BrisquetSolver solver(boardLimit);
+    return !solver.Solve(without) && !solver.GaveUp();
+}
+
+double DeadEndShare(const CBubbleBoard& board, int tries, uint32_t seed) {
+    if (tries <= 0) return 0;
+    std::mt19937 random(seed);
+    int deadEnds = 0;
+    for (int i = 0; i < tries; ++i) {
+        CBubbleBoard play = board;
+        for (std::vector<BubbleCell> moves = BrisquetSolver::Moves(play); !moves.empty();
+             moves = BrisquetSolver::Moves(play))
+            BrisquetSolver::Play(play, moves[random() % moves.size()]);
+        deadEnds += Empty(play) ? 0 : 1;
+    }
+    return static_cast<double>(deadEnds) / tries;
 }
 
 }  // namespace brisquet

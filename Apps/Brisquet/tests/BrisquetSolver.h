@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -41,5 +42,13 @@ private:
     bool gaveUp_ = false;
     std::unordered_set<std::string> hopeless_;
 };
+
+// Whether the board is proved hopeless once its black bubbles are taken out: they are where
+// they matter. False when the solver gives up at `boardLimit`.
+bool NeedsBlackBubbles(const CBubbleBoard& board, size_t boardLimit);
+
+// How hard a board is for someone who clicks without a plan: the share of `tries` random click
+// orders (each click drawn evenly from the moves left) that end with bubbles that cannot go.
+double DeadEndShare(const CBubbleBoard& board, int tries, uint32_t seed);
 
 }  // namespace brisquet
