@@ -8,14 +8,14 @@ namespace brisquet {
 
 inline constexpr std::array<std::string_view, 15> kHelpLines = {
     "<S1><B><c333399>How to play Brisquet</B>",
-    "<S3><B><c663300>Pop the bubbles</B>",
+    "<S2><B><c663300>Pop the bubbles</B>",
     "<S3><c333333>Click a bubble to pop it together with every bubble of the same",
     "<S3><c333333>colour that touches it. A bubble with no neighbour of its own",
     "<S3><c333333>colour cannot be popped. The bubbles above fall into the gaps.",
-    "<S3><B><c663300>The black bubble</B>",
+    "<S2><B><c663300>The black bubble</B>",
     "<S3><c333333>In the advanced screens, click a black bubble and it pops every",
     "<S3><c333333>bubble around it, whatever their colours.",
-    "<S3><B><c663300>Thirty screens</B>",
+    "<S2><B><c663300>Thirty screens</B>",
     "<S3><c333333>There are three levels of ten screens each: Beginner, Intermediate",
     "<S3><c333333>and Advanced. Clear every bubble of a screen to go on to the next.",
     "<S3><c333333>Stuck? \"Get a Hint\" shows the screen's hint, \"Reset Screen\" starts",
