@@ -106,7 +106,9 @@ void CPlayScreen::Announce(const std::vector<PondNews>& news) {
                 break;
             case PondNews::LastLifeLost:
                 DrawLives();
-                if (!EnterHighScore(game, pond_.Score())) game.Play(Sound::GameOver);
+                if (!EnterHighScore(*Globals().services, *Globals().settings, pond_.Score(),
+                                    [this] { game.Play(Sound::GameOverHighScore); }))
+                    game.Play(Sound::GameOver);
                 break;
             case PondNews::OpenContinuePanel: OpenContinuePanel(); break;
             case PondNews::OpenPlayAgainPanel: OpenPlayAgainPanel(); break;

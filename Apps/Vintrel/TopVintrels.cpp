@@ -3,8 +3,6 @@
 #include "Apps/Common/HighScoreNameEntry.h"
 #include "Apps/Common/HighScoreView.h"
 #include "Apps/Common/HighScores.h"
-#include "Apps/Common/ModuleGlobals.h"
-#include "Apps/Vintrel/VintrelApplet.h"
 
 namespace vintrel {
 namespace {
@@ -26,19 +24,18 @@ void DrawTopVintrels(IImage& canvas, ISettingsAccess& settings, IShellFactory& f
                       ReadHighScores(settings));
 }
 
-bool EnterHighScore(CVintrelApplet& game, int score) {
-    const ModuleGlobals& globals = Globals();
-    HighScoreTable table = ReadHighScores(*globals.settings);
+bool EnterHighScore(IShellServices& services, ISettingsAccess& settings, int score,
+                    const std::function<void()>& fanfare) {
+    HighScoreTable table = ReadHighScores(settings);
     const HighScoreTable before = table;
     HighScoreTable trial = table;
     if (InsertHighScore(trial, "", score) < 0) return false;
-    game.Play(Sound::GameOverHighScore);
+    fanfare();
     const std::string name = EnterHighScoreName(
-        *globals.services, *globals.settings,
-        {"Congratulations",
-         "You got a high score! Survival of the fittest at it's best.  Please enter your name:"});
+        services, settings,
+        {"Congratulations", "You got a high score! Survival of the fittest at it's best.  Please enter your name:"});
     InsertHighScore(table, name, score);
-    WriteHighScores(*globals.settings, table, before);
+    WriteHighScores(settings, table, before);
     return true;
 }
 
