@@ -61,6 +61,12 @@ VintrelBot::Sight VintrelBot::Look() const {
     return s;
 }
 
+int VintrelBot::AngelTop() const {
+    for (int y = 0; y < kHeight; ++y)
+        if (view_.Count(kAngelWing, 0, y, kWidth, y + 1) > 0) return y;
+    return -1;
+}
+
 void VintrelBot::Hold(bool left, bool right, bool up, bool down) {
     const bool want[4] = {left, right, up, down};
     const int keys[4] = {kLeft, kRight, kUp, kDown};
@@ -140,6 +146,7 @@ void VintrelBot::Steer(const Sight& s, bool ramming) {
 
 BotReport VintrelBot::Play(int goalSize, int maxLooks) {
     BotReport report;
+    int angelFrom = -1;
     for (int look = 0; look < maxLooks; ++look) {
         view_.Wait(kLookMs);
         if (view_.AskingPlayAgain()) {
@@ -151,12 +158,17 @@ BotReport VintrelBot::Play(int goalSize, int maxLooks) {
             ++report.deaths;
             view_.Key(kSpace);
             view_.Wait(kLookMs);
-            if (view_.Count(kAngelWing, 0, 0, kWidth, kHeight) > 0) report.angelGoneOnSpace = false;
+            if (AngelTop() >= 0) report.angelGoneOnSpace = false;
             lastX_ = lastY_ = -1;
+            angelFrom = -1;
             continue;
         }
         const Sight s = Look();
-        if (!s.player || view_.Count(kAngelWing, 0, 0, kWidth, kHeight) > 0) {
+        if (const int angel = AngelTop(); angel >= 0) {
+            if (angelFrom < 0) angelFrom = angel;
+            report.angelRise = std::max(report.angelRise, angelFrom - angel);
+        }
+        if (!s.player || AngelTop() >= 0) {
             Hold(false, false, false, false);
             lastX_ = lastY_ = -1;
             continue;

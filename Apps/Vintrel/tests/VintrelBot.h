@@ -17,6 +17,7 @@ struct BotReport {
     int passedThrough = 0;    // looks at which the player overlapped a bigger blob and lived on
     bool gameOver = false;    // "Play Again?" is up
     bool angelGoneOnSpace = true;  // after every Space the angel had flown
+    int angelRise = 0;             // the most an angel was seen to rise, in pixels
 };
 
 class VintrelBot {
@@ -43,6 +44,8 @@ public:
         std::vector<Blob> others;
     };
     Sight Look() const;
+    // The top of the angel's wings, or -1.
+    int AngelTop() const;
 
 private:
     void Hold(bool left, bool right, bool up, bool down);
