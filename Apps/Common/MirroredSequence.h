@@ -1,0 +1,11 @@
+// A mirrored copy of an animation's frames, for sprites that must face the other way.
+#pragma once
+
+#include "Apps/Common/ShellRef.h"
+#include "frame/api/IImageSeq.h"
+
+class IShellFactory;
+
+// Every frame drawn mirrored left to right onto a new colour-keyed image of its size, with the
+// same frame times and loop flag; null when the source has no frame.
+ShellRef<IImageSeq> MirroredSequence(IShellFactory& factory, IImageSeq& source);
