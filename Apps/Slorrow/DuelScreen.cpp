@@ -174,8 +174,10 @@ void CDuelScreen::DrawSaying() {
     if (!saying_ || !duel_->HitCandidate()) return;
     const Candidate& hit = duel_->Get(*duel_->HitCandidate());
     const Picture bubble = hit.Who() == Character::Brambo ? Picture::BramboComment : Picture::QuilletComment;
+    // The bubble's tail points down to the left: turned, it points to a speaker on the right.
     if (IImage* picture = game.GetPicture(bubble))
-        canvas->DrawAt(picture, (kFieldWidth - kBubbleWidth) / 2, (kFieldHeight - kBubbleHeight) / 2);
+        canvas->DrawAtEx(picture, (kFieldWidth - kBubbleWidth) / 2, (kFieldHeight - kBubbleHeight) / 2,
+                         hit.Where() == Side::Right ? kDrawMirrorLeftRight : 0);
     const std::vector<std::string_view> lines = SayingLines(hit.Who(), *saying_);
     if (lines.empty()) return;
     const auto& [firstY, step] = kSayingRows[std::min(lines.size(), kSayingRows.size()) - 1];
@@ -247,11 +249,11 @@ void CDuelScreen::ShowEnd() {
     if (canvas != nullptr) {
         if (IImage* picture = game.GetPicture(quillet ? Picture::QuilletSelectR : Picture::BramboSelectR))
             canvas->DrawAt(picture, 285, quillet ? 100 : 115);
-        const bool person = winner.IsPerson();
-        const std::array<const char*, 3> taunt = {
-            person ? (side == Side::Left ? "<S2><c000080><B>Player 1 wins!" : "<S2><c000080><B>Player 2 wins!")
-                   : "<S2><c800000><B>The computer wins!",
-            "<S3><c000000>The crowd has spoken:", "<S3><c000000>the mud stuck to the other side."};
+        constexpr std::array<std::array<const char*, 3>, 2> kTaunts = {{
+            {"<S2><c000080><B>Brambo wins!", "<S3><c000000>The voters have spoken,", "<S3><c000000>and what they said was \"splat\"."},
+            {"<S2><c000080><B>Quillet wins!", "<S3><c000000>Clean hands, muddy rival:", "<S3><c000000>that is how a race is won."},
+        }};
+        const auto& taunt = kTaunts[quillet ? 1 : 0];
         int y = 170;
         for (const char* line : taunt) {
             DrawMarkupText(canvas, line, 15, y);

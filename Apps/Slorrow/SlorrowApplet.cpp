@@ -12,8 +12,14 @@
 namespace slorrow {
 namespace {
 
-constexpr const char* kTrademarkLine = "<c333333><s4>Slorrow is a trademark of Rivakel.";
-constexpr int kTrademarkX = 300;
+constexpr const char* kTrademarkLine = "<c999999><s4>Slorrow is a trademark of Rivakel.";
+constexpr int kTrademarkRight = 495;
+
+HelpPageStyle HelpStyle() {
+    HelpPageStyle style(kTrademarkLine, kTrademarkRight);
+    style.trademarkRightAligned = true;
+    return style;
+}
 
 constexpr std::array<const char*, kSoundCount> kSoundNames = {
     "button_switch_press.wav", "candidate_throw_mud.wav", "game_start_temp.wav",
@@ -65,7 +71,7 @@ bool PromotionOnAt(int year, int month, int day) {
 }
 
 CSlorrowApplet::CSlorrowApplet(AppletRecord* record)
-    : CApplet(record, {kTrademarkLine, kTrademarkX}), sounds_(*record->factory, kSoundNames) {
+    : CApplet(record, HelpStyle()), sounds_(*record->factory, kSoundNames) {
     IShellFactory& factory = *record->factory;
     for (size_t i = 0; i < pictures_.size(); ++i) pictures_[i].Reset(LoadPicture(kPictureNames[i]));
     for (size_t i = 0; i < sequences_.size(); ++i) {
