@@ -3,7 +3,7 @@
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 
-ShellRef<IImageSeq> MirroredSequence(IShellFactory& factory, IImageSeq& source) {
+ShellRef<IImageSeq> CopiedSequence(IShellFactory& factory, IImageSeq& source, int drawFlags) {
     int count = 0;
     source.GetImageCount(&count);
     ShellRef<IImageSeq> made;
@@ -15,7 +15,7 @@ ShellRef<IImageSeq> MirroredSequence(IShellFactory& factory, IImageSeq& source) 
         ShellRef<IImage> copy(factory.CreateImage(width, height, kSurfaceColourKeyed));
         if (!copy) continue;
         copy->ClearToColor(0xFF, 0x00, 0xFF);
-        copy->DrawAtEx(frame.Get(), 0, 0, kDrawMirrorLeftRight);
+        copy->DrawAtEx(frame.Get(), 0, 0, drawFlags);
         int time = 0;
         source.GetFrameTime(&time, i);
         if (!made) {
@@ -30,4 +30,8 @@ ShellRef<IImageSeq> MirroredSequence(IShellFactory& factory, IImageSeq& source) 
     source.GetLoop(&loop);
     made->SetLoop(loop);
     return made;
+}
+
+ShellRef<IImageSeq> MirroredSequence(IShellFactory& factory, IImageSeq& source) {
+    return CopiedSequence(factory, source, kDrawMirrorLeftRight);
 }

@@ -6,6 +6,10 @@
 
 class IShellFactory;
 
-// Every frame drawn mirrored left to right onto a new colour-keyed image of its size, with the
-// same frame times and loop flag; null when the source has no frame.
+// Every frame drawn with `drawFlags` onto a new colour-keyed image of its size, with the same
+// frame times and loop flag; null when the source has no frame. The copies can be changed
+// (recoloured) without touching the source's frames.
+ShellRef<IImageSeq> CopiedSequence(IShellFactory& factory, IImageSeq& source, int drawFlags);
+
+// The copies drawn mirrored left to right.
 ShellRef<IImageSeq> MirroredSequence(IShellFactory& factory, IImageSeq& source);
