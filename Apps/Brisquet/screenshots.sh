@@ -13,8 +13,12 @@ new_game() {  # back to the level select through the portal's New Game, confirmi
 }
 
 shot 01-level-select
-# New Game starts the demo again: both bubbles clicked in their first pause open the title.
-menu 1; pause 0.4; click 71 296; click 429 296; pause 1; shot 02-title
+# New Game starts the demo again: both bubbles clicked in their one-second pause open the title,
+# so the clicks follow each other at once as soon as the bubbles show.
+menu 1
+until [ "$(pixel 71 296)" != 000000 ]; do :; done
+for x in 71 429; do xdotool mousemove $((gx + x)) $((gy + 296)) click 1; done
+pause 1; shot 02-title
 click 250 150; pause 0.3
 pause 1.3; shot 03-demo
 menu 3; pause 0.8; shot 04-help
@@ -71,6 +75,6 @@ play 46,66 46,354 238,290 78,354 206,354 270,322
 pause 0.5; shot 11-after-screen-29
 click 397 320; pause 1.2
 play 46,66 46,130 46,290 46,354 78,354 110,258 110,322 142,322 142,322 174,194 238,194 238,226 142,322 238,322 238,354
-pause 0.5; shot 12-final
-pause 3; shot 13-final-trembling
-pause 4; shot 14-final-burst
+shot 12-final
+pause 1.2; shot 13-final-trembling
+pause 3; shot 14-final-burst
