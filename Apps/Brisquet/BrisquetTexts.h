@@ -29,7 +29,7 @@ inline constexpr std::string_view kSelectTrademark = "<cffffff><S4><C>Brisquet i
 
 // Two columns of four lines, as the title screen rolls them.
 inline constexpr std::array<std::string_view, 8> kStaffLines = {
-    "Design: Wren Alderby",    "Programming: Tobin Ashgrove", "Bubbles: Mirela Fenwick", "Sound: Cass Underhill",
+    "Design: Wren Alderby",    "Code: Tobin Ashgrove", "Bubbles: Mirela Fenwick", "Sound: Cass Underhill",
     "Screens: Juno Padgett",   "Testing: Ollie Brackwater",   "Levels: Nessa Coldridge", "Producer: Hal Ormsby",
 };
 
