@@ -12,6 +12,7 @@ struct Played {
     std::vector<RoundEvent> events;
     int landed = 0;
     int checked = 0;
+    int matched = 0;
 };
 
 Played Play(GameProgress& progress, RandomSource rand) {
@@ -21,7 +22,10 @@ Played Play(GameProgress& progress, RandomSource rand) {
         if (played.states.empty() || played.states.back() != round.State()) played.states.push_back(round.State());
         for (const RoundNews& news : round.Tick(now)) {
             if (news.event == RoundEvent::BallLanded) ++played.landed;
-            else if (news.event == RoundEvent::CellChecked) ++played.checked;
+            else if (news.event == RoundEvent::CellChecked) {
+                ++played.checked;
+                played.matched += news.verdict.matched ? 1 : 0;
+            }
             else played.events.push_back(news.event);
             if (news.event == RoundEvent::Gone) return played;
         }
@@ -45,12 +49,18 @@ TEST(TallimoPlayRound, APerfectTruckRunsEveryStateAndPays) {
 TEST(TallimoPlayRound, AFailedTruckWaitsForAKeyThenLeaves) {
     GameProgress progress;
     int draws = 0;
-    // The pattern's 24 draws give kind 0, every ball after them kind 1.
-    const Played played = Play(progress, [&draws] { return draws++ < 24 ? 0 : 1; });
+    // Columns 0 to 2 want kind 0, columns 3 to 5 kind 1. The balls come 0, twelve 1s, eleven 0s,
+    // all left to fall into column 3 and then its neighbours, the left one first: misses in column
+    // 3's floor, column 2 and column 5, one in column 1.
+    const Played played = Play(progress, [&draws] {
+        ++draws;
+        return draws > 12 && draws <= 24 ? 1 : 0;
+    });
     EXPECT_EQ(played.events, (std::vector<RoundEvent>{RoundEvent::Failed, RoundEvent::Gone}));
     EXPECT_EQ(played.states.back(), PlayState::Passed);
+    EXPECT_EQ(played.matched, 3 + 4 + 3 + 4);
     EXPECT_EQ(progress.Lives(), 2);
-    EXPECT_EQ(progress.Money(), 0);
+    EXPECT_EQ(progress.Money(), 14 * 10);
 }
 
 }  // namespace
