@@ -1,5 +1,7 @@
 #include "app/ProgramState.h"
 
+#include "core/base/ShutdownFlag.h"
+
 namespace {
 ProgramState& Storage() {
     static ProgramState state;
@@ -9,4 +11,8 @@ ProgramState& Storage() {
 
 ProgramState& Program() { return Storage(); }
 
-void ResetProgram() { Storage() = ProgramState{}; }
+void ResetProgram() {
+    Storage() = ProgramState{};
+    // A stopped session's flag would hold every timer of whatever runs next in this process.
+    SetShutdownRequested(false);
+}

@@ -18,13 +18,17 @@
 
 namespace test_portal {
 
-bool Start(const std::vector<std::string>& args) { return !StartProgram(args).has_value() && Shell() != nullptr; }
-
 void End() {
     StopSession();
     RunPendingSessionStop();
     EndProgram();
     ResetProgram();
+}
+
+bool Start(const std::vector<std::string>& args) {
+    // A program starting over one still running would drop the first one's state under its feet.
+    if (Program().mainWindow) End();
+    return !StartProgram(args).has_value() && Shell() != nullptr;
 }
 
 void Pump(platform::headless::HeadlessBackend& headless, uint32_t ms) {

@@ -22,7 +22,7 @@ class HeadlessBackend;
 namespace test_portal {
 
 // Starts the program as its main function does, `args` following the program's name; true when
-// it came up with its shell window.
+// it came up with its shell window. A program still running is ended first.
 bool Start(const std::vector<std::string>& args = {});
 // Stops the session, ends the program and drops what it kept, as at its exit.
 void End();

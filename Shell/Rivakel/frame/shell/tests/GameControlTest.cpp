@@ -49,6 +49,13 @@ TEST_F(GameControlTest, LaunchedGamePlaysInTheGameAreaWithItsMenu) {
     EXPECT_NE(row(), before);
 }
 
+TEST_F(GameControlTest, StartingOverARunningPortalEndsItFirstAndPlaysAgain) {
+    Start(true);
+    Start(true);
+    ASSERT_TRUE(TheShell().GameRunning());
+    EXPECT_EQ(Pixel(189 + 300, 129 + 100), kBoard);
+}
+
 TEST_F(GameControlTest, EscapePausesAndMinimisesAndResumeBringsTheGameBack) {
     Start(true);
     PressKey(platform::VkEscape);
