@@ -129,6 +129,14 @@ GreyHistogram TallimoView::Greys(int x, int y) const {
     return histogram;
 }
 
+std::vector<uint32_t> TallimoView::Pixels(int x, int y) const {
+    std::vector<uint32_t> pixels;
+    for (int dy = 0; dy < 32; ++dy) {
+        for (int dx = 0; dx < 32; ++dx) pixels.push_back(Pixel(x + dx, y + dy));
+    }
+    return pixels;
+}
+
 std::optional<std::array<int, 2>> TallimoView::SteeredBall() const {
     int left = 500, right = -1, top = 420, bottom = -1;
     for (int y = 40; y < kTruckTop; ++y) {
@@ -176,6 +184,7 @@ bool TallimoBot::PlayTruck(bool sort) {
         for (int x = 0; x < 400; ++x) introLine_.push_back(view_.Pixel(x, y));
     }
     ReadPattern();
+    seenLanded_ = 0;
     view_.Key(kSpace);
     view_.Wait(2200);  // the belt slides in
     for (int step = 0; step < 1500; ++step) {
@@ -186,6 +195,8 @@ bool TallimoBot::PlayTruck(bool sort) {
             view_.Key(kSpace);
         }
         view_.Wait(100);
+        if (dropped_ >= 0) seenLanded_ += Changed(dropped_) ? 1 : 0;
+        dropped_ = -1;
         // A passed truck drives out as soon as its last cell is framed.
         const int shift = view_.TruckShift();
         if (shift < 0 || shift > 100) continue;
@@ -211,6 +222,7 @@ void TallimoBot::ReadPattern() {
         auto same = std::ranges::find_if(kinds_, [&](const GreyHistogram& kind) { return Distance(kind, greys) < kSameGrey; });
         if (same == kinds_.end()) same = kinds_.insert(kinds_.end(), greys);
         pattern_[static_cast<size_t>(cell)] = static_cast<int>(same - kinds_.begin());
+        intro_[static_cast<size_t>(cell)] = view_.Pixels(TallimoView::CellX(cell / kShelves), TallimoView::CellY(cell % kShelves));
     }
     toCome_.assign(kinds_.size(), 0);
     for (const int kind : pattern_) ++toCome_[static_cast<size_t>(kind)];
@@ -239,7 +251,16 @@ void TallimoBot::Sort(const std::array<int, 2>& ball) {
     for (int c = current; c < best; ++c) view_.Key(kVkRight);
     for (int c = current; c > best; --c) view_.Key(kVkLeft);
     view_.Key(kSpace);
+    dropped_ = best * kShelves + filled_[static_cast<size_t>(best)];
     ++filled_[static_cast<size_t>(best)];
+}
+
+bool TallimoBot::Changed(int cell) const {
+    const std::vector<uint32_t> now = view_.Pixels(TallimoView::CellX(cell / kShelves), TallimoView::CellY(cell % kShelves));
+    const std::vector<uint32_t>& before = intro_[static_cast<size_t>(cell)];
+    int changed = 0;
+    for (size_t i = 0; i < now.size(); ++i) changed += now[i] != before[i] ? 1 : 0;
+    return changed > 200;
 }
 
 void TallimoBot::SendOff() {

@@ -57,6 +57,8 @@ public:
     // The 32-pixel cell at (x, y) as greys: a coloured ball's pixels turned grey the way its
     // pattern cell is; the yard, the shelf's panel and the steering ring left out.
     GreyHistogram Greys(int x, int y) const;
+    // The 32-pixel cell at (x, y), row by row.
+    std::vector<uint32_t> Pixels(int x, int y) const;
     // The steered ball's cell, found by the ring around it.
     std::optional<std::array<int, 2>> SteeredBall() const;
     // The whole balls on the belt, the next to fall first, while no other ball is beside it.
@@ -78,6 +80,8 @@ public:
     void SendOff();
     int Money() const { return money_; }
     int LastMatches() const { return lastMatches_; }
+    // Sorted balls seen drawn in their cells after landing, in the last truck.
+    int BallsSeenLanded() const { return seenLanded_; }
     bool LastPassed() const { return lastPassed_; }
     bool LastPerfect() const { return lastMatches_ == kColumns * kShelves; }
     // The intro's "Day d - Truck t" line as drawn before the last truck.
@@ -88,6 +92,8 @@ private:
     // The pattern's kind nearest to a ball's greys.
     int KindOf(int x, int y) const;
     void Sort(const std::array<int, 2>& ball);
+    // Whether the cell no longer shows what it showed at the intro.
+    bool Changed(int cell) const;
     // The money a checked truck of the level paid for `matches` cells, by the level table.
     static int Paid(int level, int matches);
 
@@ -101,6 +107,9 @@ private:
     std::array<int, kColumns * kShelves> pattern_{};  // each cell's index into kinds_
     std::vector<int> toCome_;                         // balls of each kind still to come
     std::array<int, kColumns> filled_{};
+    std::array<std::vector<uint32_t>, kColumns * kShelves> intro_;  // each cell's pixels
+    int dropped_ = -1;  // the cell of the last ball sorted
+    int seenLanded_ = 0;
 };
 
 class TallimoSession : public GameSession, public TallimoView {

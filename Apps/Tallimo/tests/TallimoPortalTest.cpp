@@ -37,6 +37,9 @@ TEST_F(TallimoPortalTest, TheBotPassesATruckFailsThreeAndFindsItsTallyInTheTable
     for (int truck = 0; lives > 0 && truck < 8; ++truck) {
         // Planned against the grey pattern until a truck passes, then dropped where they come.
         ASSERT_TRUE(bot.PlayTruck(!passedOne));
+        if (!passedOne) {
+            EXPECT_EQ(bot.BallsSeenLanded(), 48) << "each dropped ball shows in its cell";
+        }
         if (!intro.empty()) {
             EXPECT_EQ(bot.IntroLine() == intro, !lastPassed) << "a failed truck's day and truck again";
         }
