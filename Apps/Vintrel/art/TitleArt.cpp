@@ -15,6 +15,15 @@ constexpr uint32_t kWater = 0x2F6FB0;
 constexpr uint32_t kShallow = 0x5C98D0;
 constexpr uint32_t kTitleInk = 0x333399;
 
+constexpr uint32_t kPlaque = 0x2B4F22;
+constexpr uint32_t kPlaqueInk = 0xFFF3C0;
+
+// A dark plaque in a corner of the shore naming what the game draws beside it.
+void Plaque(Canvas& c, float x, float y, float w, float h, int textX, int textY, const char* label) {
+    c.Fill(Path::RoundRect(x, y, w, h, 6), kPlaque);
+    c.Text(textX, textY, label, {12, true, "Arial"}, kPlaqueInk);
+}
+
 void Pond(Canvas& c, float ripple) {
     c.Clear(kShore);
     c.Fill(Path::Ellipse(245, 209, 207, 207), 0x2B4F22);
@@ -23,6 +32,11 @@ void Pond(Canvas& c, float ripple) {
         const float r = 50.0f * static_cast<float>(ring) + ripple;
         c.Outline(Path::Ellipse(245, 209, r, r), 1.0f, art::Mix(kShallow, 0xFFFFFF, 0.25f));
     }
+    // Lives at (57, 7), the size picture at (429, 23) and the score at (425, 390) are drawn by
+    // the game over these.
+    Plaque(c, 4, 3, 79, 33, 10, 12, "Lives");
+    Plaque(c, 423, 2, 77, 80, 446, 5, "Size");
+    Plaque(c, 419, 366, 81, 54, 440, 370, "Score");
 }
 
 // Three frames over three seconds: the pond fills in, ripples, and rests as the playing field.
@@ -49,6 +63,18 @@ art::Picture TitlePicture() {
     const int s = Canvas::TextWidth("Eat or be eaten", small);
     c.Text(250 - s / 2, 95, "Eat or be eaten", small, 0x000000);
     c.Fill(Path::RoundRect(40, 180, 200, 125, 8), 0xCCCCEE);
+    // A big blob about to eat a little one that flees, and a bigger one behind it.
+    const auto blob = [&c](float x, float y, float r, uint32_t body, uint32_t dark, bool left) {
+        c.Fill(Path::Ellipse(x, y, r + 1.5f, r + 1.5f), dark);
+        c.Fill(Path::Ellipse(x, y, r, r), body);
+        c.Fill(Path::Ellipse(x - r * 0.3f, y - r * 0.35f, r * 0.3f, r * 0.2f), art::Mix(body, 0xFFFFFF, 0.45f));
+        const float side = left ? -1.0f : 1.0f;
+        c.Fill(Path::Ellipse(x + side * r * 0.35f, y - r * 0.25f, r * 0.28f, r * 0.28f), 0xFFFFFF);
+        c.Fill(Path::Ellipse(x + side * r * 0.45f, y - r * 0.25f, r * 0.14f, r * 0.14f), 0x101010);
+    };
+    blob(470, 290, 10, 0xE8702A, 0x8A3210, false);
+    blob(400, 285, 26, 0x2FB84A, 0x14632A, false);
+    blob(318, 262, 40, 0xE8702A, 0x8A3210, false);
     return art::Still(std::move(c));
 }
 

@@ -1,0 +1,59 @@
+// The Top Vintrels table over stored values of any kind: names and scores of every length and
+// content, a last name entered, what the player types and the game's score. The table draws and
+// lets every font go; a score that takes a row is stored there as a name of at most 12 letters
+// and a number that reads back.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "Apps/Common/DecimalText.h"
+#include "Apps/Common/HighScoreNameEntry.h"
+#include "Apps/Common/tests/FakeServices.h"
+#include "Apps/Common/tests/FakeSettings.h"
+#include "Apps/Common/tests/MarkupTestDoubles.h"
+#include "Apps/Vintrel/TopVintrels.h"
+
+using namespace vintrel;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    constexpr size_t kFields = 14;
+    std::vector<std::string> fields(1);
+    for (size_t i = 0; i < size; ++i) {
+        if (data[i] == 0 && fields.size() < kFields) fields.emplace_back();
+        else fields.back() += static_cast<char>(data[i]);
+    }
+    fields.resize(kFields);
+    FakeSettings settings;
+    for (int row = 1; row <= 5; ++row) {
+        const std::string& name = fields[static_cast<size_t>(2 * row - 2)];
+        const std::string& score = fields[static_cast<size_t>(2 * row - 1)];
+        if (!name.empty() || size % 3 == 0) settings.values["Score" + std::to_string(row) + "Name"] = name;
+        if (!score.empty() || size % 3 == 0) settings.values["Score" + std::to_string(row) + "Score"] = score;
+    }
+    if (!fields[10].empty()) settings.values["LastNameEntered"] = fields[10];
+
+    {
+        markup_test::RecordingCanvas canvas(500);
+        markup_test::FontFactory fonts;
+        DrawTopVintrels(canvas, settings, fonts);
+    }
+    if (markup_test::LiveFonts() != 0) __builtin_trap();
+
+    FakeServices services;
+    services.answers = {fields[11], fields[12], "Short"};
+    const int score = ParseDecimal(fields[13]);
+    int fanfares = 0;
+    const bool entered = EnterHighScore(services, settings, score, [&] { ++fanfares; });
+    if (fanfares != (entered ? 1 : 0)) __builtin_trap();
+    if (!entered) return 0;
+    bool placed = false;
+    for (int row = 1; row <= 5; ++row) {
+        const std::string key = "Score" + std::to_string(row);
+        if (ParseDecimal(settings.values[key + "Score"]) == score &&
+            settings.values[key + "Name"].size() <= kHighScoreNameMax)
+            placed = true;
+    }
+    if (!placed) __builtin_trap();
+    return 0;
+}
