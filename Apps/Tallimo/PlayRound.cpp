@@ -83,17 +83,21 @@ void PlayRound::Check(int64_t now, std::vector<RoundNews>& news) {
     }
 }
 
-void PlayRound::Key(PlayKey key, int64_t now) {
+std::vector<RoundNews> PlayRound::Key(PlayKey key, int64_t now) {
+    std::vector<RoundNews> news;
     const int64_t t = now - since_;
     if (state_ == PlayState::Intro) {
         if (t >= kIntroKeyWaitMs) Enter(PlayState::Waiting, now);
     } else if (state_ == PlayState::Running) {
         if (key == PlayKey::Left) conveyor_->Move(-1, t);
         if (key == PlayKey::Right) conveyor_->Move(1, t);
-        if (key == PlayKey::Drop) conveyor_->Drop(t);
+        if (key == PlayKey::Drop) {
+            for (const Landing& landing : conveyor_->Drop(t)) news.push_back({RoundEvent::BallLanded, landing, {}});
+        }
     } else if (AwaitingKey()) {
         Enter(PlayState::Passed, now);
     }
+    return news;
 }
 
 int PlayRound::TruckX(int64_t now) const {

@@ -35,7 +35,8 @@ public:
     PlayRound(GameProgress& progress, bool newGame, int level, RandomSource rand, int64_t now);
 
     std::vector<RoundNews> Tick(int64_t now);
-    void Key(PlayKey key, int64_t now);
+    // A drop lands its ball at once: the news of it.
+    std::vector<RoundNews> Key(PlayKey key, int64_t now);
 
     PlayState State() const { return state_; }
     // A failed truck waits for a key before it leaves.

@@ -42,6 +42,14 @@ void Fill(IImage& image, int left, int top, int right, int bottom, int r, int g,
     image.FillRect(left, top, right, bottom);
 }
 
+// The width of a line in the 14-point bold of the "<s2><b>" texts.
+int BoldWidth(IImage& canvas, IShellFactory& factory, const std::string& text) {
+    int extent[2] = {0, 0};
+    ShellRef<IFont> font(factory.CreateFont("Arial", 14, kFontStyleBold));
+    canvas.GetTextExtent(font.Get(), text.c_str(), static_cast<int>(text.size()), extent);
+    return extent[0];
+}
+
 }  // namespace
 
 CPlayScreen::CPlayScreen(CTallimoApplet& owner, bool newGame, int level)
@@ -87,7 +95,7 @@ int CPlayScreen::OnTick(intptr_t* args) {
 
 int CPlayScreen::OnKey(intptr_t* args) {
     const PlayState before = round_.State();
-    round_.Key(KeyOf(static_cast<int>(args[2])), now_);
+    for (const RoundNews& news : round_.Key(KeyOf(static_cast<int>(args[2])), now_)) Handle(news);
     if (before == PlayState::Intro && round_.State() == PlayState::Waiting) game.Play(Sound::Belt);
     for (const RoundNews& news : round_.Tick(now_)) Handle(news);
     Compose();
@@ -169,10 +177,10 @@ void CPlayScreen::DrawMessages() {
         const int level = game.Progress().Level();
         std::snprintf(line, sizeof line, "<s1><c000000><b><c>Day %d - Truck %d</b></c>", DayOf(level), TruckOf(level));
         DrawMarkupTextOld(canvas, line, 0, 120);
-        std::snprintf(line, sizeof line, "<s2><c000000><b><c>%d balls needed to pass</b></c>",
-                      LevelRecord(level).ballsNeeded);
-        DrawMarkupTextOld(canvas, line, 0, 150);
-        game.DrawBall(*canvas, 0, 68, 142, 0);
+        const std::string needed = std::to_string(LevelRecord(level).ballsNeeded) + " balls needed to pass";
+        DrawMarkupTextOld(canvas, ("<s2><c000000><b><c>" + needed + "</b></c>").c_str(), 0, 150);
+        // The ball stands just before the centred line.
+        game.DrawBall(*canvas, 0, (kAreaWidth - BoldWidth(*canvas, *factory, needed)) / 2 - 40, 142, 0);
         DrawMarkupTextOld(canvas, "<s3><c000000><b><c>press any key...</b></c>", 0, 190);
     } else if (round_.AwaitingKey()) {
         DrawMarkupTextOld(canvas, game.Progress().Lives() > 0 ? "<s1><c000000><b><c>Sorry, try again</b></c>"
@@ -188,8 +196,10 @@ void CPlayScreen::DrawStatus() {
     const bool livesShown = round_.LivesShown(now_);
     const int toPass = round_.BallsToPass();
     const std::string money = MoneyText(progress.Money());
+    // A new truck's count waits for the intro's key: the intro names it.
+    const bool toPassShown = round_.State() != PlayState::Starting && round_.State() != PlayState::Intro;
     const std::string key = std::to_string(progress.Lives()) + (livesShown ? "+" : "-") + money + "/" +
-                            std::to_string(toPass);
+                            (toPassShown ? std::to_string(toPass) : "");
     if (key == statusShown_) return;
     statusShown_ = key;
     Fill(*canvas, kPlayWidth, 0, kAreaWidth, kTruckY, kYardR, kYardG, kYardB);
@@ -206,10 +216,8 @@ void CPlayScreen::DrawStatus() {
     }
     DrawMarkupTextOld(canvas, "<s2><b><c000000>score</b>", 431, 85);
     const std::string shown = "<s2><b><c000000>" + money + "</b>";
-    int extent[2] = {0, 0};
-    ShellRef<IFont> font(factory->CreateFont("Arial", 14, kFontStyleBold));
-    canvas->GetTextExtent(font.Get(), money.c_str(), static_cast<int>(money.size()), extent);
-    DrawMarkupTextOld(canvas, shown.c_str(), 451 - extent[0] / 2 - 4, 100);
+    DrawMarkupTextOld(canvas, shown.c_str(), 451 - BoldWidth(*canvas, *factory, money) / 2 - 4, 100);
+    if (!toPassShown) return;
     DrawMarkupTextOld(canvas, "<s3><b><c000000>balls to pass</b>", 415, 165);
     std::snprintf(line, sizeof line, "<s1><b><c000000>%d</b>", toPass);
     DrawMarkupTextOld(canvas, line, toPass > 0 ? 450 : 440, 130);

@@ -12,23 +12,16 @@
 #include "Apps/Common/HighScoreNameEntry.h"
 #include "Apps/Common/tests/FakeServices.h"
 #include "Apps/Common/tests/FakeSettings.h"
+#include "Apps/Common/tests/FuzzFields.h"
 #include "Apps/Common/tests/MarkupTestDoubles.h"
 #include "Apps/Glimtide/TopPlayers.h"
 
 using namespace glimtide;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::vector<std::string> fields(1);
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] == 0 && fields.size() < 10) fields.emplace_back();
-        else fields.back() += static_cast<char>(data[i]);
-    }
-    fields.resize(10);
-    const char* keys[] = {"Score1Name", "Score1Score", "Score2Name", "Score2Score",
-                          "Score3Name", "Score3Score", "LastNameEntered"};
+    const std::vector<std::string> fields = FuzzFields(data, size, 10);
     FakeSettings settings;
-    for (size_t i = 0; i < 7; ++i)
-        if (!fields[i].empty() || size % 3 == 0) settings.values[keys[i]] = fields[i];
+    StoreFuzzedTable(settings, fields, 3, size);
 
     WriteDefaultScores(settings);
     markup_test::RecordingCanvas canvas(500);

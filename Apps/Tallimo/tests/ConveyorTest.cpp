@@ -46,6 +46,7 @@ TEST(TallimoConveyor, LowRidingKindsLandDeeper) {
 TEST(TallimoConveyor, SteeringStaysOnTheTruckAndDropLandsInTheColumn) {
     const TruckLevel& level = LevelRecord(6);
     Truck truck(level.truckSize);
+    truck.DrawPattern(level.kinds, Constant(3));
     Conveyor conveyor(level, truck, Constant(3));
     conveyor.Tick(0);
     conveyor.Move(1, 20);
@@ -58,12 +59,12 @@ TEST(TallimoConveyor, SteeringStaysOnTheTruckAndDropLandsInTheColumn) {
     const std::vector<Landing> landed = conveyor.Drop(60);
     ASSERT_EQ(landed.size(), 1u);
     EXPECT_EQ(landed[0].cell, 11 * kShelves);
-    EXPECT_EQ(landed[0].kind, 3 % 4);
+    EXPECT_EQ(landed[0].kind, 3);
     EXPECT_TRUE(conveyor.Falling().empty());
 }
 
-// Whatever the draws and the keys, every ball of the truck lands in a cell of its own and the
-// conveyor then runs dry with the truck full.
+// Whatever the draws and the keys, every ball of the truck lands in a cell of its own, the
+// conveyor then runs dry with the truck full, and the balls are the pattern's kinds.
 TEST(TallimoConveyor, EveryBallFindsACellWhateverThePlayerDoes) {
     for (const int level : {1, 4, 6, 21}) {
         for (uint32_t seed = 1; seed <= 20; ++seed) {
@@ -71,6 +72,7 @@ TEST(TallimoConveyor, EveryBallFindsACellWhateverThePlayerDoes) {
             random.Seed(seed);
             RandomSource rand = [&random] { return random.Next(); };
             Truck truck(LevelRecord(level).truckSize);
+            truck.DrawPattern(LevelRecord(level).kinds, rand);
             Conveyor conveyor(LevelRecord(level), truck, rand);
             std::set<int> cells;
             int64_t now = 0;
@@ -92,6 +94,12 @@ TEST(TallimoConveyor, EveryBallFindsACellWhateverThePlayerDoes) {
             EXPECT_TRUE(conveyor.Finished()) << level << " " << seed;
             EXPECT_TRUE(truck.IsFull()) << level << " " << seed;
             EXPECT_EQ(static_cast<int>(cells.size()), truck.CellCount());
+            std::multiset<int> wanted, loaded;
+            for (int cell = 0; cell < truck.CellCount(); ++cell) {
+                wanted.insert(truck.Pattern(cell));
+                loaded.insert(truck.Ball(cell));
+            }
+            EXPECT_EQ(wanted, loaded) << level << " " << seed;
         }
     }
 }

@@ -2,37 +2,45 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace tallimo {
 namespace {
 
-// Plays a level-1 truck to its departure, pressing a key in every state, and reports the states
-// passed through and the round's news.
+// Plays a level-1 truck to its departure, pressing `key` every second in every state, and reports
+// the states passed through and the round's news, the drops' included.
 struct Played {
     std::vector<PlayState> states;
     std::vector<RoundEvent> events;
     int landed = 0;
     int checked = 0;
+    int matched = 0;
 };
 
-Played Play(GameProgress& progress, RandomSource rand) {
+Played Play(GameProgress& progress, RandomSource rand, PlayKey key) {
     Played played;
     PlayRound round(progress, true, 1, std::move(rand), 0);
     for (int64_t now = 0; now < 600000; now += 20) {
         if (played.states.empty() || played.states.back() != round.State()) played.states.push_back(round.State());
-        for (const RoundNews& news : round.Tick(now)) {
-            if (news.event == RoundEvent::BallLanded) ++played.landed;
-            else if (news.event == RoundEvent::CellChecked) ++played.checked;
-            else played.events.push_back(news.event);
-            if (news.event == RoundEvent::Gone) return played;
+        std::vector<RoundNews> news = round.Tick(now);
+        if (now % 1000 == 0) std::ranges::copy(round.Key(key, now), std::back_inserter(news));
+        for (const RoundNews& one : news) {
+            if (one.event == RoundEvent::BallLanded) ++played.landed;
+            else if (one.event == RoundEvent::CellChecked) {
+                ++played.checked;
+                played.matched += one.verdict.matched ? 1 : 0;
+            }
+            else played.events.push_back(one.event);
+            if (one.event == RoundEvent::Gone) return played;
         }
-        if (now % 1000 == 0) round.Key(PlayKey::Other, now);
     }
     return played;
 }
 
 TEST(TallimoPlayRound, APerfectTruckRunsEveryStateAndPays) {
     GameProgress progress;
-    const Played played = Play(progress, [] { return 0; });
+    const Played played = Play(progress, [] { return 0; }, PlayKey::Drop);
     using S = PlayState;
     EXPECT_EQ(played.states, (std::vector<S>{S::Starting, S::Intro, S::Waiting, S::Running, S::Checking, S::Perfect, S::Passed}));
     EXPECT_EQ(played.events, (std::vector<RoundEvent>{RoundEvent::EnoughBalls, RoundEvent::Perfect, RoundEvent::Gone}));
@@ -45,12 +53,18 @@ TEST(TallimoPlayRound, APerfectTruckRunsEveryStateAndPays) {
 TEST(TallimoPlayRound, AFailedTruckWaitsForAKeyThenLeaves) {
     GameProgress progress;
     int draws = 0;
-    // The pattern's 24 draws give kind 0, every ball after them kind 1.
-    const Played played = Play(progress, [&draws] { return draws++ < 24 ? 0 : 1; });
+    // Columns 0 to 2 want kind 0, columns 3 to 5 kind 1. The balls come 0, twelve 1s, eleven 0s,
+    // all left to fall into column 3 and then its neighbours, the left one first: misses in column
+    // 3's floor, column 2 and column 5, one in column 1.
+    const Played played = Play(progress, [&draws] {
+        ++draws;
+        return draws > 12 && draws <= 24 ? 1 : 0;
+    }, PlayKey::Other);
     EXPECT_EQ(played.events, (std::vector<RoundEvent>{RoundEvent::Failed, RoundEvent::Gone}));
     EXPECT_EQ(played.states.back(), PlayState::Passed);
+    EXPECT_EQ(played.matched, 3 + 4 + 3 + 4);
     EXPECT_EQ(progress.Lives(), 2);
-    EXPECT_EQ(progress.Money(), 0);
+    EXPECT_EQ(progress.Money(), 14 * 10);
 }
 
 }  // namespace

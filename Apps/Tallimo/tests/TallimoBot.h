@@ -1,7 +1,8 @@
 // Tallimo as a player sees it, in the harness's window or in the portal: the screens told apart
-// by their pixels, the truck's cells and the steered ball read off the screen, and a bot that
-// either sorts the balls onto the cells whose grey pattern they match or drops them where they
-// come, keeping its own tally of the money from the cells it sees framed green.
+// by their pixels, the truck's cells, the steered ball and the balls on the belt read off the
+// screen, and a bot that either plans each ball onto a cell whose grey it matches, looking at the
+// balls still on the belt, or drops them where they come, keeping its own tally of the money from
+// the cells it sees framed green.
 #pragma once
 
 #include <array>
@@ -44,15 +45,24 @@ public:
     // A cell of the size-4 truck (left edge 0): column 0 to 11, shelf 0 (the floor) to 3.
     static int CellX(int column) { return 32 * column + 2 * (column / 3) + 2; }
     static int CellY(int shelf) { return kTruckTop + 34 * (3 - shelf) + 2; }
-    uint32_t CellCorner(int column, int shelf) const { return Pixel(CellX(column), CellY(shelf)); }
-    int CellsFramed(uint32_t colour) const;
+    // How far the truck has driven out to the right: its floor band's left end; -1 when gone.
+    int TruckShift() const;
+    uint32_t CellCorner(int column, int shelf, int shift = 0) const {
+        const int x = CellX(column) + shift;
+        return x < 500 ? Pixel(x, CellY(shelf)) : kYard;
+    }
+    int CellsFramed(uint32_t colour, int shift = 0) const;
     // Lives icons in the status bar (up to four drawn).
     int LivesShown() const;
     // The 32-pixel cell at (x, y) as greys: a coloured ball's pixels turned grey the way its
     // pattern cell is; the yard, the shelf's panel and the steering ring left out.
     GreyHistogram Greys(int x, int y) const;
+    // The 32-pixel cell at (x, y), row by row.
+    std::vector<uint32_t> Pixels(int x, int y) const;
     // The steered ball's cell, found by the ring around it.
     std::optional<std::array<int, 2>> SteeredBall() const;
+    // The whole balls on the belt, the next to fall first, while no other ball is beside it.
+    std::vector<std::array<int, 2>> BeltBalls() const;
 
     void ChooseStartingLevel(int choice) { Click(300 + 28 * choice + 6, 263); }
     void StartTheGame() { Click(340, 300); }
@@ -70,13 +80,20 @@ public:
     void SendOff();
     int Money() const { return money_; }
     int LastMatches() const { return lastMatches_; }
+    // Sorted balls seen drawn in their cells after landing, in the last truck.
+    int BallsSeenLanded() const { return seenLanded_; }
     bool LastPassed() const { return lastPassed_; }
     bool LastPerfect() const { return lastMatches_ == kColumns * kShelves; }
     // The intro's "Day d - Truck t" line as drawn before the last truck.
     const std::vector<uint32_t>& IntroLine() const { return introLine_; }
 
 private:
+    void ReadPattern();
+    // The pattern's kind nearest to a ball's greys.
+    int KindOf(int x, int y) const;
     void Sort(const std::array<int, 2>& ball);
+    // Whether the cell no longer shows what it showed at the intro.
+    bool Changed(int cell) const;
     // The money a checked truck of the level paid for `matches` cells, by the level table.
     static int Paid(int level, int matches);
 
@@ -86,8 +103,13 @@ private:
     int lastMatches_ = 0;
     bool lastPassed_ = false;
     std::vector<uint32_t> introLine_;
-    std::array<GreyHistogram, kColumns * kShelves> pattern_{};
+    std::vector<GreyHistogram> kinds_;                // one per grey the truck shows
+    std::array<int, kColumns * kShelves> pattern_{};  // each cell's index into kinds_
+    std::vector<int> toCome_;                         // balls of each kind still to come
     std::array<int, kColumns> filled_{};
+    std::array<std::vector<uint32_t>, kColumns * kShelves> intro_;  // each cell's pixels
+    int dropped_ = -1;  // the cell of the last ball sorted
+    int seenLanded_ = 0;
 };
 
 class TallimoSession : public GameSession, public TallimoView {

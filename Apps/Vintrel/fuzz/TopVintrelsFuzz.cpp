@@ -11,27 +11,16 @@
 #include "Apps/Common/HighScoreNameEntry.h"
 #include "Apps/Common/tests/FakeServices.h"
 #include "Apps/Common/tests/FakeSettings.h"
+#include "Apps/Common/tests/FuzzFields.h"
 #include "Apps/Common/tests/MarkupTestDoubles.h"
 #include "Apps/Vintrel/TopVintrels.h"
 
 using namespace vintrel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    constexpr size_t kFields = 14;
-    std::vector<std::string> fields(1);
-    for (size_t i = 0; i < size; ++i) {
-        if (data[i] == 0 && fields.size() < kFields) fields.emplace_back();
-        else fields.back() += static_cast<char>(data[i]);
-    }
-    fields.resize(kFields);
+    const std::vector<std::string> fields = FuzzFields(data, size, 14);
     FakeSettings settings;
-    for (int row = 1; row <= 5; ++row) {
-        const std::string& name = fields[static_cast<size_t>(2 * row - 2)];
-        const std::string& score = fields[static_cast<size_t>(2 * row - 1)];
-        if (!name.empty() || size % 3 == 0) settings.values["Score" + std::to_string(row) + "Name"] = name;
-        if (!score.empty() || size % 3 == 0) settings.values["Score" + std::to_string(row) + "Score"] = score;
-    }
-    if (!fields[10].empty()) settings.values["LastNameEntered"] = fields[10];
+    StoreFuzzedTable(settings, fields, 5, size);
 
     {
         markup_test::RecordingCanvas canvas(500);
