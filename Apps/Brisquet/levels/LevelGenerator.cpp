@@ -116,11 +116,11 @@ std::vector<std::string> Hints(int screen, const Choice& choice) {
         "in column " + std::to_string(first.column + 1) + " first.",
         "It can be done in " + std::to_string(choice.plan.size()) + " clicks.", ""};
     if (screen <= 10) {
-        hints.insert(hints.end(), {"Big groups can wait: they only", "grow as the others pop."});
+        hints.insert(hints.end(), {"Big groups can wait: they", "grow as the others pop."});
     } else if (screen <= 20) {
-        hints.insert(hints.end(), {"Look for the lone bubbles and", "pop what keeps them apart."});
+        hints.insert(hints.end(), {"Look for lone bubbles and", "pop what keeps them apart."});
     } else {
-        hints.insert(hints.end(), {"The green bubble has no partner:", "only a black bubble can pop it."});
+        hints.insert(hints.end(), {"The green bubble is alone:", "only a blast can pop it."});
     }
     return hints;
 }
