@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "Apps/Common/MirroredSequence.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IImageSeq.h"
 #include "frame/api/IShellFactory.h"
@@ -11,7 +12,6 @@
 namespace pellawick {
 namespace {
 
-constexpr int kWidth = 42, kHeight = 86;
 constexpr std::array<int, kCustomerPictures> kPoseOfPicture = {0, 1, 1, 2, 3, 4, 0, 0, 0};
 constexpr std::array<int, 5> kPicturesOfPose = {0, 1, 3, 4, 5};
 
@@ -44,33 +44,11 @@ IImageSeq* CCustomerPictures::Frames(int look, int scheme, bool mirrored, int pi
     return seq.Get();
 }
 
-// Every frame is drawn into a picture of its own, so the recolouring leaves the loaded frames
-// (and the other schemes) as they are.
+// The frames are copied, so the recolouring leaves the loaded frames (and the other schemes) as
+// they are.
 ShellRef<IImageSeq> CCustomerPictures::Recoloured(IImageSeq& source, int look, int scheme, bool mirrored) {
-    int count = 0;
-    source.GetImageCount(&count);
-    ShellRef<IImageSeq> made;
-    for (int i = 0; i < count; ++i) {
-        ShellRef<IImage> frame;
-        source.GetImage(i, frame.Out());
-        if (!frame) continue;
-        ShellRef<IImage> copy(factory_.CreateImage(kWidth, kHeight, kSurfaceColourKeyed));
-        if (!copy) continue;
-        copy->ClearToColor(0xFF, 0x00, 0xFF);
-        copy->DrawAtEx(frame.Get(), 0, 0, mirrored ? kDrawMirrorLeftRight : 0);
-        int time = 0;
-        source.GetFrameTime(&time, i);
-        if (!made) {
-            made.Reset(factory_.CreateImageSeqFromImage(copy.Get()));
-            if (made) made->SetFrameTime(0, time);
-        } else {
-            made->AddImage(copy.Get(), time);
-        }
-    }
+    ShellRef<IImageSeq> made = CopiedSequence(factory_, source, mirrored ? kDrawMirrorLeftRight : 0);
     if (!made) return made;
-    bool loop = false;
-    source.GetLoop(&loop);
-    made->SetLoop(loop);
     const auto& from = RecolourFrom(look);
     const auto& to = RecolourTo(scheme);
     std::array<int, 2 * kRecolourPairs> pairs{};

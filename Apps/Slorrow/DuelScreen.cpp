@@ -7,6 +7,7 @@
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Slorrow/Sayings.h"
 #include "Apps/Slorrow/TitleScreen.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/IEvent.h"
@@ -20,32 +21,24 @@ namespace {
 
 constexpr std::array<int, kHillKinds> kHillHeights = {305, 354, 381, 353, 301, 306};
 constexpr int kPanoramaY = kFieldHeight - 396;
-constexpr int kBannerY = kFieldHeight - 58;
-constexpr int kMeterY = kBannerY + 6;
+constexpr int kStripX = 50;
+constexpr int kMeterY = 370;
+constexpr int kWindCentreX = 193;
+constexpr int kWindCentreY = 5;
+constexpr int kArrowAbove = 50;
+constexpr int kPowerLeft = 20;
+constexpr int kPowerBelow = 5;
+constexpr int kPlaneStartX = -440;
+constexpr int kPlaneStep = 3;
+constexpr int kBubbleWidth = 232;
+constexpr int kBubbleHeight = 147;
+// The lines start inside the bubble, which is centred on the field.
+constexpr int kSayingX = (kFieldWidth - kBubbleWidth) / 2 + 16;
 constexpr int kTryAgainId = 1;
 constexpr int kQuitId = 2;
 
-constexpr std::array<const char*, kSayings> kSayingTexts = {
-    "Ouch!",           "That's dirty!",        "No comment.",       "Low blow!",         "I'll get you!",
-    "Mud slinger!",    "Is that all?",         "Missed my vote!",   "My suit!",          "Foul play!",
-    "Recount!",        "I object!",            "Smear campaign!",   "Lies!",             "Not fair!",
-    "My good side!",   "Next question.",       "Spin that!",        "Read my lips!",     "Scandal!",
-    "Off the record!", "I demand a debate!",   "Polls are wrong!",  "Whoa!",             "Yuck!",
-    "Vote for me!",
-};
-
-Picture PosePicture(Character who, Pose pose) {
-    const bool brambo = who == Character::Brambo;
-    switch (pose) {
-    case Pose::Fall:
-    case Pose::Hit:
-        return brambo ? Picture::BramboDizzy : Picture::QuilletDizzy;
-    case Pose::Win:
-        return brambo ? Picture::BramboWin : Picture::QuilletWin;
-    default:
-        return brambo ? Picture::BramboStand : Picture::QuilletStand;
-    }
-}
+// The first line's y and the step between lines, for one to four lines.
+constexpr std::array<std::array<int, 2>, 4> kSayingRows = {{{200, 0}, {185, 20}, {175, 20}, {167, 20}}};
 
 int Pixel(float v) { return static_cast<int>(v); }
 
@@ -57,20 +50,24 @@ CDuelScreen::CDuelScreen(CSlorrowApplet& owner, int players) : CSlorrowScreen(ow
     RandomSource rand = [this] { return game.Rand(); };
     GroundBuffer field = LayField();
     const float wind = WindFromRoll(game.Rand() % 100);
-    duel_ = std::make_unique<Duel>(DuelSetup{players, game.sidesSwapped, false}, std::move(field), wind, rand, now_);
+    duel_ = std::make_unique<Duel>(DuelSetup{players, game.sidesSwapped, game.promotionOn}, std::move(field), wind, rand,
+                                   now_);
     CopyGround();
+    if (gameArea != nullptr) sprites_ = std::make_unique<CDuelSprites>(game, *factory, *gameArea, game.sidesSwapped);
     move_.Reset(factory->AddListener(gameArea, applet::kMouseMove, this, Forward<&CDuelScreen::OnMouseMove>));
     down_.Reset(factory->AddListener(gameArea, applet::kMouseDown, this, Forward<&CDuelScreen::OnMouseDown>));
     up_.Reset(factory->AddListener(gameArea, applet::kMouseUp, this, Forward<&CDuelScreen::OnMouseUp>));
     globals.services->SetStopMode(kStopAsk);
     game.Play(Sound::Cheer);
-    Draw();
+    DrawField();
+    PlaceSprites();
     timer_.Reset(factory->CreateTimer(this, kDuelTickMs, Forward<&CDuelScreen::OnTick>));
     if (timer_) timer_->Start();
 }
 
 CDuelScreen::~CDuelScreen() {
     timer_.Reset();
+    sprites_.reset();
     Globals().services->FreePixelBuffer(ground_);
 }
 
@@ -109,7 +106,13 @@ int CDuelScreen::OnTick(intptr_t* args) {
         timer_.Reset();
         return 0;
     }
-    Draw();
+    if (plane_) {
+        plane_->x += kPlaneStep;
+        fieldChanged_ = true;
+        if (plane_->x >= kFieldWidth) plane_.reset();
+    }
+    if (fieldChanged_) DrawField();
+    PlaceSprites();
     return 0;
 }
 
@@ -117,6 +120,7 @@ void CDuelScreen::Hear(const DuelNews& news) {
     switch (news.event) {
     case DuelEvent::TurnStarted:
         saying_.reset();
+        fieldChanged_ = true;
         break;
     case DuelEvent::Thrown:
         game.Play(Sound::Throw);
@@ -127,22 +131,27 @@ void CDuelScreen::Hear(const DuelNews& news) {
         break;
     case DuelEvent::CandidateHit:
         game.Play(Sound::HitCandidate);
+        fieldChanged_ = true;
         break;
     case DuelEvent::GroundChanged:
         CopyGround();
+        fieldChanged_ = true;
         break;
     case DuelEvent::Saying:
         saying_ = std::clamp(news.value, 0, kSayings - 1);
+        fieldChanged_ = true;
         break;
     case DuelEvent::Cheer:
         game.Play(Sound::Cheer);
         break;
     case DuelEvent::PlaneStarts:
+        plane_ = Vec2{static_cast<float>(kPlaneStartX), static_cast<float>(news.value)};
         break;
     }
 }
 
-void CDuelScreen::Draw() {
+void CDuelScreen::DrawField() {
+    fieldChanged_ = false;
     if (canvas == nullptr) return;
     canvas->ClearToColor(0x99, 0xFF, 0xFF);
     if (IImage* panorama = game.GetPicture(Picture::Panorama)) {
@@ -150,64 +159,67 @@ void CDuelScreen::Draw() {
         const int src[4] = {panoramaLeft_, 0, panoramaLeft_ + kFieldWidth, 396};
         canvas->Draw(dst, panorama, src);
     }
+    if (plane_)
+        if (IImage* plane = game.GetPicture(Picture::AirPlane)) canvas->DrawAt(plane, Pixel(plane_->x), Pixel(plane_->y));
     if (ground_ != nullptr) {
         const int rect[4] = {0, 0, kFieldWidth, kFieldHeight};
         const int origin[2] = {0, 0};
         canvas->WritePixels(rect, ground_, origin);
     }
-    for (const Side side : {Side::Left, Side::Right}) DrawCandidate(duel_->Get(side));
-    if (const auto& ball = duel_->Ball())
-        if (IImage* picture = game.GetPicture(Picture::Ball)) {
-            const int src[4] = {0, 0, 16, 16};
-            const Vec2 at = ball->Position();
-            const int dst[4] = {Pixel(at.x), Pixel(at.y), Pixel(at.x) + 16, Pixel(at.y) + 16};
-            canvas->Draw(dst, picture, src);
-        }
-    if (const auto orb = duel_->Orb())
-        if (IImage* picture = game.GetPicture(Picture::Orb)) canvas->DrawAt(picture, Pixel(orb->x) - 4, Pixel(orb->y) - 4);
     DrawGauges();
-    if (saying_ && duel_->HitCandidate()) {
-        const Candidate& hit = duel_->Get(*duel_->HitCandidate());
-        const Picture bubble = hit.Who() == Character::Brambo ? Picture::BramboComment : Picture::QuilletComment;
-        const int x = hit.Where() == Side::Left ? 40 : 228;
-        if (IImage* picture = game.GetPicture(bubble)) canvas->DrawAt(picture, x, 60);
-        std::string line = "<s2><c000000><b>";
-        line += kSayingTexts[static_cast<size_t>(*saying_)];
-        DrawMarkupText(canvas, line.c_str(), x + 30, 110);
+    DrawSaying();
+}
+
+void CDuelScreen::DrawSaying() {
+    if (!saying_ || !duel_->HitCandidate()) return;
+    const Candidate& hit = duel_->Get(*duel_->HitCandidate());
+    const Picture bubble = hit.Who() == Character::Brambo ? Picture::BramboComment : Picture::QuilletComment;
+    // The bubble's tail points down to the left: turned, it points to a speaker on the right.
+    if (IImage* picture = game.GetPicture(bubble))
+        canvas->DrawAtEx(picture, (kFieldWidth - kBubbleWidth) / 2, (kFieldHeight - kBubbleHeight) / 2,
+                         hit.Where() == Side::Right ? kDrawMirrorLeftRight : 0);
+    const std::vector<std::string_view> lines = SayingLines(hit.Who(), *saying_);
+    if (lines.empty()) return;
+    const auto& [firstY, step] = kSayingRows[std::min(lines.size(), kSayingRows.size()) - 1];
+    int y = firstY;
+    for (size_t i = 0; i < lines.size() && i < kSayingRows.size(); ++i, y += step) {
+        std::string line = "<s3><b><cffffff>";
+        line += lines[i];
+        DrawMarkupText(canvas, line.c_str(), kSayingX, y);
     }
 }
 
-void CDuelScreen::DrawCandidate(const Candidate& candidate) {
-    if (!candidate.Shown()) return;
-    IImage* picture = game.GetPicture(PosePicture(candidate.Who(), candidate.CurrentPose()));
-    if (picture == nullptr) return;
-    const Box box = candidate.Rect();
-    const int src[4] = {0, 0, Pixel(box.width), Pixel(box.height)};
-    const int dst[4] = {Pixel(box.x), Pixel(box.y), Pixel(box.x + box.width), Pixel(box.y + box.height)};
-    // The pictures face right; the right-hand candidate faces its rival.
-    canvas->DrawEx(dst, picture, src, candidate.Where() == Side::Right ? kDrawMirrorLeftRight : 0);
-    if (duel_->Thrower() == candidate.Where() && candidate.IsPerson() && duel_->State() == DuelState::Turn)
-        if (IImage* arrow = game.GetPicture(Picture::TurnArrow)) {
-            const int asrc[4] = {0, 0, 30, 43};
-            const int adst[4] = {Pixel(box.x) - 5, Pixel(box.y) - 48, Pixel(box.x) + 25, Pixel(box.y) - 5};
-            canvas->Draw(adst, arrow, asrc);
-        }
+void CDuelScreen::PlaceSprites() {
+    if (!sprites_) return;
+    for (const Side side : {Side::Left, Side::Right}) sprites_->ShowCandidate(duel_->Get(side));
+    std::optional<Vec2> ball;
+    if (const auto& flying = duel_->Ball()) ball = flying->Position();
+    sprites_->ShowBall(ball);
+    sprites_->ShowOrb(duel_->Orb());
+    std::optional<Vec2> arrow;
+    std::optional<Vec2> power;
+    if (const auto side = duel_->Thrower()) {
+        const Candidate& thrower = duel_->Get(*side);
+        const Vec2 at = thrower.Position();
+        if (duel_->State() == DuelState::Turn && thrower.IsPerson() && now_ - duel_->StateStart() < kArrowMs)
+            arrow = Vec2{at.x, at.y - kArrowAbove};
+        if (thrower.CurrentPose() == Pose::Charging)
+            power = Vec2{at.x - kPowerLeft, at.y + thrower.Rect().height + kPowerBelow};
+    }
+    sprites_->ShowArrow(arrow);
+    sprites_->ShowPowerFrame(power, duel_->Power());
 }
 
 void CDuelScreen::DrawGauges() {
     const WindGauge gauge = GaugeFor(duel_->Wind());
     if (IImage* bar = game.GetPicture(Picture::WindBar))
         for (const int x : gauge.barXs) canvas->DrawAt(bar, x, 28);
+    if (IImage* centre = game.GetPicture(Picture::WindBarCenter)) canvas->DrawAt(centre, kWindCentreX, kWindCentreY);
     if (gauge.arrowShown)
-        if (IImage* arrow = game.GetPicture(Picture::WindArrow))
-            canvas->DrawAtEx(arrow, gauge.arrowX, 21, gauge.arrowMirrored ? kDrawMirrorLeftRight : 0);
-    if (IImage* banner = game.GetPicture(Picture::Banner)) canvas->DrawAt(banner, 0, kBannerY);
-    if (IImage* meter = game.GetPicture(Picture::Meter)) canvas->DrawAt(meter, duel_->Meter().PointerX(), kMeterY);
-    if (duel_->State() == DuelState::Charging)
-        if (IImage* notch = game.GetPicture(Picture::Notch)) {
-            const int notches = static_cast<int>(duel_->Power() / kFullPower * 20.0f);
-            for (int i = 0; i < notches; ++i) canvas->DrawAt(notch, 10 + 6 * i, 10);
-        }
+        if (IImage* arrow = gauge.arrowMirrored ? game.MirroredWindArrow() : game.GetPicture(Picture::WindArrow))
+            canvas->DrawAt(arrow, gauge.arrowX, 21);
+    if (IImage* strip = game.Strip(game.sidesSwapped)) canvas->DrawAt(strip, kStripX, kMeterY);
+    if (IImage* pointer = game.GetPicture(Picture::MeterPointer)) canvas->DrawAt(pointer, duel_->Meter().PointerX(), kMeterY);
 }
 
 int CDuelScreen::OnMouseMove(intptr_t* args) {
@@ -229,6 +241,7 @@ int CDuelScreen::OnMouseUp(intptr_t* args) {
 
 // The winner's picture and taunt, and the way to a new duel or the title.
 void CDuelScreen::ShowEnd() {
+    sprites_.reset();
     game.DrawBackdrop(canvas, Picture::TitleLogo);
     const Side side = duel_->Winner().value_or(Side::Left);
     const Candidate& winner = duel_->Get(side);
@@ -236,11 +249,11 @@ void CDuelScreen::ShowEnd() {
     if (canvas != nullptr) {
         if (IImage* picture = game.GetPicture(quillet ? Picture::QuilletSelectR : Picture::BramboSelectR))
             canvas->DrawAt(picture, 285, quillet ? 100 : 115);
-        const bool person = winner.IsPerson();
-        const std::array<const char*, 3> taunt = {
-            person ? (side == Side::Left ? "<S2><c000080><B>Player 1 wins!" : "<S2><c000080><B>Player 2 wins!")
-                   : "<S2><c800000><B>The computer wins!",
-            "<S3><c000000>The crowd has spoken:", "<S3><c000000>the mud stuck to the other side."};
+        constexpr std::array<std::array<const char*, 3>, 2> kTaunts = {{
+            {"<S2><c000080><B>Brambo wins!", "<S3><c000000>The voters have spoken,", "<S3><c000000>and what they said was \"splat\"."},
+            {"<S2><c000080><B>Quillet wins!", "<S3><c000000>Clean hands, muddy rival:", "<S3><c000000>that is how a race is won."},
+        }};
+        const auto& taunt = kTaunts[quillet ? 1 : 0];
         int y = 170;
         for (const char* line : taunt) {
             DrawMarkupText(canvas, line, 15, y);

@@ -9,6 +9,7 @@
 #include "Apps/Common/ImageButton.h"
 #include "Apps/Common/ShellRef.h"
 #include "Apps/Slorrow/Duel.h"
+#include "Apps/Slorrow/DuelSprites.h"
 #include "Apps/Slorrow/SlorrowScreen.h"
 
 class IEventListener;
@@ -35,16 +36,21 @@ public:
 private:
     GroundBuffer LayField();
     void CopyGround();
-    void Draw();
-    void DrawCandidate(const Candidate& candidate);
+    // The canvas: sky, panorama, plane, ground, wind gauge, meter and the speech bubble.
+    void DrawField();
     void DrawGauges();
+    void DrawSaying();
+    void PlaceSprites();
     void Hear(const DuelNews& news);
     void ShowEnd();
 
     int panoramaLeft_ = 0;
     int64_t now_ = 0;
     std::optional<int> saying_;
+    bool fieldChanged_ = true;
+    std::optional<Vec2> plane_;
     std::unique_ptr<Duel> duel_;
+    std::unique_ptr<CDuelSprites> sprites_;
     AppletPixelBuffer* ground_ = nullptr;
     std::unique_ptr<ImageButton> tryAgain_;
     std::unique_ptr<ImageButton> quit_;

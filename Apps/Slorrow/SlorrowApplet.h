@@ -9,6 +9,8 @@
 #include "Apps/Slorrow/TerrainLayout.h"
 
 class IImage;
+class IImageSeq;
+class IShellFactory;
 
 namespace slorrow {
 
@@ -29,19 +31,18 @@ enum class Picture {
     QuitOver,
     Panorama,
     Banner,
-    Meter,
-    Notch,
+    MeterPointer,
+    MeterNotch,
     WindBar,
     WindArrow,
-    TurnArrow,
-    Ball,
-    Orb,
-    BramboStand,
-    BramboDizzy,
-    BramboWin,
-    QuilletStand,
-    QuilletDizzy,
-    QuilletWin,
+    WindBarCenter,
+    PowerFrame,
+    PowerStar,
+    PowerNotch,
+    AirPlane,
+    Partner,
+    PartyLeft,
+    PartyRight,
     BramboComment,
     QuilletComment,
     TitleLogo,
@@ -62,6 +63,17 @@ enum class Picture {
 };
 inline constexpr int kPictureCount = static_cast<int>(Picture::Hill1) + kHillKinds;
 
+// The animated pictures, played by the duel's sprites.
+enum class Sequence { Ball, Arrow, Orb, BramboStand, BramboDizzy, BramboWin, QuilletStand, QuilletDizzy, QuilletWin };
+inline constexpr int kSequenceCount = 9;
+inline constexpr Sequence kFirstCandidateSequence = Sequence::BramboStand;
+
+// The banner plane flies only before the partner's promotion ended (the date is the shell's).
+bool PromotionOnAt(int year, int month, int day);
+
+inline constexpr int kStripWidth = 400;
+inline constexpr int kStripHeight = 47;
+
 class CSlorrowApplet final : public CApplet {
 public:
     explicit CSlorrowApplet(AppletRecord* record);
@@ -70,6 +82,11 @@ public:
     // Null when the picture could not be read.
     IImage* GetPicture(Picture picture) const { return pictures_[static_cast<size_t>(picture)].Get(); }
     IImage* Hill(int kind) const { return pictures_[static_cast<size_t>(Picture::Hill1) + static_cast<size_t>(kind)].Get(); }
+    // The frames as loaded, or mirrored left to right (made at start for the candidates only).
+    IImageSeq* GetSequence(Sequence sequence, bool mirrored = false) const;
+    // The meter's strip, the left party on the left, or its mirrored copy.
+    IImage* Strip(bool mirrored) const { return strips_[mirrored ? 1 : 0].Get(); }
+    IImage* MirroredWindArrow() const { return mirroredWindArrow_.Get(); }
     void Play(Sound sound) const { sounds_.Play(sound); }
     // The background, a logo across the top and the four stars beside it.
     void DrawBackdrop(IImage* canvas, Picture logo) const;
@@ -79,10 +96,18 @@ public:
     // The next title screen goes straight on to the selection with lastPlayers.
     bool replay = false;
     int lastPlayers = 1;
+    bool promotionOn = false;
 
 private:
+    // The meter's strip and its mirrored copy, and the wind arrow pointing left.
+    void MakeStrips(IShellFactory& factory);
+
     CSoundBank<Sound, kSoundCount> sounds_;
     std::array<ShellRef<IImage>, kPictureCount> pictures_;
+    std::array<ShellRef<IImageSeq>, kSequenceCount> sequences_;
+    std::array<ShellRef<IImageSeq>, kSequenceCount> mirrored_;
+    std::array<ShellRef<IImage>, 2> strips_;
+    ShellRef<IImage> mirroredWindArrow_;
 };
 
 }  // namespace slorrow

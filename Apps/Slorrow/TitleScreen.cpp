@@ -40,6 +40,14 @@ CTitleScreen::CTitleScreen(CSlorrowApplet& owner) : CSlorrowScreen(owner) {
     twoPlayers_ = MakeTwoLookButton(game, this, Picture::TwoPlayer, Picture::TwoPlayerOver, 40, 350, 2, choose);
     keyListener_.Reset(
         factory->AddListener(Globals().services, applet::kKeyDown, this, Forward<&CTitleScreen::CheckTypedCode>));
+    if (game.promotionOn)
+        partner_ = MakeTwoLookButton(game, this, Picture::Partner, Picture::Partner, 431, 379, 1,
+                                     Forward<&CTitleScreen::OnPartner>);
+}
+
+int CTitleScreen::OnPartner(intptr_t*) {
+    Globals().services->OpenURL(kPartnerAddress);
+    return 0;
 }
 
 int CTitleScreen::CheckTypedCode(intptr_t* args) {
@@ -55,6 +63,7 @@ int CTitleScreen::OnChoose(intptr_t* args) {
     game.lastPlayers = players;
     onePlayer_.reset();
     twoPlayers_.reset();
+    partner_.reset();
     ShowSelection();
     return 0;
 }

@@ -23,6 +23,7 @@ public:
     int OnSwitch(intptr_t* args);
     int OnFight(intptr_t* args);
     int CheckTypedCode(intptr_t* args);
+    int OnPartner(intptr_t* args);
 
 private:
     void ShowSelection();
@@ -30,11 +31,14 @@ private:
 
     std::unique_ptr<ImageButton> onePlayer_;
     std::unique_ptr<ImageButton> twoPlayers_;
+    std::unique_ptr<ImageButton> partner_;
     std::unique_ptr<ImageButton> switch_;
     std::unique_ptr<ImageButton> fight_;
     ShellRef<IEventListener> keyListener_;
     CTypedCodeMatcher staffCode_{"plumtag", true};
 };
+
+inline constexpr const char* kPartnerAddress = "https://partners.rivakel.example/slorrow";
 
 // A fresh title screen, as the staff screen returns to it.
 CScreen* MakeTitleScreen(CApplet& app);

@@ -20,6 +20,9 @@ Picture Background() {
     c.Fill(Path::Rect(0, 0, 200, 180), kFlagBlue);
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 5; ++col) Star(c, 22 + col * 38.0f + (row % 2) * 19, 25 + row * 42.0f, 9, kWhite);
+    // A pale board across the middle, where the rules and the taunts are written in dark ink.
+    c.Fill(Path::RoundRect(8, 163, 484, 120, 12), kFlagBlue);
+    c.Fill(Path::RoundRect(10, 165, 480, 116, 10), 0xFFF6E0);
     return art::Still(std::move(c));
 }
 
@@ -30,6 +33,22 @@ Picture Banner(int width, int height, std::string_view text, int textHeight) {
     c.Fill(Path::Rect(0, static_cast<float>(height) - 5, static_cast<float>(width), 2), kWhite);
     TitleText(c, static_cast<float>(width) / 2, (height - textHeight) / 2, text, textHeight, kWhite, kFlagRed);
     return art::Still(std::move(c));
+}
+
+// The two names stand clear of the "Fight!" button in the middle.
+Picture PlayerBanner() {
+    Picture picture = Banner(500, 58, "", 24);
+    art::Canvas& c = picture.frames.front();
+    TitleText(c, 92, 17, "PLAYER 1", 24, kWhite, kFlagRed);
+    TitleText(c, 418, 17, "PLAYER 2", 24, kWhite, kFlagRed);
+    return picture;
+}
+
+// A row of stars, under the game-over screen's buttons.
+Picture StarBanner() {
+    Picture picture = Banner(500, 58, "", 24);
+    for (int i = 0; i < 12; ++i) Star(picture.frames.front(), 21 + i * 41.5f, 29, 9, kWhite);
+    return picture;
 }
 
 Picture TitleImage() {
@@ -118,8 +137,8 @@ const art::ImageRecipe titleImage{"img-TitleImage-434x299.gif", 434, 299, 1, Tit
 const art::ImageRecipe selectLogo{"img-SelectLogo-500x128.gif", 500, 128, 1, [] { return Banner(500, 128, "PICK YOUR SIDE", 44); }};
 const art::ImageRecipe starSmall{"img-star-27x30.gif", 27, 30, 1, [] { return StarPicture(27, 30); }};
 const art::ImageRecipe starLarge{"img-star-45x50.gif", 45, 50, 1, [] { return StarPicture(45, 50); }};
-const art::ImageRecipe playerBanner{"img-Player1_2-500x58.gif", 500, 58, 1, [] { return Banner(500, 58, "PLAYER 1       PLAYER 2", 24); }};
-const art::ImageRecipe bottomBanner{"img-bottomBanner-500x58.gif", 500, 58, 1, [] { return Banner(500, 58, "MAY THE MUDDIEST WIN", 24); }};
+const art::ImageRecipe playerBanner{"img-Player1_2-500x58.gif", 500, 58, 1, PlayerBanner};
+const art::ImageRecipe bottomBanner{"img-bottomBanner-500x58.gif", 500, 58, 1, StarBanner};
 const art::ImageRecipe zorbit{"img-Zorbit-62x40.gif", 62, 40, 1, Zorbit};
 const art::ImageRecipe ass{"img-popularass-45x47.gif", 45, 47, 1, [] { return Face(true); }};
 const art::ImageRecipe elephant{"img-popularElephant-45x47.gif", 45, 47, 1, [] { return Face(false); }};

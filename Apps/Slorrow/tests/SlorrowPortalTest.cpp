@@ -29,5 +29,37 @@ TEST_F(SlorrowPortalTest, AThrowInATwoPlayerDuelPassesTheTurnToTheOtherSide) {
     EXPECT_GT(std::abs(second->x - first->x), 100);
 }
 
+// The game shows no box of its own; the duel is the one place the portal asks before closing:
+// declined, the duel goes on and the turn passes; accepted, the game stops. Elsewhere it closes
+// without asking.
+TEST_F(SlorrowPortalTest, ClosingThePortalAsksOnlyDuringTheDuel) {
+    MakeInstalledWithTheGuest();
+    StartWithGame(SLORROW_GAM);
+    ASSERT_TRUE(OnTitle());
+    ChooseTwoPlayers();
+    Fight();
+    ASSERT_TRUE(AwaitTurnArrow(10000).has_value());
+    ExpectPress("IDD_QUIT_*", kIdLater);
+    headless_->PushClose();
+    Wait(100);
+    EXPECT_FALSE(test_portal::SessionStopping());
+    const std::optional<Point> arrow = AwaitTurnArrow(3000);
+    ASSERT_TRUE(arrow.has_value());
+    Throw({arrow->x + (arrow->x < 250 ? 60 : -60), arrow->y - 80}, 500);
+    EXPECT_TRUE(AwaitTurnArrow(10000).has_value());
+    ExpectPress("IDD_QUIT_*", kIdAccept);
+    headless_->PushClose();
+    Wait(100);
+    EXPECT_TRUE(test_portal::SessionStopping());
+    test_portal::End();
+
+    MakeInstalledWithTheGuest();
+    StartWithGame(SLORROW_GAM);
+    ASSERT_TRUE(OnTitle());
+    headless_->PushClose();
+    Wait(100);
+    EXPECT_TRUE(test_portal::SessionStopping());
+}
+
 }  // namespace
 }  // namespace slorrow::test
