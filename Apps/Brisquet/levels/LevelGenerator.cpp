@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstdio>
 #include <fstream>
+#include <numeric>
 #include <optional>
 #include <random>
 #include <string>
@@ -83,6 +84,18 @@ CBubbleBoard Draw(const ScreenPlan& plan, std::mt19937& random) {
     return board;
 }
 
+// No colour fills much more than its fair share, so a board is not one big group.
+bool Balanced(const CBubbleBoard& board, const ScreenPlan& plan) {
+    std::array<int, kMaxKinds + 1> counts{};
+    int bubbles = 0;
+    for (const int kind : board.Cells()) {
+        ++counts[static_cast<size_t>(kind)];
+        bubbles += kind != 0 ? 1 : 0;
+    }
+    const int most = *std::max_element(counts.begin() + 1, counts.end());
+    return most * plan.colours * 10 <= bubbles * 13;
+}
+
 struct Choice {
     CBubbleBoard board{kMaxColumns, kMaxRows};
     std::vector<BubbleCell> plan;
@@ -96,6 +109,7 @@ std::optional<Choice> Design(int screen) {
     int drawn = 0;
     for (int found = 0; found < kCandidates && drawn < 20000; ++drawn) {
         CBubbleBoard board = Draw(plan, random);
+        if (!Balanced(board, plan)) continue;
         BrisquetSolver solver(kSolverLimit);
         std::optional<std::vector<BubbleCell>> clicks = solver.Solve(board);
         if (!clicks || (plan.blacks > 0 && !NeedsBlackBubbles(board, kSolverLimit))) continue;
@@ -105,6 +119,16 @@ std::optional<Choice> Design(int screen) {
             best = Choice{board, std::move(*clicks), share};
     }
     std::fprintf(stderr, "screen %2d: %d boards drawn\n", screen, drawn);
+    if (best) {
+        // The colours change places from screen to screen; the puzzle stays the same.
+        std::vector<int> colours(static_cast<size_t>(plan.colours));
+        std::iota(colours.begin(), colours.end(), 1);
+        std::shuffle(colours.begin(), colours.end(), random);
+        for (int c = 0; c < kMaxColumns; ++c)
+            for (int r = 0; r < kMaxRows; ++r)
+                if (const int kind = best->board.At(c, r); kind >= 1 && kind <= plan.colours)
+                    best->board.Set(c, r, colours[static_cast<size_t>(kind - 1)]);
+    }
     return best;
 }
 
@@ -116,11 +140,11 @@ std::vector<std::string> Hints(int screen, const Choice& choice) {
         "in column " + std::to_string(first.column + 1) + " first.",
         "It can be done in " + std::to_string(choice.plan.size()) + " clicks.", ""};
     if (screen <= 10) {
-        hints.insert(hints.end(), {"Big groups can wait: they only", "grow as the others pop."});
+        hints.insert(hints.end(), {"Big groups can wait: they", "grow as the others pop."});
     } else if (screen <= 20) {
-        hints.insert(hints.end(), {"Look for the lone bubbles and", "pop what keeps them apart."});
+        hints.insert(hints.end(), {"Look for lone bubbles and", "pop what keeps them apart."});
     } else {
-        hints.insert(hints.end(), {"The green bubble has no partner:", "only a black bubble can pop it."});
+        hints.insert(hints.end(), {"The green bubble is alone:", "only a blast can pop it."});
     }
     return hints;
 }
