@@ -1,6 +1,5 @@
 #include "Apps/Brisquet/BrisquetApplet.h"
 
-#include <algorithm>
 #include <string>
 
 #include "Apps/Brisquet/BestLevel.h"
@@ -59,8 +58,7 @@ CBrisquetApplet::CBrisquetApplet(AppletRecord* record)
     for (size_t i = 0; i < finalSounds_.size(); ++i)
         finalSounds_[i].Reset(record->factory->CreateSound(kFinalSoundNames[i], 0));
     Play(Sound::OpenGame);
-    if (ReadSettingInt(*record->settings, kBestLevelKey, -1) < 0) WriteSettingInt(*record->settings, kBestLevelKey, 0);
-    ReadBestLevel();
+    WriteSettingInt(*record->settings, kBestLevelKey, ClampBestLevel(ReadSettingInt(*record->settings, kBestLevelKey, 0)));
     record->services->SetMenuFlags(kMenuFlags);
     LoadBubbles();
     title_.Reset(LoadPicture("p-img-title.gif"));
@@ -73,7 +71,6 @@ CBrisquetApplet::CBrisquetApplet(AppletRecord* record)
 CBrisquetApplet::~CBrisquetApplet() {
     EndScreen();
     board_.reset();
-    StoreBestLevel();
 }
 
 void CBrisquetApplet::LoadBubbles() {
@@ -122,20 +119,9 @@ bool CBrisquetApplet::LoadLevel(int screen) {
     return true;
 }
 
-void CBrisquetApplet::ReadBestLevel() {
-    bestLevel_ = ClampBestLevel(ReadSettingInt(*record()->settings, kBestLevelKey, 0));
-}
-
 void CBrisquetApplet::Promote(int nextScreen) {
-    bestLevel_ = PromotedBestLevel(bestLevel_, nextScreen);
-    StoreBestLevel();
-}
-
-// What is stored may have risen meanwhile (another run of the game): it is never lowered.
-void CBrisquetApplet::StoreBestLevel() {
-    const int stored = ClampBestLevel(ReadSettingInt(*record()->settings, kBestLevelKey, 0));
-    bestLevel_ = std::max(bestLevel_, stored);
-    WriteSettingInt(*record()->settings, kBestLevelKey, bestLevel_);
+    ISettingsAccess& settings = *record()->settings;
+    WriteSettingInt(settings, kBestLevelKey, PromotedBestLevel(ReadSettingInt(settings, kBestLevelKey, 0), nextScreen));
 }
 
 ISurface* CBrisquetApplet::MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize,

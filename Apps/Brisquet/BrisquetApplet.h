@@ -56,9 +56,8 @@ public:
     bool LoadLevel(int screen);
     BrisquetBoard* Board() const { return board_.get(); }
 
-    int BestLevel() const { return bestLevel_; }
-    void ReadBestLevel();
-    // After the promotion into `nextScreen`: stored at once, and never lower than before.
+    // After the promotion into `nextScreen`: stored at once, and never lower than what is stored
+    // (another run of the game may have raised it meanwhile).
     void Promote(int nextScreen);
 
     // The module's own generator, where the game draws kinds, places and speeds.
@@ -75,7 +74,6 @@ public:
 
 private:
     void LoadBubbles();
-    void StoreBestLevel();
 
     CSoundBank<Sound, kSoundCount> sounds_;
     std::array<ShellRef<ISound>, 2> finalSounds_;
@@ -88,7 +86,6 @@ private:
     ShellRef<IImage> smallTitle_;
     ShellRef<IImage> boardEdge_;
     std::unique_ptr<BrisquetBoard> board_;
-    int bestLevel_ = 0;
     ModuleRandom random_;
     std::array<int, 2> demoKinds_{1, 1};
 };

@@ -46,7 +46,6 @@ constexpr std::array<LevelButton, kBandCount> kLevelButtons = {{
 CLevelSelectScreen::CLevelSelectScreen(CBrisquetApplet& owner) : CBrisquetScreen(owner) {
     canvas->ClearToColor(0, 0, 0);
     if (IImage* title = game.TitlePicture()) canvas->DrawAt(title, 100, 40);
-    game.ReadBestLevel();
     DrawMarkupTextOld(canvas, kSelectTrademark.data(), 0, 165);
     DrawMarkupTextOld(canvas,
                       "<cffffff><S3><B><C>Clear each screen by popping bubbles and see how far you can get.</c>", 0,
