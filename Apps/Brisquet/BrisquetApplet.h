@@ -39,6 +39,7 @@ public:
     ~CBrisquetApplet() override;
 
     void Play(Sound sound) const { sounds_.Play(sound); }
+    // Plays `sound` the first time it is asked for in a run; every later call does nothing.
     void PlayOnce(FinalSound sound, int loops);
     // Kinds 1 to 6; null for any other.
     IAnim* BubbleAnim(int kind) const;

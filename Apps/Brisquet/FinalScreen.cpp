@@ -80,8 +80,7 @@ int CFinalScreen::OnTick(intptr_t* args) {
     const intptr_t t = args[1];
     if (t < kStillMs) return 0;
     if (t < kBurstMs) {
-        if (!rumbled_) game.PlayOnce(FinalSound::Rumble, 2);
-        rumbled_ = true;
+        game.PlayOnce(FinalSound::Rumble, 2);
         const int spread = static_cast<int>((t - (kStillMs - 1)) / 300 + 1);
         for (Piece& piece : pieces_) {
             piece.x = piece.homeX + game.Random().Next() % spread;
@@ -90,8 +89,7 @@ int CFinalScreen::OnTick(intptr_t* args) {
         }
         return 0;
     }
-    if (!burst_) game.PlayOnce(FinalSound::PopFinal, 0);
-    burst_ = true;
+    game.PlayOnce(FinalSound::PopFinal, 0);
     int width = 500, height = 420;
     canvas->GetSize(&width, &height);
     // A piece that would leave the screen is mirrored back in and turns round.

@@ -40,8 +40,6 @@ private:
     std::array<Piece, kColumns * kRows> pieces_;
     ShellRef<IEventListener> clickListener_;
     ShellRef<ITimer> timer_;
-    bool rumbled_ = false;
-    bool burst_ = false;
 };
 
 }  // namespace brisquet
