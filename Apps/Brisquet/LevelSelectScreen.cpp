@@ -154,10 +154,7 @@ int CLevelSelectScreen::OnTick(intptr_t* args) {
 }
 
 int CLevelSelectScreen::Clicked(int side) {
-    if (clicked_[static_cast<size_t>(1 - side)]) {
-        canvas->ClearToColor(0, 0, 0);
-        return game.SetScreen(this, new CTitleScreen(game));
-    }
+    if (clicked_[static_cast<size_t>(1 - side)]) return game.SetScreen(this, new CTitleScreen(game));
     if (state_ == Demo::Pause) clicked_[static_cast<size_t>(side)] = true;
     return 0;
 }

@@ -53,9 +53,6 @@ int CTitleScreen::OnTick(intptr_t* /*args*/) {
     return 0;
 }
 
-int CTitleScreen::OnClick(intptr_t* /*args*/) {
-    canvas->ClearToColor(0, 0, 0);
-    return game.SetScreen(this, new CLevelSelectScreen(game));
-}
+int CTitleScreen::OnClick(intptr_t* /*args*/) { return game.SetScreen(this, new CLevelSelectScreen(game)); }
 
 }  // namespace brisquet
