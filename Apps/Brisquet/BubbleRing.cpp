@@ -1,16 +1,10 @@
 #include "Apps/Brisquet/BubbleRing.h"
 
-#include <array>
-#include <string>
-
 #include "Apps/Brisquet/BrisquetApplet.h"
-#include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/ModuleRandom.h"
 #include "frame/api/AppletResults.h"
 #include "frame/api/IEvent.h"
-#include "frame/api/IFont.h"
-#include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/api/ISurface.h"
 
@@ -20,8 +14,6 @@ namespace {
 constexpr int kStep = 32;
 constexpr int kTop = 200;
 constexpr int kBottom = 360;
-constexpr int kRainbowGap = 8;
-constexpr std::array<const char*, 4> kRainbow = {"ff0000", "00ff00", "0000ff", "ffff00"};
 
 }  // namespace
 
@@ -50,19 +42,6 @@ void CBubbleRing::Turn() {
     for (size_t i = 0; i < bubbles_.size(); ++i) {
         const Place& place = places_[(i + static_cast<size_t>(turned_)) % places_.size()];
         if (ISurface* bubble = bubbles_[i].Get()) bubble->SetLoc(place.x, place.y, nullptr);
-    }
-}
-
-void DrawRainbowWord(IImage& canvas, std::string_view word, int x, int y, int pointSize, std::string_view style,
-                     ModuleRandom& random) {
-    IShellFactory& factory = *Globals().factory;
-    const ShellRef<IFont> font(factory.CreateFont("Arial", pointSize, 0));
-    for (const char letter : word) {
-        const std::string markup = std::string(style) + "<C" + kRainbow[static_cast<size_t>(random.Next() % 4)] + ">" + letter;
-        DrawMarkupText(&canvas, markup, x, y, factory, MarkupEdition::Old);
-        int extent[2] = {0, 0};
-        canvas.GetTextExtent(font.Get(), &letter, 1, extent);
-        x += extent[0] + kRainbowGap;
     }
 }
 

@@ -1,18 +1,13 @@
-// The ring of 34 bubbles around the title and promotion screens, turning by one place a tick,
-// and the heading drawn over it letter by letter in changing colours.
+// The ring of 34 bubbles around the title and promotion screens, turning by one place a tick.
 #pragma once
 
-#include <string_view>
 #include <vector>
 
 #include "Apps/Common/ShellRef.h"
 #include "frame/api/IEvent.h"
-#include "frame/api/ITimer.h"
 #include "frame/api/ShellObject.h"
 
-class IImage;
 class ISurface;
-class ModuleRandom;
 
 namespace brisquet {
 
@@ -40,10 +35,5 @@ private:
     std::vector<ShellRef<IEventListener>> listeners_;
     int turned_ = 0;
 };
-
-// `word` at (x, y), each letter in red, green, blue or yellow at random after the markup `style`,
-// whose size is `pointSize`.
-void DrawRainbowWord(IImage& canvas, std::string_view word, int x, int y, int pointSize, std::string_view style,
-                     ModuleRandom& random);
 
 }  // namespace brisquet

@@ -24,7 +24,9 @@ constexpr int kWidth = 500;
 }  // namespace
 
 CPromotionScreen::CPromotionScreen(CBrisquetApplet& owner, int nextScreen)
-    : CBrisquetScreen(owner), nextScreen_(nextScreen) {
+    : CBrisquetScreen(owner),
+      nextScreen_(nextScreen),
+      heading_(*canvas, "Congratulations", 102, 235, kHeadingPoints, "<S0></U></b></I>") {
     game.Play(Sound::Promotion);
     canvas->ClearToColor(0, 0, 0);
     if (IImage* title = game.TitlePicture()) canvas->DrawAt(title, 100, 40);
@@ -57,7 +59,7 @@ int CPromotionScreen::OnTick(intptr_t* /*args*/) {
     ring_->Turn();
     canvas->SetCurColor(0, 0, 0);
     canvas->FillRect(100, 220, 480, 263);
-    DrawRainbowWord(*canvas, "Congratulations", 102, 235, kHeadingPoints, "<S0></U></b></I>", game.Random());
+    heading_.Draw(*canvas, game.Random());
     return 0;
 }
 

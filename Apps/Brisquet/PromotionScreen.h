@@ -7,6 +7,7 @@
 
 #include "Apps/Brisquet/BrisquetScreen.h"
 #include "Apps/Brisquet/BubbleRing.h"
+#include "Apps/Brisquet/RainbowWord.h"
 #include "Apps/Common/ShellRef.h"
 #include "frame/api/IEvent.h"
 #include "frame/api/ITimer.h"
@@ -27,6 +28,7 @@ private:
     void DrawLine(const std::string& text, int y);
 
     int nextScreen_;
+    CRainbowWord heading_;
     std::unique_ptr<CBubbleRing> ring_;
     ShellRef<IEventListener> clickListener_;
     ShellRef<ITimer> timer_;

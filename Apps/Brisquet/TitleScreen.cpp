@@ -23,7 +23,8 @@ constexpr int kHeadingPoints = 18;
 
 }  // namespace
 
-CTitleScreen::CTitleScreen(CBrisquetApplet& owner) : CBrisquetScreen(owner) {
+CTitleScreen::CTitleScreen(CBrisquetApplet& owner)
+    : CBrisquetScreen(owner), heading_(*canvas, kTitleHeading, 180, 240, kHeadingPoints, "<S1></U></B></I>") {
     canvas->ClearToColor(0, 0, 0);
     if (IImage* title = game.TitlePicture()) canvas->DrawAt(title, 100, 40);
     for (size_t i = 0; i < kStaffLines.size(); ++i) {
@@ -49,7 +50,7 @@ int CTitleScreen::OnTick(intptr_t* /*args*/) {
     ring_->Turn();
     canvas->SetCurColor(0, 0, 0);
     canvas->FillRect(160, 220, 300, 263);
-    DrawRainbowWord(*canvas, kTitleHeading, 180, 240, kHeadingPoints, "<S1></U></B></I>", game.Random());
+    heading_.Draw(*canvas, game.Random());
     return 0;
 }
 

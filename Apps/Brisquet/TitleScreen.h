@@ -7,6 +7,7 @@
 
 #include "Apps/Brisquet/BrisquetScreen.h"
 #include "Apps/Brisquet/BubbleRing.h"
+#include "Apps/Brisquet/RainbowWord.h"
 #include "Apps/Common/ShellRef.h"
 #include "frame/api/IEvent.h"
 #include "frame/api/ITimer.h"
@@ -23,6 +24,7 @@ public:
     int OnClick(intptr_t* args);
 
 private:
+    CRainbowWord heading_;
     std::unique_ptr<CBubbleRing> ring_;
     ShellRef<IEventListener> clickListener_;
     ShellRef<ITimer> timer_;

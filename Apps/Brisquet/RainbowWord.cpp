@@ -1,0 +1,41 @@
+#include "Apps/Brisquet/RainbowWord.h"
+
+#include <array>
+
+#include "Apps/Common/MarkupText.h"
+#include "Apps/Common/ModuleGlobals.h"
+#include "Apps/Common/ModuleRandom.h"
+#include "Apps/Common/ShellRef.h"
+#include "frame/api/IFont.h"
+#include "frame/api/IImage.h"
+#include "frame/api/IShellFactory.h"
+
+namespace brisquet {
+namespace {
+
+constexpr int kGap = 8;
+constexpr std::array<const char*, 4> kRainbow = {"ff0000", "00ff00", "0000ff", "ffff00"};
+
+}  // namespace
+
+CRainbowWord::CRainbowWord(IImage& canvas, std::string_view word, int x, int y, int pointSize, std::string_view style)
+    : style_(style), y_(y) {
+    const ShellRef<IFont> font(Globals().factory->CreateFont("Arial", pointSize, 0));
+    letters_.reserve(word.size());
+    for (const char letter : word) {
+        letters_.push_back({letter, x});
+        int extent[2] = {0, 0};
+        canvas.GetTextExtent(font.Get(), &letter, 1, extent);
+        x += extent[0] + kGap;
+    }
+}
+
+void CRainbowWord::Draw(IImage& canvas, ModuleRandom& random) const {
+    IShellFactory& factory = *Globals().factory;
+    for (const Letter& letter : letters_) {
+        const std::string markup = style_ + "<C" + kRainbow[static_cast<size_t>(random.Next() % 4)] + ">" + letter.letter;
+        DrawMarkupText(&canvas, markup, letter.x, y_, factory, MarkupEdition::Old);
+    }
+}
+
+}  // namespace brisquet
