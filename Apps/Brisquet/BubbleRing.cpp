@@ -32,11 +32,6 @@ CBubbleRing::CBubbleRing(CBrisquetApplet& game, ISurface& gameArea, int left, vo
     }
 }
 
-CBubbleRing::~CBubbleRing() {
-    listeners_.clear();
-    bubbles_.clear();
-}
-
 void CBubbleRing::Turn() {
     turned_ = (turned_ + 1) % static_cast<int>(places_.size());
     for (size_t i = 0; i < bubbles_.size(); ++i) {

@@ -15,11 +15,8 @@ class CBrisquetApplet;
 
 class CBubbleRing {
 public:
-    static constexpr int kPlaces = 34;
-
     // The ring's left column stands at x `left`; a press on any of its bubbles calls `onPress`.
     CBubbleRing(CBrisquetApplet& game, ISurface& gameArea, int left, void* context, AppletCallback onPress);
-    ~CBubbleRing();
     CBubbleRing(const CBubbleRing&) = delete;
     CBubbleRing& operator=(const CBubbleRing&) = delete;
 
@@ -32,6 +29,7 @@ private:
     };
     std::vector<Place> places_;
     std::vector<AttachedSurface> bubbles_;
+    // After the bubbles, so that they are released before the bubbles they listen on.
     std::vector<ShellRef<IEventListener>> listeners_;
     int turned_ = 0;
 };

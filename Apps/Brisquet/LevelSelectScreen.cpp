@@ -1,7 +1,5 @@
 #include "Apps/Brisquet/LevelSelectScreen.h"
 
-#include <string>
-
 #include "Apps/Brisquet/BestLevel.h"
 #include "Apps/Brisquet/BrisquetTexts.h"
 #include "Apps/Brisquet/PlayScreen.h"
