@@ -12,7 +12,6 @@
 #include "Apps/Common/ResourceFile.h"
 #include "frame/api/AppletRecord.h"
 #include "frame/api/IAnim.h"
-#include "frame/api/IFont.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IImageSeq.h"
 #include "frame/api/ISettingsAccess.h"
@@ -130,15 +129,6 @@ ISurface* CBrisquetApplet::MakeTextButton(ISurface* owner, const char* label, in
     style.normalText = 0xFFFFFF;
     style.hotText = 0xFF0000;
     return CApplet::MakeTextButton(owner, label, x, y, id, pointSize, context, callback, style);
-}
-
-int CBrisquetApplet::TextWidth(const char* text, int pointSize) const {
-    ShellRef<IImage> canvas;
-    Globals().gameArea->GetImage(canvas.Out());
-    const ShellRef<IFont> font(record()->factory->CreateFont("Arial", pointSize, kFontStyleBold));
-    int extent[2] = {0, 0};
-    if (canvas) canvas->GetTextExtent(font.Get(), text, static_cast<int>(std::char_traits<char>::length(text)), extent);
-    return extent[0];
 }
 
 }  // namespace brisquet

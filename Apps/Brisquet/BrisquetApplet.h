@@ -70,8 +70,6 @@ public:
     // White under-lined bold Arial that turns red under the mouse.
     ISurface* MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize, void* context,
                              AppletCallback callback);
-    // The width of `text` in bold Arial of that size.
-    int TextWidth(const char* text, int pointSize) const;
 
 private:
     void LoadBubbles();

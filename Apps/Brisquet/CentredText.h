@@ -1,4 +1,5 @@
-// A line of plain Arial centred in a span of the canvas, as the game's panels and messages draw.
+// Lines of plain Arial measured and centred in a span of the canvas, as the game's panels,
+// buttons and messages place them.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,12 @@ struct TextSpan {
     int left;
     int width;
 };
+
+// The width of `text` on `canvas` in Arial of `pointSize` (bold when asked).
+int TextWidth(IImage& canvas, IShellFactory& fonts, std::string_view text, int pointSize, bool bold);
+
+// Where a line `width` wide starts when centred in `span`.
+inline int CentredX(TextSpan span, int width) { return span.left + (span.width - width) / 2; }
 
 // `text` in Arial of `pointSize` (bold when asked) and colour 0xRRGGBB, its top at y.
 void DrawCentredText(IImage& canvas, IShellFactory& fonts, std::string_view text, int pointSize, bool bold,

@@ -94,7 +94,7 @@ void CPlayScreen::DrawBoardFrame() {
 }
 
 void CPlayScreen::MakeButton(Button which, const char* label, int y, int pointSize, AppletCallback callback) {
-    const int x = kPanelLeft + (kPanelWidth - game.TextWidth(label, pointSize)) / 2;
+    const int x = CentredX({kPanelLeft, kPanelWidth}, TextWidth(*canvas, *factory, label, pointSize, true));
     buttons_[which] = AttachedSurface(gameArea, game.MakeTextButton(gameArea, label, x, y, which, pointSize, this, callback));
 }
 
