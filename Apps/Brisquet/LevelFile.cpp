@@ -37,8 +37,7 @@ bool ReadString(CResourceFile& file, size_t limit, std::string& out) {
 
 // A number that is missing because the text has ended is damage, not a zero.
 bool ReadNumber(CResourceFile& file, int low, int high, int& value) {
-    if (file.AtEnd() || file.ReadInt(&value) != 0) return false;
-    return value >= low && value <= high;
+    return file.ReadPresentInt(&value) && value >= low && value <= high;
 }
 
 }  // namespace

@@ -71,6 +71,18 @@ bool CResourceFile::SkipBlanksAndComments(char& c) {
 
 int CResourceFile::ReadInt(int* value) {
     if (!loaded_) return 1;
+    ReadDigits(value);
+    return 0;
+}
+
+bool CResourceFile::ReadPresentInt(int* value) {
+    int read = 0;
+    if (!loaded_ || !ReadDigits(&read)) return false;
+    if (value != nullptr) *value = read;
+    return true;
+}
+
+bool CResourceFile::ReadDigits(int* value) {
     char c = '\0';
     bool have = SkipBlanksAndComments(c);
     DecimalAccumulator number;
@@ -87,7 +99,7 @@ int CResourceFile::ReadInt(int* value) {
         }
     }
     if (value != nullptr) *value = number.Value(negative);
-    return 0;
+    return seenDigit;
 }
 
 int CResourceFile::ReadReal(float* value) {

@@ -36,6 +36,9 @@ public:
     // first byte after the digits ends it and is consumed. No digits: 0. Beyond the int range
     // the value saturates. 0; 1 when not loaded (*value untouched).
     int ReadInt(int* value);
+    // As ReadInt, but a number the text ends before is missing rather than 0: false then, or
+    // when not loaded (*value untouched either way).
+    bool ReadPresentInt(int* value);
     // A decimal number read where and as ReadInt reads one, with a fraction of any number of
     // digits after a '.' ("2.25", "-1.5", ".5", "1."); the sign applies to the whole number.
     // 0; 1 when not loaded (*value untouched).
@@ -50,6 +53,8 @@ private:
     bool Next(char& c);
     // Skips what comes before a number; `c` is the first byte after it (false: at the end).
     bool SkipBlanksAndComments(char& c);
+    // ReadInt on a loaded text; whether a digit was found.
+    bool ReadDigits(int* value);
     bool NextIsDigit() const {
         return position_ < text_.size() && text_[position_] >= '0' && text_[position_] <= '9';
     }

@@ -83,6 +83,8 @@ TEST(BrisquetLevelFile, RefusesDamagedTexts) {
         {"cell above the kinds", head + "2,1 1 \"a\" 1 2"},
         {"cell -1", head + "1,1 1 \"a\" -1"},
         {"cut inside the cells", head + "2,2 1 \"a\" 1,1,\n"},
+        {"one cell short before a line end", head + "2,1 1 \"a\" 1,\n"},
+        {"one cell short before a comment", head + "2,1 1 \"a\" 1\n// end\n"},
         {"cut before the sides", head},
     };
     for (const auto& c : cases) EXPECT_FALSE(Read(c.text)) << c.what;

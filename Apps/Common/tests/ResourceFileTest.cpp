@@ -59,6 +59,27 @@ TEST(ResourceFileReadInt, ConsumesTheByteThatEndsTheNumber) {
     EXPECT_STREQ(text, "") << "the opening quote was eaten, so the next quote opens an empty read";
 }
 
+TEST(ResourceFileReadPresentInt, ANumberTheTextEndsBeforeIsMissingNotZero) {
+    const struct {
+        std::string_view text;
+        std::vector<int> present;  // what is read before the first missing number
+    } cases[] = {
+        {"25,0,\r\n", {25, 0}},
+        {"7 // the end", {7}},
+        {"-", {}},
+        {"", {}},
+    };
+    for (const auto& c : cases) {
+        const auto bytes = Bytes(c.text);
+        CResourceFile file(bytes);
+        std::vector<int> read;
+        int value = 12345;
+        while (file.ReadPresentInt(&value)) read.push_back(value);
+        EXPECT_EQ(read, c.present) << c.text;
+        EXPECT_EQ(value, c.present.empty() ? 12345 : c.present.back()) << "untouched when missing: " << c.text;
+    }
+}
+
 TEST(ResourceFileReadReal, ReadsNumbersAsWritten) {
     struct Case {
         std::string_view text;
