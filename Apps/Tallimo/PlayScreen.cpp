@@ -50,12 +50,18 @@ int BoldWidth(IImage& canvas, IShellFactory& factory, const std::string& text) {
     return extent[0];
 }
 
+std::string NeededText(int level) { return std::to_string(LevelRecord(level).ballsNeeded) + " balls needed to pass"; }
+
 }  // namespace
 
 CPlayScreen::CPlayScreen(CTallimoApplet& owner, bool newGame, int level)
     : CGameScreen(owner), round_(owner.Progress(), newGame, level, [&owner] { return owner.Rand(); }, 0) {
     const ModuleGlobals& globals = Globals();
-    if (canvas != nullptr) canvas->ClearToColor(kYardR, kYardG, kYardB);
+    if (canvas != nullptr) {
+        canvas->ClearToColor(kYardR, kYardG, kYardB);
+        // The intro's ball stands just before its centred line.
+        introBallX_ = (kAreaWidth - BoldWidth(*canvas, *factory, NeededText(game.Progress().Level()))) / 2 - 40;
+    }
     BuildTruck();
     DrawStatus();
     Compose();
@@ -177,10 +183,8 @@ void CPlayScreen::DrawMessages() {
         const int level = game.Progress().Level();
         std::snprintf(line, sizeof line, "<s1><c000000><b><c>Day %d - Truck %d</b></c>", DayOf(level), TruckOf(level));
         DrawMarkupTextOld(canvas, line, 0, 120);
-        const std::string needed = std::to_string(LevelRecord(level).ballsNeeded) + " balls needed to pass";
-        DrawMarkupTextOld(canvas, ("<s2><c000000><b><c>" + needed + "</b></c>").c_str(), 0, 150);
-        // The ball stands just before the centred line.
-        game.DrawBall(*canvas, 0, (kAreaWidth - BoldWidth(*canvas, *factory, needed)) / 2 - 40, 142, 0);
+        DrawMarkupTextOld(canvas, ("<s2><c000000><b><c>" + NeededText(level) + "</b></c>").c_str(), 0, 150);
+        game.DrawBall(*canvas, 0, introBallX_, 142, 0);
         DrawMarkupTextOld(canvas, "<s3><c000000><b><c>press any key...</b></c>", 0, 190);
     } else if (round_.AwaitingKey()) {
         DrawMarkupTextOld(canvas, game.Progress().Lives() > 0 ? "<s1><c000000><b><c>Sorry, try again</b></c>"

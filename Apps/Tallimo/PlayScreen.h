@@ -42,6 +42,7 @@ private:
     PlayRound round_;
     int64_t now_ = 0;
     PlayState shown_ = PlayState::Starting;
+    int introBallX_ = 0;
     ShellRef<IImage> truck_;
     ShellRef<ITimer> timer_;
     ShellRef<IEventListener> keys_;

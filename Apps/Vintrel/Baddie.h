@@ -20,15 +20,12 @@ public:
 
     // One tick; in staff mode blobs also turn back from the middle of the screen.
     BaddieNews Step(int64_t now, const RandomSource& rand, bool staffMode);
-    void NewDirection(const RandomSource& rand);
     BlobBox GetRect() const;
 
     int Size() const { return size_; }
     int Width() const { return SpritePixels(size_); }
     float X() const { return x_; }
     float Y() const { return y_; }
-    float Vx() const { return vx_; }
-    float Vy() const { return vy_; }
     bool FacingLeft() const { return vx_ < 0; }
     // Only blobs that are out collide.
     bool IsOut() const { return out_; }
@@ -38,6 +35,7 @@ public:
 
 private:
     explicit CBaddie(int size) : size_(size) {}
+    void NewDirection(const RandomSource& rand);
     void Drift(int64_t now, bool staffMode);
 
     int size_;

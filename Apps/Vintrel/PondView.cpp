@@ -54,20 +54,19 @@ void CPondView::ShowBaddies(std::span<const CBaddie> baddies) {
     for (size_t i = 0; i < baddies.size(); ++i) {
         const CBaddie& b = baddies[i];
         Shown& shown = baddies_[i];
-        // A blob eaten in this slot was replaced by one still to come.
-        if (shown.out && !b.IsOut() && shown.sprite) shown.sprite->SetVisible(false, nullptr);
-        shown.out = b.IsOut();
-        if (b.SplashShown() && !b.IsOut() && !shown.splash) {
+        // The slot's splash is this blob's own: a blob still to splash in (one that replaced an
+        // eaten blob, or a fresh pond's) takes away any splash left in the slot.
+        if (!b.SplashShown() || b.IsOut()) {
+            shown.splash.Reset();
+        } else if (!shown.splash) {
             shown.splash = MakeSprite(game_.GetSequence(Sequence::Splash), game_.GetSequence(Sequence::Splash));
             if (shown.splash) {
                 shown.splash->SetLoc(Pixel(b.SplashX()), Pixel(b.SplashY()), nullptr);
                 shown.splash->StartAnim();
             }
         }
-        if (!b.IsOut()) continue;
-        shown.splash.Reset();
-        Place(shown, BlobKind::Baddie, b.Size(), b.FacingLeft(), b.X(), b.Y());
-        if (shown.sprite && !shown.sprite->IsVisible()) shown.sprite->SetVisible(true, nullptr);
+        if (b.IsOut()) Place(shown, BlobKind::Baddie, b.Size(), b.FacingLeft(), b.X(), b.Y());
+        if (shown.sprite && shown.sprite->IsVisible() != b.IsOut()) shown.sprite->SetVisible(b.IsOut(), nullptr);
     }
 }
 

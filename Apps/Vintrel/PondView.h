@@ -34,7 +34,6 @@ private:
         AttachedSurface splash;
         int size = 0;
         bool facingLeft = false;
-        bool out = false;
     };
 
     AttachedSurface MakeSprite(IImageSeq* right, IImageSeq* left);

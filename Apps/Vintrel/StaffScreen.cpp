@@ -26,9 +26,9 @@ constexpr std::array<std::string_view, 8> kStaffNames = {
 
 }  // namespace
 
-CStaffScreen::CStaffScreen(CVintrelApplet& owner) : CVintrelScreen(owner), view_(owner, *factory, *gameArea) {
-    const RandomSource rand = [&owner] { return owner.Rand(); };
-    for (int i = 0; i < kBlobs; ++i) blobs_.push_back(CBaddie::OnStaffScreen(rand));
+CStaffScreen::CStaffScreen(CVintrelApplet& owner)
+    : CVintrelScreen(owner), rand_([&owner] { return owner.Rand(); }), view_(owner, *factory, *gameArea) {
+    for (int i = 0; i < kBlobs; ++i) blobs_.push_back(CBaddie::OnStaffScreen(rand_));
     view_.ShowBaddies(blobs_);
     if (canvas != nullptr) {
         if (IImage* pond = game.PondPicture()) canvas->DrawAt(pond, 0, 0);
@@ -52,8 +52,7 @@ CStaffScreen::~CStaffScreen() {
 }
 
 int CStaffScreen::OnTick(intptr_t* args) {
-    const RandomSource rand = [this] { return game.Rand(); };
-    for (CBaddie& blob : blobs_) blob.Step(static_cast<int64_t>(args[2]), rand, true);
+    for (CBaddie& blob : blobs_) blob.Step(static_cast<int64_t>(args[2]), rand_, true);
     view_.ShowBaddies(blobs_);
     return 0;
 }

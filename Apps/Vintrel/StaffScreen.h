@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "Apps/Common/ModuleRandom.h"
 #include "Apps/Common/ShellRef.h"
 #include "Apps/Vintrel/Baddie.h"
 #include "Apps/Vintrel/PondView.h"
@@ -24,6 +23,7 @@ public:
     int OnDone(intptr_t* args);
 
 private:
+    RandomSource rand_;
     std::vector<CBaddie> blobs_;
     CPondView view_;
     AttachedSurface done_;

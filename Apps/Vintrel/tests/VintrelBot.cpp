@@ -144,6 +144,15 @@ void VintrelBot::Steer(const Sight& s, bool ramming) {
     Hold(left, right, up, down);
 }
 
+std::vector<std::pair<int, int>> VintrelBot::FoamPixels() const {
+    const GameAreaFrame frame = view_.Presented();
+    std::vector<std::pair<int, int>> foam;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if (frame.Pixel(x, y) == kSplashFoam) foam.emplace_back(x, y);
+    return foam;
+}
+
 BotReport VintrelBot::Play(int goalSize, int maxLooks) {
     BotReport report;
     int angelFrom = -1;
@@ -156,9 +165,14 @@ BotReport VintrelBot::Play(int goalSize, int maxLooks) {
         if (view_.AskingContinue()) {
             Hold(false, false, false, false);
             ++report.deaths;
+            const std::vector<std::pair<int, int>> foam = FoamPixels();
             view_.Key(kSpace);
             view_.Wait(kLookMs);
             if (AngelTop() >= 0) report.angelGoneOnSpace = false;
+            // A new blob's splash at the very pixels of an old one is too unlikely to count.
+            const GameAreaFrame frame = view_.Presented();
+            for (const auto& [x, y] : foam)
+                if (frame.Pixel(x, y) == kSplashFoam) report.splashGoneOnSpace = false;
             lastX_ = lastY_ = -1;
             angelFrom = -1;
             continue;

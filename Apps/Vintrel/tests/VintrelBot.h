@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "Apps/Vintrel/tests/VintrelSession.h"
@@ -17,6 +18,7 @@ struct BotReport {
     int passedThrough = 0;    // looks at which the player overlapped a bigger blob and lived on
     bool gameOver = false;    // "Play Again?" is up
     bool angelGoneOnSpace = true;  // after every Space the angel had flown
+    bool splashGoneOnSpace = true;  // after every Space no splash of the old pond was left
     int angelRise = 0;             // the most an angel was seen to rise, in pixels
 };
 
@@ -50,6 +52,8 @@ public:
 private:
     void Hold(bool left, bool right, bool up, bool down);
     void Steer(const Sight& s, bool ramming);
+    // Where the splashes' foam is.
+    std::vector<std::pair<int, int>> FoamPixels() const;
 
     VintrelView& view_;
     bool held_[4] = {false, false, false, false};

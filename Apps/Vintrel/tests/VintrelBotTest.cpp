@@ -46,6 +46,7 @@ TEST_F(VintrelBotTest, EatsPastFiveHundredGrowsLosesItsLivesAndTakesTheFirstRow)
     EXPECT_GE(report.largestSize, 4);
     EXPECT_GE(report.deaths, 2);
     EXPECT_TRUE(report.angelGoneOnSpace);
+    EXPECT_TRUE(report.splashGoneOnSpace);
     EXPECT_GT(report.angelRise, 20);
     EXPECT_EQ(UserValue("Score1Name"), "Robo Vintrel");
     EXPECT_GE(std::stoi(UserValue("Score1Score")), 500);
