@@ -216,9 +216,10 @@ void CDuelScreen::DrawGauges() {
         for (const int x : gauge.barXs) canvas->DrawAt(bar, x, 28);
     if (IImage* centre = game.GetPicture(Picture::WindBarCenter)) canvas->DrawAt(centre, kWindCentreX, kWindCentreY);
     if (gauge.arrowShown)
-        if (IImage* arrow = gauge.arrowMirrored ? game.MirroredWindArrow() : game.GetPicture(Picture::WindArrow))
-            canvas->DrawAt(arrow, gauge.arrowX, 21);
-    if (IImage* strip = game.Strip(game.sidesSwapped)) canvas->DrawAt(strip, kStripX, kMeterY);
+        if (IImage* arrow = game.GetPicture(Picture::WindArrow))
+            canvas->DrawAtEx(arrow, gauge.arrowX, 21, gauge.arrowMirrored ? kDrawMirrorLeftRight : 0);
+    if (IImage* strip = game.Strip())
+        canvas->DrawAtEx(strip, kStripX, kMeterY, game.sidesSwapped ? kDrawMirrorLeftRight : 0);
     if (IImage* pointer = game.GetPicture(Picture::MeterPointer)) canvas->DrawAt(pointer, duel_->Meter().PointerX(), kMeterY);
 }
 
