@@ -34,6 +34,12 @@ private:
         int look = -1;
         bool shown = false;
     };
+    // What the power frame shows; it is redrawn only when this changes.
+    struct PowerLook {
+        int notches = -1;
+        bool star = false;
+        bool operator==(const PowerLook&) const = default;
+    };
     Sprite Make(std::initializer_list<Sequence> looks, bool mirrored);
     void Show(Sprite& sprite, std::optional<Vec2> at, int look = 0);
 
@@ -45,7 +51,7 @@ private:
     Sprite orb_;
     Sprite arrow_;
     Sprite power_;
-    float drawnPower_ = -1;
+    PowerLook drawnPower_;
 };
 
 }  // namespace slorrow
