@@ -138,7 +138,7 @@ void CDuelScreen::Hear(const DuelNews& news) {
         fieldChanged_ = true;
         break;
     case DuelEvent::Saying:
-        saying_ = std::clamp(news.value, 0, kSayings - 1);
+        saying_ = news.value;
         fieldChanged_ = true;
         break;
     case DuelEvent::Cheer:
