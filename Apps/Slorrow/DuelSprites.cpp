@@ -80,7 +80,11 @@ void CDuelSprites::Show(Sprite& sprite, std::optional<Vec2> at, int look) {
         sprite.shown = false;
         return;
     }
-    surface->SetLoc(Pixel(at->x), Pixel(at->y), nullptr);
+    const Place place{Pixel(at->x), Pixel(at->y)};
+    if (place != sprite.placedAt) {
+        sprite.placedAt = place;
+        surface->SetLoc(place.x, place.y, nullptr);
+    }
     if (look != sprite.look) {
         sprite.look = look;
         surface->SelectAnim(look);

@@ -29,8 +29,15 @@ public:
     void ShowPowerFrame(std::optional<Vec2> at, float power);
 
 private:
+    struct Place {
+        int x = 0;
+        int y = 0;
+        bool operator==(const Place&) const = default;
+    };
     struct Sprite {
         AttachedSurface surface;
+        // Where it was last put: a move is only asked for when this changes.
+        std::optional<Place> placedAt;
         int look = -1;
         bool shown = false;
     };
