@@ -10,6 +10,7 @@
 #include "Apps/Slorrow/Candidate.h"
 #include "Apps/Slorrow/ComputerAim.h"
 #include "Apps/Slorrow/Popularity.h"
+#include "Apps/Slorrow/Sayings.h"
 
 namespace slorrow {
 
@@ -32,7 +33,6 @@ struct DuelNews {
     int value = 0;  // Saying: 0 to 25; PlaneStarts: its y
 };
 
-inline constexpr int kSayings = 26;
 inline constexpr int kArrowMs = 2000;
 inline constexpr int kCraterRadius = 20;
 

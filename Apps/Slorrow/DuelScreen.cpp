@@ -35,6 +35,8 @@ constexpr int kBubbleHeight = 147;
 // The lines start inside the bubble, which is centred on the field.
 constexpr int kSayingX = (kFieldWidth - kBubbleWidth) / 2 + 16;
 constexpr int kTryAgainId = 1;
+constexpr int kFieldRect[4] = {0, 0, kFieldWidth, kFieldHeight};
+constexpr int kOrigin[2] = {0, 0};
 constexpr int kQuitId = 2;
 
 // The first line's y and the step between lines, for one to four lines.
@@ -48,7 +50,7 @@ CDuelScreen::CDuelScreen(CSlorrowApplet& owner, int players) : CSlorrowScreen(ow
     const ModuleGlobals& globals = Globals();
     globals.services->CreatePixelBuffer(&ground_, kFieldWidth, kFieldHeight);
     RandomSource rand = [this] { return game.Rand(); };
-    GroundBuffer field = LayField();
+    GroundBuffer field = LayField(rand);
     const float wind = WindFromRoll(game.Rand() % 100);
     duel_ = std::make_unique<Duel>(DuelSetup{players, game.sidesSwapped, game.promotionOn}, std::move(field), wind, rand,
                                    now_);
@@ -72,8 +74,7 @@ CDuelScreen::~CDuelScreen() {
 }
 
 // The hills are drawn on a keyed canvas and read back: the model collides with what is shown.
-GroundBuffer CDuelScreen::LayField() {
-    const RandomSource rand = [this] { return game.Rand(); };
+GroundBuffer CDuelScreen::LayField(const RandomSource& rand) {
     panoramaLeft_ = PanoramaLeft(rand);
     GroundBuffer field;
     const auto hills = LayHills(rand, kHillHeights);
@@ -81,9 +82,7 @@ GroundBuffer CDuelScreen::LayField() {
     canvas->ClearToColor(0xFF, 0x00, 0xFF);
     for (const HillPlacement& hill : hills)
         if (IImage* picture = game.Hill(hill.kind)) canvas->DrawAt(picture, hill.x, hill.y);
-    const int rect[4] = {0, 0, kFieldWidth, kFieldHeight};
-    const int origin[2] = {0, 0};
-    if (canvas->ReadPixels(rect, ground_, origin) == 0) {
+    if (canvas->ReadPixels(kFieldRect, ground_, kOrigin) == 0) {
         const std::span<uint32_t> out = field.Pixels();
         for (size_t i = 0; i < out.size(); ++i) out[i] = ground_->pixels[i] & 0xFFFFFFu;
     }
@@ -138,7 +137,7 @@ void CDuelScreen::Hear(const DuelNews& news) {
         fieldChanged_ = true;
         break;
     case DuelEvent::Saying:
-        saying_ = std::clamp(news.value, 0, kSayings - 1);
+        saying_ = news.value;
         fieldChanged_ = true;
         break;
     case DuelEvent::Cheer:
@@ -161,11 +160,7 @@ void CDuelScreen::DrawField() {
     }
     if (plane_)
         if (IImage* plane = game.GetPicture(Picture::AirPlane)) canvas->DrawAt(plane, Pixel(plane_->x), Pixel(plane_->y));
-    if (ground_ != nullptr) {
-        const int rect[4] = {0, 0, kFieldWidth, kFieldHeight};
-        const int origin[2] = {0, 0};
-        canvas->WritePixels(rect, ground_, origin);
-    }
+    if (ground_ != nullptr) canvas->WritePixels(kFieldRect, ground_, kOrigin);
     DrawGauges();
     DrawSaying();
 }
@@ -216,9 +211,10 @@ void CDuelScreen::DrawGauges() {
         for (const int x : gauge.barXs) canvas->DrawAt(bar, x, 28);
     if (IImage* centre = game.GetPicture(Picture::WindBarCenter)) canvas->DrawAt(centre, kWindCentreX, kWindCentreY);
     if (gauge.arrowShown)
-        if (IImage* arrow = gauge.arrowMirrored ? game.MirroredWindArrow() : game.GetPicture(Picture::WindArrow))
-            canvas->DrawAt(arrow, gauge.arrowX, 21);
-    if (IImage* strip = game.Strip(game.sidesSwapped)) canvas->DrawAt(strip, kStripX, kMeterY);
+        if (IImage* arrow = game.GetPicture(Picture::WindArrow))
+            canvas->DrawAtEx(arrow, gauge.arrowX, 21, gauge.arrowMirrored ? kDrawMirrorLeftRight : 0);
+    if (IImage* strip = game.Strip())
+        canvas->DrawAtEx(strip, kStripX, kMeterY, game.sidesSwapped ? kDrawMirrorLeftRight : 0);
     if (IImage* pointer = game.GetPicture(Picture::MeterPointer)) canvas->DrawAt(pointer, duel_->Meter().PointerX(), kMeterY);
 }
 

@@ -34,7 +34,7 @@ public:
     const Duel& Model() const { return *duel_; }
 
 private:
-    GroundBuffer LayField();
+    GroundBuffer LayField(const RandomSource& rand);
     void CopyGround();
     // The canvas: sky, panorama, plane, ground, wind gauge, meter and the speech bubble.
     void DrawField();

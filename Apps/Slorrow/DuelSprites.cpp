@@ -80,7 +80,11 @@ void CDuelSprites::Show(Sprite& sprite, std::optional<Vec2> at, int look) {
         sprite.shown = false;
         return;
     }
-    surface->SetLoc(Pixel(at->x), Pixel(at->y), nullptr);
+    const Place place{Pixel(at->x), Pixel(at->y)};
+    if (place != sprite.placedAt) {
+        sprite.placedAt = place;
+        surface->SetLoc(place.x, place.y, nullptr);
+    }
     if (look != sprite.look) {
         sprite.look = look;
         surface->SelectAnim(look);
@@ -102,16 +106,20 @@ void CDuelSprites::ShowArrow(std::optional<Vec2> at) { Show(arrow_, at); }
 
 void CDuelSprites::ShowPowerFrame(std::optional<Vec2> at, float power) {
     Show(power_, at);
-    if (!at || power == drawnPower_ || !power_.surface) return;
-    drawnPower_ = power;
+    if (!at || !power_.surface) return;
+    const float reach = power * static_cast<float>(kNotchSpan) / kFullPower;
+    int notches = 0;
+    while (static_cast<float>(kNotchFirstX + notches * kNotchStep) <= reach) ++notches;
+    const PowerLook look{notches, power >= kFullPower};
+    if (look == drawnPower_) return;
+    drawnPower_ = look;
     ShellRef<IImage> image(power_.surface->GetImageDirect());
     if (!image) return;
     image->ClearToColor(0xFF, 0x00, 0xFF);
     if (IImage* frame = game_.GetPicture(Picture::PowerFrame)) image->DrawAt(frame, 0, 4);
-    const float reach = power * static_cast<float>(kNotchSpan) / kFullPower;
     if (IImage* notch = game_.GetPicture(Picture::PowerNotch))
-        for (int x = kNotchFirstX; static_cast<float>(x) <= reach; x += kNotchStep) image->DrawAt(notch, x, 7);
-    if (power >= kFullPower)
+        for (int i = 0; i < notches; ++i) image->DrawAt(notch, kNotchFirstX + i * kNotchStep, 7);
+    if (look.star)
         if (IImage* star = game_.GetPicture(Picture::PowerStar)) image->DrawAt(star, kStarX, 2);
 }
 

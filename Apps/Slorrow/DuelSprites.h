@@ -29,10 +29,23 @@ public:
     void ShowPowerFrame(std::optional<Vec2> at, float power);
 
 private:
+    struct Place {
+        int x = 0;
+        int y = 0;
+        bool operator==(const Place&) const = default;
+    };
     struct Sprite {
         AttachedSurface surface;
+        // Where it was last put: a move is only asked for when this changes.
+        std::optional<Place> placedAt;
         int look = -1;
         bool shown = false;
+    };
+    // What the power frame shows; it is redrawn only when this changes.
+    struct PowerLook {
+        int notches = -1;
+        bool star = false;
+        bool operator==(const PowerLook&) const = default;
     };
     Sprite Make(std::initializer_list<Sequence> looks, bool mirrored);
     void Show(Sprite& sprite, std::optional<Vec2> at, int look = 0);
@@ -45,7 +58,7 @@ private:
     Sprite orb_;
     Sprite arrow_;
     Sprite power_;
-    float drawnPower_ = -1;
+    PowerLook drawnPower_;
 };
 
 }  // namespace slorrow

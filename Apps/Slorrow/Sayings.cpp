@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "Apps/Slorrow/Duel.h"
-
 namespace slorrow {
 namespace {
 

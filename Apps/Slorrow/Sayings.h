@@ -8,6 +8,8 @@
 
 namespace slorrow {
 
+inline constexpr int kSayings = 26;
+
 // Saying `index` (0 to 25, held in range) of the candidate, line by line.
 std::vector<std::string_view> SayingLines(Character who, int index);
 

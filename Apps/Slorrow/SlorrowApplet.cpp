@@ -82,32 +82,20 @@ CSlorrowApplet::CSlorrowApplet(AppletRecord* record)
     sidesSwapped = (Rand() & 1) != 0;
     AppletTimeRecord today{};
     if (record->services->GetTime(&today) == 0) promotionOn = PromotionOnAt(today.year, today.month, today.day);
-    MakeStrips(factory);
+    MakeStrip(factory);
     Play(Sound::Open);
     SetScreen(nullptr, new CTitleScreen(*this));
 }
 
-void CSlorrowApplet::MakeStrips(IShellFactory& factory) {
-    strips_[0].Reset(factory.CreateImage(kStripWidth, kStripHeight, kSurfaceColourKeyed));
-    strips_[1].Reset(factory.CreateImage(kStripWidth, kStripHeight, kSurfaceColourKeyed));
-    if (!strips_[0] || !strips_[1]) return;
-    IImage& strip = *strips_[0];
+void CSlorrowApplet::MakeStrip(IShellFactory& factory) {
+    strip_.Reset(factory.CreateImage(kStripWidth, kStripHeight, kSurfaceColourKeyed));
+    if (!strip_) return;
+    IImage& strip = *strip_;
     strip.ClearToColor(0xFF, 0x00, 0xFF);
     if (IImage* notch = GetPicture(Picture::MeterNotch))
         for (int x = kNotchFirstX; x <= kNotchLastX; x += kNotchStep) strip.DrawAt(notch, x, kNotchY);
     if (IImage* party = GetPicture(Picture::PartyLeft)) strip.DrawAt(party, 0, 0);
     if (IImage* party = GetPicture(Picture::PartyRight)) strip.DrawAt(party, kNotchLastX, 0);
-    strips_[1]->ClearToColor(0xFF, 0x00, 0xFF);
-    strips_[1]->DrawAtEx(&strip, 0, 0, kDrawMirrorLeftRight);
-    if (IImage* arrow = GetPicture(Picture::WindArrow)) {
-        int width = 0, height = 0;
-        arrow->GetSize(&width, &height);
-        mirroredWindArrow_.Reset(factory.CreateImage(width, height, kSurfaceColourKeyed));
-        if (mirroredWindArrow_) {
-            mirroredWindArrow_->ClearToColor(0xFF, 0x00, 0xFF);
-            mirroredWindArrow_->DrawAtEx(arrow, 0, 0, kDrawMirrorLeftRight);
-        }
-    }
 }
 
 IImageSeq* CSlorrowApplet::GetSequence(Sequence sequence, bool mirrored) const {

@@ -84,9 +84,8 @@ public:
     IImage* Hill(int kind) const { return pictures_[static_cast<size_t>(Picture::Hill1) + static_cast<size_t>(kind)].Get(); }
     // The frames as loaded, or mirrored left to right (made at start for the candidates only).
     IImageSeq* GetSequence(Sequence sequence, bool mirrored = false) const;
-    // The meter's strip, the left party on the left, or its mirrored copy.
-    IImage* Strip(bool mirrored) const { return strips_[mirrored ? 1 : 0].Get(); }
-    IImage* MirroredWindArrow() const { return mirroredWindArrow_.Get(); }
+    // The meter's strip, the left party on the left; drawn mirrored when the sides are swapped.
+    IImage* Strip() const { return strip_.Get(); }
     void Play(Sound sound) const { sounds_.Play(sound); }
     // The background, a logo across the top and the four stars beside it.
     void DrawBackdrop(IImage* canvas, Picture logo) const;
@@ -99,15 +98,13 @@ public:
     bool promotionOn = false;
 
 private:
-    // The meter's strip and its mirrored copy, and the wind arrow pointing left.
-    void MakeStrips(IShellFactory& factory);
+    void MakeStrip(IShellFactory& factory);
 
     CSoundBank<Sound, kSoundCount> sounds_;
     std::array<ShellRef<IImage>, kPictureCount> pictures_;
     std::array<ShellRef<IImageSeq>, kSequenceCount> sequences_;
     std::array<ShellRef<IImageSeq>, kSequenceCount> mirrored_;
-    std::array<ShellRef<IImage>, 2> strips_;
-    ShellRef<IImage> mirroredWindArrow_;
+    ShellRef<IImage> strip_;
 };
 
 }  // namespace slorrow
