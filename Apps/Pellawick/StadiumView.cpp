@@ -1,7 +1,6 @@
 #include "Apps/Pellawick/StadiumView.h"
 
 #include <cstdio>
-#include <set>
 #include <utility>
 
 #include "Apps/Common/MarkupText.h"
@@ -159,7 +158,7 @@ void CStadiumView::Sync(const Stadium& stadium, int now) {
     for (Bubble& b : bubbles_)
         if (b.surface) gameArea_->BringToFront(b.surface.Get());
     for (auto& [id, item] : items_)
-        if (item) gameArea_->BringToFront(item.Get());
+        if (item.surface) gameArea_->BringToFront(item.surface.Get());
     if (stand_) gameArea_->BringToFront(stand_.Get());
 }
 
@@ -238,16 +237,20 @@ AttachedSurface CStadiumView::MakeItem(ItemKind kind, int food) {
 }
 
 void CStadiumView::SyncItems(const Stadium& stadium) {
-    std::set<int> live;
+    for (auto& [id, item] : items_) item.live = false;
     const auto place = [&](int id, ItemKind kind, int food, PointF at) {
-        live.insert(id);
-        AttachedSurface& item = items_[id];
-        if (!item) item = MakeItem(kind, food);
-        if (item) item->SetLoc(ToInt(at.x), ToInt(at.y), nullptr);
+        Item& item = items_[id];
+        item.live = true;
+        if (!item.surface) item.surface = MakeItem(kind, food);
+        const Place now{ToInt(at.x), ToInt(at.y)};
+        if (item.surface && now != item.placedAt) {
+            item.placedAt = now;
+            item.surface->SetLoc(now.x, now.y, nullptr);
+        }
     };
     for (const ThrownItem& item : stadium.Flying()) place(item.id, item.kind, item.food, item.at);
     for (const LyingMoney& money : stadium.Lying()) place(money.id, ItemKind::Money, 0, money.at);
-    std::erase_if(items_, [&live](const auto& entry) { return !live.contains(entry.first); });
+    std::erase_if(items_, [](const auto& entry) { return !entry.second.live; });
 }
 
 }  // namespace pellawick

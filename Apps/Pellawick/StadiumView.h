@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,17 @@ private:
         AttachedSurface surface;
         int shown = -1;  // the bubble picture, or the cheer words
     };
+    struct Place {
+        int x = 0;
+        int y = 0;
+        bool operator==(const Place&) const = default;
+    };
+    // What flies or lies: moved only when its place changes, dropped when the model no longer has it.
+    struct Item {
+        AttachedSurface surface;
+        std::optional<Place> placedAt;
+        bool live = false;
+    };
 
     void DrawScenery(const StadiumLayout& layout);
     IImage* Scenery(std::string_view name);
@@ -63,7 +75,7 @@ private:
     std::vector<Sprite> customers_;
     std::vector<Bubble> bubbles_;
     Sprite seller_;
-    std::map<int, AttachedSurface> items_;  // by item id, flying or lying
+    std::map<int, Item> items_;  // by item id
     AttachedSurface stand_;
     std::unique_ptr<CScoreboardView> scoreboard_;
     bool attached_ = false;
