@@ -47,14 +47,7 @@ CBlackjackScreen::CBlackjackScreen(CTorvimbleApplet& owner) : CTableScreen(owner
     DrawPicture("slb-face_panel-149x111.gif", 315, 65);
     DrawPicture("slb-mebet_panel-148x108.gif", 315, 247);
 
-    constexpr int kBetX[kBetButtons] = {330, 370, 410, 350, 390};
-    constexpr int kBetY[kBetButtons] = {275, 275, 275, 310, 310};
-    for (int i = 0; i < kBetButtons; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "btn-bet%d-34x34.gif", i + 1);
-        bets_[static_cast<size_t>(i)] = game.MakeButton(name, CTorvimbleApplet::Looks::Five, kBetX[i], kBetY[i], i + 1,
-                                                        true, this, Forward<&CBlackjackScreen::OnBet>);
-    }
+    MakeBets(Forward<&CBlackjackScreen::OnBet>, {{{330, 275}, {370, 275}, {410, 275}, {350, 310}, {390, 310}}});
     hit_ = game.MakeButton("btn-Hit-75x36.gif", CTorvimbleApplet::Looks::Four, 40, 360, 0, false, this,
                            Forward<&CBlackjackScreen::OnHit>);
     stand_ = game.MakeButton("btn-Stand-75x36.gif", CTorvimbleApplet::Looks::Four, 120, 360, 0, false, this,
@@ -109,14 +102,8 @@ int CBlackjackScreen::OnBet(intptr_t* args) {
     for (auto& hand : hands_) hand.clear();
     dealer_.clear();
     DrawHoldings();
-    for (int k = 1; k <= kBetButtons; ++k) {
-        ImageButton& button = *bets_[static_cast<size_t>(k - 1)];
-        if (k == bet)
-            button.Select();
-        else
-            button.Deselect();
-        button.Disable();
-    }
+    SelectBet(bet);
+    for (auto& button : bets_) button->Disable();
     for (int row = kDealerRow; row < BlackjackTable::kMaxHands; ++row) ClearRow(row);
 
     // Dealt now in the table's order, shown one by one by the sequence.

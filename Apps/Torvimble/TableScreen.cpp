@@ -89,12 +89,29 @@ void CTableScreen::Settle(int change) {
     DrawHoldings();
 }
 
-void CTableScreen::MakeBetRow(AppletCallback onBet) {
+void CTableScreen::MakeBets(AppletCallback onBet, const std::array<BetSpot, kBetButtons>& spots) {
     for (int i = 0; i < kBetButtons; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "btn-bet%d-34x34.gif", i + 1);
+        const BetSpot spot = spots[static_cast<size_t>(i)];
         bets_[static_cast<size_t>(i)] =
-            game.MakeButton(name, CTorvimbleApplet::Looks::Five, 97 + 42 * i, 353, i + 1, true, this, onBet);
+            game.MakeButton(name, CTorvimbleApplet::Looks::Five, spot.x, spot.y, i + 1, true, this, onBet);
+    }
+}
+
+void CTableScreen::MakeBetRow(AppletCallback onBet) {
+    std::array<BetSpot, kBetButtons> row{};
+    for (int i = 0; i < kBetButtons; ++i) row[static_cast<size_t>(i)] = {97 + 42 * i, 353};
+    MakeBets(onBet, row);
+}
+
+void CTableScreen::SelectBet(int bet) {
+    for (int k = 1; k <= kBetButtons; ++k) {
+        ImageButton& button = *bets_[static_cast<size_t>(k - 1)];
+        if (k == bet)
+            button.Select();
+        else
+            button.Deselect();
     }
 }
 

@@ -53,8 +53,15 @@ protected:
     // A table closed with a hand in play (the portal quits under it) loses the stakes as Main
     // Menu would: the tables' destructors call this.
     void ForfeitStake();
+    struct BetSpot {
+        int x, y;
+    };
+    // The bet buttons, button k at spots[k - 1].
+    void MakeBets(AppletCallback onBet, const std::array<BetSpot, kBetButtons>& spots);
     // The bet buttons at (97 + 42i, 353) that the in-between and poker tables share.
     void MakeBetRow(AppletCallback onBet);
+    // Bet button k selected, the others not.
+    void SelectBet(int bet);
     // Bet button k usable when the holdings reach k.
     void EnableBetsByHoldings();
     int Holdings() const { return game.Profile().clams; }

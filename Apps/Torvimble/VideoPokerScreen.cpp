@@ -55,12 +55,7 @@ int CVideoPokerScreen::OnBet(intptr_t* args) {
     if (table_.InHand() || id < 1 || id > kBetButtons) return 0;
     table_.ChooseBet(id);
     game.HideMarker();
-    for (int k = 1; k <= kBetButtons; ++k) {
-        if (k == id)
-            bets_[static_cast<size_t>(k - 1)]->Select();
-        else
-            bets_[static_cast<size_t>(k - 1)]->Deselect();
-    }
+    SelectBet(id);
     DrawPayColumn();
     deal_->Enable();
     return 0;
