@@ -26,7 +26,7 @@ constexpr int kWordsShown = 100;
 constexpr const char* kSellerPictures[] = {
     "img-wick-standing.gif",    "ani-wick_beenhit-42x86.gif", "ani-wick_die-42x86.gif",
     "img-wick-throwleft.gif",   "img-wick-throwright.gif",    "img-wick-Refueling.gif",
-    "img-wick-ThumbsUp.gif",    "img-wick-WalkingUp.gif",     "img-wick-WalkingDown.gif",
+    "img-wick-ThumbsUp.gif",
 };
 enum SellerPicture { kStanding, kBeenHit, kFallen, kThrowLeft, kThrowRight, kRefuelling, kThumbsUp };
 
