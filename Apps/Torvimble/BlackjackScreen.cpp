@@ -197,7 +197,6 @@ void CBlackjackScreen::Step() {
             game.Play(Sound::CardDeal);
             if (++step_ < 4) return;
             sequence_ = Sequence::Idle;
-            DrawHand(0);
             UpdateDoubleSplit();
             SetActions(true);
             ShowFace(Face::Smug);
