@@ -38,13 +38,11 @@ void CPlayScreen::OpenPanel(int left, int top, int right, int bottom, const std:
     panel_.reset();
     panel_ = std::make_unique<CMessagePanel>(game, left, top, right - left, bottom - top, BubblePanelStyle(), lines,
                                              this, NullTickThunk);
-    panelOpen_ = true;
     SetButtons(buttons);
 }
 
 void CPlayScreen::ClosePanel() {
     panel_.reset();
-    panelOpen_ = false;
 }
 
 void CPlayScreen::ShowPuzzleSolved() {

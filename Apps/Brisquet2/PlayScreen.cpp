@@ -95,7 +95,7 @@ void CPlayScreen::DrawStatusPanel() {
                             ScoreText(game.GetPlayerSettingInt(who, kAttemptedItem) - 1) + " tries)",
                         250, kStripTextY);
     }
-    if (panelOpen_) return;
+    if (panel_) return;
     const int n = session_.Number();
     const AppletCallback replay = Forward<&CPlayScreen::OnReplayButton>;
     const AppletCallback skip = Forward<&CPlayScreen::OnSkipButton>;
@@ -173,7 +173,7 @@ int CPlayScreen::OnSkipButton(intptr_t* /*args*/) {
 }
 
 void CPlayScreen::OnBubbleClicked(int column, int row) {
-    if (panelOpen_ || grid_ == nullptr || !board_.Settled(column, row)) return;
+    if (panel_ || grid_ == nullptr || !board_.Settled(column, row)) return;
     if ((kBrisquet2Rules.poppable & BubbleKindBit(board_.At(column, row))) == 0) return;
     if (grid_->FloodMark(column, row, kBrisquet2Rules) == 0) {
         game.Play(Sound::NoClick);

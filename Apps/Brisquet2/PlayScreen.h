@@ -74,7 +74,6 @@ private:
     std::unique_ptr<CBubbleGrid> grid_;
     std::array<AttachedSurface, 3> buttons_;
     std::unique_ptr<CMessagePanel> panel_;
-    bool panelOpen_ = false;
     std::unique_ptr<CCelebration> celebration_;
     std::vector<AttachedSurface> celebrationBubbles_;
     ShellRef<ITimer> timer_;

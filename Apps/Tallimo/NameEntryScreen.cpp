@@ -1,6 +1,7 @@
 #include "Apps/Tallimo/NameEntryScreen.h"
 
 #include <string>
+#include <utility>
 
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/HighScores.h"
@@ -53,6 +54,9 @@ int CNameEntryScreen::OnTick(intptr_t* args) {
 void CNameEntryScreen::Draw() {
     if (canvas == nullptr) return;
     const int x = ArrivingTruckX(now_, kStopX);
+    Shown wanted{x, entry_.Name(), CursorLit(now_)};
+    if (shown_ == wanted) return;
+    shown_ = std::move(wanted);
     canvas->ClearToColor(kYardR, kYardG, kYardB);
     if (IImage* logo = game.GetPicture(Picture::Logo)) canvas->DrawAt(logo, 35, 30);
     if (truck_) canvas->DrawAt(truck_.Get(), x, kTruckY);

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "Apps/Common/Screen.h"
@@ -26,6 +28,14 @@ public:
     int OnCharacter(intptr_t* args);
 
 private:
+    // What the screen shows: it is drawn again only when this changes.
+    struct Shown {
+        int truckX = 0;
+        std::string name;
+        bool cursorLit = false;
+        bool operator==(const Shown&) const = default;
+    };
+
     void Draw();
     void Arrived();
     void DrawName();
@@ -34,6 +44,7 @@ private:
     TruckNameEntry entry_;
     int64_t now_ = 0;
     bool arrived_ = false;
+    std::optional<Shown> shown_;
     ShellRef<IImage> truck_;
     std::vector<AttachedSurface> buttons_;
     ShellRef<ITimer> timer_;

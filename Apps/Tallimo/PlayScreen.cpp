@@ -94,7 +94,9 @@ int CPlayScreen::OnTick(intptr_t* args) {
         if (round_.State() == PlayState::Intro) game.Play(Sound::StartLevel);
         shown_ = round_.State();
     }
-    Compose();
+    const bool still = round_.State() == PlayState::Intro || round_.AwaitingKey();
+    if (!still || !stillShown_) Compose();
+    stillShown_ = still;
     DrawStatus();
     return 0;
 }

@@ -1,5 +1,5 @@
 // The play screen: one truck from its arrival to its departure, drawn from the round each 20 ms
-// tick, the keys turned into moves, and the status bar at the right.
+// tick while anything moves, the keys turned into moves, and the status bar at the right.
 #pragma once
 
 #include <cstdint>
@@ -42,6 +42,8 @@ private:
     PlayRound round_;
     int64_t now_ = 0;
     PlayState shown_ = PlayState::Starting;
+    // The intro or a failed truck's message is on screen and nothing moves until a key.
+    bool stillShown_ = false;
     int introBallX_ = 0;
     ShellRef<IImage> truck_;
     ShellRef<ITimer> timer_;
