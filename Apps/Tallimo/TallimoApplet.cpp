@@ -23,9 +23,9 @@ constexpr std::array<const char*, kSoundCount> kSoundNames = {
     "snd-scoretick.wav",  "snd-inbadslot.wav",
 };
 constexpr std::array<const char*, kPictureCount> kPictureNames = {
-    "img-truck-151x113.gif",      "img-shelf-100x36.gif", "img-tire-46x46.gif",   "img-red-x-32x32.gif",
-    "img-circle.gif",             "img-arrow-left.gif",   "img-arrow-right.gif",  "img-balls-gray-7x32x32.gif",
-    "img-logo-413x147.gif",       "img-lives-truck-20x14.gif",
+    "img-truck-151x113.gif", "img-minitruck-151x113.gif", "img-shelf-100x36.gif",     "img-tire-46x46.gif",
+    "img-red-x-32x32.gif",   "p-img-gamelogo.gif",        "img-circle.gif",           "img-arrow-left.gif",
+    "img-arrow-right.gif",   "img-balls-gray-7x32x32.gif", "img-logo-413x147.gif",    "img-lives-truck-20x14.gif",
 };
 constexpr int kBallFrameMs = 60;
 constexpr int kBeltFrameMs = 50;

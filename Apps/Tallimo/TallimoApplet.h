@@ -24,8 +24,8 @@ enum class Sound {
 };
 inline constexpr size_t kSoundCount = 17;
 
-enum class Picture { Truck, Shelf, Tire, RedX, Circle, ArrowLeft, ArrowRight, GreyBalls, Logo, Lives };
-inline constexpr size_t kPictureCount = 10;
+enum class Picture { Truck, MiniTruck, Shelf, Tire, RedX, GameLogo, Circle, ArrowLeft, ArrowRight, GreyBalls, Logo, Lives };
+inline constexpr size_t kPictureCount = 12;
 
 // The yard behind every screen.
 inline constexpr int kYardR = 153, kYardG = 204, kYardB = 204;

@@ -1,6 +1,7 @@
 // Tallimo's truck and belt.
 //
 //   img-truck-151x113.gif       the cab, standing right of the racks on the truck's floor band
+//   img-minitruck-151x113.gif   the whole truck, small
 //   img-shelf-100x36.gif        one rack of three cells; four stand above each other
 //   img-tire-46x46.gif          a rear wheel under the racks
 //   img-lives-truck-20x14.gif   one life in the status bar
@@ -59,6 +60,12 @@ art::Picture Cab() {
     return art::Still(std::move(c));
 }
 
+art::Picture MiniTruck() {
+    Canvas c(151, 113);
+    SmallTruck(c, 0, 2, 1);
+    return art::Still(std::move(c));
+}
+
 art::Picture Shelf() {
     Canvas c(100, 36);
     c.Fill(Path::Rect(2, 0, 96, 33), Paint::Linear(0, 0, 0, 33, {{0, 0xE6EEF2}, {1, 0xC9D6DC}}));
@@ -110,6 +117,7 @@ art::Picture Conveyor() {
 }
 
 const art::ImageRecipe cab{"img-truck-151x113.gif", 151, 113, 1, Cab};
+const art::ImageRecipe mini{"img-minitruck-151x113.gif", 151, 113, 1, MiniTruck};
 const art::ImageRecipe shelf{"img-shelf-100x36.gif", 100, 36, 1, Shelf};
 const art::ImageRecipe tyre{"img-tire-46x46.gif", 46, 46, 1, RearTyre};
 const art::ImageRecipe lives{"img-lives-truck-20x14.gif", 20, 14, 1, LivesTruck};
