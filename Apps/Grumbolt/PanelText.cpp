@@ -12,33 +12,44 @@ ShellRef<IFont> Font(IShellFactory& factory, TextFace face) {
     return ShellRef<IFont>(factory.CreateFont("Arial", face.size, face.bold ? kFontStyleBold : 0));
 }
 
-}  // namespace
-
-int TextWidth(IShellFactory& factory, IImage& canvas, TextFace face, std::string_view text) {
-    const ShellRef<IFont> font = Font(factory, face);
+int WidthIn(IImage& canvas, IFont* font, std::string_view text) {
     int extent[2] = {0, 0};
-    canvas.GetTextExtent(font.Get(), text.data(), static_cast<int>(text.size()), extent);
+    canvas.GetTextExtent(font, text.data(), static_cast<int>(text.size()), extent);
     return extent[0];
 }
 
-void DrawText(IShellFactory& factory, IImage& canvas, TextFace face, uint32_t colour, std::string_view text, int x,
-              int y) {
-    const ShellRef<IFont> font = Font(factory, face);
-    canvas.SetFont(font.Get());
+void DrawIn(IImage& canvas, IFont* font, uint32_t colour, std::string_view text, int x, int y) {
+    canvas.SetFont(font);
     canvas.SetTextColor(static_cast<int>(colour >> 16 & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
                         static_cast<int>(colour & 0xFF));
     canvas.DrawText(text.data(), static_cast<int>(text.size()), x, y);
 }
 
+void DrawShadowedIn(IImage& canvas, IFont* font, uint32_t dark, uint32_t bright, std::string_view text, int x, int y) {
+    DrawIn(canvas, font, dark, text, x, y);
+    DrawIn(canvas, font, bright, text, x - 1, y - 1);
+}
+
+}  // namespace
+
+int TextWidth(IShellFactory& factory, IImage& canvas, TextFace face, std::string_view text) {
+    return WidthIn(canvas, Font(factory, face).Get(), text);
+}
+
+void DrawText(IShellFactory& factory, IImage& canvas, TextFace face, uint32_t colour, std::string_view text, int x,
+              int y) {
+    DrawIn(canvas, Font(factory, face).Get(), colour, text, x, y);
+}
+
 void DrawShadowedText(IShellFactory& factory, IImage& canvas, TextFace face, uint32_t dark, uint32_t bright,
                       std::string_view text, int x, int y) {
-    DrawText(factory, canvas, face, dark, text, x, y);
-    DrawText(factory, canvas, face, bright, text, x - 1, y - 1);
+    DrawShadowedIn(canvas, Font(factory, face).Get(), dark, bright, text, x, y);
 }
 
 void DrawShadowedCentred(IShellFactory& factory, IImage& canvas, TextFace face, uint32_t dark, uint32_t bright,
                          std::string_view text, int centreX, int y) {
-    DrawShadowedText(factory, canvas, face, dark, bright, text, centreX - TextWidth(factory, canvas, face, text) / 2, y);
+    const ShellRef<IFont> font = Font(factory, face);
+    DrawShadowedIn(canvas, font.Get(), dark, bright, text, centreX - WidthIn(canvas, font.Get(), text) / 2, y);
 }
 
 }  // namespace grumbolt

@@ -1,5 +1,6 @@
 // Plain Arial text on a canvas, as the side panel and the player line draw it: measured, in one
-// colour, or twice for a shadow (the dark copy first, the bright one a pixel up and left).
+// colour, or twice for a shadow (the dark copy first, the bright one a pixel up and left). Each
+// call makes its font once.
 #pragma once
 
 #include <cstdint>

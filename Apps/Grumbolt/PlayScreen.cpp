@@ -39,7 +39,6 @@ CPlayScreen::CPlayScreen(CGrumboltApplet& owner, int mode)
     : CGrumboltScreen(owner), mode_(mode, LevelFor(owner, mode), DrawFor(owner, mode)) {
     if (canvas != nullptr) canvas->ClearToColor(51, 102, 204);
     game.Play(Sound::GameStart);
-    if (canvas != nullptr && game.Status() != nullptr) canvas->DrawAt(game.Status(), 350, 0);
     if (ISurface* background = factory->CreateSurfaceFromFile("p-img-Background.gif", 0)) {
         background->SetNoHit(true);
         gameArea->AttachSurface(background);

@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-#include "Apps/Common/DrawMarkupTextF.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/HighScoreView.h"
 #include "Apps/Common/HighScores.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/PlayerProfile.h"
-#include "Apps/Common/PlayerSettings.h"
 #include "Apps/Grumbolt/GrumboltSettings.h"
 #include "Apps/Grumbolt/PanelText.h"
 #include "Apps/Grumbolt/PlayScreen.h"
@@ -18,7 +16,6 @@
 #include "Apps/Grumbolt/SwampMode.h"
 #include "Apps/Grumbolt/SwampNumberPrompt.h"
 #include "frame/api/AppletResults.h"
-#include "frame/api/IAnim.h"
 #include "frame/api/IEvent.h"
 #include "frame/api/IImage.h"
 #include "frame/api/ISettingsAccess.h"
@@ -42,16 +39,16 @@ struct TitleButton {
     int x, y;
     int size;
     int value;
-    int (CTitleScreen::*onClick)(intptr_t*);
+    AppletCallback onClick;
 };
-const TitleButton kButtons[] = {
-    {"Reset Challenge", 278, 393, 10, 0, &CTitleScreen::OnReset},
-    {"Change Challenger", 365, 393, 10, 0, &CTitleScreen::OnChangePlayer},
-    {"Play Challenge", 322, 373, 14, 0, &CTitleScreen::OnPlay},
-    {"Easy", 59, 355, 14, kRandomModeStep * 1, &CTitleScreen::OnPlay},
-    {"Medium", 110, 355, 14, kRandomModeStep * 2, &CTitleScreen::OnPlay},
-    {"Hard", 185, 355, 14, kRandomModeStep * 3, &CTitleScreen::OnPlay},
-    {"Select Swamp to Play", 66, 393, 14, kAskNumber, &CTitleScreen::OnPlay},
+constexpr TitleButton kButtons[] = {
+    {"Reset Challenge", 278, 393, 10, 0, Forward<&CTitleScreen::OnReset>},
+    {"Change Challenger", 365, 393, 10, 0, Forward<&CTitleScreen::OnChangePlayer>},
+    {"Play Challenge", 322, 373, 14, 0, Forward<&CTitleScreen::OnPlay>},
+    {"Easy", 59, 355, 14, kRandomModeStep * 1, Forward<&CTitleScreen::OnPlay>},
+    {"Medium", 110, 355, 14, kRandomModeStep * 2, Forward<&CTitleScreen::OnPlay>},
+    {"Hard", 185, 355, 14, kRandomModeStep * 3, Forward<&CTitleScreen::OnPlay>},
+    {"Select Swamp to Play", 66, 393, 14, kAskNumber, Forward<&CTitleScreen::OnPlay>},
 };
 
 // Each label twice: the dark copy, and the bright one a pixel up and left.
@@ -66,12 +63,6 @@ constexpr Label kLabels[] = {
     {"<s2><c006600><b>Play a Random Swamp</b>", "<s2><c00ff00><b>Play a Random Swamp</b>", 63, 321},
     {"<s2><c006600><b>Take the Grumbo Challenge</b>", "<s2><c00ff00><b>Take the Grumbo Challenge</b>", 294, 320},
 };
-
-AppletCallback Callback(int (CTitleScreen::*method)(intptr_t*)) {
-    if (method == &CTitleScreen::OnReset) return Forward<&CTitleScreen::OnReset>;
-    if (method == &CTitleScreen::OnChangePlayer) return Forward<&CTitleScreen::OnChangePlayer>;
-    return Forward<&CTitleScreen::OnPlay>;
-}
 
 }  // namespace
 
@@ -92,7 +83,7 @@ CTitleScreen::CTitleScreen(CGrumboltApplet& owner) : CGrumboltScreen(owner) {
     for (size_t i = 0; i < buttons_.size(); ++i) {
         const TitleButton& b = kButtons[i];
         buttons_[i] = AttachedSurface(gameArea, game.MakeTextButton(gameArea, b.label, b.x, b.y, ButtonColour::Title,
-                                                                    b.value, b.size, this, Callback(b.onClick)));
+                                                                    b.value, b.size, this, b.onClick));
     }
     if (canvas != nullptr) {
         DrawPlayerLine();

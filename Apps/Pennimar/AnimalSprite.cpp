@@ -32,7 +32,10 @@ void CAnimalSprite::Face(bool right) {
 }
 
 void CAnimalSprite::Place(float x, float y) {
-    if (surface_) surface_->SetLoc(static_cast<int>(x), static_cast<int>(y), nullptr);
+    const Spot spot{static_cast<int>(x), static_cast<int>(y)};
+    if (!surface_ || spot == placedAt_) return;
+    placedAt_ = spot;
+    surface_->SetLoc(spot.x, spot.y, nullptr);
 }
 
 void CAnimalSprite::Run(bool running) {

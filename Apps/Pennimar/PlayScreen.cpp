@@ -72,7 +72,7 @@ void CPlayScreen::StartLevel() {
     status_.Draw(level_, score_, spareLives_, field_.CapturedPercent(), settings_.neededPercent);
     marks_.Clear();
     MakeAnimals();
-    PlaceSprites();
+    PlacePlayer();
     game.Play(Sound::LevelStart);
     ShowIntro();
 }
@@ -91,13 +91,14 @@ void CPlayScreen::MakeAnimals() {
     }
 }
 
-void CPlayScreen::PlaceSprites() {
+void CPlayScreen::PlacePlayer() {
     if (player_) player_->SetLoc(field_.Player().x - kSpriteHalf, field_.Player().y - kSpriteHalf, nullptr);
-    for (size_t i = 0; i < enemies_.size(); ++i) {
-        if (!enemies_[i] || !enemySprites_[i]) continue;
-        enemySprites_[i]->SetLoc(static_cast<int>(enemies_[i]->X()) - kSpriteHalf,
-                                 static_cast<int>(enemies_[i]->Y()) - kSpriteHalf, nullptr);
-    }
+}
+
+void CPlayScreen::PlaceEnemy(size_t index) {
+    if (!enemies_[index] || !enemySprites_[index]) return;
+    enemySprites_[index]->SetLoc(static_cast<int>(enemies_[index]->X()) - kSpriteHalf,
+                                 static_cast<int>(enemies_[index]->Y()) - kSpriteHalf, nullptr);
 }
 
 int CPlayScreen::OnTick(intptr_t* args) {
@@ -107,7 +108,6 @@ int CPlayScreen::OnTick(intptr_t* args) {
     PollKeys();
     if (panel_ == Panel::None) StepAnimals();
     if (panel_ == Panel::None) StepEnemies();
-    PlaceSprites();
     return 0;
 }
 
@@ -117,6 +117,7 @@ void CPlayScreen::PollKeys() {
     for (size_t i = 0; i < std::size(kArrows); ++i) {
         if (!arrows_[i].Poll(Held(services, kArrowKeys[i]), now_)) continue;
         Walk(kArrows[i], laying);
+        PlacePlayer();
         return;
     }
 }
@@ -222,6 +223,7 @@ void CPlayScreen::StepEnemies() {
             enemies_[i] = Enemy::Place(field_.Ring(), field_.PlayerSegment(), i == 0);
             if (enemies_[i])
                 enemySprites_[i] = AttachedSurface(gameArea, SpriteOf(*factory, gameArea, game.GetPicture(Picture::Enemy)));
+            PlaceEnemy(i);
             continue;
         }
         if (!enemies_[i]->Advance(field_.Ring(), Enemy::StepPerTick(settings_.enemySpeed))) {
@@ -230,6 +232,7 @@ void CPlayScreen::StepEnemies() {
             enemyGone_[i] = now_;
             continue;
         }
+        PlaceEnemy(i);
         if (enemies_[i]->Catches(field_.Player())) {
             LoseLife();
             return;
@@ -255,7 +258,7 @@ void CPlayScreen::LoseLife() {
         for (const FenceSegment& s : abandoned) painter.Earth({s.minX - 2, s.minY - 2, s.maxX + 2, s.maxY + 2});
         painter.Fences(field_.Ring().Segments(), true);
     }
-    PlaceSprites();
+    PlacePlayer();
     if (spareLives_ == 0) {
         EndGame();
         return;

@@ -45,7 +45,9 @@ private:
     void AfterCapture();
     void StepAnimals();
     void StepEnemies();
-    void PlaceSprites();
+    // A sprite is moved when its place changes, not on every tick.
+    void PlacePlayer();
+    void PlaceEnemy(size_t index);
     void LoseLife();
     void RemoveEnemies();
     void AddScore(long long points);
