@@ -18,6 +18,11 @@ start_xvfb() {
   for _ in $(seq 600); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || return 1
   export DISPLAY=":$(head -n1 "$work/display")"
+  # On a loaded machine the server may name its display before a client gets through: a program
+  # started then finds no display and quietly takes a driver that shows nothing.
+  command -v xwininfo >/dev/null || return 0
+  for _ in $(seq 600); do xwininfo -root >/dev/null 2>&1 && return 0; kill -0 "$xvfb_pid" 2>/dev/null || return 1; sleep 0.05; done
+  return 1
 }
 
 # In the sanitizer build the desktop libraries behind the window keep buffers for the process's
