@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+#include <link.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -185,15 +188,14 @@ TEST_F(ReportBuilderTest, TheSubjectCodeIsTheFaultsPlaceInItsModule) {
     const CrashRecord record = live_capture::CaptureHere();
     sources_.crash = &record;
     const BuiltReport report = Build();
-    // The executable's first mapping (file offset 0) is where its addresses count from.
+    // The place counts from the executable's link-time addresses: the loader's bias is taken off,
+    // which is the first mapping's start for a position-independent program and 0 otherwise.
     const uint64_t pc = record.registers[crash::Rip];
-    const ProcessMap map = ProcessMap::Parse(record.maps);
-    const MappedRegion* code = map.Find(pc);
-    ASSERT_NE(code, nullptr);
-    uint64_t base = 0;
-    for (const MappedRegion& region : map.Regions()) {
-        if (region.path == code->path && region.offset == 0) base = region.start;
-    }
+    Dl_info info{};
+    link_map* loaded = nullptr;
+    ASSERT_NE(dladdr1(reinterpret_cast<void*>(pc), &info, reinterpret_cast<void**>(&loaded), RTLD_DL_LINKMAP), 0);
+    ASSERT_NE(loaded, nullptr);
+    const uint64_t base = loaded->l_addr;
     char expected[16];
     std::snprintf(expected, sizeof expected, "%08X", static_cast<unsigned>((pc - base) & 0xFFFFFFFFu));
     EXPECT_EQ(report.subjectCode, expected);
