@@ -31,13 +31,7 @@ protected:
 TEST_F(AurelskPortalTest, ClosingThePortalUnderTheEndsBoxesKeepsTheProposedName) {
     for (const bool tooLong : {false, true}) {
         StartAGame();
-        if (tooLong) {
-            AnswerInput("Thirteen Char");
-            Expect("MESSAGEBOX", [this](CDialog&) { headless_->PushClose(); });
-        } else {
-            Expect("IDD_INPUT_BOX*", [this](CDialog&) { headless_->PushClose(); });
-        }
-        ExpectPress("IDD_QUIT_*", kIdAccept);
+        ExpectClosedUnderTheNameBox(tooLong ? "Thirteen Char" : "");
         // Down held: each submarine dives at once until its tank runs dry or something rams it.
         KeyDown(kDown);
         for (int second = 0; second < 130 && !test_portal::SessionStopping(); ++second) Wait(1000);

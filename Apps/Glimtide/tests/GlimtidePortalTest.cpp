@@ -44,8 +44,7 @@ TEST_F(GlimtidePortalTest, ClosingThePortalWhileTheNameIsAskedKeepsTheProposedNa
     SetUserValue("Score1Score", "0");
     SetUserValue("LastNameEntered", "Ada");
     ChooseEasy();
-    Expect("IDD_INPUT_BOX*", [this](CDialog&) { headless_->PushClose(); });
-    ExpectPress("IDD_QUIT_*", kIdAccept);
+    ExpectClosedUnderTheNameBox();
     GlimtideBot bot(*this);
     ASSERT_TRUE(bot.PlayUntil(1));
     bot.LoseOnPurpose();

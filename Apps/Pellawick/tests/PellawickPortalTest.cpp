@@ -45,13 +45,7 @@ TEST_F(PellawickPortalTest, ClosingThePortalDuringTheNameBoxesKeepsTheProposedNa
         StartOnTitle();
         SetUserValue("Score1Score", "0");
         SetUserValue("LastNameEntered", "Ada");
-        if (tooLong) {
-            AnswerInput("Thirteen Chars");
-            Expect("MESSAGEBOX", [this](CDialog&) { headless_->PushClose(); });
-        } else {
-            Expect("IDD_INPUT_BOX*", [this](CDialog&) { headless_->PushClose(); });
-        }
-        ExpectPress("IDD_QUIT_*", kIdAccept);
+        ExpectClosedUnderTheNameBox(tooLong ? "Thirteen Chars" : "");
         PellawickBot bot(*this);
         StrikeOut(bot);
         EXPECT_TRUE(test_portal::SessionStopping()) << tooLong;

@@ -49,13 +49,7 @@ TEST_F(PennimarPortalTest, AGameToItsEndEntersTheNameAndNoGoesBackToTheTitle) {
 TEST_F(PennimarPortalTest, ClosingThePortalUnderTheNameEntryKeepsTheProposedName) {
     for (const bool tooLong : {false, true}) {
         StartOnTitle();
-        if (tooLong) {
-            AnswerInput("Bartholomew Stile");
-            Expect("MESSAGEBOX", [this](CDialog&) { headless_->PushClose(); });
-        } else {
-            Expect("IDD_INPUT_BOX*", [this](CDialog&) { headless_->PushClose(); });
-        }
-        ExpectPress("IDD_QUIT_*", kIdAccept);
+        ExpectClosedUnderTheNameBox(tooLong ? "Bartholomew Stile" : "");
         PlayToTheEnd();
         EXPECT_TRUE(test_portal::SessionStopping()) << tooLong;
         EXPECT_EQ(UserValue("Score5Name"), "Ada") << tooLong;

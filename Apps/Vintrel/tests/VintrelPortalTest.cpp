@@ -32,13 +32,7 @@ protected:
 TEST_F(VintrelPortalTest, ClosingThePortalUnderTheEndsBoxesKeepsTheProposedName) {
     for (const bool tooLong : {false, true}) {
         StartAGame();
-        if (tooLong) {
-            AnswerInput("Thirteen Char");
-            Expect("MESSAGEBOX", [this](CDialog&) { headless_->PushClose(); });
-        } else {
-            Expect("IDD_INPUT_BOX*", [this](CDialog&) { headless_->PushClose(); });
-        }
-        ExpectPress("IDD_QUIT_*", kIdAccept);
+        ExpectClosedUnderTheNameBox(tooLong ? "Thirteen Char" : "");
         VintrelBot bot(*this);
         for (int round = 0; round < 20 && !test_portal::SessionStopping(); ++round) bot.Play(0, 100);
         EXPECT_TRUE(test_portal::SessionStopping()) << tooLong;

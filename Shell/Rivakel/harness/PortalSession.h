@@ -34,6 +34,17 @@ protected:
     void SetUserValue(std::string_view key, std::string_view value) {
         if (CSubsystem_UserStore* store = UserStore()) store->SetUserProp(key, value);
     }
+    // The portal is closed under the game's name box, or, given `refusedName`, under the box that
+    // refuses that name; the quit box that follows is accepted.
+    void ExpectClosedUnderTheNameBox(const std::string& refusedName = {}) {
+        if (refusedName.empty()) {
+            Expect("IDD_INPUT_BOX*", [this](CDialog&) { headless_->PushClose(); });
+        } else {
+            AnswerInput(refusedName);
+            Expect("MESSAGEBOX", [this](CDialog&) { headless_->PushClose(); });
+        }
+        ExpectPress("IDD_QUIT_*", kIdAccept);
+    }
     // An installed portal (so the store is saved) whose store has its first user, the guest.
     void MakeInstalledWithTheGuest() {
         std::filesystem::create_directories(root_ / "data" / "Rivakel" / "System");
