@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "Apps/Brisquet/CentredText.h"
+#include "Apps/Common/CentredText.h"
 #include "Apps/Brisquet/LevelSelectScreen.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/MarkupText.h"

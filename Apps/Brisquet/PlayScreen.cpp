@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Apps/Brisquet/CentredText.h"
+#include "Apps/Common/CentredText.h"
 #include "Apps/Brisquet/FinalScreen.h"
 #include "Apps/Brisquet/LevelSelectScreen.h"
 #include "Apps/Brisquet/PromotionScreen.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "Apps/Brisquet/CentredText.h"
+#include "Apps/Common/CentredText.h"
 #include "Apps/Brisquet/PlayScreen.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/ModuleGlobals.h"

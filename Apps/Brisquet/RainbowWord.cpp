@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/ModuleRandom.h"
@@ -20,13 +21,11 @@ constexpr std::array<const char*, 4> kRainbow = {"ff0000", "00ff00", "0000ff", "
 
 CRainbowWord::CRainbowWord(IImage& canvas, std::string_view word, int x, int y, int pointSize, std::string_view style)
     : style_(style), y_(y) {
-    const ShellRef<IFont> font(Globals().factory->CreateFont("Arial", pointSize, 0));
+    const ShellRef<IFont> font = ArialFont(*Globals().factory, pointSize, false);
     letters_.reserve(word.size());
     for (const char letter : word) {
         letters_.push_back({letter, x});
-        int extent[2] = {0, 0};
-        canvas.GetTextExtent(font.Get(), &letter, 1, extent);
-        x += extent[0] + kGap;
+        x += TextWidth(canvas, font.Get(), std::string_view(&letter, 1)) + kGap;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "Apps/Brisquet2/Puzzle.h"
 #include "Apps/Brisquet2/PuzzlePrompt.h"
 #include "Apps/Common/BouncingBubbleView.h"
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/HighScores.h"
 #include "Apps/Common/ModuleGlobals.h"
@@ -69,10 +70,7 @@ void CPlayScreen::DrawCentredText(const std::string& text, int centreX, int y) {
 }
 
 int CPlayScreen::CentredX(const std::string& label, int pointSize, int centreX) {
-    const ShellRef<IFont> font(factory->CreateFont("Arial", pointSize, kFontStyleBold));
-    int extent[2] = {0, 0};
-    canvas->GetTextExtent(font.Get(), label.c_str(), static_cast<int>(label.size()), extent);
-    return centreX - (extent[0] + 4) / 2;
+    return centreX - (TextWidth(*canvas, *factory, label, pointSize, true) + 4) / 2;
 }
 
 void CPlayScreen::DrawStatusPanel() {

@@ -4,6 +4,7 @@
 
 #include "Apps/Brisquet2/PlayScreen.h"
 #include "Apps/Brisquet2/PuzzlePrompt.h"
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/HighScoreView.h"
 #include "Apps/Common/HighScores.h"
@@ -118,10 +119,9 @@ void CTitleScreen::RestoreFromTitle(int left, int top, int right, int bottom) {
 }
 
 void CTitleScreen::DrawStatLine(const std::string& text, int pointSize, bool bold, int y) {
-    const ShellRef<IFont> font(factory->CreateFont("Arial", pointSize, bold ? kFontStyleBold : 0));
-    int extent[2] = {0, 0};
-    canvas->GetTextExtent(font.Get(), text.c_str(), static_cast<int>(text.size()), extent);
-    const int x = extent[0] < kStatsMaxCentred ? kStatsCentreX - extent[0] / 2 : kStatsRightX - extent[0];
+    const ShellRef<IFont> font = ArialFont(*factory, pointSize, bold);
+    const int width = TextWidth(*canvas, font.Get(), text);
+    const int x = width < kStatsMaxCentred ? kStatsCentreX - width / 2 : kStatsRightX - width;
     canvas->SetFont(font.Get());
     canvas->SetTextColor(0, 0, 0);
     canvas->DrawText(text.c_str(), static_cast<int>(text.size()), x, y);

@@ -1,6 +1,7 @@
 #include "Apps/Common/HelpPages.h"
 
 #include "Apps/Common/Applet.h"
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
@@ -58,14 +59,12 @@ int CHelpPages::OnLink(intptr_t* args) {
 void CHelpPages::DrawTrademark(IImage& page) {
     int x = style_.trademarkX;
     if (style_.trademarkRightAligned) {
-        const ShellRef<IFont> font(Globals().factory->CreateFont("Arial", kTrademarkPoints, 0));
+        const ShellRef<IFont> font = ArialFont(*Globals().factory, kTrademarkPoints, false);
         std::string plain;
         MarkupTokenizer tokens(style_.trademarkLine);
         for (MarkupToken token; tokens.Next(token);)
             if (!token.isTag) plain += token.text;
-        int extent[2] = {0, 0};
-        page.GetTextExtent(font.Get(), plain.c_str(), static_cast<int>(plain.size()), extent);
-        x -= extent[0] + kMarkupRunIndent;
+        x -= TextWidth(page, font.Get(), plain) + kMarkupRunIndent;
     }
     DrawMarkupText(&page, style_.trademarkLine.c_str(), x, 0);
 }

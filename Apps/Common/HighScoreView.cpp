@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ShellRef.h"
 #include "frame/api/IFont.h"
@@ -18,16 +19,10 @@ int Red(uint32_t c) { return static_cast<int>(c >> 16 & 0xFF); }
 int Green(uint32_t c) { return static_cast<int>(c >> 8 & 0xFF); }
 int Blue(uint32_t c) { return static_cast<int>(c & 0xFF); }
 
-int Width(IImage& canvas, IFont* font, std::string_view text) {
-    int extent[2] = {0, 0};
-    canvas.GetTextExtent(font, text.data(), static_cast<int>(text.size()), extent);
-    return extent[0];
-}
-
 // How many characters of `name` fit `width` pixels.
 size_t FittingLength(IImage& canvas, IFont* font, std::string_view name, int width) {
     size_t length = name.size();
-    while (length > 0 && Width(canvas, font, name.substr(0, length)) > width) --length;
+    while (length > 0 && TextWidth(canvas, font, name.substr(0, length)) > width) --length;
     return length;
 }
 
@@ -47,7 +42,7 @@ void DrawHighScoreView(IImage& canvas, IShellFactory& factory, const HighScoreVi
         const std::string_view name = rows[i].name;
         const size_t length = FittingLength(canvas, font.Get(), name, column);
         canvas.SetCurColor(Red(style.background), Green(style.background), Blue(style.background));
-        canvas.FillRect(style.nameX, y, style.nameX + 2 * kNameGap + Width(canvas, font.Get(), name.substr(0, length)),
+        canvas.FillRect(style.nameX, y, style.nameX + 2 * kNameGap + TextWidth(canvas, font.Get(), name.substr(0, length)),
                         y + kRowHeight);
         canvas.SetFont(font.Get());
         canvas.SetTextColor(Red(style.text), Green(style.text), Blue(style.text));

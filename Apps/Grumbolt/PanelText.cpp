@@ -1,22 +1,13 @@
 #include "Apps/Grumbolt/PanelText.h"
 
-#include "Apps/Common/ShellRef.h"
-#include "frame/api/IFont.h"
+#include "Apps/Common/CentredText.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 
 namespace grumbolt {
 namespace {
 
-ShellRef<IFont> Font(IShellFactory& factory, TextFace face) {
-    return ShellRef<IFont>(factory.CreateFont("Arial", face.size, face.bold ? kFontStyleBold : 0));
-}
-
-int WidthIn(IImage& canvas, IFont* font, std::string_view text) {
-    int extent[2] = {0, 0};
-    canvas.GetTextExtent(font, text.data(), static_cast<int>(text.size()), extent);
-    return extent[0];
-}
+ShellRef<IFont> Font(IShellFactory& factory, TextFace face) { return ArialFont(factory, face.size, face.bold); }
 
 void DrawIn(IImage& canvas, IFont* font, uint32_t colour, std::string_view text, int x, int y) {
     canvas.SetFont(font);
@@ -33,7 +24,7 @@ void DrawShadowedIn(IImage& canvas, IFont* font, uint32_t dark, uint32_t bright,
 }  // namespace
 
 int TextWidth(IShellFactory& factory, IImage& canvas, TextFace face, std::string_view text) {
-    return WidthIn(canvas, Font(factory, face).Get(), text);
+    return ::TextWidth(canvas, Font(factory, face).Get(), text);
 }
 
 void DrawText(IShellFactory& factory, IImage& canvas, TextFace face, uint32_t colour, std::string_view text, int x,
@@ -49,7 +40,7 @@ void DrawShadowedText(IShellFactory& factory, IImage& canvas, TextFace face, uin
 void DrawShadowedCentred(IShellFactory& factory, IImage& canvas, TextFace face, uint32_t dark, uint32_t bright,
                          std::string_view text, int centreX, int y) {
     const ShellRef<IFont> font = Font(factory, face);
-    DrawShadowedIn(canvas, font.Get(), dark, bright, text, centreX - WidthIn(canvas, font.Get(), text) / 2, y);
+    DrawShadowedIn(canvas, font.Get(), dark, bright, text, centreX - ::TextWidth(canvas, font.Get(), text) / 2, y);
 }
 
 }  // namespace grumbolt

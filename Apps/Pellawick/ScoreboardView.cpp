@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/DrawMarkupTextF.h"
 #include "Apps/Pellawick/PellawickApplet.h"
 #include "frame/api/IAnim.h"
@@ -91,9 +92,7 @@ void CScoreboardView::Draw(const Shown& shown) {
         if (IImage* icon = game_.FoodIcon(i, i == shown.selected)) image->DrawAt(icon, x, 3);
         char digits[16];
         std::snprintf(digits, sizeof digits, "%d", shown.stock[static_cast<size_t>(i)]);
-        int extent[2] = {0, 0};
-        image->GetTextExtent(digits_.Get(), digits, static_cast<int>(std::char_traits<char>::length(digits)), extent);
-        DrawMarkupTextF(image, x + 18 - extent[0] / 2, 2, "<S2><b><cffffff>%s", digits);
+        DrawMarkupTextF(image, x + 18 - TextWidth(*image, digits_.Get(), digits) / 2, 2, "<S2><b><cffffff>%s", digits);
     }
     image->SetCurColor(0, 204, 102);
     image->FillRect(205, 70, 240, 87);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/HighScores.h"
 #include "Apps/Common/MarkupText.h"
@@ -44,10 +45,7 @@ void Fill(IImage& image, int left, int top, int right, int bottom, int r, int g,
 
 // The width of a line in the 14-point bold of the "<s2><b>" texts.
 int BoldWidth(IImage& canvas, IShellFactory& factory, const std::string& text) {
-    int extent[2] = {0, 0};
-    ShellRef<IFont> font(factory.CreateFont("Arial", 14, kFontStyleBold));
-    canvas.GetTextExtent(font.Get(), text.c_str(), static_cast<int>(text.size()), extent);
-    return extent[0];
+    return TextWidth(canvas, factory, text, 14, true);
 }
 
 std::string NeededText(int level) { return std::to_string(LevelRecord(level).ballsNeeded) + " balls needed to pass"; }

@@ -26,13 +26,6 @@ constexpr int kQuestionFlags = kBoxExclamation | kBoxOkCancel;
 
 }  // namespace
 
-int TextWidth(IImage& canvas, IShellFactory& factory, const std::string& text, int pointSize, bool bold) {
-    const ShellRef<IFont> font(factory.CreateFont("Arial", pointSize, bold ? kFontStyleBold : 0));
-    int extent[2] = {0, 0};
-    canvas.GetTextExtent(font.Get(), text.c_str(), static_cast<int>(text.size()), extent);
-    return extent[0];
-}
-
 CTableScreen::CTableScreen(CTorvimbleApplet& owner, FaceSpot face) : CTorvimbleScreen(owner), face_(face) {
     game.Play(Sound::GameStart);
     DrawPicture("img-background-500x420.gif", 0, 0);

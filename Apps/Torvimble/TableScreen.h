@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "Apps/Common/CentredText.h"
 #include "Apps/Common/ImageButton.h"
 #include "Apps/Common/ShellRef.h"
 #include "Apps/Torvimble/TorvimbleScreen.h"
@@ -74,8 +75,5 @@ private:
     bool stakeTaken_ = false;
     ShellRef<ITimer> timer_;
 };
-
-// Centred text: the width of `text` in Arial at `pointSize`.
-int TextWidth(IImage& canvas, IShellFactory& factory, const std::string& text, int pointSize, bool bold);
 
 }  // namespace torvimble

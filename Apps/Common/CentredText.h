@@ -1,9 +1,12 @@
-// Lines of plain Arial measured and centred in a span of the canvas, as the game's panels,
+// Lines of plain Arial measured and centred in a span of the canvas, as the games' panels,
 // buttons and messages place them.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
+
+#include "Apps/Common/ShellRef.h"
+#include "frame/api/IFont.h"
 
 class IImage;
 class IShellFactory;
@@ -13,6 +16,11 @@ struct TextSpan {
     int width;
 };
 
+// Arial of `pointSize`, bold when asked.
+ShellRef<IFont> ArialFont(IShellFactory& fonts, int pointSize, bool bold);
+
+// The width of `text` on `canvas` in `font`.
+int TextWidth(IImage& canvas, IFont* font, std::string_view text);
 // The width of `text` on `canvas` in Arial of `pointSize` (bold when asked).
 int TextWidth(IImage& canvas, IShellFactory& fonts, std::string_view text, int pointSize, bool bold);
 
