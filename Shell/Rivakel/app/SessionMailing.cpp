@@ -39,6 +39,14 @@ std::string PathSegment(std::string_view text) {
     return out;
 }
 
+// The portal site's page of the game: on the local test server when one is marked.
+std::string GamePageAddress(std::string_view identifier) {
+    const ProgramState& program = Program();
+    const std::string site =
+        program.localTestServer ? "http://" + program.testServerAddress + "/games/" : std::string(kSiteGamePages);
+    return site + PathSegment(identifier);
+}
+
 void CannotOpen() {
     Warning("OpenDataMailing: the document is no data mailing");
     if (g_pApp != nullptr) g_pApp->ShowMessageBox(kCannotOpenCaption, kCannotOpenText, kCannotOpenFlags);
@@ -99,11 +107,4 @@ int FindGameByGuid(std::string_view identifier, VersionRecord& out) {
         return index;
     }
     return -1;
-}
-
-std::string GamePageAddress(std::string_view identifier) {
-    const ProgramState& program = Program();
-    const std::string site =
-        program.localTestServer ? "http://" + program.testServerAddress + "/games/" : std::string(kSiteGamePages);
-    return site + PathSegment(identifier);
 }

@@ -2,7 +2,6 @@
 // one kept from an earlier start that sent the user off to get the mailing's game.
 #pragma once
 
-#include <string>
 #include <string_view>
 
 struct VersionRecord;
@@ -20,10 +19,6 @@ void OpenDataMailing(std::string_view text);
 // without regard to case: its row, with its version (two-digit-build form) in `out`; -1 when
 // there is none.
 int FindGameByGuid(std::string_view identifier, VersionRecord& out);
-
-// The portal site's page of the game of `identifier`: on the local test server when one is
-// marked, else on the portal's own site.
-std::string GamePageAddress(std::string_view identifier);
 
 inline constexpr std::string_view kCannotOpenCaption = "Cannot Open";
 inline constexpr std::string_view kCannotOpenText =

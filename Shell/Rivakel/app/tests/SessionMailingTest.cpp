@@ -196,11 +196,4 @@ TEST_F(SessionMailingTest, GamesAreFoundByTheirWholeIdentifierInAnyCase) {
     EXPECT_EQ(FindGameByGuid("{252D6EB8-0915-4321-91E8-EB92CA1BD1D1}", version), -1);
 }
 
-TEST_F(SessionMailingTest, TheGamePageIsOnTheLocalTestServerWhenOneIsMarked) {
-    EXPECT_EQ(GamePageAddress("a b/{c}"), "https://www.rivakel.example/games/a%20b%2F%7Bc%7D");
-    Program().localTestServer = true;
-    Program().testServerAddress = "127.0.0.1:8780";
-    EXPECT_EQ(GamePageAddress(kTestGameId), "http://127.0.0.1:8780/games/%7B0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0%7D");
-}
-
 }  // namespace
