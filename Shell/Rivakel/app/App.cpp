@@ -58,7 +58,13 @@ void CApp::ParseCommandLine(std::span<const std::string> args) {
         program.pendingRmlPath = std::move(*rml);
         return;
     }
-    program.pendingRml = false;
+    // A mailing kept by an earlier start opens once this start has installed what it brings
+    // (perhaps the very game the mailing waits for).
+    InstallContext folders;
+    folders.folders = InstallFolders::FromPlatform();
+    const std::optional<std::string> keptMailing = CInstaller(std::move(folders)).HasAppMsg();
+    program.pendingRml = keptMailing.has_value();
+    program.pendingRmlPath = keptMailing.value_or(std::string());
     InstallerFields fields = ParseInstallerFields(args);
     if (fields.error != CommandLineError::None) {
         if (platform::Backend* backend = platform::GetBackend()) {

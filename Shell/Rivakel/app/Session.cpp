@@ -12,6 +12,7 @@
 #include "app/Services.h"
 #include "app/SessionForms.h"
 #include "app/SessionGames.h"
+#include "app/SessionMailing.h"
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
@@ -153,6 +154,8 @@ void CreateShellWindow() {
     config.windowHeight = program.sizes.windowHeight;
     config.embedded = program.embedded;
     config.skinName = g_pApp->GetSkinName();
+    // A pending mailing picks the game itself.
+    config.startOnHomePage = program.pendingRml;
     config.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
     config.gameFile = [] { return g_pApp != nullptr ? g_pApp->GetGameFile() : std::string(); };
     config.shellFolder = [] { return ShellDataFolder(); };
@@ -289,6 +292,7 @@ int SetSessionGUID(std::span<const std::string> args) {
     g_pApp->SendOSInfo();
     // An e-mailed game's first start offers the installation and ends the session.
     if (!g_pApp->IsInstalled()) g_pApp->PromptCompanionInstall();
+    if (!SessionStopping()) ProcessPendingRml();
     RunPendingSessionStop();
     return 0;
 }

@@ -21,6 +21,9 @@ struct ShellConfig {
     int windowHeight = 572;
     bool embedded = false;
     std::string skinName = "Default.skn";
+    // The first page is Home even with a game named on the command line: something else (a
+    // data mailing) chooses the game once the window stands.
+    bool startOnHomePage = false;
 
     std::function<bool()> installed;
     // The game file named on the command line ("" when none).
