@@ -34,6 +34,7 @@
 #include "frame/pages/info/InfoPages.h"
 #include "frame/pages/settings/SettingsPage.h"
 #include "frame/shell/Shell.h"
+#include "oldest/OldestBuild.h"
 #include "platform/Host.h"
 
 namespace {
@@ -180,6 +181,7 @@ void CreateShellWindow() {
         banners.openInBrowser = openInBrowser;
         MakeShellBanners(window, banners);
     };
+    if (program.oldestBuild) UseOldestBuild(config);
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 

@@ -106,7 +106,7 @@ void CShell::ReleaseSkin() {
         if (trademark != nullptr) trademark->ReleaseInternalRef();
         trademark = nullptr;
     }
-    for (CRolloverButton*& button : menuButtons_) button = nullptr;
+    for (CSurface*& button : menuButtons_) button = nullptr;
     // Everything but the backdrop: the frame, buttons, logo, game area and page surface.
     const std::vector<CSurface*> children(Children().begin(), Children().end());
     for (CSurface* child : children) {
