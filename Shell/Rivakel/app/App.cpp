@@ -12,6 +12,7 @@
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
 #include "core/store/UserStore.h"
+#include "oldest/MoreGamesNotice.h"
 #include "platform/Host.h"
 
 CApp* g_pApp = nullptr;
@@ -151,7 +152,9 @@ int CApp::AskQuitNotSaved() { return ::AskQuitNotSaved(); }
 int CApp::AskQuitSaved() { return ::AskQuitSaved(); }
 int CApp::ShowTermsOfService() { return ::ShowTermsOfService(); }
 int CApp::AskAutoInstall() { return ::AskAutoInstall(); }
-int CApp::AskNeedNewGame() { return ::AskNeedNewGame(); }
+// The oldest build sends nobody to a game's page: it tells of more games to come, and its OK is
+// the newer box's Later.
+int CApp::AskNeedNewGame() { return Program().oldestBuild ? ShowMoreGamesNotice() : ::AskNeedNewGame(); }
 
 int CApp::ShowMessageBox(std::string_view caption, std::string_view text, int flags) {
     return ::ShowMessageBox(caption, text, flags);

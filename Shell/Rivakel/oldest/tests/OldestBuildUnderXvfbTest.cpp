@@ -2,10 +2,14 @@
 // game's menu bar is made of big buttons, and the window shows each of their looks as the
 // pointer passes over and presses them.
 #include <algorithm>
+#include <fstream>
 
 #include "core/graphics/Image.h"
+#include "frame/pages/DataMailing.h"
+#include "frame/shell/ShellPage.h"
 #include "frame/shell/tests/WindowSession.h"
 #include "oldest/BigMenuButton.h"
+#include "oldest/MoreGamesNotice.h"
 #include "oldest/OldestBuild.h"
 
 // The sanitizer build's leak check at the end of this test program: the desktop bus library
@@ -85,6 +89,35 @@ TEST_F(OldestBuildUnderXvfb, TheGamesMenuIsMadeOfBigButtonsShownInEveryLook) {
     EXPECT_EQ(ShownOver(newGame), up);
     EXPECT_TRUE(Shell()->GameRunning());
     EXPECT_EQ(Shell()->MenuButtons()[1], &newGame);
+}
+
+// Where the newer builds offer to get a mailing's missing game, the oldest tells of more games to
+// come, in the shell's own box over the window, and leaves everything as it was.
+TEST_F(OldestBuildUnderXvfb, AMailingForAMissingGameBringsTheMoreGamesNotice) {
+    const std::filesystem::path mail = root_ / "mail.rml";
+    std::ofstream(mail) << mailing::BuildDocument(
+        {"01.02.01.0005", "{0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}", "Game", "01.00.00.0001"}, "[mail]hello[/mailed]");
+    std::string caption;
+    size_t bodyPixels = 0, boxArea = 0;
+    Expect("MESSAGEBOX", [&](CDialog& dialog) {
+        caption = dialog.Caption();
+        Shell()->Repaint();
+        const std::vector<uint32_t> shown = Shown();
+        const platform::Rect box = dialog.BoxRect();
+        boxArea = static_cast<size_t>((box.right - box.left) * (box.bottom - box.top));
+        for (int y = std::max(box.top, 0); y < std::min(box.bottom, 572); ++y) {
+            for (int x = std::max(box.left, 0); x < std::min(box.right, 800); ++x) {
+                bodyPixels += shown[static_cast<size_t>(y) * 800 + x] == dialog_look::kBody ? 1 : 0;
+            }
+        }
+        dialog.Press(kIdOk);
+    });
+    StartInWindow(false, {std::string(kOldestBuildSwitch), mail.string()});
+    EXPECT_EQ(caption, kMoreGamesCaption);
+    EXPECT_GT(bodyPixels, boxArea / 2) << "the box is drawn in the window";
+    EXPECT_FALSE(test_portal::SessionStopping());
+    EXPECT_EQ(Shell()->CurrentPage(), page_name::kHome);
+    EXPECT_FALSE(std::filesystem::exists(root_ / "data" / "Rivakel" / "System" / "etc" / "AppMsg.rml"));
 }
 
 }  // namespace
