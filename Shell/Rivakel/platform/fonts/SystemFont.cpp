@@ -15,6 +15,7 @@
 #include "platform/Host.h"
 #include "platform/fonts/FontOwners.h"
 #include "platform/fonts/Fonts.h"
+#include "platform/fonts/GlyphFit.h"
 
 namespace platform {
 namespace {
@@ -74,6 +75,14 @@ std::optional<FaceFile> MatchFace(const FontRequest& request) {
     return face;
 }
 
+// Whether the design keeps the glyph's ink inside its advance (most letters and every digit;
+// not 'j' or an italic's overhang).
+bool DesignedInsideAdvance(FT_Face face, FT_UInt index) {
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) != 0) return false;
+    const FT_Glyph_Metrics& m = face->glyph->metrics;
+    return m.width > 0 && m.horiBearingX >= 0 && m.horiBearingX + m.width <= m.horiAdvance;
+}
+
 int Scaled(double units, double scale) { return static_cast<int>(std::lround(units * scale)); }
 
 // Windows reports the average width of the older OS/2 tables: the advances of the lower-case
@@ -100,7 +109,7 @@ double AverageCharWidthUnits(FT_Face face, const TT_OS2* os2) {
 class SystemFont final : public Font {
 public:
     SystemFont(std::shared_ptr<FT_LibraryRec_> library, FtFaceOwner face, bool embolden, bool slant)
-        : library_(std::move(library)), face_(std::move(face)), embolden_(embolden) {
+        : library_(std::move(library)), face_(std::move(face)), embolden_(embolden), slant_(slant) {
         if (slant) {
             // Oblique for faces without an italic: x += y / 5.
             FT_Matrix shear{0x10000, 0x10000 / 5, 0, 0x10000};
@@ -170,7 +179,10 @@ private:
         Glyph glyph;
         FT_Face face = face_.get();
         const FT_UInt index = FT_Get_Char_Index(face, Cp1252ToUnicode(ch));
-        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0) return glyph;
+        const bool keepInCell = !slant_ && DesignedInsideAdvance(face, index);
+        // The auto-hinter snaps every stem to whole pixels, so a bold face keeps even two-pixel
+        // stems at small sizes; the face's own instructions leave some one pixel wide in mono.
+        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT) != 0) return glyph;
         FT_GlyphSlot slot = face->glyph;
         // The design advance, rounded: hinting can move an advance by several pixels, and
         // layouts made for Arial rely on its design widths.
@@ -194,12 +206,15 @@ private:
                 glyph.bits[static_cast<size_t>(y) * glyph.width + x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
             }
         }
+        // One blank column before the next glyph, as the design leaves one.
+        if (keepInCell) FitGlyphInto(glyph, std::max(1, glyph.advance - 1));
         return glyph;
     }
 
     std::shared_ptr<FT_LibraryRec_> library_;  // declared first: the face must go before the library
     FtFaceOwner face_;
     bool embolden_ = false;
+    bool slant_ = false;
     FontMetrics metrics_;
     std::array<std::optional<Glyph>, 256> glyphs_;
 };
