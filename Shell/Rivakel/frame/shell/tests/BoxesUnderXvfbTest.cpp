@@ -1,5 +1,7 @@
 // The dialog kit's boxes in a real window with the installed fonts: a box keeps its text's own
 // lines, digits stand apart, and an input box shows its proposal selected.
+#include <SDL.h>
+
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogWidgets.h"
 #include "core/dialogs/ShellDialogs.h"
@@ -115,6 +117,23 @@ TEST_F(BoxesUnderXvfb, AnInputBoxShowsItsProposalSelectedAndTypingReplacesIt) {
     EXPECT_EQ(InputBox("Change Player", "Enter your name:", "Guest", 32, kMessageBoxOkCancel, entry), 1);
     EXPECT_GT(selected, 50);
     EXPECT_EQ(entry, "Bob");
+}
+
+// With no window manager nobody hands the keyboard back: boxes drawn inside the window must
+// never take it away.
+TEST_F(BoxesUnderXvfb, TheWindowKeepsTheKeyboardAcrossBoxesWithoutAWindowManager) {
+    StartInWindow(false);
+    SDL_Window* focused = SDL_GetKeyboardFocus();
+    ASSERT_NE(focused, nullptr);
+    for (int box = 0; box < 6; ++box) {
+        Expect("IDD_INPUT_BOX*", [](CDialog& dialog) { dialog.Press(kIdOk); });
+        std::string entry;
+        InputBox("Swamp", "Swamp number (1-50000):", "1", 5, kMessageBoxOkCancel, entry);
+        ExpectPress("MESSAGEBOX", kIdOk);
+        ShowMessageBox("Swamp", "No such swamp.", 0);
+        Run(std::chrono::milliseconds(100));
+        EXPECT_EQ(SDL_GetKeyboardFocus(), focused) << "after box " << box;
+    }
 }
 
 }  // namespace
