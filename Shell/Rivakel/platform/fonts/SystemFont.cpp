@@ -139,6 +139,7 @@ public:
             pixelsPerEm = std::max(1, Scaled(cell * unitsPerEm, 1.0 / (winAscent + winDescent)));
         }
         if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelsPerEm)) != 0) return false;
+        pixelsPerEm_ = pixelsPerEm;
 
         const double scale = pixelsPerEm / unitsPerEm;
         metrics_.ascent = Scaled(winAscent, scale);
@@ -176,14 +177,37 @@ public:
 
 private:
     Glyph Render(uint8_t ch) {
-        Glyph glyph;
         FT_Face face = face_.get();
         const FT_UInt index = FT_Get_Char_Index(face, Cp1252ToUnicode(ch));
         const bool keepInCell = !slant_ && DesignedInsideAdvance(face, index);
+        std::optional<Glyph> glyph = RenderAt(index, pixelsPerEm_);
+        if (!glyph) return {};
+        // One blank column before the next glyph, as the design leaves one: a glyph hinting made
+        // wider is hinted again a little narrower (its stems stay whole), and what still does
+        // not fit gives up flat columns.
+        const int room = std::max(1, glyph->advance - 1);
+        for (int narrower = pixelsPerEm_ - 1; keepInCell && glyph->width > room && narrower * 4 >= pixelsPerEm_ * 3;
+             --narrower) {
+            std::optional<Glyph> again = RenderAt(index, narrower);
+            if (!again) break;
+            again->advance = glyph->advance;
+            glyph = std::move(again);
+        }
+        if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelsPerEm_)) != 0) return {};
+        if (keepInCell) FitGlyphInto(*glyph, room);
+        return std::move(*glyph);
+    }
+
+    // The glyph hinted and drawn `width` pixels per em wide and the font's size high.
+    std::optional<Glyph> RenderAt(FT_UInt index, int width) {
+        FT_Face face = face_.get();
+        if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(width), static_cast<FT_UInt>(pixelsPerEm_)) != 0)
+            return std::nullopt;
         // The auto-hinter snaps every stem to whole pixels, so a bold face keeps even two-pixel
         // stems at small sizes; the face's own instructions leave some one pixel wide in mono.
-        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT) != 0) return glyph;
+        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT) != 0) return std::nullopt;
         FT_GlyphSlot slot = face->glyph;
+        Glyph glyph;
         // The design advance, rounded: hinting can move an advance by several pixels, and
         // layouts made for Arial rely on its design widths.
         glyph.advance = static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16);
@@ -206,8 +230,6 @@ private:
                 glyph.bits[static_cast<size_t>(y) * glyph.width + x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
             }
         }
-        // One blank column before the next glyph, as the design leaves one.
-        if (keepInCell) FitGlyphInto(glyph, std::max(1, glyph.advance - 1));
         return glyph;
     }
 
@@ -215,6 +237,7 @@ private:
     FtFaceOwner face_;
     bool embolden_ = false;
     bool slant_ = false;
+    int pixelsPerEm_ = 0;
     FontMetrics metrics_;
     std::array<std::optional<Glyph>, 256> glyphs_;
 };
