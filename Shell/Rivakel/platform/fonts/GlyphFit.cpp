@@ -8,12 +8,25 @@ namespace {
 
 uint8_t Bit(const Glyph& glyph, int x, int y) { return glyph.bits[static_cast<size_t>(y) * glyph.width + x]; }
 
+// Whether the column holds the only ink of some row (a stem): without it that row would vanish.
+bool CarriesARow(const Glyph& glyph, int column) {
+    for (int y = 0; y < glyph.height; ++y) {
+        if (Bit(glyph, column, y) == 0) continue;
+        bool alone = true;
+        for (int x = 0; x < glyph.width && alone; ++x) alone = x == column || Bit(glyph, x, y) == 0;
+        if (alone) return true;
+    }
+    return false;
+}
+
 // The interior column whose loss changes the picture least: fewest rows that differ from the
-// column before it, then the least ink. Edge columns carry the outline and stay.
+// column before it, then the least ink. Edge columns carry the outline and stay, and so does a
+// column that is a row's only ink; -1 when none may go.
 int ColumnToDrop(const Glyph& glyph) {
     int best = -1;
     std::pair<int, int> bestCost{std::numeric_limits<int>::max(), 0};
     for (int x = 1; x + 1 < glyph.width; ++x) {
+        if (CarriesARow(glyph, x)) continue;
         int differing = 0, ink = 0;
         for (int y = 0; y < glyph.height; ++y) {
             differing += Bit(glyph, x, y) != Bit(glyph, x - 1, y);

@@ -7,10 +7,10 @@
 
 namespace platform {
 
-// Narrows `glyph` to at most `maxWidth` columns by dropping the interior columns that repeat
-// their left neighbour most closely (the flat parts of bars and bowls, never a stem's only
-// column when another can go), then moves it right by no more than needed to start at column 0
-// and left to end within `maxWidth`. The advance is kept.
+// Narrows `glyph` towards `maxWidth` columns by dropping the interior columns that repeat their
+// left neighbour most closely (the flat parts of bars and bowls; never a column that is some
+// row's only ink, such as a lone stem), then moves it right by no more than needed to start at
+// column 0 and left to end within `maxWidth` where it fits. The advance is kept.
 void FitGlyphInto(Glyph& glyph, int maxWidth);
 
 }  // namespace platform

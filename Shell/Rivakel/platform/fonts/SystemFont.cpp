@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -75,12 +76,13 @@ std::optional<FaceFile> MatchFace(const FontRequest& request) {
     return face;
 }
 
-// Whether the design keeps the glyph's ink inside its advance (most letters and every digit;
-// not 'j' or an italic's overhang).
-bool DesignedInsideAdvance(FT_Face face, FT_UInt index) {
-    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) != 0) return false;
+// The width of the glyph's ink in font units when the design keeps it inside its advance (most
+// letters and every digit; not 'j' or an italic's overhang), else nullopt.
+std::optional<FT_Pos> InkWidthInsideAdvance(FT_Face face, FT_UInt index) {
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) != 0) return std::nullopt;
     const FT_Glyph_Metrics& m = face->glyph->metrics;
-    return m.width > 0 && m.horiBearingX >= 0 && m.horiBearingX + m.width <= m.horiAdvance;
+    if (m.width <= 0 || m.horiBearingX < 0 || m.horiBearingX + m.width > m.horiAdvance) return std::nullopt;
+    return m.width;
 }
 
 int Scaled(double units, double scale) { return static_cast<int>(std::lround(units * scale)); }
@@ -179,22 +181,28 @@ private:
     Glyph Render(uint8_t ch) {
         FT_Face face = face_.get();
         const FT_UInt index = FT_Get_Char_Index(face, Cp1252ToUnicode(ch));
-        const bool keepInCell = !slant_ && DesignedInsideAdvance(face, index);
+        const std::optional<FT_Pos> inkWidth = slant_ ? std::nullopt : InkWidthInsideAdvance(face, index);
         std::optional<Glyph> glyph = RenderAt(index, pixelsPerEm_);
         if (!glyph) return {};
-        // One blank column before the next glyph, as the design leaves one: a glyph hinting made
-        // wider is hinted again a little narrower (its stems stay whole), and what still does
-        // not fit gives up flat columns.
-        const int room = std::max(1, glyph->advance - 1);
-        for (int narrower = pixelsPerEm_ - 1; keepInCell && glyph->width > room && narrower * 4 >= pixelsPerEm_ * 3;
-             --narrower) {
-            std::optional<Glyph> again = RenderAt(index, narrower);
-            if (!again) break;
-            again->advance = glyph->advance;
-            glyph = std::move(again);
+        // A glyph the design keeps inside its advance stays inside it, with one blank column
+        // before the next glyph where the design leaves one at this size, and always between
+        // digits, which stand in equal cells and read as a blot when they touch. One that
+        // hinting made wider is hinted again a little narrower (its stems stay whole), and what
+        // still does not fit gives up flat columns.
+        if (inkWidth) {
+            const double unitsPerEm = face->units_per_EM > 0 ? face->units_per_EM : 2048;
+            const bool spaced = std::isdigit(ch) != 0 ||
+                                Scaled(static_cast<double>(*inkWidth), pixelsPerEm_ / unitsPerEm) < glyph->advance;
+            const int room = std::max(1, spaced ? glyph->advance - 1 : glyph->advance);
+            for (int narrower = pixelsPerEm_ - 1; glyph->width > room && narrower * 4 >= pixelsPerEm_ * 3; --narrower) {
+                std::optional<Glyph> again = RenderAt(index, narrower);
+                if (!again) break;
+                again->advance = glyph->advance;
+                glyph = std::move(again);
+            }
+            FitGlyphInto(*glyph, room);
         }
         if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelsPerEm_)) != 0) return {};
-        if (keepInCell) FitGlyphInto(*glyph, room);
         return std::move(*glyph);
     }
 

@@ -193,6 +193,22 @@ TEST(FontSystem, BoldAtTwelvePixelsHasEvenStemsTwiceTheRegularOnes) {
     }
 }
 
+TEST(FontSystem, StrokesStayWholeWhereGlyphsAreKeptInTheirPlace) {
+    if (!platform::OpenSystemFont(Request(-13))) GTEST_SKIP() << "no installed font";
+    for (int weight : {400, 700}) {
+        for (int size = 8; size <= 24; ++size) {
+            auto font = platform::OpenSystemFont(Request(-size, weight));
+            // Each has one unbroken vertical stroke: every row of its bitmap holds ink.
+            for (char ch : std::string("tlIT1fL")) {
+                const platform::Glyph& glyph = font->GetGlyph(static_cast<uint8_t>(ch));
+                for (int row = 0; row < glyph.height; ++row) {
+                    EXPECT_FALSE(RunsOnRow(glyph, row).empty()) << ch << " row " << row << " at " << size << " px";
+                }
+            }
+        }
+    }
+}
+
 platform::Glyph HandGlyph(int advance, int left, const std::vector<std::string>& rows) {
     platform::Glyph glyph;
     glyph.advance = advance;
@@ -236,6 +252,10 @@ TEST(GlyphFit, GlyphsThatFitOnlyMoveInsideTheCellAndTinyOnesStay) {
     platform::Glyph stem = HandGlyph(2, 0, {"##", "##"});
     platform::FitGlyphInto(stem, 1);
     EXPECT_EQ(stem.width, 2);
+    // A lone stem under a bar is some row's only ink: it stays, and the glyph stays wide.
+    platform::Glyph tee = HandGlyph(3, 0, {"###", ".#.", ".#."});
+    platform::FitGlyphInto(tee, 2);
+    EXPECT_EQ(Rows(tee), (std::vector<std::string>{"###", ".#.", ".#."}));
     platform::Glyph blank;
     platform::FitGlyphInto(blank, 3);
     EXPECT_EQ(blank.width, 0);
