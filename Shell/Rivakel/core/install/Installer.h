@@ -106,7 +106,6 @@ public:
     void OpenDataMailFile(std::string_view name, const std::function<void(std::string_view text)>& reader) const;
 
     const InstallContext& Context() const { return context_; }
-    InstallFailure LastFailure() const { return failure_; }
 
 private:
     bool Installed() const { return context_.isInstalled && context_.isInstalled(); }
