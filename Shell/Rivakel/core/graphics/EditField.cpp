@@ -90,6 +90,11 @@ int CEditField::SetText(std::string_view text) {
     return 0;
 }
 
+void CEditField::SelectAll() {
+    text_.SelectAll();
+    Changed();
+}
+
 int CEditField::LinkNext(CEditField* other) {
     next_ = other;
     if (other) other->previous_ = this;

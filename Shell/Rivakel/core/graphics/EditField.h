@@ -35,6 +35,8 @@ public:
     const std::string& Text() const { return text_.Text(); }
     int SetText(std::string_view text);
     int Clear() { return SetText({}); }
+    // Selects the whole text, the caret at its end, so that typing replaces it.
+    void SelectAll();
     // This field's next becomes `other`, and the other's previous this one. 0.
     int LinkNext(CEditField* other);
     CEditField* Next() const { return next_; }
