@@ -9,13 +9,15 @@ namespace tallimo {
 namespace {
 
 // Plays a level-1 truck to its departure, pressing `key` every second in every state, and reports
-// the states passed through and the round's news, the drops' included.
+// the states passed through, the round's news, the drops' included, and the money after each tick
+// that checked a cell.
 struct Played {
     std::vector<PlayState> states;
     std::vector<RoundEvent> events;
     int landed = 0;
     int checked = 0;
     int matched = 0;
+    std::vector<int> moneyAfterCells;
 };
 
 Played Play(GameProgress& progress, RandomSource rand, PlayKey key) {
@@ -30,6 +32,7 @@ Played Play(GameProgress& progress, RandomSource rand, PlayKey key) {
             else if (one.event == RoundEvent::CellChecked) {
                 ++played.checked;
                 played.matched += one.verdict.matched ? 1 : 0;
+                played.moneyAfterCells.push_back(progress.Money());
             }
             else played.events.push_back(one.event);
             if (one.event == RoundEvent::Gone) return played;
@@ -46,6 +49,12 @@ TEST(TallimoPlayRound, APerfectTruckRunsEveryStateAndPays) {
     EXPECT_EQ(played.events, (std::vector<RoundEvent>{RoundEvent::EnoughBalls, RoundEvent::Perfect, RoundEvent::Gone}));
     EXPECT_EQ(played.landed, 24);
     EXPECT_EQ(played.checked, 24);
+    // The money counts up with each cell: $10 a ball up to the 18 needed, $60 after, and the
+    // bonus with the last cell.
+    std::vector<int> expected;
+    for (int ball = 1; ball <= 24; ++ball) expected.push_back(ball <= 18 ? 10 * ball : 180 + 60 * (ball - 18));
+    expected.back() += 100;
+    EXPECT_EQ(played.moneyAfterCells, expected);
     EXPECT_EQ(progress.Money(), 18 * 10 + 6 * 60 + 100);
     EXPECT_EQ(progress.Lives(), 4);
 }
