@@ -62,18 +62,14 @@ TEST(TallimoPlayRound, APerfectTruckRunsEveryStateAndPays) {
 TEST(TallimoPlayRound, AFailedTruckWaitsForAKeyThenLeaves) {
     GameProgress progress;
     int draws = 0;
-    // Columns 0 to 2 want kind 0, columns 3 to 5 kind 1. The balls come 0, twelve 1s, eleven 0s,
-    // all left to fall into column 3 and then its neighbours, the left one first: misses in column
-    // 3's floor, column 2 and column 5, one in column 1.
-    const Played played = Play(progress, [&draws] {
-        ++draws;
-        return draws > 12 && draws <= 24 ? 1 : 0;
-    }, PlayKey::Other);
+    // Columns 0 to 2 want kind 0, columns 3 to 5 kind 1; every ball is of kind 1. Left to fall
+    // into column 3 and then its neighbours, they fill columns 3 to 5 first: 12 matches.
+    const Played played = Play(progress, [&draws] { return ++draws > 12 ? 1 : 0; }, PlayKey::Other);
     EXPECT_EQ(played.events, (std::vector<RoundEvent>{RoundEvent::Failed, RoundEvent::Gone}));
     EXPECT_EQ(played.states.back(), PlayState::Passed);
-    EXPECT_EQ(played.matched, 3 + 4 + 3 + 4);
+    EXPECT_EQ(played.matched, 12);
     EXPECT_EQ(progress.Lives(), 2);
-    EXPECT_EQ(progress.Money(), 14 * 10);
+    EXPECT_EQ(progress.Money(), 12 * 10);
 }
 
 }  // namespace
