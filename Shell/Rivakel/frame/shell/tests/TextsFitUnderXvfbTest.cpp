@@ -37,6 +37,38 @@ TEST_F(TextsFitUnderXvfb, TheExitPagesFieldLeavesItsSunkBoxShowing) {
     EXPECT_EQ(page(287, 335), 0xCC9966u);
 }
 
+// The Exit page lays the "Games-get-more" header squeezed over the lower right of the "join" one:
+// every letter of "Join Rivakel" stays as the Join page shows it, and the squeezed title is there.
+TEST_F(TextsFitUnderXvfb, TheExitPagesTwoHeadersBothRead) {
+    constexpr uint32_t kLettering = 0xFFFF99;
+    StartInWindow(false);
+    Shell()->ShowPage(page_name::kJoin);
+    Run(std::chrono::milliseconds(300));
+    const std::vector<uint32_t> join = Shown();
+    Shell()->ShowPage(page_name::kExit);
+    Run(std::chrono::milliseconds(300));
+    const std::vector<uint32_t> exit = Shown();
+    ASSERT_FALSE(join.empty());
+    ASSERT_FALSE(exit.empty());
+    const auto page = [](const std::vector<uint32_t>& shown, int x, int y) { return At(shown, kPageAt.x + x, kPageAt.y + y); };
+    // Left of the Join page's own picture at x 263.
+    int letters = 0, covered = 0;
+    for (int y = 0; y < 50; ++y) {
+        for (int x = 0; x < 263; ++x) {
+            if (page(join, x, y) != kLettering) continue;
+            ++letters;
+            covered += page(exit, x, y) != kLettering ? 1 : 0;
+        }
+    }
+    EXPECT_GT(letters, 150);
+    EXPECT_EQ(covered, 0);
+    int squeezed = 0;
+    for (int y = 20; y < 50; ++y) {
+        for (int x = 65; x < 326; ++x) squeezed += page(exit, x, y) == kLettering ? 1 : 0;
+    }
+    EXPECT_GT(squeezed, 100);
+}
+
 TEST_F(TextsFitUnderXvfb, TheSettingsRemovalLineStaysClearOfItsButton) {
     StartInWindow(false);
     Shell()->ShowPage(page_name::kSettings);
