@@ -192,7 +192,7 @@ private:
     void ShowPageSurface(bool page);
     void CreateSounds();
     void StartGame(const GameTableEntry& entry);
-    void GameNotFound(std::string_view file);
+    void GameNotFound(std::string_view name);
     // Stops the game now, or once the call into it on the stack has returned.
     void StopRunningGame();
     void FinishDeferredStop();
