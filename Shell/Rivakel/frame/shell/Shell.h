@@ -51,6 +51,9 @@ public:
     static constexpr uint32_t kExitMs = 1000;
     static constexpr int kDragBorder = 10;
     static constexpr int kMenuPitch = 67;
+    // The menu bar's column runs from this far left of its buttons' x to this far right of it.
+    static constexpr int kMenuColumnLeft = 14;
+    static constexpr int kMenuColumnRight = 65;
     static constexpr const char* kZeroGuid = "{00000000-0000-0000-0000-000000000000}";
 
     explicit CShell(ShellConfig config);

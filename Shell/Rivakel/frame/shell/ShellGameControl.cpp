@@ -72,7 +72,7 @@ int CShell::BuildMenuBar() {
     }
     CImage& frame = *FrameImage();
     frame.SetCurColor(0, 0, 153);
-    frame.FillRect(x - 14, top + 3, x + 65, top + 405);
+    frame.FillRect(x - kMenuColumnLeft, top + 3, x + kMenuColumnRight, top + 405);
 
     if (!GameRunning()) return 0;
     if (ClockPaused() && !pageShown_) {

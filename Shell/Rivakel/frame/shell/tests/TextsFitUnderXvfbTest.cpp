@@ -1,7 +1,9 @@
 // Texts in a real window with the installed fonts: each stays inside its place, clear of the
 // boxes, buttons and bars beside it, and its words apart.
+#include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
+#include "frame/pages/FormPages.h"
 #include "frame/shell/tests/WindowSession.h"
 
 namespace {
@@ -69,6 +71,40 @@ TEST_F(TextsFitUnderXvfb, TheExitPagesTwoHeadersBothRead) {
     EXPECT_GT(squeezed, 100);
 }
 
+// Each check's message on the Email_This page replaces the one before whole: after every pair
+// the message area is as the second message alone leaves it on a fresh page.
+TEST_F(TextsFitUnderXvfb, AnEmailThisMessageLeavesNothingOfTheOneBefore) {
+    StartInWindow(false);
+    struct Refusal {
+        const char* recipients;
+        const char* sender;
+    };
+    const Refusal refusals[] = {{"nobody", "me@x.y"}, {"a b@x.y", "me@x.y"}, {"a@x.y", "me@x.y,you@x.y"}};
+    const auto send = [](const Refusal& refusal) {
+        const std::vector<CEditField*> fields = FormPages()->MailFields();
+        fields[0]->SetText(refusal.recipients);
+        fields[2]->SetText(refusal.sender);
+        FormPages()->OnSend();
+    };
+    const auto messageArea = [] {
+        std::vector<uint32_t> pixels;
+        for (int y = 335; y < 420; ++y)
+            for (int x = 0; x < 500; ++x) pixels.push_back(OnPageImage(x, y));
+        return pixels;
+    };
+    for (const Refusal& second : refusals) {
+        Shell()->ShowPage(page_name::kEmailThis, 0);
+        send(second);
+        const std::vector<uint32_t> alone = messageArea();
+        for (const Refusal& first : refusals) {
+            Shell()->ShowPage(page_name::kEmailThis, 0);
+            send(first);
+            send(second);
+            EXPECT_EQ(messageArea(), alone) << first.recipients << " then " << second.recipients;
+        }
+    }
+}
+
 TEST_F(TextsFitUnderXvfb, TheSettingsRemovalLineStaysClearOfItsButton) {
     StartInWindow(false);
     Shell()->ShowPage(page_name::kSettings);
@@ -122,6 +158,30 @@ TEST_F(TextsFitUnderXvfb, TheNewGameCaptionShowsItsBlank) {
     for (size_t i = 1; i < inked.size(); ++i) widest = std::max(widest, inked[i] - inked[i - 1] - 1);
     // Letters stand one or two columns apart; the words clearly more.
     EXPECT_GE(widest, 4);
+}
+
+// "Back to Game", the widest caption, keeps to the menu column: nothing of it on the page's
+// border from x 187 on.
+TEST_F(TextsFitUnderXvfb, TheBackToGameCaptionStaysInTheMenuColumn) {
+    StartInWindow(true);
+    Shell()->ShowPage(page_name::kGames);
+    Run(std::chrono::milliseconds(300));
+    CRolloverButton* back = Shell()->MenuButtons()[0];
+    ASSERT_NE(back, nullptr);
+    const platform::Point at = back->AbsoluteLoc();
+    int width = 0, height = 0;
+    back->GetSize(width, height);
+    const std::vector<uint32_t> shown = Shown();
+    ASSERT_FALSE(shown.empty());
+    int inside = 0, beyond = 0;
+    for (int y = at.y + height - 15; y < at.y + height; ++y) {
+        for (int x = 100; x < 200; ++x) {
+            if (At(shown, x, y) != kWhite) continue;
+            (x < 122 + CShell::kMenuColumnRight ? inside : beyond) += 1;
+        }
+    }
+    EXPECT_GT(inside, 50);
+    EXPECT_EQ(beyond, 0);
 }
 
 }  // namespace
