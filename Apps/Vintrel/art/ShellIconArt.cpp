@@ -35,7 +35,8 @@ void Blob(Canvas& c, float x, float y, float r, uint32_t body, uint32_t dark) {
 art::Picture ShellIcon() {
     Canvas c(80, 60);
     c.Fill(Path::Rect(0, 0, 80, 60), art::Paint::Radial(30, 18, 70, {{0, kShallow}, {0.55f, kWater}, {1, kDeep}}));
-    for (const float r : {10.0f, 17.0f, 24.0f}) c.Outline(Path::Ellipse(58, 22, r, r * 0.55f), 0.8f, art::Mix(kWater, kFoam, 0.35f));
+    for (const float r : {10.0f, 17.0f, 24.0f})
+        c.Outline(Path::Ellipse(58, 22, r, r * 0.55f), 0.8f, art::Mix(kWater, kFoam, 0.35f));
     // The hunter, its mouth open towards the one it chases.
     Blob(c, 25, 24, 15, kBaddieBody, kBaddieDark);
     c.Fill(Path::Polygon({{40.5f, 20}, {29, 28}, {40.5f, 33}}), kMouth);

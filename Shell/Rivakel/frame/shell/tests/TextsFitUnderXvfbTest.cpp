@@ -1,5 +1,5 @@
 // Texts in a real window with the installed fonts: each stays inside its place, clear of the
-// boxes, buttons and bars beside it, and its words apart.
+// boxes, buttons and bars beside it, and its words apart; a long greeting can be scrolled back.
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
@@ -173,6 +173,48 @@ TEST_F(TextsFitUnderXvfb, TheBackToGameCaptionStaysInTheMenuColumn) {
     const std::vector<int> inked = CaptionColumns(0);
     ASSERT_GE(inked.size(), 40u);
     EXPECT_LT(inked.back(), 122 + CShell::kMenuColumnRight);
+}
+
+// A greeting longer than the Email_This field shows scrolls under the wheel, three lines a notch
+// and no further than its first and last lines. Line n is n digits long, so the top row's ink
+// tells which line heads the field.
+TEST_F(TextsFitUnderXvfb, TheGreetingScrollsUnderTheWheel) {
+    StartInWindow(false);
+    Shell()->ShowPage(page_name::kEmailThis, 0);
+    CEditField* greeting = FormPages()->MailFields()[1];
+    greeting->SetFocus();
+    const auto type = [](char ch) {
+        test_portal::Deliver(platform::Event{.type = platform::EventType::Char, .ch = static_cast<uint8_t>(ch)});
+    };
+    for (char line = '1'; line <= '8'; ++line) {
+        if (line != '1') type('\r');
+        for (char n = '1'; n <= line; ++n) type(line);
+    }
+    const platform::Point at = greeting->AbsoluteLoc();
+    const auto topLineInk = [&] {
+        Run(std::chrono::milliseconds(100));
+        const std::vector<uint32_t> shown = Shown();
+        int right = 0;
+        for (int y = at.y; y < at.y + 14; ++y)
+            for (int x = at.x; x < at.x + 400; ++x)
+                if (At(shown, x, y) == kInk) right = std::max(right, x - at.x);
+        return right;
+    };
+    const auto turn = [&](int notches) {
+        test_portal::Deliver(
+            platform::Event{.type = platform::EventType::MouseWheel, .x = at.x + 100, .y = at.y + 20, .wheel = notches});
+    };
+    const int typed = topLineInk();  // line 6 heads the last three
+    turn(1);
+    const int third = topLineInk();
+    turn(1);
+    const int first = topLineInk();
+    EXPECT_LT(third, typed);
+    EXPECT_LT(first, third);
+    turn(5);
+    EXPECT_EQ(topLineInk(), first);
+    turn(-9);
+    EXPECT_EQ(topLineInk(), typed);
 }
 
 }  // namespace
