@@ -1,6 +1,5 @@
 // The pond and the title: the title picture, the start animation whose frame 2 is the pond the
-// game is played on and the staff list is shown over, the strip that moves under the title, and
-// the shell icon.
+// game is played on and the staff list is shown over, and the strip that moves under the title.
 #include <cmath>
 
 #include "art/ArtRegistry.h"
@@ -82,18 +81,8 @@ art::Picture TitleStrip() {
     return p;
 }
 
-art::Picture ShellIcon() {
-    Canvas c(80, 60);
-    c.Clear(kWater);
-    c.Fill(Path::Ellipse(30, 32, 18, 18), 0xE8702A);
-    c.Fill(Path::Ellipse(56, 36, 10, 10), 0x2FB84A);
-    c.Fill(Path::Ellipse(60, 33, 3, 3), 0xFFFFFF);
-    return art::Still(std::move(c));
-}
-
 const art::ImageRecipe kTitle{"img-titlescreen-500x420.gif", 500, 420, 1, TitlePicture};
 const art::ImageRecipe kStart{"img-backgroundscreen-500x420.gif", 500, 420, 3, StartAnimation};
 const art::ImageRecipe kStrip{"ani-titlescreen_animation-500x79.gif", 500, 79, 8, TitleStrip};
-const art::ImageRecipe kIcon{"img-shell_icon-80x60.gif", 80, 60, 1, ShellIcon};
 
 }  // namespace

@@ -403,6 +403,14 @@ std::string CDialog::ControlText(int id) const {
     return item->control.text;
 }
 
+std::vector<std::string> CDialog::Texts() const {
+    std::vector<std::string> texts;
+    for (const Placed& item : placed_) {
+        if (item.control.kind == DialogControlKind::Text) texts.push_back(item.control.text);
+    }
+    return texts;
+}
+
 void CDialog::SetControlText(int id, std::string_view text) {
     const Placed* item = Find(id);
     if (item != nullptr && item->control.kind == DialogControlKind::Edit && edit_ != nullptr) edit_->SetText(text);

@@ -56,6 +56,7 @@ private:
     int OnMouseDown(intptr_t* record);
     int OnMouseMove(intptr_t* record);
     int OnMouseUp();
+    int OnWheel(intptr_t* record);
     int OnBlink();
 
     int Advance(char ch) const;
@@ -86,8 +87,10 @@ private:
     bool dragging_ = false;
     std::unique_ptr<CTimer> blink_;
     EventPtr enter_;
+    EventPtr wheel_;
     ListenerPtr user_;
     ListenerPtr down_;
     ListenerPtr move_;
     ListenerPtr up_;
+    ListenerPtr turned_;
 };

@@ -51,6 +51,9 @@ public:
     static constexpr uint32_t kExitMs = 1000;
     static constexpr int kDragBorder = 10;
     static constexpr int kMenuPitch = 67;
+    // The menu bar's column runs from this far left of its buttons' x to this far right of it.
+    static constexpr int kMenuColumnLeft = 14;
+    static constexpr int kMenuColumnRight = 65;
     static constexpr const char* kZeroGuid = "{00000000-0000-0000-0000-000000000000}";
 
     explicit CShell(ShellConfig config);
@@ -194,7 +197,7 @@ private:
     CSurface* MakeMenuBarButton(MenuCommand command, std::string_view label, int x, int y, intptr_t userValue,
                                 EventCallback callback);
     void StartGame(const GameTableEntry& entry);
-    void GameNotFound(std::string_view file);
+    void GameNotFound(std::string_view name);
     // Stops the game now, or once the call into it on the stack has returned.
     void StopRunningGame();
     void FinishDeferredStop();

@@ -72,7 +72,7 @@ int CShell::BuildMenuBar() {
     }
     CImage& frame = *FrameImage();
     frame.SetCurColor(0, 0, 153);
-    frame.FillRect(x - 14, top + 3, x + 65, top + 405);
+    frame.FillRect(x - kMenuColumnLeft, top + 3, x + kMenuColumnRight, top + 405);
 
     if (!GameRunning()) return 0;
     if (ClockPaused() && !pageShown_) {
@@ -202,18 +202,20 @@ void CShell::StartGame(const GameTableEntry& entry) {
         if (!named.empty()) module = named;
         if (config_.shellFolder && folder.empty()) folder = config_.shellFolder();
     }
-    if (host->Start(module, folder) != kHostOk) GameNotFound(module);
+    if (host->Start(module, folder) != kHostOk) GameNotFound(entry.name);
 }
 
-void CShell::GameNotFound(std::string_view file) {
+// The box names the game as its tile does; the old game has stopped, so the menu offers nothing.
+void CShell::GameNotFound(std::string_view name) {
+    currentGame_ = -1;
+    BuildMenuBar();
     char text[1024];
     std::snprintf(text, sizeof text,
-                  "We're sorry, but the game \"%.*s\" can't be found.  Please write to %.*s and tell us the name of "
-                  "the game, and we will help you get it back.",
-                  static_cast<int>(std::min<size_t>(file.size(), 260)), file.data(),
+                  "We're sorry, but the game \"%.*s\" can't be found.  Please write to %.*s and we will help you "
+                  "get it back.",
+                  static_cast<int>(std::min<size_t>(name.size(), 260)), name.data(),
                   static_cast<int>(kSupportAddress.size()), kSupportAddress.data());
     ShowMessageBox("Game Not Found", text, kMessageBoxExclamation | 1);
-    currentGame_ = -1;
     ShowPage(page_name::kGames);
 }
 

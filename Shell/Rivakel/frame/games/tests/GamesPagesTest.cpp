@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "core/graphics/Image.h"
+#include "core/graphics/RolloverButton.h"
 #include "frame/games/GameTile.h"
 #include "frame/games/GamesPages.h"
 #include "frame/shell/tests/ShellSession.h"
@@ -79,6 +80,34 @@ TEST_F(GamesPagesTest, AnInstalledGamesTileStartsItAndTheCatalogueFillsTheRowBel
     Pump(100);
     ASSERT_TRUE(TheShell().GameRunning());
     EXPECT_EQ(Pixel(kPageX + 300, kPageY + 100), kBoard);
+}
+
+// The game's file went away while another game ran under the Games page: the box names the game
+// as its tile does, and while it is up the menu offers nothing for the game that was stopped.
+TEST_F(GamesPagesTest, AGameWhoseFileIsGoneIsNamedAndTheStoppedGameOffersNoWayBack) {
+    InstallTestGame();
+    Start();
+    TheShell().ShowPage(page_name::kGames);
+    ClickTile(*Tiles(TheShell())[0]);
+    ASSERT_TRUE(TheShell().GameRunning());
+    Click(300, 24);  // Games, over the game
+    ASSERT_NE(TheShell().MenuButtons()[0], nullptr);  // Back to Game
+    fs::remove(root_ / "data/Rivakel/Games" / kGameId / (std::string(kGameId) + ".gam"));
+
+    ExpectPress("IDD_QUIT_SAVED", kIdAccept);
+    Expect("MESSAGEBOX", [this](CDialog& dialog) {
+        EXPECT_EQ(dialog.Caption(), "Game Not Found");
+        const std::vector<std::string> texts = dialog.Texts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_TRUE(texts[0].starts_with("We're sorry, but the game \"Shell Test Game\" can't be found.")) << texts[0];
+        EXPECT_EQ(texts[0].find('{'), std::string::npos) << texts[0];
+        for (const CRolloverButton* button : TheShell().MenuButtons()) EXPECT_EQ(button, nullptr);
+        dialog.Press(kIdOk);
+    });
+    ClickTile(*Tiles(TheShell())[0]);
+    EXPECT_EQ(seen_, (std::vector<std::string>{"IDD_QUIT_SAVED", "MESSAGEBOX"}));
+    EXPECT_FALSE(TheShell().GameRunning());
+    EXPECT_EQ(TheShell().CurrentPage(), "Games");
 }
 
 TEST_F(GamesPagesTest, TheRemovalListAsksRemovesTheFilesAndShowsTheGamesPageWithoutIt) {
