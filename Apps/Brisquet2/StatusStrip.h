@@ -16,7 +16,7 @@ inline constexpr int kPlateTop = 362;
 inline constexpr int kPlateHeight = 21;
 // Between the bubbles at the strip's ends. The challenge's puzzle line, "150 of 150 (2000
 // Points)", and the other modes' tally, "1,234 won (in 5,678 tries)", are the widest texts.
-inline constexpr std::array<StripPlate, 3> kChallengePlates = {{{22, 164}, {170, 296}, {302, 478}}};
+inline constexpr std::array<StripPlate, 3> kChallengePlates = {{{22, 164}, {170, 290}, {296, 478}}};
 inline constexpr std::array<StripPlate, 3> kOtherPlates = {{{22, 152}, {158, 342}, {348, 478}}};
 
 // Where a line `width` wide starts on its plate.

@@ -101,7 +101,7 @@ TEST_F(GamesPagesTest, AGameWhoseFileIsGoneIsNamedAndTheStoppedGameOffersNoWayBa
         ASSERT_EQ(texts.size(), 1u);
         EXPECT_TRUE(texts[0].starts_with("We're sorry, but the game \"Shell Test Game\" can't be found.")) << texts[0];
         EXPECT_EQ(texts[0].find('{'), std::string::npos) << texts[0];
-        for (const CRolloverButton* button : TheShell().MenuButtons()) EXPECT_EQ(button, nullptr);
+        for (const CSurface* button : TheShell().MenuButtons()) EXPECT_EQ(button, nullptr);
         dialog.Press(kIdOk);
     });
     ClickTile(*Tiles(TheShell())[0]);
