@@ -14,10 +14,11 @@ bool IsUnownedRecord(const RdtNode& node) {
     return false;
 }
 
+}  // namespace
+
 // An element whose name would not read back is left out with its subtree, so that it cannot
 // cut off the rest of the file at the next read.
 bool IsWritten(const RdtNode& node) { return IsWritableName(node.Name()) && !IsUnownedRecord(node); }
-}  // namespace
 
 void AppendRdtElement(std::string& out, const RdtNode& node, int depth) {
     if (!IsWritten(node)) return;

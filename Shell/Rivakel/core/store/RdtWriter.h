@@ -9,4 +9,6 @@
 #include "core/store/RdtNode.h"
 
 std::string WriteRdt(const RdtNode& root);
+// Whether the element is written at all (a root that is not gives an empty text).
+bool IsWritten(const RdtNode& node);
 void AppendRdtElement(std::string& out, const RdtNode& node, int depth);
