@@ -46,3 +46,31 @@ fail() {
   cat "$work/portal.log" 2>/dev/null
   exit 1
 }
+
+# Waits for the main loop's first frame; or, for a start that asks before it, for the window.
+window_shown() {  # log
+  for _ in $(seq 600); do grep -q "main window 800x572 shown" "$1" && return 0; sleep 0.05; done
+  return 1
+}
+window_made() {
+  for _ in $(seq 600); do xwininfo -root -tree 2>/dev/null | grep -q '"Rivakel".* 800x572+' && return 0; sleep 0.05; done
+  return 1
+}
+# The main window's place on the screen; its title grows by the game's name while one runs.
+window_origin() {
+  xwininfo -root -tree | grep '"Rivakel[^"]*"' | grep ' 800x572+' | head -n1 |
+    sed -E 's/.* [0-9]+x[0-9]+\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2/'
+}
+# Until the program ends, answers its dialogs with Return (a click on the frame gives the window
+# the keyboard first).
+accept_until_gone() {  # pid
+  local at
+  for _ in $(seq 60); do
+    kill -0 "$1" 2>/dev/null || return 0
+    at="$(window_origin)"
+    [ -n "$at" ] && xdotool mousemove $(( ${at% *} + 20 )) $(( ${at#* } + 560 )) click 1 2>/dev/null
+    xdotool key Return 2>/dev/null
+    sleep 0.5
+  done
+  return 1
+}
