@@ -27,12 +27,6 @@ MessageIds IdsOf(const RdtNode& node) {
 // RDT / Users / User / Message.
 constexpr int kMessageDepth = 3;
 
-size_t WrittenSize(const RdtNode& message) {
-    std::string text;
-    AppendRdtElement(text, message, kMessageDepth);
-    return text.size();
-}
-
 // The Message element for an added record, its attributes in the order the Outbox file keeps.
 RdtNode* AddMessage(RdtNode& parent, const JournalRecord& record, std::string_view forceConn) {
     RdtNode* node = parent.AddChild("Message");
@@ -69,7 +63,7 @@ uint64_t OutboxQueue::Index(RdtNode* node, bool loaded) {
     entry.node = node;
     entry.ids = IdsOf(*node);
     entry.priority = StrToInt(AttrText(*node, "Priority"));
-    entry.bytes = WrittenSize(*node);
+    entry.bytes = WrittenSize(*node, kMessageDepth);
     bytes_ += entry.bytes;
     byIds_.emplace(entry.ids, seq);
     if (loaded) {
@@ -140,7 +134,7 @@ void OutboxQueue::SetParams(uint64_t seq, const std::string& escaped) {
     Entry& entry = order_.at(seq);
     entry.node->SetAttr("Params", escaped);
     bytes_ -= entry.bytes;
-    entry.bytes = WrittenSize(*entry.node);
+    entry.bytes = WrittenSize(*entry.node, kMessageDepth);
     bytes_ += entry.bytes;
 }
 
@@ -156,7 +150,7 @@ bool OutboxQueue::Enqueue(int type, std::string_view function, std::string_view 
     record.forceConn = forceConn ? "true" : "false";
     record.priority = std::to_string(priority);
     RdtNode* node = AddMessage(*element_, record, record.forceConn);
-    if (bytes_ + WrittenSize(*node) > kMaxQueuedBytes) {
+    if (bytes_ + WrittenSize(*node, kMessageDepth) > kMaxQueuedBytes) {
         element_->RemoveChild(node);
         return false;
     }

@@ -55,6 +55,12 @@ void AppendRdtElement(std::string& out, const RdtNode& node, int depth) {
     out += ">\r\n";
 }
 
+size_t WrittenSize(const RdtNode& node, int depth) {
+    std::string text;
+    AppendRdtElement(text, node, depth);
+    return text.size();
+}
+
 std::string WriteRdt(const RdtNode& root) {
     std::string out;
     AppendRdtElement(out, root, 0);

@@ -53,13 +53,6 @@ int DepthOf(const RdtNode& node) {
     return depth;
 }
 
-// The bytes a property record takes in the written file.
-size_t WrittenSize(const RdtNode& prop, int depth) {
-    std::string line;
-    AppendRdtElement(line, prop, depth);
-    return line.size();
-}
-
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
 int CopyOut(int result, const std::string& text, std::span<char> out) {
@@ -286,7 +279,7 @@ int CSubsystem_UserStore::SetProperty(RdtNode* scope, std::string_view key, std:
                 static_cast<int>(std::min<size_t>(key.size(), 64)), key.data());
         return kStoreNoService;
     }
-    if (!coreBytes_) coreBytes_ = WriteRdt(*coreRoot_).size();
+    if (!coreBytes_) coreBytes_ = WrittenSize(*coreRoot_, 0);
     // Measured as it will be written, at its place in the tree.
     const int depth = DepthOf(*scope) + 1;
     RdtNode* prop = FindProp(*scope, key);
