@@ -93,8 +93,10 @@ public:
     // Its path when it can be read.
     std::optional<std::string> HasAppMsg() const;
     void DeleteAppMsg();
-    // Hands the text of `name` in the launch folder to `reader`; an unreadable file is ignored.
-    void OpenDataMailFile(std::string_view name, const std::function<void(std::string_view text)>& reader) const;
+    // Hands the text of the data-mailing file `path` (named on the command line, so a relative
+    // path is the current folder's, or the kept one) to `reader`. A file that cannot be read (a
+    // folder, missing) is ignored; one too large to be a mailing is handed over as no text.
+    void OpenDataMailFile(std::string_view path, const std::function<void(std::string_view text)>& reader) const;
 
     const InstallContext& Context() const { return context_; }
 

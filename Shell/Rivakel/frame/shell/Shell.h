@@ -115,7 +115,7 @@ public:
     bool Closing() const { return exitTimer_ != nullptr; }
     IGameTable& Games() { return *config_.games; }
     // The menu bar's buttons from the top (null where none is).
-    std::array<CRolloverButton*, 7> MenuButtons() const { return menuButtons_; }
+    std::array<CSurface*, 7> MenuButtons() const { return menuButtons_; }
 
     // ---- version and session
     void GetVersion(VersionRecord& out) const { out = version_; }
@@ -191,6 +191,8 @@ private:
     void ClearPage();
     void ShowPageSurface(bool page);
     void CreateSounds();
+    CSurface* MakeMenuBarButton(MenuCommand command, std::string_view label, int x, int y, intptr_t userValue,
+                                EventCallback callback);
     void StartGame(const GameTableEntry& entry);
     void GameNotFound(std::string_view file);
     // Stops the game now, or once the call into it on the stack has returned.
@@ -240,7 +242,7 @@ private:
     std::unique_ptr<CTimer> devDialogTimer_;
     std::string sessionGuid_;
     bool pageShown_ = false;
-    std::array<CRolloverButton*, 7> menuButtons_{};
+    std::array<CSurface*, 7> menuButtons_{};
     std::vector<CSurface*> skinSurfaces_;  // what SetSkin attached to the window
 
     bool small_ = false;

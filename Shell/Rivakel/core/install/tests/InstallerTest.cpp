@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <vector>
 
 #include "core/install/DesktopIntegration.h"
 #include "core/install/Installer.h"
@@ -281,12 +283,17 @@ TEST_F(InstallerTest, TheDataMailingDocumentIsKeptUntilDeleted) {
     installer.DeleteAppMsg();
     EXPECT_FALSE(installer.HasAppMsg());
 
+    // A file opened from the desktop: read as it is; one too large for a mailing gives no text,
+    // and what cannot be read nothing at all.
     home_.Ship("message.rml", "mailed");
-    std::string read;
-    installer.OpenDataMailFile("message.rml", [&read](std::string_view text) { read = text; });
-    EXPECT_EQ(read, "mailed");
-    installer.OpenDataMailFile("../message.rml", [&read](std::string_view) { read = "escaped"; });
-    EXPECT_EQ(read, "mailed");
+    std::vector<std::string> read;
+    const auto note = [&read](std::string_view text) { read.emplace_back(text); };
+    installer.OpenDataMailFile(platform::JoinPath(home_.Launch(), "message.rml"), note);
+    home_.Ship("huge.rml", std::string((1 << 20) + 1, 'x'));
+    installer.OpenDataMailFile(platform::JoinPath(home_.Launch(), "huge.rml"), note);
+    installer.OpenDataMailFile(home_.Launch(), note);
+    installer.OpenDataMailFile(platform::JoinPath(home_.Launch(), "missing.rml"), note);
+    EXPECT_EQ(read, (std::vector<std::string>{"mailed", ""}));
 
     // A folder in the document's place: it cannot be written and the user hears so.
     ASSERT_TRUE(platform::CreateFolders(home_.Path("data/Rivakel/System/etc/AppMsg.rml/in-the-way")));

@@ -69,7 +69,7 @@ TEST_F(TextsFitUnderXvfb, TheUsersDetailsStayClearOfTheScrollBar) {
 
 TEST_F(TextsFitUnderXvfb, TheNewGameCaptionShowsItsBlank) {
     StartInWindow(true);
-    CRolloverButton* newGame = Shell()->MenuButtons()[1];
+    CSurface* newGame = Shell()->MenuButtons()[1];
     ASSERT_NE(newGame, nullptr);
     const platform::Point at = newGame->AbsoluteLoc();
     int width = 0, height = 0;
