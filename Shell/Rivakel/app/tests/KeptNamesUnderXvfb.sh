@@ -47,18 +47,7 @@ case "$way" in
     [ -f "$game" ] || game="$module"
     ;;
   installed)
-    launch="$work/~rv1"
-    mkdir -p "$launch"
-    cp "$binary" "$launch/rivakel"
-    cp "$module" "$launch/Torvimble.gam"
-    printf '#!/bin/sh\n' >"$launch/_Torvimble.run"
-    XDG_DATA_HOME="$work/data" "${tied[@]}" "$launch/rivakel" "$launch" "$launch/_Torvimble.run" "Torvimble.gam" \
-      2>"$work/portal.log" &
-    portal_pid=$!
-    window_made || fail "the e-mailed start showed no window"
-    accept_until_gone "$portal_pid" || fail "the installation did not end"
-    wait "$portal_pid" || fail "the installing start failed"
-    portal_pid=""
+    XDG_DATA_HOME="$work/data" install_emailed_game "$module" "$work/install.log"
     start=(env XDG_DATA_HOME="$work/data" "$work/data/Rivakel/rivakel")
     store="$work/data/Rivakel/System/Core.rdt"
     game="$work/data/Rivakel/Games/$id/$id.gam"
