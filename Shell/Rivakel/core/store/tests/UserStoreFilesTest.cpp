@@ -1,6 +1,6 @@
 // The store's files at their limits: what the reader refuses is kept aside whole before the
-// store writes again, big valid files are read whole, and games cannot grow the Core past what
-// the reader takes.
+// store writes again, and big valid files are read whole and kept whole. (A game filling the
+// store through the real boundary: SessionStoreTest.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -157,32 +157,6 @@ TEST_F(UserStoreFilesTest, SeventeenMegabyteFilesAreReadWholeAndKeptWhole) {
     EXPECT_TRUE(Named("Core.rdt.").empty());
     CSubsystem_UserStore store(Config());
     expectWhole(store, "short");
-}
-
-TEST_F(UserStoreFilesTest, GamesFillTheCoreOnlyToWhatTheNextStartReads) {
-    const std::string big(1 << 20, 'b');
-    int kept = 0;
-    {
-        CSubsystem_UserStore store(Config());
-        int result = kStoreOk;
-        while ((result = store.SetUserProp("Fill" + std::to_string(kept), big)) == kStoreOk) ++kept;
-        EXPECT_EQ(result, kStoreFull);
-        EXPECT_EQ(store.SetGameProp("Fill", big), kStoreFull);
-        std::string read;
-        EXPECT_EQ(store.GetUserProp("Fill" + std::to_string(kept), read), kStoreNoKey);
-        // A value no longer than the one it replaces always goes in.
-        EXPECT_EQ(store.SetUserProp("Fill0", std::string(big.size(), 'c')), kStoreOk);
-        EXPECT_EQ(store.SetUserProp("Fill1", "d"), kStoreOk);
-        EXPECT_EQ(store.SetUserProp("Fill1", big), kStoreOk);
-    }
-    EXPECT_GE(kept, 15);
-    EXPECT_LE(fs::file_size(folder.System() / "Core.rdt"), kMaxCoreBytesFromGames);
-    CSubsystem_UserStore store(Config());
-    for (int i = 0; i < kept; ++i) {
-        std::string read;
-        ASSERT_EQ(store.GetUserProp("Fill" + std::to_string(i), read), kStoreOk) << i;
-        EXPECT_EQ(read, std::string(big.size(), i == 0 ? 'c' : 'b')) << i;
-    }
 }
 
 }  // namespace
