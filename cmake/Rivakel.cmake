@@ -51,6 +51,7 @@ function(rivakel_fuzz_target target source lib)
   if(RIVAKEL_LIBFUZZER)
     target_compile_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
     target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+    add_dependencies(rivakel_fuzz_targets ${target})
   else()
     target_link_libraries(${target} PRIVATE rivakel_fuzz_driver)
     add_test(NAME ${target} COMMAND ${CMAKE_COMMAND} -DTARGET=$<TARGET_FILE:${target}> -DCORPUS=${fdir}/corpus/${fname}

@@ -86,8 +86,10 @@ void WriteHighScores(ISettingsAccess& settings, const HighScoreTable& table, con
     for (int row = 1; row <= kHighScoreRows; ++row) {
         const HighScoreRow& now = table[row - 1];
         const HighScoreRow& old = before[row - 1];
-        if (now.name != old.name) settings.SetUserValue(HighScoreKey(row, "Name").c_str(), now.name.c_str());
-        if (now.score != old.score) WriteSettingInt(settings, HighScoreKey(row, "Score"), now.score);
+        if (now == old) continue;
+        // Both items: a score text the reader took for another number must not stay beside a new name.
+        settings.SetUserValue(HighScoreKey(row, "Name").c_str(), now.name.c_str());
+        WriteSettingInt(settings, HighScoreKey(row, "Score"), now.score);
     }
 }
 

@@ -44,7 +44,7 @@ void WriteDefaultHighScores(ISettingsAccess& settings, std::span<const HighScore
 
 // Rows as stored: a missing name reads "", a missing score 0.
 HighScoreTable ReadHighScores(ISettingsAccess& settings);
-// Writes the rows that differ from `before`.
+// Writes each row that differs from `before` whole: its name and its score.
 void WriteHighScores(ISettingsAccess& settings, const HighScoreTable& table, const HighScoreTable& before);
 // Read, place and write back.
 void UpdateHighScores(ISettingsAccess& settings, std::string_view player, int score);

@@ -27,7 +27,6 @@ namespace grumbolt {
 namespace {
 
 constexpr int kAskNumber = 65535;
-constexpr uint32_t kPlayerLineBlue = 0x0063FF;
 constexpr uint32_t kNameFill = 0xFF6600;
 
 constexpr int kScoreRowY[kHighScoreRows] = {27, 44, 61, 78, 95};

@@ -7,7 +7,7 @@
 namespace pennimar {
 namespace {
 
-constexpr HighScoreRow kDefaults[] = {
+const HighScoreRow kDefaults[] = {
     {"Rivakel", 40000}, {"Rivakel", 30000}, {"Rivakel", 20000}, {"Rivakel", 10000}, {"Rivakel", 5000},
 };
 constexpr int kRowY[] = {36, 54, 72, 90, 108};

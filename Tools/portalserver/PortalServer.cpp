@@ -7,6 +7,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -293,7 +294,12 @@ Fault PortalServer::ChooseFault(const std::string& function) {
 
 std::string PortalServer::Answer(const std::string& function, const std::string& params) {
     std::lock_guard lock(mutex_);
-    if (function == "Hello") return ShellReply(options_.helloStatus, options_.helloText);
+    if (function == "Hello") {
+        const std::vector<HelloAnswer>& answers = options_.helloAnswers;
+        if (answers.empty()) return ShellReply("00", "");
+        const HelloAnswer& answer = answers[std::min(hellosAnswered_++, answers.size() - 1)];
+        return ShellReply(answer.status, answer.text);
+    }
     if (function == "GetShellGUID") return ShellReply("00", NewGuid(random_));
     if (function == "GetUserGUID") {
         const bool known = !subscribers_.insert(params).second;

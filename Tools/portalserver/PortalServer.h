@@ -26,11 +26,17 @@ enum class Fault { None, Drop, Reset, Stall, Garbage, ServerError, Trickle, Endl
 const char* FaultName(Fault fault);
 std::optional<Fault> FaultFromName(std::string_view name);
 
+struct HelloAnswer {
+    std::string status;  // two digits
+    std::string text;
+};
+
 struct ServerOptions {
     uint16_t port = 0;            // 0: a free port
     std::string recordPath;       // one line per message read, appended; empty: none
-    std::string helloStatus = "00";
-    std::string helloText;
+    // The handshake's answers, one per handshake in turn; the last answers every later one.
+    // None: status "00".
+    std::vector<HelloAnswer> helloAnswers;
     std::string bannerDocument = "<RDT>\r\n  <Banners/>\r\n</RDT>\r\n";
     std::string bannerRedirect;   // "http://host:port/path": the banner fetch is sent there with a 302
     std::map<Fault, double> faultRates;  // chance per post of each fault
@@ -104,6 +110,7 @@ private:
     std::vector<ReceivedMessage> received_;
     std::vector<std::string> gets_;
     std::set<std::string> subscribers_;
+    size_t hellosAnswered_ = 0;
     size_t faults_ = 0;
 };
 

@@ -2,7 +2,7 @@
 //                      [--seed N] [--fault-hello] [--hello STATUS[:TEXT]] [--banner-file PATH]
 //                      [--banner-redirect URL] [--trickle-ms N]
 // Serves on 127.0.0.1 until SIGINT or SIGTERM. Fault kinds: drop, reset, stall, garbage, 500,
-// trickle, endless.
+// trickle, endless. Each --hello answers one handshake in turn; the last answers every later one.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -60,8 +60,7 @@ int main(int argc, char** argv) {
         } else if (flag == "--seed") {
             options.seed = static_cast<uint32_t>(std::strtoul(value.c_str(), nullptr, 10));
         } else if (flag == "--hello") {
-            options.helloStatus = value.substr(0, 2);
-            if (value.size() > 3) options.helloText = value.substr(3);
+            options.helloAnswers.push_back({value.substr(0, 2), value.size() > 3 ? value.substr(3) : ""});
         } else if (flag == "--banner-file") {
             std::ifstream file(value, std::ios::binary);
             options.bannerDocument.assign(std::istreambuf_iterator<char>(file), {});

@@ -139,7 +139,24 @@ TEST(HighScores, UpdateWritesOnlyTheRowsThatChanged) {
     EXPECT_EQ(settings.values["Score4Name"], "Ann");
     EXPECT_EQ(settings.values["Score4Score"], "300");
     EXPECT_EQ(settings.values["Score5Score"], "200");
-    EXPECT_EQ(settings.writes, 3) << "row 4's name and score, row 5's score";
+    EXPECT_EQ(settings.writes, 4) << "rows 4 and 5, each whole";
+}
+
+// A score text longer than the reader takes reads as 0; a 0 that takes its row must not leave
+// that text beside the new name, and a row that stays as it was is not written.
+TEST(HighScores, ARowThatChangesIsWrittenWhole) {
+    FakeSettings settings;
+    const std::string longZero = std::string(100, '0') + "7000";
+    settings.values = {{"Score1Name", "Ann"}, {"Score1Score", "9000"}, {"Score2Name", "Old"},
+                       {"Score2Score", longZero}, {"Score3Name", "Bo"}, {"Score3Score", longZero}};
+    const HighScoreTable before = ReadHighScores(settings);
+    HighScoreTable table = before;
+    ASSERT_EQ(InsertHighScore(table, "New", 0), 1);
+    WriteHighScores(settings, table, before);
+    const std::map<std::string, std::string> expected = {
+        {"Score1Name", "Ann"}, {"Score1Score", "9000"}, {"Score2Name", "New"}, {"Score2Score", "0"},
+        {"Score3Name", "Old"}, {"Score3Score", "0"},    {"Score4Name", "Bo"},  {"Score4Score", "0"}};
+    EXPECT_EQ(settings.values, expected);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 
 using art::Sound;
 
-constexpr double kD5 = 587.33, kE5 = 659.25, kFs5 = 739.99, kA5 = 880.0, kB5 = 987.77, kD6 = 1174.66, kE6 = 1318.5,
+constexpr double kD5 = 587.33, kFs5 = 739.99, kA5 = 880.0, kB5 = 987.77, kD6 = 1174.66, kE6 = 1318.5,
                  kFs6 = 1479.98, kA4 = 440.0, kFs4 = 369.99, kD4 = 293.66;
 
 // Starts after a few silent milliseconds, so the fade-in never eats a sound's first attack.

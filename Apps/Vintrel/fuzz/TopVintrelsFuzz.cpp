@@ -1,14 +1,13 @@
 // The Top Vintrels table over stored values of any kind: names and scores of every length and
 // content, a last name entered, what the player types and the game's score. The table draws and
-// lets every font go; a score that takes a row is stored there as a name of at most 12 letters
-// and a number that reads back.
+// lets every font go; a score takes the first row it reaches, and the game then reads that row
+// as a name of at most 12 letters with the score, and the rows from there on one lower.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Apps/Common/DecimalText.h"
-#include "Apps/Common/HighScoreNameEntry.h"
 #include "Apps/Common/tests/FakeServices.h"
 #include "Apps/Common/tests/FakeSettings.h"
 #include "Apps/Common/tests/FuzzFields.h"
@@ -29,20 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (markup_test::LiveFonts() != 0) __builtin_trap();
 
+    const HighScoreTable before = ReadHighScores(settings);
     FakeServices services;
     services.answers = {fields[11], fields[12], "Short"};
     const int score = ParseDecimal(fields[13]);
     int fanfares = 0;
     const bool entered = EnterHighScore(services, settings, score, [&] { ++fanfares; });
     if (fanfares != (entered ? 1 : 0)) __builtin_trap();
-    if (!entered) return 0;
-    bool placed = false;
-    for (int row = 1; row <= 5; ++row) {
-        const std::string key = "Score" + std::to_string(row);
-        if (ParseDecimal(settings.values[key + "Score"]) == score &&
-            settings.values[key + "Name"].size() <= kHighScoreNameMax)
-            placed = true;
-    }
-    if (!placed) __builtin_trap();
+    const int row = RowReached(before, score);
+    if (entered != (row != 0)) __builtin_trap();
+    if (entered && !EnteredWhole(settings, before, row, score)) __builtin_trap();
     return 0;
 }

@@ -123,6 +123,9 @@ uint32_t CSubsystem_Clock::NextDueInMs() {
         if (timer == nullptr) continue;
         const TimerClock clock = timer->GetClock();
         if (clock == TimerClock::Game && paused_) continue;
+        // A timer whose callback is still running (a box it opened) is not ticked again until it
+        // returns; counted as due, it would keep the box's loop from ever waiting.
+        if (!firing_.empty() && std::find(firing_.begin(), firing_.end(), timer) != firing_.end()) continue;
         next = std::min(next, timer->DueInMs(clock == TimerClock::Game ? game : wall));
         if (next == 0) break;
     }

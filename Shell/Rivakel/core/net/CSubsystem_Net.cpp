@@ -16,8 +16,9 @@ namespace {
 constexpr uint32_t kWatchdogMs = 1000;
 constexpr int kHelloPriority = 13;
 constexpr int kHelloType = 7;
-// A server that keeps naming other addresses in its handshake is not followed for ever.
-constexpr int kMaxHandshakeRedirects = 3;
+// A server that keeps redirecting its handshake, even to the address in use, is followed this
+// often, then the link stays offline until the next set-up, which may follow as many again.
+constexpr int kMaxHandshakeRedirects = 5;
 // One turn of the loop reads at most this much, so a flood cannot hold the loop.
 constexpr int kMaxReceivesPerTurn = 64;
 // A head and the reply record's text fit many times over; a reply that streams on past this is
@@ -117,6 +118,7 @@ int CSubsystem_Net::SetUp() {
     setUp_ = true;
     handshakePending_ = true;
     handshakeDone_ = false;
+    handshakeRedirects_ = 0;
     useLookedUp_ = false;
     lookupDone_ = false;
     Connect();
@@ -264,7 +266,7 @@ int CSubsystem_Net::OnHelloReply(ServerReply& reply) {
         RedirectServer(reply, reply.status == 2);
         break;
     default:
-        EndHandshake();
+        // Still pending: the next request connects and says "Hello" again.
         break;
     }
     return 0;
@@ -289,29 +291,31 @@ void CSubsystem_Net::FailProxyLookup() {
 void CSubsystem_Net::RedirectServer(ServerReply& reply, bool forGood) {
     const std::optional<uint32_t> address = ParseIpv4(reply.text);
     if (!address) {
+        // Answered like any other status: nothing stored, and the next request asks again.
         Warning("CSubsystem_Net::OnHelloReply: the server named no usable address");
-        EndHandshake();
         return;
     }
-    CSubsystem_UserStore* store = config_.store;
-    if (forGood && store != nullptr && store->Installed()) {
-        if (RdtNode* shell = store->GetShellElement()) {
-            RdtNode* stored = shell->FindChild("DefaultIP");
-            const std::string text = FormatIpv4(*address);
-            if (stored != nullptr && !stored->Attrs().empty()) {
-                stored->SetAttrValueAt(0, text);
-            } else {
-                shell->AddChild("DefaultIP")->SetAttr("IP", text);
-            }
-        }
-    }
-    if (*address == serverAddress_ || ++handshakeRedirects_ > kMaxHandshakeRedirects) {
+    if (++handshakeRedirects_ > kMaxHandshakeRedirects) {
         Warning("CSubsystem_Net::OnHelloReply: the server keeps redirecting the handshake");
         EndHandshake();
         return;
     }
+    if (forGood) StoreServerAddress(*address);
     SetServerAddress(*address);
     Connect();
+}
+
+void CSubsystem_Net::StoreServerAddress(uint32_t address) {
+    CSubsystem_UserStore* store = config_.store;
+    RdtNode* shell = store != nullptr && store->Installed() ? store->GetShellElement() : nullptr;
+    if (shell == nullptr) return;
+    RdtNode* stored = shell->FindChild("DefaultIP");
+    const std::string text = FormatIpv4(address);
+    if (stored != nullptr && !stored->Attrs().empty()) {
+        stored->SetAttrValueAt(0, text);
+    } else {
+        shell->AddChild("DefaultIP")->SetAttr("IP", text);
+    }
 }
 
 void CSubsystem_Net::StartBannerDownload() {

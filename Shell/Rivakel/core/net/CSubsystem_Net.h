@@ -118,6 +118,8 @@ private:
     void TrackStartupInfo();
     void ChooseServer();
     void RedirectServer(ServerReply& reply, bool forGood);
+    // Core "Shell"/"DefaultIP", when installed.
+    void StoreServerAddress(uint32_t address);
     void StartBannerDownload();
     std::string RequestText(std::string_view function, const ServerReply& reply, std::string_view params) const;
     int OnWatchdog();

@@ -44,12 +44,12 @@ volatile int* ProtectedPage() {
     return static_cast<volatile int*>(page);
 }
 
-[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] void WriteToProtectedPage() { *ProtectedPage() = 1; }
+RIVAKEL_FAULTS_ON_PURPOSE void WriteToProtectedPage() { *ProtectedPage() = 1; }
 
 // Kept where the optimiser must store it, so that the division is really done.
 volatile int g_quotient = 0;
 
-[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] void DivideByZero(int divisor) {
+RIVAKEL_FAULTS_ON_PURPOSE void DivideByZero(int divisor) {
     volatile int by = divisor;
     g_quotient = 7 / by;
 }
@@ -57,7 +57,7 @@ volatile int g_quotient = 0;
 // Deeper than any stack; read at run time so the compiler cannot see the recursion never ends.
 volatile int g_depthLimit = 1 << 30;
 
-[[gnu::noipa, gnu::no_sanitize("address", "undefined")]] int Recurse(int depth) {
+RIVAKEL_FAULTS_ON_PURPOSE int Recurse(int depth) {
     volatile char room[512];
     room[0] = static_cast<char>(depth);
     return depth < g_depthLimit ? Recurse(depth + 1) + room[0] : 0;

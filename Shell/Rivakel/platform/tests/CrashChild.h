@@ -16,6 +16,14 @@
 #include <utility>
 #include <vector>
 
+// A function that faults on purpose: a call of its own that the optimiser cannot see through, and
+// unchecked by the sanitizers, so that its fault is a real signal under either compiler.
+#if defined(__clang__)
+#define RIVAKEL_FAULTS_ON_PURPOSE __attribute__((noinline, optnone, no_sanitize("address", "undefined")))
+#else
+#define RIVAKEL_FAULTS_ON_PURPOSE __attribute__((noipa, no_sanitize("address", "undefined")))
+#endif
+
 inline constexpr const char* kChildSanitizerOptions =
     "handle_segv=0:handle_sigbus=0:handle_sigfpe=0:handle_sigill=0:handle_abort=0:"
     "allow_user_segv_handler=1:detect_leaks=0";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "core/base/Timer.h"
@@ -209,6 +210,41 @@ TEST_F(ClockTest, NextDueCountsOnlyTimersThatWouldTick) {
     EXPECT_EQ(clock_->NextDueInMs(), 600u);
     Advance(700);
     EXPECT_EQ(clock_->NextDueInMs(), 0u);
+}
+
+// Runs what the test gives it, as a timer's callback.
+struct Callback {
+    std::function<void()> run;
+    static int OnTick(intptr_t* args) {
+        reinterpret_cast<Callback*>(args[0])->run();
+        return 0;
+    }
+};
+
+TEST_F(ClockTest, ABoxOpenedByATimerWaitsForTheOtherTimersInsteadOfSpinning) {
+    bool answered = false;
+    Callback answer{[&] { answered = true; }};
+    CTimer answerTimer(&answer, 2500, Callback::OnTick);
+    answerTimer.SetClock(TimerClock::Wall);
+    // The box's loop: it waits as long as the clock says (a driven clock moves only by those
+    // waits), then ticks, until the answer comes.
+    std::vector<uint32_t> waits;
+    Callback box{[&] {
+        while (!answered && waits.size() < 10) {
+            const uint32_t wait = clock_->NextDueInMs();
+            waits.push_back(wait);
+            Advance(wait);
+            clock_->TickAll();
+        }
+    }};
+    CTimer opener(&box, 1000, Callback::OnTick);
+    opener.SetClock(TimerClock::Wall);
+    answerTimer.Start();
+    opener.Start();
+    Advance(1000);
+    clock_->TickAll();
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(waits, (std::vector<uint32_t>{1500}));
 }
 
 class WrappingClockTest : public ClockTest {

@@ -26,7 +26,7 @@ constexpr std::pair<crash::Register, int> kRegisters[] = {
 };
 
 // The live stack holds the sanitizers' poisoned red zones: copy it byte by byte, unchecked.
-[[gnu::noinline, gnu::no_sanitize("address")]] inline void CopyStack(uint64_t from, size_t size, std::vector<uint8_t>& out) {
+[[gnu::noinline, gnu::no_sanitize_address]] inline void CopyStack(uint64_t from, size_t size, std::vector<uint8_t>& out) {
     out.resize(size);
     const auto* bytes = reinterpret_cast<const volatile uint8_t*>(from);
     for (size_t i = 0; i < size; ++i) out[i] = bytes[i];

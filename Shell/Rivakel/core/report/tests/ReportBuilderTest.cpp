@@ -77,8 +77,8 @@ TEST_F(ReportBuilderTest, ARequestWithoutAFaultGivesEverySectionInOrder) {
         "Contents of Rivakel directory:\r\n",
         "Contents of My Rivakel directory\r\n   File: 'Launcher.sh'  Size: '2'\r\n\r\n",
         "recursive contents of temporary Rivakel directories\r\n",
-        "Contents of RDT files\r\n  DumpRDT 'Core.rdt' Contents:\r\n<RDT core/>\r\n"
-        "  DumpRDT 'Outbox.rdt' Contents:\r\n<RDT outbox/>\r\n",
+        ("Contents of RDT files\r\n  DumpRDT 'Core.rdt' Contents:\r\n<RDT core/>\r\n"
+         "  DumpRDT 'Outbox.rdt' Contents:\r\n<RDT outbox/>\r\n"),
     };
     size_t last = 0;
     for (const char* part : inOrder) {

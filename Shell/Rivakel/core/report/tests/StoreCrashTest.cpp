@@ -45,7 +45,7 @@ UserStoreConfig StoreConfig(const std::string& folder, bool installed) {
 
 int* volatile g_nowhere = nullptr;
 
-[[gnu::noinline, gnu::no_sanitize("address", "undefined")]] void WriteThroughNull() { *g_nowhere = 1; }
+RIVAKEL_FAULTS_ON_PURPOSE void WriteThroughNull() { *g_nowhere = 1; }
 
 TEST(StoreCrashChild, SavesUntilAnotherThreadCrashes) {
     const auto folder = CrashChildSetting(kFolderVariable);

@@ -140,7 +140,7 @@ TEST_F(GameControlTest, NeverStopModeRefusesNewGamesAndClosingUntilTheGameEnds) 
 
 TEST_F(GameControlTest, GamesMessageAndInputBoxesAnswerThroughTheShellsDialogs) {
     Start(true);
-    Expect("MESSAGEBOX", [this](CDialog& dialog) {
+    Expect("MESSAGEBOX", [](CDialog& dialog) {
         EXPECT_EQ(dialog.Caption(), "Test Game");
         EXPECT_TRUE(Paused());
         dialog.Press(kIdCancel);
@@ -230,7 +230,7 @@ TEST_F(GameControlTest, StopsAskedForInsideAGamesBoxWaitUntilTheBoxHasReturned) 
     EXPECT_EQ(Pixel(189 + 300, 129 + 100), kBoard);
 
     // The session's stop, whichever loop turn runs it, waits for the box as well.
-    Expect("MESSAGEBOX", [this](CDialog&) {
+    Expect("MESSAGEBOX", [](CDialog&) {
         test_portal::StopSession();
         test_portal::RunPendingStop();
         EXPECT_NE(Shell(), nullptr);
