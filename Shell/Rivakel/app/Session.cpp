@@ -16,6 +16,7 @@
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
 #include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/files/CSubsystem_File.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/CSubsystem_Input.h"
@@ -202,9 +203,13 @@ void CreateShellWindow() {
                               int priority) {
         if (COutbox* outbox = Outbox()) outbox->Send(type, function, params, forceConnection, priority);
     };
+    SetMemoryErrorBox([](std::string_view caption, std::string_view text) {
+        ShowMessageBox(caption, text, kMessageBoxExclamation);
+    });
 }
 
 void DestroyShellWindow() {
+    SetMemoryErrorBox({});
     CurrentDialogEnvironment() = {};
     DestroyShell();
 }

@@ -140,8 +140,7 @@ bool CSubsystem_Input::HandlePlatformEvent(const platform::Event& event) {
         return true;
     case platform::EventType::Deactivated:
         keys_.ReleaseAll();
-        repeat_.Cancel();
-        repeatTimer_->Stop();
+        StopKeyRepeat();
         return false;
     default:
         return false;
@@ -153,6 +152,11 @@ void CSubsystem_Input::TickRepeat(uint32_t nowMs) {
     if (!repeat) return;
     Deliver(kEventKeyDown, repeat->virtualKey);
     if (repeat->character) Deliver(kEventChar, *repeat->character);
+}
+
+void CSubsystem_Input::StopKeyRepeat() {
+    repeat_.Cancel();
+    repeatTimer_->Stop();
 }
 
 int CSubsystem_Input::OnRepeatTimer() {

@@ -1,6 +1,7 @@
 // The form pages in the running portal against the local portal server: each form refuses a bad
 // address without sending, sends a good one, shows the server's answer as it is (success,
 // duplicate, no connection) and drops an answer that comes after its page was left.
+#include "core/dialogs/DialogTemplate.h"
 #include "core/graphics/EditField.h"
 #include "core/outbox/COutbox.h"
 #include "frame/banners/AdBanner.h"
@@ -216,6 +217,7 @@ TEST_F(FormPagesTest, AProxyThatCannotBeFoundEndsTheWaitWithTheNoConnectionText)
     TheShell().ShowPage(page_name::kJoin);
     ASSERT_NE(Forms().EmailField(), nullptr);
     Forms().EmailField()->SetText(kAddress);
+    ExpectPress("MESSAGEBOX", kIdCancel);
     ClickPage(218 + 30, 222 + 12);
     const bool shown = PumpUntil([&] { return Forms().ShownMessage() == 2306; }, 10000);
     if (old != nullptr) {
@@ -233,6 +235,61 @@ TEST_F(FormPagesTest, AProxyThatCannotBeFoundEndsTheWaitWithTheNoConnectionText)
     }
     EXPECT_TRUE(queued);
     EXPECT_TRUE(server_->Received().empty());
+}
+
+// The server is down when Email_This is sent with a Return that is let go while the connection
+// box is up: the box comes once, whatever its answer, and the key sends nothing after it.
+class ConnectionBoxTest : public FormPagesTest {
+protected:
+    void SendWithServerDown(const std::function<void()>& answer) {
+        port_ = server_->Port();
+        server_->Stop();
+        Start();
+        // Long enough for the refused connection and the name lookup's answer to be told.
+        PumpUntil([] { return false; }, 500);
+        TheShell().ShowPage(page_name::kEmailThis, 0);
+        fields_ = Forms().MailFields();
+        fields_[0]->SetText("friend@example.com");
+        fields_[2]->SetText("me@example.com");
+        fields_[2]->SetFocus();
+        Expect("MESSAGEBOX", [this, answer](CDialog& dialog) {
+            EXPECT_EQ(dialog.Caption(), "Internet Connection Required");
+            headless_->PushKeyUp(platform::VkReturn);
+            answer();
+        });
+        headless_->PushKeyDown(platform::VkReturn);
+        // Well past the key repeat's delay.
+        Pump(1000);
+    }
+    void Answer(int key) {
+        headless_->PushKeyDown(key);
+        headless_->PushKeyUp(key);
+    }
+
+    uint16_t port_ = 0;
+    std::vector<CEditField*> fields_;
+};
+
+TEST_F(ConnectionBoxTest, CancelShowsNoConnectionAndKeepsTheForm) {
+    SendWithServerDown([this] { Answer(platform::VkEscape); });
+    EXPECT_EQ(Forms().ShownMessage(), 20006);
+    EXPECT_EQ(fields_[0]->Text(), "friend@example.com");
+    EXPECT_EQ(fields_[2]->Text(), "me@example.com");
+    EXPECT_EQ(seen_, std::vector<std::string>{"MESSAGEBOX"});
+}
+
+TEST_F(ConnectionBoxTest, OkOnceTheServerIsBackDeliversOneRequest) {
+    SendWithServerDown([this] {
+        portal::ServerOptions options;
+        options.port = port_;
+        server_ = std::make_unique<portal::PortalServer>(options);
+        ASSERT_TRUE(server_->Start());
+        Answer(platform::VkReturn);
+    });
+    ASSERT_TRUE(PumpUntil([&] { return Forms().ShownMessage() == 2205; })) << Record();
+    Pump(3000);
+    EXPECT_EQ(Received("RivRivlet").size(), 1u) << Record();
+    EXPECT_EQ(seen_, std::vector<std::string>{"MESSAGEBOX"});
 }
 
 TEST_F(FormPagesTest, LogosRotateAndTheFeaturedBoxScrolls) {
