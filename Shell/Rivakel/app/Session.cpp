@@ -39,6 +39,7 @@
 namespace {
 
 struct SessionState {
+    bool live = false;  // from the start of SetSessionGUID until the teardown
     bool stopPending = false;
     IShellFactory* factory = nullptr;
     std::unique_ptr<CApp> app;
@@ -216,6 +217,7 @@ void DestroyShellWindow() {
 
 void TearDown() {
     SessionState& session = Session();
+    session.live = false;
     session.stopPending = false;
     // The shell window goes first: it stops the game and lets go of its timers.
     DestroyShellWindow();
@@ -251,6 +253,7 @@ void TearDown() {
 int SetSessionGUID(std::span<const std::string> args) {
     SessionState& session = Session();
     SetShutdownRequested(false);
+    session.live = true;
     session.stopPending = false;
 
     session.factory = CreateShellFactory();
@@ -308,6 +311,12 @@ void StopSession() {
 }
 
 bool SessionStopping() { return ShutdownRequested(); }
+
+void EndSessionNow() {
+    if (!Session().live) return;
+    StopSession();
+    TearDown();
+}
 
 void RunPendingSessionStop() {
     // Tearing down unloads the game: never under a call into it that has yet to return.
