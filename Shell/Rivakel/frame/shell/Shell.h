@@ -261,6 +261,10 @@ private:
     std::function<void()> afterStop_;
 };
 
+// The box of a game that cannot be started, naming its file.
+inline constexpr std::string_view kGameNotFoundCaption = "Game Not Found";
+std::string GameNotFoundText(std::string_view file);
+
 // The session's shell window; null before it is made and after it is gone.
 CShell* Shell();
 CShell* CreateShell(ShellConfig config);

@@ -187,14 +187,18 @@ void CShell::StartGame(const GameTableEntry& entry) {
     if (host->Start(module, folder) != kHostOk) GameNotFound(module);
 }
 
-void CShell::GameNotFound(std::string_view file) {
+std::string GameNotFoundText(std::string_view file) {
     char text[1024];
     std::snprintf(text, sizeof text,
                   "We're sorry, but the game \"%.*s\" can't be found.  Please write to %.*s and tell us the name of "
                   "the game, and we will help you get it back.",
                   static_cast<int>(std::min<size_t>(file.size(), 260)), file.data(),
                   static_cast<int>(kSupportAddress.size()), kSupportAddress.data());
-    ShowMessageBox("Game Not Found", text, kMessageBoxExclamation | 1);
+    return text;
+}
+
+void CShell::GameNotFound(std::string_view file) {
+    ShowMessageBox(kGameNotFoundCaption, GameNotFoundText(file), kMessageBoxExclamation | 1);
     currentGame_ = -1;
     ShowPage(page_name::kGames);
 }
