@@ -21,8 +21,9 @@ constexpr std::array<const char*, kSoundCount> kSoundNames = {
     "p-snd-treasurepickup.wav", "p-snd-gamestart.wav", "p-snd-freelife.wav",
 };
 constexpr std::array<const char*, kPictureCount> kPictureNames = {
-    "p-img-Status.gif",   "p-img-Hold.gif",        "p-img-OxygenNotch.gif", "p-img-LivesIcon.gif",
-    "p-img-GameOver.gif", "p-img-TitleScreen.gif", "p-img-OceanBottom.gif", "p-img-Seabed.gif",
+    "p-img-Status.gif",   "p-img-ScorePlate.gif",  "p-img-Hold.gif",        "p-img-OxygenNotch.gif",
+    "p-img-LivesIcon.gif", "p-img-GameOver.gif",   "p-img-TitleScreen.gif", "p-img-OceanBottom.gif",
+    "p-img-Seabed.gif",
 };
 
 struct SequenceFile {

@@ -19,8 +19,8 @@ inline constexpr const char* kDisplayName = "Aurelsk";
 enum class Sound { Emerge, Explosion, GameOpen, Torpedo, TreasurePickup, GameStart, FreeLife };
 inline constexpr int kSoundCount = 7;
 
-enum class Picture { Status, Hold, OxygenNotch, LivesIcon, GameOver, TitleScreen, OceanBottom, Seabed };
-inline constexpr int kPictureCount = 8;
+enum class Picture { Status, ScorePlate, Hold, OxygenNotch, LivesIcon, GameOver, TitleScreen, OceanBottom, Seabed };
+inline constexpr int kPictureCount = 9;
 
 // Sequences the sprites are built from.
 enum class Sequence {

@@ -47,6 +47,7 @@ CPlayScreen::CPlayScreen(CAurelskApplet& owner)
       view_(owner, *factory, *gameArea),
       status_(owner, *factory, *gameArea, DrawSea(owner, canvas)) {
     const ModuleGlobals& globals = Globals();
+    view_.KeepInFront(status_.Plate());
     status_.Show(world_);
     view_.Show(world_, 0);
     for (int i = 0; i < 3; ++i) game.Play(Sound::GameStart);

@@ -23,6 +23,7 @@ CSeaView::Shown CSeaView::Make(std::initializer_list<Sequence> sequences) {
             if (surface == nullptr) return shown;
             surface->SetNoHit(true);
             gameArea_.AttachSurface(surface);
+            if (front_ != nullptr) gameArea_.BringToFront(front_);
             shown.surface = AttachedSurface(&gameArea_, surface);
         } else {
             surface->AddAnim(anim.Get());

@@ -19,6 +19,8 @@ class CSeaView {
 public:
     CSeaView(CAurelskApplet& game, IShellFactory& factory, ISurface& gameArea);
 
+    // A surface every sprite passes behind (the status bar's score plate); null for none.
+    void KeepInFront(ISurface* surface) { front_ = surface; }
     void Show(const SeaWorld& world, int now);
     void Blast(float x, float y, int now);
     // Everything off the game area.
@@ -48,6 +50,7 @@ private:
     ISurface& gameArea_;
     std::map<int, Shown> shown_;
     std::vector<Blasting> blasts_;
+    ISurface* front_ = nullptr;
 };
 
 }  // namespace aurelsk

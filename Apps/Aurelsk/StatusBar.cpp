@@ -12,6 +12,11 @@ namespace {
 
 constexpr int kBarHeight = 120;
 constexpr int kGaugeX = 45, kGaugeY = 35, kGaugeBottom = 50;
+// The plate at (14, 64) of the game area; "Score" at (22, 71) and the digits at (70, 71) over
+// (70, 71)-(153, 115), here in the plate's own coordinates.
+constexpr int kPlateX = 14, kPlateY = 64, kPlateWidth = 150, kPlateHeight = 54;
+constexpr int kLabelX = 22 - kPlateX, kDigitsX = 70 - kPlateX, kDigitsY = 71 - kPlateY;
+constexpr int kDigitsRight = 153 - kPlateX, kDigitsBottom = 115 - kPlateY;
 
 void Fill(IImage& canvas, int left, int top, int right, int bottom, int r, int g, int b) {
     canvas.SetCurColor(r, g, b);
@@ -32,8 +37,8 @@ CStatusBar::CStatusBar(CAurelskApplet& game, IShellFactory& factory, ISurface& g
         if (IImage* hold = game.GetPicture(Picture::Hold)) canvas_->DrawAt(hold, 255, 10);
         if (IImage* lives = game.GetPicture(Picture::LivesIcon)) canvas_->DrawAt(lives, 412, 10);
         DrawMarkupText(canvas_, "<s3><b><c000000>X", 455, 30);
-        DrawMarkupText(canvas_, "<s2><b><c000000>Score", 22, 71);
     }
+    MakePlate(factory, gameArea);
     IImageSeq* lit = game.GetSequence(Sequence::HoldLit);
     for (size_t i = 0; i < lights_.size() && lit != nullptr; ++i) {
         const ShellRef<IAnim> anim(factory.CreateAnim(lit));
@@ -47,6 +52,20 @@ CStatusBar::CStatusBar(CAurelskApplet& game, IShellFactory& factory, ISurface& g
     }
 }
 
+void CStatusBar::MakePlate(IShellFactory& factory, ISurface& gameArea) {
+    ISurface* plate = factory.CreateSurface(kPlateWidth, kPlateHeight, kSurfaceColourKeyed);
+    if (plate == nullptr) return;
+    plate->SetLoc(kPlateX, kPlateY, nullptr);
+    plate->SetNoHit(true);
+    gameArea.AttachSurface(plate);
+    plate_ = AttachedSurface(&gameArea, plate);
+    plate->GetImage(plateImage_.Out());
+    if (!plateImage_) return;
+    plateImage_->ClearToColor(255, 0, 255);
+    if (IImage* picture = game_.GetPicture(Picture::ScorePlate)) plateImage_->DrawAt(picture, 0, 0);
+    DrawMarkupText(plateImage_.Get(), "<s2><b><c000000>Score", kLabelX, kDigitsY);
+}
+
 void CStatusBar::Show(const SeaWorld& world) {
     if (world.Score() != score_) DrawScore(world.Score());
     if (world.Lives() != lives_) DrawLives(world.Lives());
@@ -56,9 +75,9 @@ void CStatusBar::Show(const SeaWorld& world) {
 
 void CStatusBar::DrawScore(int score) {
     score_ = score;
-    if (canvas_ == nullptr) return;
-    FillOrange(*canvas_, 70, 71, 153, 115);
-    DrawMarkupTextF(canvas_, 70, 71, "<s2><b><c000000>%d", score);
+    if (!plateImage_) return;
+    FillOrange(*plateImage_, kDigitsX, kDigitsY, kDigitsRight, kDigitsBottom);
+    DrawMarkupTextF(plateImage_.Get(), kDigitsX, kDigitsY, "<s2><b><c000000>%d", score);
 }
 
 // The icon counts the submarine in play; the number, those still waiting.

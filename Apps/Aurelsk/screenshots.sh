@@ -1,5 +1,5 @@
 # Aurelsk's screens for scripts/game-screenshots.sh: the title, help, staff list and hidden page,
-# the dive (treasure, enemies, the hold lights), the low-oxygen warning, the game-over picture
+# the submarine behind the score's plate, the dive (treasure, enemies, the hold lights), the low-oxygen warning, the game-over picture
 # rising and risen with "Try Again?" and "Quit?", and a fresh game after it.
 game_over_border=003A9E
 
@@ -30,9 +30,11 @@ type kelpwhirl; pause 1; shot 04-hidden-page
 click 360 405; pause 0.5
 
 click 235 400; pause 0.5; shot 05-play-start
-# The game polls the arrows: a key held down steers until it is let go.
+# The game polls the arrows: a key held down steers until it is let go. At the surface the
+# submarine sails behind the score's plate.
+xdotool keydown Left; pause 1.4; xdotool keyup Left; shot 05-behind-the-score
 xdotool keydown Down; pause 2.5; xdotool keyup Down
-xdotool keydown Right; pause 0.8; xdotool keyup Right
+xdotool keydown Right; pause 2; xdotool keyup Right
 key space; pause 0.1; shot 06-diving
 pause 5; shot 07-deep
 pause 12; shot 08-low-oxygen

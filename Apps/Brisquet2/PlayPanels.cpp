@@ -127,7 +127,9 @@ int CPlayScreen::OnPanelNext(intptr_t* /*args*/) {
             Apply(session_.Change([this] { return game.Rand(); }));
             break;
         case PuzzleMode::Chosen: {
+            // The panel's buttons go with it: the number is asked over the bare board.
             ClosePanel();
+            SetButtons({});
             game.Play(Sound::BeforeSelectLevel);
             const std::optional<int> number = AskPuzzleNumber(*Globals().services);
             if (!number) {

@@ -4,6 +4,7 @@
 
 #include "Apps/Brisquet2/Puzzle.h"
 #include "Apps/Brisquet2/PuzzlePrompt.h"
+#include "Apps/Brisquet2/StatusStrip.h"
 #include "Apps/Common/BouncingBubbleView.h"
 #include "Apps/Common/CentredText.h"
 #include "Apps/Common/Forwarder.h"
@@ -60,13 +61,15 @@ void CPlayScreen::StartPuzzle() {
     DrawStatusPanel();
 }
 
-void CPlayScreen::DrawCentredText(const std::string& text, int centreX, int y) {
+void CPlayScreen::DrawStripText(const std::string& text, StripPlace place) {
     const ShellRef<IFont> font(factory->CreateFont("Arial", 14, kFontStyleBold));
     int extent[2] = {0, 0};
     canvas->GetTextExtent(font.Get(), text.c_str(), static_cast<int>(text.size()), extent);
     canvas->SetFont(font.Get());
     canvas->SetTextColor(0, 0, 0);
-    canvas->DrawText(text.c_str(), static_cast<int>(text.size()), centreX - extent[0] / 2, y - extent[1] / 2);
+    const StripPlate plate = (session_.IsChallenge() ? kChallengePlates : kOtherPlates)[static_cast<size_t>(place)];
+    canvas->DrawText(text.c_str(), static_cast<int>(text.size()), StripTextLeft(plate, extent[0]),
+                     kStripTextY - extent[1] / 2);
 }
 
 int CPlayScreen::CentredX(const std::string& label, int pointSize, int centreX) {
@@ -80,18 +83,18 @@ void CPlayScreen::DrawStatusPanel() {
     }
     const std::string difficulty(session_.DifficultyName());
     const int points = session_.Record().points;
-    DrawCentredText(difficulty, 80, kStripTextY);
+    DrawStripText(difficulty, StripPlace::Difficulty);
     if (session_.IsChallenge()) {
-        DrawCentredText(ScoreText(game.Player().score) + " Points", 246, kStripTextY);
-        DrawCentredText(std::to_string(session_.Number()) + " of " + std::to_string(kChallengePuzzles) + " (" +
-                            std::to_string(points) + " Points)",
-                        406, kStripTextY);
+        DrawStripText(ScoreText(game.Player().score) + " Points", StripPlace::Middle);
+        DrawStripText(std::to_string(session_.Number()) + " of " + std::to_string(kChallengePuzzles) + " (" +
+                          std::to_string(points) + " Points)",
+                      StripPlace::Puzzle);
     } else {
         const char* who = game.Player().Name().c_str();
-        DrawCentredText("Number " + std::to_string(session_.Number()), 406, kStripTextY);
-        DrawCentredText(ScoreText(game.GetPlayerSettingInt(who, kSolvedItem)) + " won (in " +
-                            ScoreText(game.GetPlayerSettingInt(who, kAttemptedItem) - 1) + " tries)",
-                        250, kStripTextY);
+        DrawStripText("Number " + std::to_string(session_.Number()), StripPlace::Puzzle);
+        DrawStripText(ScoreText(game.GetPlayerSettingInt(who, kSolvedItem)) + " won (in " +
+                          ScoreText(game.GetPlayerSettingInt(who, kAttemptedItem) - 1) + " tries)",
+                      StripPlace::Middle);
     }
     if (panel_) return;
     const int n = session_.Number();

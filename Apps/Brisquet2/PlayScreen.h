@@ -53,7 +53,9 @@ private:
 
     void StartPuzzle();
     void DrawStatusPanel();
-    void DrawCentredText(const std::string& text, int centreX, int y);
+    enum class StripPlace { Difficulty, Middle, Puzzle };
+    // A line of the strip, centred on its plate.
+    void DrawStripText(const std::string& text, StripPlace place);
     void ShowPuzzleSolved();
     void ShowPuzzleFailed();
     void OpenPanel(int left, int top, int right, int bottom, const std::vector<PanelLine>& lines,

@@ -1,6 +1,6 @@
 # Brisquet2's screens for scripts/game-screenshots.sh: the title, help and staff screen, the
 # challenge with a pop under way and its solved panel, a random puzzle's strip, the number prompt,
-# a chosen puzzle and its failed panel. The clicks clear challenge puzzle 1 and run chosen puzzle
+# a chosen puzzle, its failed panel and the number box of its "Choose Another". The clicks clear challenge puzzle 1 and run chosen puzzle
 # 777 into a dead end: the boards are the same on every machine.
 new_game() {  # back to the title through the portal's New Game, confirming when the game asks
   menu 1; pause 0.8
@@ -31,5 +31,8 @@ click 26 30; pause 1.4; click 26 94; pause 1.4; click 346 254; pause 1.4; click 
 click 346 126; pause 1.4; click 90 318; pause 1.4; click 346 286; pause 1.4; click 26 286; pause 1.4
 click 474 286; pause 1.4
 pause 0.5; shot 10-failed
+# "Choose Another": the number is asked over the bare board; Escape leaves it as it was.
+click 250 256; pause 1; shot 10-choose-another
+key Escape; pause 0.8
 new_game
 move 200 407; pause 0.5; shot 11-title-hover

@@ -11,7 +11,8 @@ public:
     CTypedCodeMatcher(std::string_view code, bool eitherCase);
 
     // A key that does not continue the match starts over at nothing matched; it is not taken as
-    // a new first letter. True when the last letter of the code has just been matched.
+    // a new first letter. Modifier keys (Shift, Control, Alt, Caps Lock) leave the match as it
+    // is. True when the last letter of the code has just been matched.
     bool Feed(int key);
     int Matched() const { return matched_; }
 

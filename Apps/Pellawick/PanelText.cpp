@@ -56,9 +56,11 @@ PanelText InningWon(int inning) {
             false};
 }
 
+// Five pixels wider on each side than the inning's panel, so that "the Minor Leagues and have
+// been" ends inside the frame.
 PanelText Promoted(League from) {
     const bool little = from == League::Little;
-    return {145, 160, 350, 290,
+    return {140, 160, 355, 290,
             {{Body("Great Job!  You made it past"), kLineX, 21},
              {std::string(little ? "Little League" : "the Minor Leagues") + " and have been", kLineX, 36},
              {"promoted.  You've moved up", kLineX, 51},
@@ -103,7 +105,8 @@ PanelText Intro(int left, int right, int bottom, std::string_view title, std::in
 PanelText LeagueIntro(League league) {
     switch (league) {
         case League::Minor:
-            return Intro(135, 370, 315, "Minor Leagues",
+            // Wide enough for "Welcome to the Minor Leagues!  There" inside the frame.
+            return Intro(130, 375, 315, "Minor Leagues",
                          {"Welcome to the Minor Leagues!  There", "are now two types of food that your",
                           "customers want - to choose between", "them, press 'A' for popcorn or 'S'",
                           "for cola.  Good luck!"});

@@ -69,18 +69,20 @@ CPellawickApplet::CPellawickApplet(AppletRecord* record)
 // The screen goes first: it draws with the pictures held here.
 CPellawickApplet::~CPellawickApplet() { EndScreen(); }
 
-TextButtonStyle CPellawickApplet::ButtonStyle(int pointSize) {
+// Light blue with black text, white under the mouse, at every size.
+TextButtonStyle CPellawickApplet::ButtonStyle() {
     TextButtonStyle style;
     style.keyed = true;
     style.closeTags = true;
-    style.normalText = pointSize >= 18 ? 0xFFFFFF : 0x333399;
-    style.hotText = pointSize >= 18 ? 0xFFCC33 : 0xC00000;
+    style.fill = 0x66CCFF;
+    style.normalText = 0x000000;
+    style.hotText = 0xFFFFFF;
     return style;
 }
 
 ISurface* CPellawickApplet::MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize,
                                            void* context, AppletCallback callback) {
-    return CApplet::MakeTextButton(owner, label, x, y, id, pointSize, context, callback, ButtonStyle(pointSize));
+    return CApplet::MakeTextButton(owner, label, x, y, id, pointSize, context, callback, ButtonStyle());
 }
 
 PanelStyle CPellawickApplet::MessagePanelStyle() {
@@ -89,8 +91,7 @@ PanelStyle CPellawickApplet::MessagePanelStyle() {
     style.frame = 0x006363;
     style.outline = 0x000000;
     style.text = 0x000000;
-    style.button = ButtonStyle(12);
-    style.button.fill = style.fill;
+    style.button = ButtonStyle();
     return style;
 }
 

@@ -47,7 +47,7 @@ public:
     }
     void Play(Sound sound) const { sounds_.Play(sound); }
 
-    static TextButtonStyle ButtonStyle(int pointSize);
+    static TextButtonStyle ButtonStyle();
     using CApplet::MakeTextButton;
     ISurface* MakeTextButton(ISurface* owner, const char* label, int x, int y, int id, int pointSize, void* context,
                              AppletCallback callback);

@@ -34,7 +34,7 @@ StaffScreenStyle StaffStyle() {
     style.fill = 0x66CCFF;
     style.heading = StaffHeading();
     style.names = StaffNames();
-    style.button = CPellawickApplet::ButtonStyle(12);
+    style.button = CPellawickApplet::ButtonStyle();
     style.makeTitle = MakeTitleScreen;
     return style;
 }

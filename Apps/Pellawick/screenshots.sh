@@ -1,6 +1,6 @@
 # Pellawick's screens for scripts/game-screenshots.sh: the title, help and staff list, the Little
 # League's intro and play with wishes and flying food, a strike, an inning won, the wave, the bonus
-# level's intro and play, promotion, the Minor and Major Leagues' intros and play, the game won,
+# level's intro and play, both promotions, the Minor and Major Leagues' intros and play, the game won,
 # and a game over (a fresh table keeps its scores: no name is asked).
 panel_fill=66CCFF
 
@@ -33,7 +33,7 @@ key space; pause 6; shot 17-minor-league-play
 key s; pause 0.3; key Right; pause 0.3; shot 18-cola-selected
 key p; pause 0.6
 win_innings 8
-key space; pause 0.3; key p; pause 0.6
+key space; pause 0.3; key p; pause 0.6; shot 18-promoted-from-minors
 key space; pause 1; shot 19-major-league-intro
 key space; pause 6; shot 20-major-league-play
 key d; pause 0.5; shot 21-third-snack

@@ -1,5 +1,7 @@
 #include "Apps/Pennimar/PlayScreen.h"
 
+#include <algorithm>
+
 #include "Apps/Common/Forwarder.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Pennimar/FieldPainter.h"
@@ -26,6 +28,14 @@ constexpr int kArrowKeys[] = {applet::kKeyLeft, applet::kKeyRight, applet::kKeyA
 constexpr Sound kCalls[] = {Sound::Cow, Sound::Pig, Sound::Goat, Sound::Horse};
 
 bool Held(IShellServices& services, int key) { return (services.IsKeyDown(key) & 0x80) != 0; }
+
+// A sprite centred on its point, moved in where the game area's edge would cut it: the field's
+// border runs 4 pixels inside that edge.
+void PlaceSprite(ISurface& sprite, int x, int y) {
+    constexpr int kAreaWidth = 500, kAreaHeight = 420;
+    sprite.SetLoc(std::clamp(x - kSpriteHalf, 0, kAreaWidth - 2 * kSpriteHalf),
+                  std::clamp(y - kSpriteHalf, 0, kAreaHeight - 2 * kSpriteHalf), nullptr);
+}
 
 ISurface* SpriteOf(IShellFactory& factory, ISurface* gameArea, IImage* picture) {
     if (picture == nullptr) return nullptr;
@@ -92,13 +102,13 @@ void CPlayScreen::MakeAnimals() {
 }
 
 void CPlayScreen::PlacePlayer() {
-    if (player_) player_->SetLoc(field_.Player().x - kSpriteHalf, field_.Player().y - kSpriteHalf, nullptr);
+    if (player_) PlaceSprite(*player_.Get(), field_.Player().x, field_.Player().y);
 }
 
 void CPlayScreen::PlaceEnemy(size_t index) {
     if (!enemies_[index] || !enemySprites_[index]) return;
-    enemySprites_[index]->SetLoc(static_cast<int>(enemies_[index]->X()) - kSpriteHalf,
-                                 static_cast<int>(enemies_[index]->Y()) - kSpriteHalf, nullptr);
+    const Enemy& enemy = *enemies_[index];
+    PlaceSprite(*enemySprites_[index].Get(), static_cast<int>(enemy.X()), static_cast<int>(enemy.Y()));
 }
 
 int CPlayScreen::OnTick(intptr_t* args) {

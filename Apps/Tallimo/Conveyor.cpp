@@ -18,10 +18,11 @@ Conveyor::Conveyor(const TruckLevel& level, Truck& truck, RandomSource rand)
     : level_(level),
       truck_(truck),
       rand_(std::move(rand)),
-      leftEdge_(TruckLeftEdge(level.truckSize)) {
+      leftEdge_(TruckLeftEdge(level.truckSize)),
+      toEnter_(truck.CellCount()) {
+    level_.kinds = std::max(level_.kinds, 1);
     level_.beltMs = std::max(level_.beltMs, 1);
     level_.fallMs = std::max(level_.fallMs, 1);
-    for (int cell = 0; cell < truck.CellCount(); ++cell) load_.push_back(truck.Pattern(cell));
 }
 
 std::vector<Landing> Conveyor::Tick(int64_t now) {
@@ -54,7 +55,7 @@ std::vector<Landing> Conveyor::Tick(int64_t now) {
 }
 
 void Conveyor::Enter(int64_t now) {
-    if (load_.empty()) return;
+    if (toEnter_ == 0) return;
     int startX = -kCellSize;
     if (!belt_.empty()) {
         const int newestX = belt_.back().x;
@@ -62,10 +63,8 @@ void Conveyor::Enter(int64_t now) {
         startX = newestX - level_.spacing - kCellSize;
     }
     MovingBall ball;
-    const auto pick = static_cast<size_t>(rand_()) % load_.size();
-    ball.kind = load_[pick];
-    load_[pick] = load_.back();
-    load_.pop_back();
+    ball.kind = rand_() % level_.kinds;
+    --toEnter_;
     ball.x = startX;
     // Backdated so the belt formula puts it at startX now.
     ball.since = now - static_cast<int64_t>(startX + kCellSize) * level_.beltMs / kBeltLength;
@@ -113,7 +112,7 @@ std::vector<Landing> Conveyor::Drop(int64_t now) {
     return {LandBall(ball)};
 }
 
-bool Conveyor::Finished() const { return load_.empty() && belt_.empty() && falling_.empty(); }
+bool Conveyor::Finished() const { return toEnter_ == 0 && belt_.empty() && falling_.empty(); }
 
 int Conveyor::SteeredColumn() const { return steeredColumn_; }
 

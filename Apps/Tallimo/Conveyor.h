@@ -30,8 +30,8 @@ int LandingDepth(int kind);
 
 class Conveyor {
 public:
-    // The truck must outlive the conveyor; it is filled as balls land. Its pattern must be drawn:
-    // the balls are its kinds in a random order, so a perfect truck can always be made.
+    // The truck must outlive the conveyor; it is filled as balls land. Each ball's kind is drawn
+    // as it enters, like a pattern cell's, so the load need not fit the pattern.
     Conveyor(const TruckLevel& level, Truck& truck, RandomSource rand);
 
     // One timer tick: the balls that landed in it.
@@ -43,7 +43,7 @@ public:
 
     // Nothing left to enter, roll or fall: the truck is ready to check.
     bool Finished() const;
-    int BallsToEnter() const { return static_cast<int>(load_.size()); }
+    int BallsToEnter() const { return toEnter_; }
     const std::vector<MovingBall>& Belt() const { return belt_; }
     const std::vector<MovingBall>& Falling() const { return falling_; }
     // The first falling ball is steered; -1 without one.
@@ -59,7 +59,7 @@ private:
     Truck& truck_;
     RandomSource rand_;
     int leftEdge_;
-    std::vector<int> load_;  // the pattern's kinds not yet on the belt
+    int toEnter_;
     std::vector<MovingBall> belt_;     // the newest last
     std::vector<MovingBall> falling_;  // the steered first
     int steeredColumn_ = -1;

@@ -11,9 +11,9 @@ void GameProgress::NewGame(int level) {
     passed_ = false;
 }
 
-void GameProgress::FinishTruck(const TruckCheck& check) {
-    money_ += check.Money();
-    const TruckOutcome outcome = check.Outcome();
+void GameProgress::Earn(int money) { money_ += money; }
+
+void GameProgress::FinishTruck(TruckOutcome outcome) {
     passed_ = outcome != TruckOutcome::Failed;
     if (outcome == TruckOutcome::Failed) {
         lives_ = std::max(lives_ - 1, 0);

@@ -15,9 +15,11 @@ public:
     // A new game at `level`: three lives and the level's starting money.
     void NewGame(int level);
 
-    // Pays the checked truck; a failed one costs a life, a perfect one pays the bonus and gives
-    // a life.
-    void FinishTruck(const TruckCheck& check);
+    // A checked cell's pay, added as the check reaches the cell.
+    void Earn(int money);
+    // After the truck's last cell: a failed truck costs a life, a perfect one pays the bonus and
+    // gives a life.
+    void FinishTruck(TruckOutcome outcome);
     // Where the truck leaving leads; the level moves on with NextLevel.
     AfterTruck Next(const HighScoreTable& table) const;
     // Moves to the level Next chose.

@@ -62,11 +62,12 @@ void PlayRound::Check(int64_t now, std::vector<RoundNews>& news) {
     while (!check_->Done() && checked_ < due) {
         const CellVerdict verdict = check_->Step();
         ++checked_;
+        progress_.Earn(verdict.money);
         news.push_back({RoundEvent::CellChecked, {}, verdict});
         if (verdict.enoughNow) news.push_back({RoundEvent::EnoughBalls, {}, {}});
     }
     if (!check_->Done()) return;
-    progress_.FinishTruck(*check_);
+    progress_.FinishTruck(check_->Outcome());
     switch (check_->Outcome()) {
         case TruckOutcome::Failed:
             failed_ = true;

@@ -14,7 +14,6 @@ CellVerdict TruckCheck::Step() {
     verdict.money = matches_ < level_.ballsNeeded ? level_.perBall : level_.perExtraBall;
     ++matches_;
     verdict.enoughNow = matches_ == level_.ballsNeeded;
-    money_ += verdict.money;
     return verdict;
 }
 

@@ -1,4 +1,4 @@
-// The full truck checked cell by cell against its pattern, paying as it goes.
+// The full truck checked cell by cell against its pattern; each matched cell tells its pay.
 #pragma once
 
 #include "Apps/Tallimo/LevelTable.h"
@@ -26,7 +26,6 @@ public:
     CellVerdict Step();
 
     int Matches() const { return matches_; }
-    int Money() const { return money_; }
     // What the status bar shows: the matches still missing, never below 0.
     int BallsToPass() const;
     // Meaningful once Done().
@@ -37,7 +36,6 @@ private:
     const TruckLevel& level_;
     int next_ = 0;
     int matches_ = 0;
-    int money_ = 0;
 };
 
 }  // namespace tallimo

@@ -48,8 +48,10 @@ bool IsOneOf(int key, const int (&keys)[2]) { return key == keys[0] || key == ke
 CPlayScreen::CPlayScreen(CVintrelApplet& owner)
     : CVintrelScreen(owner), pond_([&owner] { return owner.Rand(); }, owner.immune), view_(owner, *factory, *gameArea) {
     const ModuleGlobals& globals = Globals();
-    if (canvas != nullptr)
+    if (canvas != nullptr) {
         if (IImage* pond = game.PondPicture()) canvas->DrawAt(pond, 0, 0);
+        if (IImage* plaques = game.Plaques()) canvas->DrawAt(plaques, 0, 0);
+    }
     view_.ShowPlayer(pond_.Player());
     DrawLives();
     DrawScore();

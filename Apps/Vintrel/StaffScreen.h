@@ -23,9 +23,12 @@ public:
     int OnDone(intptr_t* args);
 
 private:
+    void DrawList();
+
     RandomSource rand_;
     std::vector<CBaddie> blobs_;
     CPondView view_;
+    AttachedSurface list_;
     AttachedSurface done_;
     ShellRef<ITimer> timer_;
 };

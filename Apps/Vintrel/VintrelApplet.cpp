@@ -44,6 +44,7 @@ CVintrelApplet::CVintrelApplet(AppletRecord* record)
     for (size_t i = 0; i < sequences_.size(); ++i) sequences_[i].Reset(factory.LoadImageSeq(kSequenceNames[i]));
     title_.Reset(LoadPicture("img-titlescreen-500x420.gif"));
     if (IImageSeq* start = GetSequence(Sequence::Start)) start->GetImage(kPondFrame, pond_.Out());
+    plaques_.Reset(LoadPicture("img-plaques-500x420.gif"));
     SetScreen(nullptr, new CTitleScreen(*this));
 }
 

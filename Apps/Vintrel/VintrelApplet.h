@@ -53,6 +53,8 @@ public:
     IImage* Title() const { return title_.Get(); }
     // The start animation's resting frame: the pond every game is played on.
     IImage* PondPicture() const { return pond_.Get(); }
+    // The play screen's plaques for the lives, the size and the score, keyed over the pond.
+    IImage* Plaques() const { return plaques_.Get(); }
 
     // Set by the typed code on the title; the next title screen clears it.
     bool immune = false;
@@ -69,6 +71,7 @@ private:
     std::array<ShellRef<IImageSeq>, kSequenceCount> sequences_;
     ShellRef<IImage> title_;
     ShellRef<IImage> pond_;
+    ShellRef<IImage> plaques_;
 };
 
 }  // namespace vintrel

@@ -262,6 +262,9 @@ void PortalServer::ServeGet(int fd, const std::string& target) {
         SendAll(fd, "HTTP/1.1 302 Moved\r\nLocation: " + options_.bannerRedirect + "\r\nContent-Length: 0\r\n\r\n");
     } else if (FunctionOf(target) == "GetObjDefList1" || target.find("/banners") != std::string::npos) {
         SendAll(fd, HttpReply("200 OK", "RIVSRV_DEF00" + options_.bannerDocument));
+    } else if (target.starts_with("/games/")) {
+        // The page a mailing's recipient is sent to for a game they do not have.
+        SendAll(fd, HttpReply("200 OK", "Get the game " + target.substr(7) + " here."));
     } else {
         SendAll(fd, HttpReply("404 Not Found", "not found"));
     }

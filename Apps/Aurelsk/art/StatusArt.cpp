@@ -1,10 +1,10 @@
 // The status bar over the sea and the pieces the game draws on it.
 //
 //   p-img-Status.gif        500x120 the orange panel (0 to 62) with the oxygen well at
-//                           (45, 35) to (225, 50), the score plate at the lower left (the game
-//                           writes "Score" at (22, 71) and the digits at (70, 71)), the sky and
-//                           the waterline at 97 where the submarine floats; left open where the
-//                           game's own orange shows through
+//                           (45, 35) to (225, 50), the sky and the waterline at 97 where the
+//                           submarine floats; left open where the game's own orange shows through
+//   p-img-ScorePlate.gif    150x54 the score plate the game hangs at (14, 64) in front of the
+//                           sea and writes "Score" at (22, 71) and the digits at (70, 71) on
 //   p-img-OxygenNotch.gif   3x15 one column of the oxygen gauge
 //   p-img-LivesIcon.gif     40x35 a spare submarine in a life ring
 //   p-img-GameOver.gif      200x100
@@ -55,11 +55,17 @@ art::Picture Status() {
     c.Fill(Path::RoundRect(41, 31, 188, 23, 4), kWoodDark);
     c.Fill(Path::Rect(45, 35, 180, 15), 0x3A1E08);
     TitleText(c, 372, 14, "LIVES", 13, kWhite, kOrangeDark);
-    // The score plate: open in the middle where the game writes.
-    c.Fill(Path::RoundRect(14, 64, 150, 54, 9), kOrangeDark);
-    c.Fill(Path::RoundRect(15.5f, 65.5f, 147, 51, 8), kOrangeLight);
-    c.Erase(Path::RoundRect(18, 68, 141, 47, 6));
-    c.Fill(Path::Rect(18, 68, 141, 1), art::Shade(kOrangeDark, -0.2f));
+    return art::Still(std::move(c));
+}
+
+// The plate hangs over the waterline at (14, 64) in front of the sea, so the submarine passes
+// behind it; its face is the game's orange, on which the game writes "Score" and the digits.
+art::Picture ScorePlate() {
+    Canvas c(150, 54);
+    c.Fill(Path::RoundRect(0, 0, 150, 54, 9), kOrangeDark);
+    c.Fill(Path::RoundRect(1.5f, 1.5f, 147, 51, 8), kOrangeLight);
+    c.Fill(Path::RoundRect(4, 4, 141, 47, 6), kStatusOrange);
+    c.Fill(Path::Rect(4, 4, 141, 1), art::Shade(kOrangeDark, -0.2f));
     return art::Still(std::move(c));
 }
 
@@ -109,6 +115,7 @@ art::Picture GameOver() {
 }
 
 const art::ImageRecipe status{"p-img-Status.gif", 500, 120, 1, Status};
+const art::ImageRecipe scorePlate{"p-img-ScorePlate.gif", 150, 54, 1, ScorePlate};
 const art::ImageRecipe notch{"p-img-OxygenNotch.gif", 3, 15, 1, Notch};
 const art::ImageRecipe lives{"p-img-LivesIcon.gif", 40, 35, 1, Lives};
 const art::ImageRecipe gameOver{"p-img-GameOver.gif", 200, 100, 1, GameOver};

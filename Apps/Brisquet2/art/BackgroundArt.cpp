@@ -1,7 +1,8 @@
 // The play screen's background, 500 x 420, two opaque frames: frame 0 for the challenge (gold
 // trim), frame 1 for the other modes (aqua trim). The well holds the 15 x 10 cells from (10, 12);
-// rows 300 to 420 are copied again behind the status strip, whose texts sit at y 372 and buttons
-// at y 395.
+// rows 300 to 420 are copied again behind the status strip, whose texts sit at y 372 on their
+// plates and buttons at y 395.
+#include "Apps/Brisquet2/StatusStrip.h"
 #include "Brisquet2Look.h"
 #include "Brisquet2Palette.h"
 #include "art/ArtRegistry.h"
@@ -51,11 +52,13 @@ void Strip(Canvas& c, const Trim& trim, bool challenge) {
     c.Fill(Path::RoundRect(6, 345, 488, 72, 12), trim.dark);
     c.Fill(Path::RoundRect(7, 346, 486, 70, 11), trim.stripEdge);
     c.Fill(Path::RoundRect(9, 348, 482, 66, 10), Paint::Linear(0, 348, 0, 414, {{0, kWhite}, {0.35f, trim.strip}, {1, trim.strip}}));
-    // Three pockets behind the three texts of y 372.
-    const float pockets[3][2] = {{16, 128}, {168, 160}, {332, 150}};
-    for (const auto& pocket : pockets) {
-        c.Fill(Path::RoundRect(pocket[0], 362, pocket[1], 21, 10), art::Mix(trim.strip, trim.stripEdge, 0.35f));
-        c.Fill(Path::RoundRect(pocket[0] + 1, 363, pocket[1] - 2, 19, 9), art::Mix(trim.strip, kWhite, 0.5f));
+    // The plates behind the three texts of y 372.
+    for (const brisquet2::StripPlate& plate : challenge ? brisquet2::kChallengePlates : brisquet2::kOtherPlates) {
+        const float left = static_cast<float>(plate.left), width = static_cast<float>(plate.right - plate.left);
+        const float top = static_cast<float>(brisquet2::kPlateTop);
+        const float height = static_cast<float>(brisquet2::kPlateHeight);
+        c.Fill(Path::RoundRect(left, top, width, height, 10), art::Mix(trim.strip, trim.stripEdge, 0.35f));
+        c.Fill(Path::RoundRect(left + 1, top + 1, width - 2, height - 2, 9), art::Mix(trim.strip, kWhite, 0.5f));
     }
     // A bubble at each end of the strip, in the mode's colour.
     const BubbleTones tones = challenge ? BubbleTones{trim.dark, 0xC98A1E, kGold, kGoldLight, kWhite}

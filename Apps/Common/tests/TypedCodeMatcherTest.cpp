@@ -28,4 +28,26 @@ TEST(TypedCodeMatcher, FollowsTheCodeAndStartsOverOnAWrongKey) {
     EXPECT_EQ(CompletesAfter(hidden, "mossbrick"), -1);
 }
 
+// `letters` with the key `modifier` pressed before each, as Shift is for capitals.
+std::string Pressing(char modifier, std::string_view letters) {
+    std::string keys;
+    for (const char letter : letters) keys += {modifier, letter};
+    return keys;
+}
+
+// Capitals typed with Shift pressed for each letter, with the right Shift key (0xA1), after Caps
+// Lock, or with Control and Alt between: the modifier's own key-down neither advances nor breaks
+// the code.
+TEST(TypedCodeMatcher, ModifierKeysBetweenTheLettersKeepTheMatch) {
+    const CTypedCodeMatcher staff("plumtag", true);
+    EXPECT_EQ(CompletesAfter(staff, Pressing('\x10', "PLUMTAG")), 14);
+    EXPECT_EQ(CompletesAfter(staff, "\x14PLUMTAG"), 8);
+    EXPECT_EQ(CompletesAfter(staff, std::string("PL\x11\x12") + "UMTAG"), 9);
+    // A wrong letter still breaks it, Shift or not.
+    EXPECT_EQ(CompletesAfter(staff, Pressing('\x10', "PLXUMTAG")), -1);
+
+    const CTypedCodeMatcher hidden("KELPWHIRL", false);
+    EXPECT_EQ(CompletesAfter(hidden, Pressing('\xA1', "KELPWHIRL")), 18);
+}
+
 }  // namespace

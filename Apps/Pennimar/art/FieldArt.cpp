@@ -6,6 +6,7 @@
 //                          right-down, left-down, right-up, left-up
 #include "PennimarPalette.h"
 #include "art/ArtRegistry.h"
+#include "art/Dice.h"
 
 namespace {
 
@@ -22,27 +23,43 @@ struct Scatter {
     }
 };
 
+// Draws a shape at (x, y) and again one tile away on each side, so what crosses an edge comes
+// back in at the other and the tiling shows no seam.
+template <class Draw>
+void Wrapped(float x, float y, Draw draw) {
+    for (const float dy : {-32.0f, 0.0f, 32.0f})
+        for (const float dx : {-32.0f, 0.0f, 32.0f}) draw(x + dx, y + dy);
+}
+
+// Bare earth: crumbly clods lit from the top left with their shadows to the bottom right, one in
+// each cell of a 4 x 4 grid, shaken off its centre, with dark hollows, specks and a few pebbles
+// between them; every shape wraps at the edges.
 art::Picture EarthTile() {
     Canvas c(32, 32);
     c.Clear(kEarth);
-    // Furrows run across; each wraps at the tile's edge so the tiling shows no seam.
-    for (int row = 0; row < 4; ++row) {
-        const int y = row * 8 + 3;
-        for (int x = 0; x < 32; ++x) {
-            c.Set(x, y, kEarthDark);
-            c.Set(x, y + 1, kEarthLight);
-        }
+    art::Dice dice(0x5EED1E55u);
+    for (int i = 0; i < 8; ++i) {
+        const float x = dice.Next() * 32, y = dice.Next() * 32;
+        const float rx = 1.5f + dice.Next() * 2.0f, ry = 1.0f + dice.Next();
+        Wrapped(x, y, [&](float cx, float cy) { c.Fill(Path::Ellipse(cx, cy, rx, ry), kEarthHollow); });
     }
-    Scatter s{7};
-    for (int i = 0; i < 40; ++i) {
-        const int x = s.Next(32), y = s.Next(32);
-        c.Set(x, y, (i % 3 == 0) ? kEarthLight : kEarthDark);
+    for (int cell = 0; cell < 16; ++cell) {
+        const float x = static_cast<float>(cell % 4 * 8) + 2 + dice.Next() * 4;
+        const float y = static_cast<float>(cell / 4 * 8) + 2 + dice.Next() * 4;
+        const float rx = 1.4f + dice.Next() * 1.8f, ry = 1.1f + dice.Next() * 1.3f;
+        const uint32_t body = dice.Next() < 0.5f ? kEarthClod : kEarth;
+        Wrapped(x, y, [&](float cx, float cy) {
+            c.Fill(Path::Ellipse(cx + 0.9f, cy + 0.9f, rx, ry), kEarthDark);
+            c.Fill(Path::Ellipse(cx, cy, rx, ry), body);
+            c.Fill(Path::Ellipse(cx - rx * 0.35f, cy - ry * 0.4f, rx * 0.45f, ry * 0.4f), kEarthLight);
+        });
     }
-    // A few pebbles.
-    for (int i = 0; i < 4; ++i) {
-        const int x = 2 + s.Next(28), y = 2 + s.Next(28);
-        c.Set(x, y, 0xC9A27A);
-        c.Set(x + 1, y, 0xA88260);
+    for (int i = 0; i < 24; ++i) c.Set(dice.Below(32), dice.Below(32), i % 2 == 0 ? kEarthDark : kEarthLight);
+    for (int i = 0; i < 3; ++i) {
+        const int x = dice.Below(32), y = dice.Below(32);
+        c.Set(x, y, kPebble);
+        c.Set((x + 1) % 32, y, kPebbleShade);
+        c.Set(x, (y + 1) % 32, kPebbleShade);
     }
     return art::Still(std::move(c));
 }

@@ -9,6 +9,10 @@ namespace pennimar_art {
 inline constexpr uint32_t kEarth = 0x9A6432;
 inline constexpr uint32_t kEarthLight = 0xB47A44;
 inline constexpr uint32_t kEarthDark = 0x6E4220;
+inline constexpr uint32_t kEarthClod = 0xA66E3A;
+inline constexpr uint32_t kEarthHollow = 0x7E4E26;
+inline constexpr uint32_t kPebble = 0xC9B49A;
+inline constexpr uint32_t kPebbleShade = 0x8E7A62;
 inline constexpr uint32_t kGrass = 0x4FA22E;
 inline constexpr uint32_t kGrassLight = 0x7FCB46;
 inline constexpr uint32_t kGrassDark = 0x2F7419;

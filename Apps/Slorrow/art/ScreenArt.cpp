@@ -120,14 +120,25 @@ Picture Button(int width, int height, std::string_view caption, uint32_t colour,
     return art::Still(std::move(c));
 }
 
+// The game's tile on the portal's pages: Brambo on his hill lets fly, the mud ball arcs over to
+// Quillet, who has had one already, and the name runs along the grass.
 Picture Logo() {
     Canvas c(80, 60);
     c.Fill(Path::RoundRect(0, 0, 80, 60, 9), kFlagBlue);
-    c.Fill(Path::RoundRect(2, 2, 76, 56, 8), kSky);
-    c.Fill(Path::Ellipse(20, 70, 40, 30), kGrass);
-    c.Fill(Path::Ellipse(62, 72, 34, 30), kGrassLight);
-    c.Fill(Path::Ellipse(40, 16, 6, 6), kMud);
-    TitleText(c, 40, 36, "Slorrow", 13, kFlagRed, kFlagBlue);
+    c.Fill(Path::RoundRect(2, 2, 76, 56, 8), art::Paint::Linear(0, 2, 0, 50, {{0, art::Shade(kSky, -0.2f)}, {1, kSky}}));
+    c.Fill(Path::Ellipse(14, 62, 30, 24), kGrass);
+    c.Fill(Path::Ellipse(68, 64, 28, 24), kGrassLight);
+    DrawCandidate(c, true, Look::Win, 0, 2, 6, 22, 34);
+    DrawCandidate(c, false, Look::Dizzy, 1, 56, 9, 22, 31);
+    // The ball's flight from Brambo's hand, dotted, and the ball about to land.
+    for (int i = 0; i < 7; ++i) {
+        const float t = static_cast<float>(i) / 8.0f;
+        c.Fill(Path::Ellipse(23 + 27 * t, 9 + 8 * t - 10 * t * (1 - t), 0.9f, 0.9f), kMudLight);
+    }
+    c.Fill(Path::Ellipse(52, 17, 3.6f, 3.6f), art::Shade(kMud, -0.3f));
+    c.Fill(Path::Ellipse(52, 17, 2.8f, 2.8f), kMud);
+    c.Fill(Path::Ellipse(51, 16, 1, 0.8f), kMudLight);
+    TitleText(c, 40, 42, "Slorrow", 13, kFlagRed, kFlagBlue);
     return art::Still(std::move(c));
 }
 

@@ -5,16 +5,15 @@
 namespace tallimo {
 namespace {
 
-// A checked truck of the current level with `matches` of its cells right.
-struct Checked {
-    Truck truck;
-    TruckCheck check;
-    Checked(int level, int matches) : truck(LevelRecord(level).truckSize), check(truck, LevelRecord(level)) {
-        truck.DrawPattern(1, [] { return 0; });
-        for (int cell = 0; cell < truck.CellCount(); ++cell) truck.Land(cell / kShelves, cell < matches ? 0 : 1);
-        while (!check.Done()) check.Step();
-    }
-};
+// A truck of the game's level with `matches` of its cells right, paid cell by cell and finished.
+void FinishTruck(GameProgress& game, int matches) {
+    Truck truck(LevelRecord(game.Level()).truckSize);
+    truck.DrawPattern(1, [] { return 0; });
+    for (int cell = 0; cell < truck.CellCount(); ++cell) truck.Land(cell / kShelves, cell < matches ? 0 : 1);
+    TruckCheck check(truck, LevelRecord(game.Level()));
+    while (!check.Done()) game.Earn(check.Step().money);
+    game.FinishTruck(check.Outcome());
+}
 
 HighScoreTable Table(int lowest) {
     HighScoreTable table;
@@ -33,8 +32,7 @@ TEST(TallimoGameProgress, ANewGameTakesTheLevelsMoneyAndThreeLives) {
 TEST(TallimoGameProgress, APerfectTruckPaysTheBonusAndAddsALife) {
     GameProgress game;
     game.NewGame(6);
-    const Checked perfect(6, 48);
-    game.FinishTruck(perfect.check);
+    FinishTruck(game, 48);
     EXPECT_EQ(game.Money(), 42 * 15 + 6 * 90 + 100);
     EXPECT_EQ(game.Lives(), 4);
     EXPECT_EQ(game.Next(Table(12000)), AfterTruck::NextLevel);
@@ -45,8 +43,7 @@ TEST(TallimoGameProgress, APerfectTruckPaysTheBonusAndAddsALife) {
 TEST(TallimoGameProgress, AFailedTruckCostsALifeAndIsPlayedAgain) {
     GameProgress game;
     game.NewGame(19);
-    const Checked failed(19, 39);
-    game.FinishTruck(failed.check);
+    FinishTruck(game, 39);
     EXPECT_EQ(game.Lives(), 2);
     EXPECT_EQ(game.Money(), 11910 + 39 * 40);
     EXPECT_EQ(game.Next(Table(12000)), AfterTruck::SameLevel);
@@ -57,8 +54,7 @@ TEST(TallimoGameProgress, AFailedTruckCostsALifeAndIsPlayedAgain) {
 TEST(TallimoGameProgress, TheLastLevelRepeatsAfterAPass) {
     GameProgress game;
     game.NewGame(21);
-    const Checked passed(21, 36);
-    game.FinishTruck(passed.check);
+    FinishTruck(game, 36);
     EXPECT_EQ(game.Next(Table(12000)), AfterTruck::SameLevel);
 }
 
@@ -66,8 +62,7 @@ TEST(TallimoGameProgress, TheLastLifeLeadsToTheNameEntryOnlyWithEnoughMoney) {
     for (const int lowest : {16590, 16591}) {
         GameProgress game;
         game.NewGame(19);
-        const Checked failed(19, 39);
-        for (int life = 0; life < 3; ++life) game.FinishTruck(failed.check);
+        for (int life = 0; life < 3; ++life) FinishTruck(game, 39);
         EXPECT_EQ(game.Lives(), 0);
         ASSERT_EQ(game.Money(), 11910 + 3 * 39 * 40);
         EXPECT_EQ(game.Next(Table(lowest)), lowest == 16590 ? AfterTruck::NameEntry : AfterTruck::Title);

@@ -2,7 +2,7 @@
 // by their pixels, the truck's cells, the steered ball and the balls on the belt read off the
 // screen, and a bot that either plans each ball onto a cell whose grey it matches, looking at the
 // balls still on the belt, or drops them where they come, keeping its own tally of the money from
-// the cells it sees framed green.
+// the cells it sees framed green and watching the money shown count up with them.
 #pragma once
 
 #include <array>
@@ -26,7 +26,7 @@ inline constexpr uint32_t kStartBlue = 0x000099;
 inline constexpr uint32_t kBlack = 0x000000;
 inline constexpr uint32_t kFloor = 0x333333;
 inline constexpr int kTruckTop = 234;
-inline constexpr int kColumns = 12, kShelves = 4;
+inline constexpr int kMaxColumns = 12, kShelves = 4, kMaxCells = kMaxColumns * kShelves;
 
 // Which greys a ball's picture holds: a ball and its grey pattern cell have nearly the same.
 using GreyHistogram = std::array<float, 16>;
@@ -41,17 +41,20 @@ public:
     // "Congratulations, ..." over the truck.
     bool OnNameEntry() const { return TruckStands() && Count(kBlack, 80, 190, 380, 208) > 200; }
     // A truck's floor band on the ground.
-    bool TruckStands() const { return Count(kFloor, 0, kTruckTop + 138, 500, kTruckTop + 164) > 3000; }
-    // A cell of the size-4 truck (left edge 0): column 0 to 11, shelf 0 (the floor) to 3.
-    static int CellX(int column) { return 32 * column + 2 * (column / 3) + 2; }
+    bool TruckStands() const { return Count(kFloor, 0, kTruckTop + 138, 500, kTruckTop + 164) > 1000; }
+    // A cell of a truck whose left edge is at `left`: column 0 to 3 x size - 1, shelf 0 (the
+    // floor) to 3.
+    static int CellX(int left, int column) { return left + 32 * column + 2 * (column / 3) + 2; }
     static int CellY(int shelf) { return kTruckTop + 34 * (3 - shelf) + 2; }
-    // How far the truck has driven out to the right: its floor band's left end; -1 when gone.
-    int TruckShift() const;
-    uint32_t CellCorner(int column, int shelf, int shift = 0) const {
-        const int x = CellX(column) + shift;
+    // The truck's left edge: its floor band's left end; -1 when it is gone.
+    int TruckLeft() const;
+    uint32_t CellCorner(int left, int column, int shelf) const {
+        const int x = CellX(left, column);
         return x < 500 ? Pixel(x, CellY(shelf)) : kYard;
     }
-    int CellsFramed(uint32_t colour, int shift = 0) const;
+    int CellsFramed(uint32_t colour, int left, int columns) const;
+    // The status bar's money line, clear of the lives above and "balls to pass" below.
+    std::vector<uint32_t> MoneyShown() const;
     // Lives icons in the status bar (up to four drawn).
     int LivesShown() const;
     // The 32-pixel cell at (x, y) as greys: a coloured ball's pixels turned grey the way its
@@ -68,48 +71,71 @@ public:
     void StartTheGame() { Click(340, 300); }
 };
 
-// Plays trucks at level 19 and adds up the money it sees paid.
+// Plays trucks from a starting level and adds up the money it sees paid.
 class TallimoBot {
 public:
-    TallimoBot(TallimoView& view, int startMoney) : view_(view), money_(startMoney) {}
+    TallimoBot(TallimoView& view, int level, int startMoney) : view_(view), money_(startMoney), level_(level) {}
 
-    // From the intro to the checked truck, sorting each ball by its grey or dropping it where
-    // it comes; false when no check is seen.
+    // From the intro to the checked truck, sorting each ball by its grey (taking the next whole
+    // ball off the belt as soon as none is steered) or dropping it where it comes; false when no
+    // check is seen.
     bool PlayTruck(bool sort);
     // Sends the checked truck away (a key after a failure).
     void SendOff();
     int Money() const { return money_; }
     int LastMatches() const { return lastMatches_; }
-    // Sorted balls seen drawn in their cells after landing, in the last truck.
+    // Sorted balls seen drawn in their cells after landing, in the last truck, and those the bot
+    // put on a cell of their grey.
     int BallsSeenLanded() const { return seenLanded_; }
+    int PredictedMatches() const { return predicted_; }
     bool LastPassed() const { return lastPassed_; }
-    bool LastPerfect() const { return lastMatches_ == kColumns * kShelves; }
+    bool LastPerfect() const { return lastMatches_ == Cells(); }
+    // The level of the next truck, as the bot counts it.
+    int Level() const { return level_; }
     // The intro's "Day d - Truck t" line as drawn before the last truck.
     const std::vector<uint32_t>& IntroLine() const { return introLine_; }
+    // The last truck's cells seen framed one at a time, and among them those where the money
+    // shown did not change with a green frame, or changed with a red one.
+    int CellsWatched() const { return cellsWatched_; }
+    int MoneyMissteps() const { return moneyMissteps_; }
+    int Cells() const { return columns_ * kShelves; }
 
 private:
-    void ReadPattern();
-    // The pattern's kind nearest to a ball's greys.
-    int KindOf(int x, int y) const;
+    void ReadTruck();
+    // The kind nearest to a ball's greys; while the pattern lacks some of the level's kinds, a
+    // ball unlike every pattern cell is a kind of its own.
+    int KindOf(int x, int y);
+    void TakeNextOffTheBelt();
     void Sort(const std::array<int, 2>& ball);
+    // Compares what the check framed since the last look with the money shown; true once every
+    // cell is framed.
+    bool Watch();
     // Whether the cell no longer shows what it showed at the intro.
     bool Changed(int cell) const;
     // The money a checked truck of the level paid for `matches` cells, by the level table.
-    static int Paid(int level, int matches);
+    int Paid(int matches) const;
 
     TallimoView& view_;
     int money_;
-    int level_ = 19;
+    int level_;
     int lastMatches_ = 0;
     bool lastPassed_ = false;
     std::vector<uint32_t> introLine_;
-    std::vector<GreyHistogram> kinds_;                // one per grey the truck shows
-    std::array<int, kColumns * kShelves> pattern_{};  // each cell's index into kinds_
-    std::vector<int> toCome_;                         // balls of each kind still to come
-    std::array<int, kColumns> filled_{};
-    std::array<std::vector<uint32_t>, kColumns * kShelves> intro_;  // each cell's pixels
+    int left_ = 0;
+    int columns_ = kMaxColumns;
+    int patternKinds_ = 0;
+    std::vector<GreyHistogram> kinds_;       // the pattern's greys first, then balls unlike them
+    std::array<int, kMaxCells> pattern_{};   // each cell's index into kinds_
+    std::array<int, kMaxColumns> filled_{};
+    std::array<std::vector<uint32_t>, kMaxCells> intro_;  // each cell's pixels
+    std::vector<int> ahead_;  // kinds of the ball taken off the belt and the next ones
     int dropped_ = -1;  // the cell of the last ball sorted
     int seenLanded_ = 0;
+    int predicted_ = 0;
+    // What the last look saw: framed cells and the money line.
+    int greenSeen_ = 0, redSeen_ = 0;
+    std::vector<uint32_t> moneySeen_;
+    int cellsWatched_ = 0, moneyMissteps_ = 0;
 };
 
 class TallimoSession : public GameSession, public TallimoView {

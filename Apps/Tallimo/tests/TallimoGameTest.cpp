@@ -23,7 +23,7 @@ void StoreTable(TallimoSession& session, const std::string (&names)[5], const st
 int LoseAGame(TallimoSession& session) {
     session.ChooseStartingLevel(6);
     session.StartTheGame();
-    TallimoBot bot(session, 11910);
+    TallimoBot bot(session, 19, 11910);
     for (int truck = 0; truck < 3; ++truck) {
         EXPECT_TRUE(bot.PlayTruck(false));
         bot.SendOff();
@@ -36,7 +36,7 @@ TEST(TallimoGame, RunsWithoutAnyOfItsResources) {
     TallimoSession session;
     ASSERT_TRUE(session.Start(TALLIMO_BARE_GAM));
     EXPECT_TRUE(session.OnTitle());
-    TallimoBot bot(session, 11910);
+    TallimoBot bot(session, 19, 11910);
     session.ChooseStartingLevel(6);
     session.StartTheGame();
     EXPECT_TRUE(bot.PlayTruck(false)) << "the cells are framed without any picture";

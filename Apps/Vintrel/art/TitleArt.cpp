@@ -1,5 +1,5 @@
 // The pond and the title: the title picture, the start animation whose frame 2 is the pond the
-// game is played on, the strip that moves under the title, and the shell icon.
+// game is played on and the staff list is shown over, and the strip that moves under the title.
 #include <cmath>
 
 #include "art/ArtRegistry.h"
@@ -15,15 +15,6 @@ constexpr uint32_t kWater = 0x2F6FB0;
 constexpr uint32_t kShallow = 0x5C98D0;
 constexpr uint32_t kTitleInk = 0x333399;
 
-constexpr uint32_t kPlaque = 0x2B4F22;
-constexpr uint32_t kPlaqueInk = 0xFFF3C0;
-
-// A dark plaque in a corner of the shore naming what the game draws beside it.
-void Plaque(Canvas& c, float x, float y, float w, float h, int textX, int textY, const char* label) {
-    c.Fill(Path::RoundRect(x, y, w, h, 6), kPlaque);
-    c.Text(textX, textY, label, {12, true, "Arial"}, kPlaqueInk);
-}
-
 void Pond(Canvas& c, float ripple) {
     c.Clear(kShore);
     c.Fill(Path::Ellipse(245, 209, 207, 207), 0x2B4F22);
@@ -32,11 +23,6 @@ void Pond(Canvas& c, float ripple) {
         const float r = 50.0f * static_cast<float>(ring) + ripple;
         c.Outline(Path::Ellipse(245, 209, r, r), 1.0f, art::Mix(kShallow, 0xFFFFFF, 0.25f));
     }
-    // Lives at (57, 7), the size picture at (429, 23) and the score at (425, 390) are drawn by
-    // the game over these.
-    Plaque(c, 4, 3, 79, 33, 10, 12, "Lives");
-    Plaque(c, 423, 2, 77, 80, 446, 5, "Size");
-    Plaque(c, 419, 366, 81, 54, 440, 370, "Score");
 }
 
 // Three frames over three seconds: the pond fills in, ripples, and rests as the playing field.
@@ -95,18 +81,8 @@ art::Picture TitleStrip() {
     return p;
 }
 
-art::Picture ShellIcon() {
-    Canvas c(80, 60);
-    c.Clear(kWater);
-    c.Fill(Path::Ellipse(30, 32, 18, 18), 0xE8702A);
-    c.Fill(Path::Ellipse(56, 36, 10, 10), 0x2FB84A);
-    c.Fill(Path::Ellipse(60, 33, 3, 3), 0xFFFFFF);
-    return art::Still(std::move(c));
-}
-
 const art::ImageRecipe kTitle{"img-titlescreen-500x420.gif", 500, 420, 1, TitlePicture};
 const art::ImageRecipe kStart{"img-backgroundscreen-500x420.gif", 500, 420, 3, StartAnimation};
 const art::ImageRecipe kStrip{"ani-titlescreen_animation-500x79.gif", 500, 79, 8, TitleStrip};
-const art::ImageRecipe kIcon{"img-shell_icon-80x60.gif", 80, 60, 1, ShellIcon};
 
 }  // namespace

@@ -266,6 +266,17 @@ TEST_F(DunmoroGameTest, TypingTheStaffCodeRollsTheNamesAndReturnsToTheSameTitle)
     EXPECT_EQ(session.PlayerValue(kCurPlayMode), "4");
 }
 
+// Capitals typed as most people type them, Shift pressed for each letter.
+TEST_F(DunmoroGameTest, TheStaffCodeTypedWithShiftForEachLetterOpensTheRoll) {
+    ASSERT_TRUE(session.Start());
+    for (const char key : std::string("PLUMTAG")) {
+        session.KeyDown(platform::VkShift);
+        session.Key(key);
+        session.KeyUp(platform::VkShift);
+    }
+    EXPECT_FALSE(session.OnTitle());
+}
+
 // The first name has a blank as its fifth character: its place in the row, which no other card
 // of the row reaches, stays green.
 TEST_F(DunmoroGameTest, ABlankInAStaffNameLeavesAGapInTheRow) {

@@ -12,6 +12,7 @@
 #include "core/graphics/VideoService.h"
 #include "core/resources/ResourceModule.h"
 #include "core/store/UserStore.h"
+#include "oldest/MoreGamesNotice.h"
 #include "platform/Host.h"
 
 CApp* g_pApp = nullptr;
@@ -58,7 +59,13 @@ void CApp::ParseCommandLine(std::span<const std::string> args) {
         program.pendingRmlPath = std::move(*rml);
         return;
     }
-    program.pendingRml = false;
+    // A mailing kept by an earlier start opens once this start has installed what it brings
+    // (perhaps the very game the mailing waits for).
+    InstallContext folders;
+    folders.folders = InstallFolders::FromPlatform();
+    const std::optional<std::string> keptMailing = CInstaller(std::move(folders)).HasAppMsg();
+    program.pendingRml = keptMailing.has_value();
+    program.pendingRmlPath = keptMailing.value_or(std::string());
     InstallerFields fields = ParseInstallerFields(args);
     if (fields.error != CommandLineError::None) {
         if (platform::Backend* backend = platform::GetBackend()) {
@@ -145,7 +152,9 @@ int CApp::AskQuitNotSaved() { return ::AskQuitNotSaved(); }
 int CApp::AskQuitSaved() { return ::AskQuitSaved(); }
 int CApp::ShowTermsOfService() { return ::ShowTermsOfService(); }
 int CApp::AskAutoInstall() { return ::AskAutoInstall(); }
-int CApp::AskNeedNewGame() { return ::AskNeedNewGame(); }
+// The oldest build sends nobody to a game's page: it tells of more games to come, and its OK is
+// the newer box's Later.
+int CApp::AskNeedNewGame() { return Program().oldestBuild ? ShowMoreGamesNotice() : ::AskNeedNewGame(); }
 
 int CApp::ShowMessageBox(std::string_view caption, std::string_view text, int flags) {
     return ::ShowMessageBox(caption, text, flags);

@@ -148,6 +148,7 @@ void MainWindowProc(const platform::Event& event) {
     case platform::EventType::MouseDown:
     case platform::EventType::MouseUp:
     case platform::EventType::MouseDoubleClick:
+    case platform::EventType::MouseWheel:
         HandleMouse(event);
         break;
     default:

@@ -15,6 +15,7 @@
 #include "app/TestServerMarker.h"
 #include "core/base/Log.h"
 #include "core/report/ErrorReport.h"
+#include "oldest/OldestBuild.h"
 #include "platform/Host.h"
 
 namespace {
@@ -75,7 +76,7 @@ int EndWithoutWindow(platform::Backend& backend) {
 
 }  // namespace
 
-std::optional<int> StartProgram(const std::vector<std::string>& args, const InstanceWait& wait) {
+std::optional<int> StartProgram(const std::vector<std::string>& startArgs, const InstanceWait& wait) {
     platform::Backend* backend = platform::GetBackend();
     if (!backend) {
         platform::DebugOutput("Rivakel: no display is available, so the portal cannot start. "
@@ -84,6 +85,13 @@ std::optional<int> StartProgram(const std::vector<std::string>& args, const Inst
     }
     ResetProgram();
     ProgramState& program = Program();
+    // The oldest build is this program with its own menu bar and notice; the rest of the
+    // command line is the same.
+    std::vector<std::string> args = startArgs;
+    if (!args.empty() && args.front() == kOldestBuildSwitch) {
+        program.oldestBuild = true;
+        args.erase(args.begin());
+    }
     program.arguments = args;
     // Whatever ends the process from here on (a failed installation, a resource shortage, a box
     // before the session) stops the running game and the session in order first, as a close does.

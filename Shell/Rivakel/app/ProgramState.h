@@ -18,6 +18,7 @@ struct ProgramState {
     int screenWidth = 0;
     int screenHeight = 0;
     bool embedded = false;
+    bool oldestBuild = false;  // the big menu buttons and the more-games notice
     int64_t parentWindow = 0;
     WindowSizeTable sizes;
 

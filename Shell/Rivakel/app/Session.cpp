@@ -12,6 +12,7 @@
 #include "app/Services.h"
 #include "app/SessionForms.h"
 #include "app/SessionGames.h"
+#include "app/SessionMailing.h"
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
@@ -34,6 +35,7 @@
 #include "frame/pages/info/InfoPages.h"
 #include "frame/pages/settings/SettingsPage.h"
 #include "frame/shell/Shell.h"
+#include "oldest/OldestBuild.h"
 #include "platform/Host.h"
 
 namespace {
@@ -155,6 +157,8 @@ void CreateShellWindow() {
     config.windowHeight = program.sizes.windowHeight;
     config.embedded = program.embedded;
     config.skinName = g_pApp->GetSkinName();
+    // A pending mailing picks the game itself.
+    config.startOnHomePage = program.pendingRml;
     config.installed = [] { return g_pApp != nullptr && g_pApp->IsInstalled(); };
     config.gameFile = [] { return g_pApp != nullptr ? g_pApp->GetGameFile() : std::string(); };
     config.shellFolder = [] { return ShellDataFolder(); };
@@ -179,6 +183,7 @@ void CreateShellWindow() {
         banners.openInBrowser = openInBrowser;
         MakeShellBanners(window, banners);
     };
+    if (program.oldestBuild) UseOldestBuild(config);
     CShell* shell = CreateShell(std::move(config));
     if (!g_pApp->IsInstalled()) shell->SetSessionGUID("{" + platform::NewGuidText() + "}");
 
@@ -297,6 +302,7 @@ int SetSessionGUID(std::span<const std::string> args) {
     g_pApp->SendOSInfo();
     // An e-mailed game's first start offers the installation and ends the session.
     if (!g_pApp->IsInstalled()) g_pApp->PromptCompanionInstall();
+    if (!SessionStopping()) ProcessPendingRml();
     RunPendingSessionStop();
     return 0;
 }

@@ -1,6 +1,8 @@
 // The page headers, 326x50, drawn at the top left of each orange portal page: the page's badge
 // over the left end of an indigo band that carries the title. The Exit page draws the "join"
-// header and, over its lower right, the "Games-get-more" one squeezed into 261x30.
+// header and, over its lower right, the "Games-get-more" one squeezed into 261x30 from (65, 20):
+// every title keeps to the rows above 20, in lettering thin enough to read when two rows in five
+// and one column in five are left out.
 #include <array>
 #include <string>
 
@@ -34,9 +36,19 @@ const std::array<PageHeader, 10> kHeaders{{
 
 constexpr int kWidth = 326, kHeight = 50;
 constexpr float kBadgeX = 25, kBadgeY = 25, kBadgeR = 23;
-// The band keeps to the top of the header: the Exit page covers the lower right of the "join"
-// header with a squeezed second one, from (65, 20), and the title must stay readable above it.
-constexpr float kBandTop = 2, kBandHeight = 28, kBandLeft = 18;
+constexpr float kBandTop = 1, kBandHeight = 24, kBandLeft = 18;
+// The capitals stand on this row; descenders reach into the band below it.
+constexpr int kBaseline = 18;
+
+// The last row of a capital's ink below the top of its line.
+int CapBottom(const art::TextStyle& style) {
+    Canvas probe(4 * style.height, 2 * style.height);
+    probe.Text(0, 0, "H", style, 0x000000);
+    for (int y = probe.Height() - 1; y >= 0; --y)
+        for (int x = 0; x < probe.Width(); ++x)
+            if (probe.At(x, y) != art::kKey) return y;
+    return 0;
+}
 
 void DrawBand(Canvas& c) {
     const float top = kBandTop, h = kBandHeight, left = kBandLeft, w = kWidth - left - 2;
@@ -58,9 +70,10 @@ art::Picture DrawHeader(const PageHeader& header) {
     portal::DrawGlyph(c, header.glyph, kBadgeX, kBadgeY + 0.5f, 28, portal::GlyphInk(header.glyph),
                       art::Shade(badge, -0.6f));
     const int textLeft = static_cast<int>(kBadgeX + kBadgeR) + 8;
-    const art::TextStyle style = portal::FittingStyle(header.title, 21, kWidth - textLeft - 14);
-    const int y = static_cast<int>(kBandTop + (kBandHeight - static_cast<float>(Canvas::TextHeight(style))) / 2);
-    portal::TitleText(c, textLeft, y, header.title, style, portal::kCreamDeep, portal::kIndigoDeep, portal::kOrange);
+    const art::TextStyle style = portal::FittingStyle(header.title, 20, kWidth - textLeft - 14);
+    // Thin rings: the squeezed copy on the Exit page keeps its letters apart.
+    portal::TitleText(c, textLeft, kBaseline - CapBottom(style), header.title, style, portal::kCreamDeep,
+                      portal::kIndigoDeep, portal::kOrange, {1.0f, 2.0f});
     return art::Still(std::move(c));
 }
 

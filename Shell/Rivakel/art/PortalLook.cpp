@@ -239,10 +239,10 @@ int Caption(Canvas& c, float cx, float cy, std::string_view text, const art::Tex
 }
 
 void TitleText(Canvas& c, int x, int y, std::string_view text, const art::TextStyle& style, uint32_t fill,
-               uint32_t inner, uint32_t outer) {
-    TextRing(c, x + 1, y + 1, text, style, outer, 2.9f);
-    TextRing(c, x, y, text, style, outer, 2.9f);
-    TextRing(c, x, y, text, style, inner, 1.5f);
+               uint32_t inner, uint32_t outer, TitleRings rings) {
+    TextRing(c, x + 1, y + 1, text, style, outer, rings.outer);
+    TextRing(c, x, y, text, style, outer, rings.outer);
+    TextRing(c, x, y, text, style, inner, rings.inner);
     c.Text(x, y, text, style, fill);
 }
 

@@ -78,9 +78,14 @@ void DrawGlyph(art::Canvas& c, Glyph glyph, float cx, float cy, float size, uint
 int Caption(art::Canvas& c, float cx, float cy, std::string_view text, const art::TextStyle& style, uint32_t colour,
             uint32_t shadow);
 
+// How far the two rings of title lettering reach from the letters.
+struct TitleRings {
+    float inner = 1.5f, outer = 2.9f;
+};
+
 // Title lettering: `fill` letters in a ring of `inner`, and around that a ring of `outer`.
 void TitleText(art::Canvas& c, int x, int y, std::string_view text, const art::TextStyle& style, uint32_t fill,
-               uint32_t inner, uint32_t outer);
+               uint32_t inner, uint32_t outer, TitleRings rings = {});
 
 // The portal's word mark: orange letters in a brown ring and a wider cream ring, lit from above.
 void WordMark(art::Canvas& c, int x, int y, std::string_view text, const art::TextStyle& style);

@@ -137,6 +137,7 @@ CBigMenuButton::CBigMenuButton(const Plan& plan, CSurface* parent, void* target,
     args.callback = callback;
     command_ = PlaceButton(*this, args);
     click_ = Own(kEventClick, Thunk<&CBigMenuButton::OnClickThunk>);
+    press_ = Own(kEventLeftDown, Thunk<&CBigMenuButton::OnPressThunk>);
     enter_ = Own(kEventEnter, Thunk<&CBigMenuButton::OnEnterThunk>);
     leave_ = Own(kEventLeave, Thunk<&CBigMenuButton::OnLeaveThunk>);
 }
@@ -144,6 +145,7 @@ CBigMenuButton::CBigMenuButton(const Plan& plan, CSurface* parent, void* target,
 CBigMenuButton::~CBigMenuButton() {
     leave_.reset();
     enter_.reset();
+    press_.reset();
     click_.reset();
     command_ = {};
 }
@@ -155,6 +157,9 @@ ListenerPtr CBigMenuButton::Own(int code, EventCallback callback) {
 
 int CBigMenuButton::OnClick() {
     if (!enabled_ || !command_.event) return 0;
+    // The pointer is still over the button; the command may replace the button, so the look
+    // comes back first.
+    Show(kHover);
     EventRecord command{0, 0, id_, 0, 0};
     command_.event->Fire(command);
     return 0;
@@ -164,6 +169,10 @@ void CBigMenuButton::OnHover(bool entering) {
     if (!enabled_) return;
     Show(entering ? kHover : highlighted_ ? kHighlighted : kNormal);
     SelectStockCursor(entering ? kCursorHand : kCursorPointer);
+}
+
+void CBigMenuButton::OnPress() {
+    if (enabled_) Show(kFourth);
 }
 
 void CBigMenuButton::SetHighlighted(bool highlighted) {
@@ -181,6 +190,11 @@ void CBigMenuButton::Show(int look) { ShowButtonFrame(*this, look); }
 
 int CBigMenuButton::OnClickThunk() {
     OnClick();
+    return 1;
+}
+
+int CBigMenuButton::OnPressThunk() {
+    OnPress();
     return 1;
 }
 

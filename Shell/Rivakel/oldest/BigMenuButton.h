@@ -18,7 +18,7 @@ public:
     static constexpr unsigned kAlternateBack = 2;
     static constexpr unsigned kCaptionOn = 4;
 
-    // The looks, in frame order.
+    // The looks, in frame order; the fourth is shown while the button is held down.
     static constexpr int kNormal = 0;
     static constexpr int kHighlighted = 1;
     static constexpr int kHover = 2;
@@ -40,6 +40,7 @@ public:
     // Fires the command event with the id when enabled. 0.
     int OnClick();
     void OnHover(bool entering);
+    void OnPress();
     // Shows the highlighted or the normal look and keeps it for the end of a hover.
     void SetHighlighted(bool highlighted);
     void SetEnabled(bool enabled) { enabled_ = enabled; }
@@ -62,6 +63,7 @@ private:
                    std::string_view caption, unsigned flags, uint32_t background, EventCallback callback);
 
     int OnClickThunk();
+    int OnPressThunk();
     int OnEnterThunk();
     int OnLeaveThunk();
     void Show(int look);
@@ -74,6 +76,7 @@ private:
     platform::Rect caption_{};
     ButtonCommand command_;
     ListenerPtr click_;
+    ListenerPtr press_;
     ListenerPtr enter_;
     ListenerPtr leave_;
 };

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -46,7 +48,22 @@ protected:
         ResetProgram();
         platform::SetBackend(nullptr);
         SetDialogScript(nullptr);
+        for (const auto& [name, value] : savedHome_) {
+            if (value) setenv(name.c_str(), value->c_str(), 1);
+            else unsetenv(name.c_str());
+        }
         std::filesystem::remove_all(root_);
+    }
+
+    // For tests that install: what goes to the user's documents, desktop and the desktop's
+    // settings (the ".rml" type's program) lands in a home of the test's own.
+    void UsePrivateHome() {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
+            const char* value = std::getenv(name);
+            savedHome_.emplace_back(name, value != nullptr ? std::optional<std::string>(value) : std::nullopt);
+        }
+        setenv("HOME", (root_ / "home").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root_ / "home/.config").c_str(), 1);
     }
 
     std::filesystem::path DataHome() const { return root_ / "data"; }
@@ -58,4 +75,5 @@ protected:
 
 private:
     std::filesystem::path root_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> savedHome_;
 };

@@ -23,7 +23,9 @@ cp -r "$build/portal" "$work/build/portal"
 
 # Starts the portal, shows the Games page, clicks tile <n> and prints the game that started.
 play_tile() {
-  "${tied[@]}" "$source_dir/scripts/start-portal.sh" "$work/build" 2>"$work/portal.log" &
+  # Emptied here, not by the started program: the wait below must not read the last start's log.
+  : >"$work/portal.log"
+  "${tied[@]}" "$source_dir/scripts/start-portal.sh" "$work/build" 2>>"$work/portal.log" &
   portal_pid=$!
   for _ in $(seq 2400); do grep -q "main window 800x572 shown" "$work/portal.log" && break; sleep 0.05; done
   grep -q "main window 800x572 shown" "$work/portal.log" || fail "no main window"

@@ -2,7 +2,6 @@
 // the shell and the game, and the next start as an installed shell.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -22,11 +21,7 @@ class InstallSessionTest : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME"}) {
-            if (const char* value = std::getenv(name)) saved_.emplace_back(name, value);
-        }
-        setenv("HOME", (Root() / "home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (Root() / "home/.config").c_str(), 1);
+        UsePrivateHome();
         fs::create_directories(Launch());
         std::ofstream(Launch() / "rivakel") << "#!program";
         std::ofstream(Launch() / "_TestGame.run") << "#!launcher";
@@ -38,18 +33,11 @@ protected:
             dialog.Press(dialog.HasControl(question) ? question : accept_ ? kIdOk : kIdCancel);
         });
     }
-    void TearDown() override {
-        AppTest::TearDown();
-        SetDialogScript(nullptr);
-        unsetenv("XDG_CONFIG_HOME");
-        for (const auto& [name, value] : saved_) setenv(name.c_str(), value.c_str(), 1);
-    }
     fs::path Launch() const { return Root() / "~rv42"; }
     std::vector<std::string> Arguments() const {
         return {Launch().string(), (Launch() / "_TestGame.run").string(), "TestGame.gam"};
     }
 
-    std::vector<std::pair<std::string, std::string>> saved_;
     std::vector<std::string> seen_;
     bool accept_ = true;
 };

@@ -14,82 +14,19 @@ for tool in Xvfb xdotool xwd convert desktop-file-validate; do
 done
 [ -f "$games/ShellTestGame.gam" ] && [ -f "$games/TestGame.gam" ] || { echo "no test games in '$games'"; exit 77; }
 
-work="$(mktemp -d)"
-xvfb_pid="" portal_pid=""
 source "$(dirname "$0")/XvfbSession.sh"
-cleanup() {
-  for pid in "$portal_pid" "$xvfb_pid"; do [ -n "$pid" ] && stop "$pid"; done
-  wait 2>/dev/null
-  [ -n "${KEEP_WORK:-}" ] && echo "kept $work" || rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM HUP
-fail() {
-  echo "FAIL: $*"
-  [ -n "${KEEP_WORK:-}" ] && xwd -root -silent | convert xwd:- "$work/fail.png"
-  for log in "$work"/*.log; do echo "--- $log:"; tail -20 "$log"; done
-  exit 1
-}
-
-start_xvfb || fail "Xvfb did not start"
-export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
-export XDG_RUNTIME_DIR="$work/run" RIVAKEL_PLATFORM=sdl
-unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-# Waits for the main loop's first frame; or, for a start that asks before it, for the window.
-window_shown() {  # log
-  for _ in $(seq 600); do grep -q "main window 800x572 shown" "$1" && return 0; sleep 0.05; done
-  return 1
-}
-window_made() {
-  for _ in $(seq 600); do xwininfo -root -tree 2>/dev/null | grep -q '"Rivakel".* 800x572+' && return 0; sleep 0.05; done
-  return 1
-}
-# The main window's place on the screen; its title grows by the game's name while one runs.
-window_origin() {
-  xwininfo -root -tree | grep '"Rivakel[^"]*"' | grep ' 800x572+' | head -n1 |
-    sed -E 's/.* [0-9]+x[0-9]+\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2/'
-}
-# Until the program ends, answers its dialogs with Return (a click on the frame gives the window
-# the keyboard first).
-accept_until_gone() {  # pid
-  local at
-  for _ in $(seq 60); do
-    kill -0 "$1" 2>/dev/null || return 0
-    at="$(window_origin)"
-    [ -n "$at" ] && xdotool mousemove $(( ${at% *} + 20 )) $(( ${at#* } + 560 )) click 1 2>/dev/null
-    xdotool key Return 2>/dev/null
-    sleep 0.5
-  done
-  return 1
-}
-pixel() {  # x y in the window
-  local at
-  at="$(window_origin)"
-  xwd -root -silent | convert xwd:- -crop "1x1+$(( ${at% *} + $1 ))+$(( ${at#* } + $2 ))" -depth 8 txt:- |
-    grep -o '#[0-9A-F]\{6\}' | head -n1
-}
+portal_pid=""
+start_fresh_home portal_pid
 
 # 1. The e-mailed game unpacks into a "~rv" folder and starts the program there.
-launch="$work/~rv1"
-mkdir -p "$launch"
-cp "$binary" "$launch/rivakel"
-cp "$games/ShellTestGame.gam" "$launch/ShellTestGame.gam"
-printf '#!/bin/sh\n' >"$launch/_Shell Test Game.run"
-"${tied[@]}" "$launch/rivakel" "$launch" "$launch/_Shell Test Game.run" "ShellTestGame.gam" 2>"$work/first.log" &
-portal_pid=$!
-window_made || fail "the e-mailed start showed no window"
-accept_until_gone "$portal_pid" || fail "the installation did not end"
-wait "$portal_pid"; code=$?; portal_pid=""
-[ "$code" -eq 0 ] || fail "the installing start exited $code"
+install_emailed_game "$games/ShellTestGame.gam" "$work/first.log"
 
 installed="$XDG_DATA_HOME/Rivakel"
 id='{5E11A7E5-7E57-4A3E-9A3E-5E11A7E57E57}'
 [ -x "$installed/rivakel" ] || fail "no installed program"
 [ -f "$installed/System/Core.rdt" ] || fail "no Core file"
 cmp -s "$games/ShellTestGame.gam" "$installed/Games/$id/$id.gam" || fail "the game was not installed whole"
-[ -f "$HOME/Documents/My Rivakel/_Shell Test Game.run" ] || fail "the launcher was not kept"
+[ -f "$HOME/Documents/My Rivakel/_ShellTestGame.run" ] || fail "the launcher was not kept"
 for entry in "$XDG_DATA_HOME/applications/rivakel.desktop" "$HOME/Desktop/rivakel.desktop" \
              "$XDG_DATA_HOME/applications/Rivakel.RML.1.desktop"; do
   desktop-file-validate "$entry" >"$work/validate.log" 2>&1 || fail "desktop-file-validate refused $entry"
@@ -97,7 +34,7 @@ done
 
 # 2. The shortcut starts the installed shell in its folder.
 shortcut="$XDG_DATA_HOME/applications/rivakel.desktop"
-program="$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$shortcut")"
+program="$(sed -n 's/^Exec=//p' "$shortcut" | tr -d '"')"
 folder="$(sed -n 's/^Path=//p' "$shortcut")"
 [ "$program" = "$installed/rivakel" ] || fail "the shortcut runs '$program'"
 "${tied[@]}" env -C "$folder" "$program" 2>"$work/shortcut.log" &

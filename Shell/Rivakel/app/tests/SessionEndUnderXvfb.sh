@@ -18,7 +18,9 @@ run() {
   shift 3
   rm -rf "$work/data" "$work/run" && mkdir -p "$work/data/Rivakel/System" "$work/run" && chmod 700 "$work/run"
   [ "$installed" = yes ] && echo '<RDT ver="00.01.00.00"></RDT>' >"$work/data/Rivakel/System/Core.rdt"
-  env XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" "$@" "${tied[@]}" "$binary" 2>"$work/portal.log" &
+  # Emptied here, not by the started program: the wait below must not read the last start's log.
+  : >"$work/portal.log"
+  env XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" "$@" "${tied[@]}" "$binary" 2>>"$work/portal.log" &
   portal_pid=$!
   portal_says "$ready"
   local sent code

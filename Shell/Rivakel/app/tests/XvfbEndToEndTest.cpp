@@ -33,4 +33,28 @@ TEST(XvfbEndToEnd, TheDevelopmentPortalPlaysEveryBuiltGameFromItsGamesPage) {
     EXPECT_EQ(code, 0);
 }
 
+// Torvimble's module as the build lays it out, beside the program's folder.
+constexpr const char* kTorvimble =
+    "../../Games/{6934F453-91A5-4910-A527-41732408C021}/{6934F453-91A5-4910-A527-41732408C021}.gam";
+
+class KeptNames : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(KeptNames, AGamesDefaultsThenAPlayerNamedInItSurviveASigtermAndARestart) {
+    std::string skip;
+    const auto code = RunXvfbScript("KeptNamesUnderXvfb.sh", {kTorvimble}, skip, {GetParam()});
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
+// Each way a user starts a portal: the data folder scripts/run.sh uses, an installed portal, an
+// empty data folder, a Core cut inside its users.
+INSTANTIATE_TEST_SUITE_P(EveryStart, KeptNames, ::testing::Values("run-folder", "installed", "empty", "cut"),
+                         [](const auto& way) {
+                             std::string name;
+                             for (const char* c = way.param; *c != '\0'; ++c) {
+                                 if (*c != '-') name += *c;
+                             }
+                             return name;
+                         });
+
 }  // namespace

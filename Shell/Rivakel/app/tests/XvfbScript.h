@@ -14,10 +14,11 @@
 #include <system_error>
 #include <vector>
 
-// The program and what it needs are built beside the test. The script's exit code, or nullopt
-// (with the reason in `skip`) when it cannot run here: no program, no X server or tools (77).
+// The program and what it needs are built beside the test; `words` follow them as they stand.
+// The script's exit code, or nullopt (with the reason in `skip`) when it cannot run here: no
+// program, no X server or tools (77).
 inline std::optional<int> RunXvfbScript(const std::string& script, const std::vector<std::string>& beside,
-                                        std::string& skip) {
+                                        std::string& skip, const std::vector<std::string>& words = {}) {
     std::error_code error;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) {
@@ -32,6 +33,7 @@ inline std::optional<int> RunXvfbScript(const std::string& script, const std::ve
     std::vector<std::string> args{"bash", std::string(RIVAKEL_SOURCE_DIR) + "/Shell/Rivakel/app/tests/" + script,
                                   program.string()};
     for (const std::string& name : beside) args.push_back((self.parent_path() / name).string());
+    args.insert(args.end(), words.begin(), words.end());
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);

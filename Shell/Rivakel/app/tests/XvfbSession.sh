@@ -59,3 +59,84 @@ portal_ends() {
   code=$?
   portal_pid=""
 }
+
+# For a script that runs the program in a fresh home: makes "$work" with the home in it, starts
+# the server, and stops the processes whose ids the named variables hold (then the server)
+# however the script ends. `fail` says why, with the end of every log. KEEP_WORK=1 keeps the
+# folder, and a screenshot of a failure, for a look afterwards.
+start_fresh_home() {  # names of the variables that hold the script's process ids
+  work="$(mktemp -d)"
+  xvfb_pid=""
+  pid_names="$* xvfb_pid"
+  trap end_fresh_home EXIT
+  trap 'exit 130' INT TERM HUP
+  fail() {
+    echo "FAIL: $*"
+    [ -n "${KEEP_WORK:-}" ] && xwd -root -silent | convert xwd:- "$work/fail.png"
+    for log in "$work"/*.log; do echo "--- $log:"; tail -20 "$log"; done
+    exit 1
+  }
+  start_xvfb || fail "Xvfb did not start"
+  export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config"
+  export XDG_RUNTIME_DIR="$work/run" RIVAKEL_PLATFORM=sdl
+  unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR
+  mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+}
+end_fresh_home() {
+  local name
+  for name in $pid_names; do [ -n "${!name}" ] && stop "${!name}"; done
+  wait 2>/dev/null
+  [ -n "${KEEP_WORK:-}" ] && echo "kept $work" || rm -rf "$work"
+}
+
+# Waits for the main loop's first frame; or, for a start that asks before it, for the window.
+window_shown() {  # log
+  for _ in $(seq 600); do grep -q "main window 800x572 shown" "$1" && return 0; sleep 0.05; done
+  return 1
+}
+window_made() {
+  for _ in $(seq 600); do xwininfo -root -tree 2>/dev/null | grep -q '"Rivakel".* 800x572+' && return 0; sleep 0.05; done
+  return 1
+}
+# The main window's place on the screen; its title grows by the game's name while one runs.
+window_origin() {
+  xwininfo -root -tree | grep '"Rivakel[^"]*"' | grep ' 800x572+' | head -n1 |
+    sed -E 's/.* [0-9]+x[0-9]+\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2/'
+}
+# Until the program ends, answers its dialogs with Return (a click on the frame gives the window
+# the keyboard first).
+accept_until_gone() {  # pid
+  local at
+  for _ in $(seq 60); do
+    kill -0 "$1" 2>/dev/null || return 0
+    at="$(window_origin)"
+    [ -n "$at" ] && xdotool mousemove $(( ${at% *} + 20 )) $(( ${at#* } + 560 )) click 1 2>/dev/null
+    xdotool key Return 2>/dev/null
+    sleep 0.5
+  done
+  return 1
+}
+pixel() {  # x y in the window
+  local at
+  at="$(window_origin)"
+  xwd -root -silent | convert xwd:- -crop "1x1+$(( ${at% *} + $1 ))+$(( ${at#* } + $2 ))" -depth 8 txt:- |
+    grep -o '#[0-9A-F]\{6\}' | head -n1
+}
+
+# For a script that installs the portal ($work, $binary, $portal_pid, `fail`): an e-mailed game
+# unpacks into a "~rv" folder beside a copy of the program and starts it there; its dialogs are
+# accepted until the installing start ends.
+install_emailed_game() {  # game file, log
+  local launch="$work/~rv-install" name
+  name="$(basename "$1" .gam)"
+  mkdir -p "$launch"
+  cp "$binary" "$launch/rivakel"
+  cp "$1" "$launch/$name.gam"
+  printf '#!/bin/sh\n' >"$launch/_$name.run"
+  "${tied[@]}" "$launch/rivakel" "$launch" "$launch/_$name.run" "$name.gam" 2>"$2" &
+  portal_pid=$!
+  window_made || fail "the e-mailed start showed no window"
+  accept_until_gone "$portal_pid" || fail "the installation did not end"
+  wait "$portal_pid"; local code=$?; portal_pid=""
+  [ "$code" -eq 0 ] || fail "the installing start exited $code"
+}

@@ -33,7 +33,6 @@ constexpr int kEditHeight = 22;
 constexpr int kWarningSize = 32;
 constexpr int kMinTermsHeight = 60;
 constexpr int kMessageMinWidth = 240;
-constexpr int kMessageMaxWidth = 420;
 
 std::vector<CDialog*>& Stack() {
     static std::vector<CDialog*> open;
@@ -79,15 +78,16 @@ void CDialog::Build() {
 
     int width = UnitsToX(description_.widthUnits);
     if (description_.widthUnits == 0) {
-        // A message box is as wide as its text wants, within limits.
+        // A message box is as wide as its text's own lines; only a line wider than the window
+        // allows is wrapped.
         int textWidth = bold_.Width(description_.caption) + 2 * kMargin;
         for (const DialogControl& control : description_.controls) {
-            if (control.kind == DialogControlKind::Text) textWidth = std::max(textWidth, font_.Width(control.text));
+            if (control.kind == DialogControlKind::Text) textWidth = std::max(textWidth, WidestLine(font_, control.text));
         }
         const bool warning = std::any_of(description_.controls.begin(), description_.controls.end(),
                                          [](const DialogControl& c) { return c.kind == DialogControlKind::Warning; });
         width = std::clamp(textWidth + 2 * kMargin + (warning ? kWarningSize + kGap : 0), kMessageMinWidth,
-                           kMessageMaxWidth);
+                           std::max(kMessageMinWidth, rootWidth - 2 * kBorder));
     }
     // The buttons' row always fits.
     int buttons = 2 * kMargin - kButtonGap;
@@ -269,10 +269,15 @@ bool CDialog::Run() {
         input->StopKeyRepeat();
         input->SetFocus(nullptr);
     }
-    if (edit_ != nullptr) edit_->SetFocus();
     Stack().push_back(this);
     running_ = true;
     procedure_.OnCreate(*this);
+    // The proposed text is selected, as a box's field is whenever it gets the focus, so that
+    // typing replaces it.
+    if (edit_ != nullptr) {
+        edit_->SetFocus();
+        edit_->SelectAll();
+    }
     if (environment.repaint) environment.repaint();
     Info("Rivakel: dialog %s shown", description_.name.c_str());
 
@@ -399,6 +404,14 @@ std::string CDialog::ControlText(int id) const {
     if (item == nullptr) return {};
     if (item->control.kind == DialogControlKind::Edit && edit_ != nullptr) return edit_->Text();
     return item->control.text;
+}
+
+std::vector<std::string> CDialog::Texts() const {
+    std::vector<std::string> texts;
+    for (const Placed& item : placed_) {
+        if (item.control.kind == DialogControlKind::Text) texts.push_back(item.control.text);
+    }
+    return texts;
 }
 
 void CDialog::SetControlText(int id, std::string_view text) {

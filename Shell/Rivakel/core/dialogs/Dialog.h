@@ -55,6 +55,8 @@ public:
     bool HasControl(int id) const;
     // The text of a static text or edit control; "" for others.
     std::string ControlText(int id) const;
+    // Every static text of the box in order, those without an id (a message box's) among them.
+    std::vector<std::string> Texts() const;
     void SetControlText(int id, std::string_view text);
     bool Checked(int id) const;
     void SetChecked(int id, bool checked);

@@ -104,6 +104,16 @@ std::vector<std::string> WrapText(const DialogFont& font, std::string_view text,
     return lines;
 }
 
+int WidestLine(const DialogFont& font, std::string_view text) {
+    int widest = 0;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        widest = std::max(widest, font.Width(text.substr(start, end - start)));
+        start = end + 1;
+    }
+    return widest;
+}
+
 void DrawLines(CImage& image, const DialogFont& font, const std::vector<std::string>& lines, int x, int y,
                uint32_t colour) {
     for (const std::string& line : lines) {

@@ -46,6 +46,8 @@ private:
 // `text` broken into lines no wider than `width` at blanks (a word wider than the line is cut);
 // line feeds start new lines.
 std::vector<std::string> WrapText(const DialogFont& font, std::string_view text, int width);
+// The width of the widest of the lines that line feeds make of `text`.
+int WidestLine(const DialogFont& font, std::string_view text);
 // Draws the lines from (x, y) down, one line height apart.
 void DrawLines(CImage& image, const DialogFont& font, const std::vector<std::string>& lines, int x, int y,
                uint32_t colour);

@@ -144,14 +144,14 @@ void CSubsystem_Event::SelectPointer() {
     }
 }
 
-int CSubsystem_Event::DispatchMouse(int code, int x, int y) {
+int CSubsystem_Event::DispatchMouse(int code, int x, int y, intptr_t data) {
     if (hooks_.stopping && hooks_.stopping()) return 0;
-    Dispatch(code, x, y);
+    Dispatch(code, x, y, data);
     if (frames_.empty()) RunQueuedMoves();
     return 0;
 }
 
-void CSubsystem_Event::Dispatch(int code, int x, int y) {
+void CSubsystem_Event::Dispatch(int code, int x, int y, intptr_t data) {
     CSurface* hit = nullptr;
     if (root_) root_->HitTest(x, y, hit);
 
@@ -164,7 +164,7 @@ void CSubsystem_Event::Dispatch(int code, int x, int y) {
     }
 
     last_ = {x, y};
-    EventRecord record{0, 0, x, y, 0};
+    EventRecord record{0, 0, x, y, data};
     if (hit) {
         const platform::Point abs = hit->AbsoluteLoc();
         record[2] = x - abs.x;
@@ -309,7 +309,7 @@ void CSubsystem_Event::RunQueuedMoves() {
         const bool hoverVanished = hoverVanished_;
         hoverVanished_ = false;
         if (hooks_.stopping && hooks_.stopping()) return;
-        Dispatch(kEventMouseMove, last_.x, last_.y);
+        Dispatch(kEventMouseMove, last_.x, last_.y, 0);
         if (!hoverVanished) continue;
         if (hover_) {
             CCursor* cursor = nullptr;

@@ -42,8 +42,8 @@ public:
     CSubsystem_Event(const CSubsystem_Event&) = delete;
     CSubsystem_Event& operator=(const CSubsystem_Event&) = delete;
 
-    // Mouse input in main-window coordinates, codes 1 to 7.
-    int DispatchMouse(int code, int x, int y);
+    // Mouse input in main-window coordinates, codes 1 to 7 and the wheel; `data` goes in word 4.
+    int DispatchMouse(int code, int x, int y, intptr_t data = 0);
     // Fires every registered event of that code with {-, -, key, code, shell key}: 0 when a
     // listener ended the walk, else 1.
     int FireByCode(int code, int shellKey, int key);
@@ -123,7 +123,7 @@ private:
     // the walk, 1 otherwise; `fired` tells whether any event fired.
     int FireAll(const std::vector<Entry>& snapshot, EventRecord& record, const std::function<bool()>& keepGoing,
                 bool* fired = nullptr);
-    void Dispatch(int code, int x, int y);
+    void Dispatch(int code, int x, int y, intptr_t data);
     void UpdateHover(CSurface* hit, Frame& frame, EventRecord& record);
     int FireEnter(CSurface* hit, Frame& frame, EventRecord& record);
     void SelectCursorOf(CSurface* surface);

@@ -56,9 +56,9 @@ int CSubsystem_Input::TranslateKey(int code, int key) {
     return events->FireByCode(code, ShellKeyOf(code, key), key);
 }
 
-int CSubsystem_Input::ForwardMouse(int code, int x, int y) {
+int CSubsystem_Input::ForwardMouse(int code, int x, int y, intptr_t data) {
     CSubsystem_Event* events = EventService();
-    return events ? events->DispatchMouse(code, x, y) : 0;
+    return events ? events->DispatchMouse(code, x, y, data) : 0;
 }
 
 int CSubsystem_Input::FocusMainWindow(intptr_t) { return SetFocus(nullptr); }
@@ -137,6 +137,9 @@ bool CSubsystem_Input::HandlePlatformEvent(const platform::Event& event) {
         return true;
     case platform::EventType::MouseUp:
         ForwardMouse(event.button == 1 ? kEventRightUp : kEventLeftUp, event.x, event.y);
+        return true;
+    case platform::EventType::MouseWheel:
+        ForwardMouse(kEventWheel, event.x, event.y, event.wheel);
         return true;
     case platform::EventType::Deactivated:
         keys_.ReleaseAll();

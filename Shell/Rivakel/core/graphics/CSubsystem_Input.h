@@ -31,7 +31,7 @@ public:
     // Code 11 key down, 12 character, 13 key up; fires the key event by code. -1 for the Enter
     // key-down (Enter reaches listeners as character 13 and key up) or without an event service.
     int TranslateKey(int code, int key);
-    int ForwardMouse(int code, int x, int y);
+    int ForwardMouse(int code, int x, int y, intptr_t data = 0);
     // The keyboard goes back to the main window: no field holds it. 0.
     int FocusMainWindow(intptr_t ignored);
     // The key state of a shell key code; other values are taken as virtual keys.

@@ -43,6 +43,10 @@ CEditField::CEditField(CSurface* parent, void* context, int x, int y, int width,
     down_ = events->Listen(self, kEventLeftDown, this, Thunk<&CEditField::OnMouseDown>);
     move_ = events->Listen(self, kEventMouseMove, this, Thunk<&CEditField::OnMouseMove>);
     up_ = events->Listen(self, kEventLeftUp, this, Thunk<&CEditField::OnMouseUp>);
+    if (!text_.IsSingleLine()) {
+        wheel_ = events->Register(self, kEventWheel);
+        turned_ = events->Listen(self, kEventWheel, this, Thunk<&CEditField::OnWheel>);
+    }
 }
 
 CEditField::~CEditField() {
@@ -88,6 +92,11 @@ int CEditField::SetText(std::string_view text) {
     topLine_ = 0;
     Draw();
     return 0;
+}
+
+void CEditField::SelectAll() {
+    text_.SelectAll();
+    Changed();
 }
 
 int CEditField::LinkNext(CEditField* other) {
@@ -365,6 +374,19 @@ int CEditField::OnMouseMove(intptr_t* record) {
 
 int CEditField::OnMouseUp() {
     dragging_ = false;
+    return 1;
+}
+
+// Three lines a notch, as the system's text views scroll, and never past the first or the last
+// line; the caret stays where it is until the next key brings it back into view.
+int CEditField::OnWheel(intptr_t* record) {
+    int width = 0, height = 0;
+    GetSize(width, height);
+    const long lines = static_cast<long>(Layout().size());
+    const long visible = std::max(1, height / LineHeight());
+    const long top = static_cast<long>(topLine_) - 3 * static_cast<long>(record[4]);
+    topLine_ = static_cast<size_t>(std::clamp(top, 0L, std::max(0L, lines - visible)));
+    Draw();
     return 1;
 }
 

@@ -35,6 +35,8 @@ public:
     const std::string& Text() const { return text_.Text(); }
     int SetText(std::string_view text);
     int Clear() { return SetText({}); }
+    // Selects the whole text, the caret at its end, so that typing replaces it.
+    void SelectAll();
     // This field's next becomes `other`, and the other's previous this one. 0.
     int LinkNext(CEditField* other);
     CEditField* Next() const { return next_; }
@@ -54,6 +56,7 @@ private:
     int OnMouseDown(intptr_t* record);
     int OnMouseMove(intptr_t* record);
     int OnMouseUp();
+    int OnWheel(intptr_t* record);
     int OnBlink();
 
     int Advance(char ch) const;
@@ -84,8 +87,10 @@ private:
     bool dragging_ = false;
     std::unique_ptr<CTimer> blink_;
     EventPtr enter_;
+    EventPtr wheel_;
     ListenerPtr user_;
     ListenerPtr down_;
     ListenerPtr move_;
     ListenerPtr up_;
+    ListenerPtr turned_;
 };

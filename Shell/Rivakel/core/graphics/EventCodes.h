@@ -23,6 +23,9 @@ enum EventCode : int {
     kEventEditEnter = 15,
     kEventAppletNotice = 16,
     kEventAppletNotice2 = 17,
+    // The shell's own, which no game is told of: the wheel turned over a surface, word 4 the
+    // notches, positive away from the user. Only surfaces that register it hear it.
+    kEventWheel = 18,
 };
 
 // Events of lower codes are created on demand when a listener asks for them.

@@ -34,9 +34,17 @@ void CInstaller::DeleteAppMsg() {
     if (const auto path = HasAppMsg()) platform::DeleteFile(*path);
 }
 
-void CInstaller::OpenDataMailFile(std::string_view name, const std::function<void(std::string_view)>& reader) const {
-    const std::string path = LaunchFile(name);
-    const auto bytes = path.empty() ? std::nullopt : platform::ReadWholeFile(path, kMaxDataMailSize);
-    if (!bytes || !reader) return;
+void CInstaller::OpenDataMailFile(std::string_view path, const std::function<void(std::string_view)>& reader) const {
+    if (path.empty() || !reader) return;
+    const auto bytes = platform::ReadFilePrefix(std::string(path), kMaxDataMailSize + 1);
+    if (!bytes) {
+        Warning("CInstaller::OpenDataMailFile: %s cannot be read", std::string(path).c_str());
+        return;
+    }
+    // Far larger than any mailing: whatever it holds is none.
+    if (bytes->size() > kMaxDataMailSize) {
+        reader({});
+        return;
+    }
     reader(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }

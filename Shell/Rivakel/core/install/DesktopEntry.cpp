@@ -56,6 +56,15 @@ std::string XpmCode(size_t index) {
 
 std::optional<std::string> QuoteExecArgument(std::string_view program) {
     if (program.empty() || HasControlCharacter(program)) return std::nullopt;
+    // Some openers cannot read a quoted program: quotes only where they are needed.
+    if (program.find_first_of(" \t\"'\\><~|&;$*?#()`") == std::string_view::npos) {
+        std::string bare;
+        for (char c : program) {
+            if (c == '%') bare += '%';
+            bare += c;
+        }
+        return bare;
+    }
     std::string quoted = "\"";
     for (char c : program) {
         if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';

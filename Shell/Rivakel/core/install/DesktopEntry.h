@@ -15,8 +15,9 @@ inline constexpr std::string_view kAssociationFileName = "Rivakel.RML.1.desktop"
 inline constexpr std::string_view kMimePackageFileName = "rivakel-rml.xml";
 inline constexpr std::string_view kIconFileName = "rivakel.xpm";
 
-// `program` quoted as one argument of an Exec line (and escaped for the entry's string rules);
-// nullopt when it holds a control character, which no entry can carry.
+// `program` as one argument of an Exec line: quoted when it holds a character the entry's rules
+// reserve, '%' doubled, and escaped for the entry's string rules; nullopt when it holds a
+// control character, which no entry can carry.
 std::optional<std::string> QuoteExecArgument(std::string_view program);
 
 struct DesktopEntryPaths {

@@ -20,10 +20,31 @@ constexpr std::string_view kInstalledText =
     "from Rivakel and double-click or run the attached file to see your\n"
     "message and play the game!";
 constexpr std::string_view kNotInstalledCaption = "Installation failed";
-constexpr std::string_view kNotInstalledText =
-    "The Rivakel Game Companion could not be installed on your computer, and nothing\n"
-    "was changed.  Please check that your disk is not full and that your home folder\n"
-    "can be written to, then run the attached file from your e-mail message again.";
+// Our own text: it says what went wrong, so that the user knows whom to ask.
+std::string NotInstalledText(InstallFailure failure) {
+    std::string text =
+        "The Rivakel Game Companion could not be installed on your computer, and nothing\n"
+        "was changed.  ";
+    switch (failure) {
+    case InstallFailure::NotAGame:
+        return text +
+               "The file that came with your e-mail message is not a Rivakel game, or it\n"
+               "was damaged on its way.  Please ask the sender to send the game again.";
+    case InstallFailure::GameMissing:
+        return text +
+               "The game that came with your e-mail message cannot be found or read.\n"
+               "Please save the attached file again and run it from where you saved it.";
+    case InstallFailure::GameFolderTaken:
+        return text +
+               "Another file stands where this game's folder belongs in your Rivakel folder.\n"
+               "Please move that file away, then run the attached file again.";
+    default:
+        return text +
+               "Rivakel could not write its files.  Please check that your disk is not full\n"
+               "and that your home folder can be written to, then run the attached file from\n"
+               "your e-mail message again.";
+    }
+}
 
 // Shipped files copied by a first installation, in this order.
 constexpr std::pair<std::string_view, std::string_view> kShippedFiles[] = {
@@ -77,6 +98,7 @@ bool CInstaller::CopyProgram() const {
 }
 
 bool CInstaller::InstallShellFiles(std::string_view gameFile) {
+    failure_ = InstallFailure::CannotWrite;
     if (!HaveRoot()) return false;
     const InstallFolders& folders = context_.folders;
     // A game that will be refused is refused before anything is copied or registered.
@@ -84,6 +106,7 @@ bool CInstaller::InstallShellFiles(std::string_view gameFile) {
     if (!gameFile.empty()) {
         const std::string source =
             IsSafeRelativeName(gameFile) ? platform::ResolvePath(context_.shellFolder, gameFile).value_or("") : "";
+        if (source.empty()) failure_ = InstallFailure::GameMissing;
         if (!source.empty()) game = CheckGame(source, folders);
         if (!game) return false;
     }
@@ -94,7 +117,9 @@ bool CInstaller::InstallShellFiles(std::string_view gameFile) {
     }
     if (!CopyProgram() || !RegisterFileType()) return false;
     if (game && !WriteGame(*game)) return false;
-    return WriteShortcuts(Desktop());
+    if (!WriteShortcuts(Desktop())) return false;
+    failure_ = InstallFailure::None;
+    return true;
 }
 
 bool CInstaller::RegisterFileType() { return HaveRoot() && RegisterRmlType(Desktop()); }
@@ -108,6 +133,7 @@ int CInstaller::Install() {
         if (store->SaveCore() != kStoreOk) {
             store->SetInstalled(wasInstalled);
             Error("CInstaller::Install: the user store cannot be saved");
+            failure_ = InstallFailure::CannotWrite;
             return kInstallFailed;
         }
     }
@@ -131,7 +157,7 @@ void CInstaller::PromptCompanionInstall() {
         if (Install() == kInstallOk)
             Box(kInstalledCaption, kInstalledText, kInstallBoxOk);
         else
-            Box(kNotInstalledCaption, kNotInstalledText, kInstallBoxExclamation);
+            Box(kNotInstalledCaption, NotInstalledText(failure_), kInstallBoxExclamation);
     }
     if (context_.stopSession) context_.stopSession();
 }

@@ -56,6 +56,15 @@ inline constexpr int kInstallBoxOkCancel = 0x02;
 inline constexpr int kInstallBoxExclamation = 0x100;
 inline constexpr int kInstallBoxAnswerOk = 1;
 
+// Why the last installation failed, for the box that says so.
+enum class InstallFailure {
+    None,
+    CannotWrite,    // a folder or file could not be made: disk full, no permission
+    GameMissing,    // the named game file is not there or cannot be read
+    NotAGame,       // the file is no game (or was damaged)
+    GameFolderTaken,  // something else stands where the game's folder goes
+};
+
 // Results of the application object's slots.
 inline constexpr int kInstallOk = 0;
 inline constexpr int kInstallFailed = 1;
@@ -93,8 +102,10 @@ public:
     // Its path when it can be read.
     std::optional<std::string> HasAppMsg() const;
     void DeleteAppMsg();
-    // Hands the text of `name` in the launch folder to `reader`; an unreadable file is ignored.
-    void OpenDataMailFile(std::string_view name, const std::function<void(std::string_view text)>& reader) const;
+    // Hands the text of the data-mailing file `path` (named on the command line, so a relative
+    // path is the current folder's, or the kept one) to `reader`. A file that cannot be read (a
+    // folder, missing) is ignored; one too large to be a mailing is handed over as no text.
+    void OpenDataMailFile(std::string_view path, const std::function<void(std::string_view text)>& reader) const;
 
     const InstallContext& Context() const { return context_; }
 
@@ -123,6 +134,7 @@ private:
     DesktopSetup Desktop() const;
 
     InstallContext context_;
+    mutable InstallFailure failure_ = InstallFailure::None;
 };
 
 // The support text of a failed copy of shipped files, with the system's error code.

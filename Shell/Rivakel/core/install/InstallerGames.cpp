@@ -64,6 +64,7 @@ std::optional<CInstaller::CheckedGame> CInstaller::CheckGame(const std::string& 
     auto strings = bytes ? ReadGameImage(*bytes, &why) : std::nullopt;
     if (!strings) {
         Error("CInstaller: %s is not a game: %s", source.c_str(), why.c_str());
+        failure_ = bytes ? InstallFailure::NotAGame : InstallFailure::GameMissing;
         return std::nullopt;
     }
     const auto folder = folders.GameFolder(strings->identifier);
@@ -71,6 +72,7 @@ std::optional<CInstaller::CheckedGame> CInstaller::CheckGame(const std::string& 
                                   (platform::FolderExists(*folder) && !platform::IsRealFolder(*folder)));
     if (!folder || taken) {
         Error("CInstaller: the folder of game %s is taken by something else", strings->identifier.c_str());
+        failure_ = InstallFailure::GameFolderTaken;
         return std::nullopt;
     }
     return CheckedGame{std::move(*bytes), std::move(*strings), folders.Games(), *folder};

@@ -1,5 +1,7 @@
 #include "core/outbox/COutbox.h"
 
+#include <algorithm>
+
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/HexText.h"
 #include "core/base/Log.h"
@@ -111,7 +113,12 @@ int COutbox::Send(int type, std::string_view function, std::string_view params, 
             return kNetBadArgument;
         }
         ids = NewIds();
-        queue_.Enqueue(type, function, params, forceConn, priority, ids);
+        if (!queue_.Enqueue(type, function, params, forceConn, priority, ids)) {
+            Error("COutbox::Send: refused a %.*s message: the queue would grow past %llu bytes",
+                  static_cast<int>(std::min<size_t>(function.size(), 64)), function.data(),
+                  static_cast<unsigned long long>(kMaxQueuedBytes));
+            return kNetBadArgument;
+        }
     }
     record.msgIdH = ids.high;
     record.msgIdL = ids.low;

@@ -43,7 +43,8 @@ public:
     COutbox& operator=(const COutbox&) = delete;
 
     // Queues the message and posts it when the connection is free: 30 sent, 28 or 29 queued,
-    // 27 queued after a failed send, 1 for a function that cannot be sent (nothing queued).
+    // 27 queued after a failed send, 1 for a function that cannot be sent or a queue too full to
+    // take the message (nothing queued).
     int Send(int type, std::string_view function, std::string_view params, bool forceConn, int priority) override;
     // As Send; `record` carries the ids of a queued message being sent again (0 for a new one)
     // and receives the ids and type.

@@ -4,6 +4,7 @@
 
 #include "core/base/Decimal.h"
 #include "core/base/Log.h"
+#include "core/store/RefusedFile.h"
 
 namespace {
 
@@ -105,7 +106,11 @@ OutboxJournal::OutboxJournal(std::string path) : path_(std::move(path)) {}
 
 void OutboxJournal::Replay(const std::function<void(const JournalRecord&)>& apply) const {
     const std::optional<std::vector<uint8_t>> bytes = platform::ReadWholeFile(path_, kMaxJournalBytes);
-    if (!bytes) return;
+    if (!bytes) {
+        // The restart after the replay writes a new journal: the old one is kept, not lost.
+        if (const std::optional<FileRefusal> why = WhyUnread(path_, kMaxJournalBytes)) KeepAside(path_, *why, "COutbox");
+        return;
+    }
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     size_t start = 0;
     // A last line without its line end was cut short by a kill: it never happened.

@@ -42,7 +42,8 @@ inline constexpr uint64_t kMaxJournalBytes = uint64_t{64} << 20;
 class OutboxJournal {
 public:
     explicit OutboxJournal(std::string path);
-    // Calls `apply` with each whole record in order; a damaged line is passed over.
+    // Calls `apply` with each whole record in order; a damaged line is passed over. A journal that
+    // is there but cannot be read is kept aside (RefusedFile.h).
     void Replay(const std::function<void(const JournalRecord&)>& apply) const;
     // After the Outbox file was written: the journal starts again holding only `keep`.
     bool Restart(std::span<const JournalRecord> keep);

@@ -6,6 +6,7 @@
 #include "core/net/CSubsystem_Net.h"
 #include "core/store/OutboxSalvage.h"
 #include "core/store/RdtNode.h"
+#include "core/store/RdtWriter.h"
 
 namespace {
 
@@ -22,6 +23,9 @@ uint32_t ParseUnsigned(std::string_view text) {
 MessageIds IdsOf(const RdtNode& node) {
     return {ParseUnsigned(AttrText(node, "MsgIDH")), ParseUnsigned(AttrText(node, "MsgIDL"))};
 }
+
+// RDT / Users / User / Message.
+constexpr int kMessageDepth = 3;
 
 // The Message element for an added record, its attributes in the order the Outbox file keeps.
 RdtNode* AddMessage(RdtNode& parent, const JournalRecord& record, std::string_view forceConn) {
@@ -41,6 +45,7 @@ RdtNode* AddMessage(RdtNode& parent, const JournalRecord& record, std::string_vi
 void OutboxQueue::Bind(RdtNode* element, size_t loaded) {
     element_ = element;
     order_.clear();
+    bytes_ = 0;
     byIds_.clear();
     pickable_.clear();
     unread_.clear();
@@ -58,6 +63,8 @@ uint64_t OutboxQueue::Index(RdtNode* node, bool loaded) {
     entry.node = node;
     entry.ids = IdsOf(*node);
     entry.priority = StrToInt(AttrText(*node, "Priority"));
+    entry.bytes = WrittenSize(*node, kMessageDepth);
+    bytes_ += entry.bytes;
     byIds_.emplace(entry.ids, seq);
     if (loaded) {
         Load(seq);
@@ -92,6 +99,7 @@ void OutboxQueue::Drop(uint64_t seq) {
             break;
         }
     }
+    bytes_ -= entry.bytes;
     element_->RemoveChild(entry.node);
     order_.erase(found);
 }
@@ -122,9 +130,17 @@ void OutboxQueue::Journal(const JournalRecord& record) {
     if (journal_ != nullptr) journal_->Append(record);
 }
 
-void OutboxQueue::Enqueue(int type, std::string_view function, std::string_view params, bool forceConn,
+void OutboxQueue::SetParams(uint64_t seq, const std::string& escaped) {
+    Entry& entry = order_.at(seq);
+    entry.node->SetAttr("Params", escaped);
+    bytes_ -= entry.bytes;
+    entry.bytes = WrittenSize(*entry.node, kMessageDepth);
+    bytes_ += entry.bytes;
+}
+
+bool OutboxQueue::Enqueue(int type, std::string_view function, std::string_view params, bool forceConn,
                           int priority, MessageIds ids) {
-    if (element_ == nullptr) return;
+    if (element_ == nullptr) return true;
     JournalRecord record;
     record.kind = JournalRecord::Add;
     record.ids = ids;
@@ -133,8 +149,14 @@ void OutboxQueue::Enqueue(int type, std::string_view function, std::string_view 
     record.params = EscapeParams(params);
     record.forceConn = forceConn ? "true" : "false";
     record.priority = std::to_string(priority);
+    RdtNode* node = AddMessage(*element_, record, record.forceConn);
+    if (bytes_ + WrittenSize(*node, kMessageDepth) > kMaxQueuedBytes) {
+        element_->RemoveChild(node);
+        return false;
+    }
     Journal(record);
-    Index(AddMessage(*element_, record, record.forceConn), true);
+    Index(node, true);
+    return true;
 }
 
 std::optional<int> OutboxQueue::Remove(MessageIds ids) {
@@ -198,10 +220,9 @@ void OutboxQueue::Merge(uint64_t chosen, std::string& text) {
         taken.push_back(seq);
     }
     if (taken.empty()) return;
-    RdtNode& node = *order_.at(chosen).node;
     const std::string escaped = EscapeParams(text);
     Journal(ShortRecord(JournalRecord::Params, order_.at(chosen).ids, escaped));
-    node.SetAttr("Params", escaped);
+    SetParams(chosen, escaped);
     for (uint64_t seq : taken) {
         Journal(ShortRecord(JournalRecord::Remove, order_.at(seq).ids));
         Drop(seq);
@@ -232,7 +253,7 @@ void OutboxQueue::Apply(const JournalRecord& record) {
         if (seq) Drop(*seq);
         return;
     case JournalRecord::Params:
-        if (seq) order_.at(*seq).node->SetAttr("Params", record.params);
+        if (seq) SetParams(*seq, record.params);
         return;
     case JournalRecord::Sent:
         if (seq) order_.at(*seq).sent = true;

@@ -23,6 +23,9 @@ inline constexpr size_t kLoadedAtStart = 8;
 inline constexpr size_t kLoadedLater = 5;
 inline constexpr size_t kMergeLimit = 500;
 inline constexpr int kUnknownMessageType = 10;
+// The queue's messages as written in the Outbox file: new messages are refused past this, so the
+// file stays well within what the store reads back (kMaxStoreFileBytes).
+inline constexpr uint64_t kMaxQueuedBytes = uint64_t{16} << 20;
 
 struct PickedMessage {
     int type = 0;
@@ -45,8 +48,9 @@ public:
     // Gives each message without an identity (ids that read as 0 and 0) one of `next`, so that
     // it is sent under that identity and leaves the queue when answered.
     void GiveIdentities(const std::function<MessageIds()>& next);
-    // Appends a Message element (Params escaped).
-    void Enqueue(int type, std::string_view function, std::string_view params, bool forceConn, int priority,
+    // Appends a Message element (Params escaped). False, with nothing queued, when the queue
+    // would pass kMaxQueuedBytes.
+    bool Enqueue(int type, std::string_view function, std::string_view params, bool forceConn, int priority,
                  MessageIds ids);
     // Removes the first message with both ids: its type index (kUnknownMessageType for a name
     // outside the table); nullopt when no message has them.
@@ -61,6 +65,8 @@ public:
     void MarkSent(MessageIds ids);
     bool Contains(MessageIds ids) const;
     size_t Size() const { return order_.size(); }
+    // What the queued messages take in the Outbox file.
+    uint64_t Bytes() const { return bytes_; }
     // Identities and types of the messages with ForceConn "true", in document order.
     std::vector<std::pair<MessageIds, int>> ForcedMessages() const;
 
@@ -76,6 +82,7 @@ private:
         int priority = 0;
         bool loaded = false;
         bool sent = false;
+        size_t bytes = 0;  // as written in the file
     };
 
     uint64_t Index(RdtNode* node, bool loaded);
@@ -85,10 +92,12 @@ private:
     std::optional<uint64_t> Find(MessageIds ids) const;
     void Merge(uint64_t chosen, std::string& text);
     void Journal(const JournalRecord& record);
+    void SetParams(uint64_t seq, const std::string& escaped);
 
     RdtNode* element_ = nullptr;
     OutboxJournal* journal_ = nullptr;
     uint64_t nextSeq_ = 0;
+    uint64_t bytes_ = 0;
     std::map<uint64_t, Entry> order_;              // document order
     std::multimap<MessageIds, uint64_t> byIds_;
     std::set<std::pair<int, uint64_t>> pickable_;  // (-priority, seq) of read messages

@@ -14,10 +14,11 @@ bool IsUnownedRecord(const RdtNode& node) {
     return false;
 }
 
+}  // namespace
+
 // An element whose name would not read back is left out with its subtree, so that it cannot
 // cut off the rest of the file at the next read.
 bool IsWritten(const RdtNode& node) { return IsWritableName(node.Name()) && !IsUnownedRecord(node); }
-}  // namespace
 
 void AppendRdtElement(std::string& out, const RdtNode& node, int depth) {
     if (!IsWritten(node)) return;
@@ -52,6 +53,12 @@ void AppendRdtElement(std::string& out, const RdtNode& node, int depth) {
     out += "</";
     out += node.Name();
     out += ">\r\n";
+}
+
+size_t WrittenSize(const RdtNode& node, int depth) {
+    std::string text;
+    AppendRdtElement(text, node, depth);
+    return text.size();
 }
 
 std::string WriteRdt(const RdtNode& root) {

@@ -9,4 +9,8 @@
 #include "core/store/RdtNode.h"
 
 std::string WriteRdt(const RdtNode& root);
+// Whether the element is written at all (a root that is not gives an empty text).
+bool IsWritten(const RdtNode& node);
+// The bytes the element takes in the written text at `depth`, its subtree included.
+size_t WrittenSize(const RdtNode& node, int depth);
 void AppendRdtElement(std::string& out, const RdtNode& node, int depth);

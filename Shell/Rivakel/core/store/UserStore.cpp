@@ -1,9 +1,13 @@
 #include "core/store/UserStore.h"
 
+#include <algorithm>
+
 #include "core/base/Log.h"
 #include "core/store/CopyToBuffer.h"
+#include "core/store/CoreDefaults.h"
 #include "core/store/RdtReader.h"
 #include "core/store/RdtWriter.h"
+#include "core/store/RefusedFile.h"
 #include "platform/Host.h"
 
 namespace {
@@ -12,9 +16,6 @@ constexpr size_t kMaxShellVersion = 14;
 constexpr size_t kMaxTrackArgs = 7;
 constexpr std::string_view kCoreDataName = "System\\Core.rdt";
 constexpr std::string_view kOutboxDataName = "System\\Outbox.rdt";
-// Users, settings, high scores and the requests waiting to be sent: far below this. A larger
-// file is not the store's, and reads as a damaged one.
-constexpr uint64_t kMaxStoreFileBytes = uint64_t{16} << 20;
 
 std::string_view LastComponent(std::string_view name) {
     const size_t slash = name.find_last_of("\\/");
@@ -46,16 +47,13 @@ int GetProp(const RdtNode* scope, std::string_view key, std::string& out) {
     return kStoreOk;
 }
 
-void SetProp(RdtNode* scope, std::string_view key, std::string_view value) {
-    if (!scope) return;
-    if (RdtNode* prop = FindProp(*scope, key)) {
-        prop->SetAttrValueAt(1, value);
-        return;
-    }
-    RdtNode* prop = scope->AddChild("RLSProp");
-    prop->AddAttr("name", key);
-    prop->AddAttr("value", value);
+int DepthOf(const RdtNode& node) {
+    int depth = 0;
+    for (const RdtNode* up = node.Parent(); up != nullptr; up = up->Parent()) ++depth;
+    return depth;
 }
+
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
 int CopyOut(int result, const std::string& text, std::span<char> out) {
     CopyToBuffer(text, out);
@@ -66,8 +64,13 @@ int CopyOut(int result, const std::string& text, std::span<char> out) {
 
 CSubsystem_UserStore::CSubsystem_UserStore(UserStoreConfig config) : config_(std::move(config)) {
     if (config_.shellVersion.size() > kMaxShellVersion) config_.shellVersion.resize(kMaxShellVersion);
+    const CoreDefaults defaults{kStoreFormatVersion, config_.shellVersion, TimeStampText()};
     if (LoadDataFile(kCoreDataName, coreRoot_) != kStoreOk || !coreRoot_) {
-        coreRoot_ = MakeDefaultCore();
+        coreRoot_ = MakeDefaultCore(defaults);
+    } else if (const std::vector<std::string> added = CompleteCore(*coreRoot_, defaults); !added.empty()) {
+        std::string names;
+        for (const std::string& name : added) names += (names.empty() ? "" : ", ") + name;
+        Info("CSubsystem_UserStore: %s lacked %s; the defaults were added", kCoreFileName.data(), names.c_str());
     }
     if (RdtNode* shell = GetShellElement()) {
         if (RdtNode* guid = shell->FindChild("ShellGUID")) shellGuid_ = TextOf(guid->Text());
@@ -103,19 +106,6 @@ std::string CSubsystem_UserStore::TimeStampText() const {
     return config_.timeStamp ? std::to_string(config_.timeStamp()) : std::string("0");
 }
 
-std::unique_ptr<RdtNode> CSubsystem_UserStore::MakeDefaultCore() const {
-    auto root = std::make_unique<RdtNode>("RDT");
-    root->AddAttr("ver", kStoreFormatVersion);
-    root->AddAttr("shellver", config_.shellVersion);
-    RdtNode* user = root->AddChild("Users")->AddChild("User");
-    user->AddAttr("localid", "0");
-    user->AddChild("Email")->SetText("guest");
-    user->AddChild("RegDate")->SetText(TimeStampText());
-    root->AddChild("Rivlets");
-    root->AddChild("Shell")->AddChild("DefaultUser")->AddAttr("localid", "0");
-    return root;
-}
-
 std::unique_ptr<RdtNode> CSubsystem_UserStore::MakeDefaultOutbox() const {
     auto root = std::make_unique<RdtNode>("RDT");
     root->AddAttr("ver", kStoreFormatVersion);
@@ -124,42 +114,68 @@ std::unique_ptr<RdtNode> CSubsystem_UserStore::MakeDefaultOutbox() const {
     return root;
 }
 
-std::optional<std::string> CSubsystem_UserStore::ReadStoredFile(std::string_view name, bool& fromDisk) const {
-    fromDisk = false;
+CSubsystem_UserStore::StoredFile CSubsystem_UserStore::ReadStoredFile(std::string_view name) const {
+    StoredFile file;
     const std::optional<std::string> path =
         config_.installed ? platform::ResolvePath(DataRoot(), name)
                           : platform::ResolvePath(config_.shellFolder, LastComponent(name));
     if (path) {
         if (auto bytes = platform::ReadWholeFile(*path, kMaxStoreFileBytes)) {
-            fromDisk = true;
-            return std::string(bytes->begin(), bytes->end());
+            file.path = *path;
+            file.text.emplace(bytes->begin(), bytes->end());
+            return file;
+        }
+        if (std::optional<FileRefusal> why = WhyUnread(*path, kMaxStoreFileBytes)) {
+            file.path = *path;
+            file.refusal = why;
+            return file;
         }
     }
-    if (IsCoreName(name) || IsOutboxName(name) || !config_.openNamedData) return std::nullopt;
-    return config_.openNamedData(name);
+    if (!IsCoreName(name) && !IsOutboxName(name) && config_.openNamedData) file.text = config_.openNamedData(name);
+    return file;
+}
+
+// Only an installed shell writes its store, and so only there can a save overwrite a file
+// that was not read.
+void CSubsystem_UserStore::SetAside(const StoredFile& file, std::string_view name, FileRefusal why) {
+    if (!config_.installed || file.path.empty() || !(IsCoreName(name) || IsOutboxName(name))) return;
+    if (!KeepAside(file.path, why, "CSubsystem_UserStore::LoadDataFile")) unsaved_.emplace_back(LastComponent(name));
 }
 
 int CSubsystem_UserStore::LoadDataFile(std::string_view name, std::unique_ptr<RdtNode>& root) {
     root.reset();
-    bool fromDisk = false;
-    std::optional<std::string> text = ReadStoredFile(name, fromDisk);
-    if (!text) return kStoreNoFile;
-    if (fromDisk && IsCoreName(name) && config_.setShellFolder) config_.setShellFolder(DataRoot());
-
-    const bool outbox = IsOutboxName(name);
-    if (outbox && HasDamagedBytes(*text)) {
-        Warning("CSubsystem_UserStore::LoadDataFile: %s is damaged, salvaging requests", kOutboxFileName.data());
-        shellGuidPending_ = true;
-        salvaged_ = SalvageOutbox(*text);
+    StoredFile file = ReadStoredFile(name);
+    if (!file.text) {
+        if (file.refusal) SetAside(file, name, *file.refusal);
         return kStoreNoFile;
     }
-    BlankDamagedBytes(*text);
-    RepairUserTags(*text);
+    std::string& text = *file.text;
+    if (!file.path.empty() && IsCoreName(name) && config_.setShellFolder) config_.setShellFolder(DataRoot());
+
+    const bool outbox = IsOutboxName(name);
+    if (outbox && HasDamagedBytes(text)) {
+        Warning("CSubsystem_UserStore::LoadDataFile: %s is damaged, salvaging requests", kOutboxFileName.data());
+        shellGuidPending_ = true;
+        salvaged_ = SalvageOutbox(text);
+        SetAside(file, name, FileRefusal::Damaged);
+        return kStoreNoFile;
+    }
+    BlankDamagedBytes(text);
+    RepairUserTags(text);
     RdtParseOptions options;
     options.forceConnFalse = outbox;
-    if (!ParseRdt(*text, root, options)) {
+    if (!ParseRdt(text, root, options)) {
         Warning("CSubsystem_UserStore::LoadDataFile: no element in %.*s", static_cast<int>(name.size()), name.data());
         root.reset();
+        if (!IsBlank(text)) SetAside(file, name, FileRefusal::Damaged);
+        return kStoreNoFile;
+    }
+    // A root the writer leaves out would be saved as nothing at all.
+    if (!IsWritten(*root)) {
+        Warning("CSubsystem_UserStore::LoadDataFile: %.*s has no root element that can be kept",
+                static_cast<int>(name.size()), name.data());
+        root.reset();
+        SetAside(file, name, FileRefusal::Damaged);
         return kStoreNoFile;
     }
     return kStoreOk;
@@ -186,6 +202,12 @@ bool CSubsystem_UserStore::Parse(std::string_view text, int endTagLimit, std::un
 }
 
 int CSubsystem_UserStore::SaveDataFile(std::string_view name, const RdtNode& root) {
+    for (const std::string& kept : unsaved_) {
+        if (!EqualsNoCase(kept, LastComponent(name))) continue;
+        Error("CSubsystem_UserStore::SaveDataFile: %s is not written over the file that could not be read",
+              kept.c_str());
+        return kStoreWriteFailed;
+    }
     const std::string folder = SystemFolder();
     const auto path = platform::ResolvePath(folder, LastComponent(name));
     if (!path || !platform::CreateFolders(folder)) {
@@ -200,6 +222,7 @@ int CSubsystem_UserStore::SaveDataFile(std::string_view name, const RdtNode& roo
         Error("CSubsystem_UserStore::SaveDataFile: cannot write %s", path->c_str());
         return kStoreWriteFailed;
     }
+    if (&root == coreRoot_.get()) coreBytes_ = text.size();
     return kStoreOk;
 }
 
@@ -226,35 +249,65 @@ RdtNode* CSubsystem_UserStore::GetCoreElement(std::string_view name) const { ret
 
 RdtNode* CSubsystem_UserStore::FindUserByEmail(std::string_view email) const {
     const RdtNode* users = coreRoot_->FindChild("USERS");
-    if (!users) return nullptr;
-    for (size_t i = 0; i < users->ChildCount(); ++i) {
-        RdtNode* user = users->ChildAt(i);
-        if (!EqualsNoCase(user->Name(), "USER")) continue;
-        const RdtNode* mail = user->FindChild("Email");
-        if (mail && mail->Text() && EqualsNoCase(*mail->Text(), email)) return user;
-    }
-    return nullptr;
+    return users != nullptr ? ::FindUserByEmail(*users, email) : nullptr;
 }
 
+std::string CSubsystem_UserStore::RunningGameId() const {
+    return config_.runningGameId ? config_.runningGameId() : std::string();
+}
+
+// A record under an empty owner is never written, so without a running game there is none.
 RdtNode* CSubsystem_UserStore::GetUserGameElement() {
     if (!config_.currentUserEmail) return nullptr;
     RdtNode* user = FindUserByEmail(config_.currentUserEmail());
-    if (!user) return nullptr;
-    const std::string game = config_.runningGameId ? config_.runningGameId() : std::string();
+    const std::string game = RunningGameId();
+    if (!user || game.empty()) return nullptr;
     return user->GetOrAddChildWithAttr("RLS", "ownerid", game);
 }
 
 RdtNode* CSubsystem_UserStore::GetGameElement() {
     RdtNode* rivlets = coreRoot_->FindChild("Rivlets");
-    if (!rivlets) return nullptr;
-    const std::string game = config_.runningGameId ? config_.runningGameId() : std::string();
-    if (game.empty()) return nullptr;
+    const std::string game = RunningGameId();
+    if (!rivlets || game.empty()) return nullptr;
     return rivlets->GetOrAddChild(game);
 }
 
-int CSubsystem_UserStore::SetGameProp(std::string_view key, std::string_view value) {
-    SetProp(GetGameElement(), key, value);
+int CSubsystem_UserStore::SetProperty(RdtNode* scope, std::string_view key, std::string_view value,
+                                      const char* operation) {
+    if (scope == nullptr) {
+        Warning("CSubsystem_UserStore::%s: no user or game to keep \"%.*s\" under; not stored", operation,
+                static_cast<int>(std::min<size_t>(key.size(), 64)), key.data());
+        return kStoreNoService;
+    }
+    if (!coreBytes_) coreBytes_ = WrittenSize(*coreRoot_, 0);
+    // Measured as it will be written, at its place in the tree.
+    const int depth = DepthOf(*scope) + 1;
+    RdtNode* prop = FindProp(*scope, key);
+    std::unique_ptr<RdtNode> added;
+    if (prop == nullptr) {
+        added = std::make_unique<RdtNode>("RLSProp");
+        added->AddAttr("name", key);
+        added->AddAttr("value", "");
+        prop = added.get();
+    }
+    const size_t before = added ? 0 : WrittenSize(*prop, depth);
+    const std::string old = TextOf(prop->Attrs()[1].value);
+    prop->SetAttrValueAt(1, value);
+    const size_t after = WrittenSize(*prop, depth);
+    if (after > before && *coreBytes_ + (after - before) > kMaxCoreBytesFromGames) {
+        prop->SetAttrValueAt(1, old);
+        Warning("CSubsystem_UserStore::%s: \"%.*s\" would grow %s past %llu bytes; not stored", operation,
+                static_cast<int>(std::min<size_t>(key.size(), 64)), key.data(), kCoreFileName.data(),
+                static_cast<unsigned long long>(kMaxCoreBytesFromGames));
+        return kStoreFull;
+    }
+    *coreBytes_ = *coreBytes_ + after - before;
+    if (added) scope->AppendChild(std::move(added));
     return kStoreOk;
+}
+
+int CSubsystem_UserStore::SetGameProp(std::string_view key, std::string_view value) {
+    return SetProperty(GetGameElement(), key, value, "SetGameProp");
 }
 
 int CSubsystem_UserStore::GetGameProp(std::string_view key, std::string& out) {
@@ -268,8 +321,7 @@ int CSubsystem_UserStore::GetGameProp(std::string_view key, std::span<char> out)
 }
 
 int CSubsystem_UserStore::SetUserProp(std::string_view key, std::string_view value) {
-    SetProp(GetUserGameElement(), key, value);
-    return kStoreOk;
+    return SetProperty(GetUserGameElement(), key, value, "SetUserProp");
 }
 
 int CSubsystem_UserStore::GetUserProp(std::string_view key, std::string& out) {
@@ -366,7 +418,8 @@ bool CSubsystem_UserStore::RemoveGameData(std::string_view gameId) {
     if (!config_.currentUserEmail) return false;
     RdtNode* user = FindUserByEmail(config_.currentUserEmail());
     if (!user) return false;
-    user->RemoveChild(user->FindChildWithAttr("RLS", "ownerid", gameId));
+    // Every record of the game: a damaged file may hold two.
+    while (const RdtNode* record = user->FindChildWithAttr("RLS", "ownerid", gameId)) user->RemoveChild(record);
     return SaveCore() == kStoreOk;
 }
 

@@ -18,11 +18,14 @@
 #include "core/store/OutboxLink.h"
 #include "core/store/OutboxSalvage.h"
 #include "core/store/RdtNode.h"
+#include "core/store/RefusedFile.h"
 
 // Result codes of the store.
 inline constexpr int kStoreOk = 0;
 inline constexpr int kStoreWriteFailed = 1;
 inline constexpr int kStoreNotSaved = 2;
+// A game's value that would grow the Core file past kMaxCoreBytesFromGames.
+inline constexpr int kStoreFull = 3;
 inline constexpr int kStoreNoService = 8;
 inline constexpr int kStoreNoKey = 25;
 inline constexpr int kStoreNoFile = 26;
@@ -31,6 +34,13 @@ inline constexpr std::string_view kCoreFileName = "Core.rdt";
 inline constexpr std::string_view kOutboxFileName = "Outbox.rdt";
 inline constexpr std::string_view kStoreFormatVersion = "00.01.00.00";
 inline constexpr std::string_view kEmptyShellGuid = "{00000000-0000-0000-0000-000000000000}";
+
+// The reader takes store files up to kMaxStoreFileBytes; a larger one is kept aside unread. A
+// game's value is refused when it would grow the Core file past the smaller
+// kMaxCoreBytesFromGames, so that what the writer makes is always read back, with room for the
+// shell's own settings.
+inline constexpr uint64_t kMaxStoreFileBytes = uint64_t{32} << 20;
+inline constexpr uint64_t kMaxCoreBytesFromGames = uint64_t{16} << 20;
 
 // What the store takes from the rest of the shell. Empty functions stand for services that
 // do not exist (yet): no clock, no running game, no current user.
@@ -57,7 +67,9 @@ public:
     CSubsystem_UserStore& operator=(const CSubsystem_UserStore&) = delete;
 
     // Game-wide and per-user properties of the running game. Reads copy into the caller's
-    // buffer (cut to fit, always terminated); a missing key gives "" and kStoreNoKey.
+    // buffer (cut to fit, always terminated); a missing key gives "" and kStoreNoKey. A set that
+    // stores nothing says so, in one log line: kStoreNoService without a user or a running game
+    // to keep the value under, kStoreFull when the value would grow the Core file too far.
     int SetGameProp(std::string_view key, std::string_view value);
     int GetGameProp(std::string_view key, std::span<char> out);
     int GetGameProp(std::string_view key, std::string& out);
@@ -65,7 +77,9 @@ public:
     int GetUserProp(std::string_view key, std::span<char> out);
     int GetUserProp(std::string_view key, std::string& out);
 
-    // `name` is a data-file name of the system's own form, such as "System\Core.rdt".
+    // `name` is a data-file name of the system's own form, such as "System\Core.rdt". An
+    // installed shell's Core or Outbox file that is there but cannot be read is kept aside
+    // (RefusedFile.h); when that fails, the file of that name is never written over.
     int LoadDataFile(std::string_view name, std::unique_ptr<RdtNode>& root);
     // kStoreNoFile also when the file holds no element, so a loaded root is never null.
     int LoadPlainFile(const std::string& path, std::unique_ptr<RdtNode>& root);
@@ -94,7 +108,7 @@ public:
     int Track2(std::string_view event, std::initializer_list<const char*> args = {});
     // Sends what the outbox salvage kept; returns how many RivRivlet requests there were.
     int FlushPending();
-    // Drops the current user's record of the game and saves; false without a current user or
+    // Drops the current user's records of the game and saves; false without a current user or
     // when the save failed.
     bool RemoveGameData(std::string_view gameId);
 
@@ -114,9 +128,17 @@ public:
     std::string SystemFolder() const;
 
 private:
-    std::unique_ptr<RdtNode> MakeDefaultCore() const;
+    struct StoredFile {
+        std::string path;  // empty when the text came through the file service, or from nowhere
+        std::optional<std::string> text;
+        std::optional<FileRefusal> refusal;  // the file is there but was not read
+    };
+
     std::unique_ptr<RdtNode> MakeDefaultOutbox() const;
-    std::optional<std::string> ReadStoredFile(std::string_view name, bool& fromDisk) const;
+    StoredFile ReadStoredFile(std::string_view name) const;
+    void SetAside(const StoredFile& file, std::string_view name, FileRefusal why);
+    int SetProperty(RdtNode* scope, std::string_view key, std::string_view value, const char* operation);
+    std::string RunningGameId() const;
     std::string DataRoot() const;
     std::string TimeStampText() const;
     int SendLine(std::string_view function, const std::string& line);
@@ -129,6 +151,10 @@ private:
     std::unique_ptr<RdtNode> coreRoot_;
     std::unique_ptr<RdtNode> outboxRoot_;
     std::string shellGuid_;
+    // The Core file's size as last written, kept up to date by every property set.
+    std::optional<size_t> coreBytes_;
+    // Files that could not be kept aside: the old file stays, unread and never written over.
+    std::vector<std::string> unsaved_;
 };
 
 // The session's store. Create replaces any earlier one.

@@ -6,7 +6,8 @@
 
 class ISettingsAccess : public IShellObject {
 public:
-    // 0, or non-zero when the store is missing.
+    // 0 when stored. Nothing is stored otherwise: 8 with no store, user or running game to keep
+    // the value under, 3 when it would grow the store past what it keeps for games.
     virtual int SetGameValue(const char* key, const char* value) = 0;                     // 2
     // Copies the value cut to bufferSize bytes with the NUL; 0. 25 when absent, buffer untouched.
     virtual int GetGameValue(const char* key, char* buffer, int bufferSize) = 0;          // 3

@@ -35,7 +35,7 @@ const GameRecord* CGameTable::Row(int index) const {
 std::optional<GameTableEntry> CGameTable::Entry(int index) const {
     const GameRecord* row = Row(index);
     if (row == nullptr) return std::nullopt;
-    return GameTableEntry{row->name, row->modulePath, row->folder, row->installed};
+    return GameTableEntry{row->name, row->modulePath, row->folder, row->installed, row->guid, row->version};
 }
 
 int CGameTable::IndexOfFile(std::string_view file) const {

@@ -169,10 +169,19 @@ bool CGamesPages::RemoveGame(int index) {
         shell_.ShowPage(page_name::kGames);
         return false;
     }
-    if (!config_.removeGameData || !config_.removeGameData(row.guid))
-        Warning("CGamesPages::RemoveGame: the scores of %s stay in the user store", name);
-    if (config_.trackRemoval) config_.trackRemoval(row.guid);
     config_.table->MarkRemoved(index);
+    if (!config_.removeGameData || !config_.removeGameData(row.guid)) {
+        Error("CGamesPages::RemoveGame: %s was removed, but its high scores and player names could not be deleted",
+              name);
+        ShowMessageBox("Game Removed",
+                       FormatToString("%s was removed, but its high scores and player names\ncould not be deleted.",
+                                      name),
+                       0);
+        shell_.ShowPage(page_name::kGames);
+        return false;
+    }
+    Info("CGamesPages::RemoveGame: %s was removed with its high scores and player names", name);
+    if (config_.trackRemoval) config_.trackRemoval(row.guid);
     ShowMessageBox("Game Deleted", FormatToString("%s has been successfully removed from\nthe Rivakel Game Companion.", name),
                    0);
     shell_.ShowPage(page_name::kGames);

@@ -43,7 +43,9 @@ public:
     std::vector<RemovableGame> RemovableGames();
     // Asks, stops the game when it runs from this row's file, removes its files and then its
     // data, and shows the Games page again. False, with nothing removed, when the user declines,
-    // the game cannot be stopped or its files cannot be removed.
+    // the game cannot be stopped or its files cannot be removed; false too, and said in a box,
+    // when the files went but the data could not be deleted (nothing of the game is then tracked
+    // as removed).
     bool RemoveGame(int row);
     void OnTileClicked(int row, bool remove) override;
 

@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr platform::Rect kMessageArea{20, 340, 460, 420};
+// The area cleared for a message reaches as far right as the message is laid out.
+constexpr platform::Rect kMessageArea{20, 340, 463, 420};
 constexpr platform::Rect kMessageText{25, 340, 463, 420};
 enum Field { kRecipients, kGreeting, kSender };
 
@@ -71,8 +72,7 @@ void CFormPages::OnSend() {
 }
 
 void CFormPages::ShowEmailResult(int status, bool fromReply) {
-    ShowMailOutcome(status, 2205, {kMessageText.left, kMessageText.top, kMessageArea.right, kMessageArea.bottom},
-                    kMessageText);
+    ShowMailOutcome(status, 2205, kMessageText, kMessageText);
     if (mailFields_.size() != 3) return;
     // What was typed stays for another try when nothing could be queued.
     if (fromReply) {

@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr platform::Rect kGetGameArea{20, 270, 460, 400};
+// The area cleared for a message reaches as far right as the message is laid out.
+constexpr platform::Rect kGetGameArea{20, 270, 463, 400};
 constexpr platform::Rect kGetGameText{25, 271, 463, 369};
 
 int OnAllPlay(intptr_t* record) {

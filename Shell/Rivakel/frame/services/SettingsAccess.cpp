@@ -43,8 +43,12 @@ private:
 
     static int Set(Setter setter, const char* key, const char* value, const char* operation) {
         CSubsystem_UserStore* store = UserStore();
-        if (store == nullptr) return kStoreNoService;
-        return (store->*setter)(AppletText(key, operation), AppletText(value, operation));
+        if (store == nullptr) return applet::kEmpty;
+        switch ((store->*setter)(AppletText(key, operation), AppletText(value, operation))) {
+        case kStoreOk: return applet::kOk;
+        case kStoreFull: return applet::kNoMemory;
+        default: return applet::kEmpty;
+        }
     }
 
     // A missing key reads as empty text and answers 25 (applets then write their default).

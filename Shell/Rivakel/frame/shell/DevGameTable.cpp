@@ -13,13 +13,23 @@ std::string_view FileName(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-// The name the game gives itself; its file name only when the module has no description.
-std::string GameName(std::string_view modulePath) {
+// The row of a module: the name, identifier and version the game gives itself; its file name
+// only when the module has no description.
+GameTableEntry DescribedRow(std::string_view modulePath) {
+    GameTableEntry row;
+    row.module = std::string(modulePath);
+    row.installed = true;
     GameInfo info;
     std::array<char, 256> logoName{};
-    const auto module = resources::ResourceModule::FromModuleFile(std::string(modulePath));
-    if (module && ReadGameDescription(*module, info, logoName)) return info.name;
-    return std::string(FileName(modulePath));
+    const auto module = resources::ResourceModule::FromModuleFile(row.module);
+    if (module && ReadGameDescription(*module, info, logoName)) {
+        row.name = info.name;
+        row.guid = info.id;
+        row.version = info.version;
+    } else {
+        row.name = FileName(modulePath);
+    }
+    return row;
 }
 
 class ListedGameTable final : public IGameTable {
@@ -50,11 +60,8 @@ std::unique_ptr<IGameTable> MakeSingleGameTable(std::string_view modulePath) {
     std::vector<GameTableEntry> rows;
     if (!modulePath.empty()) {
         const size_t slash = modulePath.rfind('/');
-        GameTableEntry row;
-        row.module = std::string(modulePath);
+        GameTableEntry row = DescribedRow(modulePath);
         row.folder = slash == std::string_view::npos ? std::string() : std::string(modulePath.substr(0, slash));
-        row.name = GameName(modulePath);
-        row.installed = true;
         rows.push_back(std::move(row));
     }
     return std::make_unique<ListedGameTable>(std::move(rows));

@@ -13,6 +13,8 @@ struct GameTableEntry {
     std::string module;  // the module file ("Pellawick.gam"), relative to `folder` or absolute
     std::string folder;  // the folder the game runs in
     bool installed = false;
+    std::string guid;     // the game's identifier
+    std::string version;  // its file's version text
 };
 
 class IGameTable {

@@ -106,7 +106,7 @@ void CShell::ReleaseSkin() {
         if (trademark != nullptr) trademark->ReleaseInternalRef();
         trademark = nullptr;
     }
-    for (CRolloverButton*& button : menuButtons_) button = nullptr;
+    for (CSurface*& button : menuButtons_) button = nullptr;
     // Everything but the backdrop: the frame, buttons, logo, game area and page surface.
     const std::vector<CSurface*> children(Children().begin(), Children().end());
     for (CSurface* child : children) {
@@ -178,18 +178,13 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
 }
 
 void CShell::ShowFirstPage(std::string_view gameFile) {
-    if (gameFile.empty()) {
-        const bool devGame = config_.games->Count() == 1 && std::getenv(kDevGameVariable) != nullptr;
-        if (!devGame) {
-            ShowPage(page_name::kHome);
-            return;
-        }
-        ShowPage(page_name::kGames);
-        LaunchGame(0);
+    const bool devGame = gameFile.empty() && config_.games->Count() == 1 && std::getenv(kDevGameVariable) != nullptr;
+    if (config_.startOnHomePage || (gameFile.empty() && !devGame)) {
+        ShowPage(page_name::kHome);
         return;
     }
     ShowPage(page_name::kGames);
-    LaunchGame(config_.games->IndexOfFile(gameFile));
+    LaunchGame(devGame ? 0 : config_.games->IndexOfFile(gameFile));
 }
 
 CImage* CShell::FrameImage() const { return backdrop_->GetCurImage(); }

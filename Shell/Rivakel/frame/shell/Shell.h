@@ -51,6 +51,9 @@ public:
     static constexpr uint32_t kExitMs = 1000;
     static constexpr int kDragBorder = 10;
     static constexpr int kMenuPitch = 67;
+    // The menu bar's column runs from this far left of its buttons' x to this far right of it.
+    static constexpr int kMenuColumnLeft = 14;
+    static constexpr int kMenuColumnRight = 65;
     static constexpr const char* kZeroGuid = "{00000000-0000-0000-0000-000000000000}";
 
     explicit CShell(ShellConfig config);
@@ -115,7 +118,7 @@ public:
     bool Closing() const { return exitTimer_ != nullptr; }
     IGameTable& Games() { return *config_.games; }
     // The menu bar's buttons from the top (null where none is).
-    std::array<CRolloverButton*, 7> MenuButtons() const { return menuButtons_; }
+    std::array<CSurface*, 7> MenuButtons() const { return menuButtons_; }
 
     // ---- version and session
     void GetVersion(VersionRecord& out) const { out = version_; }
@@ -191,8 +194,10 @@ private:
     void ClearPage();
     void ShowPageSurface(bool page);
     void CreateSounds();
+    CSurface* MakeMenuBarButton(MenuCommand command, std::string_view label, int x, int y, intptr_t userValue,
+                                EventCallback callback);
     void StartGame(const GameTableEntry& entry);
-    void GameNotFound(std::string_view file);
+    void GameNotFound(std::string_view name);
     // Stops the game now, or once the call into it on the stack has returned.
     void StopRunningGame();
     void FinishDeferredStop();
@@ -240,7 +245,7 @@ private:
     std::unique_ptr<CTimer> devDialogTimer_;
     std::string sessionGuid_;
     bool pageShown_ = false;
-    std::array<CRolloverButton*, 7> menuButtons_{};
+    std::array<CSurface*, 7> menuButtons_{};
     std::vector<CSurface*> skinSurfaces_;  // what SetSkin attached to the window
 
     bool small_ = false;
@@ -261,9 +266,9 @@ private:
     std::function<void()> afterStop_;
 };
 
-// The box of a game that cannot be started, naming its file.
+// The box of a game that cannot be started, naming it.
 inline constexpr std::string_view kGameNotFoundCaption = "Game Not Found";
-std::string GameNotFoundText(std::string_view file);
+std::string GameNotFoundText(std::string_view name);
 
 // The session's shell window; null before it is made and after it is gone.
 CShell* Shell();

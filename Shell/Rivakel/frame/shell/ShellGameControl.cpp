@@ -66,44 +66,42 @@ void CShell::SetMenuFlags(int flags) {
 int CShell::BuildMenuBar() {
     const int x = small_ ? 62 : 122;
     const int top = small_ ? 35 : 137;
-    for (CRolloverButton*& button : menuButtons_) {
+    for (CSurface*& button : menuButtons_) {
         if (button != nullptr) DetachSurface(button);
         button = nullptr;
     }
     CImage& frame = *FrameImage();
     frame.SetCurColor(0, 0, 153);
-    frame.FillRect(x - 14, top + 3, x + 65, top + 405);
+    frame.FillRect(x - kMenuColumnLeft, top + 3, x + kMenuColumnRight, top + 405);
 
     if (!GameRunning()) return 0;
     if (ClockPaused() && !pageShown_) {
-        menuButtons_[0] = MakeMenuButton("returntogame_rollover.gif", "returntogame.gif", "Back to Game", this, x, top,
-                                         0, Thunk<&CShell::OnMenuBack>);
+        menuButtons_[0] = MakeMenuBarButton(MenuCommand::BackToGame, "Back to Game", x, top, 0,
+                                            Thunk<&CShell::OnMenuBack>);
         return 0;
     }
     struct Row {
         int flag;
         uint32_t label;
-        const char* normal;
-        const char* hot;
-        EventCallback command;
+        MenuCommand command;
+        EventCallback callback;
     };
     const bool paused = ClockPaused();
     const std::array<Row, 5> rows{{
-        {kMenuEmailThis, 10010, "mail.gif", "mail_rollover.gif", Thunk<&CShell::OnMenuEmail>},
-        {kMenuNewGame, 10011, "newgame.gif", "newgame_rollover.gif", Thunk<&CShell::OnMenuNewGame>},
-        {kMenuPause, paused ? 10013u : 10012u, paused ? "resume.gif" : "pause.gif",
-         paused ? "resume_rollover.gif" : "pause_rollover.gif", Thunk<&CShell::OnMenuPause>},
-        {kMenuHighScoresLabel, 10015, nullptr, nullptr, nullptr},
-        {kMenuInstructions, 10014, "instructions.gif", "instructions_rollover.gif", Thunk<&CShell::OnMenuInstructions>},
+        {kMenuEmailThis, 10010, MenuCommand::EmailThis, Thunk<&CShell::OnMenuEmail>},
+        {kMenuNewGame, 10011, MenuCommand::NewGame, Thunk<&CShell::OnMenuNewGame>},
+        {kMenuPause, paused ? 10013u : 10012u, paused ? MenuCommand::Resume : MenuCommand::Pause,
+         Thunk<&CShell::OnMenuPause>},
+        {kMenuHighScoresLabel, 10015, MenuCommand::EmailThis, nullptr},
+        {kMenuInstructions, 10014, MenuCommand::Instructions, Thunk<&CShell::OnMenuInstructions>},
     }};
     int y = top;
     size_t slot = 0;
     for (const Row& row : rows) {
         if ((menuFlags_ & row.flag) == 0) continue;
-        const std::string label = ShellString(row.label);
         // The high-scores flag only keeps its place in the stack.
-        if (row.normal != nullptr) {
-            menuButtons_[slot] = MakeMenuButton(row.hot, row.normal, label, this, x, y, currentGame_, row.command);
+        if (row.callback != nullptr) {
+            menuButtons_[slot] = MakeMenuBarButton(row.command, ShellString(row.label), x, y, currentGame_, row.callback);
         }
         ++slot;
         y += kMenuPitch;
@@ -111,6 +109,26 @@ int CShell::BuildMenuBar() {
     return 0;
 }
 
+CSurface* CShell::MakeMenuBarButton(MenuCommand command, std::string_view label, int x, int y, intptr_t userValue,
+                                    EventCallback callback) {
+    if (config_.makeMenuButton) {
+        return config_.makeMenuButton(MenuButtonRequest{command, label, this, x, y, userValue, this, callback});
+    }
+    struct Pictures {
+        const char* normal;
+        const char* hot;
+    };
+    static constexpr std::array<Pictures, 6> kPictures{{
+        {"mail.gif", "mail_rollover.gif"},
+        {"newgame.gif", "newgame_rollover.gif"},
+        {"pause.gif", "pause_rollover.gif"},
+        {"resume.gif", "resume_rollover.gif"},
+        {"instructions.gif", "instructions_rollover.gif"},
+        {"returntogame.gif", "returntogame_rollover.gif"},
+    }};
+    const Pictures& pictures = kPictures[static_cast<size_t>(command)];
+    return MakeMenuButton(pictures.hot, pictures.normal, label, this, x, y, userValue, callback);
+}
 
 int CShell::OnMenuEmail() {
     // The page mails the game being played.
@@ -184,22 +202,24 @@ void CShell::StartGame(const GameTableEntry& entry) {
         if (!named.empty()) module = named;
         if (config_.shellFolder && folder.empty()) folder = config_.shellFolder();
     }
-    if (host->Start(module, folder) != kHostOk) GameNotFound(module);
+    if (host->Start(module, folder) != kHostOk) GameNotFound(entry.name);
 }
 
-std::string GameNotFoundText(std::string_view file) {
+std::string GameNotFoundText(std::string_view name) {
     char text[1024];
     std::snprintf(text, sizeof text,
-                  "We're sorry, but the game \"%.*s\" can't be found.  Please write to %.*s and tell us the name of "
-                  "the game, and we will help you get it back.",
-                  static_cast<int>(std::min<size_t>(file.size(), 260)), file.data(),
+                  "We're sorry, but the game \"%.*s\" can't be found.  Please write to %.*s and we will help you "
+                  "get it back.",
+                  static_cast<int>(std::min<size_t>(name.size(), 260)), name.data(),
                   static_cast<int>(kSupportAddress.size()), kSupportAddress.data());
     return text;
 }
 
-void CShell::GameNotFound(std::string_view file) {
-    ShowMessageBox(kGameNotFoundCaption, GameNotFoundText(file), kMessageBoxExclamation | 1);
+// The box names the game as its tile does; the old game has stopped, so the menu offers nothing.
+void CShell::GameNotFound(std::string_view name) {
     currentGame_ = -1;
+    BuildMenuBar();
+    ShowMessageBox(kGameNotFoundCaption, GameNotFoundText(name), kMessageBoxExclamation | 1);
     ShowPage(page_name::kGames);
 }
 

@@ -140,20 +140,27 @@ CRolloverButton* CShell::MakeMenuButton(std::string_view hot, std::string_view n
     if (normalPicture != nullptr) normalPicture->GetSize(pictureWidth, pictureHeight);
     CSubsystem_Font* fonts = CurrentSurfaceServices().fonts;
     CFont* font = fonts != nullptr ? fonts->CreateFont("Arial", 12, kFontBold) : nullptr;
-    const std::string caption = CaptionText(label);
-    const int labelWidth = TextWidth(font, caption);
+    // Double blanks only where the caption still fits the menu column.
+    std::string caption = CaptionText(label);
+    int labelWidth = TextWidth(font, caption);
+    if (labelWidth > kMenuColumnLeft + kMenuColumnRight) {
+        caption = label;
+        labelWidth = TextWidth(font, caption);
+    }
     if (font != nullptr) font->ReleaseInternalRef();
     const int cell = std::max({pictureWidth, labelWidth, 1});
+    // The picture stays at x; the label is centred under it but ends inside the column, clear of
+    // the page's border.
+    const int left = std::min(x - (cell - pictureWidth) / 2, x + kMenuColumnRight - cell);
     const int height = pictureHeight + 15;
     CImage* strip = NewStrip(2 * cell, height);
     const std::string markup = "<S3><B><Cffffff>" + caption;
     for (int frame = 0; frame < 2; ++frame) {
         CSurface* picture = frame == 0 ? normalPicture : hotPicture;
-        if (picture != nullptr) strip->DrawAt(*picture->GetCurImage(), frame * cell + (cell - pictureWidth) / 2, 0, 0);
+        if (picture != nullptr) strip->DrawAt(*picture->GetCurImage(), frame * cell + x - left, 0, 0);
         strip->DrawRML(markup.c_str(), frame * cell + (cell - labelWidth) / 2, pictureHeight - 2, nullptr, 0, nullptr);
     }
-    const int shift = labelWidth > pictureWidth ? (labelWidth - pictureWidth) / 2 : 0;
-    CRolloverButton* button = MakeRollover(parent, this, x - shift, y, cell, height, strip, userValue, callback);
+    CRolloverButton* button = MakeRollover(parent, this, left, y, cell, height, strip, userValue, callback);
     strip->ReleaseInternalRef();
     for (CSurface* picture : {hotPicture, normalPicture}) {
         if (picture != nullptr) picture->ReleaseInternalRef();

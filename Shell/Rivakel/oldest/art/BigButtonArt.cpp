@@ -31,10 +31,10 @@ art::Picture DrawBacks() {
 
 art::Picture DrawIcons() {
     Canvas c(static_cast<int>(kIcons.size()) * kCell, kCell);
+    // White with a deep outline reads on every back, the dark pressed one included.
     for (size_t i = 0; i < kIcons.size(); ++i) {
-        const uint32_t ink = portal::GlyphInk(kIcons[i]);
         portal::DrawGlyph(c, kIcons[i], static_cast<float>(i) * kCell + kCell / 2.0f, kCell / 2.0f, 26.0f,
-                          ink == portal::kWhite ? portal::kWhite : ink, portal::kIndigoDeep);
+                          portal::kWhite, portal::kIndigoDeep);
     }
     return art::Still(std::move(c));
 }

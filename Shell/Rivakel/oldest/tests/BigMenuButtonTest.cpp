@@ -144,7 +144,12 @@ TEST_F(BigMenuButtonTest, HoverAndClickWhenEnabledAndNothingWhenDisabled) {
     h_.headless->PushMouseMove(120, 70);
     Pump();
     EXPECT_EQ(button->Look(), CBigMenuButton::kHover);
-    h_.headless->PushClick(120, 70);
+    h_.headless->PushMouseDown(120, 70);
+    Pump();
+    EXPECT_EQ(button->Look(), CBigMenuButton::kFourth) << "held down";
+    h_.headless->PushMouseUp(120, 70);
+    Pump();
+    EXPECT_EQ(button->Look(), CBigMenuButton::kHover) << "released over it";
     h_.headless->PushMouseMove(400, 400);
     Pump();
     EXPECT_EQ(button->Look(), CBigMenuButton::kHighlighted) << "leaving restores the highlight";
@@ -152,11 +157,36 @@ TEST_F(BigMenuButtonTest, HoverAndClickWhenEnabledAndNothingWhenDisabled) {
 
     button->SetHighlighted(false);
     button->SetEnabled(false);
-    h_.headless->PushClick(120, 70);
+    h_.headless->PushMouseDown(120, 70);
+    Pump();
+    EXPECT_EQ(button->Look(), CBigMenuButton::kNormal) << "a disabled button is not pressed";
+    h_.headless->PushMouseUp(120, 70);
     Pump();
     EXPECT_EQ(button->Look(), CBigMenuButton::kNormal) << "a disabled button ignores hovering";
     EXPECT_EQ(Cursor(), Stock(kCursorPointer));
     EXPECT_EQ(target_.commands.size(), 1u) << "and clicks";
+}
+
+// The pause and help icons were once dark ink that the dark fourth back swallowed.
+TEST_F(BigMenuButtonTest, EveryIconStandsOutOnEveryBack) {
+    const auto luma = [](uint32_t c) {
+        return static_cast<int>((((c >> 16) & 0xFF) * 3 + ((c >> 8) & 0xFF) * 6 + (c & 0xFF)) / 10);
+    };
+    for (int back = 0; back < 4; ++back) {
+        for (int icon = 0; icon < 6; ++icon) {
+            CBigMenuButton* button = Make("", CBigMenuButton::kCaptionBelow, icon);
+            CBigMenuButton* bare = Make("", CBigMenuButton::kCaptionBelow, -1);
+            int contrasting = 0;
+            for (int y = 0; y < 46; ++y) {
+                for (int x = 0; x < 46; ++x) {
+                    const uint32_t drawn = PixelOf(*button, back, x, y), under = PixelOf(*bare, back, x, y);
+                    if (drawn != under && std::abs(luma(drawn) - luma(under)) > 60) ++contrasting;
+                }
+            }
+            EXPECT_GT(contrasting, 80) << "icon " << icon << " on back " << back;
+            h_.root->DetachAll();
+        }
+    }
 }
 
 }  // namespace

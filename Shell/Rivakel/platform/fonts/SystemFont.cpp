@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "platform/Host.h"
 #include "platform/fonts/FontOwners.h"
 #include "platform/fonts/Fonts.h"
+#include "platform/fonts/GlyphFit.h"
 
 namespace platform {
 namespace {
@@ -74,6 +76,15 @@ std::optional<FaceFile> MatchFace(const FontRequest& request) {
     return face;
 }
 
+// The width of the glyph's ink in font units when the design keeps it inside its advance (most
+// letters and every digit; not 'j' or an italic's overhang), else nullopt.
+std::optional<FT_Pos> InkWidthInsideAdvance(FT_Face face, FT_UInt index) {
+    if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) != 0) return std::nullopt;
+    const FT_Glyph_Metrics& m = face->glyph->metrics;
+    if (m.width <= 0 || m.horiBearingX < 0 || m.horiBearingX + m.width > m.horiAdvance) return std::nullopt;
+    return m.width;
+}
+
 int Scaled(double units, double scale) { return static_cast<int>(std::lround(units * scale)); }
 
 // Windows reports the average width of the older OS/2 tables: the advances of the lower-case
@@ -100,7 +111,7 @@ double AverageCharWidthUnits(FT_Face face, const TT_OS2* os2) {
 class SystemFont final : public Font {
 public:
     SystemFont(std::shared_ptr<FT_LibraryRec_> library, FtFaceOwner face, bool embolden, bool slant)
-        : library_(std::move(library)), face_(std::move(face)), embolden_(embolden) {
+        : library_(std::move(library)), face_(std::move(face)), embolden_(embolden), slant_(slant) {
         if (slant) {
             // Oblique for faces without an italic: x += y / 5.
             FT_Matrix shear{0x10000, 0x10000 / 5, 0, 0x10000};
@@ -130,6 +141,7 @@ public:
             pixelsPerEm = std::max(1, Scaled(cell * unitsPerEm, 1.0 / (winAscent + winDescent)));
         }
         if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelsPerEm)) != 0) return false;
+        pixelsPerEm_ = pixelsPerEm;
 
         const double scale = pixelsPerEm / unitsPerEm;
         metrics_.ascent = Scaled(winAscent, scale);
@@ -167,11 +179,43 @@ public:
 
 private:
     Glyph Render(uint8_t ch) {
-        Glyph glyph;
         FT_Face face = face_.get();
         const FT_UInt index = FT_Get_Char_Index(face, Cp1252ToUnicode(ch));
-        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO) != 0) return glyph;
+        const std::optional<FT_Pos> inkWidth = slant_ ? std::nullopt : InkWidthInsideAdvance(face, index);
+        std::optional<Glyph> glyph = RenderAt(index, pixelsPerEm_);
+        if (!glyph) return {};
+        // A glyph the design keeps inside its advance stays inside it, with one blank column
+        // before the next glyph where the design leaves one at this size, and always between
+        // digits, which stand in equal cells and read as a blot when they touch. One that
+        // hinting made wider is hinted again a little narrower (its stems stay whole), and what
+        // still does not fit gives up flat columns.
+        if (inkWidth) {
+            const double unitsPerEm = face->units_per_EM > 0 ? face->units_per_EM : 2048;
+            const bool spaced = std::isdigit(ch) != 0 ||
+                                Scaled(static_cast<double>(*inkWidth), pixelsPerEm_ / unitsPerEm) < glyph->advance;
+            const int room = std::max(1, spaced ? glyph->advance - 1 : glyph->advance);
+            for (int narrower = pixelsPerEm_ - 1; glyph->width > room && narrower * 4 >= pixelsPerEm_ * 3; --narrower) {
+                std::optional<Glyph> again = RenderAt(index, narrower);
+                if (!again) break;
+                again->advance = glyph->advance;
+                glyph = std::move(again);
+            }
+            FitGlyphInto(*glyph, room);
+        }
+        if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelsPerEm_)) != 0) return {};
+        return std::move(*glyph);
+    }
+
+    // The glyph hinted and drawn `width` pixels per em wide and the font's size high.
+    std::optional<Glyph> RenderAt(FT_UInt index, int width) {
+        FT_Face face = face_.get();
+        if (FT_Set_Pixel_Sizes(face, static_cast<FT_UInt>(width), static_cast<FT_UInt>(pixelsPerEm_)) != 0)
+            return std::nullopt;
+        // The auto-hinter snaps every stem to whole pixels, so a bold face keeps even two-pixel
+        // stems at small sizes; the face's own instructions leave some one pixel wide in mono.
+        if (FT_Load_Glyph(face, index, FT_LOAD_TARGET_MONO | FT_LOAD_FORCE_AUTOHINT) != 0) return std::nullopt;
         FT_GlyphSlot slot = face->glyph;
+        Glyph glyph;
         // The design advance, rounded: hinting can move an advance by several pixels, and
         // layouts made for Arial rely on its design widths.
         glyph.advance = static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16);
@@ -200,6 +244,8 @@ private:
     std::shared_ptr<FT_LibraryRec_> library_;  // declared first: the face must go before the library
     FtFaceOwner face_;
     bool embolden_ = false;
+    bool slant_ = false;
+    int pixelsPerEm_ = 0;
     FontMetrics metrics_;
     std::array<std::optional<Glyph>, 256> glyphs_;
 };

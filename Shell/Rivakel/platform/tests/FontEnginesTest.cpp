@@ -3,8 +3,11 @@
 #include <climits>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/fonts/Fonts.h"
+#include "platform/fonts/GlyphFit.h"
 
 namespace {
 
@@ -125,6 +128,119 @@ TEST(FontSystem, CellHeightsAndMonoGlyphs) {
     EXPECT_GT(ink, 10);
     // The euro sign comes from its cp1252 byte.
     EXPECT_GT(em->GetGlyph(0x80).width, 0);
+}
+
+// Lays `text` out as the text drawer does (pens advancing by whole advances) and answers, for
+// each pair of neighbouring glyphs, the blank columns between their ink (negative: shared
+// columns).
+std::vector<int> GapsBetweenGlyphs(platform::Font& font, std::string_view text) {
+    std::vector<int> gaps;
+    int pen = 0;
+    int previousRight = 0;
+    bool first = true;
+    for (char ch : text) {
+        const platform::Glyph& glyph = font.GetGlyph(static_cast<uint8_t>(ch));
+        const int left = pen + glyph.left;
+        if (!first) gaps.push_back(left - previousRight);
+        previousRight = left + glyph.width;
+        first = false;
+        pen += glyph.advance;
+    }
+    return gaps;
+}
+
+// The widths of the ink runs on one row of a glyph.
+std::vector<int> RunsOnRow(const platform::Glyph& glyph, int row) {
+    std::vector<int> runs;
+    int run = 0;
+    for (int x = 0; x <= glyph.width; ++x) {
+        const bool ink = x < glyph.width && glyph.bits[static_cast<size_t>(row) * glyph.width + x] != 0;
+        if (ink) {
+            ++run;
+        } else if (run > 0) {
+            runs.push_back(run);
+            run = 0;
+        }
+    }
+    return runs;
+}
+
+TEST(FontSystem, RepeatedDigitsNeverTouchAtAnySizeOrWeight) {
+    if (!platform::OpenSystemFont(Request(-13))) GTEST_SKIP() << "no installed font";
+    for (int weight : {400, 700}) {
+        for (int size = 8; size <= 24; ++size) {
+            auto font = platform::OpenSystemFont(Request(-size, weight));
+            for (char digit = '0'; digit <= '9'; ++digit) {
+                for (int gap : GapsBetweenGlyphs(*font, std::string(6, digit))) {
+                    EXPECT_GE(gap, 1) << digit << " at " << size << " px, weight " << weight;
+                }
+            }
+            for (int gap : GapsBetweenGlyphs(*font, "C0000005(1-50000)")) EXPECT_GE(gap, 0) << size;
+        }
+    }
+}
+
+TEST(FontSystem, BoldAtTwelvePixelsHasEvenStemsTwiceTheRegularOnes) {
+    auto regular = platform::OpenSystemFont(Request(-12));
+    auto bold = platform::OpenSystemFont(Request(-12, 700));
+    if (!regular || !bold) GTEST_SKIP() << "no installed font";
+    // Single-stem letters, read halfway down their stems.
+    for (char ch : std::string("lIiTnmhr|")) {
+        const platform::Glyph& r = regular->GetGlyph(static_cast<uint8_t>(ch));
+        const platform::Glyph& b = bold->GetGlyph(static_cast<uint8_t>(ch));
+        for (int stem : RunsOnRow(b, b.height * 2 / 3)) EXPECT_EQ(stem, 2) << ch;
+        for (int stem : RunsOnRow(r, r.height * 2 / 3)) EXPECT_EQ(stem, 1) << ch;
+    }
+}
+
+TEST(FontSystem, StrokesStayWholeWhereGlyphsAreKeptInTheirPlace) {
+    if (!platform::OpenSystemFont(Request(-13))) GTEST_SKIP() << "no installed font";
+    for (int weight : {400, 700}) {
+        for (int size = 8; size <= 24; ++size) {
+            auto font = platform::OpenSystemFont(Request(-size, weight));
+            // Each has one unbroken vertical stroke: every row of its bitmap holds ink.
+            for (char ch : std::string("tlIT1fL")) {
+                const platform::Glyph& glyph = font->GetGlyph(static_cast<uint8_t>(ch));
+                for (int row = 0; row < glyph.height; ++row) {
+                    EXPECT_FALSE(RunsOnRow(glyph, row).empty()) << ch << " row " << row << " at " << size << " px";
+                }
+            }
+        }
+    }
+}
+
+platform::Glyph HandGlyph(int advance, int left, const std::vector<std::string>& rows) {
+    platform::Glyph glyph;
+    glyph.advance = advance;
+    glyph.left = left;
+    glyph.width = static_cast<int>(rows.front().size());
+    glyph.height = static_cast<int>(rows.size());
+    for (const std::string& row : rows) {
+        for (char c : row) glyph.bits.push_back(c == '#' ? 1 : 0);
+    }
+    return glyph;
+}
+
+std::vector<std::string> Rows(const platform::Glyph& glyph) {
+    std::vector<std::string> rows;
+    for (int y = 0; y < glyph.height; ++y) {
+        std::string row;
+        for (int x = 0; x < glyph.width; ++x) row += glyph.bits[static_cast<size_t>(y) * glyph.width + x] ? '#' : '.';
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST(GlyphFit, AWideBowlLosesAFlatColumnButALoneStemStays) {
+    platform::Glyph zero = HandGlyph(7, 0, {"..###..", ".#...#.", "#.....#", "#.....#", ".#...#.", "..###.."});
+    platform::FitGlyphInto(zero, 6);
+    EXPECT_EQ(zero.advance, 7);
+    EXPECT_EQ(Rows(zero), (std::vector<std::string>{"..##..", ".#..#.", "#....#", "#....#", ".#..#.", "..##.."}));
+    // The stem under the bar is its rows' only ink: the glyph keeps it and is only moved inside.
+    platform::Glyph tee = HandGlyph(3, 2, {"###", ".#.", ".#."});
+    platform::FitGlyphInto(tee, 2);
+    EXPECT_EQ(Rows(tee), (std::vector<std::string>{"###", ".#.", ".#."}));
+    EXPECT_EQ(tee.left, 0);
 }
 
 }  // namespace

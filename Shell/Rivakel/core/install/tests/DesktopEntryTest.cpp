@@ -10,18 +10,20 @@
 
 namespace {
 
-TEST(DesktopEntry, ExecArgumentsAreQuotedAndEscapedTwice) {
+TEST(DesktopEntry, ExecArgumentsAreQuotedWhereTheyMustBeAndEscapedTwice) {
     struct Case {
         std::string path;
         std::string written;
     } cases[] = {
-        {"/opt/Rivakel/rivakel", R"("/opt/Rivakel/rivakel")"},
+        // A plain path stays bare: the generic opener takes quotes for part of the program's name.
+        {"/opt/Rivakel-2.1/riv_akel", "/opt/Rivakel-2.1/riv_akel"},
+        {"/opt/100%/r", "/opt/100%%/r"},
         {"/home/a b/rivakel", R"("/home/a b/rivakel")"},
+        {"/home/a'b/r", R"("/home/a'b/r")"},
         // A quote, a backquote and a dollar take one backslash, written doubled in the entry.
         {"/x\"y`z$w/r", R"("/x\\"y\\`z\\$w/r")"},
         // A backslash takes one, and each of the two is written doubled.
         {"/a\\b/r", R"("/a\\\\b/r")"},
-        {"/100%/r", R"("/100%%/r")"},
     };
     for (const Case& c : cases) EXPECT_EQ(QuoteExecArgument(c.path), c.written) << c.path;
     EXPECT_EQ(QuoteExecArgument("/a\nb"), std::nullopt);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string>
+#include <vector>
 
 #include "core/install/DesktopIntegration.h"
 #include "core/install/Installer.h"
@@ -104,8 +106,39 @@ TEST_F(InstallerTest, AnEmailedGameOffersTheInstallationAndReportsTheOutcome) {
     CInstaller(context).PromptCompanionInstall();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_TRUE(boxes[1].starts_with("Installation failed|"));
+    EXPECT_NE(boxes[1].find("is not a Rivakel game"), std::string::npos) << boxes[1];
+    EXPECT_EQ(boxes[1].find("disk"), std::string::npos) << "a game that is no game is not a full disk";
     EXPECT_FALSE(other.Installed());
     for (const char* folder : {"data", "Documents", "Desktop"}) EXPECT_EQ(other.FilesBelow(folder), std::vector<std::string>{});
+}
+
+TEST_F(InstallerTest, AFailedInstallationSaysWhatWentWrong) {
+    const auto failure = [](InstallTestHome& home, InstallContext context) {
+        std::vector<std::string> boxes;
+        context.messageBox = [&boxes](std::string_view caption, std::string_view text, int) {
+            boxes.push_back(std::string(caption) + "|" + std::string(text));
+            return 1;
+        };
+        CInstaller(context).PromptCompanionInstall();
+        EXPECT_FALSE(home.Installed());
+        return boxes.size() == 2 ? boxes[1] : std::string();
+    };
+    {
+        // The e-mailed game is not where the launcher says.
+        InstallTestHome home;
+        InstallContext context = home.Context();
+        context.gameFile = "Elsewhere.gam";
+        EXPECT_NE(failure(home, context).find("cannot be found or read"), std::string::npos);
+    }
+    {
+        // A file stands where the data folder's Rivakel folder goes: nothing can be written.
+        InstallTestHome home;
+        home.ShipGame("TestGame", "TestGame.gam");
+        platform::CreateFolders(home.Path("data"));
+        InstallTestHome::Write(home.Path("data/Rivakel"), "in the way");
+        EXPECT_NE(failure(home, home.Context()).find("could not write its files"), std::string::npos);
+        EXPECT_EQ(InstallTestHome::Read(home.Path("data/Rivakel")), "in the way");
+    }
 }
 
 TEST_F(InstallerTest, AnUpdateWhoseIdentifierDiffersOnlyInCaseReplacesTheOldGame) {
@@ -281,12 +314,17 @@ TEST_F(InstallerTest, TheDataMailingDocumentIsKeptUntilDeleted) {
     installer.DeleteAppMsg();
     EXPECT_FALSE(installer.HasAppMsg());
 
+    // A file opened from the desktop: read as it is; one too large for a mailing gives no text,
+    // and what cannot be read nothing at all.
     home_.Ship("message.rml", "mailed");
-    std::string read;
-    installer.OpenDataMailFile("message.rml", [&read](std::string_view text) { read = text; });
-    EXPECT_EQ(read, "mailed");
-    installer.OpenDataMailFile("../message.rml", [&read](std::string_view) { read = "escaped"; });
-    EXPECT_EQ(read, "mailed");
+    std::vector<std::string> read;
+    const auto note = [&read](std::string_view text) { read.emplace_back(text); };
+    installer.OpenDataMailFile(platform::JoinPath(home_.Launch(), "message.rml"), note);
+    home_.Ship("huge.rml", std::string((1 << 20) + 1, 'x'));
+    installer.OpenDataMailFile(platform::JoinPath(home_.Launch(), "huge.rml"), note);
+    installer.OpenDataMailFile(home_.Launch(), note);
+    installer.OpenDataMailFile(platform::JoinPath(home_.Launch(), "missing.rml"), note);
+    EXPECT_EQ(read, (std::vector<std::string>{"mailed", ""}));
 
     // A folder in the document's place: it cannot be written and the user hears so.
     ASSERT_TRUE(platform::CreateFolders(home_.Path("data/Rivakel/System/etc/AppMsg.rml/in-the-way")));

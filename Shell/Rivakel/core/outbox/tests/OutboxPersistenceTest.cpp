@@ -1,5 +1,5 @@
 // The queue on disk when the disk refuses: a journal that cannot grow loses nothing the outbox
-// holds, and goes on once it can.
+// holds, and goes on once it can; a queue grows no further than the next start reads back.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -80,6 +80,33 @@ TEST(OutboxPersistence, AShellInstalledDuringTheSessionJournalsWhatItQueuesFromT
         queue.Remove(picked->ids);
     }
     EXPECT_EQ(params, (std::vector<std::string>{"before", "after"}));
+}
+
+TEST(OutboxPersistence, AQueueStopsGrowingWhereTheNextStartStillReadsItWhole) {
+    StoreTestFolder folder;
+    const std::string big(1 << 20, 'p');
+    size_t queued = 0;
+    {
+        CSubsystem_UserStore store(InstalledStore(folder));
+        COutbox outbox(Offline(store));
+        int result = kNetNotConnected;
+        while ((result = outbox.Send(kMsgSetUserProfile, "SetUserProfile", big, false, 5)) == kNetNotConnected) ++queued;
+        EXPECT_EQ(result, kNetBadArgument);
+        // Refused by its size: a small one still fits.
+        EXPECT_EQ(outbox.Send(kMsgSetUserProfile, "SetUserProfile", "small", false, 5), kNetNotConnected);
+        EXPECT_EQ(outbox.Queue().Size(), queued + 1);
+        EXPECT_LE(outbox.Queue().Bytes(), kMaxQueuedBytes);
+    }
+    EXPECT_GE(queued, 15u);
+    EXPECT_LT(std::filesystem::file_size(folder.System() / "Outbox.rdt"), kMaxStoreFileBytes);
+    // A journal too big to replay is kept, not overwritten by the next one.
+    const auto journal = folder.System() / std::string(kJournalFileName);
+    std::filesystem::resize_file(journal, std::uintmax_t{1} << 40);
+    CSubsystem_UserStore store(InstalledStore(folder));
+    COutbox outbox(Offline(store));
+    EXPECT_EQ(outbox.Queue().Size(), queued + 1);
+    EXPECT_EQ(std::filesystem::file_size(folder.System() / (std::string(kJournalFileName) + ".too-big")),
+              std::uintmax_t{1} << 40);
 }
 
 }  // namespace

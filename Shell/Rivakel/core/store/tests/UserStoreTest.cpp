@@ -2,11 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "core/store/RdtWriter.h"
-#include "core/store/UserStore.h"
-#include "core/store/tests/StoreTestFolder.h"
+#include "core/store/tests/UserStoreTestFixture.h"
 
 namespace {
 
@@ -28,35 +26,6 @@ public:
 
     std::vector<SentMessage> sent;
     RdtNode* root = nullptr;
-};
-
-class UserStoreTest : public ::testing::Test {
-protected:
-    UserStoreConfig Config(bool installed = true) {
-        UserStoreConfig config;
-        config.installed = installed;
-        config.dataFolder = folder.Path();
-        config.shellFolder = folder.Path();
-        config.shellVersion = "01.02.03.0004-and-more";
-        config.timeStamp = [] { return int64_t{777}; };
-        config.runningGameId = [this] { return game; };
-        config.currentUserEmail = [this] { return email; };
-        return config;
-    }
-    std::string ReadFile(std::string_view name) {
-        std::ifstream in(folder.System() / name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    void WriteFile(std::string_view name, const std::string& text) {
-        std::filesystem::create_directories(folder.System());
-        std::ofstream(folder.System() / name, std::ios::binary) << text;
-    }
-
-    StoreTestFolder folder;
-    std::string game = "{GAME-1}";
-    std::string email = "guest";
 };
 
 TEST_F(UserStoreTest, FreshStoreHasTheDefaultTrees) {
@@ -97,14 +66,19 @@ TEST_F(UserStoreTest, PropertiesAreCaseInsensitiveScopedAndBounded) {
     EXPECT_EQ(store.GetUserProp("missing", buffer), kStoreNoKey);
     EXPECT_STREQ(buffer, "");
 
+    // Nothing to keep a value under: the set says so, and stores nothing anywhere.
     email = "nobody@example.com";
     EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreNoKey);
-    store.SetUserProp("Score1Name", "lost");
+    EXPECT_EQ(store.SetUserProp("Score1Name", "lost"), kStoreNoService);
     EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreNoKey);
     EXPECT_EQ(store.FindUserByEmail("nobody@example.com"), nullptr);
     email = "guest";
     EXPECT_EQ(store.GetUserProp("Score1Name", value), kStoreOk);
     EXPECT_EQ(value, "Bob");
+    game.clear();
+    EXPECT_EQ(store.SetUserProp("Score1Name", "lost"), kStoreNoService);
+    EXPECT_EQ(store.SetGameProp("Score1Name", "lost"), kStoreNoService);
+    EXPECT_EQ(WriteRdt(*store.CoreRoot()).find("lost"), std::string::npos);
 }
 
 TEST_F(UserStoreTest, DamagedPropertyRecordsAreSkipped) {
@@ -200,7 +174,9 @@ TEST_F(UserStoreTest, DamagedCoreIsRepairedAndEmptyCoreGivesTheDefault) {
     {
         CSubsystem_UserStore store(Config());
         ASSERT_TRUE(store.FindUserByEmail("a "));
-        EXPECT_FALSE(store.FindUserByEmail("guest"));
+        // The file's user stays; the guest the shell plays as is added beside it.
+        ASSERT_TRUE(store.FindUserByEmail("guest"));
+        EXPECT_EQ(*store.FindUserByEmail("guest")->AttrValue("localid"), "0");
     }
     WriteFile("Core.rdt", "");
     CSubsystem_UserStore store(Config());
@@ -316,18 +292,6 @@ TEST_F(UserStoreTest, SavedFilesAndTheirFoldersAreTheUsersAlone) {
         EXPECT_EQ(std::filesystem::status(folder.System() / name).permissions(), perms::owner_read | perms::owner_write)
             << name;
     }
-}
-
-TEST_F(UserStoreTest, AStoreFileTooLargeForAStoreReadsAsDamaged) {
-    for (const char* name : {"Core.rdt", "Outbox.rdt"}) {
-        WriteFile(name, "");
-        std::filesystem::resize_file(folder.System() / name, std::uintmax_t{1} << 40);
-    }
-    CSubsystem_UserStore store(Config());
-    EXPECT_TRUE(store.FindUserByEmail("guest"));
-    EXPECT_EQ(store.OutboxRoot()->FindChild("Users")->ChildCount(), 0u);
-    std::unique_ptr<RdtNode> root;
-    EXPECT_EQ(store.LoadPlainFile((folder.System() / "Core.rdt").string(), root), kStoreNoFile);
 }
 
 TEST_F(UserStoreTest, GlobalStoreIsCreatedAndDestroyed) {

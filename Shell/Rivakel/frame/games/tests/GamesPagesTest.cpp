@@ -1,11 +1,13 @@
 // The Games pages in the running portal on the headless backend: tiles of installed games start
-// them, recommendations fill the row below, and the removal list removes a game for good.
+// them, recommendations fill the row below, and the removal list removes a game for good, with
+// its scores.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "core/graphics/Image.h"
+#include "core/outbox/COutbox.h"
 #include "frame/games/GameTile.h"
 #include "frame/games/GamesPages.h"
 #include "frame/shell/tests/ShellSession.h"
@@ -48,6 +50,31 @@ protected:
         std::ofstream(Launchers() / "_Shell Test Game.run") << "#!launcher";
     }
     fs::path Launchers() const { return root_ / "home/Documents/My Rivakel"; }
+    int RemovableRow() const { return test_portal::GamesPages()->RemovableGames().at(0).row; }
+    // The game started from its tile keeps a best player, as games do, and is stopped again.
+    void PlayAndKeepAScore() {
+        TheShell().LaunchGame(RemovableRow());
+        Pump(100);
+        ASSERT_TRUE(TheShell().GameRunning());
+        ASSERT_EQ(UserStore()->SetUserProp("Score1Name", "Ann"), kStoreOk);
+        ExpectPress("IDD_QUIT_SAVED", kIdAccept);
+        ASSERT_TRUE(TheShell().ConfirmStopGame());
+        ASSERT_FALSE(TheShell().GameRunning());
+        ASSERT_EQ(UserStore()->SaveCore(), kStoreOk);
+        ASSERT_NE(CoreFile().find("Ann"), std::string::npos);
+    }
+    std::string CoreFile() const {
+        std::ifstream in(root_ / "data/Rivakel/System/Core.rdt", std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    bool Queued(std::string_view function) const {
+        const RdtNode* queue = Outbox() != nullptr ? Outbox()->Queue().Element() : nullptr;
+        for (size_t i = 0; queue != nullptr && i < queue->ChildCount(); ++i) {
+            const std::string* name = queue->ChildAt(i)->AttrValue("Function");
+            if (name != nullptr && *name == function) return true;
+        }
+        return false;
+    }
     void ClickTile(const CGameTile& tile) {
         int x = 0, y = 0;
         tile.GetLoc(x, y);
@@ -81,9 +108,39 @@ TEST_F(GamesPagesTest, AnInstalledGamesTileStartsItAndTheCatalogueFillsTheRowBel
     EXPECT_EQ(Pixel(kPageX + 300, kPageY + 100), kBoard);
 }
 
-TEST_F(GamesPagesTest, TheRemovalListAsksRemovesTheFilesAndShowsTheGamesPageWithoutIt) {
+// The game's file went away while another game ran under the Games page: the box names the game
+// as its tile does, and while it is up the menu offers nothing for the game that was stopped.
+TEST_F(GamesPagesTest, AGameWhoseFileIsGoneIsNamedAndTheStoppedGameOffersNoWayBack) {
     InstallTestGame();
     Start();
+    TheShell().ShowPage(page_name::kGames);
+    ClickTile(*Tiles(TheShell())[0]);
+    ASSERT_TRUE(TheShell().GameRunning());
+    Click(300, 24);  // Games, over the game
+    ASSERT_NE(TheShell().MenuButtons()[0], nullptr);  // Back to Game
+    fs::remove(root_ / "data/Rivakel/Games" / kGameId / (std::string(kGameId) + ".gam"));
+
+    ExpectPress("IDD_QUIT_SAVED", kIdAccept);
+    Expect("MESSAGEBOX", [this](CDialog& dialog) {
+        EXPECT_EQ(dialog.Caption(), "Game Not Found");
+        const std::vector<std::string> texts = dialog.Texts();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_TRUE(texts[0].starts_with("We're sorry, but the game \"Shell Test Game\" can't be found.")) << texts[0];
+        EXPECT_EQ(texts[0].find('{'), std::string::npos) << texts[0];
+        for (const CSurface* button : TheShell().MenuButtons()) EXPECT_EQ(button, nullptr);
+        dialog.Press(kIdOk);
+    });
+    ClickTile(*Tiles(TheShell())[0]);
+    EXPECT_EQ(seen_, (std::vector<std::string>{"IDD_QUIT_SAVED", "MESSAGEBOX"}));
+    EXPECT_FALSE(TheShell().GameRunning());
+    EXPECT_EQ(TheShell().CurrentPage(), "Games");
+}
+
+TEST_F(GamesPagesTest, TheRemovalListAsksRemovesTheFilesAndScoresAndShowsTheGamesPageWithoutIt) {
+    InstallTestGame();
+    Start();
+    PlayAndKeepAScore();
+    seen_.clear();
     TheShell().ShowPage(page_name::kRemoveGames);
     auto tiles = Tiles(TheShell());
     ASSERT_EQ(tiles.size(), 1u);
@@ -102,6 +159,31 @@ TEST_F(GamesPagesTest, TheRemovalListAsksRemovesTheFilesAndShowsTheGamesPageWith
     EXPECT_TRUE(fs::is_empty(Launchers()));
     EXPECT_EQ(TheShell().CurrentPage(), "Games");
     for (const CGameTile* tile : Tiles(TheShell())) EXPECT_FALSE(tile->Framed());
+    // As the box said: the scores went with the game, on the disk too; the rest stays.
+    const std::string core = CoreFile();
+    EXPECT_EQ(core.find(kGameId), std::string::npos);
+    EXPECT_EQ(core.find("Ann"), std::string::npos);
+    EXPECT_NE(core.find("<Email>guest</Email>"), std::string::npos);
+    EXPECT_TRUE(Queued("GameRemove"));
+}
+
+TEST_F(GamesPagesTest, ScoresThatCannotBeDeletedAreSaidSoAndTheRemovalIsNotTracked) {
+    InstallTestGame();
+    Start();
+    PlayAndKeepAScore();
+    // A folder where the store's file goes: the store cannot be written.
+    const fs::path core = root_ / "data/Rivakel/System/Core.rdt";
+    fs::remove(core);
+    fs::create_directories(core / "blocker");
+    ExpectPress("MESSAGEBOX", kIdOk);  // Confirm Deletion
+    ExpectPress("MESSAGEBOX", kIdOk);  // Game Removed, but not its scores
+    seen_.clear();
+    EXPECT_FALSE(test_portal::GamesPages()->RemoveGame(RemovableRow()));
+    EXPECT_EQ(seen_.size(), 2u);
+    EXPECT_TRUE(fs::is_empty(root_ / "data/Rivakel/Games"));
+    EXPECT_FALSE(Queued("GameRemove"));
+    EXPECT_EQ(TheShell().CurrentPage(), "Games");
+    fs::remove_all(core);
 }
 
 TEST_F(GamesPagesTest, OtherPagesListRemovableGamesAndRemoveOneByItsRow) {

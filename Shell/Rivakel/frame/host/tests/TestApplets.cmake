@@ -37,6 +37,7 @@ rivakel_test_applet(TestGameNoName MANIFEST TestGameNoName.manifest)
 rivakel_test_applet(TestGameNoStart MANIFEST TestGame.manifest DEFINES TEST_GAME_WITHOUT_START)
 rivakel_test_applet(TestGameNewer MANIFEST TestGameNewer.manifest)
 rivakel_test_applet(TestGameEscape MANIFEST TestGameEscape.manifest)
+rivakel_test_applet(TestGameFiller MANIFEST TestGame.manifest DEFINES TEST_GAME_FILLS_STORE)
 # Games that crash on purpose, for the error report.
 foreach(crash NullWrite Abort Overflow OnTick)
   string(REGEX REPLACE "([a-z])([A-Z])" "\\1_\\2" define ${crash})

@@ -24,7 +24,7 @@ protected:
     }
     int MenuButtonCount() const {
         int count = 0;
-        for (CRolloverButton* button : TheShell().MenuButtons()) count += button != nullptr ? 1 : 0;
+        for (CSurface* button : TheShell().MenuButtons()) count += button != nullptr ? 1 : 0;
         return count;
     }
 };

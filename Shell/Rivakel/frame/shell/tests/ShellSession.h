@@ -69,6 +69,16 @@ protected:
         std::filesystem::create_directories(root_ / "data" / "Rivakel" / "System");
         std::ofstream(root_ / "data" / "Rivakel" / "System" / "Core.rdt") << "<Core></Core>";
     }
+    // The store the build seeds for scripts/run.sh (cmake/SeedStore.cmake), made by that script:
+    // an installed portal as a user first starts it.
+    void SeedLikeTheBuild() {
+        const std::filesystem::path store = root_ / "data" / "Rivakel" / "System" / "Core.rdt";
+        std::filesystem::create_directories(store.parent_path());
+        const std::string command =
+            "cmake -DSTORE='" + store.string() + "' -P '" RIVAKEL_SOURCE_DIR "/cmake/SeedStore.cmake'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        ASSERT_TRUE(std::filesystem::exists(store));
+    }
 
     // Runs the window's loop for `ms` of the test clock (or until the session stops).
     void Pump(uint32_t ms) {

@@ -1,7 +1,9 @@
 // Texts in a real window with the installed fonts: each stays inside its place, clear of the
-// boxes, buttons and bars beside it, and its words apart.
+// boxes, buttons and bars beside it, and its words apart; a long greeting can be scrolled back.
+#include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/RolloverButton.h"
+#include "frame/pages/FormPages.h"
 #include "frame/shell/tests/WindowSession.h"
 
 namespace {
@@ -13,6 +15,25 @@ class TextsFitUnderXvfb : public WindowSession {
 protected:
     static uint32_t At(const std::vector<uint32_t>& pixels, int x, int y) { return pixels[static_cast<size_t>(y) * 800 + x]; }
     static uint32_t OnPageImage(int x, int y) { return Shell()->PageSurface()->GetCurImage()->GetRenderTarget().Pixel(x, y); }
+    // The columns left of the page (x 100 to 188) with white ink in the caption rows of menu
+    // button `slot`, as the window shows them.
+    static std::vector<int> CaptionColumns(size_t slot) {
+        const CSurface* button = Shell()->MenuButtons()[slot];
+        const std::vector<uint32_t> shown = Shown();
+        if (button == nullptr || shown.empty()) return {};
+        const platform::Point at = button->AbsoluteLoc();
+        int width = 0, height = 0;
+        button->GetSize(width, height);
+        std::vector<int> inked;
+        for (int x = 100; x < kPageAt.x; ++x) {
+            for (int y = at.y + height - 15; y < at.y + height; ++y) {
+                if (At(shown, x, y) != kWhite) continue;
+                inked.push_back(x);
+                break;
+            }
+        }
+        return inked;
+    }
     // Pixels of `colour` in the page's own picture inside `area`.
     static int InkOnPage(const platform::Rect& area, uint32_t colour) {
         int count = 0;
@@ -35,6 +56,72 @@ TEST_F(TextsFitUnderXvfb, TheExitPagesFieldLeavesItsSunkBoxShowing) {
     EXPECT_EQ(page(119, 335), 0x663300u);
     EXPECT_EQ(page(200, 344), 0xCC9966u);
     EXPECT_EQ(page(287, 335), 0xCC9966u);
+}
+
+// The Exit page lays the "Games-get-more" header squeezed over the lower right of the "join" one:
+// every letter of "Join Rivakel" stays as the Join page shows it, and the squeezed title is there.
+TEST_F(TextsFitUnderXvfb, TheExitPagesTwoHeadersBothRead) {
+    constexpr uint32_t kLettering = 0xFFFF99;
+    StartInWindow(false);
+    Shell()->ShowPage(page_name::kJoin);
+    Run(std::chrono::milliseconds(300));
+    const std::vector<uint32_t> join = Shown();
+    Shell()->ShowPage(page_name::kExit);
+    Run(std::chrono::milliseconds(300));
+    const std::vector<uint32_t> exit = Shown();
+    ASSERT_FALSE(join.empty());
+    ASSERT_FALSE(exit.empty());
+    const auto page = [](const std::vector<uint32_t>& shown, int x, int y) { return At(shown, kPageAt.x + x, kPageAt.y + y); };
+    // Left of the Join page's own picture at x 263.
+    int letters = 0, covered = 0;
+    for (int y = 0; y < 50; ++y) {
+        for (int x = 0; x < 263; ++x) {
+            if (page(join, x, y) != kLettering) continue;
+            ++letters;
+            covered += page(exit, x, y) != kLettering ? 1 : 0;
+        }
+    }
+    EXPECT_GT(letters, 150);
+    EXPECT_EQ(covered, 0);
+    int squeezed = 0;
+    for (int y = 20; y < 50; ++y) {
+        for (int x = 65; x < 326; ++x) squeezed += page(exit, x, y) == kLettering ? 1 : 0;
+    }
+    EXPECT_GT(squeezed, 100);
+}
+
+// Each check's message on the Email_This page replaces the one before whole: after every pair
+// the message area is as the second message alone leaves it on a fresh page.
+TEST_F(TextsFitUnderXvfb, AnEmailThisMessageLeavesNothingOfTheOneBefore) {
+    StartInWindow(false);
+    struct Refusal {
+        const char* recipients;
+        const char* sender;
+    };
+    const Refusal refusals[] = {{"nobody", "me@x.y"}, {"a b@x.y", "me@x.y"}, {"a@x.y", "me@x.y,you@x.y"}};
+    const auto send = [](const Refusal& refusal) {
+        const std::vector<CEditField*> fields = FormPages()->MailFields();
+        fields[0]->SetText(refusal.recipients);
+        fields[2]->SetText(refusal.sender);
+        FormPages()->OnSend();
+    };
+    const auto messageArea = [] {
+        std::vector<uint32_t> pixels;
+        for (int y = 335; y < 420; ++y)
+            for (int x = 0; x < 500; ++x) pixels.push_back(OnPageImage(x, y));
+        return pixels;
+    };
+    for (const Refusal& second : refusals) {
+        Shell()->ShowPage(page_name::kEmailThis, 0);
+        send(second);
+        const std::vector<uint32_t> alone = messageArea();
+        for (const Refusal& first : refusals) {
+            Shell()->ShowPage(page_name::kEmailThis, 0);
+            send(first);
+            send(second);
+            EXPECT_EQ(messageArea(), alone) << first.recipients << " then " << second.recipients;
+        }
+    }
 }
 
 TEST_F(TextsFitUnderXvfb, TheSettingsRemovalLineStaysClearOfItsButton) {
@@ -69,27 +156,65 @@ TEST_F(TextsFitUnderXvfb, TheUsersDetailsStayClearOfTheScrollBar) {
 
 TEST_F(TextsFitUnderXvfb, TheNewGameCaptionShowsItsBlank) {
     StartInWindow(true);
-    CRolloverButton* newGame = Shell()->MenuButtons()[1];
-    ASSERT_NE(newGame, nullptr);
-    const platform::Point at = newGame->AbsoluteLoc();
-    int width = 0, height = 0;
-    newGame->GetSize(width, height);
-    const std::vector<uint32_t> shown = Shown();
-    ASSERT_FALSE(shown.empty());
-    // The caption's columns with white ink, and the widest gap between two of them.
-    std::vector<int> inked;
-    for (int x = at.x; x < at.x + width; ++x) {
-        for (int y = at.y + height - 15; y < at.y + height; ++y) {
-            if (At(shown, x, y) != kWhite) continue;
-            inked.push_back(x);
-            break;
-        }
-    }
+    const std::vector<int> inked = CaptionColumns(1);
     ASSERT_GE(inked.size(), 2u);
     int widest = 0;
     for (size_t i = 1; i < inked.size(); ++i) widest = std::max(widest, inked[i] - inked[i - 1] - 1);
     // Letters stand one or two columns apart; the words clearly more.
     EXPECT_GE(widest, 4);
+}
+
+// "Back to Game", the widest caption, keeps to the menu column: nothing of it on the page's
+// border from x 187 on.
+TEST_F(TextsFitUnderXvfb, TheBackToGameCaptionStaysInTheMenuColumn) {
+    StartInWindow(true);
+    Shell()->ShowPage(page_name::kGames);
+    Run(std::chrono::milliseconds(300));
+    const std::vector<int> inked = CaptionColumns(0);
+    ASSERT_GE(inked.size(), 40u);
+    EXPECT_LT(inked.back(), 122 + CShell::kMenuColumnRight);
+}
+
+// A greeting longer than the Email_This field shows scrolls under the wheel, three lines a notch
+// and no further than its first and last lines. Line n is n digits long, so the top row's ink
+// tells which line heads the field.
+TEST_F(TextsFitUnderXvfb, TheGreetingScrollsUnderTheWheel) {
+    StartInWindow(false);
+    Shell()->ShowPage(page_name::kEmailThis, 0);
+    CEditField* greeting = FormPages()->MailFields()[1];
+    greeting->SetFocus();
+    const auto type = [](char ch) {
+        test_portal::Deliver(platform::Event{.type = platform::EventType::Char, .ch = static_cast<uint8_t>(ch)});
+    };
+    for (char line = '1'; line <= '8'; ++line) {
+        if (line != '1') type('\r');
+        for (char n = '1'; n <= line; ++n) type(line);
+    }
+    const platform::Point at = greeting->AbsoluteLoc();
+    const auto topLineInk = [&] {
+        Run(std::chrono::milliseconds(100));
+        const std::vector<uint32_t> shown = Shown();
+        int right = 0;
+        for (int y = at.y; y < at.y + 14; ++y)
+            for (int x = at.x; x < at.x + 400; ++x)
+                if (At(shown, x, y) == kInk) right = std::max(right, x - at.x);
+        return right;
+    };
+    const auto turn = [&](int notches) {
+        test_portal::Deliver(
+            platform::Event{.type = platform::EventType::MouseWheel, .x = at.x + 100, .y = at.y + 20, .wheel = notches});
+    };
+    const int typed = topLineInk();  // line 6 heads the last three
+    turn(1);
+    const int third = topLineInk();
+    turn(1);
+    const int first = topLineInk();
+    EXPECT_LT(third, typed);
+    EXPECT_LT(first, third);
+    turn(5);
+    EXPECT_EQ(topLineInk(), first);
+    turn(-9);
+    EXPECT_EQ(topLineInk(), typed);
 }
 
 }  // namespace

@@ -34,9 +34,9 @@ protected:
         xvfb_.reset();
     }
 
-    void StartInWindow(bool game) {
+    void StartInWindow(bool game, const std::vector<std::string>& args = {}) {
         if (game) setenv(kDevGameVariable, SHELL_TEST_GAME, 1);
-        ASSERT_TRUE(test_portal::Start());
+        ASSERT_TRUE(test_portal::Start(args));
         Run(std::chrono::milliseconds(800));
     }
 

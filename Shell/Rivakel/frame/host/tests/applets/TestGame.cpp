@@ -7,6 +7,9 @@
 //   "Stopped"      "1" once stopped
 //   "Level", "Shared", "Secret"  the first line of the files of those names it opened at start
 //                  ("Secret" is asked for one folder up, where a game may not look)
+// Built with TEST_GAME_FILLS_STORE, its first start stores user values "Fill0", "Fill1"... of
+// 256 KB each until the store refuses one, then empties "Fill0" and keeps how many it stored and
+// the refusal's result as the user values "FillCount" and "FillRefusal".
 #include <cstdio>
 
 #include "frame/api/AppletRecord.h"
@@ -76,6 +79,31 @@ void ReadGreeting(ISettingsAccess& settings) {
 }
 #endif
 
+#ifdef TEST_GAME_FILLS_STORE
+char g_fill[1 << 18];
+
+void FillStore(ISettingsAccess& settings) {
+    char text[16];
+    if (settings.GetUserValue("FillCount", text, sizeof text) == applet::kOk) return;
+    for (char& c : g_fill) c = 'f';
+    g_fill[sizeof g_fill - 1] = '\0';
+    int count = 0;
+    int result = applet::kOk;
+    for (;;) {
+        char key[16];
+        std::snprintf(key, sizeof key, "Fill%d", count);
+        if ((result = settings.SetUserValue(key, g_fill)) != applet::kOk) break;
+        ++count;
+    }
+    // Room for the two notes.
+    settings.SetUserValue("Fill0", "");
+    std::snprintf(text, sizeof text, "%d", count);
+    settings.SetUserValue("FillCount", text);
+    std::snprintf(text, sizeof text, "%d", result);
+    settings.SetUserValue("FillRefusal", text);
+}
+#endif
+
 }  // namespace
 
 #ifndef TEST_GAME_WITHOUT_START
@@ -91,6 +119,9 @@ TEST_GAME_EXPORT int Shell_StartApplet(AppletRecord* record) {
     ReadFile(factory, "Level.txt", "Level");
     ReadFile(factory, "Shared.txt", "Shared");
     ReadFile(factory, "..\\Secret.txt", "Secret");
+#ifdef TEST_GAME_FILLS_STORE
+    FillStore(*record->settings);
+#endif
     return record->services->SetAppletName("TestGame");
 }
 #endif

@@ -4,8 +4,11 @@
 //   M  a message box with OK and Cancel         I  an input box
 //   E  an e-mail confirmation                   T  a message box from a wall-clock timer, which
 //   J  an input box without Cancel                 opens a second one inside the first (nested)
-// What it heard is kept in its shared settings ("Box", "Input", "Mail", "Keys", "Nested").
+// What it heard is kept in its shared settings ("Box", "Input", "Mail", "Keys", "Nested"); a
+// personalised message it was started with is drawn on the board and kept as "Message".
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 
 #include "frame/api/AppletRecord.h"
@@ -35,6 +38,7 @@ struct Game {
     int x = 0;
     int keyCount = 0;
     int boxDepth = 0;
+    char message[128] = {};
 };
 
 Game g_game;
@@ -54,6 +58,18 @@ void DrawBoard() {
     image->DrawRML("<s2><b><cffffff>Shell Test Game", 12, 8);
     image->SetCurColor(0xC0, 0x00, 0x00);
     image->FillRect(g_game.x, 190, g_game.x + kSquare, 190 + kSquare);
+    if (g_game.message[0] != '\0') {
+        image->SetTextColor(0x33, 0x33, 0x99);
+        image->DrawText(g_game.message, static_cast<int>(std::strlen(g_game.message)), 12, 60);
+    }
+}
+
+void TakeMessage(IShellServices& services) {
+    char* message = nullptr;
+    if (services.TakePendingMessage(&message) != applet::kOk || message == nullptr) return;
+    std::snprintf(g_game.message, sizeof g_game.message, "%s", message);
+    std::free(message);
+    g_game.record->settings->SetGameValue("Message", g_game.message);
 }
 
 int OnStep(intptr_t* args) {
@@ -144,6 +160,7 @@ SHELL_TEST_GAME_EXPORT int Shell_StartApplet(AppletRecord* record) {
     g_game.nestTimer->SetClock(1);
     g_game.board = record->gameArea->GetImageDirect();
     record->services->SetMenuFlags(kMenuEmailThis | kMenuNewGame | kMenuPause | kMenuInstructions);
+    TakeMessage(*record->services);
     DrawBoard();
     return 0;
 }

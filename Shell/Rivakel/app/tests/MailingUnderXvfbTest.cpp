@@ -1,0 +1,14 @@
+// The installed program opening data mailings from the desktop (see MailingUnderXvfb.sh).
+#include "app/tests/XvfbScript.h"
+
+namespace {
+
+TEST(MailingUnderXvfb, OpenedMailingsStartTheirGameHandOverOrSayTheyCannotOpen) {
+    std::string skip;
+    const auto code =
+        RunXvfbScript("MailingUnderXvfb.sh", {"testgames", "../../Tools/portalserver/rivakel_portalserver"}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
+}  // namespace
