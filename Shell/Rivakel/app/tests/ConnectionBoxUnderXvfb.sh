@@ -32,11 +32,12 @@ start() {
   rm -rf "$work/data" "$work/run" "$work/record" && mkdir -p "$work/data/Rivakel" "$work/run" && chmod 700 "$work/run"
   port="$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
   echo "127.0.0.1:$port" >"$work/data/Rivakel/LocalTestServer.txt"
-  XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" "${tied[@]}" "$binary" 2>"$work/portal.log" &
+  # Emptied here, not by the started program: the waits below must not read the last start's log.
+  : >"$work/portal.log"
+  XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" "${tied[@]}" "$binary" 2>>"$work/portal.log" &
   portal_pid=$!
   portal_says "main window 800x572 shown"
-  read -r wx wy < <(xwininfo -root -tree | grep '"Rivakel[^"]*"' | grep ' 800x572+' | head -n1 |
-                    sed -E 's/.* [0-9]+x[0-9]+\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2/')
+  read -r wx wy < <(window_origin)
   # The first connection is refused by then; the menu's first button is E-Mail This.
   sleep 1
   xdotool mousemove $((wx + 142)) $((wy + 157)) click 1

@@ -12,17 +12,14 @@ for tool in Xvfb xdotool xwininfo; do command -v "$tool" >/dev/null || { echo "n
 [ -f "$games/ShellTestGame.gam" ] || { echo "no test game in '$games'"; exit 77; }
 
 source "$(dirname "$0")/XvfbSession.sh"
-start_portal_session
-export HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_STATE_HOME="$work/home/.local/state"
-export XDG_RUNTIME_DIR="$work/run" RIVAKEL_PLATFORM=sdl SDL_AUDIODRIVER=dummy
-unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+portal_pid=""
+start_fresh_home portal_pid
+export XDG_STATE_HOME="$HOME/.local/state" SDL_AUDIODRIVER=dummy
 
 # Return to the box up now; a click on the frame gives the window the keyboard first.
 answer() {
   local at
-  at="$(xwininfo -root -tree | grep '"Rivakel[^"]*"' | grep ' 800x572+' | head -n1 |
-        sed -E 's/.* [0-9]+x[0-9]+\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2/')"
+  at="$(window_origin)"
   [ -n "$at" ] && xdotool mousemove $(( ${at% *} + 20 )) $(( ${at#* } + 560 )) click 1
   xdotool key Return
 }
