@@ -238,57 +238,30 @@ TEST_F(FormPagesTest, AProxyThatCannotBeFoundEndsTheWaitWithTheNoConnectionText)
 }
 
 // The server is down when Email_This is sent with a Return that is let go while the connection
-// box is up: the box comes once, whatever its answer, and the key sends nothing after it.
-class ConnectionBoxTest : public FormPagesTest {
-protected:
-    void SendWithServerDown(const std::function<void()>& answer) {
-        port_ = server_->Port();
-        server_->Stop();
-        Start();
-        // Long enough for the refused connection and the name lookup's answer to be told.
-        PumpUntil([] { return false; }, 500);
-        TheShell().ShowPage(page_name::kEmailThis, 0);
-        fields_ = Forms().MailFields();
-        fields_[0]->SetText("friend@example.com");
-        fields_[2]->SetText("me@example.com");
-        fields_[2]->SetFocus();
-        Expect("MESSAGEBOX", [this, answer](CDialog& dialog) {
-            EXPECT_EQ(dialog.Caption(), "Internet Connection Required");
-            headless_->PushKeyUp(platform::VkReturn);
-            answer();
-        });
-        headless_->PushKeyDown(platform::VkReturn);
-        // Well past the key repeat's delay.
-        Pump(1000);
-    }
-    void Answer(int key) {
-        headless_->PushKeyDown(key);
-        headless_->PushKeyUp(key);
-    }
-
-    uint16_t port_ = 0;
-    std::vector<CEditField*> fields_;
-};
-
-TEST_F(ConnectionBoxTest, CancelShowsNoConnectionAndKeepsTheForm) {
-    SendWithServerDown([this] { Answer(platform::VkEscape); });
-    EXPECT_EQ(Forms().ShownMessage(), 20006);
-    EXPECT_EQ(fields_[0]->Text(), "friend@example.com");
-    EXPECT_EQ(fields_[2]->Text(), "me@example.com");
-    EXPECT_EQ(seen_, std::vector<std::string>{"MESSAGEBOX"});
-}
-
-TEST_F(ConnectionBoxTest, OkOnceTheServerIsBackDeliversOneRequest) {
-    SendWithServerDown([this] {
-        portal::ServerOptions options;
-        options.port = port_;
-        server_ = std::make_unique<portal::PortalServer>(options);
-        ASSERT_TRUE(server_->Start());
-        Answer(platform::VkReturn);
+// box is up: Cancel leaves the no-connection text over the form as it was typed, and the key
+// sends nothing more once the box is gone.
+TEST_F(FormPagesTest, ACancelledConnectionBoxShowsNoConnectionAndTheReturnSendsNoMore) {
+    server_->Stop();
+    Start();
+    // Long enough for the refused connection and the name lookup's answer to be told.
+    PumpUntil([] { return false; }, 500);
+    TheShell().ShowPage(page_name::kEmailThis, 0);
+    const std::vector<CEditField*> fields = Forms().MailFields();
+    fields[0]->SetText("friend@example.com");
+    fields[2]->SetText("me@example.com");
+    fields[2]->SetFocus();
+    Expect("MESSAGEBOX", [this](CDialog& dialog) {
+        EXPECT_EQ(dialog.Caption(), "Internet Connection Required");
+        headless_->PushKeyUp(platform::VkReturn);
+        headless_->PushKeyDown(platform::VkEscape);
+        headless_->PushKeyUp(platform::VkEscape);
     });
-    ASSERT_TRUE(PumpUntil([&] { return Forms().ShownMessage() == 2205; })) << Record();
-    Pump(3000);
-    EXPECT_EQ(Received("RivRivlet").size(), 1u) << Record();
+    headless_->PushKeyDown(platform::VkReturn);
+    // Well past the key repeat's delay.
+    Pump(1000);
+    EXPECT_EQ(Forms().ShownMessage(), 20006);
+    EXPECT_EQ(fields[0]->Text(), "friend@example.com");
+    EXPECT_EQ(fields[2]->Text(), "me@example.com");
     EXPECT_EQ(seen_, std::vector<std::string>{"MESSAGEBOX"});
 }
 
