@@ -20,6 +20,13 @@
 
 namespace {
 
+// The fault handler of the program's run; dropped with the program, so that an exit that
+// stopped the session in order leaves neither a handler nor its empty record behind.
+std::unique_ptr<platform::CrashCapture>& ErrorReportCapture() {
+    static std::unique_ptr<platform::CrashCapture> capture;
+    return capture;
+}
+
 // A later start ends here when the first instance runs; a first instance that never finishes
 // shutting down ends it with the box and -1.
 bool SettleSingleInstance(platform::Backend& backend, const InstanceWait& wait, int& exitCode) {
@@ -86,6 +93,12 @@ std::optional<int> StartProgram(const std::vector<std::string>& startArgs, const
         args.erase(args.begin());
     }
     program.arguments = args;
+    // Whatever ends the process from here on (a failed installation, a resource shortage, a box
+    // before the session) stops the running game and the session in order first, as a close does.
+    platform::SetBeforeExit([] {
+        EndSessionNow();
+        EndProgram();
+    });
 
     int exitCode = 0;
     if (!SettleSingleInstance(*backend, wait, exitCode)) return exitCode;
@@ -125,6 +138,8 @@ void EndProgram() {
     ProgramState& program = Program();
     program.mainWindow.reset();
     program.instance.reset();
+    platform::SetBeforeExit({});
+    ErrorReportCapture().reset();
 }
 
 int ProgramMain(int argc, char** argv) {
@@ -134,7 +149,7 @@ int ProgramMain(int argc, char** argv) {
         const std::vector<std::string> reporterArgs(args.begin() + 1, args.end());
         return RunErrorReporter(reporterArgs, RunInReporterWindow);
     }
-    const std::unique_ptr<platform::CrashCapture> errorReport = InstallErrorReport();
+    ErrorReportCapture() = InstallErrorReport();
     std::optional<int> exitCode = StartProgram(args);
     if (!exitCode) Run();
     EndProgram();

@@ -20,5 +20,5 @@ int ProgramMain(int argc, char** argv);
 // to go on with `Run`, else the process's exit code. `wait` paces a later start's wait for a
 // first instance that is shutting down.
 std::optional<int> StartProgram(const std::vector<std::string>& args, const InstanceWait& wait = {});
-// Drops what the program still holds after the loop (instance channel).
+// Drops what the program still holds after the loop (window, instance channel, exit action).
 void EndProgram();

@@ -6,6 +6,7 @@
 #include "app/ProgramState.h"
 #include "core/base/Log.h"
 #include "core/base/Version.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/net/CSubsystem_Net.h"
 #include "core/outbox/COutbox.h"
 #include "core/store/MarkupDoc.h"
@@ -30,10 +31,11 @@ LinkState& Link() {
     return state;
 }
 
+// The shell's own box: the window goes on repainting under it and a termination signal still
+// ends the session. A box that could not be answered (the session ending) counts as Cancel.
 int AskForConnection(std::string_view caption, std::string_view text) {
-    platform::Backend* backend = platform::GetBackend();
-    if (backend == nullptr) return platform::IdCancel;
-    return backend->MessageBox(caption, text, platform::MbOkCancel | platform::MbIconWarning);
+    const int answer = ShowMessageBox(caption, text, kMessageBoxOkCancel | kMessageBoxExclamation);
+    return answer == 1 ? platform::IdOk : platform::IdCancel;
 }
 
 // The shell window keeps the identifier; before it exists the empty one stands in.

@@ -17,6 +17,7 @@
 #include "core/base/Log.h"
 #include "core/base/ShutdownFlag.h"
 #include "core/dialogs/DialogEnvironment.h"
+#include "core/dialogs/ShellDialogs.h"
 #include "core/files/CSubsystem_File.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/CSubsystem_Input.h"
@@ -40,6 +41,7 @@
 namespace {
 
 struct SessionState {
+    bool live = false;  // from the start of SetSessionGUID until the teardown
     bool stopPending = false;
     IShellFactory* factory = nullptr;
     std::unique_ptr<CApp> app;
@@ -207,15 +209,20 @@ void CreateShellWindow() {
                               int priority) {
         if (COutbox* outbox = Outbox()) outbox->Send(type, function, params, forceConnection, priority);
     };
+    SetMemoryErrorBox([](std::string_view caption, std::string_view text) {
+        ShowMessageBox(caption, text, kMessageBoxExclamation);
+    });
 }
 
 void DestroyShellWindow() {
+    SetMemoryErrorBox({});
     CurrentDialogEnvironment() = {};
     DestroyShell();
 }
 
 void TearDown() {
     SessionState& session = Session();
+    session.live = false;
     session.stopPending = false;
     // The shell window goes first: it stops the game and lets go of its timers.
     DestroyShellWindow();
@@ -251,6 +258,7 @@ void TearDown() {
 int SetSessionGUID(std::span<const std::string> args) {
     SessionState& session = Session();
     SetShutdownRequested(false);
+    session.live = true;
     session.stopPending = false;
 
     session.factory = CreateShellFactory();
@@ -309,6 +317,12 @@ void StopSession() {
 }
 
 bool SessionStopping() { return ShutdownRequested(); }
+
+void EndSessionNow() {
+    if (!Session().live) return;
+    StopSession();
+    TearDown();
+}
 
 void RunPendingSessionStop() {
     // Tearing down unloads the game: never under a call into it that has yet to return.

@@ -158,8 +158,13 @@ bool DebuggerAttached();
 // Under an attached debugger: stops there, and the program goes on when the debugger lets it
 // (also when it hands the trap signal back). False, doing nothing, without one.
 bool DebugTrap();
-// Ends the process at once with `code` (exit hooks run).
+// Ends the process with `code` (-1 is status 255). What SetBeforeExit registered runs first,
+// on the thread that registered it; an exit asked for while it runs, or from another thread,
+// ends the process at once without the exit hooks, which would run over what is half torn down.
 [[noreturn]] void ExitProcess(int code);
+// What every ExitProcess does first: the program ends its session in order there, so nothing
+// is left running for the exit hooks to stop. Replaces the earlier action; empty for none.
+void SetBeforeExit(std::function<void()> action);
 uint64_t ProcessId();
 // Whether a process of that number exists (one of another user's counts too).
 bool ProcessRunning(uint64_t id);

@@ -1,4 +1,5 @@
-// The real program installing itself and its games in a fresh home (see InstallUnderXvfb.sh).
+// The real program installing itself and its games in a fresh home (see InstallUnderXvfb.sh and
+// FailedInstallUnderXvfb.sh).
 #include "app/tests/XvfbScript.h"
 
 namespace {
@@ -6,6 +7,13 @@ namespace {
 TEST(InstallUnderXvfb, EmailedGamesInstallTheShellTheShortcutStartsItAndTilesStartGames) {
     std::string skip;
     const auto code = RunXvfbScript("InstallUnderXvfb.sh", {"testgames"}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
+TEST(InstallUnderXvfb, AFailedCopyWithAGameRunningStopsItInOrderAndExitsWithMinusOne) {
+    std::string skip;
+    const auto code = RunXvfbScript("FailedInstallUnderXvfb.sh", {"testgames"}, skip);
     if (!code) GTEST_SKIP() << skip;
     EXPECT_EQ(code, 0);
 }

@@ -22,16 +22,11 @@ run() {
   : >"$work/portal.log"
   env XDG_DATA_HOME="$work/data" XDG_RUNTIME_DIR="$work/run" "$@" "${tied[@]}" "$binary" 2>>"$work/portal.log" &
   portal_pid=$!
-  for _ in $(seq 2400); do grep -q "$ready" "$work/portal.log" && break; sleep 0.05; done
-  grep -q "$ready" "$work/portal.log" || fail "$name: never saw '$ready'"
-  local sent
+  portal_says "$ready"
+  local sent code
   sent=$(date +%s%N)
   kill -TERM "$portal_pid"
-  for _ in $(seq 2400); do kill -0 "$portal_pid" 2>/dev/null || break; sleep 0.01; done
-  kill -0 "$portal_pid" 2>/dev/null && fail "$name: still running after SIGTERM"
-  wait "$portal_pid"
-  local code=$?
-  portal_pid=""
+  portal_ends "$name: after SIGTERM"
   echo "$name: ended $(( ($(date +%s%N) - sent) / 1000000 )) ms after SIGTERM"
   [ "$code" -eq 0 ] || fail "$name: exit code $code"
   grep -q "main loop ended" "$work/portal.log" || fail "$name: the loop did not end in order"

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,6 +13,8 @@
 #include "app/Services.h"
 #include "app/tests/AppTestEnvironment.h"
 #include "core/base/CSubsystem_Clock.h"
+#include "core/base/Log.h"
+#include "core/dialogs/DialogTemplate.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EventCodes.h"
@@ -21,6 +26,7 @@
 #include "core/store/UserStore.h"
 #include "frame/boundary/InterfaceObject.h"
 #include "frame/host/GameHost.h"
+#include "frame/shell/IGameTable.h"
 #include "respack/BlobBuilder.h"
 
 namespace {
@@ -103,6 +109,33 @@ TEST_F(SessionTest, SecondStopRequestAndSecondTeardownDoNothing) {
     RunPendingSessionStop();
     RunPendingSessionStop();
     EXPECT_EQ(outbox.lines.size(), 1u);
+}
+
+// Resources running out while a game plays (a MemoryError anywhere): the box is the shell's
+// own, then the game is stopped and the session torn down in order before the process ends
+// with -1, so the store on the disk has the game's stop.
+TEST_F(SessionTest, AnExitMidSessionStopsTheRunningGameAndSavesTheStoreFirst) {
+    // Forked as the test stands (no thread runs yet), so the child's data folder is this one.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    const std::filesystem::path system = DataHome() / "Rivakel" / "System";
+    std::filesystem::create_directories(system);
+    std::ofstream(system / "Core.rdt") << "<Core></Core>";
+    setenv(kDevGameVariable, TEST_GAMES_DIR "/TestGame.gam", 1);
+    const auto runOut = [] {
+        SetDialogScript([](CDialog& dialog) {
+            std::fprintf(stderr, "[%s: %s]\n", dialog.Name().c_str(), dialog.Caption().c_str());
+            dialog.Press(kIdOk);
+        });
+        if (StartProgram({}).has_value() || GameHost() == nullptr || !GameHost()->IsRunning()) std::exit(1);
+        MemoryError("Out of memory in the test");
+    };
+    EXPECT_EXIT(runOut(), ::testing::ExitedWithCode(255),
+                "\\[MESSAGEBOX: Out of memory in the test\\].*game .* stopped");
+    unsetenv(kDevGameVariable);
+    std::stringstream outbox;
+    outbox << std::ifstream(system / "Outbox.rdt").rdbuf();
+    EXPECT_NE(outbox.str().find("GameStopped2"), std::string::npos);
+    EXPECT_NE(outbox.str().find("SessionStopped"), std::string::npos);
 }
 
 TEST_F(SessionTest, TheShellsUserIsTheStoresAndKeepsTheWindowPlace) {

@@ -1,4 +1,4 @@
-// The real program under a private X server (see RivakelUnderXvfb.sh).
+// The real program under a private X server (see the scripts each test names).
 #include "app/tests/XvfbScript.h"
 
 namespace {
@@ -13,6 +13,15 @@ TEST(XvfbEndToEnd, SplashMainWindowSecondStartAndClose) {
 TEST(XvfbEndToEnd, SigtermEndsTheSessionIdleInAGameAndUnderABox) {
     std::string skip;
     const auto code = RunXvfbScript("SessionEndUnderXvfb.sh", {"testgames/TestGame.gam"}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
+TEST(XvfbEndToEnd, TheConnectionBoxIsTheWindowsOwnAndOneReturnSendsOnce) {
+    std::string skip;
+    const auto code = RunXvfbScript(
+        "ConnectionBoxUnderXvfb.sh",
+        {"testgames/ShellTestGame.gam", "../../Tools/portalserver/rivakel_portalserver"}, skip);
     if (!code) GTEST_SKIP() << skip;
     EXPECT_EQ(code, 0);
 }

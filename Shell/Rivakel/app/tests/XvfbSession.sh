@@ -46,6 +46,19 @@ fail() {
   cat "$work/portal.log" 2>/dev/null
   exit 1
 }
+# Waits (a minute at most) for a line of the portal's output that matches $1.
+portal_says() {
+  for _ in $(seq 1200); do grep -q "$1" "$work/portal.log" && return 0; sleep 0.05; done
+  fail "never saw '$1'"
+}
+# Waits (a minute at most) for the portal to end; its exit code in $code. $1 says after what.
+portal_ends() {
+  for _ in $(seq 6000); do kill -0 "$portal_pid" 2>/dev/null || break; sleep 0.01; done
+  kill -0 "$portal_pid" 2>/dev/null && fail "still running $1"
+  wait "$portal_pid"
+  code=$?
+  portal_pid=""
+}
 
 # For a script that runs the program in a fresh home: makes "$work" with the home in it, starts
 # the server, and stops the processes whose ids the named variables hold (then the server)

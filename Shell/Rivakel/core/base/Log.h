@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/CrashCapture.h"
@@ -30,6 +32,11 @@ void DebugOutput(const char* format, ...) RIVAKEL_PRINTF(1, 2);
 // As Error, then a warning box that resources ran out, then the process ends with -1.
 [[noreturn]] void MemoryError(const char* format, ...) RIVAKEL_PRINTF(1, 2);
 }
+
+// The box MemoryError shows before the process ends. The session puts the shell's own box here
+// once its window exists; empty, the platform's box is shown.
+using MemoryErrorBox = std::function<void(std::string_view caption, std::string_view text)>;
+void SetMemoryErrorBox(MemoryErrorBox box);
 
 // The error list for the error report, in logging order; each entry ends in "\r\n".
 const std::vector<std::string>& ErrorList();

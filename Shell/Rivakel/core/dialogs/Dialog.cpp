@@ -265,6 +265,8 @@ bool CDialog::Run() {
     }
     if (CSubsystem_Input* input = InputService()) {
         openingKeyHeld_ = AnyCharacterKeyDown(input->KeyStates());
+        // Held on, the key that opened the box would repeat its action once the box is gone.
+        input->StopKeyRepeat();
         input->SetFocus(nullptr);
     }
     Stack().push_back(this);
@@ -301,15 +303,16 @@ bool CDialog::Filter(const platform::Event& event) {
     // The character of the key that opened the box follows it in: it is not typed into the box.
     if (keyEvent) openingKeyHeld_ = false;
     if (event.type == EventType::Char && openingKeyHeld_) return true;
+    // Their releases go on to the key-state table: a key it still took for held would repeat.
     if (keyEvent && event.key == platform::VkEscape) {
         if (keyDown && !event.repeat) Command(CancelId());
-        return true;
+        return keyDown;
     }
     if (keyEvent && event.key == platform::VkReturn) {
         if (keyDown && !event.repeat) {
             if (const int id = DefaultId(); id >= 0) Press(id);
         }
-        return true;
+        return keyDown;
     }
     if (event.type == EventType::Char && (event.ch == 27 || event.ch == 13)) return true;
     if (keyDown && event.system) return PressMnemonic(event.key);

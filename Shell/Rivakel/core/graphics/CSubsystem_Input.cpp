@@ -143,8 +143,7 @@ bool CSubsystem_Input::HandlePlatformEvent(const platform::Event& event) {
         return true;
     case platform::EventType::Deactivated:
         keys_.ReleaseAll();
-        repeat_.Cancel();
-        repeatTimer_->Stop();
+        StopKeyRepeat();
         return false;
     default:
         return false;
@@ -156,6 +155,11 @@ void CSubsystem_Input::TickRepeat(uint32_t nowMs) {
     if (!repeat) return;
     Deliver(kEventKeyDown, repeat->virtualKey);
     if (repeat->character) Deliver(kEventChar, *repeat->character);
+}
+
+void CSubsystem_Input::StopKeyRepeat() {
+    repeat_.Cancel();
+    repeatTimer_->Stop();
 }
 
 int CSubsystem_Input::OnRepeatTimer() {

@@ -46,6 +46,9 @@ public:
     bool HandlePlatformEvent(const platform::Event& event);
     // Sends the key repeat that is due at `nowMs`, if any.
     void TickRepeat(uint32_t nowMs);
+    // A modal box takes the keyboard: the key held when it opened does not come again, neither
+    // under the box nor after it. Its release still reaches the key-state table.
+    void StopKeyRepeat();
 
     // Gives the keyboard to `focus` (null: the main window), telling the old and new holder. 0.
     int SetFocus(IKeyFocus* focus);

@@ -266,6 +266,10 @@ private:
     std::function<void()> afterStop_;
 };
 
+// The box of a game that cannot be started, naming it.
+inline constexpr std::string_view kGameNotFoundCaption = "Game Not Found";
+std::string GameNotFoundText(std::string_view name);
+
 // The session's shell window; null before it is made and after it is gone.
 CShell* Shell();
 CShell* CreateShell(ShellConfig config);

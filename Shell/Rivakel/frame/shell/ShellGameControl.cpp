@@ -205,17 +205,21 @@ void CShell::StartGame(const GameTableEntry& entry) {
     if (host->Start(module, folder) != kHostOk) GameNotFound(entry.name);
 }
 
-// The box names the game as its tile does; the old game has stopped, so the menu offers nothing.
-void CShell::GameNotFound(std::string_view name) {
-    currentGame_ = -1;
-    BuildMenuBar();
+std::string GameNotFoundText(std::string_view name) {
     char text[1024];
     std::snprintf(text, sizeof text,
                   "We're sorry, but the game \"%.*s\" can't be found.  Please write to %.*s and we will help you "
                   "get it back.",
                   static_cast<int>(std::min<size_t>(name.size(), 260)), name.data(),
                   static_cast<int>(kSupportAddress.size()), kSupportAddress.data());
-    ShowMessageBox("Game Not Found", text, kMessageBoxExclamation | 1);
+    return text;
+}
+
+// The box names the game as its tile does; the old game has stopped, so the menu offers nothing.
+void CShell::GameNotFound(std::string_view name) {
+    currentGame_ = -1;
+    BuildMenuBar();
+    ShowMessageBox(kGameNotFoundCaption, GameNotFoundText(name), kMessageBoxExclamation | 1);
     ShowPage(page_name::kGames);
 }
 

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <limits>
 #include <mutex>
+#include <thread>
 
 #include "platform/Host.h"
 #include "platform/posix/FileDescriptor.h"
@@ -97,7 +98,48 @@ bool DebugTrap() {
     return true;
 }
 
+namespace {
+
+struct BeforeExit {
+    std::mutex lock;
+    std::function<void()> action;
+    std::thread::id owner;
+    bool running = false;
+};
+
+BeforeExit& BeforeExitState() {
+    static BeforeExit state;
+    return state;
+}
+
+}  // namespace
+
+void SetBeforeExit(std::function<void()> action) {
+    BeforeExit& state = BeforeExitState();
+    const std::lock_guard<std::mutex> hold(state.lock);
+    state.action = std::move(action);
+    state.owner = std::this_thread::get_id();
+}
+
 void ExitProcess(int code) {
+    BeforeExit& state = BeforeExitState();
+    std::function<void()> action;
+    bool direct = false;
+    {
+        const std::lock_guard<std::mutex> hold(state.lock);
+        direct = state.running || (state.action && state.owner != std::this_thread::get_id());
+        if (!direct) {
+            // Moved out: the action may register another (or none) while it runs.
+            action = std::move(state.action);
+            state.action = nullptr;
+            state.running = true;
+        }
+    }
+    if (direct) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    if (action) action();
     std::fflush(nullptr);
     std::exit(code);
 }

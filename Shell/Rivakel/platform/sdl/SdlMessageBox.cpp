@@ -2,12 +2,14 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/Cp1252.h"
 #include "platform/Host.h"
 #include "platform/Platform.h"
+#include "platform/TextColumns.h"
 
 namespace platform::sdl {
 namespace {
@@ -28,6 +30,19 @@ Buttons ButtonsFor(unsigned flags) {
     }
 }
 
+// The box is as wide as its longest line. Lines read best up to about 72 characters; a narrow
+// screen gets fewer, so that the box with its sign and margins (about 160 pixels) stays on it
+// even where the box's font is 8 pixels a character, wider than most.
+size_t ColumnsForScreen() {
+    constexpr int kReadable = 72;
+    constexpr int kChrome = 160;
+    constexpr int kCharWidth = 8;
+    constexpr int kFewest = 20;
+    SDL_Rect screen{};
+    if (SDL_GetDisplayBounds(0, &screen) != 0) return kReadable;
+    return static_cast<size_t>(std::clamp((screen.w - kChrome) / kCharWidth, kFewest, kReadable));
+}
+
 Uint32 KindFor(unsigned flags) {
     switch (flags & 0xF0u) {
         case MbIconError: return SDL_MESSAGEBOX_ERROR;
@@ -41,7 +56,8 @@ Uint32 KindFor(unsigned flags) {
 int ShowMessageBox(std::string_view caption, std::string_view text, unsigned flags) {
     const Buttons buttons = ButtonsFor(flags);
     const std::string title = Cp1252ToUtf8(caption);
-    const std::string message = Cp1252ToUtf8(text);
+    // The window system's box does not wrap: a long text would run off the screen.
+    const std::string message = Cp1252ToUtf8(WrapToColumns(text, ColumnsForScreen()));
     SDL_MessageBoxData data{};
     data.flags = KindFor(flags) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
     data.title = title.c_str();

@@ -5,8 +5,9 @@
 
 namespace platform::sdl {
 
-// `flags` as Backend::MessageBox; returns IdOk, IdCancel, IdYes or IdNo. When no box can be
-// shown, or it is closed without a button, the answer is that of its cancelling button.
+// `flags` as Backend::MessageBox; the text is wrapped to fit the screen. Returns IdOk, IdCancel,
+// IdYes or IdNo. When no box can be shown, or it is closed without a button, the answer is that
+// of its cancelling button.
 int ShowMessageBox(std::string_view caption, std::string_view text, unsigned flags);
 
 }  // namespace platform::sdl

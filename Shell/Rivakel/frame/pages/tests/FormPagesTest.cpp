@@ -1,6 +1,7 @@
 // The form pages in the running portal against the local portal server: each form refuses a bad
 // address without sending, sends a good one, shows the server's answer as it is (success,
 // duplicate, no connection) and drops an answer that comes after its page was left.
+#include "core/dialogs/DialogTemplate.h"
 #include "core/graphics/EditField.h"
 #include "core/outbox/COutbox.h"
 #include "frame/banners/AdBanner.h"
@@ -216,6 +217,7 @@ TEST_F(FormPagesTest, AProxyThatCannotBeFoundEndsTheWaitWithTheNoConnectionText)
     TheShell().ShowPage(page_name::kJoin);
     ASSERT_NE(Forms().EmailField(), nullptr);
     Forms().EmailField()->SetText(kAddress);
+    ExpectPress("MESSAGEBOX", kIdCancel);
     ClickPage(218 + 30, 222 + 12);
     const bool shown = PumpUntil([&] { return Forms().ShownMessage() == 2306; }, 10000);
     if (old != nullptr) {
@@ -233,6 +235,34 @@ TEST_F(FormPagesTest, AProxyThatCannotBeFoundEndsTheWaitWithTheNoConnectionText)
     }
     EXPECT_TRUE(queued);
     EXPECT_TRUE(server_->Received().empty());
+}
+
+// The server is down when Email_This is sent with a Return that is let go while the connection
+// box is up: Cancel leaves the no-connection text over the form as it was typed, and the key
+// sends nothing more once the box is gone.
+TEST_F(FormPagesTest, ACancelledConnectionBoxShowsNoConnectionAndTheReturnSendsNoMore) {
+    server_->Stop();
+    Start();
+    // Long enough for the refused connection and the name lookup's answer to be told.
+    PumpUntil([] { return false; }, 500);
+    TheShell().ShowPage(page_name::kEmailThis, 0);
+    const std::vector<CEditField*> fields = Forms().MailFields();
+    fields[0]->SetText("friend@example.com");
+    fields[2]->SetText("me@example.com");
+    fields[2]->SetFocus();
+    Expect("MESSAGEBOX", [this](CDialog& dialog) {
+        EXPECT_EQ(dialog.Caption(), "Internet Connection Required");
+        headless_->PushKeyUp(platform::VkReturn);
+        headless_->PushKeyDown(platform::VkEscape);
+        headless_->PushKeyUp(platform::VkEscape);
+    });
+    headless_->PushKeyDown(platform::VkReturn);
+    // Well past the key repeat's delay.
+    Pump(1000);
+    EXPECT_EQ(Forms().ShownMessage(), 20006);
+    EXPECT_EQ(fields[0]->Text(), "friend@example.com");
+    EXPECT_EQ(fields[2]->Text(), "me@example.com");
+    EXPECT_EQ(seen_, std::vector<std::string>{"MESSAGEBOX"});
 }
 
 TEST_F(FormPagesTest, LogosRotateAndTheFeaturedBoxScrolls) {
