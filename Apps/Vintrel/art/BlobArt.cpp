@@ -3,17 +3,15 @@
 #include <cmath>
 #include <string>
 
+#include "VintrelPalette.h"
 #include "art/ArtRegistry.h"
 
 namespace {
 
 using art::Canvas;
 using art::Path;
+using namespace vintrel_palette;
 
-constexpr uint32_t kPlayerBody = 0x2FB84A;
-constexpr uint32_t kPlayerDark = 0x14632A;
-constexpr uint32_t kBaddieBody = 0xE8702A;
-constexpr uint32_t kBaddieDark = 0x8A3210;
 constexpr uint32_t kEyeWhite = 0xFFFFFF;
 constexpr uint32_t kPupil = 0x101010;
 

@@ -2,21 +2,17 @@
 // player's little green one across the pond, and the game's name along the bottom.
 #include <cmath>
 
+#include "VintrelPalette.h"
 #include "art/ArtRegistry.h"
 
 namespace {
 
 using art::Canvas;
 using art::Path;
+using namespace vintrel_palette;
 
 constexpr uint32_t kDeep = 0x1E4F8C;
-constexpr uint32_t kWater = 0x2F6FB0;
-constexpr uint32_t kShallow = 0x5C98D0;
 constexpr uint32_t kFoam = 0xBFE6FF;
-constexpr uint32_t kPlayerBody = 0x2FB84A;
-constexpr uint32_t kPlayerDark = 0x14632A;
-constexpr uint32_t kBaddieBody = 0xE8702A;
-constexpr uint32_t kBaddieDark = 0x8A3210;
 constexpr uint32_t kMouth = 0x5A1A08;
 constexpr uint32_t kNameInk = 0xFFF3C0;
 constexpr uint32_t kNameRing = 0x333399;

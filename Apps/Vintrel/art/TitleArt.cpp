@@ -2,17 +2,17 @@
 // game is played on and the staff list is shown over, and the strip that moves under the title.
 #include <cmath>
 
+#include "VintrelPalette.h"
 #include "art/ArtRegistry.h"
 
 namespace {
 
 using art::Canvas;
 using art::Path;
+using namespace vintrel_palette;
 
 constexpr uint32_t kSky = 0x9999CC;
 constexpr uint32_t kShore = 0x4E8A3A;
-constexpr uint32_t kWater = 0x2F6FB0;
-constexpr uint32_t kShallow = 0x5C98D0;
 constexpr uint32_t kTitleInk = 0x333399;
 
 void Pond(Canvas& c, float ripple) {
