@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "Apps/Common/Forwarder.h"
+#include "Apps/Common/ImageColour.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ModuleGlobals.h"
 #include "Apps/Common/PlayerSettings.h"
@@ -20,10 +21,6 @@
 namespace {
 
 constexpr int kMenuOfEveryGame = kMenuNewGame | kMenuPause | kMenuInstructions | kMenuEmailThis;
-
-int Red(uint32_t colour) { return static_cast<int>(colour >> 16 & 0xFF); }
-int Green(uint32_t colour) { return static_cast<int>(colour >> 8 & 0xFF); }
-int Blue(uint32_t colour) { return static_cast<int>(colour & 0xFF); }
 
 }  // namespace
 
@@ -75,11 +72,11 @@ ISurface* CApplet::MakeTextButton(ISurface* owner, const char* label, int x, int
 
     IImage* picture = factory.CreateImage(2 * width, height, style.keyed ? kSurfaceColourKeyed : 0);
     picture->SetFont(font);
-    if (style.fill) picture->ClearToColor(Red(*style.fill), Green(*style.fill), Blue(*style.fill));
-    picture->SetTextColor(Red(style.normalText), Green(style.normalText), Blue(style.normalText));
+    if (style.fill) ClearToColour(*picture, *style.fill);
+    SetTextColour(*picture, style.normalText);
     DrawMarkupText(picture, style.underline ? "<B><U>" : "<B>", 0, 0);
     DrawMarkupText(picture, label, style.padding, style.padding);
-    picture->SetTextColor(Red(style.hotText), Green(style.hotText), Blue(style.hotText));
+    SetTextColour(*picture, style.hotText);
     DrawMarkupText(picture, label, width + style.padding, style.padding);
     if (style.closeTags) DrawMarkupText(picture, "</B></U>", 0, 0);
     if (font != nullptr) font->Release();

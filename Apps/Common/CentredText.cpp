@@ -1,4 +1,5 @@
 #include "Apps/Common/CentredText.h"
+#include "Apps/Common/ImageColour.h"
 
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
@@ -22,6 +23,6 @@ void DrawCentredText(IImage& canvas, IShellFactory& fonts, std::string_view text
     const ShellRef<IFont> font = ArialFont(fonts, pointSize, bold);
     const int x = CentredX(span, TextWidth(canvas, font.Get(), text));
     canvas.SetFont(font.Get());
-    canvas.SetTextColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+    SetTextColour(canvas, colour);
     canvas.DrawText(text.data(), static_cast<int>(text.size()), x, y);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "Apps/Common/CentredText.h"
+#include "Apps/Common/ImageColour.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Common/ShellRef.h"
 #include "frame/api/IFont.h"
@@ -14,10 +15,6 @@ namespace {
 
 constexpr int kRowHeight = 17;
 constexpr int kNameGap = 4;
-
-int Red(uint32_t c) { return static_cast<int>(c >> 16 & 0xFF); }
-int Green(uint32_t c) { return static_cast<int>(c >> 8 & 0xFF); }
-int Blue(uint32_t c) { return static_cast<int>(c & 0xFF); }
 
 // How many characters of `name` fit `width` pixels.
 size_t FittingLength(IImage& canvas, IFont* font, std::string_view name, int width) {
@@ -41,11 +38,11 @@ void DrawHighScoreView(IImage& canvas, IShellFactory& factory, const HighScoreVi
         DrawMarkupText(&canvas, dots.c_str(), style.nameX, y);
         const std::string_view name = rows[i].name;
         const size_t length = FittingLength(canvas, font.Get(), name, column);
-        canvas.SetCurColor(Red(style.background), Green(style.background), Blue(style.background));
+        SetPenColour(canvas, style.background);
         canvas.FillRect(style.nameX, y, style.nameX + 2 * kNameGap + TextWidth(canvas, font.Get(), name.substr(0, length)),
                         y + kRowHeight);
         canvas.SetFont(font.Get());
-        canvas.SetTextColor(Red(style.text), Green(style.text), Blue(style.text));
+        SetTextColour(canvas, style.text);
         canvas.DrawText(name.data(), static_cast<int>(length), style.nameX + kMarkupRunIndent, y);
         const std::string score =
             std::string("<s3><b><c") + colour + ">" + style.scorePrefix + ScoreText(rows[i].score) + "</b>";

@@ -1,3 +1,4 @@
+#include "Apps/Common/ImageColour.h"
 #include "Apps/Common/MessagePanel.h"
 
 #include "Apps/Common/MarkupText.h"
@@ -6,14 +7,6 @@
 #include "frame/api/IEvent.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
-
-namespace {
-
-void SetColour(IImage& image, uint32_t c) {
-    image.SetCurColor(static_cast<int>(c >> 16 & 0xFF), static_cast<int>(c >> 8 & 0xFF), static_cast<int>(c & 0xFF));
-}
-
-}  // namespace
 
 CMessagePanel::CMessagePanel(CApplet& app, int left, int top, int width, int height, const PanelStyle& style,
                              const std::vector<PanelLine>& lines, void* context, AppletCallback onUp)
@@ -29,18 +22,17 @@ CMessagePanel::CMessagePanel(CApplet& app, int left, int top, int width, int hei
     surface->GetImage(image_.Out());
     if (!image_) return;
     IImage& image = *image_;
-    SetColour(image, style.frame);
+    SetPenColour(image, style.frame);
     image.FrameRect(1, 1, w, h);
     image.FrameRect(2, 2, w - 1, h - 1);
-    SetColour(image, style.fill);
+    SetPenColour(image, style.fill);
     image.FrameRect(0, 0, w + 1, h + 1);
     image.FillRect(4, 4, w - 2, h - 2);
     image.FrameRect(3, 3, w - 2, h - 2);
-    SetColour(image, style.outline);
+    SetPenColour(image, style.outline);
     image.FrameRect(0, 0, w + 1, h + 1);
     image.FrameRect(4, 4, w - 3, h - 3);
-    image.SetTextColor(static_cast<int>(style.text >> 16 & 0xFF), static_cast<int>(style.text >> 8 & 0xFF),
-                       static_cast<int>(style.text & 0xFF));
+    SetTextColour(image, style.text);
     for (const PanelLine& line : lines) DrawMarkupText(&image, line.text.c_str(), line.x, line.y);
 }
 

@@ -1,3 +1,4 @@
+#include "Apps/Common/ImageColour.h"
 #include "Apps/Common/SideScreen.h"
 
 #include "Apps/Common/Forwarder.h"
@@ -10,7 +11,7 @@ CSideScreen::CSideScreen(CApplet& owner, uint32_t fill, const TextButtonStyle& b
     : CAppletScreen(owner), makeTitle_(makeTitle) {
     const ModuleGlobals& globals = Globals();
     globals.gameArea->GetImage(canvas_.Out());
-    if (canvas_) canvas_->ClearToColor(fill >> 16 & 0xFF, fill >> 8 & 0xFF, fill & 0xFF);
+    if (canvas_) ClearToColour(*canvas_, fill);
     button_ = AttachedSurface(globals.gameArea,
                               app.MakeTextButton(globals.gameArea, "Return to Game", 348, 397, 0, 18, this,
                                                  Forward<&CSideScreen::ReturnToGame>, button));

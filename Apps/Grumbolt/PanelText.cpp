@@ -1,6 +1,7 @@
 #include "Apps/Grumbolt/PanelText.h"
 
 #include "Apps/Common/CentredText.h"
+#include "Apps/Common/ImageColour.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 
@@ -11,8 +12,7 @@ ShellRef<IFont> Font(IShellFactory& factory, TextFace face) { return ArialFont(f
 
 void DrawIn(IImage& canvas, IFont* font, uint32_t colour, std::string_view text, int x, int y) {
     canvas.SetFont(font);
-    canvas.SetTextColor(static_cast<int>(colour >> 16 & 0xFF), static_cast<int>(colour >> 8 & 0xFF),
-                        static_cast<int>(colour & 0xFF));
+    SetTextColour(canvas, colour);
     canvas.DrawText(text.data(), static_cast<int>(text.size()), x, y);
 }
 

@@ -6,6 +6,7 @@
 
 #include "Apps/Common/CentredText.h"
 #include "Apps/Common/Forwarder.h"
+#include "Apps/Common/ImageColour.h"
 #include "Apps/Common/MarkupText.h"
 #include "Apps/Vintrel/TitleScreen.h"
 #include "frame/api/IImage.h"
@@ -35,10 +36,6 @@ constexpr std::array<std::string_view, 8> kStaffNames = {
     "Nell Vasquero - Art",           "Cosmo Hurrell - Sound",        "Pip Aldermoor - Testing",
     "Juno Castellane - Help Pages",  "and every blob in the pond",
 };
-
-void SetColour(IImage& image, uint32_t c) {
-    image.SetCurColor(static_cast<int>(c >> 16 & 0xFF), static_cast<int>(c >> 8 & 0xFF), static_cast<int>(c & 0xFF));
-}
 
 }  // namespace
 
@@ -76,9 +73,9 @@ void CStaffScreen::DrawList() {
     const int headingWidth = TextWidth(*image, *factory, kHeading, kHeadingPoints, true);
     const int plateLeft = (kWidth - headingWidth) / 2 - kPlateMargin, plateTop = kHeadingY - kSheetTop - 3;
     const int plateRight = kWidth - plateLeft, plateBottom = plateTop + 23;
-    SetColour(*image, kPlate);
+    SetPenColour(*image, kPlate);
     image->FillRect(plateLeft, plateTop, plateRight, plateBottom);
-    SetColour(*image, kPlateEdge);
+    SetPenColour(*image, kPlateEdge);
     image->FrameRect(plateLeft, plateTop, plateRight, plateBottom);
     const std::string heading = std::string("<S2><c><b><c000000><u>") + kHeading + "</b></c></u>";
     DrawMarkupText(image.Get(), heading.c_str(), 0, kHeadingY - kSheetTop);

@@ -10,11 +10,9 @@ binary="${1:-}"
 game="${2:-}"
 server="${3:-}"
 [ -x "$binary" ] && [ -f "$game" ] && [ -x "$server" ] || { echo "no program, game or server"; exit 77; }
-for tool in Xvfb xdotool xwininfo xwd convert compare xmessage python3; do
-  command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }
-done
-
 source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb xdotool xwininfo xwd convert compare xmessage python3
+
 start_portal_session
 export RIVAKEL_PLATFORM=sdl SDL_AUDIODRIVER=dummy RIVAKEL_GAME="$game"
 server_pid=""

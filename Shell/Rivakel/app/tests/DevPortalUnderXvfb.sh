@@ -8,11 +8,10 @@ binary="${1:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
 build="$(cd "$(dirname "$binary")/../.." && pwd)"
 [ -d "$build/portal/Rivakel/Games" ] || { echo "no portal folder in $build (target rivakel_portal)"; exit 77; }
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v xwininfo >/dev/null ||
-  { echo "no Xvfb, xdotool or xwininfo"; exit 77; }
+source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb xdotool xwininfo
 source_dir="$(cd "$(dirname "$0")/../../../.." && pwd)"
 
-source "$(dirname "$0")/XvfbSession.sh"
 start_portal_session
 export RIVAKEL_PLATFORM=sdl SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$work/run" && chmod 700 "$work/run"

@@ -8,10 +8,10 @@ set -u
 binary="${1:-}"
 games="${2:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
-for tool in Xvfb xdotool xwininfo; do command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }; done
+source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb xdotool xwininfo
 [ -f "$games/ShellTestGame.gam" ] || { echo "no test game in '$games'"; exit 77; }
 
-source "$(dirname "$0")/XvfbSession.sh"
 portal_pid=""
 start_fresh_home portal_pid
 export XDG_STATE_HOME="$HOME/.local/state" SDL_AUDIODRIVER=dummy

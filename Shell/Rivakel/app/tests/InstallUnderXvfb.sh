@@ -9,12 +9,10 @@ set -u
 binary="${1:-}"
 games="${2:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
-for tool in Xvfb xdotool xwd convert desktop-file-validate; do
-  command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }
-done
+source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb xdotool xwd convert desktop-file-validate
 [ -f "$games/ShellTestGame.gam" ] && [ -f "$games/TestGame.gam" ] || { echo "no test games in '$games'"; exit 77; }
 
-source "$(dirname "$0")/XvfbSession.sh"
 portal_pid=""
 start_fresh_home portal_pid
 

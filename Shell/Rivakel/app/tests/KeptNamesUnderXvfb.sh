@@ -15,16 +15,14 @@ module="${2:-}"
 way="${3:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
 [ -f "$module" ] || { echo "no Torvimble module at '$module'"; exit 77; }
-for tool in Xvfb xdotool xwininfo xwd convert cmake; do
-  command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }
-done
+source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb xdotool xwininfo xwd convert cmake
 binary="$(realpath "$binary")"
 module="$(realpath "$module")"
 build="$(cd "$(dirname "$binary")/../.." && pwd)"
 source_dir="$(cd "$(dirname "$0")/../../../.." && pwd)"
 id='{6934F453-91A5-4910-A527-41732408C021}'
 
-source "$(dirname "$0")/XvfbSession.sh"
 start_portal_session
 export RIVAKEL_PLATFORM=sdl SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
 unset XDG_DESKTOP_DIR XDG_DOCUMENTS_DIR

@@ -16,12 +16,10 @@ server="${3:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
 [ -x "$server" ] || { echo "no portal server at '$server'"; exit 77; }
 [ -f "$games/ShellTestGame.gam" ] || { echo "no test games in '$games'"; exit 77; }
-for tool in Xvfb xdotool xwininfo xwd convert xdg-open xdg-mime curl; do
-  command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }
-done
+source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb xdotool xwininfo xwd convert xdg-open xdg-mime curl
 opener="$(command -v xdg-open)"
 
-source "$(dirname "$0")/XvfbSession.sh"
 portal_pid="" server_pid="" first_pid=""
 start_fresh_home portal_pid first_pid server_pid
 export SDL_AUDIODRIVER=dummy

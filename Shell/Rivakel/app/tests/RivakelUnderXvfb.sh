@@ -5,13 +5,13 @@
 set -u
 binary="${1:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
-command -v Xvfb >/dev/null || { echo "no Xvfb"; exit 77; }
+source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb
 
 work="$(mktemp -d)"
 xvfb_pid=""
 first_pid=""
 second_pid=""
-source "$(dirname "$0")/XvfbSession.sh"
 cleanup() {
   for pid in "$second_pid" "${cover_pid:-}" "$first_pid" "$xvfb_pid"; do [ -n "$pid" ] && stop "$pid"; done
   wait 2>/dev/null

@@ -6,9 +6,9 @@ set -u
 binary="${1:-}"
 game="${2:-}"
 [ -x "$binary" ] && [ -f "$game" ] || { echo "no program at '$binary' or no game at '$game'"; exit 77; }
-command -v Xvfb >/dev/null || { echo "no Xvfb"; exit 77; }
-
 source "$(dirname "$0")/XvfbSession.sh"
+need_tools Xvfb
+
 start_portal_session
 export RIVAKEL_PLATFORM=sdl SDL_AUDIODRIVER=dummy
 

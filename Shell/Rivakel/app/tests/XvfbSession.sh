@@ -1,6 +1,12 @@
 # Sourced by the scripts that run the real program on a private X server (in "$work", which the
 # script made): stopping a process, starting the server.
 
+# Ends the script with 77 (the test is skipped) when one of the named programs is missing.
+need_tools() {
+  local tool
+  for tool in "$@"; do command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }; done
+}
+
 # Put before a command: it dies with this script, even when the script itself is killed outright (a
 # test run that times out): no program is left behind on a display that has gone.
 tied=(setpriv --pdeathsig KILL --)
