@@ -42,6 +42,7 @@ namespace {
 
 struct SessionState {
     bool live = false;  // from the start of SetSessionGUID until the teardown
+    bool tearingDown = false;
     bool stopPending = false;
     IShellFactory* factory = nullptr;
     std::unique_ptr<CApp> app;
@@ -223,6 +224,7 @@ void DestroyShellWindow() {
 void TearDown() {
     SessionState& session = Session();
     session.live = false;
+    session.tearingDown = true;
     session.stopPending = false;
     // The shell window goes first: it stops the game and lets go of its timers.
     DestroyShellWindow();
@@ -251,6 +253,7 @@ void TearDown() {
     // The application object goes last: its end also ends the main loop.
     g_pApp = nullptr;
     session.app.reset();
+    session.tearingDown = false;
 }
 
 }  // namespace
@@ -319,9 +322,15 @@ void StopSession() {
 bool SessionStopping() { return ShutdownRequested(); }
 
 void EndSessionNow() {
-    if (!Session().live) return;
-    StopSession();
-    TearDown();
+    SessionState& session = Session();
+    if (session.live) {
+        StopSession();
+        TearDown();
+    } else if (session.tearingDown) {
+        // The process ends inside the teardown (its display went away under it): what the store
+        // holds by now is saved, since its own end is not reached.
+        if (CSubsystem_UserStore* store = UserStore()) store->SaveIfInstalled();
+    }
 }
 
 void RunPendingSessionStop() {

@@ -18,8 +18,9 @@ void RunPendingSessionStop();
 // Ends the session at once, wherever it is called from: the running game is stopped and the
 // session torn down in its order (the store saved when installed), as at a close. For a
 // process that is about to end (every ExitProcess runs it first) or a start-up step that ends
-// the session; nothing happens outside a session. Game code still on the stack is never
-// returned to, so the caller must not go back into a loop or a game.
+// the session; outside a session nothing happens, and inside its teardown the store is saved as
+// it is. Game code still on the stack is never returned to, so the caller must not go back into
+// a loop or a game.
 void EndSessionNow();
 
 // Exit code of a start whose data folder cannot be written.

@@ -14,6 +14,9 @@ namespace {
 
 struct BackendSlot {
     std::mutex mutex;
+    // Held while a wake-up is posted, and with `mutex` to change `backend`: a post that never
+    // returns (its display went away under it) stops later wake-ups, not the main thread.
+    std::mutex wakeMutex;
     std::unique_ptr<Backend> backend;
     bool chosen = false;
 };
@@ -55,7 +58,9 @@ Backend* GetBackend() {
     std::lock_guard lock(slot.mutex);
     if (!slot.chosen) {
         slot.chosen = true;
-        slot.backend = ChooseBackend();
+        std::unique_ptr<Backend> chosen = ChooseBackend();
+        std::lock_guard wake(slot.wakeMutex);
+        slot.backend = std::move(chosen);
     }
     return slot.backend.get();
 }
@@ -63,6 +68,7 @@ Backend* GetBackend() {
 std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend) {
     BackendSlot& slot = Slot();
     std::lock_guard lock(slot.mutex);
+    std::lock_guard wake(slot.wakeMutex);
     slot.chosen = true;
     std::swap(slot.backend, backend);
     return backend;
@@ -70,7 +76,7 @@ std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend) {
 
 void WakeBackend() {
     BackendSlot& slot = Slot();
-    std::lock_guard lock(slot.mutex);
+    std::lock_guard wake(slot.wakeMutex);
     // A user event no message is known by: it only ends the wait.
     if (slot.backend) slot.backend->PostUserEvent(0, 0, 0);
 }

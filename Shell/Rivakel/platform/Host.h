@@ -162,6 +162,9 @@ bool DebugTrap();
 // on the thread that registered it; an exit asked for while it runs, or from another thread,
 // ends the process at once without the exit hooks, which would run over what is half torn down.
 [[noreturn]] void ExitProcess(int code);
+// As ExitProcess, but once what SetBeforeExit registered has run, the process ends without the
+// exit hooks and static destructors: for a process whose display has gone, which they would wait on.
+[[noreturn]] void ExitProcessAtOnce(int code);
 // What every ExitProcess does first: the program ends its session in order there, so nothing
 // is left running for the exit hooks to stop. Replaces the earlier action; empty for none.
 void SetBeforeExit(std::function<void()> action);

@@ -114,14 +114,7 @@ start_game
 shoot title
 [ "$(names title)" -ge 10 ] || fail "Top Rocks shows no names: $(names title)% ink"
 
-click 390 257  # Change Player
-xdotool key End
-for _ in $(seq 12); do xdotool key BackSpace; done
-xdotool type --delay 60 Zed
-xdotool key Return
-sleep 1
-click 350 342  # the blackjack table: the player's 100 clams take the last row
-sleep 1
+torvimble_player_takes_a_row Zed
 click 453 372  # back to the title
 sleep 1
 shoot named

@@ -37,6 +37,13 @@ TEST(XvfbEndToEnd, TheDevelopmentPortalPlaysEveryBuiltGameFromItsGamesPage) {
 constexpr const char* kTorvimble =
     "../../Games/{6934F453-91A5-4910-A527-41732408C021}/{6934F453-91A5-4910-A527-41732408C021}.gam";
 
+TEST(XvfbEndToEnd, ALostDisplayOnTheHomePageUnderABoxOrInAGameKeepsTheSessionsStore) {
+    std::string skip;
+    const auto code = RunXvfbScript("DisplayLossUnderXvfb.sh", {kTorvimble}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
 class KeptNames : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(KeptNames, AGamesDefaultsThenAPlayerNamedInItSurviveASigtermAndARestart) {

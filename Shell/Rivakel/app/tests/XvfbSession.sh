@@ -129,6 +129,21 @@ pixel() {  # x y in the window
     grep -o '#[0-9A-F]\{6\}' | head -n1
 }
 
+# Torvimble on its title in the window at ($wx, $wy): Change Player names the player $1, and the
+# blackjack table then takes the player's 100 clams into the last row of "Top Rocks". Clicks are
+# at game-area places; the area lies at (189, 129) of the window.
+torvimble_player_takes_a_row() {  # name
+  xdotool mousemove $((wx + 189 + 390)) $((wy + 129 + 257)) click 1  # Change Player
+  sleep 0.6
+  xdotool key End
+  for _ in $(seq 12); do xdotool key BackSpace; done
+  xdotool type --delay 60 "$1"
+  xdotool key Return
+  sleep 1
+  xdotool mousemove $((wx + 189 + 350)) $((wy + 129 + 342)) click 1  # the blackjack table
+  sleep 1.6
+}
+
 # For a script that installs the portal ($work, $binary, $portal_pid, `fail`): an e-mailed game
 # unpacks into a "~rv" folder beside a copy of the program and starts it there; its dialogs are
 # accepted until the installing start ends.

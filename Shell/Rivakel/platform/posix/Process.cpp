@@ -121,27 +121,38 @@ void SetBeforeExit(std::function<void()> action) {
     state.owner = std::this_thread::get_id();
 }
 
-void ExitProcess(int code) {
+namespace {
+
+// Runs what SetBeforeExit registered; false when this exit must go without it and without the
+// exit hooks (asked for while it runs, or from another thread).
+bool RunBeforeExit() {
     BeforeExit& state = BeforeExitState();
     std::function<void()> action;
-    bool direct = false;
     {
         const std::lock_guard<std::mutex> hold(state.lock);
-        direct = state.running || (state.action && state.owner != std::this_thread::get_id());
-        if (!direct) {
-            // Moved out: the action may register another (or none) while it runs.
-            action = std::move(state.action);
-            state.action = nullptr;
-            state.running = true;
-        }
-    }
-    if (direct) {
-        std::fflush(nullptr);
-        std::_Exit(code);
+        if (state.running || (state.action && state.owner != std::this_thread::get_id())) return false;
+        // Moved out: the action may register another (or none) while it runs.
+        action = std::move(state.action);
+        state.action = nullptr;
+        state.running = true;
     }
     if (action) action();
+    return true;
+}
+
+}  // namespace
+
+void ExitProcess(int code) {
+    const bool orderly = RunBeforeExit();
     std::fflush(nullptr);
+    if (!orderly) std::_Exit(code);
     std::exit(code);
+}
+
+void ExitProcessAtOnce(int code) {
+    RunBeforeExit();
+    std::fflush(nullptr);
+    std::_Exit(code);
 }
 
 uint64_t ProcessId() { return static_cast<uint64_t>(::getpid()); }

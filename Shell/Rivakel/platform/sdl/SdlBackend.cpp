@@ -1,5 +1,6 @@
 #include "platform/sdl/SdlBackend.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -63,7 +64,7 @@ SdlBackend::SdlBackend(Key, SubsystemOwner video, Uint32 userEventType)
 SdlBackend::~SdlBackend() {
     watcher_.reset();
     audio_.reset();
-    SDL_SetCursor(SDL_GetDefaultCursor());
+    if (!DisplayGone()) SDL_SetCursor(SDL_GetDefaultCursor());
 }
 
 uint32_t SdlBackend::TickMs() {
@@ -91,7 +92,7 @@ Point SdlBackend::ScreenSize() {
 
 Rect SdlBackend::UsableArea() {
     SDL_Rect area{};
-    if (SDL_GetDisplayUsableBounds(0, &area) != 0) {
+    if (DisplayGone() || SDL_GetDisplayUsableBounds(0, &area) != 0) {
         const Point screen = ScreenSize();
         return {0, 0, screen.x, screen.y};
     }
@@ -99,6 +100,7 @@ Rect SdlBackend::UsableArea() {
 }
 
 std::unique_ptr<Window> SdlBackend::CreateWindow(const WindowParams& params) {
+    if (DisplayGone()) return nullptr;
     std::string reason;
     auto window = SdlWindow::Create(*this, params, UsableArea(), &reason);
     if (window == nullptr) {
@@ -144,6 +146,10 @@ bool SdlBackend::PopPending(Event& event) {
 }
 
 bool SdlBackend::PollEvent(Event& event) {
+    if (DisplayGone()) {
+        EndIfDisplayGone();
+        return PopPending(event);
+    }
     // Not SDL_PollEvent: it ends a poll cycle at a marker and can answer "none" while events wait.
     bool pumped = false;
     while (pending_.empty()) {
@@ -161,6 +167,11 @@ bool SdlBackend::PollEvent(Event& event) {
 bool SdlBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
     if (PollEvent(event)) return true;
     if (timeoutMs == 0) return false;
+    if (DisplayGone()) {
+        // Only while the end runs: a loop there must not spin.
+        SleepMs(std::min<uint32_t>(timeoutMs, 10));
+        return PopPending(event);
+    }
     // A late wake-up of an earlier watch ends this wait early at most once.
     handlesReady_ = false;
     WaitPending(timeoutMs);
@@ -173,7 +184,7 @@ void SdlBackend::WaitPending(uint32_t timeoutMs) {
     using namespace std::chrono;
     const auto deadline = floor<milliseconds>(steady_clock::now()) + milliseconds(timeoutMs);
     // Events that mean nothing to the shell do not end the wait early.
-    while (pending_.empty() && !handlesReady_) {
+    while (pending_.empty() && !handlesReady_ && !DisplayGone()) {
         const auto left = duration_cast<microseconds>(deadline - steady_clock::now());
         if (left.count() <= 0) return;
         if (left < milliseconds(1)) {
@@ -187,7 +198,7 @@ void SdlBackend::WaitPending(uint32_t timeoutMs) {
 }
 
 bool SdlBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) {
-    if (handles.empty()) return WaitEvent(event, timeoutMs);
+    if (handles.empty() || DisplayGone()) return WaitEvent(event, timeoutMs);
     if (PollEvent(event)) {
         WaitForHandles(handles, 0);
         return true;
@@ -196,6 +207,7 @@ bool SdlBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<
     if (!watcher_) {
         const Uint32 wakeType = userEventType_ + 1;
         watcher_ = std::make_unique<HandleWatcher>([wakeType] {
+            if (DisplayGone()) return;
             SDL_Event wake{};
             wake.type = wakeType;
             SDL_PushEvent(&wake);
@@ -211,6 +223,8 @@ bool SdlBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<
 }
 
 void SdlBackend::PostUserEvent(int message, intptr_t a, intptr_t b) {
+    // A push wakes the wait through the display; once it has gone, nothing waits for the post.
+    if (DisplayGone()) return;
     SDL_Event event{};
     event.type = userEventType_;
     event.user.code = message;
@@ -220,6 +234,7 @@ void SdlBackend::PostUserEvent(int message, intptr_t a, intptr_t b) {
 }
 
 std::unique_ptr<Cursor> SdlBackend::CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) {
+    if (DisplayGone()) return nullptr;
     SurfaceOwner surface = MakeKeyedSurface(image.pixels, image.width, image.height, image.pitch, colourKey);
     if (surface == nullptr) return nullptr;
     CursorOwner cursor(SDL_CreateColorCursor(surface.get(), hotSpot.x, hotSpot.y));
@@ -235,15 +250,18 @@ int SdlBackend::MessageBox(std::string_view caption, std::string_view text, unsi
 }
 
 std::optional<std::string> SdlBackend::GetClipboardText() {
-    if (SDL_HasClipboardText() != SDL_TRUE) return std::nullopt;
+    if (DisplayGone() || SDL_HasClipboardText() != SDL_TRUE) return std::nullopt;
     SdlTextOwner text(SDL_GetClipboardText());
     if (text == nullptr) return std::nullopt;
     return Utf8ToCp1252(text.get());
 }
 
-void SdlBackend::SetClipboardText(std::string_view cp1252) { SDL_SetClipboardText(Cp1252ToUtf8(cp1252).c_str()); }
+void SdlBackend::SetClipboardText(std::string_view cp1252) {
+    if (!DisplayGone()) SDL_SetClipboardText(Cp1252ToUtf8(cp1252).c_str());
+}
 
 void SdlBackend::StartTextInput(Rect caret) {
+    if (DisplayGone()) return;
     SDL_Rect area{caret.left, caret.top, caret.Width(), caret.Height()};
     SDL_SetTextInputRect(&area);
     SDL_StartTextInput();
@@ -251,6 +269,7 @@ void SdlBackend::StartTextInput(Rect caret) {
 }
 
 void SdlBackend::StopTextInput() {
+    if (DisplayGone()) return;
     SDL_StopTextInput();
     translator_.SetTextInput(false);
 }

@@ -6,20 +6,24 @@
 #include <memory>
 #include <utility>
 
+#include "platform/sdl/DisplayLoss.h"
+
 namespace platform::sdl {
 
+// Windows, renderers, textures and cursors live on the display: once it has gone they are left
+// to the process's end, since freeing them would reach it.
 struct WindowDeleter {
-    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+    void operator()(SDL_Window* window) const { if (!DisplayGone()) SDL_DestroyWindow(window); }
 };
 using WindowOwner = std::unique_ptr<SDL_Window, WindowDeleter>;
 
 struct RendererDeleter {
-    void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+    void operator()(SDL_Renderer* renderer) const { if (!DisplayGone()) SDL_DestroyRenderer(renderer); }
 };
 using RendererOwner = std::unique_ptr<SDL_Renderer, RendererDeleter>;
 
 struct TextureDeleter {
-    void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+    void operator()(SDL_Texture* texture) const { if (!DisplayGone()) SDL_DestroyTexture(texture); }
 };
 using TextureOwner = std::unique_ptr<SDL_Texture, TextureDeleter>;
 
@@ -29,7 +33,7 @@ struct SurfaceDeleter {
 using SurfaceOwner = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
 
 struct CursorDeleter {
-    void operator()(SDL_Cursor* cursor) const { SDL_FreeCursor(cursor); }
+    void operator()(SDL_Cursor* cursor) const { if (!DisplayGone()) SDL_FreeCursor(cursor); }
 };
 using CursorOwner = std::unique_ptr<SDL_Cursor, CursorDeleter>;
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Cp1252.h"
+#include "platform/sdl/DisplayLoss.h"
 
 namespace platform::sdl {
 namespace {
@@ -112,12 +113,32 @@ SdlWindow::SdlWindow(Key, SdlWindowHost& host, WindowOwner window, RendererOwner
 
 SdlWindow::~SdlWindow() { host_.Forget(id_); }
 
+void SdlWindow::Show() {
+    if (!DisplayGone()) SDL_ShowWindow(window_.get());
+}
+
+void SdlWindow::Hide() {
+    if (!DisplayGone()) SDL_HideWindow(window_.get());
+}
+
+void SdlWindow::Minimize() {
+    if (!DisplayGone()) SDL_MinimizeWindow(window_.get());
+}
+
+void SdlWindow::Restore() {
+    if (!DisplayGone()) SDL_RestoreWindow(window_.get());
+}
+
+void SdlWindow::Raise() {
+    if (!DisplayGone()) SDL_RaiseWindow(window_.get());
+}
+
 bool SdlWindow::IsActive() const { return (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_INPUT_FOCUS) != 0; }
 
 bool SdlWindow::IsMinimized() const { return (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_MINIMIZED) != 0; }
 
 bool SdlWindow::SetPosition(Point topLeft) {
-    if (!PositionsAllowed()) return false;
+    if (!PositionsAllowed() || DisplayGone()) return false;
     SDL_SetWindowPosition(window_.get(), topLeft.x, topLeft.y);
     return true;
 }
@@ -129,9 +150,12 @@ std::optional<Point> SdlWindow::GetPosition() const {
     return at;
 }
 
-void SdlWindow::SetTitle(std::string_view cp1252) { SDL_SetWindowTitle(window_.get(), Cp1252ToUtf8(cp1252).c_str()); }
+void SdlWindow::SetTitle(std::string_view cp1252) {
+    if (!DisplayGone()) SDL_SetWindowTitle(window_.get(), Cp1252ToUtf8(cp1252).c_str());
+}
 
 void SdlWindow::Present(PixelView image, std::span<const Rect> dirty) {
+    if (DisplayGone()) return;
     if (texture_ == nullptr) RecreateTexture();
     if (texture_ == nullptr || image.pixels == nullptr) return;
     const Rect bounds{0, 0, std::min(width_, image.width), std::min(height_, image.height)};
@@ -154,18 +178,19 @@ void SdlWindow::Present(PixelView image, std::span<const Rect> dirty) {
 }
 
 void SdlWindow::Repaint() {
-    if (texture_ == nullptr) return;
+    if (texture_ == nullptr || DisplayGone()) return;
     SDL_RenderCopy(sdlRenderer_.get(), texture_.get(), nullptr, nullptr);
     SDL_RenderPresent(sdlRenderer_.get());
 }
 
 void SdlWindow::RecreateTexture() {
+    if (DisplayGone()) return;
     texture_.reset();
     texture_ = MakeTexture(sdlRenderer_.get(), width_, height_);
 }
 
 std::vector<uint32_t> SdlWindow::ReadBack() {
-    if (texture_ == nullptr) return {};
+    if (texture_ == nullptr || DisplayGone()) return {};
     SDL_RenderCopy(sdlRenderer_.get(), texture_.get(), nullptr, nullptr);
     std::vector<uint32_t> pixels(static_cast<size_t>(width_) * static_cast<size_t>(height_));
     if (SDL_RenderReadPixels(sdlRenderer_.get(), nullptr, SDL_PIXELFORMAT_RGB888, pixels.data(), width_ * 4) != 0) {
@@ -175,15 +200,18 @@ std::vector<uint32_t> SdlWindow::ReadBack() {
     return pixels;
 }
 
-void SdlWindow::SetMouseCapture(bool captured) { SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE); }
+void SdlWindow::SetMouseCapture(bool captured) {
+    if (!DisplayGone()) SDL_CaptureMouse(captured ? SDL_TRUE : SDL_FALSE);
+}
 
 void SdlWindow::SetCursor(const Cursor* cursor) {
     SDL_Cursor* chosen = cursor != nullptr ? static_cast<const SdlCursor*>(cursor)->Get() : host_.ArrowCursor();
-    if (chosen != nullptr) SDL_SetCursor(chosen);
+    if (chosen != nullptr && !DisplayGone()) SDL_SetCursor(chosen);
 }
 
 void SdlWindow::SetDragBorder(int pixels) {
     dragBorder_ = std::max(pixels, 0);
+    if (DisplayGone()) return;
     SDL_SetWindowHitTest(window_.get(), dragBorder_ > 0 ? &SdlWindow::HitTest : nullptr, this);
 }
 

@@ -1,4 +1,5 @@
-// A window with a streaming texture of the shell's 32-bit image.
+// A window with a streaming texture of the shell's 32-bit image. Once the display has gone, every
+// call that would reach it does nothing (DisplayLoss.h).
 #pragma once
 
 #include <cstdint>
@@ -43,11 +44,11 @@ public:
     SdlWindow& operator=(const SdlWindow&) = delete;
 
     Renderer RendererInUse() const override { return renderer_; }
-    void Show() override { SDL_ShowWindow(window_.get()); }
-    void Hide() override { SDL_HideWindow(window_.get()); }
-    void Minimize() override { SDL_MinimizeWindow(window_.get()); }
-    void Restore() override { SDL_RestoreWindow(window_.get()); }
-    void Raise() override { SDL_RaiseWindow(window_.get()); }
+    void Show() override;
+    void Hide() override;
+    void Minimize() override;
+    void Restore() override;
+    void Raise() override;
     bool IsActive() const override;
     bool IsMinimized() const override;
     bool SetPosition(Point topLeft) override;
