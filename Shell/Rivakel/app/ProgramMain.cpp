@@ -40,6 +40,7 @@ bool SettleSingleInstance(platform::Backend& backend, const InstanceWait& wait, 
     case InstanceOutcome::Primary:
         return true;
     case InstanceOutcome::ActivatedOther:
+    case InstanceOutcome::EndedBySignal:
         program.instance.reset();
         exitCode = 0;
         return false;
@@ -99,6 +100,9 @@ std::optional<int> StartProgram(const std::vector<std::string>& startArgs, const
         EndSessionNow();
         EndProgram();
     });
+    // From here on a termination signal ends the program in order, as the window's close does: a
+    // wait for the first instance or a box before the window ends with 0, the box with it.
+    platform::CatchCloseSignals();
 
     int exitCode = 0;
     if (!SettleSingleInstance(*backend, wait, exitCode)) return exitCode;
@@ -107,8 +111,6 @@ std::optional<int> StartProgram(const std::vector<std::string>& startArgs, const
         return kExitNoFonts;
     }
 
-    // From here on a termination signal closes the program in order, as the window's close does.
-    platform::CatchCloseSignals();
     std::srand(backend->TickMs());
     const platform::Point screen = backend->ScreenSize();
     program.screenWidth = screen.x;
@@ -146,6 +148,8 @@ int ProgramMain(int argc, char** argv) {
     const std::span<char* const> all(argv, static_cast<size_t>(argc));
     const Arguments args(all.empty() ? all.end() : all.begin() + 1, all.end());
     if (!args.empty() && args[0] == kErrorReportSwitch) {
+        // A termination signal closes the report's dialogs; the program then ends with 0.
+        platform::CatchCloseSignals();
         const std::vector<std::string> reporterArgs(args.begin() + 1, args.end());
         return RunErrorReporter(reporterArgs, RunInReporterWindow);
     }

@@ -1,7 +1,25 @@
 #include "app/SingleInstance.h"
 
+#include <algorithm>
+
 #include "app/MainWindowProc.h"
 #include "app/ProgramState.h"
+
+namespace {
+
+// Waits until the backend's clock reads `until`; false when a termination signal came (also one
+// that came while the question took the whole time).
+bool WaitUntil(platform::Backend& backend, uint32_t until) {
+    for (;;) {
+        const auto left = std::max(static_cast<int32_t>(until - backend.TickMs()), 0);
+        platform::Event event;
+        const bool got = backend.WaitEvent(event, static_cast<uint32_t>(left));
+        if (got && event.type == platform::EventType::SessionEnding) return false;
+        if (!got && left == 0) return true;
+    }
+}
+
+}  // namespace
 
 InstanceOutcome ClaimSingleInstance(platform::InstanceChannel& channel, platform::Backend& backend,
                                     const InstanceWait& wait) {
@@ -9,19 +27,25 @@ InstanceOutcome ClaimSingleInstance(platform::InstanceChannel& channel, platform
     // No answer at all is read as shutting down: a first instance that is tearing down no
     // longer serves its channel.
     std::optional<int> answer = channel.Ask(kMsgShuttingDown, wait.askTimeoutMs);
+    const uint32_t start = backend.TickMs();
     for (int poll = 0;; ++poll) {
         if (answer && *answer != 1) {
             channel.Ask(platform::kActivateRequest, wait.askTimeoutMs);
             return InstanceOutcome::ActivatedOther;
         }
         if (!channel.PrimaryAlive() && channel.TryBecomePrimary()) {
-            backend.SleepMs(wait.settleMs);
+            if (!WaitUntil(backend, backend.TickMs() + wait.settleMs)) return InstanceOutcome::EndedBySignal;
             return InstanceOutcome::Primary;
         }
         if (poll >= wait.polls) return InstanceOutcome::OtherNeverStopped;
-        backend.SleepMs(wait.intervalMs);
-        // Still silent: it may be busy starting rather than stopping, so ask again.
-        if (!answer) answer = channel.Ask(kMsgShuttingDown, static_cast<int>(wait.intervalMs));
+        const uint32_t due = start + static_cast<uint32_t>(poll + 1) * wait.intervalMs;
+        // Still silent: it may be busy starting rather than stopping, so ask again within the poll.
+        if (!answer) {
+            if (const auto left = static_cast<int32_t>(due - backend.TickMs()); left > 0) {
+                answer = channel.Ask(kMsgShuttingDown, left);
+            }
+        }
+        if (!WaitUntil(backend, due)) return InstanceOutcome::EndedBySignal;
     }
 }
 

@@ -10,8 +10,11 @@ enum class InstanceOutcome {
     Primary,            // this start is the one that runs
     ActivatedOther,     // the first instance runs normally and was brought to the front
     OtherNeverStopped,  // the first instance kept shutting down for the whole wait
+    EndedBySignal,      // a termination signal came while this start waited
 };
 
+// A question asked in a poll is part of its interval: the polls take polls x intervalMs however
+// long the first instance takes to answer.
 struct InstanceWait {
     int polls = 1000;
     uint32_t intervalMs = 250;

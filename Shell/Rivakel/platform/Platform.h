@@ -255,7 +255,9 @@ public:
     // Cursors. Null when the image cannot be made into a cursor.
     virtual std::unique_ptr<Cursor> CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) = 0;
 
-    // A modal message box for times when the shell cannot draw its own (no main window yet).
+    // A modal message box for times when the shell cannot draw its own (no main window yet). On
+    // the real backend a termination signal before or while it is up ends the program, box and
+    // all, as ExitProcess(0) does.
     virtual int MessageBox(std::string_view caption, std::string_view text, unsigned flags) = 0;
 
     // Clipboard text in cp1252. nullopt when there is none.

@@ -17,6 +17,13 @@ TEST(XvfbEndToEnd, SigtermEndsTheSessionIdleInAGameAndUnderABox) {
     EXPECT_EQ(code, 0);
 }
 
+TEST(XvfbEndToEnd, SignalsBeforeTheWindowEndTheProgramWithItsBox) {
+    std::string skip;
+    const auto code = RunXvfbScript("SignalsBeforeWindowUnderXvfb.sh", {}, skip);
+    if (!code) GTEST_SKIP() << skip;
+    EXPECT_EQ(code, 0);
+}
+
 TEST(XvfbEndToEnd, TheConnectionBoxIsTheWindowsOwnAndOneReturnSendsOnce) {
     std::string skip;
     const auto code = RunXvfbScript(

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "platform/Host.h"
+#include "platform/posix/ForkedBox.h"
 
 namespace platform {
 namespace {
@@ -36,6 +37,8 @@ void WatchPipe(int pipeRead) {
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) return;
         g_requested = true;
+        // A box up before the window has a process of its own, where the loop cannot reach it.
+        EndForkedBox();
         WakeBackend();
     }
 }
@@ -63,5 +66,7 @@ void CatchCloseSignals() {
 }
 
 bool TakeCloseSignal() { return g_requested.exchange(false); }
+
+bool CloseSignalPending() { return g_requested.load(); }
 
 }  // namespace platform

@@ -10,6 +10,9 @@
 #include "platform/Host.h"
 #include "platform/Platform.h"
 #include "platform/TextColumns.h"
+#include "platform/posix/CloseSignals.h"
+#include "platform/posix/ForkedBox.h"
+#include "platform/sdl/DisplayLoss.h"
 
 namespace platform::sdl {
 namespace {
@@ -51,9 +54,18 @@ Uint32 KindFor(unsigned flags) {
     }
 }
 
+// A termination signal before or while the box is up ends the program as it does once the window
+// is up: in order, with 0.
+void EndOnCloseSignal() {
+    if (CloseSignalPending()) ExitProcess(0);
+}
+
 }  // namespace
 
 int ShowMessageBox(std::string_view caption, std::string_view text, unsigned flags) {
+    // The library shows its box from a process of its own, which must not outlive the program.
+    const ForkedBoxScope boxProcess;
+    EndOnCloseSignal();
     const Buttons buttons = ButtonsFor(flags);
     const std::string title = Cp1252ToUtf8(caption);
     // The window system's box does not wrap: a long text would run off the screen.
@@ -65,9 +77,13 @@ int ShowMessageBox(std::string_view caption, std::string_view text, unsigned fla
     data.numbuttons = static_cast<int>(buttons.list.size());
     data.buttons = buttons.list.data();
     int pressed = -1;
-    if (SDL_ShowMessageBox(&data, &pressed) != 0) {
+    const bool shown = !DisplayGone() && SDL_ShowMessageBox(&data, &pressed) == 0;
+    EndOnCloseSignal();
+    EndIfDisplayGone();
+    if (!shown) {
         // The text must not be lost: it usually says why the program is about to end.
-        DebugOutput("Rivakel: " + title + ": " + message + " (no message box: " + SDL_GetError() + ")\n");
+        DebugOutput("Rivakel: " + title + ": " + message + " (no message box: " +
+                    (DisplayGone() ? "the display has gone" : SDL_GetError()) + ")\n");
         return buttons.cancelAnswer;
     }
     return pressed < 0 ? buttons.cancelAnswer : pressed;

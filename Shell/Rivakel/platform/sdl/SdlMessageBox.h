@@ -7,7 +7,8 @@ namespace platform::sdl {
 
 // `flags` as Backend::MessageBox; the text is wrapped to fit the screen. Returns IdOk, IdCancel,
 // IdYes or IdNo. When no box can be shown, or it is closed without a button, the answer is that
-// of its cancelling button.
+// of its cancelling button. A termination signal that comes before the box or while it is up
+// closes it and ends the program as ExitProcess(0) does.
 int ShowMessageBox(std::string_view caption, std::string_view text, unsigned flags);
 
 }  // namespace platform::sdl
