@@ -54,8 +54,9 @@ case_run() {
 case_run box-term TERM "Incorrect attempt to run Rivakel" 0 not-a-folder
 case_run box-kill KILL "Incorrect attempt to run Rivakel" 137 not-a-folder
 
-# A first instance that holds the lock and never answers is one that keeps shutting down.
-"${tied[@]}" flock -x "$XDG_RUNTIME_DIR/Rivakel.lock" sleep 600 &
+# A first instance that holds the lock and never answers is one that keeps shutting down. The
+# process that holds the lock is the one stopped afterwards.
+(exec 9>"$XDG_RUNTIME_DIR/Rivakel.lock"; flock -x 9; exec "${tied[@]}" sleep 600) &
 holder_pid=$!
 case_run wait-term TERM - 0
 stop "$holder_pid"; holder_pid=""
