@@ -6,7 +6,6 @@
 #include "app/MainWindowProc.h"
 #include "app/ProgramState.h"
 #include "app/Session.h"
-#include "app/SingleInstance.h"
 #include "app/WindowPlacement.h"
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
@@ -76,14 +75,14 @@ void RunNestedLoop(const std::function<bool()>& done, const std::function<bool(c
         if (turn) turn();
         if (over()) break;
         platform::Event event;
-        // The server connection goes on while a box is up: its replies must not time out behind it.
+        // The server connection and later starts are served while a box is up: their answers must
+    // not time out behind it.
         bool have = WaitForEventOrSources(*backend, event, NextWaitMs());
         while (have) {
             if (!filter || !filter(event)) MainWindowProc(event);
             if (over()) return;
             have = backend->PollEvent(event);
         }
-        ServeInstanceChannel();
         if (!over()) TickTimers();
     }
 }
@@ -101,7 +100,6 @@ void Run() {
             RunPendingSessionStop();
             have = !program.quit && backend->PollEvent(event);
         }
-        ServeInstanceChannel();
         RunPendingSessionStop();
         if (!program.quit) {
             TickTimers();

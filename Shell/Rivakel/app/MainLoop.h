@@ -8,8 +8,8 @@
 
 class CTimer;
 
-// Longest wait for an event: later starts get their answers within it (they wait 2 s), and
-// the main window is never woken more than four times a second for nothing.
+// Longest wait for an event: the main window is never woken more than four times a second for
+// nothing.
 inline constexpr uint32_t kMaxEventWaitMs = 250;
 
 // While the window is inactive no timer of the clock runs but this one (the shell frame's
@@ -18,8 +18,8 @@ inline constexpr uint32_t kMaxEventWaitMs = 250;
 void SetInactiveWindowTimer(CTimer* timer);
 
 // The loop of a modal box run from inside the main loop: events (each shown to `filter` first,
-// which may take it), the single-instance channel and timers, until `done` answers true, the
-// session stops or the program quits. `turn` runs once before each wait. The session's end is
+// which may take it), the waits' sources (the single-instance channel among them) and timers,
+// until `done` answers true, the session stops or the program quits. `turn` runs once before each wait. The session's end is
 // left to the main loop, once the box's caller has returned.
 void RunNestedLoop(const std::function<bool()>& done, const std::function<bool(const platform::Event&)>& filter,
                    const std::function<void()>& turn);

@@ -106,6 +106,7 @@ std::optional<int> StartProgram(const std::vector<std::string>& startArgs, const
 
     int exitCode = 0;
     if (!SettleSingleInstance(*backend, wait, exitCode)) return exitCode;
+    WatchInstanceChannel(true);
     if (!FontsAvailable(*backend)) {
         program.instance.reset();
         return kExitNoFonts;
@@ -139,6 +140,7 @@ std::optional<int> StartProgram(const std::vector<std::string>& startArgs, const
 void EndProgram() {
     ProgramState& program = Program();
     program.mainWindow.reset();
+    WatchInstanceChannel(false);
     program.instance.reset();
     platform::SetBeforeExit({});
     ErrorReportCapture().reset();

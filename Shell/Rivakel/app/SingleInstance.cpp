@@ -4,6 +4,7 @@
 
 #include "app/MainWindowProc.h"
 #include "app/ProgramState.h"
+#include "core/base/WaitSources.h"
 
 namespace {
 
@@ -60,4 +61,34 @@ int AnswerInstanceQuestion(int message) {
 
 void ServeInstanceChannel() {
     if (platform::InstanceChannel* channel = Program().instance.get()) channel->Serve(AnswerInstanceQuestion);
+}
+
+namespace {
+
+// The first instance's channel in the loop's wait: served when a later start asks, not on every
+// turn of the loop.
+class InstanceChannelSource final : public CWaitSource {
+public:
+    void AddWaitHandles(std::vector<platform::WaitHandle>& handles) override {
+        const platform::InstanceChannel* channel = Program().instance.get();
+        if (channel != nullptr && channel->WaitHandle() >= 0) {
+            handles.push_back({.descriptor = channel->WaitHandle(), .read = true});
+        }
+    }
+    void OnWaitHandles(std::span<const platform::WaitHandle> /*handles*/) override { ServeInstanceChannel(); }
+};
+
+InstanceChannelSource& ChannelSource() {
+    static InstanceChannelSource source;
+    return source;
+}
+
+}  // namespace
+
+void WatchInstanceChannel(bool watch) {
+    if (watch) {
+        RegisterWaitSource(&ChannelSource());
+    } else {
+        UnregisterWaitSource(&ChannelSource());
+    }
 }

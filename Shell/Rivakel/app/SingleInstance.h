@@ -30,6 +30,8 @@ InstanceOutcome ClaimSingleInstance(platform::InstanceChannel& channel, platform
 int AnswerInstanceQuestion(int message);
 // Answers what later starts have asked, without blocking.
 void ServeInstanceChannel();
+// While watched, the loops' waits end when a later start asks, and the channel is served then.
+void WatchInstanceChannel(bool watch);
 
 inline constexpr std::string_view kCantStopCaption = "Can't stop other running Rivakel";
 inline constexpr std::string_view kCantStopText =
