@@ -180,8 +180,7 @@ bool WaitForHandles(std::span<WaitHandle> handles, uint32_t timeoutMs) {
     entries.reserve(handles.size());
     for (WaitHandle& handle : handles) {
         handle.readable = handle.writable = false;
-        const short events = static_cast<short>((handle.read ? POLLIN : 0) | (handle.write ? POLLOUT : 0));
-        entries.push_back({handle.descriptor, events, 0});
+        entries.push_back({handle.descriptor, posix::PollEventsOf(handle), 0});
     }
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeoutMs);
     int ready = 0;
@@ -192,18 +191,24 @@ bool WaitForHandles(std::span<WaitHandle> handles, uint32_t timeoutMs) {
     }
     if (ready <= 0) return false;
     bool any = false;
-    for (size_t i = 0; i < handles.size(); ++i) {
-        const short got = entries[i].revents;
-        if (got == 0 || handles[i].descriptor < 0) continue;
-        const bool trouble = (got & (POLLERR | POLLHUP | POLLNVAL)) != 0;
-        handles[i].readable = trouble || (got & POLLIN) != 0;
-        handles[i].writable = trouble || (got & POLLOUT) != 0;
-        any = true;
-    }
+    for (size_t i = 0; i < handles.size(); ++i) any = posix::TakeReadiness(handles[i], entries[i].revents) || any;
     return any;
 }
 
 namespace posix {
+
+short PollEventsOf(const WaitHandle& handle) {
+    return static_cast<short>((handle.read ? POLLIN : 0) | (handle.write ? POLLOUT : 0));
+}
+
+bool TakeReadiness(WaitHandle& handle, short returned) {
+    handle.readable = handle.writable = false;
+    if (returned == 0 || handle.descriptor < 0) return false;
+    const bool trouble = (returned & (POLLERR | POLLHUP | POLLNVAL)) != 0;
+    handle.readable = trouble || (returned & POLLIN) != 0;
+    handle.writable = trouble || (returned & POLLOUT) != 0;
+    return true;
+}
 
 NetStatus WaitReady(int fd, short events, const CancelSignal& cancel, uint32_t timeoutMs) {
     const auto deadline = SteadyClock::now() + std::chrono::milliseconds(timeoutMs);

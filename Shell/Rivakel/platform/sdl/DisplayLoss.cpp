@@ -1,6 +1,5 @@
 #include "platform/sdl/DisplayLoss.h"
 
-#include <dlfcn.h>
 #include <pthread.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 #include <string_view>
 
 #include "platform/Host.h"
+#include "platform/sdl/X11Connection.h"
 
 namespace platform::sdl {
 namespace {
@@ -53,12 +53,7 @@ void EndProcessWhenDisplayIsLost() {
     if (driver == nullptr || std::string_view(driver) != "x11") return;
     g_process = ::getpid();
     g_owner = pthread_self();
-    // SDL has loaded the library by now; this only finds it.
-    void* library = ::dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
-    if (library == nullptr) return;
-    if (auto set = reinterpret_cast<SetIoErrorHandler>(::dlsym(library, "XSetIOErrorHandler"))) set(OnDisplayLost);
-    // The library stays loaded with SDL; this handle only drops the count taken above.
-    ::dlclose(library);
+    if (auto set = reinterpret_cast<SetIoErrorHandler>(FindX11Function("XSetIOErrorHandler"))) set(OnDisplayLost);
 }
 
 bool DisplayGone() { return g_gone.load(std::memory_order_relaxed); }

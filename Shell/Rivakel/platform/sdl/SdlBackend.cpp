@@ -1,6 +1,9 @@
 #include "platform/sdl/SdlBackend.h"
 
+#include <poll.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
@@ -11,6 +14,7 @@
 #include "platform/Host.h"
 #include "platform/fonts/Fonts.h"
 #include "platform/posix/CloseSignals.h"
+#include "platform/posix/SocketWait.h"
 #include "platform/sdl/DisplayLoss.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/UrlLauncher.h"
@@ -108,6 +112,7 @@ std::unique_ptr<Window> SdlBackend::CreateWindow(const WindowParams& params) {
         return nullptr;
     }
     windows_[window->Id()] = window.get();
+    if (!display_) display_ = X11Connection::Of(SDL_GetWindowFromID(window->Id()));
     return window;
 }
 
@@ -145,9 +150,19 @@ bool SdlBackend::PopPending(Event& event) {
     return true;
 }
 
+void SdlBackend::TakeQueued(bool pump) {
+    if (pump) SDL_PumpEvents();
+    SDL_Event sdlEvent;
+    while (SDL_PeepEvents(&sdlEvent, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) Take(sdlEvent);
+}
+
 bool SdlBackend::PollEvent(Event& event) {
     if (DisplayGone()) {
         EndIfDisplayGone();
+        return PopPending(event);
+    }
+    if (display_) {
+        if (pending_.empty()) WaitOnDisplay(0, {});
         return PopPending(event);
     }
     // Not SDL_PollEvent: it ends a poll cycle at a marker and can answer "none" while events wait.
@@ -165,6 +180,11 @@ bool SdlBackend::PollEvent(Event& event) {
 }
 
 bool SdlBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
+    if (display_ && !DisplayGone()) {
+        if (PopPending(event)) return true;
+        WaitOnDisplay(timeoutMs, {});
+        return PopPending(event);
+    }
     if (PollEvent(event)) return true;
     if (timeoutMs == 0) return false;
     if (DisplayGone()) {
@@ -197,7 +217,49 @@ void SdlBackend::WaitPending(uint32_t timeoutMs) {
     }
 }
 
+// One poll on the connection, the wake-up descriptor and the handles. Events are read from the
+// connection only when it has some: SDL's own wait reads it over and over on every wake-up.
+void SdlBackend::WaitOnDisplay(uint32_t timeoutMs, std::span<WaitHandle> handles) {
+    // As WaitPending, the wait ends at the start of the due millisecond.
+    using namespace std::chrono;
+    const auto deadline = floor<milliseconds>(steady_clock::now()) + milliseconds(timeoutMs);
+    std::vector<pollfd> entries;
+    entries.reserve(handles.size() + 2);
+    handlesReady_ = false;
+    bool readable = false;
+    for (;;) {
+        TakeQueued(readable || display_->HoldsEvents());
+        // What was asked of the server (a cursor, a title) goes out before the wait.
+        display_->Flush();
+        nanoseconds left{0};
+        if (pending_.empty()) left = std::max(duration_cast<nanoseconds>(deadline - steady_clock::now()), left);
+        entries.assign({{display_->Descriptor(), POLLIN, 0}, {wake_.Get(), POLLIN, 0}});
+        for (const WaitHandle& handle : handles) entries.push_back({handle.descriptor, posix::PollEventsOf(handle), 0});
+        const timespec span{static_cast<time_t>(left.count() / 1000000000), static_cast<long>(left.count() % 1000000000)};
+        const int ready = ::ppoll(entries.data(), entries.size(), &span, nullptr);
+        if (ready < 0 && errno == EINTR) continue;
+        if (entries[1].revents != 0) wake_.Drain();
+        for (size_t i = 0; i < handles.size(); ++i) {
+            if (posix::TakeReadiness(handles[i], entries[i + 2].revents)) handlesReady_ = true;
+        }
+        readable = entries[0].revents != 0;
+        if (!pending_.empty() || handlesReady_ || ready <= 0) {
+            if (readable) TakeQueued(true);
+            return;
+        }
+    }
+}
+
 bool SdlBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) {
+    if (display_ && !handles.empty() && !DisplayGone()) {
+        if (PopPending(event)) {
+            WaitForHandles(handles, 0);
+            return true;
+        }
+        WaitOnDisplay(timeoutMs, handles);
+        handlesReady_ = false;
+        return PopPending(event);
+    }
     if (handles.empty() || DisplayGone()) return WaitEvent(event, timeoutMs);
     if (PollEvent(event)) {
         WaitForHandles(handles, 0);
@@ -231,6 +293,8 @@ void SdlBackend::PostUserEvent(int message, intptr_t a, intptr_t b) {
     event.user.data1 = reinterpret_cast<void*>(a);
     event.user.data2 = reinterpret_cast<void*>(b);
     if (SDL_PushEvent(&event) != 1) DebugOutput(std::string("Rivakel: a posted event was lost: ") + SDL_GetError() + "\n");
+    // SDL wakes only its own wait; the wait on the display watches this.
+    wake_.Notify();
 }
 
 std::unique_ptr<Cursor> SdlBackend::CreateCursor(PixelView image, Point hotSpot, uint32_t colourKey) {

@@ -4,14 +4,17 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Platform.h"
+#include "platform/posix/WakeDescriptor.h"
 #include "platform/sdl/HandleWatcher.h"
 #include "platform/sdl/SdlAudio.h"
 #include "platform/sdl/SdlEventTranslator.h"
 #include "platform/sdl/SdlOwners.h"
 #include "platform/sdl/SdlWindow.h"
+#include "platform/sdl/X11Connection.h"
 
 namespace platform::sdl {
 
@@ -62,8 +65,12 @@ private:
     // Runs what an SDL event asks of the windows themselves, then queues its layer events.
     void Take(const SDL_Event& event);
     bool PopPending(Event& event);
+    // Takes what SDL has queued, after reading the connection when `pump`.
+    void TakeQueued(bool pump);
     // Waits until a layer event is pending, the watched handles are ready or the time is up.
     void WaitPending(uint32_t timeoutMs);
+    // The same on the X connection itself, the handles in the same wait (their flags set).
+    void WaitOnDisplay(uint32_t timeoutMs, std::span<WaitHandle> handles);
 
     SubsystemOwner video_;
     Uint32 userEventType_;
@@ -74,6 +81,10 @@ private:
     std::string urlOpener_ = "xdg-open";
     std::unique_ptr<SdlAudio> audio_;
     bool handlesReady_ = false;
+    // The X connection of the first window; without one (no window yet, another window system)
+    // the waits are SDL's, and a thread watches the handles.
+    std::optional<X11Connection> display_;
+    posix::WakeDescriptor wake_;  // made readable by every post
     // Made on the first wait on handles: a program without sockets runs no extra thread.
     std::unique_ptr<HandleWatcher> watcher_;
 };
