@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <memory>
 
+#include "core/base/CSubsystem_Clock.h"
 #include "core/base/Decimal.h"
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
+#include "core/base/Thunk.h"
+#include "core/base/Timer.h"
 #include "core/files/CSubsystem_File.h"
 #include "core/sound/WavReader.h"
 #include "core/store/RdtNode.h"
@@ -49,13 +52,38 @@ int ReadStoredVolume(RdtNode* shellElement) {
 CSubsystem_Sound::CSubsystem_Sound(SoundServiceConfig config) : config_(std::move(config)) {
     ReadStoredSettings(config_.shellElement);
     if (config_.backend == nullptr) return;
-    available_ = config_.backend->OpenAudio(kMixRate, [this](std::span<int16_t> out) { mixer_.Mix(out); });
+    if (ClockService() != nullptr) {
+        idleCheck_ = std::make_unique<CTimer>(this, 1000, Thunk<&CSubsystem_Sound::OnIdleCheck>);
+        idleCheck_->SetClock(TimerClock::Wall);
+        // On the whole seconds, when the loop is awake for the repaint anyway.
+        idleCheck_->SetAligned(true);
+        idleCheck_->Start();
+    }
+    available_ = OpenDevice();
     if (!available_) Error("Sound is not available: the audio device could not be opened");
 }
 
 CSubsystem_Sound::~CSubsystem_Sound() {
     Shutdown();
+    idleCheck_.reset();
     mixer_.StopAll();
+}
+
+bool CSubsystem_Sound::OpenDevice() {
+    open_ = config_.backend->OpenAudio(kMixRate, [this](std::span<int16_t> out) { mixer_.Mix(out); });
+    silentChecks_ = 0;
+    return open_;
+}
+
+int CSubsystem_Sound::OnIdleCheck() {
+    if (!open_ || BusySlots() > 0) {
+        silentChecks_ = 0;
+        return 0;
+    }
+    if (++silentChecks_ < kSilentChecksBeforeClose) return 0;
+    config_.backend->CloseAudio();
+    open_ = false;
+    return 0;
 }
 
 void CSubsystem_Sound::ReadStoredSettings(RdtNode* shellElement) {
@@ -99,6 +127,11 @@ void CSubsystem_Sound::SetVolume(int volume) {
 
 void CSubsystem_Sound::PlaySoundSlot(const CSound& sound) {
     if (stopping_ || !available_ || !enabled_ || !sound.Pcm()) return;
+    if (!open_ && !OpenDevice()) {
+        Error("Sound stopped: the audio device could not be opened again");
+        available_ = false;
+        return;
+    }
     config_.backend->LockAudio();
     mixer_.Start(sound.Pcm(), sound.RepeatCount(), GainForVolume(volume_));
     config_.backend->UnlockAudio();
@@ -114,8 +147,10 @@ int CSubsystem_Sound::BusySlots() {
 
 void CSubsystem_Sound::Shutdown() {
     stopping_ = true;
-    if (available_) config_.backend->CloseAudio();
+    if (open_) config_.backend->CloseAudio();
+    open_ = false;
     available_ = false;
+    if (idleCheck_) idleCheck_->Stop();
 }
 
 SoundFileReader FileServiceSoundReader() { return ReadNamedFile; }

@@ -1,11 +1,14 @@
 // The sound service: loads WAV sounds, and plays them on 16 slots mixed in the audio
 // device's callback at 22050 Hz, 16-bit stereo. The slot table is guarded by the audio lock.
 // The device being open stands for the running mixer; closing it (which returns once the
-// callback has finished) is the end of sound the session waits for.
+// callback has finished) is the end of sound the session waits for. A device that has had nothing
+// to play for a while is closed too, so that its thread does not wake the machine for silence,
+// and opened again by the next play.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -14,6 +17,7 @@
 #include "core/sound/Sound.h"
 #include "core/sound/SoundMixer.h"
 
+class CTimer;
 class RdtNode;
 namespace platform {
 class Backend;
@@ -53,6 +57,7 @@ public:
     // Clamped to 0 to 100; crossing 0 switches the service off or on.
     void SetVolume(int volume);
     int Volume() const { return volume_; }
+    // Whether sound could be played at all: the device opened at the start.
     bool IsAvailable() const { return available_; }
 
     // Starts `sound` on the first free slot; nothing when stopping, unavailable, disabled or
@@ -64,14 +69,23 @@ public:
     void Shutdown();
 
 private:
+    // Silent seconds (the idle check's interval) after which the device is closed.
+    static constexpr int kSilentChecksBeforeClose = 2;
+
     void ReadStoredSettings(RdtNode* shellElement);
+    bool OpenDevice();
+    int OnIdleCheck();
 
     SoundServiceConfig config_;
     CSoundMixer mixer_;
     int volume_ = kDefaultVolume;
     bool enabled_ = true;
     bool available_ = false;
+    bool open_ = false;
     bool stopping_ = false;
+    int silentChecks_ = 0;
+    // On the session's clock; without a clock the device stays open.
+    std::unique_ptr<CTimer> idleCheck_;
 };
 
 // Stored volume text as a volume from 0 to 100: a number past either end is that end, anything

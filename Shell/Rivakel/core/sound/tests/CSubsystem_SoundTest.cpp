@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/base/CSubsystem_Clock.h"
+#include "core/base/tests/FakeClockSource.h"
 #include "core/sound/CSubsystem_Sound.h"
 #include "core/sound/WavReader.h"
 #include "core/sound/tests/WavTestData.h"
@@ -196,6 +198,34 @@ TEST_F(SoundServiceTest, PlaysAfterShutdownAreIgnored) {
     EXPECT_FALSE(backend.AudioOpen());
     EXPECT_EQ(tone->Play(1), 0);
     EXPECT_EQ(service->BusySlots(), 0);
+}
+
+// A device with nothing to play is closed after two silent seconds on the session's clock (its
+// thread would wake the machine for silence), and the next play opens it again and is heard.
+TEST_F(SoundServiceTest, AnIdleDeviceClosesAndTheNextPlayIsHeard) {
+    auto time = std::make_shared<FakeTime>();
+    CreateClock(std::make_unique<FakeClockSource>(time));
+    Start();
+    CSound* tone = Load("Tone.wav");
+    ASSERT_NE(tone, nullptr);
+    tone->Play(0);
+    const auto second = [&] {
+        time->tick += 1000;
+        ClockService()->TickAll();
+    };
+    second();
+    second();
+    EXPECT_TRUE(backend.AudioOpen()) << "closed under a sound that has not been played yet";
+    EXPECT_EQ(SoundingFrames(backend.PumpAudio(kFrames * 2)), kFrames);
+    second();
+    EXPECT_TRUE(backend.AudioOpen()) << "closed after a single silent second";
+    second();
+    EXPECT_FALSE(backend.AudioOpen());
+    tone->Play(0);
+    EXPECT_TRUE(backend.AudioOpen());
+    EXPECT_EQ(SoundingFrames(backend.PumpAudio(kFrames * 2)), kFrames);
+    DestroySoundService();
+    DestroyClock();
 }
 
 }  // namespace
