@@ -29,6 +29,7 @@ CEditField::CEditField(CSurface* parent, void* context, int x, int y, int width,
       flags_(flags),
       blink_(std::make_unique<CTimer>(this, kBlinkMs, Thunk<&CEditField::OnBlink>)) {
     blink_->SetClock(TimerClock::Wall);
+    blink_->SetAligned(true);
     if (CSubsystem_Font* fonts = CurrentSurfaceServices().fonts) font_ = fonts->CreateFont("Arial", 14, kFontBold);
     text_.SetText(text);
     SetLoc(x, y);

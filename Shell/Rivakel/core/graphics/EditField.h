@@ -21,7 +21,8 @@ class CEditField : public CSurface, public IKeyFocus {
 public:
     // Flags bit 1: one line that scrolls sideways, and Enter fires event 15.
     static constexpr unsigned kFlagEnterFires = 2;
-    static constexpr uint32_t kBlinkMs = 530;
+    // On the animations' 50 ms steps: the caret turns when the loop wakes for them anyway.
+    static constexpr uint32_t kBlinkMs = 500;
 
     CEditField(CSurface* parent, void* context, int x, int y, int width, int height, std::string_view text,
                EventCallback callback, unsigned flags);
