@@ -58,7 +58,7 @@ CAdBanner::CAdBanner(CShell& shell, Mode mode, BannerServices services)
       folder_(mode == kCatalog, services_.installed && services_.installed()),
       rotation_(mode == kCatalog) {
     if (CImage* image = GetCurImage()) image->ClearToColor(0, 0, 0);
-    shell.AttachSurface(this);
+    shell.Frame()->AttachSurface(this);
     // 2 to 4.
     FillDefaults();
     if (mode_ == kCatalog) {
@@ -346,7 +346,7 @@ int CAdBanner::OnClickEvent() {
 }
 
 CAdBanner* FindAdBanner(const CShell& shell, CAdBanner::Mode mode) {
-    for (CSurface* child : shell.Children()) {
+    for (CSurface* child : shell.Frame()->Children()) {
         auto* banner = dynamic_cast<CAdBanner*>(child);
         if (banner != nullptr && banner->GetMode() == mode) return banner;
     }

@@ -147,7 +147,7 @@ void CMailConfirmBox::Close() {
     if (CSubsystem_Event* events = EventService()) events->ClearModalRect();
     if (box_ != nullptr) {
         box_->DetachAll();
-        shell_.DetachSurface(box_);
+        shell_.Frame()->DetachSurface(box_);
         box_->ReleaseInternalRef();
         box_ = nullptr;
     }

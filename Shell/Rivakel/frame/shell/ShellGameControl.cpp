@@ -67,7 +67,7 @@ int CShell::BuildMenuBar() {
     const int x = small_ ? 62 : 122;
     const int top = small_ ? 35 : 137;
     for (CSurface*& button : menuButtons_) {
-        if (button != nullptr) DetachSurface(button);
+        if (button != nullptr) frame_->DetachSurface(button);
         button = nullptr;
     }
     CImage& frame = *FrameImage();
@@ -112,7 +112,7 @@ int CShell::BuildMenuBar() {
 CSurface* CShell::MakeMenuBarButton(MenuCommand command, std::string_view label, int x, int y, intptr_t userValue,
                                     EventCallback callback) {
     if (config_.makeMenuButton) {
-        return config_.makeMenuButton(MenuButtonRequest{command, label, this, x, y, userValue, this, callback});
+        return config_.makeMenuButton(MenuButtonRequest{command, label, frame_, x, y, userValue, this, callback});
     }
     struct Pictures {
         const char* normal;
@@ -127,7 +127,7 @@ CSurface* CShell::MakeMenuBarButton(MenuCommand command, std::string_view label,
         {"returntogame.gif", "returntogame_rollover.gif"},
     }};
     const Pictures& pictures = kPictures[static_cast<size_t>(command)];
-    return MakeMenuButton(pictures.hot, pictures.normal, label, this, x, y, userValue, callback);
+    return MakeMenuButton(pictures.hot, pictures.normal, label, frame_, x, y, userValue, callback);
 }
 
 int CShell::OnMenuEmail() {

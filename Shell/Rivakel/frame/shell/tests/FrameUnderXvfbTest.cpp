@@ -1,9 +1,13 @@
-// The frame as a user sees it in a real window: the version the About page shows.
+// The frame as a user sees it in a real window: the version the About page shows, and the big
+// window with its frame centred and everything on it where the pointer finds it.
 #include "core/graphics/Image.h"
 #include "core/graphics/SurfaceServices.h"
 #include "frame/shell/tests/WindowSession.h"
 
 namespace {
+
+constexpr uint32_t kBackground = 0x3333CC;
+constexpr uint32_t kBoard = 0x99CCCC;  // the test game's board
 
 class FrameUnderXvfb : public WindowSession {
 protected:
@@ -35,6 +39,30 @@ TEST_F(FrameUnderXvfb, AboutShowsTheShellsVersionAsARelease) {
     }
     EXPECT_GT(ink, 10);
     EXPECT_EQ(differing, 0);
+}
+
+TEST_F(FrameUnderXvfb, TheBigWindowCentresItsFrameAndThePointerFollows) {
+    StartInWindow(true, {"BIGWIN"});
+    constexpr int kLeft = (1024 - 800) / 2, kTop = (700 - 572) / 2;
+    const std::vector<uint32_t> shown = Shown();
+    ASSERT_EQ(shown.size(), size_t{1024} * 700);
+    // Beside the frame on every side: the background.
+    for (const platform::Point at : {platform::Point{kLeft / 2, 350}, {1024 - kLeft / 2, 350}, {512, kTop / 2},
+                                     {512, 700 - kTop / 2}}) {
+        EXPECT_EQ(At(shown, 1024, at.x, at.y), kBackground) << at.x << "," << at.y;
+    }
+    // The game plays in the game area at (189, 129) of the frame.
+    EXPECT_EQ(At(shown, 1024, kLeft + 189 + 250, kTop + 129 + 120), kBoard);
+    EXPECT_NE(At(shown, 1024, kLeft + 189 - 2, kTop + 129 + 120), kBoard);
+
+    // The menu bar's third button (Pause) at (122, 271) of the frame.
+    ClickAt(kLeft + 122 + 20, kTop + 271 + 20);
+    Run(std::chrono::milliseconds(200));
+    EXPECT_TRUE(Shell()->PageShown());
+    // The About button at (450, 8) of the frame.
+    ClickAt(kLeft + 450 + 40, kTop + 8 + 16);
+    Run(std::chrono::milliseconds(300));
+    EXPECT_EQ(Shell()->CurrentPage(), "About");
 }
 
 }  // namespace
