@@ -22,6 +22,7 @@
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/SurfaceServices.h"
+#include "core/install/InstallMessages.h"
 #include "core/net/CSubsystem_Net.h"
 #include "core/outbox/COutbox.h"
 #include "core/resources/ResourceRegistry.h"
@@ -296,6 +297,9 @@ int SetSessionGUID(std::span<const std::string> args) {
 
     if (!g_pApp->IsInstalled()) TrackUninstalledSession(version);
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
+    // An installed portal that has no identifier and no request for one (a store seeded for a
+    // development run, an Outbox file lost) asks as its installation would have.
+    if (g_pApp->IsInstalled()) RequestShellGuid(UserStore(), version);
     g_pApp->SendEID();
     TrackSessionStart();
     ReportShellVersion(version);
