@@ -65,6 +65,7 @@ void CApp::ParseCommandLine(std::span<const std::string> args) {
     folders.folders = InstallFolders::FromPlatform();
     const std::optional<std::string> keptMailing = CInstaller(std::move(folders)).HasAppMsg();
     program.pendingRml = keptMailing.has_value();
+    program.pendingRmlKept = keptMailing.has_value();
     program.pendingRmlPath = keptMailing.value_or(std::string());
     InstallerFields fields = ParseInstallerFields(args);
     if (fields.error != CommandLineError::None) {

@@ -293,6 +293,8 @@ int SetSessionGUID(std::span<const std::string> args) {
         g_pApp->CopyFilesByPattern("\\System\\Catalogs", "ppc-*");
         g_pApp->CopyFilesByPattern("\\System\\Catalogs", "pmb-*");
     }
+    // The first page depends on it.
+    SettleKeptMailing();
     CreateShellWindow();
 
     if (!g_pApp->IsInstalled()) TrackUninstalledSession(version);

@@ -168,8 +168,15 @@ public:
                  bool withCancel, std::string& entry) override;
     void ConfirmEmail(EmailConfirmation request) override;
     std::optional<std::string> TakePendingMessage() override;
-    void SetPendingMessage(std::string message) { pendingMessage_ = std::move(message); }
-    // The running game has stopped: its pending answers are dropped and its stop mode ends.
+    // A mailed message for the game of row `game`: only that game's next start may take it, and
+    // it is dropped when another game starts first or that one stops without taking it.
+    void SetPendingMessage(std::string message, int game) {
+        pendingMessage_ = std::move(message);
+        pendingGame_ = game;
+        messageStarted_ = false;
+    }
+    // The running game has stopped: its pending answers and a mailed message it did not take
+    // are dropped, and its stop mode ends.
     void GameStopped();
     // Asks the user about a game's mailing and sends it; `done` gives the game its answer.
     // Without one set the game hears a refusal. `gameStopped` drops a request still open.
@@ -271,6 +278,8 @@ private:
     std::map<std::string, std::unique_ptr<IShellPage>, std::less<>> pages_;
     std::function<void()> modalClick_;
     std::optional<std::string> pendingMessage_;
+    int pendingGame_ = -1;
+    bool messageStarted_ = false;  // the message's game is the one running
     MailSender mailSender_;
     std::function<void()> mailGameStopped_;
     std::vector<std::unique_ptr<PendingAnswer>> answers_;

@@ -194,6 +194,8 @@ void CShell::LaunchGame(int index) {
 void CShell::StartGame(const GameTableEntry& entry) {
     CGameHost* host = GameHost();
     if (host == nullptr) return;
+    if (pendingMessage_ && pendingGame_ != currentGame_) pendingMessage_.reset();
+    messageStarted_ = pendingMessage_.has_value();
     const bool installed = config_.installed && config_.installed();
     const std::string named = config_.gameFile ? config_.gameFile() : std::string();
     std::string module = entry.module;
@@ -202,7 +204,11 @@ void CShell::StartGame(const GameTableEntry& entry) {
         if (!named.empty()) module = named;
         if (config_.shellFolder && folder.empty()) folder = config_.shellFolder();
     }
-    if (host->Start(module, folder) != kHostOk) GameNotFound(entry.name);
+    if (host->Start(module, folder) != kHostOk) {
+        pendingMessage_.reset();
+        messageStarted_ = false;
+        GameNotFound(entry.name);
+    }
 }
 
 std::string GameNotFoundText(std::string_view name) {
