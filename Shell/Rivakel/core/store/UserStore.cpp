@@ -29,15 +29,7 @@ std::string TextOf(const std::optional<std::string>& value) { return value ? *va
 
 // A property record: an "RLSProp" whose first attribute holds the key and second the value.
 // Records with fewer than two attributes are damaged and passed over.
-RdtNode* FindProp(const RdtNode& scope, std::string_view key) {
-    for (size_t i = 0; i < scope.ChildCount(); ++i) {
-        RdtNode* prop = scope.ChildAt(i);
-        if (!EqualsNoCase(prop->Name(), "RLSProp") || prop->Attrs().size() < 2) continue;
-        const auto& name = prop->Attrs()[0].value;
-        if (name && EqualsNoCase(*name, key)) return prop;
-    }
-    return nullptr;
-}
+RdtNode* FindProp(const RdtNode& scope, std::string_view key) { return scope.FindRecord("RLSProp", key); }
 
 int GetProp(const RdtNode* scope, std::string_view key, std::string& out) {
     out.clear();

@@ -188,6 +188,39 @@ TEST(RdtRoundTrip, EveryByteInValuesTextsAndLeadingWhiteSpaceComesBack) {
     ExpectSameTree(root, *back);
 }
 
+// Records found through the index, whatever changes the children after it was made.
+TEST(RdtNode, RecordsAreFoundByKeyAsTheChildrenChange) {
+    RdtNode scope("RLS");
+    auto record = [&scope](const char* key, const char* value) {
+        RdtNode* made = scope.AddChild("RLSProp");
+        made->AddAttr("name", key);
+        made->AddAttr("value", value);
+        return made;
+    };
+    RdtNode* damaged = scope.AddChild("RLSProp");
+    damaged->AddAttr("name", "Score");
+    RdtNode* first = record("Score", "1");
+    RdtNode* second = record("SCORE", "2");
+    RdtNode* accented = record("\xC9t\xE9", "3");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "sCoRe"), first);
+    EXPECT_EQ(scope.FindRecord("RLSProp", "\xE9T\xC9"), accented);
+    EXPECT_EQ(scope.FindRecord("Other", "Score"), nullptr);
+
+    RdtNode* later = record("Level", "4");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "level"), later);
+    first->SetAttrValueAt(1, "10");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), first);
+    first->SetAttrValueAt(0, "Renamed");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), second);
+    EXPECT_EQ(scope.FindRecord("RLSProp", "renamed"), first);
+    scope.RemoveChild(first);
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Renamed"), nullptr);
+    damaged->AddAttr("value", "0");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), damaged);
+    damaged->SetAttr("name", "Gone");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), second);
+}
+
 TEST(RdtRepair, DamagedBytesAndUserTagRemainsAreBlanked) {
     std::string text = "<RDT>\x01x\xE9y</User>ser>\r\n</Users>rs>";
     EXPECT_TRUE(HasDamagedBytes(text));
