@@ -60,6 +60,13 @@ enum class FileAccess { Shared, Private };
 // (the old file is then untouched and the temporary file removed).
 bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data,
                      FileAccess access = FileAccess::Shared);
+// What atomic writes killed before their end left in `folder` (not below it): temporary files
+// that no running writer holds, removed. They never hold a valid file.
+struct LeftTemporaries {
+    size_t files = 0;
+    uint64_t bytes = 0;
+};
+LeftTemporaries RemoveLeftTemporaries(const std::string& folder);
 bool DeleteFile(const std::string& path);
 // Like mkdir -p; the folders it makes are the user's alone (0700).
 bool CreateFolders(const std::string& path);

@@ -56,6 +56,7 @@ int CopyOut(int result, const std::string& text, std::span<char> out) {
 
 CSubsystem_UserStore::CSubsystem_UserStore(UserStoreConfig config) : config_(std::move(config)) {
     if (config_.shellVersion.size() > kMaxShellVersion) config_.shellVersion.resize(kMaxShellVersion);
+    if (config_.installed) RemoveLeftTemporaries();
     const CoreDefaults defaults{kStoreFormatVersion, config_.shellVersion, TimeStampText()};
     if (LoadDataFile(kCoreDataName, coreRoot_) != kStoreOk || !coreRoot_) {
         coreRoot_ = MakeDefaultCore(defaults);
@@ -69,6 +70,20 @@ CSubsystem_UserStore::CSubsystem_UserStore(UserStoreConfig config) : config_(std
     }
     if (LoadDataFile(kOutboxDataName, outboxRoot_) != kStoreOk || !outboxRoot_) {
         outboxRoot_ = MakeDefaultOutbox();
+    }
+}
+
+void CSubsystem_UserStore::RemoveLeftTemporaries() {
+    const std::string system = SystemFolder();
+    std::vector<std::string> folders{system};
+    for (const platform::FolderEntry& entry : platform::ListFolder(system)) {
+        if (entry.isFolder && !entry.isLink) folders.push_back(platform::JoinPath(system, entry.name));
+    }
+    for (const std::string& folder : folders) {
+        const platform::LeftTemporaries left = platform::RemoveLeftTemporaries(folder);
+        if (left.files == 0) continue;
+        Info("CSubsystem_UserStore: removed %zu temporary files (%llu bytes) that killed saves left in %s", left.files,
+             static_cast<unsigned long long>(left.bytes), folder.c_str());
     }
 }
 

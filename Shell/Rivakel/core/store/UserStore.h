@@ -136,6 +136,8 @@ private:
 
     std::unique_ptr<RdtNode> MakeDefaultOutbox() const;
     StoredFile ReadStoredFile(std::string_view name) const;
+    // What killed saves left in the store's folders.
+    void RemoveLeftTemporaries();
     void SetAside(const StoredFile& file, std::string_view name, FileRefusal why);
     int SetProperty(RdtNode* scope, std::string_view key, std::string_view value, const char* operation);
     std::string RunningGameId() const;
