@@ -82,6 +82,9 @@ bool SetFileMode(const std::string& path, uint32_t mode);
 // rename(2): atomic, within one file system; an existing file at `to` is replaced, and so is an
 // empty folder when `from` is a folder. False on any failure, with both names untouched.
 bool RenamePath(const std::string& from, const std::string& to);
+// link(2): a second name `to` for the file at `from`; false when `to` exists, `from` is a
+// folder or the file system has no such links.
+bool LinkPath(const std::string& from, const std::string& to);
 // True only for a folder that is no symbolic link.
 bool IsRealFolder(const std::string& path);
 // Removes `path` with everything below it and never follows a symbolic link: a link is removed

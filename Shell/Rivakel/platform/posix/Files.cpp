@@ -220,6 +220,12 @@ LeftTemporaries RemoveLeftTemporaries(const std::string& folder) {
     return removed;
 }
 
+bool LinkPath(const std::string& from, const std::string& to) {
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolder(FolderOf(to));
+    return true;
+}
+
 namespace {
 
 class PosixAppendFile final : public AppendFile {

@@ -153,7 +153,8 @@ TEST_F(UserStoreFilesTest, SeventeenMegabyteFilesAreReadWholeAndKeptWhole) {
                   "\" MsgType=\"TrackEvent\" Function=\"TrackEvent\" Params=\"" + value +
                   "\" ForceConn=\"false\" Priority=\"0\"/>\r\n";
     }
-    core += "</RLS>\r\n</User>\r\n</Users>\r\n<Rivlets/>\r\n<Shell><ShellGUID>{KEPT}</ShellGUID></Shell>\r\n</RDT>\r\n";
+    core += "</RLS>\r\n</User>\r\n</Users>\r\n<Rivlets/>\r\n"
+            "<Shell><DefaultUser localid=\"0\"/><ShellGUID>{KEPT}</ShellGUID></Shell>\r\n</RDT>\r\n";
     outbox += "</User>\r\n</Users>\r\n</RDT>\r\n";
     ASSERT_GT(core.size(), 17u << 20);
     ASSERT_GT(outbox.size(), 17u << 20);
