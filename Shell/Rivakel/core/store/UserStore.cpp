@@ -73,12 +73,12 @@ void CSubsystem_UserStore::LoadCore() {
     if (ReadDataFile(kCoreDataName, coreRoot_, file, &repairs) != kStoreOk || !coreRoot_) {
         coreRoot_ = MakeDefaultCore(defaults);
     } else {
+        // A root alone (an older seed, a mere sign of an installation) holds nothing to keep.
+        const bool holdsAny = coreRoot_->ChildCount() > 0;
         if (!EqualsNoCase(coreRoot_->Name(), "RDT")) {
-            repairs.push_back("a root named " + coreRoot_->Name().substr(0, 64));
+            if (holdsAny) repairs.push_back("a root named " + coreRoot_->Name().substr(0, 64));
             coreRoot_->SetName("RDT");
         }
-        // A root alone (an older seed) holds nothing to keep.
-        const bool holdsAny = coreRoot_->ChildCount() > 0;
         std::string names;
         for (const std::string& name : CompleteCore(*coreRoot_, defaults)) {
             names += (names.empty() ? "" : ", ") + name;
