@@ -17,6 +17,7 @@
 #include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
 #include "frame/api/ITimer.h"
+#include "frame/api/MarkupEscape.h"
 
 namespace tallimo {
 namespace {
@@ -95,7 +96,7 @@ void CNameEntryScreen::DrawName() {
         }
         canvas->FillRect(x, y, x + kBoxSize, y + kBoxSize);
         if (i < name.size()) {
-            const std::string letter = std::string("<S0><b><Cffffff>") + name[i] + "</b>";
+            const std::string letter = "<S0><b><Cffffff>" + EscapeMarkup(name.substr(i, 1)) + "</b>";
             DrawMarkupTextOld(canvas, letter.c_str(), x, y - 2);
         }
     }
