@@ -215,8 +215,9 @@ void CTitleScreen::DrawModeButton() {
 }
 
 void CTitleScreen::DrawPlayerPanel() {
+    // From the name's own top (y 240), so no row of the last name stays above the next one.
     canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
-    canvas->FillRect(130, 244, 500, 285);
+    canvas->FillRect(130, 240, 500, 285);
     int extent[2] = {0, 0};
     {
         const ShellRef<IFont> large(factory->CreateFont("Arial", 18, kFontStyleBold));
