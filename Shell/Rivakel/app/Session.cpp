@@ -15,6 +15,7 @@
 #include "app/SessionMailing.h"
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
+#include "core/base/Strings.h"
 #include "core/base/ShutdownFlag.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/dialogs/ShellDialogs.h"
@@ -215,6 +216,27 @@ void CreateShellWindow() {
     });
 }
 
+// A folder where the user store belongs: the store keeps it aside and starts a new file, or
+// every save fails while it stays.
+void ReportStoreInTheWay() {
+    const std::string& folder = g_pApp->StoreInTheWay();
+    const CSubsystem_UserStore* store = UserStore();
+    if (folder.empty() || store == nullptr) return;
+    std::string text;
+    if (platform::FolderExists(folder)) {
+        text = FormatToString("A folder is where Rivakel keeps your\nplayers and scores:\n%s\nRivakel cannot "
+                              "save them until\nthe folder is moved away.",
+                              folder.c_str());
+    } else if (const std::string& aside = store->CoreKeptAside(); !aside.empty()) {
+        text = FormatToString("A folder was where Rivakel keeps your\nplayers and scores:\n%s\nIt was renamed %s,\n"
+                              "and Rivakel keeps them in a new file.",
+                              folder.c_str(), aside.substr(aside.find_last_of('/') + 1).c_str());
+    } else {
+        return;
+    }
+    ShowMessageBox("Players and Scores", text, kMessageBoxExclamation);
+}
+
 void DestroyShellWindow() {
     SetMemoryErrorBox({});
     CurrentDialogEnvironment() = {};
@@ -308,6 +330,7 @@ int SetSessionGUID(std::span<const std::string> args) {
     g_pApp->SendOSInfo();
     // An e-mailed game's first start offers the installation and ends the session.
     if (!g_pApp->IsInstalled()) g_pApp->PromptCompanionInstall();
+    if (!SessionStopping()) ReportStoreInTheWay();
     if (!SessionStopping()) ProcessPendingRml();
     RunPendingSessionStop();
     return 0;
