@@ -231,6 +231,12 @@ void SdlBackend::WaitOnDisplay(uint32_t timeoutMs, std::span<WaitHandle> handles
         TakeQueued(readable || display_->HoldsEvents());
         // What was asked of the server (a cursor, a title) goes out before the wait.
         display_->Flush();
+        // Sending may read what the server sent meanwhile into the library's queue, where the
+        // poll would not see it.
+        if (display_->HoldsEvents()) {
+            readable = true;
+            continue;
+        }
         nanoseconds left{0};
         if (pending_.empty()) left = std::max(duration_cast<nanoseconds>(deadline - steady_clock::now()), left);
         entries.assign({{display_->Descriptor(), POLLIN, 0}, {wake_.Get(), POLLIN, 0}});
