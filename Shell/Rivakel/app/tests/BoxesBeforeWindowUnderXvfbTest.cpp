@@ -16,9 +16,11 @@
 #include <thread>
 
 #include "app/CommandLine.h"
+#include "app/ProgramMain.h"
 #include "app/SingleInstance.h"
 #include "frame/shell/Shell.h"
 #include "platform/Platform.h"
+#include "platform/sdl/SdlBackend.h"
 #include "platform/tests/XvfbServer.h"
 
 namespace {
@@ -127,6 +129,60 @@ TEST_F(BoxesBeforeWindowTest, EachFitsTheScreen) {
         EXPECT_LE(window->x + window->width, kScreenWidth) << box.name;
         EXPECT_GE(window->y, 0) << box.name;
         EXPECT_LE(window->y + window->height, kScreenHeight) << box.name;
+    }
+}
+
+// A later start whose first instance never answers gives up with "Can't stop other running
+// Rivakel" (the wait cut short here). A termination signal under that box ends the program with 0,
+// and a kill takes the box along: no box is left in a process of its own.
+TEST_F(BoxesBeforeWindowTest, TheCantStopBoxGoesWithTheProgram) {
+    struct Case {
+        int signal;
+        bool endsWithZero;
+    };
+    for (const Case& c : {Case{SIGTERM, true}, Case{SIGKILL, false}}) {
+        const std::filesystem::path runtime = shots_ / "runtime";
+        std::filesystem::remove_all(runtime);
+        std::filesystem::create_directories(runtime);
+        std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+        // The first instance holds the lock and never serves its channel.
+        const auto first = platform::OpenInstanceChannel("Rivakel", runtime.string());
+        ASSERT_TRUE(first && first->IsPrimary());
+        const pid_t later = ::fork();
+        if (later == 0) {
+            setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+            setenv("SDL_AUDIODRIVER", "dummy", 1);
+            platform::SetBackend(platform::sdl::MakeSdlBackend(nullptr));
+            const InstanceWait wait{.polls = 1, .intervalMs = 50, .settleMs = 0, .askTimeoutMs = 100};
+            ::_exit(StartProgram({}, wait).value_or(99));
+        }
+        bool up = false;
+        for (int i = 0; i < 300 && !up; ++i) {
+            std::this_thread::sleep_for(50ms);
+            up = FindBox(kCantStopCaption).has_value();
+        }
+        EXPECT_TRUE(up) << "signal " << c.signal << ": the box never came up";
+        ::kill(later, c.signal);
+        int status = 0;
+        pid_t ended = 0;
+        for (int i = 0; i < 40 && ended == 0; ++i) {
+            ended = ::waitpid(later, &status, WNOHANG);
+            if (ended == 0) std::this_thread::sleep_for(50ms);
+        }
+        if (ended == 0) {
+            ADD_FAILURE() << "signal " << c.signal << ": the program did not end within two seconds";
+            ::kill(later, SIGKILL);
+            ::waitpid(later, &status, 0);
+        }
+        if (c.endsWithZero) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        }
+        bool gone = false;
+        for (int i = 0; i < 40 && !gone; ++i) {
+            gone = !FindBox(kCantStopCaption).has_value();
+            if (!gone) std::this_thread::sleep_for(50ms);
+        }
+        EXPECT_TRUE(gone) << "signal " << c.signal << ": the box outlived the program";
     }
 }
 

@@ -5,7 +5,8 @@
 #   game  with Torvimble running, a player named through Change Player and a row taken at the
 #         blackjack table
 # Each time the portal ends with 3, Core.rdt holds what the session changed (the guest user the
-# fresh store lacked; in the game, the player's name) and the Outbox the session's stop messages.
+# fresh store lacked; in the game, the player's name and the row the game gave them) and the
+# Outbox the session's stop messages.
 # Arguments: the program, Torvimble's module. Exit 77 when something is missing.
 set -u
 binary="${1:-}"
@@ -61,6 +62,9 @@ read -r wx wy < <(window_origin)
 sleep 1.5
 torvimble_player_takes_a_row Zed
 lose_display
-grep -q 'value="Zed"' "$system/Core.rdt" || fail "game: the store lacks the player: $(cat "$system/Core.rdt")"
+# The name typed in Change Player, and the game played under it: its row of "Top Rocks".
+for kept in 'name="CurPlayer" value="Zed"' 'name="Score5Name" value="Zed"' 'name="Score5Score" value="100"'; do
+  grep -q "$kept" "$system/Core.rdt" || fail "game: the store lacks $kept: $(cat "$system/Core.rdt")"
+done
 grep -q "GameStopped2" "$system/Outbox.rdt" || fail "game: the outbox lacks the game's stop"
 echo "ok"
