@@ -48,6 +48,8 @@ CSubsystem_Net::CSubsystem_Net(NetConfig config)
       watchdog_(std::make_unique<CTimer>(this, kWatchdogMs, Thunk<&CSubsystem_Net::OnWatchdog>)) {
     pool_->Start();
     watchdog_->SetClock(TimerClock::Wall);
+    // On the whole seconds, where the other once-a-second timers and the animations wake the loop.
+    watchdog_->SetAligned(true);
     watchdog_->Start();
     RegisterWaitSource(this);
     if (!machine_->Start()) {

@@ -15,6 +15,8 @@ constexpr uint32_t kPollIntervalMs = 1000;
 CRequestPool::CRequestPool(HttpTimeouts timeouts)
     : timeouts_(timeouts), timer_(std::make_unique<CTimer>(this, kPollIntervalMs, Thunk<&CRequestPool::Poll>)) {
     timer_->SetClock(TimerClock::Wall);
+    // On the whole seconds, where the other once-a-second timers and the animations wake the loop.
+    timer_->SetAligned(true);
 }
 
 CRequestPool::~CRequestPool() {

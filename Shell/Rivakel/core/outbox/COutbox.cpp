@@ -27,6 +27,8 @@ MessageIds IdsOf(const ServerReply& reply) { return {reply.msgIdH, reply.msgIdL}
 COutbox::COutbox(OutboxConfig config)
     : config_(std::move(config)), timer_(std::make_unique<CTimer>(this, kResendIntervalMs, Thunk<&COutbox::OnTimer>)) {
     timer_->SetClock(TimerClock::Wall);
+    // On the whole seconds, where the other once-a-second timers and the animations wake the loop.
+    timer_->SetAligned(true);
     if (config_.store != nullptr) {
         SetRoot(config_.store->GetCurrentUser());
         config_.store->SetOutbox(this);
