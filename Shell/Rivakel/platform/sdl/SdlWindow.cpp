@@ -174,7 +174,11 @@ void SdlWindow::Present(PixelView image, std::span<const Rect> dirty) {
         return;
     }
     for (const SDL_Rect& area : areas) SDL_RenderCopy(sdlRenderer_.get(), texture_.get(), &area, &area);
-    SDL_RenderPresent(sdlRenderer_.get());
+    // Only those areas go to the display, not the whole window on every frame of an animation.
+    if (SDL_RenderFlush(sdlRenderer_.get()) != 0 ||
+        SDL_UpdateWindowSurfaceRects(window_.get(), areas.data(), static_cast<int>(areas.size())) != 0) {
+        SDL_RenderPresent(sdlRenderer_.get());
+    }
 }
 
 void SdlWindow::Repaint() {
