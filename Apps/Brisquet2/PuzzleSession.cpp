@@ -63,9 +63,12 @@ SessionEffect CPuzzleSession::Solved() {
         return effect;
     }
     effect.points = Record().points;
+    // The next puzzle is stored with the points, so leaving under the panel cannot pay this one twice.
     if (number_ >= kChallengePuzzles) {
         effect.level = 1;
         effect.celebrate = true;
+    } else {
+        effect.level = number_ + 1;
     }
     return effect;
 }

@@ -55,6 +55,7 @@ public:
 
     // The counters of the first puzzle.
     SessionEffect Started() const;
+    // Pays the puzzle and stores the next one (or, after the last, the challenge's start).
     SessionEffect Solved();
     SessionEffect Failed();
     // The same puzzle again.
@@ -65,7 +66,7 @@ public:
     SessionEffect Change(const std::function<int()>& rand);
     // A number from the prompt, 1 to 50000 (chosen-number mode only).
     SessionEffect Choose(int number);
-    // Leaving for the title: a failure costs as a replay; after a solved puzzle the next one is
+    // Leaving for the title: a failure costs as a replay; after a solved puzzle the next one stays
     // stored, after the last one the challenge starts over.
     SessionEffect MainMenu();
 

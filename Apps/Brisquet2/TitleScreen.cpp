@@ -28,7 +28,7 @@ const HighScoreRow kDefaultScores[kHighScoreRows] = {
     {"Rivakel", 25000}, {"Rivakel", 20000}, {"Rivakel", 15000}, {"Rivakel", 10000}, {"Rivakel", 5000}};
 // The card the table is drawn on, and the player's card.
 constexpr int kTableLeft = 330, kTableTop = 172, kTableRight = 492, kTableBottom = 260;
-constexpr int kStatsLeft = 356, kStatsTop = 274, kStatsRight = 494, kStatsBottom = 321;
+constexpr int kStatsLeft = 302, kStatsTop = 274, kStatsRight = 494, kStatsBottom = 321;
 constexpr uint32_t kTableCard = 0xFFF6CF;
 constexpr int kStatsCentreX = 425;
 constexpr int kStatsRightX = 490;

@@ -96,6 +96,18 @@ function(rivakel_game name)
   endforeach()
 endfunction()
 
+# The "<game>=<module file>" of every game rivakel_game built (<game> in lower case), for the
+# programs that take them all.
+function(rivakel_game_module_files out)
+  get_property(modules GLOBAL PROPERTY RIVAKEL_GAME_MODULES)
+  set(files)
+  foreach(module ${modules})
+    string(REGEX REPLACE "^rivakel_(.*)_gam$" "\\1" game ${module})
+    list(APPEND files ${game}=$<TARGET_PROPERTY:${module},RIVAKEL_GAME_FILE>)
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
 #   rivakel_games_start_bench()
 #     After every game: the benchmark of a click on a game's tile until its first frame, in the real
 #     portal, for each module rivakel_game built (Shell/Rivakel/harness/bench).
@@ -104,14 +116,31 @@ function(rivakel_games_start_bench)
   if(NOT benchmark_FOUND OR NOT modules)
     return()
   endif()
-  set(files)
-  foreach(module ${modules})
-    string(REGEX REPLACE "^rivakel_(.*)_gam$" "\\1" game ${module})
-    list(APPEND files ${game}=$<TARGET_PROPERTY:${module},RIVAKEL_GAME_FILE>)
-  endforeach()
+  rivakel_game_module_files(files)
   add_executable(rivakel_tile_click_bench ${PROJECT_SOURCE_DIR}/Shell/Rivakel/harness/bench/TileClickBench.cpp)
   target_link_libraries(rivakel_tile_click_bench PRIVATE rivakel_applet_harness rivakel_shell_resources
     benchmark::benchmark benchmark::benchmark_main)
   target_compile_definitions(rivakel_tile_click_bench PRIVATE "RIVAKEL_GAME_MODULES=\"$<JOIN:${files},|>\"")
   add_dependencies(rivakel_tile_click_bench ${modules})
+endfunction()
+
+#   rivakel_games_names_test()
+#     After every game: the test of the players' names on each game screen that shows one, in the
+#     harness, with every module rivakel_game built (Shell/Rivakel/harness/tests); Dunmoro's bot wins
+#     its challenge.
+function(rivakel_games_names_test)
+  get_property(modules GLOBAL PROPERTY RIVAKEL_GAME_MODULES)
+  if(NOT TARGET rivakel_dunmoro_gam)
+    return()
+  endif()
+  rivakel_game_module_files(files)
+  set(bot ${PROJECT_SOURCE_DIR}/Games/Dunmoro/tests)
+  add_executable(rivakel_games_names_tests ${PROJECT_SOURCE_DIR}/Shell/Rivakel/harness/tests/PlayerNamesTest.cpp
+    ${bot}/DunmoroBot.cpp ${bot}/SolitaireModel.cpp)
+  target_link_libraries(rivakel_games_names_tests PRIVATE rivakel_applet_harness rivakel_game_dunmoro
+    GTest::gtest GTest::gtest_main)
+  target_compile_definitions(rivakel_games_names_tests PRIVATE "RIVAKEL_GAME_MODULES=\"$<JOIN:${files},|>\""
+    "DUNMORO_GAM=\"$<TARGET_PROPERTY:rivakel_dunmoro_gam,RIVAKEL_GAME_FILE>\"")
+  add_dependencies(rivakel_games_names_tests ${modules})
+  gtest_discover_tests(rivakel_games_names_tests DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "RIVAKEL_PLATFORM=headless")
 endfunction()

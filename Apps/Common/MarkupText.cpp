@@ -6,6 +6,7 @@
 #include "frame/api/IFont.h"
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
+#include "frame/api/MarkupEscape.h"
 
 namespace {
 
@@ -109,6 +110,44 @@ void ApplyTag(std::string_view tag, Pen& pen, FontState& font, IImage& canvas, M
     }
 }
 
+// Hands `piece` the run's characters with its entities read, in pieces that fit a buffer on the
+// stack (a run without entities is one piece, as written); `last` marks the final piece.
+template <typename Piece>
+void ForEachPlainPiece(std::string_view run, Piece piece) {
+    if (run.find('&') == std::string_view::npos) {
+        piece(run, true);
+        return;
+    }
+    std::array<char, 256> buffer;
+    size_t used = 0;
+    while (!run.empty()) {
+        const MarkupEntity* entity = MarkupEntityAt(run);
+        buffer[used++] = entity != nullptr ? entity->character : run.front();
+        run.remove_prefix(entity != nullptr ? entity->spelling.size() : 1);
+        if (used == buffer.size() || run.empty()) {
+            piece(std::string_view(buffer.data(), used), run.empty());
+            used = 0;
+        }
+    }
+}
+
+int Width(IImage& canvas, IFont* font, std::string_view text) {
+    int extent[2] = {0, 0};
+    canvas.GetTextExtent(font, text.data(), static_cast<int>(text.size()), extent);
+    return extent[0];
+}
+
+void DrawRun(IImage& canvas, IFont* font, std::string_view run, Pen& pen, int canvasWidth) {
+    int width = 0;
+    ForEachPlainPiece(run, [&](std::string_view piece, bool) { width += Width(canvas, font, piece); });
+    int at = pen.centred ? (canvasWidth - width) / 2 : pen.x + kMarkupRunIndent;
+    ForEachPlainPiece(run, [&](std::string_view piece, bool last) {
+        canvas.DrawText(piece.data(), static_cast<int>(piece.size()), at, pen.y);
+        if (!last) at += Width(canvas, font, piece);
+    });
+    pen.x += width;
+}
+
 }  // namespace
 
 bool MarkupTokenizer::Next(MarkupToken& token) {
@@ -158,17 +197,8 @@ int DrawMarkupText(IImage* canvas, std::string_view text, int x, int y, IShellFa
     MarkupTokenizer tokens(text);
     MarkupToken token;
     while (tokens.Next(token)) {
-        if (token.isTag) {
-            ApplyTag(token.text, pen, font, *canvas, edition);
-            continue;
-        }
-        if (token.text.empty()) continue;
-        int extent[2] = {0, 0};
-        const int length = static_cast<int>(token.text.size());
-        canvas->GetTextExtent(font.Font(), token.text.data(), length, extent);
-        const int at = pen.centred ? (canvasWidth - extent[0]) / 2 : pen.x + kMarkupRunIndent;
-        canvas->DrawText(token.text.data(), length, at, pen.y);
-        pen.x += extent[0];
+        if (token.isTag) ApplyTag(token.text, pen, font, *canvas, edition);
+        else if (!token.text.empty()) DrawRun(*canvas, font.Font(), token.text, pen, canvasWidth);
     }
     return 0;
 }

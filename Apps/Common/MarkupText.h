@@ -3,7 +3,9 @@
 // Tags (either case; a leading '/' closes): B bold, I italic, U underline, BR line break (x back
 // to 0, y + 15), P paragraph (x back to 0, y + 30), C alone centring, Crrggbb text colour, S0-S5
 // size class (24, 18, 14, 12, 10, 8 points), S+ larger, S- smaller. Other tags change nothing.
-// Runs are drawn at pen x + 4, or each centred by itself on the image's width.
+// Runs are drawn at pen x + 4, or each centred by itself on the image's width. In a run the
+// entities "&lt;", "&gt;" and "&amp;" draw their characters (EscapeMarkup in frame/api/MarkupEscape.h
+// puts a name into markup so); any other '&' is drawn as it stands.
 //
 // Text outside the format is safe: a '<' with no later '>' is drawn as text, colour digits that
 // are missing or not hexadecimal count 0, size tags with another character are ignored, and

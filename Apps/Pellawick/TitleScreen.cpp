@@ -20,13 +20,15 @@ struct TextAt {
     const char* text;
     int x, y;
 };
+// The lines start a little left of x 180, so the longest keeps clear of the panel's right edge.
+constexpr int kHowToPlayX = 172;
 constexpr TextAt kHowToPlay[] = {
     {"<c000000><s1><b>How to Play</b><c000000><s3>", 280, 315},
-    {"Move Wick up and down the aisle with the UP/DOWN", 180, 337},
-    {"cursor keys. Throw left and right with the LEFT/RIGHT", 180, 351},
-    {"cursor keys. On higher levels, select food to throw with 'A',", 180, 367},
-    {"'S', or 'D'.  Visit the supply station at the bottom of the", 180, 382},
-    {"stadium to stock up on food to sell.  Good luck!", 180, 397},
+    {"Move Wick up and down the aisle with the UP/DOWN", kHowToPlayX, 337},
+    {"cursor keys. Throw left and right with the LEFT/RIGHT", kHowToPlayX, 351},
+    {"cursor keys. On higher levels, select food to throw with 'A',", kHowToPlayX, 367},
+    {"'S', or 'D'.  Visit the supply station at the bottom of the", kHowToPlayX, 382},
+    {"stadium to stock up on food to sell.  Good luck!", kHowToPlayX, 397},
 };
 
 StaffScreenStyle StaffStyle() {

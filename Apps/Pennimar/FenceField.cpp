@@ -91,6 +91,8 @@ int FenceField::Progress() const {
     return static_cast<int>(std::clamp<int64_t>(value, 0, 99));
 }
 
+int FenceField::CapturedPercent() const { return open_.Area() >= kFieldArea ? 0 : 100 - Progress(); }
+
 bool FenceField::WalkAlongFence(Direction direction, int step) {
     if (laying_ || ring_.Count() == 0 || step <= 0) return false;
     // At most one pass to a linked segment per step: the ring never has two ends at one point.

@@ -69,9 +69,11 @@ public:
     // The piece being laid runs from here to the farmer.
     FieldPoint TurnPoint() const { return turn_; }
     const CaptureResult& LastCapture() const { return lastCapture_; }
-    // 99 minus the whole percent captured; 100 minus it is the share shown.
+    // 99 minus the whole percent captured.
     int Progress() const;
-    int CapturedPercent() const { return 100 - Progress(); }
+    // The share shown: none before anything is fenced, else 100 minus the progress value, so a
+    // thin strip already shows 1.
+    int CapturedPercent() const;
 
 private:
     uint32_t NewId() { return nextId_++; }

@@ -16,7 +16,9 @@
 #include "frame/api/IImage.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
+#include "frame/api/ISurface.h"
 #include "frame/api/ITimer.h"
+#include "frame/api/MarkupEscape.h"
 
 namespace tallimo {
 namespace {
@@ -26,6 +28,11 @@ constexpr int kStopX = 66;
 constexpr int kLetters = 26;
 constexpr int kBoxX = 4, kBoxY = 4, kBoxStep = 30, kBoxSize = 28;
 constexpr int kVkBackspace = 0x08;
+// The truck's load: its shelves end at x 296, its rows are 34 high. DEL and END take the room
+// the letters and the name's boxes leave there, in type small enough for it.
+constexpr int kLoadRight = 98 * (kEntryTruckSize - 1) + 100;
+constexpr int kRowHeight = 34;
+constexpr int kKeyPoints = 12;
 
 int LetterX(int i) { return 2 * (16 * (i % 9) + (i % 9) / 3); }
 int LetterY(int i) { return 34 * (i / 9) + 34; }
@@ -76,10 +83,21 @@ void CNameEntryScreen::Arrived() {
         buttons_.emplace_back(gameArea, game.MakeTextButton(gameArea, label, left + LetterX(i), top + LetterY(i), 'A' + i,
                                                             24, this, Forward<&CNameEntryScreen::OnButton>));
     }
-    buttons_.emplace_back(gameArea, game.MakeTextButton(gameArea, "DEL", left + LetterX(kLetters), top + LetterY(kLetters),
-                                                        kDeleteButton, 24, this, Forward<&CNameEntryScreen::OnButton>));
-    buttons_.emplace_back(gameArea, game.MakeTextButton(gameArea, "END", left + 256, top + 6, kEndButton, 24, this,
-                                                        Forward<&CNameEntryScreen::OnButton>));
+    AddKeyButton("DEL", kDeleteButton, LetterX(kLetters), LetterY(kLetters));
+    AddKeyButton("END", kEndButton, kBoxX + kBoxStep * static_cast<int>(kNameLetters), 0);
+}
+
+// A key centred in the room from `left` to the load's end on the row starting at `rowTop`.
+void CNameEntryScreen::AddKeyButton(const char* label, int id, int left, int rowTop) {
+    ISurface* button =
+        game.MakeTextButton(gameArea, label, 0, 0, id, kKeyPoints, this, Forward<&CNameEntryScreen::OnButton>);
+    if (button != nullptr) {
+        int width = 0, height = 0;
+        button->GetSize(&width, &height);
+        button->SetLoc(kStopX + left + (kLoadRight - left - width) / 2, kTruckY + rowTop + (kRowHeight - height) / 2,
+                       nullptr);
+    }
+    buttons_.emplace_back(gameArea, button);
 }
 
 // Eight dark boxes on the truck's top rack; the one at the cursor blinks.
@@ -95,7 +113,7 @@ void CNameEntryScreen::DrawName() {
         }
         canvas->FillRect(x, y, x + kBoxSize, y + kBoxSize);
         if (i < name.size()) {
-            const std::string letter = std::string("<S0><b><Cffffff>") + name[i] + "</b>";
+            const std::string letter = "<S0><b><Cffffff>" + EscapeMarkup(name.substr(i, 1)) + "</b>";
             DrawMarkupTextOld(canvas, letter.c_str(), x, y - 2);
         }
     }

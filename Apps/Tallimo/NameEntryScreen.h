@@ -38,6 +38,7 @@ private:
 
     void Draw();
     void Arrived();
+    void AddKeyButton(const char* label, int id, int left, int rowTop);
     void DrawName();
     void End();
 

@@ -12,9 +12,10 @@ namespace torvimble {
 namespace {
 
 constexpr int kTickMs = 100;
-// The small card: the front's corners around a cut-down middle, low enough that the next line,
-// 17 pixels down, leaves its letter whole.
-constexpr int kSmallW = 34, kSmallH = 19;
+// The small card: the front's corners around a cut-down middle, two pixels narrower than the
+// letters' step and lower than the lines' step, so that cards stand apart on both sides; its
+// letter, in 14 points, stays on it.
+constexpr int kSmallW = StaffSpelling::kLetterGap - 2, kSmallH = StaffSpelling::kLineGap - 2;
 
 void Blit(IImage& canvas, IImage* source, int x, int y, int sx, int sy, int w, int h) {
     if (source == nullptr) return;
@@ -58,9 +59,9 @@ void CStaffScreen::DrawLetter(const StaffLetter& letter) {
     Blit(*canvas, art.front, x + kSmallW - kEdge, y + kSmallH - kEdge, kPlayingCardWidth + 1 - kEdge,
          kPlayingCardHeight - kEdge, kEdge, kEdge);
     const bool red = letter.card.IsRed();
-    Blit(*canvas, art.suitStrip, x + 3, y + 4, art.pipColumn[static_cast<size_t>(letter.card.suit & 3)], 0,
-         art.pipWidth, art.pipHeight);
-    DrawMarkupTextF(canvas, x + 11, y - 5, red ? "<S0><c660000><b>%c</b>" : "<S0><c000000><b>%c</b>", letter.letter);
+    const int pipX = art.pipColumn[static_cast<size_t>(letter.card.suit & 3)];
+    Blit(*canvas, art.suitStrip, x + 3, y + (kSmallH - art.pipHeight) / 2, pipX, 0, art.pipWidth, art.pipHeight);
+    DrawMarkupTextF(canvas, x + 11, y - 1, red ? "<S2><c660000><b>%c</b>" : "<S2><c000000><b>%c</b>", letter.letter);
 }
 
 }  // namespace torvimble

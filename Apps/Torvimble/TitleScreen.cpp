@@ -21,6 +21,7 @@
 #include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
 #include "frame/api/ISurface.h"
+#include "frame/api/MarkupEscape.h"
 
 namespace torvimble {
 namespace {
@@ -91,7 +92,7 @@ void CTitleScreen::DrawPlayerName() {
     const ShellRef<IFont> font(factory->CreateFont("Arial", 24, kFontStyleBold));
     int extent[2] = {0, 0};
     canvas->GetTextExtent(font.Get(), name.c_str(), static_cast<int>(name.size()), extent);
-    DrawMarkupTextF(canvas, 397 - extent[0] / 2, 192, "<S0><b><C000000>%s</b>", name.c_str());
+    DrawMarkupTextF(canvas, 397 - extent[0] / 2, 192, "<S0><b><C000000>%s</b>", EscapeMarkup(name).c_str());
 }
 
 void CTitleScreen::DrawTopRocks() {

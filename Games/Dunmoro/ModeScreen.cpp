@@ -18,6 +18,7 @@
 #include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
 #include "frame/api/ISurface.h"
+#include "frame/api/MarkupEscape.h"
 
 namespace dunmoro {
 namespace {
@@ -175,7 +176,7 @@ void CModeScreen::DrawChallengePanel() {
         DrawMarkupText(canvas, "<s3><c000000>Top Challenger: Oru Challenges You...", 120, 90);
         return;
     }
-    std::snprintf(line, sizeof line, "<s3><c000000>Top Challenger: %s, %d Attempts", best->c_str(),
+    std::snprintf(line, sizeof line, "<s3><c000000>Top Challenger: %s, %d Attempts", EscapeMarkup(*best).c_str(),
                   ReadSettingInt(settings, kBestOruAttempts, 0));
     DrawMarkupText(canvas, line, 120, 90);
 }

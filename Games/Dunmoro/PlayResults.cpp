@@ -18,6 +18,7 @@
 #include "frame/api/ISettingsAccess.h"
 #include "frame/api/IShellFactory.h"
 #include "frame/api/ISurface.h"
+#include "frame/api/MarkupEscape.h"
 
 namespace dunmoro {
 namespace {
@@ -115,7 +116,8 @@ void CPlayScreen::ShowChallengeWon() {
     levelCleared_ = true;
     ISettingsAccess& settings = *Globals().settings;
     const char* who = player_.c_str();
-    DrawMarkupText(box, Format("<S2><C><C000000><b>Congratulations %s!</b></c>", who).c_str(), 0, 10);
+    DrawMarkupText(box, Format("<S2><C><C000000><b>Congratulations %s!</b></c>", EscapeMarkup(player_).c_str()).c_str(),
+                   0, 10);
     DrawMarkupText(box, "<s3><c><c000000><b>You have beaten Master Oru's</b></c>", 0, 30);
     const int attempts = game.GetPlayerSettingInt(who, kOruAttempts);
     DrawMarkupText(box, Format("<S3><c><c000000><b>Challenge in %d attempts.</c></b>", attempts).c_str(), 0, 45);
@@ -154,7 +156,8 @@ void CPlayScreen::ShowChallengeWon() {
     game.SetPlayerSettingInt(who, kOruBoard, 1);
     game.SetPlayerSettingInt(who, kCurLayout, 1);
     requestedLayout_ = 1;
-    DrawMarkupText(box, Format("<S3><C00000><c>%s, %d Attempts</c>", pupil.c_str(), pupilAttempts).c_str(), 0, 148);
+    DrawMarkupText(box, Format("<S3><C00000><c>%s, %d Attempts</c>", EscapeMarkup(pupil).c_str(), pupilAttempts).c_str(),
+                   0, 148);
     secondButton_ = BoxButton("Click to Continue", 80, 180, Forward<&CPlayScreen::OnQuitToTitle>);
 }
 

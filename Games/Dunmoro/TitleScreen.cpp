@@ -25,6 +25,7 @@
 #include "frame/api/IShellFactory.h"
 #include "frame/api/IShellServices.h"
 #include "frame/api/ISurface.h"
+#include "frame/api/MarkupEscape.h"
 
 namespace dunmoro {
 namespace {
@@ -214,17 +215,19 @@ void CTitleScreen::DrawModeButton() {
 }
 
 void CTitleScreen::DrawPlayerPanel() {
+    // From the name's own top (y 240), so no row of the last name stays above the next one.
     canvas->SetCurColor(kGreenR, kGreenG, kGreenB);
-    canvas->FillRect(130, 244, 500, 285);
+    canvas->FillRect(130, 240, 500, 285);
     int extent[2] = {0, 0};
     {
         const ShellRef<IFont> large(factory->CreateFont("Arial", 18, kFontStyleBold));
         canvas->GetTextExtent(large.Get(), player_.c_str(), static_cast<int>(player_.size()), extent);
     }
+    const std::string name = EscapeMarkup(player_);
     if (extent[0] > kWideNamePixels)
-        DrawCentred(Format("<S3><b><C000000>%s</b>", player_.c_str()), player_.c_str(), 12, kFontStyleBold, 385, 240);
+        DrawCentred(Format("<S3><b><C000000>%s</b>", name.c_str()), player_.c_str(), 12, kFontStyleBold, 385, 240);
     else
-        DrawCentred(Format("<S1><b><C000000>%s</b>", player_.c_str()), player_.c_str(), 18, kFontStyleBold, 385, 240);
+        DrawCentred(Format("<S1><b><C000000>%s</b>", name.c_str()), player_.c_str(), 18, kFontStyleBold, 385, 240);
 
     const int won = ReadSettingInt(*Globals().settings, PlayerKey(player_, kWon), 0);
     MoneyBuffer money;
@@ -265,7 +268,7 @@ void CTitleScreen::DrawTopChallenger() {
     }
     const int attempts = ReadSettingInt(settings, kBestOruAttempts, 0);
     char line[320];
-    std::snprintf(line, sizeof line, "<s2><c000000><b>%s, %d Attempts</b>", best->c_str(), attempts);
+    std::snprintf(line, sizeof line, "<s2><c000000><b>%s, %d Attempts</b>", EscapeMarkup(*best).c_str(), attempts);
     DrawMarkupText(canvas, line, 319, 140);
 }
 

@@ -2,7 +2,7 @@
 //
 //   img-titlescreen-500x420.gif   the name over a pile of bubbles; a cream card for the best
 //                                 breakers (rows from y 175 at x 335), a pale card for the player
-//                                 (centred on x 425, y 278 to 322), blue plates under the
+//                                 (x 302 to 494, y 273 to 321), blue plates under the
 //                                 buttons and a lighter panel for the puzzle choices (y 348 on)
 //   p-img-logo-80x60.gif          the logo for the portal's pages
 #include <array>
@@ -98,8 +98,9 @@ art::Picture Title() {
     c.Text(324 + (172 - Canvas::TextWidth("Best Breakers", heading)) / 2, 150, "Best Breakers", heading, 0x7A4A06);
     c.Line(334, 168, 486, 168, 1, 0xE0B75A);
 
-    // The player: name and two lines of statistics, drawn by the game.
-    Card(c, 352, 271, 144, 52, 0xE6F1FF, kSeaLight);
+    // The player: name and two lines of statistics, drawn by the game. A wide line ends at x 490
+    // and grows to the left: the card reaches to the pile for a late challenge's six-digit score.
+    Card(c, 300, 271, 196, 52, 0xE6F1FF, kSeaLight);
 
     // Plates behind the buttons, of a middle blue: the cyan label and the black one under the mouse
     // both read on it.

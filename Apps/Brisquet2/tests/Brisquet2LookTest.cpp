@@ -1,6 +1,6 @@
 // What the bubble puzzles show in the portal, drawn with the machine's fonts as a player sees
-// them: the strip's texts each on its plate, and the number box of "Choose Another" over the bare
-// board.
+// them: the strip's texts each on its plate, the player's statistics on their card, and the number
+// box of "Choose Another" over the bare board.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,16 +31,20 @@ protected:
         ASSERT_TRUE(OnTitle());
     }
 
-    static constexpr int kStripTop = 364, kStripBottom = 382;
+    struct Rows {
+        int top, bottom;
+    };
+    static constexpr Rows kStrip{364, 382};
+    static constexpr Rows kPlayersCard{296, 320};
 
-    // The strip's texts on the rows of y 372, each as the columns from its first ink to its last:
-    // words of a text lie closer together than the texts do.
-    std::vector<std::pair<int, int>> StripTexts() const {
+    // The texts on the rows, each as the columns from its first ink to its last: words of a text
+    // lie closer together than the texts do.
+    std::vector<std::pair<int, int>> Texts(Rows rows) const {
         constexpr int kWordGap = 8;
         std::vector<std::pair<int, int>> texts;
         for (int x = 0; x < 500; ++x) {
             bool inked = false;
-            for (int y = kStripTop; y < kStripBottom && !inked; ++y) inked = Pixel(x, y) == kInk;
+            for (int y = rows.top; y < rows.bottom && !inked; ++y) inked = Pixel(x, y) == kInk;
             if (!inked) continue;
             if (!texts.empty() && x - texts.back().second <= kWordGap) texts.back().second = x;
             else texts.emplace_back(x, x);
@@ -49,9 +53,9 @@ protected:
     }
     // The colours of every pixel other than ink up to two columns beyond a text's ends: a text on
     // its plate has only the plate around it.
-    std::set<uint32_t> AroundTheText(std::pair<int, int> text) const {
+    std::set<uint32_t> AroundTheText(std::pair<int, int> text, Rows rows) const {
         std::set<uint32_t> around;
-        for (int y = kStripTop + 2; y < kStripBottom - 2; ++y)
+        for (int y = rows.top + 2; y < rows.bottom - 2; ++y)
             for (int x = text.first - 2; x <= text.second + 2; ++x)
                 if (Pixel(x, y) != kInk) around.insert(Pixel(x, y));
         return around;
@@ -63,10 +67,29 @@ TEST_F(Brisquet2LookTest, TheLastChallengePuzzlesStripKeepsEachTextOnItsPlate) {
     StartBreaking();
     ASSERT_TRUE(OnPlay());
     // "Hard", the score and "150 of 150 (2000 Points)".
-    const std::vector<std::pair<int, int>> texts = StripTexts();
+    const std::vector<std::pair<int, int>> texts = Texts(kStrip);
     ASSERT_EQ(texts.size(), 3u);
     for (const auto& text : texts)
-        EXPECT_EQ(AroundTheText(text).size(), 1u) << "the text from x " << text.first << " to " << text.second;
+        EXPECT_EQ(AroundTheText(text, kStrip).size(), 1u)
+            << "the text from x " << text.first << " to " << text.second;
+}
+
+// Late in the challenge: "Break Score: 123,456 (level 150)" and the random line's large counts.
+TEST_F(Brisquet2LookTest, ALateChallengesStatisticsStayOnThePlayersCard) {
+    headless_->SetSystemFonts(true);
+    MakeInstalledWithTheGuest();
+    StartWithGame(BRISQUET2_GAM);
+    ASSERT_TRUE(OnTitle());
+    SetUserValue("Guest - Level", "150");
+    SetUserValue("Guest - BreakScore", "123456");
+    SetUserValue("Guest - RandomSolved", "1234");
+    SetUserValue("Guest - RandomAttempted", "2345");
+    Restart();
+    ASSERT_TRUE(OnTitle());
+    const std::vector<std::pair<int, int>> texts = Texts(kPlayersCard);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(AroundTheText(texts[0], kPlayersCard).size(), 1u)
+        << "the lines from x " << texts[0].first << " to " << texts[0].second;
 }
 
 TEST_F(Brisquet2LookTest, ChooseAnotherOnTheFailedPanelAsksOverTheBareBoard) {

@@ -1,6 +1,7 @@
 // Brisquet2 in the real portal on the headless backend, launched as RIVAKEL_GAME launches it: the
-// bot solves the first puzzle through the portal's window and the next start goes on from the
-// second; the portal closing under any of the game's boxes changes nothing the game stored.
+// bot solves the first puzzle through the portal's window, the portal is closed under "Well Done"
+// and the next start goes on from the second; the portal closing under any of the game's boxes
+// changes nothing the game stored.
 #include <gtest/gtest.h>
 
 #include "Apps/Brisquet2/Puzzle.h"
@@ -24,11 +25,14 @@ TEST_F(Brisquet2PortalTest, TheFirstPuzzleIsSolvedThroughThePortalAndTheNextStar
     std::string error;
     ASSERT_TRUE(bot.Solve(&error)) << error;
     ASSERT_TRUE(PanelUp());
-    SolvedNext();
+    ExpectPress("IDD_QUIT_*", kIdAccept);
+    headless_->PushClose();
+    Wait(100);
+    ASSERT_TRUE(test_portal::SessionStopping());
+    test_portal::End();
+    Start();
     EXPECT_EQ(UserValue("Guest - Level"), "2");
     EXPECT_EQ(UserValue("Guest - BreakScore"), "125");
-
-    Restart();
     ASSERT_TRUE(OnTitle());
     StartBreaking();
     ShellRandomDouble random;

@@ -75,7 +75,7 @@ TEST(PuzzleSession, ChallengeCostsAndLevels) {
     EXPECT_EQ(session.MainMenu(), Effect(-17));  // record 2: 175 points
     session.Failed();
     EXPECT_EQ(session.Replay(), Effect(-17));
-    EXPECT_EQ(session.Solved(), Effect(175));
+    EXPECT_EQ(session.Solved(), Effect(175, 22));
     EXPECT_EQ(session.MainMenu(), Effect(0, 22));
     EXPECT_EQ(session.Skip(), Effect(0, 22));  // "Keep Breaking" after a solved puzzle is free
     // The other modes' choices leave the challenge alone.

@@ -2,8 +2,8 @@
 //
 //   img-title-500x420.gif   a sunny ballpark: the name across the sky, Wick giving a thumbs up
 //                           at the bottom left; plain cream where the game writes (the best
-//                           players at x 195-400, y 98-196; the instructions at x 172-496,
-//                           y 306-416) and a calm lawn under the "Play Ball!" button (50, 144)
+//                           players at x 195-400, y 98-196; the instructions at x 165-495,
+//                           y 307-415) and a calm lawn under the "Play Ball!" button (50, 144)
 //   p-img-logo-80x60.gif    the logo for the portal's pages
 #include <cmath>
 
@@ -67,7 +67,7 @@ art::Picture Title() {
     LabelText(c, (kWidth - tw) / 2, 78, tagline, 15, kWhite, kIndigo);
     // Where the best players and the instructions are written.
     Panel(c, 192, 96, 210, 102);
-    Panel(c, 170, 304, 328, 114);
+    Panel(c, 162, 304, 336, 114);
     Snack(c, 0, 408, 104, 40);
     Snack(c, 1, 436, 150, 34);
     Snack(c, 2, 140, 100, 44);

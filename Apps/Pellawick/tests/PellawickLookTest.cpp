@@ -1,6 +1,6 @@
 // What the stadium game shows in the portal, drawn with the machine's fonts as a player sees it:
-// the text buttons in the game's colours, and every panel of a game won from the first inning
-// with its lines inside the frame.
+// the text buttons in the game's colours, the title's instructions and every panel of a game won
+// from the first inning with its lines inside the frame.
 #include <gtest/gtest.h>
 
 #include "Apps/Pellawick/tests/PellawickSession.h"
@@ -53,6 +53,13 @@ TEST_F(PellawickLookTest, TextButtonsAreLightBlueWithBlackTextThatTurnsWhiteUnde
     EXPECT_GT(Count(kButtonFill, kLeft, kTop, kRight, kBottom), 1000);
     EXPECT_GT(Count(kWhite, kLeft, kTop, kRight, kBottom), 150);
     EXPECT_EQ(Count(kBlack, kLeft, kTop, kRight, kBottom), 0);
+}
+
+// The instructions' panel ends at x 495 inside its rim: the longest line stops short of it.
+TEST_F(PellawickLookTest, HowToPlaysLinesKeepClearOfThePanelsRightEdge) {
+    StartOnTitle();
+    EXPECT_GT(Count(kBlack, 180, 334, 491, 412), 2000) << "the lines";
+    EXPECT_EQ(Count(kBlack, 491, 334, 495, 412), 0);
 }
 
 // Space through each intro, P to win each inning at once, up to the game won and the title.

@@ -1,5 +1,5 @@
-// Shapes Pennimar's pictures share: outlined cartoon parts, the four animals, the farmer and the
-// lettering of the name.
+// Shapes Pennimar's pictures share: outlined cartoon parts, the four animals, the farmer, the
+// lettering of the name and the field's tiles.
 #pragma once
 
 #include <cstdint>
@@ -20,5 +20,11 @@ void DrawAnimal(art::Canvas& c, int kind, float phase, bool resting);
 void DrawFarmer(art::Canvas& c, float x, float y, float size);
 // The game's name in barn red with a cream and a brown ring.
 void NameLettering(art::Canvas& c, int x, int y, std::string_view text, const art::TextStyle& style);
+
+// The field's 32x32 tiles, seamless: open earth, and the grass of land fenced in.
+art::Canvas EarthTile();
+art::Canvas GrassTile();
+// Covers [left, right) x [top, bottom) with the tile laid from the canvas's top-left corner.
+void Tile(art::Canvas& c, const art::Canvas& tile, int left, int top, int right, int bottom);
 
 }  // namespace pennimar_art

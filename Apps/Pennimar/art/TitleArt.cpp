@@ -78,13 +78,14 @@ constexpr float kTrail[][2] = {{150, 116}, {150, 60}, {60, 60}, {60, 116}};
 art::Picture Demo() {
     constexpr int kFrames = 12;
     const float w = 212, h = 124;
+    const Canvas earth = EarthTile(), grass = GrassTile();
     art::Picture picture;
     for (int f = 0; f < kFrames; ++f) {
+        // The play field's own earth, and its grass where the fence closes.
         Canvas c(212, 124);
-        c.Fill(Path::Rect(0, 0, w, h), kEarth);
-        for (float y = 6; y < h; y += 8) c.Line(4, y, w - 4, y, 1, kEarthDark);
+        Tile(c, earth, 0, 0, 212, 124);
         const bool closed = f >= 9;
-        if (closed) c.Fill(Path::Rect(60, 60, 90, 56), kGrass);
+        if (closed) Tile(c, grass, 60, 60, 150, 116);
         c.Outline(Path::Rect(4, 4, w - 8, h - 8), 3, kWoodDark);
         c.Outline(Path::Rect(4, 4, w - 8, h - 8), 1.2f, kWood);
         // The trail grows a third each three frames, then the farmer walks on.

@@ -1,5 +1,6 @@
-// What the fence-laying game shows in the portal: bare earth with no grain to it, and the farmer
-// and the fox whole where the field's border runs along the game area's edges.
+// What the fence-laying game shows in the portal: bare earth with no grain to it on the farm and in
+// the title's demo, and the farmer and the fox whole where the field's border runs along the game
+// area's edges.
 #include <gtest/gtest.h>
 
 #include "Apps/Pennimar/tests/PennimarSession.h"
@@ -45,20 +46,35 @@ protected:
     }
 };
 
-// Ploughed boards would change colour far more often down a column than along a row.
+// Ploughed boards would change colour far more often down a column than along a row: the title's
+// demo and the day's farm both show the crumbly earth.
 TEST_F(PennimarLookTest, TheBareEarthHasNoGrain) {
-    StartVeryHard();
-    int alongRows = 0, downColumns = 0;
-    // Left of the day's panel, clear of the fence.
-    for (int y = 62; y < 400; ++y) {
-        for (int x = 10; x < 140; ++x) {
-            alongRows += Pixel(x, y) != Pixel(x + 1, y) ? 1 : 0;
-            downColumns += Pixel(x, y) != Pixel(x, y + 1) ? 1 : 0;
+    struct Ground {
+        const char* where;
+        int left, top, right, bottom;
+    };
+    // Clear of the fences, the farmer and the animals: the demo at (16, 270), left of its trail,
+    // and the farm left of the day's panel.
+    const Ground demo{"the title's demo", 22, 276, 66, 386}, farm{"the day's farm", 10, 62, 140, 400};
+    const auto expectNoGrain = [this](const Ground& ground) {
+        int alongRows = 0, downColumns = 0;
+        for (int y = ground.top; y < ground.bottom; ++y) {
+            for (int x = ground.left; x < ground.right; ++x) {
+                alongRows += Pixel(x, y) != Pixel(x + 1, y) ? 1 : 0;
+                downColumns += Pixel(x, y) != Pixel(x, y + 1) ? 1 : 0;
+            }
         }
-    }
-    ASSERT_GT(alongRows + downColumns, 0);
-    EXPECT_LT(downColumns, alongRows * 3 / 2);
-    EXPECT_LT(alongRows, downColumns * 3 / 2);
+        ASSERT_GT(alongRows + downColumns, 0) << ground.where;
+        EXPECT_LT(downColumns, alongRows * 3 / 2) << ground.where;
+        EXPECT_LT(alongRows, downColumns * 3 / 2) << ground.where;
+    };
+    MakeInstalledWithTheGuest();
+    StartWithGame(PENNIMAR_GAM);
+    ASSERT_TRUE(OnTitle());
+    expectNoGrain(demo);
+    ChooseLevel(kVeryHard);
+    ASSERT_TRUE(PanelUp());
+    expectNoGrain(farm);
 }
 
 TEST_F(PennimarLookTest, TheFarmerAndTheFoxShowWholeOnTheBordersAtTheEdges) {

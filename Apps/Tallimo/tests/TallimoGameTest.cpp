@@ -58,12 +58,18 @@ TEST(TallimoGame, ADamagedTableIsReadWithinBoundsAndDrawnAsText) {
     session.Stop();
 }
 
+// The keys' dark blue labels, DEL and END among them, all lie on the truck's load, none on the cab.
 TEST(TallimoGame, TheTypedNameKeepsEightCapitalsAndEntersAtTheFirstRowNotAboveTheMoney) {
     TallimoSession session;
+    session.Harness().Headless()->SetSystemFonts(true);
     ASSERT_TRUE(session.Start());
     StoreTable(session, {"Ace", "Bea", "Cal", "Dot", "Eve"}, {"50000", "40000", "100", "50", "10"});
     const int money = LoseAGame(session);
     ASSERT_TRUE(session.OnNameEntry());
+    constexpr uint32_t kLabel = 0x000099;
+    constexpr int kLoadLeft = 66, kLoadRight = 66 + 296, kTruckTop = 234;
+    EXPECT_GT(session.Count(kLabel, kLoadLeft, kTruckTop, kLoadRight, 420), 2000);
+    EXPECT_EQ(session.Count(kLabel, kLoadRight, kTruckTop - 30, 500, 420), 0);
     session.Type("abcdefghij");
     session.Key(kVkBackspace);
     session.Type("\r");  // Enter arrives as typed text

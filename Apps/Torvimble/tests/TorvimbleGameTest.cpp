@@ -1,5 +1,6 @@
 // The card room through the harness's shell window: the holdings a player starts with, leaving a
-// hand in the middle, the gift when the clams run out and the hand that ends on consecutive cards.
+// hand in the middle, the gift when the clams run out, the hand that ends on consecutive cards and
+// the staff list's cards.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -139,6 +140,22 @@ TEST(TorvimbleGame, ConsecutiveOuterCardsEndTheHandWithNothingAtStake) {
     EXPECT_TRUE(session.OnTitle());
     EXPECT_EQ(session.Boxes("Return to Main Menu"), 0);
     EXPECT_EQ(session.Holdings(), std::to_string(bot.Clams()));
+}
+
+// The staff list spelled on small cards, 17 pixels a line from y 10: the two rows above each line
+// show only the table, so no card or letter runs into the line above or below it.
+TEST(TorvimbleGame, TheStaffListsLinesOfCardsStandApart) {
+    TorvimbleSession session;
+    session.Harness().Headless()->SetSystemFonts(true);
+    ASSERT_TRUE(session.Start());
+    for (const char key : std::string("PLUMTAG")) session.Harness().Key(key);
+    session.Wait(45000);
+    constexpr uint32_t kTable = 0x999999;
+    EXPECT_LT(session.Count(kTable, 0, 10, 500, 350), 500 * 340 / 2) << "the cards";
+    for (int line = 0; line < 20; ++line) {
+        const int y = 10 + 17 * line;
+        EXPECT_EQ(session.Count(kTable, 0, y - 2, 500, y), 2 * 500) << "above line " << line + 1;
+    }
 }
 
 }  // namespace

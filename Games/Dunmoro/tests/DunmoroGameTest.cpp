@@ -232,6 +232,26 @@ TEST_F(DunmoroGameTest, ChangingThePlayerChecksTheName) {
     EXPECT_EQ(session.PlayerValue(kCurLayout, "Maya"), "1");
 }
 
+// The panel after a change shows the new name as a title started with that player shows it.
+TEST_F(DunmoroGameTest, ChangingThePlayerLeavesNothingOfTheOldName) {
+    session.Harness().Headless()->SetSystemFonts(true);
+    const auto panel = [this] {
+        std::vector<uint32_t> pixels;
+        for (int y = 238; y < 290; ++y)
+            for (int x = 130; x < 500; ++x) pixels.push_back(session.Pixel(x, y));
+        return pixels;
+    };
+    session.SetValue(kCurPlayer, "Guinevra");
+    ASSERT_TRUE(session.Start());
+    session.Harness().QueueInput("Mo");
+    session.Click(350, 304);
+    ASSERT_EQ(session.Value(kCurPlayer), "Mo");
+    const std::vector<uint32_t> changed = panel();
+    session.Stop();
+    ASSERT_TRUE(session.Start());
+    EXPECT_EQ(changed, panel());
+}
+
 TEST_F(DunmoroGameTest, ResettingTheProfileMovesThePlayerToTheBottomOfTheTable) {
     session.SetValue("Score1Name", "A");
     session.SetValue("Score1Score", "900");

@@ -65,6 +65,7 @@ void CApp::ParseCommandLine(std::span<const std::string> args) {
     folders.folders = InstallFolders::FromPlatform();
     const std::optional<std::string> keptMailing = CInstaller(std::move(folders)).HasAppMsg();
     program.pendingRml = keptMailing.has_value();
+    program.pendingRmlKept = keptMailing.has_value();
     program.pendingRmlPath = keptMailing.value_or(std::string());
     InstallerFields fields = ParseInstallerFields(args);
     if (fields.error != CommandLineError::None) {
@@ -90,10 +91,17 @@ void CApp::CreateMainWindow() {
     if (!program.mainWindow) Error("Failed in call to CreateWindowEx in AppInit");
 }
 
-bool CApp::ProbeInstalled() const {
+bool CApp::ProbeInstalled() {
     for (const std::string& root : {platform::DataFolder(), platform::CurrentFolder()}) {
         std::optional<std::string> path = platform::ResolvePath(root, kCoreStorePath);
-        if (path && platform::FileExists(*path)) return true;
+        if (!path) continue;
+        if (platform::FileExists(*path)) return true;
+        if (platform::FolderExists(*path)) {
+            Warning("CApp: a folder is where the user store belongs (%s); the portal is installed all the same",
+                    path->c_str());
+            storeInTheWay_ = *path;
+            return true;
+        }
     }
     return false;
 }

@@ -34,6 +34,8 @@ public:
 
     bool IsInstalled() const { return installed_; }
     void SetInstalled() { installed_ = true; }
+    // The folder found where the user store belongs at start; "" when there was none.
+    const std::string& StoreInTheWay() const { return storeInTheWay_; }
     void SetShellPath(std::string_view path) { shellPath_ = path; }
     const std::string& GetLaunchPath() const { return launchPath_; }
     const std::string& GetShellPath() const { return shellPath_; }
@@ -87,11 +89,12 @@ public:
 private:
     void ParseCommandLine(std::span<const std::string> args);
     void CreateMainWindow();
-    bool ProbeInstalled() const;
+    bool ProbeInstalled();
 
     std::string title_ = "Rivakel";
     std::string skinName_ = "Default.skn";
     bool installed_ = false;
+    std::string storeInTheWay_;
     std::string shellPath_;
     std::string launchPath_;
     std::string setupFilePath_;
@@ -120,6 +123,7 @@ VideoApiVersion GetVideoApiVersion();
 // The seven texts of the system report, in order.
 std::vector<std::string> OsInfoFields();
 
-// The shell's folder below the user's data folder, and the file whose presence means installed.
+// The shell's folder below the user's data folder, and the file whose presence means installed
+// (a folder in its place too: the store keeps it aside).
 std::string ShellDataFolder();
 inline constexpr std::string_view kCoreStorePath = "Rivakel\\System\\Core.rdt";

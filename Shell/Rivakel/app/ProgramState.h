@@ -30,6 +30,8 @@ struct ProgramState {
 
     bool pendingRml = false;
     std::string pendingRmlPath;
+    // The pending mailing is the one kept by an earlier start, not a file named on the command line.
+    bool pendingRmlKept = false;
 
     bool inactive = false;
     // The one shell timer that still runs while the window is inactive; set by the shell frame.

@@ -15,6 +15,7 @@
 #include "app/SessionMailing.h"
 #include "core/base/CSubsystem_Clock.h"
 #include "core/base/Log.h"
+#include "core/base/Strings.h"
 #include "core/base/ShutdownFlag.h"
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/dialogs/ShellDialogs.h"
@@ -22,6 +23,7 @@
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/SurfaceServices.h"
+#include "core/install/InstallMessages.h"
 #include "core/net/CSubsystem_Net.h"
 #include "core/outbox/COutbox.h"
 #include "core/resources/ResourceRegistry.h"
@@ -214,6 +216,27 @@ void CreateShellWindow() {
     });
 }
 
+// A folder where the user store belongs: the store keeps it aside and starts a new file, or
+// every save fails while it stays.
+void ReportStoreInTheWay() {
+    const std::string& folder = g_pApp->StoreInTheWay();
+    const CSubsystem_UserStore* store = UserStore();
+    if (folder.empty() || store == nullptr) return;
+    std::string text;
+    if (platform::FolderExists(folder)) {
+        text = FormatToString("A folder is where Rivakel keeps your\nplayers and scores:\n%s\nRivakel cannot "
+                              "save them until\nthe folder is moved away.",
+                              folder.c_str());
+    } else if (const std::string& aside = store->CoreKeptAside(); !aside.empty()) {
+        text = FormatToString("A folder was where Rivakel keeps your\nplayers and scores:\n%s\nIt was renamed %s,\n"
+                              "and Rivakel keeps them in a new file.",
+                              folder.c_str(), aside.substr(aside.find_last_of('/') + 1).c_str());
+    } else {
+        return;
+    }
+    ShowMessageBox("Players and Scores", text, kMessageBoxExclamation);
+}
+
 void DestroyShellWindow() {
     SetMemoryErrorBox({});
     CurrentDialogEnvironment() = {};
@@ -292,16 +315,22 @@ int SetSessionGUID(std::span<const std::string> args) {
         g_pApp->CopyFilesByPattern("\\System\\Catalogs", "ppc-*");
         g_pApp->CopyFilesByPattern("\\System\\Catalogs", "pmb-*");
     }
+    // The first page depends on it.
+    SettleKeptMailing();
     CreateShellWindow();
 
     if (!g_pApp->IsInstalled()) TrackUninstalledSession(version);
     if (CSubsystem_UserStore* store = UserStore()) store->FlushPending();
+    // An installed portal that has no identifier and no request for one (a store seeded for a
+    // development run, an Outbox file lost) asks as its installation would have.
+    if (g_pApp->IsInstalled()) RequestShellGuid(UserStore(), version);
     g_pApp->SendEID();
     TrackSessionStart();
     ReportShellVersion(version);
     g_pApp->SendOSInfo();
     // An e-mailed game's first start offers the installation and ends the session.
     if (!g_pApp->IsInstalled()) g_pApp->PromptCompanionInstall();
+    if (!SessionStopping()) ReportStoreInTheWay();
     if (!SessionStopping()) ProcessPendingRml();
     RunPendingSessionStop();
     return 0;

@@ -9,8 +9,10 @@
 #include "core/base/Log.h"
 #include "core/base/Strings.h"
 #include "core/base/Version.h"
+#include "core/install/GameFile.h"
 #include "frame/pages/DataMailingReader.h"
 #include "frame/shell/Shell.h"
+#include "platform/Host.h"
 
 namespace {
 
@@ -65,12 +67,33 @@ void HandOver(const mailing::ReceivedMailing& mailing, std::string_view text) {
 void StartMailedGame(CShell& shell, int index, std::string message) {
     if (const std::optional<GameTableEntry> entry = shell.Games().Entry(index)) g_pApp->SetGameFile(entry->module);
     // Set only for the game it was mailed to: a mailing handed over leaves no message behind.
-    shell.SetPendingMessage(std::move(message));
+    shell.SetPendingMessage(std::move(message), index);
     shell.LaunchGame(index);
     g_pApp->Installer().DeleteAppMsg();
 }
 
+// The identifier of the game this start brings (the installer's game file), or nullopt.
+std::optional<std::string> BroughtGameId() {
+    const std::string file = g_pApp->GetGameFile();
+    if (file.empty()) return std::nullopt;
+    const std::optional<GameFileStrings> game = ReadGameFile(platform::JoinPath(g_pApp->GetLaunchPath(), file));
+    return game ? std::optional<std::string>(game->identifier) : std::nullopt;
+}
+
 }  // namespace
+
+void SettleKeptMailing() {
+    ProgramState& program = Program();
+    if (!program.pendingRml || !program.pendingRmlKept || g_pApp == nullptr) return;
+    std::optional<std::string> mailedGame;
+    g_pApp->Installer().OpenDataMailFile(program.pendingRmlPath, [&](std::string_view text) {
+        if (std::optional<mailing::ReceivedMailing> mailing = mailing::ReadMailing(text)) mailedGame = mailing->gameId;
+    });
+    const std::optional<std::string> brought = BroughtGameId();
+    if (mailedGame && brought && EqualsNoCase(*mailedGame, *brought)) return;
+    program.pendingRml = false;
+    program.pendingRmlKept = false;
+}
 
 void ProcessPendingRml() {
     const ProgramState& program = Program();

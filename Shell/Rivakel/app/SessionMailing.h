@@ -6,6 +6,10 @@
 
 struct VersionRecord;
 
+// Before the shell window is made: a kept mailing waits for the start that brings the game it
+// names, and any other e-mailed start goes on to its own game.
+void SettleKeptMailing();
+
 // The last step of the session's start: the pending file, when there is one, is read and opened.
 void ProcessPendingRml();
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <variant>
 
 #include "PortalLook.h"
 
@@ -132,10 +133,28 @@ art::Picture DrawCatalogIcon() {
     return picture;
 }
 
+// The diving game's card: its submarine seen through a round window on the sea.
+void SeaWindow(Canvas& c, float cx, float cy) {
+    constexpr float r = 30;
+    c.Fill(Path::Ellipse(cx, cy, r, r),
+           Paint::Linear(0, cy - r, 0, cy + r, {{0, 0xBDEBFF}, {0.45f, 0x55B0E0}, {1, 0x1F5F96}}));
+    for (const float dx : {-22.0f, -8.0f, 6.0f, 20.0f})
+        c.Line(cx + dx - 4, cy - 17, cx + dx + 2, cy - 19, 1.5f, 0xE6F7FF);  // ripples under the surface
+    portal::Submarine(c, cx, cy + 6, 1);
+    for (const auto& [dx, dy, br] : {std::array{-20.0f, -4.0f, 2.5f}, std::array{-16.0f, -11.0f, 1.8f},
+                                     std::array{22.0f, -6.0f, 2.0f}}) {
+        c.Outline(Path::Ellipse(cx + dx, cy + dy, br, br), 1, 0xE6F7FF);
+    }
+    c.Outline(Path::Ellipse(cx, cy, r, r), 2, 0x1F5F96);
+}
+
+// What a card shows in its medallion: a portal glyph, or a picture of the game drawn centred there.
+using Emblem = std::variant<Glyph, void (*)(Canvas&, float cx, float cy)>;
+
 struct CatalogTile {
     const char* name;
     const char* line;
-    Glyph glyph;
+    Emblem emblem;
     uint32_t colour;
 };
 
@@ -146,7 +165,7 @@ constexpr std::array<CatalogTile, 6> kTiles{{
     {"Pellawick", "Stadium snacks", Glyph::Games, 0xFF9900},
     {"Torvimble", "Cards for clams", Glyph::Card, 0x2E8B9A},
     {"Brisquet", "Bubble puzzles", Glyph::Games, 0xC00000},
-    {"Aurelsk", "Deep-sea diving", Glyph::About, 0x3399CC},
+    {"Aurelsk", "Deep-sea diving", SeaWindow, 0x3399CC},
 }};
 
 art::Picture DrawCatalogPage() {
@@ -162,7 +181,10 @@ art::Picture DrawCatalogPage() {
         const float x = 20 + 160 * static_cast<float>(i % 3), y = 84 + 165 * static_cast<float>(i / 3);
         portal::ButtonFace(c, {x, y, 140, 150}, tile.colour, false);
         portal::Medallion(c, x + 70, y + 52, 34, portal::kCream, false);
-        portal::DrawGlyph(c, tile.glyph, x + 70, y + 52, 40, tile.colour, art::Shade(tile.colour, -0.6f));
+        if (const Glyph* glyph = std::get_if<Glyph>(&tile.emblem))
+            portal::DrawGlyph(c, *glyph, x + 70, y + 52, 40, tile.colour, art::Shade(tile.colour, -0.6f));
+        else
+            std::get<1>(tile.emblem)(c, x + 70, y + 52);
         portal::Caption(c, x + 70, y + 106, tile.name, art::TextStyle{16, true}, portal::kWhite,
                         art::Shade(tile.colour, -0.6f));
         portal::Caption(c, x + 70, y + 128, tile.line, art::TextStyle{11, true}, portal::kCreamDeep,

@@ -324,6 +324,24 @@ TEST(FrameMockupTest, EveryButtonChangesVisiblyUnderThePointer) {
             << menu;
 }
 
+// The diving game's card in the built-in catalogue shows the submarine of its tile on the Games
+// page: every pixel of the tile's hull colour, around the hull's centre (40, 27), has it on the
+// card too, around (410, 307), the middle of the sixth card's window.
+TEST(FrameMockupTest, TheDivingGamesCatalogueCardShowsItsSubmarine) {
+    const Canvas& tile = Picture("img-prevgamelogo-Aurelsk.gif");
+    const Canvas& page = Picture("img-catalog-page-500x420.gif");
+    const uint32_t hull = tile.At(34, 31);  // the hull between two portholes
+    int inTile = 0, onCard = 0;
+    for (int y = 0; y < tile.Height(); ++y)
+        for (int x = 0; x < tile.Width(); ++x)
+            if (tile.At(x, y) == hull) {
+                ++inTile;
+                onCard += page.At(410 - 40 + x, 307 - 27 + y) == hull;
+            }
+    ASSERT_GT(inTile, 300);
+    EXPECT_EQ(onCard, inTile);
+}
+
 // The shell stacks menu buttons 67 pixels apart with a 15-pixel label under each picture, and
 // moves a button left when its label is wider than the picture: every button, label included,
 // stays on the column it fills, in both skins.

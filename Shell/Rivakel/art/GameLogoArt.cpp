@@ -129,15 +129,7 @@ void Frog(Canvas& c) {
 
 void Submarine(Canvas& c) {
     for (float x = 0; x < 80; x += 10) c.Line(x, 10, x + 5, 8, 1.5f, 0x99DDFF);
-    c.Fill(Path::Rect(44, 8, 3, 12), 0x886600);
-    c.Fill(Path::Rect(44, 8, 8, 3), 0x886600);
-    c.Fill(Path::RoundRect(36, 16, 14, 8, 3), 0xE6B800);
-    c.Fill(Path::Ellipse(40, 28, 26, 9), 0x997700);
-    c.Fill(Path::Ellipse(40, 27, 25, 8), 0xFFCC00);
-    for (const float x : {28.0f, 40.0f, 52.0f}) {
-        c.Fill(Path::Ellipse(x, 27, 3, 3), 0x886600);
-        c.Fill(Path::Ellipse(x, 27, 2, 2), 0x99DDFF);
-    }
+    portal::Submarine(c, 40, 27, 1);
     Ball(c, 12, 38, 2, 0xCCFFFF);
     Ball(c, 70, 34, 2.5f, 0xCCFFFF);
 }

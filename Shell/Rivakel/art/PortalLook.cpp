@@ -260,6 +260,25 @@ void WordMark(Canvas& c, int x, int y, std::string_view text, const art::TextSty
             if (light.At(px, py) != art::kKey) c.Set(px, py, light.At(px, py));
 }
 
+void Submarine(Canvas& c, float cx, float cy, float scale) {
+    const auto at = [&](float dx, float dy) { return art::PointF{cx + dx * scale, cy + dy * scale}; };
+    const auto rect = [&](float dx, float dy, float w, float h) {
+        const art::PointF p = at(dx, dy);
+        return Path::Rect(p.x, p.y, w * scale, h * scale);
+    };
+    c.Fill(rect(4, -19, 3, 12), 0x886600);  // the periscope
+    c.Fill(rect(4, -19, 8, 3), 0x886600);
+    const art::PointF tower = at(-4, -11);
+    c.Fill(Path::RoundRect(tower.x, tower.y, 14 * scale, 8 * scale, 3 * scale), 0xE6B800);
+    c.Fill(Path::Ellipse(cx, at(0, 1).y, 26 * scale, 9 * scale), 0x997700);
+    c.Fill(Path::Ellipse(cx, cy, 25 * scale, 8 * scale), 0xFFCC00);
+    for (const float dx : {-12.0f, 0.0f, 12.0f}) {
+        const art::PointF porthole = at(dx, 0);
+        c.Fill(Path::Ellipse(porthole.x, porthole.y, 3 * scale, 3 * scale), 0x886600);
+        c.Fill(Path::Ellipse(porthole.x, porthole.y, 2 * scale, 2 * scale), 0x99DDFF);
+    }
+}
+
 void Mascot(Canvas& c, float cx, float cy, float rx, float ry) {
     const float r = std::min(rx, ry);
     c.Fill(Path::Ellipse(cx, cy, rx, ry), Paint::Radial(cx - rx * 0.4f, cy - ry * 0.45f, r * 1.6f,

@@ -93,6 +93,9 @@ void WordMark(art::Canvas& c, int x, int y, std::string_view text, const art::Te
 // The portal's mascot: a cheerful orange ball with a face, squashed to rx by ry.
 void Mascot(art::Canvas& c, float cx, float cy, float rx, float ry);
 
+// The diving game's yellow submarine, its hull centred on (cx, cy): 52 pixels long at scale 1.
+void Submarine(art::Canvas& c, float cx, float cy, float scale);
+
 // A five-pointed star centred on (cx, cy), pointing up.
 art::Path StarPath(float cx, float cy, float outer, float inner);
 

@@ -60,6 +60,13 @@ enum class FileAccess { Shared, Private };
 // (the old file is then untouched and the temporary file removed).
 bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data,
                      FileAccess access = FileAccess::Shared);
+// What atomic writes killed before their end left in `folder` (not below it): temporary files
+// that no running writer holds, removed. They never hold a valid file.
+struct LeftTemporaries {
+    size_t files = 0;
+    uint64_t bytes = 0;
+};
+LeftTemporaries RemoveLeftTemporaries(const std::string& folder);
 bool DeleteFile(const std::string& path);
 // Like mkdir -p; the folders it makes are the user's alone (0700).
 bool CreateFolders(const std::string& path);
@@ -75,6 +82,9 @@ bool SetFileMode(const std::string& path, uint32_t mode);
 // rename(2): atomic, within one file system; an existing file at `to` is replaced, and so is an
 // empty folder when `from` is a folder. False on any failure, with both names untouched.
 bool RenamePath(const std::string& from, const std::string& to);
+// link(2): a second name `to` for the file at `from`; false when `to` exists, `from` is a
+// folder or the file system has no such links.
+bool LinkPath(const std::string& from, const std::string& to);
 // True only for a folder that is no symbolic link.
 bool IsRealFolder(const std::string& path);
 // Removes `path` with everything below it and never follows a symbolic link: a link is removed

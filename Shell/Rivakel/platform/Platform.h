@@ -177,11 +177,16 @@ struct FontMetrics {
 
 // One character's mono bitmap: `bits` holds width*height bytes, 1 where ink is.
 // `left` is the offset from the pen to the bitmap, `top` the rows from the bitmap's top to the baseline.
+// `advance` is whole pixels: a text measures the sum of its advances.
 struct Glyph {
     int advance = 0;
     int left = 0, top = 0;
     int width = 0, height = 0;
     std::vector<uint8_t> bits;
+    // The design before rounding and hinting, in 1/64 pixel: the advance, and the ink's left and
+    // right edges from the pen. A font without a design (0 here) lays glyphs out cell by cell.
+    int designAdvance = 0;
+    int designLeft = 0, designRight = 0;
 };
 
 struct FontRequest {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The portal as scripts/run.sh starts it (scripts/start-portal.sh on the build's own data folder),
 # on a private X server: its Games page has a tile for every game built (Dunmoro and Glimtide
-# among them), and a click on each starts that game. Works on a copy of the build's portal
-# folder. Exit 77 when something is missing.
+# among them), and a click on each starts that game. Against the local portal server, the store
+# seeded for a first run asks once for the installation's identifier, which every later message
+# carries. Works on a copy of the build's portal folder. Exit 77 when something is missing.
 set -u
 binary="${1:-}"
 [ -x "$binary" ] || { echo "no program at '$binary'"; exit 77; }
@@ -11,14 +12,25 @@ build="$(cd "$(dirname "$binary")/../.." && pwd)"
 source "$(dirname "$0")/XvfbSession.sh"
 need_tools Xvfb xdotool xwininfo
 source_dir="$(cd "$(dirname "$0")/../../../.." && pwd)"
+server="$build/Tools/portalserver/rivakel_portalserver"
+[ -x "$server" ] || { echo "no portal server at '$server'"; exit 77; }
 
 start_portal_session
+server_pid=""
+trap 'for pid in "$portal_pid" "$server_pid" "$xvfb_pid"; do [ -n "$pid" ] && stop "$pid"; done; wait 2>/dev/null; rm -rf "$work"' EXIT
 export RIVAKEL_PLATFORM=sdl SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work/run"
 mkdir -p "$work/run" && chmod 700 "$work/run"
 # A build folder of our own: the program itself and a copy of its portal folder.
 mkdir -p "$work/build/Shell/Rivakel"
 ln -s "$binary" "$work/build/Shell/Rivakel/rivakel"
 cp -r "$build/portal" "$work/build/portal"
+# The store as a first run finds it: the one the build seeds (start-portal.sh seeds it again).
+rm -rf "$work/build/portal/Rivakel/System"
+"${tied[@]}" "$server" --port 0 --port-file "$work/port" --record "$work/record.txt" 2>"$work/server.log" &
+server_pid=$!
+for _ in $(seq 200); do [ -s "$work/port" ] && break; sleep 0.05; done
+[ -s "$work/port" ] || fail "the portal server did not start"
+echo "127.0.0.1:$(cat "$work/port")" >"$work/build/portal/Rivakel/LocalTestServer.txt"
 
 # Starts the portal, shows the Games page, clicks tile <n> and prints the game that started.
 play_tile() {
@@ -62,4 +74,11 @@ for game in Dunmoro Glimtide; do
 done
 # The installed portal's folders were not touched: the data folder is the build's own.
 [ -e "$work/build/portal/Rivakel/System/Core.rdt" ] || fail "the build's data folder was not used"
+# One request for the identifier over all the starts (sent again under its own ids at most), and
+# the last message carries the identifier the server gave.
+asked=$(awk -F'\t' '$1 == "GetShellGUID" { print $3, $4 }' "$work/record.txt" | sort -u | wc -l)
+[ "$asked" -eq 1 ] || fail "$asked requests for the identifier: $(cut -f1,2 "$work/record.txt" | sort | uniq -c)"
+guid="$(sed -nE 's/.*<ShellGUID>([^<]*)<.*/\1/p' "$work/build/portal/Rivakel/System/Core.rdt")"
+[ -n "$guid" ] || fail "no identifier was stored"
+[ "$(tail -n1 "$work/record.txt" | cut -f2)" = "$guid" ] || fail "the last message came as $(tail -n1 "$work/record.txt" | cut -f2)"
 echo "ok"

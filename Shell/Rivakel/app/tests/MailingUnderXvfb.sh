@@ -5,8 +5,12 @@
 #  2. one for a game that is not installed shows the hand-over box; "Get it Now" keeps the mailing
 #     as System/etc/AppMsg.rml, sends the browser to the game's page on the portal server (a
 #     stand-in opener records it) and ends the program;
-#  3. a malformed one shows "Cannot Open", then the Home page;
-#  4. a mailing opened while the portal runs raises the running portal and opens nothing.
+#  3. while that mailing is kept, an e-mailed start of another game starts that game and leaves
+#     the mailing kept; the e-mailed start of the mailing's game installs it and opens the
+#     mailing; that game stops without taking the message, and the next game started hears
+#     nothing of it;
+#  4. a malformed one shows "Cannot Open", then the Home page;
+#  5. a mailing opened while the portal runs raises the running portal and opens nothing.
 # Arguments: the program, the folder of the test games, the portal server. Exit 77 when something
 # is missing. SHOTS=<folder> keeps a screenshot of each step there; KEEP_WORK=1 keeps the home.
 set -u
@@ -110,15 +114,48 @@ cmp -s "$work/mail/missing.rml" "$kept" || fail "the mailing was not kept whole"
 page="http://127.0.0.1:$port/games/%7B0F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0%7D"
 [ "$(cat "$work/browser.txt" 2>/dev/null)" = "$page" ] || fail "the browser was sent to '$(cat "$work/browser.txt" 2>/dev/null)'"
 curl -sf "$page" | grep -q "Get the game" || fail "the portal server has no page at $page"
-rm -f "$kept"
 
-# 3. Not a mailing: "Cannot Open", then the Home page.
+# 3. E-mailed starts while the mailing is kept: as an e-mailed game's launcher starts the portal.
+# The portal finds the game to start by the name of its file, which the portal's games share
+# with the game.
+start_emailed_game "$games/ShellTestGame.gam" "$work/other.log" "Shell Test Game"
+wait_for "Rivakel: game Shell Test Game started" "$work/other.log" || fail "another e-mailed game did not start"
+sleep 0.5
+shot 3-other-emailed-game
+grep -q "dialog IDD_NEEDNEWGAME shown" "$work/other.log" && fail "the kept mailing was opened for another game"
+kill -TERM "$portal_pid"
+ends_with "$portal_pid" 0 || fail "the other game's start did not end well"; portal_pid=""
+cmp -s "$work/mail/missing.rml" "$kept" || fail "the kept mailing is gone"
+
+start_emailed_game "$games/TestGame.gam" "$work/its-game.log"
+wait_for "Rivakel: game Test Game started" "$work/its-game.log" || fail "the mailing's game did not start"
+window_shown "$work/its-game.log" || fail "no window"
+[ -e "$kept" ] && fail "the opened mailing is still kept"
+grep -q "Rivakel: dialog .* shown" "$work/its-game.log" && fail "a box came up"
+# Games, then the second tile of "Games you have" (the games in the order of their identifiers):
+# leaving the running game is confirmed with Yes.
+sleep 0.5
+at="$(window_origin)"
+xdotool mousemove $(( ${at% *} + 300 )) $(( ${at#* } + 24 )) click 1
+sleep 0.5
+xdotool mousemove $(( ${at% *} + 189 + 12 + 92 + 40 )) $(( ${at#* } + 129 + 82 + 30 )) click 1
+wait_for "dialog IDD_QUIT_SAVED shown" "$work/its-game.log" || fail "no question before leaving the game"
+sleep 0.3
+xdotool key alt+y
+wait_for "Rivakel: game Shell Test Game started" "$work/its-game.log" || fail "the next game did not start"
+sleep 0.5
+shot 3-next-game
+kill -TERM "$portal_pid"
+ends_with "$portal_pid" 0 || fail "the mailing's start did not end well"; portal_pid=""
+grep -q 'Come and play' "$installed/System/Core.rdt" && fail "the next game heard the other game's message"
+
+# 4. Not a mailing: "Cannot Open", then the Home page.
 printf '<RML>Hello, this is no mailing</RML>' >"$work/mail/broken.rml"
 open_mailing "$work/mail/broken.rml" "$work/broken.log"
 wait_for "dialog MESSAGEBOX shown" "$work/broken.log" || fail "no box for a malformed mailing"
 grep -q "OpenDataMailing: the document is no data mailing" "$work/broken.log" || fail "the box is not Cannot Open"
 sleep 0.5
-shot 3-cannot-open
+shot 4-cannot-open
 at="$(window_origin)"
 xdotool mousemove $(( ${at% *} + 20 )) $(( ${at#* } + 560 )) click 1
 xdotool key Return
@@ -129,7 +166,7 @@ grep -q "Rivakel: game" "$work/broken.log" && fail "a game started"
 close_opened
 [ -e "$kept" ] && fail "a malformed mailing was kept"
 
-# 4. A mailing opened while the portal runs: the second start raises the first and ends.
+# 5. A mailing opened while the portal runs: the second start raises the first and ends.
 "${tied[@]}" "$installed/rivakel" 2>"$work/first.log" &
 first_pid=$!
 window_shown "$work/first.log" || fail "the plain start showed no window"

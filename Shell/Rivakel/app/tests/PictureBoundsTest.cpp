@@ -14,6 +14,8 @@
 #include "frame/host/GameHost.h"
 #include "frame/host/GameInfo.h"
 #include "frame/shell/ShellPage.h"
+// The card game runs here, named by the test.
+#define SHELL_TEST_GAME ""
 #include "frame/shell/tests/ShellSession.h"
 
 namespace {

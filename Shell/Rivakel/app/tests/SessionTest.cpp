@@ -164,4 +164,33 @@ TEST_F(SessionTest, TheShellsUserIsTheStoresAndKeepsTheWindowPlace) {
     EXPECT_EQ(EventService()->LastPosition().y, CSubsystem_Video::kOffWindow);
 }
 
+// The store of an installation that last told the server of the first release.
+TEST_F(SessionTest, AStoreThatReportedTheFirstReleaseReportsThisOneOnce) {
+    const std::filesystem::path core = DataHome() / "Rivakel/System/Core.rdt";
+    std::filesystem::create_directories(core.parent_path());
+    std::ofstream(core) << "<RDT ver=\"00.01.00.00\" shellver=\"01.00.00.0001\"><Shell><ShellGUID>{1}</ShellGUID>"
+                           "<ShellLastVerSentToServer>01.00.00.0001</ShellLastVerSentToServer></Shell></RDT>\r\n";
+    const auto reports = [] {
+        int count = 0;
+        const RdtNode* user = UserStore()->GetOutboxUser(std::nullopt);
+        for (size_t i = 0; user != nullptr && i < user->ChildCount(); ++i) {
+            const std::string* function = user->ChildAt(i)->AttrValue("Function");
+            if (function == nullptr || *function != "UpdateShellVersion") continue;
+            EXPECT_EQ(*user->ChildAt(i)->AttrValue("Params"), "01.02.01.0005");
+            ++count;
+        }
+        return count;
+    };
+    for (int start = 0; start < 2; ++start) {
+        ASSERT_FALSE(StartProgram({}).has_value());
+        EXPECT_EQ(reports(), 1) << start;
+        EXPECT_EQ(UserStore()->GetShellElement()->FindChild("ShellLastVerSentToServer")->Text(),
+                  std::optional<std::string>("01.02.01.0005"));
+        StopSession();
+        RunPendingSessionStop();
+        EndProgram();
+        ResetProgram();
+    }
+}
+
 }  // namespace

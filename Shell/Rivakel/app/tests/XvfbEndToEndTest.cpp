@@ -33,6 +33,13 @@ TEST(XvfbEndToEnd, TheDevelopmentPortalPlaysEveryBuiltGameFromItsGamesPage) {
     EXPECT_EQ(code, 0);
 }
 
+TEST(XvfbEndToEnd, AFolderWhereTheStoreBelongsIsToldAndThePortalStaysInstalled) {
+    std::string skip;
+    const auto code = RunXvfbScript("StoreInTheWayUnderXvfb.sh", {"testgames/ShellTestGame.gam"}, skip);
+    if (!code) RIVAKEL_REAL_WINDOW_MISSING(skip);
+    EXPECT_EQ(code, 0);
+}
+
 // Torvimble's module as the build lays it out, beside the program's folder.
 constexpr const char* kTorvimble =
     "../../Games/{6934F453-91A5-4910-A527-41732408C021}/{6934F453-91A5-4910-A527-41732408C021}.gam";

@@ -130,17 +130,20 @@ pixel() {  # x y in the window
 }
 
 # For a script that installs the portal ($work, $binary, $portal_pid, `fail`): an e-mailed game
-# unpacks into a "~rv" folder beside a copy of the program and starts it there; its dialogs are
-# accepted until the installing start ends.
-install_emailed_game() {  # game file, log
-  local launch="$work/~rv-install" name
-  name="$(basename "$1" .gam)"
+# unpacks into a "~rv" folder beside a copy of the program and starts it there (portal_pid).
+start_emailed_game() {  # game file, log, [the game file's name in the mail, without ".gam"]
+  local name="${3:-$(basename "$1" .gam)}"
+  local launch="$work/~rv-$name"
   mkdir -p "$launch"
   cp "$binary" "$launch/rivakel"
   cp "$1" "$launch/$name.gam"
   printf '#!/bin/sh\n' >"$launch/_$name.run"
   "${tied[@]}" "$launch/rivakel" "$launch" "$launch/_$name.run" "$name.gam" 2>"$2" &
   portal_pid=$!
+}
+# The first e-mailed start: its dialogs are accepted until the installing start ends.
+install_emailed_game() {  # game file, log
+  start_emailed_game "$1" "$2"
   window_made || fail "the e-mailed start showed no window"
   accept_until_gone "$portal_pid" || fail "the installation did not end"
   wait "$portal_pid"; local code=$?; portal_pid=""

@@ -6,9 +6,13 @@
 #include "core/base/Log.h"
 #include "core/base/Thunk.h"
 #include "core/dialogs/DialogEnvironment.h"
+#include "core/graphics/ButtonArgs.h"
 #include "core/graphics/CSubsystem_Input.h"
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
+
+using dialog_layout::kBorder;
+using dialog_layout::kGap;
 
 namespace {
 
@@ -21,27 +25,10 @@ bool AnyCharacterKeyDown(const CKeyStateTable& keys) {
     return false;
 }
 
-constexpr int kBorder = 2;
-constexpr int kMargin = 10;
-constexpr int kGap = 8;
-constexpr int kButtonHeight = 23;
-constexpr int kButtonMinWidth = 75;
-constexpr int kButtonGap = 8;
-constexpr int kMoreWidth = 26;
-constexpr int kMoreHeight = 18;
-constexpr int kEditHeight = 22;
-constexpr int kWarningSize = 32;
-constexpr int kMinTermsHeight = 60;
-constexpr int kMessageMinWidth = 240;
-
 std::vector<CDialog*>& Stack() {
     static std::vector<CDialog*> open;
     return open;
 }
-
-// Dialog units of the templates' font become pixels of the kit's.
-int UnitsToX(int units) { return units * 3 / 2; }
-int UnitsToY(int units) { return units * 13 / 8; }
 
 void DrawWarningSign(CImage& image, int x, int y) {
     auto* sign = new CSurface("img-msgbox-warning-32x32.gif", CSurface::kFlagColorKeyed);
@@ -75,34 +62,13 @@ void CDialog::Build() {
     CSurface* root = CurrentDialogEnvironment().root;
     int rootWidth = 0, rootHeight = 0;
     root->GetSize(rootWidth, rootHeight);
+    DialogLayout layout = LayOutDialog(description_, font_, bold_, rootWidth, rootHeight);
+    for (PlacedControl& control : layout.controls) placed_.push_back({std::move(control)});
+    width_ = layout.width;
+    height_ = layout.height;
+    at_ = {std::max(0, (rootWidth - width_) / 2), std::max(0, (rootHeight - height_) / 2)};
 
-    int width = UnitsToX(description_.widthUnits);
-    if (description_.widthUnits == 0) {
-        // A message box is as wide as its text's own lines; only a line wider than the window
-        // allows is wrapped.
-        int textWidth = bold_.Width(description_.caption) + 2 * kMargin;
-        for (const DialogControl& control : description_.controls) {
-            if (control.kind == DialogControlKind::Text) textWidth = std::max(textWidth, WidestLine(font_, control.text));
-        }
-        const bool warning = std::any_of(description_.controls.begin(), description_.controls.end(),
-                                         [](const DialogControl& c) { return c.kind == DialogControlKind::Warning; });
-        width = std::clamp(textWidth + 2 * kMargin + (warning ? kWarningSize + kGap : 0), kMessageMinWidth,
-                           std::max(kMessageMinWidth, rootWidth - 2 * kBorder));
-    }
-    // The buttons' row always fits.
-    int buttons = 2 * kMargin - kButtonGap;
-    for (const DialogControl& control : description_.controls) {
-        if (control.kind != DialogControlKind::Button) continue;
-        buttons += ButtonWidth(control) + kButtonGap;
-    }
-    width = std::min(std::max(width, buttons) + 2 * kBorder, rootWidth);
-    const int clientHeight = Layout(width - 2 * kBorder);
-    const int height = std::min(clientHeight + dialog_look::kCaptionHeight + 2 * kBorder, rootHeight);
-    width_ = width;
-    height_ = height;
-    at_ = {std::max(0, (rootWidth - width) / 2), std::max(0, (rootHeight - height) / 2)};
-
-    box_ = new CSurface(width, height, 0);
+    box_ = new CSurface(width_, height_, 0);
     box_->AddInternalRef();
     box_->SetLoc(at_.x, at_.y);
     Draw();
@@ -114,8 +80,8 @@ void CDialog::Build() {
                                                a.Width(), a.Height(), item.control.isDefault, font_);
             break;
         case DialogControlKind::More:
-            item.surface = CDialogButton::Make(box_, this, Thunk<&CDialog::OnButton>, item.control.id, ">>", a.left, a.top, kMoreWidth,
-                                               kMoreHeight, false, bold_);
+            item.surface = CDialogButton::Make(box_, this, Thunk<&CDialog::OnButton>, item.control.id, ">>", a.left, a.top,
+                                               a.Width(), a.Height(), false, bold_);
             break;
         case DialogControlKind::Edit:
             edit_ = new CEditField(box_, this, a.left, a.top, a.Width(), a.Height(), item.control.text, Thunk<&CDialog::OnEditEnter>,
@@ -133,96 +99,16 @@ void CDialog::Build() {
             break;
         }
     }
+    focus_ = std::make_unique<DialogFocus>(*box_);
+    for (const Placed& item : placed_) {
+        const DialogControlKind kind = item.control.kind;
+        const bool button = kind == DialogControlKind::Button || kind == DialogControlKind::More;
+        const bool field = kind == DialogControlKind::Edit || kind == DialogControlKind::TermsView;
+        if (button) focus_->Add({item.control.id, DialogFocus::Kind::Button, item.surface});
+        if (field) focus_->Add({item.control.id, DialogFocus::Kind::Field, item.surface});
+        if (kind == DialogControlKind::CheckBox) focus_->Add({item.control.id, DialogFocus::Kind::CheckBox, item.surface});
+    }
     root->AttachSurface(box_);
-}
-
-// Places every control in a client area of that width, top to bottom, the buttons in one row at
-// the bottom right; the terms take what is left. Returns the client height.
-int CDialog::Layout(int width) {
-    const int content = width - 2 * kMargin;
-    int y = kMargin;
-    int textIndent = 0;
-    int flexIndex = -1;
-    int buttonsWidth = 0;
-    for (const DialogControl& control : description_.controls) {
-        Placed item{control, nullptr, {}, {}};
-        switch (control.kind) {
-        case DialogControlKind::Warning:
-            item.area = {kMargin, y, kMargin + kWarningSize, y + kWarningSize};
-            textIndent = kWarningSize + kGap;
-            break;
-        case DialogControlKind::Text: {
-            item.lines = WrapText(font_, control.text, content - textIndent);
-            const int height = std::max(static_cast<int>(item.lines.size()) * font_.LineHeight(),
-                                        textIndent > 0 ? kWarningSize : 0);
-            item.area = {kMargin + textIndent, y, kMargin + content, y + height};
-            y += height + kGap;
-            textIndent = 0;
-            break;
-        }
-        case DialogControlKind::More: {
-            item.lines = WrapText(font_, control.text, content - kMoreWidth - kGap);
-            const int height = std::max(kMoreHeight, static_cast<int>(item.lines.size()) * font_.LineHeight());
-            item.area = {kMargin, y, kMargin + kMoreWidth, y + kMoreHeight};
-            y += height + kGap;
-            break;
-        }
-        case DialogControlKind::Edit:
-            item.area = {kMargin, y, kMargin + content, y + kEditHeight};
-            y += kEditHeight + kGap;
-            break;
-        case DialogControlKind::CheckBox: {
-            const int lines = static_cast<int>(WrapText(font_, control.text, content - 19).size());
-            const int height = std::max(15, lines * font_.LineHeight());
-            item.area = {kMargin, y, kMargin + content, y + height};
-            y += height + kGap;
-            break;
-        }
-        case DialogControlKind::TermsView:
-            flexIndex = static_cast<int>(placed_.size());
-            item.area = {kMargin, y, kMargin + content, y};
-            break;
-        case DialogControlKind::Button: {
-            const int buttonWidth = ButtonWidth(control);
-            item.area = {0, 0, buttonWidth, kButtonHeight};
-            buttonsWidth += buttonWidth + (buttonsWidth > 0 ? kButtonGap : 0);
-            break;
-        }
-        }
-        placed_.push_back(std::move(item));
-    }
-    const int needed = y + kButtonHeight + kMargin + (flexIndex >= 0 ? kMinTermsHeight + kGap : 0);
-    const int clientHeight = std::max(UnitsToY(description_.heightUnits), needed);
-    if (flexIndex >= 0) {
-        // The terms take the slack; everything after them moves down by as much.
-        const int slack = clientHeight - needed + kMinTermsHeight;
-        for (size_t i = static_cast<size_t>(flexIndex); i < placed_.size(); ++i) {
-            Placed& item = placed_[i];
-            if (item.control.kind == DialogControlKind::Button) continue;
-            if (static_cast<int>(i) == flexIndex) {
-                item.area.bottom = item.area.top + slack;
-            } else {
-                item.area.top += slack + kGap;
-                item.area.bottom += slack + kGap;
-            }
-        }
-    }
-    int x = width - kMargin - buttonsWidth;
-    const int buttonTop = clientHeight - kMargin - kButtonHeight;
-    for (Placed& item : placed_) {
-        if (item.control.kind != DialogControlKind::Button) continue;
-        const int w = item.area.Width();
-        item.area = {x, buttonTop, x + w, buttonTop + kButtonHeight};
-        x += w + kButtonGap;
-    }
-    // Client coordinates become box coordinates.
-    for (Placed& item : placed_) {
-        item.area.left += kBorder;
-        item.area.right += kBorder;
-        item.area.top += kBorder + dialog_look::kCaptionHeight;
-        item.area.bottom += kBorder + dialog_look::kCaptionHeight;
-    }
-    return clientHeight;
 }
 
 void CDialog::Draw() {
@@ -272,11 +158,14 @@ bool CDialog::Run() {
     Stack().push_back(this);
     running_ = true;
     procedure_.OnCreate(*this);
-    // The proposed text is selected, as a box's field is whenever it gets the focus, so that
-    // typing replaces it.
+    // The field has the keyboard first, else the default button.
+    const Placed* first = Find(DefaultId());
     if (edit_ != nullptr) {
-        edit_->SetFocus();
-        edit_->SelectAll();
+        focus_->MoveTo(edit_);
+    } else if (first != nullptr) {
+        focus_->MoveTo(first->surface);
+    } else {
+        focus_->Step(false);
     }
     if (environment.repaint) environment.repaint();
     Info("Rivakel: dialog %s shown", description_.name.c_str());
@@ -303,6 +192,10 @@ bool CDialog::Filter(const platform::Event& event) {
     // The character of the key that opened the box follows it in: it is not typed into the box.
     if (keyEvent) openingKeyHeld_ = false;
     if (event.type == EventType::Char && openingKeyHeld_) return true;
+    // A click in the field gave it the keyboard.
+    if (edit_ != nullptr && edit_->HasFocus()) focus_->Follow(edit_);
+    const DialogFocus::Stop* focused = focus_->Current();
+    const bool typing = edit_ != nullptr && edit_->HasFocus();
     // Their releases go on to the key-state table: a key it still took for held would repeat.
     if (keyEvent && event.key == platform::VkEscape) {
         if (keyDown && !event.repeat) Command(CancelId());
@@ -310,12 +203,22 @@ bool CDialog::Filter(const platform::Event& event) {
     }
     if (keyEvent && event.key == platform::VkReturn) {
         if (keyDown && !event.repeat) {
-            if (const int id = DefaultId(); id >= 0) Press(id);
+            const bool onButton = focused != nullptr && focused->kind == DialogFocus::Kind::Button;
+            if (const int id = onButton ? focused->id : DefaultId(); id >= 0) Press(id);
         }
         return keyDown;
     }
-    if (event.type == EventType::Char && (event.ch == 27 || event.ch == 13)) return true;
+    if (keyEvent && event.key == platform::VkTab && !event.system) {
+        if (keyDown) {
+            const CSubsystem_Input* input = InputService();
+            spaceOn_ = nullptr;
+            focus_->Step(input != nullptr && input->GetKeyState(platform::VkShift) < 0);
+        }
+        return keyDown;
+    }
+    if (event.type == EventType::Char && (event.ch == 27 || event.ch == 13 || event.ch == '\t')) return true;
     if (keyDown && event.system) return PressMnemonic(event.key);
+    if (!typing && OnSpace(event)) return true;
     if (keyDown && terms_ != nullptr && edit_ == nullptr) {
         switch (event.key) {
         case platform::VkUp: terms_->Scroll(-1); return true;
@@ -327,6 +230,36 @@ bool CDialog::Filter(const platform::Event& event) {
         default: break;
         }
     }
+    // Typing reaches the field or nobody: never the game under the box. The modifiers still reach
+    // the key-state table, which Shift+Tab reads.
+    const bool modifier =
+        event.key == platform::VkShift || event.key == platform::VkControl || event.key == platform::VkMenu;
+    return !typing && (event.type == EventType::Char || (keyDown && !modifier));
+}
+
+// Space acts when it comes up, as desktop buttons do, so the character it types on the way is
+// still taken here and never reaches what lies under a box the press closes.
+bool CDialog::OnSpace(const platform::Event& event) {
+    using platform::EventType;
+    const DialogFocus::Stop* focused = focus_->Current();
+    if (focused == nullptr || focused->kind == DialogFocus::Kind::Field) return false;
+    if (event.type == EventType::Char) return event.ch == ' ';
+    if (event.key != platform::VkSpace) return false;
+    if (event.type == EventType::KeyDown) {
+        if (event.repeat) return true;
+        spaceOn_ = focused->surface;
+        if (focused->kind == DialogFocus::Kind::Button) ShowButtonFrame(*focused->surface, 1);
+        return true;
+    }
+    if (event.type != EventType::KeyUp || spaceOn_ != focused->surface) return false;
+    spaceOn_ = nullptr;
+    if (focused->kind == DialogFocus::Kind::CheckBox) {
+        SetChecked(focused->id, !Checked(focused->id));
+    } else {
+        ShowButtonFrame(*focused->surface, 0);
+        Press(focused->id);
+    }
+    // The release still reaches the key-state table.
     return false;
 }
 
@@ -340,10 +273,6 @@ bool CDialog::PressMnemonic(int key) {
         }
     }
     return false;
-}
-
-int CDialog::ButtonWidth(const DialogControl& control) const {
-    return std::max(kButtonMinWidth, font_.Width(ParseMnemonic(control.text).label) + 2 * kMargin);
 }
 
 int CDialog::CancelId() const {
@@ -395,6 +324,11 @@ const CDialog::Placed* CDialog::Find(int id) const {
         if (item.control.id == id) return &item;
     }
     return nullptr;
+}
+
+int CDialog::FocusedId() const {
+    const DialogFocus::Stop* focused = focus_ != nullptr ? focus_->Current() : nullptr;
+    return focused != nullptr ? focused->id : -1;
 }
 
 bool CDialog::HasControl(int id) const { return Find(id) != nullptr; }

@@ -2,9 +2,12 @@
 // run in a nested loop of the window (repainting, serving the single-instance channel, ticking
 // the wall-clock timers while the game clock stands still) until one of its commands closes it.
 //
-// Keys: Enter presses the default button, Escape is command 2 (the procedure decides whether
-// it closes), Alt with a button's underlined letter presses that button; the arrows and the page
-// keys scroll the terms. Mouse input outside the box reaches nobody while it is up.
+// Keys: Tab and Shift+Tab move the keyboard over the buttons, check boxes and fields; Space
+// presses the button that has it or ticks its check box; Enter presses that button, or the
+// default one when no button has the keyboard; Escape is command 2 (the procedure decides
+// whether it closes); Alt with a button's underlined letter presses that button; the arrows and
+// the page keys scroll the terms. What is typed goes to the box's field or nowhere, and mouse
+// input outside the box reaches nobody while it is up.
 #pragma once
 
 #include <memory>
@@ -12,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/dialogs/DialogFocus.h"
+#include "core/dialogs/DialogLayout.h"
 #include "core/dialogs/DialogTemplate.h"
 #include "core/dialogs/DialogWidgets.h"
 #include "core/graphics/CSubsystem_Event.h"
@@ -68,6 +73,8 @@ public:
     platform::Rect ControlRect(int id) const;
     platform::Rect BoxRect() const;
     CTermsView* Terms() const { return terms_; }
+    // The id of the control that has the keyboard; -1 for none.
+    int FocusedId() const;
     // Ends the loop without a command (the caller keeps its refusing answer).
     void Close() { closed_ = true; }
 
@@ -75,25 +82,21 @@ public:
     static const std::vector<CDialog*>& OpenDialogs();
 
 private:
-    struct Placed {
-        DialogControl control;
+    struct Placed : PlacedControl {
         CSurface* surface = nullptr;  // owned by the box
-        platform::Rect area{};        // in box coordinates
-        std::vector<std::string> lines;
     };
 
     void Build();
-    int Layout(int width);
     void Draw();
     bool Filter(const platform::Event& event);
     bool PressMnemonic(int key);
+    bool OnSpace(const platform::Event& event);
     const Placed* Find(int id) const;
     int OnButton(intptr_t* record);
     int OnEditEnter();
     int DefaultId() const;
     // Escape's command: the Cancel or No button's, else the plain cancel.
     int CancelId() const;
-    int ButtonWidth(const DialogControl& control) const;
 
     DialogTemplate description_;
     DialogProcedure& procedure_;
@@ -102,6 +105,9 @@ private:
     CSurface* box_ = nullptr;
     CEditField* edit_ = nullptr;
     CTermsView* terms_ = nullptr;
+    std::unique_ptr<DialogFocus> focus_;
+    // The button or check box Space went down on: it acts when Space comes up.
+    const CSurface* spaceOn_ = nullptr;
     std::vector<Placed> placed_;
     int width_ = 0, height_ = 0;
     platform::Point at_{};

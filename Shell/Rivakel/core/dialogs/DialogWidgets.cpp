@@ -104,14 +104,26 @@ std::vector<std::string> WrapText(const DialogFont& font, std::string_view text,
     return lines;
 }
 
-int WidestLine(const DialogFont& font, std::string_view text) {
-    int widest = 0;
+std::vector<std::string> WrapBalanced(const DialogFont& font, std::string_view text, int width) {
+    std::vector<std::string> lines;
     for (size_t start = 0; start <= text.size();) {
         const size_t end = std::min(text.find('\n', start), text.size());
-        widest = std::max(widest, font.Width(text.substr(start, end - start)));
+        const std::string_view paragraph = text.substr(start, end - start);
+        const size_t count = WrapText(font, paragraph, width).size();
+        // The narrowest width that still takes no more lines.
+        int narrow = 1, wide = width;
+        while (count > 1 && narrow < wide) {
+            const int middle = narrow + (wide - narrow) / 2;
+            if (WrapText(font, paragraph, middle).size() <= count) {
+                wide = middle;
+            } else {
+                narrow = middle + 1;
+            }
+        }
+        for (std::string& line : WrapText(font, paragraph, wide)) lines.push_back(std::move(line));
         start = end + 1;
     }
-    return widest;
+    return lines;
 }
 
 void DrawLines(CImage& image, const DialogFont& font, const std::vector<std::string>& lines, int x, int y,
@@ -219,6 +231,38 @@ void CDialogCheckBox::Draw() {
         }
     }
     DrawLines(*image, font_, lines_, kCheckSize + 6, 0, dialog_look::kText);
+}
+
+CFocusRing::CFocusRing(CSurface* owner) : CSurface(1, 1, kFlagColorKeyed) {
+    SetNoHit(true);
+    SetVisible(false);
+    if (owner != nullptr) owner->AttachSurface(this);
+}
+
+void CFocusRing::Surround(const platform::Rect& area) {
+    CImage* image = GetCurImage();
+    const int width = area.Width(), height = area.Height();
+    if (image == nullptr || width < 2 || height < 2) {
+        SetVisible(false);
+        return;
+    }
+    Invalidate();
+    image->GetRenderTarget().Resize(width, height);
+    image->ClearToColor(CRenderTarget::kColorKey);
+    // Every other pixel, as the desktop's focus frames are dotted.
+    std::vector<ColoredPoint> dots;
+    for (int x = 0; x < width; x += 2) {
+        dots.push_back({x, 0, dialog_look::kFocus});
+        dots.push_back({x, height - 1, dialog_look::kFocus});
+    }
+    for (int y = 2; y < height - 1; y += 2) {
+        dots.push_back({0, y, dialog_look::kFocus});
+        dots.push_back({width - 1, y, dialog_look::kFocus});
+    }
+    image->SetPixels(dots);
+    SetLoc(area.left, area.top);
+    SetVisible(true);
+    Invalidate();
 }
 
 CTermsView::CTermsView(CSurface* owner, int x, int y, int width, int height, std::string_view text,

@@ -24,6 +24,7 @@ inline constexpr uint32_t kButton = 0xFF9900;
 inline constexpr uint32_t kButtonText = 0x000000;
 inline constexpr uint32_t kEdge = 0x663300;
 inline constexpr uint32_t kField = 0xFFFFFF;
+inline constexpr uint32_t kFocus = 0x000099;
 inline constexpr int kCaptionHeight = 20;
 inline constexpr int kLineGap = 1;
 }  // namespace dialog_look
@@ -46,8 +47,9 @@ private:
 // `text` broken into lines no wider than `width` at blanks (a word wider than the line is cut);
 // line feeds start new lines.
 std::vector<std::string> WrapText(const DialogFont& font, std::string_view text, int width);
-// The width of the widest of the lines that line feeds make of `text`.
-int WidestLine(const DialogFont& font, std::string_view text);
+// As WrapText, but each paragraph set as narrow as it goes on the lines WrapText gives it at
+// `width`: the lines come out even, and the last is no word left over.
+std::vector<std::string> WrapBalanced(const DialogFont& font, std::string_view text, int width);
 // Draws the lines from (x, y) down, one line height apart.
 void DrawLines(CImage& image, const DialogFont& font, const std::vector<std::string>& lines, int x, int y,
                uint32_t colour);
@@ -94,6 +96,14 @@ private:
     const DialogFont& font_;
     bool checked_ = false;
     ListenerPtr click_;
+};
+
+// The dotted frame around the control that has the keyboard; the mouse goes through it.
+class CFocusRing : public CSurface {
+public:
+    explicit CFocusRing(CSurface* owner);
+    // Frames `area`, in the owner's coordinates; an empty area hides the ring.
+    void Surround(const platform::Rect& area);
 };
 
 // Read-only text in a frame with a scroll bar: the arrows scroll a line, the track a page.

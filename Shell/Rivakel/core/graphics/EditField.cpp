@@ -226,6 +226,20 @@ int CEditField::WidthOf(size_t begin, size_t end) const {
 
 int CEditField::LineHeight() const { return font_ ? std::max(1, font_->LineHeight()) : 16; }
 
+int CEditField::VisibleLines() const {
+    int width = 0, height = 0;
+    GetSize(width, height);
+    return std::max(1, height / LineHeight());
+}
+
+// A field of several lines shows whole ones, the room left over shared above and below them.
+int CEditField::TopMargin() const {
+    if (text_.IsSingleLine()) return 0;
+    int width = 0, height = 0;
+    GetSize(width, height);
+    return std::max(0, height - VisibleLines() * LineHeight()) / 2;
+}
+
 std::vector<CEditField::Line> CEditField::Layout() const {
     const std::string& text = text_.Text();
     if (text_.IsSingleLine()) return {{0, text.size()}};
@@ -281,7 +295,7 @@ size_t CEditField::PositionAt(const Line& line, int x) const {
 
 void CEditField::PlaceCaret(int x, int y, bool extend) {
     const std::vector<Line> lines = Layout();
-    const int row = std::max(0, y) / LineHeight();
+    const int row = std::max(0, y - TopMargin()) / LineHeight();
     const size_t index = std::min(lines.size() - 1, topLine_ + static_cast<size_t>(row));
     text_.MoveTo(PositionAt(lines[index], x - kMargin + scrollX_), extend);
     Changed();
@@ -307,7 +321,7 @@ void CEditField::Changed() {
         if (caretX < scrollX_) scrollX_ = caretX;
         if (caretX > scrollX_ + room) scrollX_ = caretX - room;
     } else {
-        const size_t visible = static_cast<size_t>(std::max(1, height / LineHeight()));
+        const auto visible = static_cast<size_t>(VisibleLines());
         if (caretLine < topLine_) topLine_ = caretLine;
         if (caretLine >= topLine_ + visible) topLine_ = caretLine - visible + 1;
     }
@@ -328,9 +342,9 @@ void CEditField::Draw() {
     const auto [selBegin, selEnd] = text_.Selection();
     const std::vector<Line> lines = Layout();
     const int lineHeight = LineHeight();
-    for (size_t index = topLine_; index < lines.size(); ++index) {
-        const int y = static_cast<int>(index - topLine_) * lineHeight;
-        if (y >= height) break;
+    const int shown = text_.IsSingleLine() ? 1 : VisibleLines();
+    for (size_t index = topLine_; index < lines.size() && index - topLine_ < static_cast<size_t>(shown); ++index) {
+        const int y = TopMargin() + static_cast<int>(index - topLine_) * lineHeight;
         const Line& line = lines[index];
         // Three runs: before, inside and after the selection.
         const size_t cuts[4] = {line.begin, std::clamp(selBegin, line.begin, line.end),
@@ -380,10 +394,8 @@ int CEditField::OnMouseUp() {
 // Three lines a notch, as the system's text views scroll, and never past the first or the last
 // line; the caret stays where it is until the next key brings it back into view.
 int CEditField::OnWheel(intptr_t* record) {
-    int width = 0, height = 0;
-    GetSize(width, height);
     const long lines = static_cast<long>(Layout().size());
-    const long visible = std::max(1, height / LineHeight());
+    const long visible = VisibleLines();
     const long top = static_cast<long>(topLine_) - 3 * static_cast<long>(record[4]);
     topLine_ = static_cast<size_t>(std::clamp(top, 0L, std::max(0L, lines - visible)));
     Draw();

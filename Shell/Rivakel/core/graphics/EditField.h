@@ -62,6 +62,8 @@ private:
     int Advance(char ch) const;
     int WidthOf(size_t begin, size_t end) const;
     int LineHeight() const;
+    int VisibleLines() const;
+    int TopMargin() const;
     std::vector<Line> Layout() const;
     size_t LineOf(const std::vector<Line>& lines, size_t position) const;
     size_t PositionAt(const Line& line, int x) const;

@@ -10,12 +10,9 @@ HyperLinkStyle& CurrentHyperLinkStyle() {
     return style;
 }
 
-std::string CHyperLink::Markup(std::string_view text, const HyperLinkStyle& style, std::string_view colour) {
+std::string CHyperLink::Look(const HyperLinkStyle& style, std::string_view colour) {
     std::string out = "<T><U><s" + std::to_string(style.sizeNumber) + "><C><C" + std::string(colour) + ">";
     if (style.bold) out += "<B>";
-    out += text;
-    out += "</C></U>";
-    if (style.bold) out += "</B>";
     return out;
 }
 
@@ -27,8 +24,9 @@ CHyperLink::CHyperLink(CSurface* owner, void* context, EventCallback callback, i
                        int height, std::string_view text, intptr_t userValue, const HyperLinkStyle& style)
     : CSurface(width, height, kFlagColorKeyed | kFlagInteractive),
       userValue_(userValue),
-      normal_(Markup(text, style, "000000")),
-      hot_(Markup(text, style, "0000ff")) {
+      label_(text),
+      normal_(Look(style, "000000")),
+      hot_(Look(style, "0000ff")) {
     SetLoc(x, y);
     // Drawn hot first so that every pixel the hot look sets is set again by the normal look.
     Draw(hot_);
@@ -47,11 +45,12 @@ CHyperLink::CHyperLink(CSurface* owner, void* context, EventCallback callback, i
 
 CHyperLink::~CHyperLink() = default;
 
-void CHyperLink::Draw(const std::string& markup) {
+void CHyperLink::Draw(const std::string& look) {
     CImage* image = GetCurImage();
     if (!image) return;
-    // Through the image, so that the surfaces showing it repaint the new look.
-    image->DrawRML(markup.c_str(), 0, 0, nullptr, 0, nullptr);
+    // Through the image, so that the surfaces showing it repaint the new look. The label is what
+    // the rich text drew, its entities already read: it is drawn as it stands.
+    DrawStyledPlainText(*image, look, label_, 0, 0, nullptr);
 }
 
 int CHyperLink::OnClick() {

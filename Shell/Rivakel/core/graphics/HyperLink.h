@@ -27,19 +27,18 @@ public:
     ~CHyperLink() override;
 
     intptr_t UserValue() const { return userValue_; }
-    const std::string& NormalText() const { return normal_; }
-    const std::string& HotText() const { return hot_; }
 
-    // The label markup in the colour given as six hex digits.
-    static std::string Markup(std::string_view text, const HyperLinkStyle& style, std::string_view colour);
+    // The rich-text tags of the label's look in the colour given as six hex digits.
+    static std::string Look(const HyperLinkStyle& style, std::string_view colour);
 
 private:
     int OnClick();
     int OnEnter();
     int OnLeave();
-    void Draw(const std::string& markup);
+    void Draw(const std::string& look);
 
     intptr_t userValue_;
+    std::string label_;
     std::string normal_;
     std::string hot_;
     EventPtr command_;

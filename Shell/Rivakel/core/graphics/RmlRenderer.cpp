@@ -52,9 +52,9 @@ private:
 class RmlLayout {
 public:
     RmlLayout(CImage& image, CSubsystem_Font* fonts, int x, int y, const platform::Rect& box,
-              IRmlLinkFactory* links)
-        : image_(image), fonts_(fonts), links_(links), left_(ClampCoord(box.left)), right_(ClampCoord(box.right)),
-          x_(ClampCoord(x)), y_(ClampCoord(y)) {
+              IRmlLinkFactory* links, bool plain)
+        : image_(image), fonts_(fonts), links_(links), plain_(plain), left_(ClampCoord(box.left)),
+          right_(ClampCoord(box.right)), x_(ClampCoord(x)), y_(ClampCoord(y)) {
         const platform::Rect& limit = CImage::kTextClip;
         clip_ = {std::max(box.left, limit.left), std::max(box.top, limit.top), std::min(box.right, limit.right),
                  std::min(box.bottom, limit.bottom)};
@@ -83,6 +83,7 @@ private:
     CImage& image_;
     CSubsystem_Font* fonts_;
     IRmlLinkFactory* links_;
+    bool plain_;  // text without markup: an '&' is only itself
     int left_, right_;
     platform::Rect clip_;
     int x_, y_;
@@ -101,7 +102,7 @@ void RmlLayout::Text(std::string_view run) {
     // A line end right after a tag only lays out the source; any other parts words.
     const size_t first = run.find_first_not_of("\r\n");
     if (first == std::string_view::npos) return;
-    std::string text(run.substr(first));
+    std::string text = plain_ ? std::string(run.substr(first)) : ReadRmlEntities(run.substr(first));
     std::replace_if(text.begin(), text.end(), IsRmlBlank, ' ');
     const RunMetrics metrics(font->PlatformFont(), text);
     const int64_t width = metrics.Width(0, text.size());
@@ -346,7 +347,8 @@ void RMLLineBreak(CImage& image, int& x, int& y, int left) {
 int RenderRMLText(CImage& image, CSubsystem_Font* fonts, int x, int y, const platform::Rect& box,
                   unsigned flags, std::string_view text, IRmlLinkFactory* links) {
     RmlSplit split;
-    if ((flags & kRmlPlainRun) != 0) {
+    const bool plain = (flags & kRmlPlainRun) != 0;
+    if (plain) {
         split.runs.push_back({false, text});
     } else {
         split = SplitRml(text);
@@ -357,7 +359,7 @@ int RenderRMLText(CImage& image, CSubsystem_Font* fonts, int x, int y, const pla
     }
     RmlCurrentLink() = -1;
     image.SetRmlState(0);
-    RmlLayout layout(image, fonts, x, y, box, links);
+    RmlLayout layout(image, fonts, x, y, box, links, plain);
     for (const RmlRun& run : split.runs) {
         if (run.tag) layout.Tag(run.text);
         else layout.Text(run.text);

@@ -1,6 +1,6 @@
 // The rich-text (RML) renderer: text with tags for size, face, colour, bold, italic, underline,
 // shadow, centring, breaks, paragraphs, headings, "..." truncation and links, drawn with word wrap
-// into an image inside a box.
+// into an image inside a box. The entities "&lt;", "&gt;" and "&amp;" draw their characters.
 #pragma once
 
 #include <string_view>
@@ -13,7 +13,7 @@ class CSubsystem_Font;
 
 // The text is one plain run, without markup.
 inline constexpr unsigned kRmlPlainRun = 1;
-// The result for text holding a character that is not allowed ('&').
+// The result for text holding a character that is not allowed (an '&' that begins no entity).
 inline constexpr int kRmlBadCharacter = 21;
 
 // One drawn piece of a link label.
@@ -47,12 +47,12 @@ RmlPublished& RmlPublishedState();
 // Draws `text` into `image` starting at (x, y) and wrapping inside `box`. Fonts for size, face and
 // style tags come from `fonts` (null: those tags change nothing). Link labels become links made
 // by `links` and kept in the image; without a factory they are drawn as underlined text.
-// 0, or kRmlBadCharacter (logged, nothing drawn) for an '&' in marked-up text.
+// 0, or kRmlBadCharacter (logged, nothing drawn) for an '&' in marked-up text that begins no entity.
 int RenderRMLText(CImage& image, CSubsystem_Font* fonts, int x, int y, const platform::Rect& box,
                   unsigned flags, std::string_view text, IRmlLinkFactory* links);
 
 // `style` read as rich text (its tags set the font and colours), then `text` drawn from the same
-// place as it stands, so that a name or an address never reads as tags.
+// place as it stands (a link's label, which the rich text it came from has already read).
 void DrawStyledPlainText(CImage& image, std::string_view style, std::string_view text, int x, int y,
                          const platform::Rect* box);
 

@@ -34,7 +34,7 @@ class DumpInfoProcedure final : public DialogProcedure {
 public:
     DumpInfoProcedure(const BuiltReport& report, int& result) : report_(report), result_(result) {}
 
-    bool OnCommand(CDialog&, int id) override {
+    bool OnCommand(CDialog& dialog, int id) override {
         switch (id) {
         case kDumpInfoShow:
         case kDumpInfoHide:
@@ -44,8 +44,12 @@ public:
         case kDumpInfoCopy:
             CopyReport();
             return false;
+        case kIdCancel:
+            // Escape closes the details; only "Close Rivakel" ends the report.
+            if (!dialog.HasControl(kDumpInfoHide)) return false;
+            result_ = kDumpInfoHide;
+            return true;
         default:
-            // Escape: only "Close Rivakel" ends the report.
             return false;
         }
     }

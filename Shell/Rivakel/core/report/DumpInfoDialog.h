@@ -1,6 +1,6 @@
 // The error report's two dialogs: DUMPINFO, with the report hidden behind ">>", and DUMPINFO2,
 // with the report shown and "<<" back. Both close the program's report with "Close Rivakel" and
-// put the report on the clipboard with "Copy to Clipboard".
+// put the report on the clipboard with "Copy to Clipboard". Escape closes DUMPINFO2's details.
 #pragma once
 
 #include <string>

@@ -11,6 +11,8 @@
 
 #include "core/base/Strings.h"
 
+class RdtRecordIndex;
+
 struct RdtAttr {
     std::string name;
     std::optional<std::string> value;  // none only when built in memory; the reader always sets one
@@ -19,10 +21,12 @@ struct RdtAttr {
 class RdtNode {
 public:
     explicit RdtNode(std::string_view name);
+    ~RdtNode();
     RdtNode(const RdtNode&) = delete;
     RdtNode& operator=(const RdtNode&) = delete;
 
     const std::string& Name() const { return name_; }
+    void SetName(std::string_view name);
     RdtNode* Parent() const { return parent_; }
 
     // The character content; none when the element has no text.
@@ -56,11 +60,21 @@ public:
     // By identity: destroys the child and its subtree. An unknown child is ignored.
     void RemoveChild(const RdtNode* child);
 
+    // The first child named `name` with at least two attributes whose first attribute's value
+    // is `key` without regard to case (a record of a key and a value); null when none. Indexed
+    // (RdtRecordIndex.h) from the first call on, as long as the children and their first
+    // attributes stay as they are.
+    RdtNode* FindRecord(std::string_view name, std::string_view key) const;
+
 private:
+    // A change to this element's name or attributes may change what its parent's index holds.
+    void DropParentsIndex() const;
+
     RdtNode* parent_ = nullptr;
     // A deque: the outbox takes its oldest messages from the front of a long queue.
     std::deque<std::unique_ptr<RdtNode>> children_;
     std::vector<RdtAttr> attrs_;
     std::string name_;
     std::optional<std::string> text_;
+    mutable std::unique_ptr<RdtRecordIndex> records_;
 };

@@ -4,8 +4,31 @@
 
 #include "core/store/RdtTokenizer.h"
 
+namespace {
+
+// Tells the caller, however the read ends, what the tokenizer passed over.
+class DamageReport {
+public:
+    DamageReport(const RdtTokenizer& tokenizer, bool* out) : tokenizer_(tokenizer), out_(out) {}
+    ~DamageReport() {
+        if (out_ != nullptr) *out_ = seen_ || tokenizer_.PassedOverDamage();
+    }
+    DamageReport(const DamageReport&) = delete;
+    DamageReport& operator=(const DamageReport&) = delete;
+
+    void Saw(bool damage) { seen_ = seen_ || damage; }
+
+private:
+    const RdtTokenizer& tokenizer_;
+    bool* out_;
+    bool seen_ = false;
+};
+
+}  // namespace
+
 bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtParseOptions& options) {
     RdtTokenizer tokenizer(text);
+    DamageReport damage(tokenizer, options.passedOverDamage);
     RdtToken token;
     RdtNode* current = nullptr;
     int depth = 0;
@@ -30,6 +53,7 @@ bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtPa
                 break;
             }
             case RdtTokenKind::Text:
+                damage.Saw(!current);
                 if (current) current->SetText(token.value);
                 break;
             case RdtTokenKind::Attr:
@@ -41,6 +65,8 @@ bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtPa
                 }
                 break;
             case RdtTokenKind::End:
+                // "/>" gives no name; an end tag gives the one the writers gave it.
+                damage.Saw(!current || (!token.name.empty() && token.name != current->Name()));
                 if (!current) break;
                 if (limit == 1) return true;
                 if (limit > 1) --limit;
@@ -48,6 +74,7 @@ bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtPa
                 --depth;
                 if (!current) {
                     if (options.rootClosed != nullptr) *options.rootClosed = true;
+                    damage.Saw(!IsBlankText(text.substr(tokenizer.Position())));
                     return any;
                 }
                 break;
@@ -55,6 +82,8 @@ bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtPa
     }
     return any;
 }
+
+bool IsBlankText(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 
 bool IsDamagedByte(char ch) {
     const auto c = static_cast<unsigned char>(ch);
@@ -74,13 +103,16 @@ void BlankDamagedBytes(std::string& text) {
     }
 }
 
-void RepairUserTags(std::string& text) {
+bool RepairUserTags(std::string& text) {
     static constexpr std::array<std::string_view, 3> kRemains{">ser>", ">ers>", ">rs>"};
+    bool repaired = false;
     for (std::string_view remain : kRemains) {
         size_t at = 0;
         while ((at = text.find(remain, at)) != std::string::npos) {
             for (size_t i = 1; i < remain.size(); ++i) text[at + i] = ' ';
             at += remain.size();
+            repaired = true;
         }
     }
+    return repaired;
 }

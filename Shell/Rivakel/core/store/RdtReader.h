@@ -14,6 +14,10 @@ struct RdtParseOptions {
     int endTagLimit = 0;          // stop after this many end tags; 0 reads to the end
     bool forceConnFalse = false;  // every "ForceConn" attribute reads as "false"
     bool* rootClosed = nullptr;   // when given, told whether the root element's end tag was read
+    // When given, told whether the read passed over what the writers never write: an end tag
+    // naming another element than the one it closes or inside a start tag, an end tag or text
+    // before the root, anything but white space after the root's end, a raw '<' or '>' in a value.
+    bool* passedOverDamage = nullptr;
 };
 
 // Reads elements into `root` (which must be empty). The read ends when the root element
@@ -23,10 +27,14 @@ struct RdtParseOptions {
 // when at least one element was read.
 bool ParseRdt(std::string_view text, std::unique_ptr<RdtNode>& root, const RdtParseOptions& options = {});
 
+// Nothing but blanks, tabs, CRs and LFs.
+bool IsBlankText(std::string_view text);
+
 // A byte that a stored file never holds: outside 9-13 and 32-126.
 bool IsDamagedByte(char c);
 bool HasDamagedBytes(std::string_view text);
 // Replaces every damaged byte by a blank.
 void BlankDamagedBytes(std::string& text);
 // Blanks out the remains of a damaged closing line of a User element (">ser>", ">ers>", ">rs>").
-void RepairUserTags(std::string& text);
+// Whether there were any.
+bool RepairUserTags(std::string& text);

@@ -11,6 +11,7 @@ void RdtTokenizer::Reset(std::string_view text) {
     text_ = text;
     pos_ = 0;
     inTag_ = false;
+    damage_ = false;
 }
 
 bool RdtTokenizer::Next(RdtToken& token) {
@@ -30,9 +31,11 @@ bool RdtTokenizer::Next(RdtToken& token) {
         size_t last = lt;
         const bool childFollows = lt + 1 < text_.size() && text_[lt + 1] != '/';
         while (childFollows && last > first && IsSpace(text_[last - 1])) --last;
+        const std::string_view raw = text_.substr(first, last - first);
+        damage_ = damage_ || raw.find('>') != std::string_view::npos;
         token.kind = RdtTokenKind::Text;
         token.name.clear();
-        token.value = DecodeEntities(text_.substr(first, last - first));
+        token.value = DecodeEntities(raw);
         return true;
     }
     return StartOrEnd(token);
@@ -48,7 +51,7 @@ bool RdtTokenizer::StartOrEnd(RdtToken& token) {
             return false;
         }
         token.kind = RdtTokenKind::End;
-        token.name.clear();
+        token.name.assign(text_.substr(after + 1, gt - after - 1));
         token.value.clear();
         pos_ = gt + 1;
         return true;
@@ -96,6 +99,7 @@ bool RdtTokenizer::InTag(RdtToken& token) {
     if (c == '<') {
         // An end tag inside a start tag closes the element, as a '/>' would.
         inTag_ = false;
+        damage_ = true;
         if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '/') return StartOrEnd(token);
         pos_ = text_.size();
         return false;
@@ -112,9 +116,11 @@ bool RdtTokenizer::InTag(RdtToken& token) {
         pos_ = text_.size();
         return false;
     }
+    const std::string_view raw = text_.substr(valueStart, quote - valueStart);
+    damage_ = damage_ || raw.find_first_of("<>") != std::string_view::npos;
     token.kind = RdtTokenKind::Attr;
     token.name.assign(text_.substr(pos_, end - pos_));
-    token.value = DecodeEntities(text_.substr(valueStart, quote - valueStart));
+    token.value = DecodeEntities(raw);
     pos_ = quote + 1;
     return true;
 }

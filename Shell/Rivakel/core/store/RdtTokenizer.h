@@ -11,7 +11,7 @@ enum class RdtTokenKind { Start = 0, Text = 1, Attr = 2, End = 3 };
 
 struct RdtToken {
     RdtTokenKind kind = RdtTokenKind::Start;
-    std::string name;   // element or attribute name
+    std::string name;   // element or attribute name; the name an end tag gives, "" for "/>"
     std::string value;  // decoded text or attribute value
 };
 
@@ -23,6 +23,9 @@ public:
     void Reset(std::string_view text);
     bool Next(RdtToken& token);
     size_t Position() const { return pos_; }
+    // Whether the text so far held what the writers never write: an end tag inside a start tag,
+    // a raw '<' or '>' in a value (they write these as entities).
+    bool PassedOverDamage() const { return damage_; }
 
 private:
     bool StartOrEnd(RdtToken& token);
@@ -31,4 +34,5 @@ private:
     std::string_view text_;
     size_t pos_ = 0;
     bool inTag_ = false;
+    bool damage_ = false;
 };

@@ -36,12 +36,14 @@ std::optional<FileRefusal> WhyUnread(const std::string& path, uint64_t maxBytes)
     return size && *size > maxBytes ? FileRefusal::TooBig : FileRefusal::Unreadable;
 }
 
-std::optional<std::string> KeepAside(const std::string& path, FileRefusal why, const char* owner) {
+std::optional<std::string> KeepAside(const std::string& path, FileRefusal why, const char* owner, AsideMode mode) {
     const std::string base = path + "." + std::string(RefusalWord(why));
     for (int n = 1; n <= kMaxAsideNames; ++n) {
         const std::string aside = n == 1 ? base : base + "." + std::to_string(n);
         if (Taken(aside)) continue;
-        if (!platform::RenamePath(path, aside)) break;
+        const bool kept =
+            (mode == AsideMode::Copy && platform::LinkPath(path, aside)) || platform::RenamePath(path, aside);
+        if (!kept) break;
         // The new name only: the line keeps to the log's width with the folder said once.
         Warning("%s: %s is %s; kept aside as %s", owner, path.c_str(), Reason(why),
                 aside.substr(aside.find_last_of('/') + 1).c_str());

@@ -7,7 +7,6 @@
 #include "core/store/CoreDefaults.h"
 #include "core/store/RdtReader.h"
 #include "core/store/RdtWriter.h"
-#include "core/store/RefusedFile.h"
 #include "platform/Host.h"
 
 namespace {
@@ -29,15 +28,7 @@ std::string TextOf(const std::optional<std::string>& value) { return value ? *va
 
 // A property record: an "RLSProp" whose first attribute holds the key and second the value.
 // Records with fewer than two attributes are damaged and passed over.
-RdtNode* FindProp(const RdtNode& scope, std::string_view key) {
-    for (size_t i = 0; i < scope.ChildCount(); ++i) {
-        RdtNode* prop = scope.ChildAt(i);
-        if (!EqualsNoCase(prop->Name(), "RLSProp") || prop->Attrs().size() < 2) continue;
-        const auto& name = prop->Attrs()[0].value;
-        if (name && EqualsNoCase(*name, key)) return prop;
-    }
-    return nullptr;
-}
+RdtNode* FindProp(const RdtNode& scope, std::string_view key) { return scope.FindRecord("RLSProp", key); }
 
 int GetProp(const RdtNode* scope, std::string_view key, std::string& out) {
     out.clear();
@@ -53,8 +44,6 @@ int DepthOf(const RdtNode& node) {
     return depth;
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
-
 int CopyOut(int result, const std::string& text, std::span<char> out) {
     CopyToBuffer(text, out);
     return result;
@@ -64,19 +53,65 @@ int CopyOut(int result, const std::string& text, std::span<char> out) {
 
 CSubsystem_UserStore::CSubsystem_UserStore(UserStoreConfig config) : config_(std::move(config)) {
     if (config_.shellVersion.size() > kMaxShellVersion) config_.shellVersion.resize(kMaxShellVersion);
-    const CoreDefaults defaults{kStoreFormatVersion, config_.shellVersion, TimeStampText()};
-    if (LoadDataFile(kCoreDataName, coreRoot_) != kStoreOk || !coreRoot_) {
-        coreRoot_ = MakeDefaultCore(defaults);
-    } else if (const std::vector<std::string> added = CompleteCore(*coreRoot_, defaults); !added.empty()) {
-        std::string names;
-        for (const std::string& name : added) names += (names.empty() ? "" : ", ") + name;
-        Info("CSubsystem_UserStore: %s lacked %s; the defaults were added", kCoreFileName.data(), names.c_str());
-    }
+    if (config_.installed) RemoveLeftTemporaries();
+    LoadCore();
     if (RdtNode* shell = GetShellElement()) {
         if (RdtNode* guid = shell->FindChild("ShellGUID")) shellGuid_ = TextOf(guid->Text());
     }
     if (LoadDataFile(kOutboxDataName, outboxRoot_) != kStoreOk || !outboxRoot_) {
         outboxRoot_ = MakeDefaultOutbox();
+    }
+}
+
+// Whatever a read had to repair beyond what the writer leaves, the file is kept aside whole and
+// the store goes on with what was read. A Core kept aside for any reason is replaced at once, so
+// that an installed shell never finds itself without one.
+void CSubsystem_UserStore::LoadCore() {
+    const CoreDefaults defaults{kStoreFormatVersion, config_.shellVersion, TimeStampText()};
+    StoredFile file;
+    std::vector<std::string> repairs;
+    if (ReadDataFile(kCoreDataName, coreRoot_, file, &repairs) != kStoreOk || !coreRoot_) {
+        coreRoot_ = MakeDefaultCore(defaults);
+    } else {
+        // A root alone (an older seed, a mere sign of an installation) holds nothing to keep.
+        const bool holdsAny = coreRoot_->ChildCount() > 0;
+        if (!EqualsNoCase(coreRoot_->Name(), "RDT")) {
+            if (holdsAny) repairs.push_back("a root named " + coreRoot_->Name().substr(0, 64));
+            coreRoot_->SetName("RDT");
+        }
+        std::string names;
+        for (const std::string& name : CompleteCore(*coreRoot_, defaults)) {
+            names += (names.empty() ? "" : ", ") + name;
+            // The seeded store has neither: the first start adds them.
+            if (holdsAny && name != "shellver" && name != "RegDate") repairs.push_back("no " + name);
+        }
+        if (!names.empty()) {
+            Info("CSubsystem_UserStore: %s lacked %s; the defaults were added", kCoreFileName.data(), names.c_str());
+        }
+        if (!repairs.empty()) {
+            std::string what;
+            for (const std::string& repair : repairs) what += (what.empty() ? "" : ", ") + repair;
+            Warning("CSubsystem_UserStore: %s was damaged (%s); going on with what could be read",
+                    kCoreFileName.data(), what.c_str());
+            SetAside(file, kCoreDataName, FileRefusal::Damaged);
+        }
+    }
+    if (!coreAside_.empty() && SaveDataFile(kCoreFileName, *coreRoot_) == kStoreOk) {
+        Info("CSubsystem_UserStore: a new %s took its place", kCoreFileName.data());
+    }
+}
+
+void CSubsystem_UserStore::RemoveLeftTemporaries() {
+    const std::string system = SystemFolder();
+    std::vector<std::string> folders{system};
+    for (const platform::FolderEntry& entry : platform::ListFolder(system)) {
+        if (entry.isFolder && !entry.isLink) folders.push_back(platform::JoinPath(system, entry.name));
+    }
+    for (const std::string& folder : folders) {
+        const platform::LeftTemporaries left = platform::RemoveLeftTemporaries(folder);
+        if (left.files == 0) continue;
+        Info("CSubsystem_UserStore: removed %zu temporary files (%llu bytes) that killed saves left in %s", left.files,
+             static_cast<unsigned long long>(left.bytes), folder.c_str());
     }
 }
 
@@ -136,15 +171,27 @@ CSubsystem_UserStore::StoredFile CSubsystem_UserStore::ReadStoredFile(std::strin
 }
 
 // Only an installed shell writes its store, and so only there can a save overwrite a file
-// that was not read.
+// that was not read. The Core stays in place too until the new one is written over it.
 void CSubsystem_UserStore::SetAside(const StoredFile& file, std::string_view name, FileRefusal why) {
     if (!config_.installed || file.path.empty() || !(IsCoreName(name) || IsOutboxName(name))) return;
-    if (!KeepAside(file.path, why, "CSubsystem_UserStore::LoadDataFile")) unsaved_.emplace_back(LastComponent(name));
+    const AsideMode mode = IsCoreName(name) ? AsideMode::Copy : AsideMode::Move;
+    const std::optional<std::string> aside = KeepAside(file.path, why, "CSubsystem_UserStore::LoadDataFile", mode);
+    if (!aside) {
+        unsaved_.emplace_back(LastComponent(name));
+    } else if (IsCoreName(name)) {
+        coreAside_ = *aside;
+    }
 }
 
 int CSubsystem_UserStore::LoadDataFile(std::string_view name, std::unique_ptr<RdtNode>& root) {
+    StoredFile file;
+    return ReadDataFile(name, root, file, nullptr);
+}
+
+int CSubsystem_UserStore::ReadDataFile(std::string_view name, std::unique_ptr<RdtNode>& root, StoredFile& file,
+                                       std::vector<std::string>* repairs) {
     root.reset();
-    StoredFile file = ReadStoredFile(name);
+    file = ReadStoredFile(name);
     if (!file.text) {
         if (file.refusal) SetAside(file, name, *file.refusal);
         return kStoreNoFile;
@@ -160,14 +207,19 @@ int CSubsystem_UserStore::LoadDataFile(std::string_view name, std::unique_ptr<Rd
         SetAside(file, name, FileRefusal::Damaged);
         return kStoreNoFile;
     }
+    const bool blanked = HasDamagedBytes(text);
     BlankDamagedBytes(text);
-    RepairUserTags(text);
+    const bool userTags = RepairUserTags(text);
+    bool closed = false;
+    bool passedOver = false;
     RdtParseOptions options;
     options.forceConnFalse = outbox;
+    options.rootClosed = &closed;
+    options.passedOverDamage = &passedOver;
     if (!ParseRdt(text, root, options)) {
         Warning("CSubsystem_UserStore::LoadDataFile: no element in %.*s", static_cast<int>(name.size()), name.data());
         root.reset();
-        if (!IsBlank(text)) SetAside(file, name, FileRefusal::Damaged);
+        if (!IsBlankText(text)) SetAside(file, name, FileRefusal::Damaged);
         return kStoreNoFile;
     }
     // A root the writer leaves out would be saved as nothing at all.
@@ -177,6 +229,12 @@ int CSubsystem_UserStore::LoadDataFile(std::string_view name, std::unique_ptr<Rd
         root.reset();
         SetAside(file, name, FileRefusal::Damaged);
         return kStoreNoFile;
+    }
+    if (repairs != nullptr) {
+        if (blanked) repairs->emplace_back("bytes no stored file holds");
+        if (userTags) repairs->emplace_back("the remains of a User line");
+        if (!closed) repairs->emplace_back("cut before its end");
+        if (passedOver) repairs->emplace_back("tags or text out of place");
     }
     return kStoreOk;
 }

@@ -117,6 +117,9 @@ public:
     IOutboxLink* Outbox() const { return outbox_; }
     void SetInstalled(bool installed);
     bool Installed() const { return config_.installed; }
+    // Where the Core file found at creation was kept aside (it could not be read, or only with
+    // repairs); "" when it was not.
+    const std::string& CoreKeptAside() const { return coreAside_; }
     // The installation's identifier read at creation; "" when there was none.
     const std::string& ShellGuid() const { return shellGuid_; }
     bool ShellGuidPending() const { return shellGuidPending_; }
@@ -136,6 +139,13 @@ private:
 
     std::unique_ptr<RdtNode> MakeDefaultOutbox() const;
     StoredFile ReadStoredFile(std::string_view name) const;
+    // LoadDataFile telling which file it read and, when `repairs` is given, what it had to repair
+    // that the writer never leaves.
+    int ReadDataFile(std::string_view name, std::unique_ptr<RdtNode>& root, StoredFile& file,
+                     std::vector<std::string>* repairs);
+    void LoadCore();
+    // What killed saves left in the store's folders.
+    void RemoveLeftTemporaries();
     void SetAside(const StoredFile& file, std::string_view name, FileRefusal why);
     int SetProperty(RdtNode* scope, std::string_view key, std::string_view value, const char* operation);
     std::string RunningGameId() const;
@@ -151,6 +161,7 @@ private:
     std::unique_ptr<RdtNode> coreRoot_;
     std::unique_ptr<RdtNode> outboxRoot_;
     std::string shellGuid_;
+    std::string coreAside_;
     // The Core file's size as last written, kept up to date by every property set.
     std::optional<size_t> coreBytes_;
     // Files that could not be kept aside: the old file stays, unread and never written over.

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <vector>
+
+#include "platform/TextLayout.h"
 
 namespace {
 
@@ -63,14 +66,14 @@ void DrawText(platform::PixelView target, platform::Rect clip, platform::Point c
     if (style.background || style.underline || style.strikeOut) right += TextExtent(font, cp1252);
     if (style.background) FillClipped(target, bounds, left, top, right, top + metrics.height, *style.background);
 
-    int64_t pen = left;
-    for (char ch : cp1252) {
-        const platform::Glyph& glyph = font.GetGlyph(static_cast<uint8_t>(ch));
-        // Glyphs wholly left or right of the clip cost only their advance.
+    std::vector<int> origins;
+    platform::LayOutRun(font, cp1252, origins);
+    for (size_t i = 0; i < cp1252.size(); ++i) {
+        const platform::Glyph& glyph = font.GetGlyph(static_cast<uint8_t>(cp1252[i]));
+        const int64_t pen = left + origins[i];
         if (pen + glyph.left + glyph.width > bounds.left && pen + glyph.left < bounds.right) {
             DrawGlyph(target, bounds, pen, baseline, glyph, style.colour);
         }
-        pen += glyph.advance;
     }
 
     const int thickness = std::max(1, metrics.underlineThickness);

@@ -14,7 +14,7 @@ struct TextStyle {
     bool strikeOut = false;
 };
 
-// Sum of whole advances, without kerning.
+// Sum of whole advances, without kerning: the width the drawn run keeps to.
 int TextExtent(platform::Font& font, std::string_view cp1252);
 
 // Draws with the cell's top-left at `cell`; nothing lands outside `clip` or `target`.

@@ -38,7 +38,8 @@ public:
     virtual int DrawLine(int x1, int y1, int x2, int y2) = 0;                                   // 2
     virtual int FrameRect(int left, int top, int right, int bottom) = 0;                        // 3
     virtual int FillRect(int left, int top, int right, int bottom) = 0;                         // 4
-    // Rich text laid out in the whole picture from (x, y). Null draws nothing.
+    // Rich text laid out in the whole picture from (x, y). Null draws nothing. Text from outside
+    // goes in through EscapeMarkup (MarkupEscape.h).
     virtual int DrawRML(const char* rml, int x, int y) = 0;                                     // 5
     // At most `length` characters, cut at the text's end; clipped to (0, 0)-(800, 600).
     virtual int DrawText(const char* text, int length, int x, int y) = 0;                       // 6

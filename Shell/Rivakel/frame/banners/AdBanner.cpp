@@ -14,6 +14,7 @@
 #include "core/store/MarkupDoc.h"
 #include "core/store/RdtNode.h"
 #include "core/store/UserStore.h"
+#include "frame/api/MarkupEscape.h"
 #include "frame/banners/BannerFile.h"
 #include "frame/banners/CatalogPage.h"
 #include "frame/banners/ServerBanners.h"
@@ -30,15 +31,6 @@ constexpr int kMaxBannerFrames = 64;
 
 bool IsBuiltInPicture(std::string_view name) {
     return EqualsNoCase(name, kGetRivpedPicture) || EqualsNoCase(name, kRivFriendPicture);
-}
-
-// A game's name goes into the picture's markup: nothing in it may read as markup.
-std::string PlainName(std::string_view name) {
-    std::string plain;
-    for (char c : name.substr(0, 64)) {
-        if (c != '<' && c != '>' && c != '&' && c != '%') plain += c;
-    }
-    return plain;
 }
 
 void Track(std::string_view event, const std::string& guid, const char* value) {
@@ -60,7 +52,7 @@ CAdBanner::CAdBanner(CShell& shell, Mode mode, BannerServices services)
       folder_(mode == kCatalog, services_.installed && services_.installed()),
       rotation_(mode == kCatalog) {
     if (CImage* image = GetCurImage()) image->ClearToColor(0, 0, 0);
-    shell.AttachSurface(this);
+    shell.Frame()->AttachSurface(this);
     // 2 to 4.
     FillDefaults();
     if (mode_ == kCatalog) {
@@ -221,7 +213,8 @@ CSurface* CAdBanner::MakePicture(const BannerEntry& entry) const {
 }
 
 std::string FriendOfferMarkup(std::string_view gameName) {
-    std::string name = PlainName(gameName);
+    // A game's name goes into the picture's markup, shown as it is written.
+    std::string name = EscapeMarkup(gameName.substr(0, 64));
     if (EqualsNoCase(gameName, "Dunmoro")) name = "Dun Moro Challenge";
     if (EqualsNoCase(gameName, "UltraHexavon")) name = "Ultra Hexa Von";
     if (name.empty()) name = "a Rivakel game";
@@ -350,7 +343,7 @@ int CAdBanner::OnClickEvent() {
 }
 
 CAdBanner* FindAdBanner(const CShell& shell, CAdBanner::Mode mode) {
-    for (CSurface* child : shell.Children()) {
+    for (CSurface* child : shell.Frame()->Children()) {
         auto* banner = dynamic_cast<CAdBanner*>(child);
         if (banner != nullptr && banner->GetMode() == mode) return banner;
     }

@@ -98,7 +98,7 @@ private:
 };
 
 // The mail-a-friend picture's text for the running or last chosen game ("" for none): the long
-// forms of two names, and nothing of a name that could read as markup.
+// forms of two names, and any other name as it is written.
 std::string FriendOfferMarkup(std::string_view gameName);
 // The banner spots on the shell window (none in the small skin).
 CAdBanner* FindAdBanner(const CShell& shell, CAdBanner::Mode mode);

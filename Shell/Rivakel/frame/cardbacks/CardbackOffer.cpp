@@ -51,7 +51,7 @@ private:
         SetCardBackDontAsk(checkBox_->Checked());
         if (CSubsystem_Event* events = EventService()) events->ClearModalRect();
         // This object goes with the box: nothing of it is touched afterwards.
-        shell.DetachSurface(&box_);
+        shell.Frame()->DetachSurface(&box_);
         return 0;
     }
 

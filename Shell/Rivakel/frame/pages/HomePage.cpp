@@ -4,7 +4,7 @@
 
 #include "core/graphics/EditField.h"
 #include "core/graphics/Image.h"
-#include "core/graphics/RmlRenderer.h"
+#include "frame/api/MarkupEscape.h"
 #include "frame/games/FramedBox.h"
 #include "frame/pages/FormDrawing.h"
 #include "frame/pages/FormPages.h"
@@ -85,7 +85,7 @@ void CFormPages::ShowFeaturedGame() {
     DrawRml(image, "<s2><cffffcc><b>", 0, 0);
     TextSize size{};
     image.GetTextExtent(row->name.c_str(), static_cast<int>(row->name.size()), size);
-    DrawStyledPlainText(image, "", row->name, 332 - size.cx, 102, nullptr);
+    DrawRml(image, EscapeMarkup(row->name), 332 - size.cx, 102);
     DrawRml(image, "<s5>TM", 333, 102);
     DrawRml(image, "</b>", 0, 0);
 

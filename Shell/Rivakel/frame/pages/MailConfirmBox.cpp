@@ -7,10 +7,10 @@
 #include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
-#include "core/graphics/RmlRenderer.h"
 #include "core/net/NetResults.h"
 #include "core/outbox/COutbox.h"
 #include "core/outbox/OutboxMessage.h"
+#include "frame/api/MarkupEscape.h"
 #include "frame/games/FramedBox.h"
 #include "frame/host/GameHost.h"
 #include "frame/pages/DataMailing.h"
@@ -52,11 +52,10 @@ void CMailConfirmBox::Ask(EmailConfirmation request, std::function<void(bool)> a
     DrawRml(image, "<s3><B><c000000>Confirm E-Mail Use</b>", 72, 16);
     const platform::Rect question{72, 32, 300, 65};
     const std::string game = mailing::HostText(&CGameHost::GetGameName);
-    DrawRml(image, "<S3><C000000>The application '", 72, 32, &question);
-    // The name and the recipient come from the game: drawn as they stand, never as markup.
-    const platform::Point after = RmlPublishedState().lastTextEnd;
-    DrawStyledPlainText(image, "", game + "' is attempting to send an e-mail to:", after.x, after.y, &question);
-    DrawStyledPlainText(image, "<S3><C000000>", request_.recipient, 85, 67, nullptr);
+    // The name and the recipient come from the game: shown as they are written.
+    DrawRml(image, "<S3><C000000>The application '" + EscapeMarkup(game) + "' is attempting to send an e-mail to:",
+            72, 32, &question);
+    DrawRml(image, "<S3><C000000>" + EscapeMarkup(request_.recipient), 85, 67);
     DrawRml(image, "<S3><C000000>Continue?", 70, 87);
     AddButton("Yes", 200, kYes);
     AddButton("No", 270, kNo);
@@ -147,7 +146,7 @@ void CMailConfirmBox::Close() {
     if (CSubsystem_Event* events = EventService()) events->ClearModalRect();
     if (box_ != nullptr) {
         box_->DetachAll();
-        shell_.DetachSurface(box_);
+        shell_.Frame()->DetachSurface(box_);
         box_->ReleaseInternalRef();
         box_ = nullptr;
     }

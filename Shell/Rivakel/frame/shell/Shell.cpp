@@ -44,10 +44,17 @@ CShell::CShell(ShellConfig config) : CSurface(config.windowWidth, config.windowH
     CSubsystem_UserStore* store = UserStore();
     sessionGuid_ = store != nullptr && !store->ShellGuid().empty() ? store->ShellGuid() : kZeroGuid;
 
-    // The frame lies below everything and is never hit, so presses reach the window itself.
+    // The background lies below everything and is never hit, so presses beside the frame reach
+    // the window itself.
     backdrop_ = new CSurface(config_.windowWidth, config_.windowHeight, 0);
     backdrop_->SetNoHit(true);
     AttachSurface(backdrop_);
+    small_ = config_.embedded || config_.windowWidth < kBigFrameWidth;
+    frame_ = small_ ? new CSurface(config_.windowWidth, config_.windowHeight, 0)
+                    : new CSurface(kBigFrameWidth, kBigFrameHeight, 0);
+    const platform::Point origin = FrameOrigin();
+    frame_->SetLoc(origin.x, origin.y);
+    AttachSurface(frame_);
 
     // 2. The window of the event service and the key events' sender.
     if (CSubsystem_Event* events = EventService()) {
@@ -99,18 +106,18 @@ CShell::~CShell() {
 
 void CShell::ReleaseSkin() {
     logoClick_.reset();
-    moveListener_.reset();
-    downListener_.reset();
-    upListener_.reset();
+    for (ListenerPtr& listener : shellDrag_) listener.reset();
+    for (ListenerPtr& listener : frameDrag_) listener.reset();
     for (CSurface*& trademark : {std::ref(trademark1_), std::ref(trademark2_)}) {
         if (trademark != nullptr) trademark->ReleaseInternalRef();
         trademark = nullptr;
     }
     for (CSurface*& button : menuButtons_) button = nullptr;
-    // Everything but the backdrop: the frame, buttons, logo, game area and page surface.
+    // Everything but the backdrop and the frame: the buttons, logo, game area and page surface.
+    frame_->DetachAll();
     const std::vector<CSurface*> children(Children().begin(), Children().end());
     for (CSurface* child : children) {
-        if (child != backdrop_) DetachSurface(child);
+        if (child != backdrop_ && child != frame_) DetachSurface(child);
     }
     skinSurfaces_.clear();
     gameArea_ = nullptr;
@@ -138,11 +145,11 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
     exitLogoTimer_->SetClock(TimerClock::Wall);
 
     // 3.
+    backdrop_->GetCurImage()->ClearToColor(51, 51, 204);
     FrameImage()->ClearToColor(51, 51, 204);
 
     // 4 and 5. The small skin where the window is small; otherwise the big one, laid out for
-    // 800 x 572 from the top left whatever the window's size.
-    small_ = config_.embedded || config_.windowWidth < 800;
+    // 800 x 572 in its frame.
     if (small_) {
         LayOutSmall();
     } else {
@@ -156,13 +163,8 @@ int CShell::SetSkin(std::string_view skinName, std::string_view gameFile) {
             logoClick_ = events->Listen(static_cast<const CSurface*>(logo_), kEventClick, this, Thunk<&CShell::OnLogoClick>);
         }
         if (!config_.embedded) {
-            const void* self = static_cast<const CSurface*>(this);
-            moveListener_ = events->Listen(self, kEventMouseMove, this, Thunk<&CShell::OnShellMouse>);
-            downListener_ = events->Listen(self, kEventLeftDown, this, Thunk<&CShell::OnShellMouse>);
-            upListener_ = events->Listen(self, kEventLeftUp, this, Thunk<&CShell::OnShellMouse>);
-            moveListener_->SetUserValue(kEventMouseMove);
-            downListener_->SetUserValue(kEventLeftDown);
-            upListener_->SetUserValue(kEventLeftUp);
+            ListenForDrag(*this, shellDrag_, Thunk<&CShell::OnShellMouse>);
+            ListenForDrag(*frame_, frameDrag_, Thunk<&CShell::OnFrameMouse>);
         }
     }
 
@@ -187,7 +189,13 @@ void CShell::ShowFirstPage(std::string_view gameFile) {
     LaunchGame(devGame ? 0 : config_.games->IndexOfFile(gameFile));
 }
 
-CImage* CShell::FrameImage() const { return backdrop_->GetCurImage(); }
+CImage* CShell::FrameImage() const { return frame_->GetCurImage(); }
+
+platform::Point CShell::FrameOrigin() const {
+    int width = 0, height = 0;
+    frame_->GetSize(width, height);
+    return {std::max(0, (config_.windowWidth - width) / 2), std::max(0, (config_.windowHeight - height) / 2)};
+}
 
 void CShell::Repaint() {
     CSubsystem_Video* video = CurrentSurfaceServices().video;
@@ -245,8 +253,25 @@ int CShell::OnLogoTick(intptr_t* args) {
 
 // ---------------------------------------------------------------- window dragging
 
+void CShell::ListenForDrag(const CSurface& surface, std::array<ListenerPtr, 3>& listeners, EventCallback callback) {
+    CSubsystem_Event* events = EventService();
+    if (events == nullptr) return;
+    const std::array<int, 3> codes{kEventMouseMove, kEventLeftDown, kEventLeftUp};
+    for (size_t i = 0; i < codes.size(); ++i) {
+        listeners[i] = events->Listen(&surface, codes[i], this, callback);
+        listeners[i]->SetUserValue(codes[i]);
+    }
+}
+
+// The window's coordinates from those of the surface pressed.
 int CShell::OnShellMouse(intptr_t* record) {
     const platform::Point at = AbsoluteLoc();
+    OnMouse(static_cast<int>(record[1]), static_cast<int>(record[2]) + at.x, static_cast<int>(record[3]) + at.y);
+    return 1;
+}
+
+int CShell::OnFrameMouse(intptr_t* record) {
+    const platform::Point at = frame_->AbsoluteLoc();
     OnMouse(static_cast<int>(record[1]), static_cast<int>(record[2]) + at.x, static_cast<int>(record[3]) + at.y);
     return 1;
 }

@@ -4,8 +4,9 @@
 // instructions, pause, back to game, leaving a game, closing) and the small widget kit the pages
 // use. Made last of the session's services and destroyed first.
 //
-// Drawing: the window's own picture is the composition target; the frame is drawn into a
-// backdrop surface at the bottom of the tree, so whatever leaves the window uncovers the frame.
+// Drawing: the window's own picture is the composition target; the background lies in a backdrop
+// surface at the bottom of the tree, and the frame with everything on it in a frame surface
+// above it: the whole window, or the big skin centred in a bigger window.
 #pragma once
 
 #include <array>
@@ -46,6 +47,9 @@ class CShell final : public CSurface, public GameHostWindow, public ShellWindowL
 public:
     static constexpr int kGameAreaWidth = 500;
     static constexpr int kGameAreaHeight = 420;
+    // The big skin's art and places are for a window of this size.
+    static constexpr int kBigFrameWidth = 800;
+    static constexpr int kBigFrameHeight = 572;
     static constexpr uint32_t kRepaintMs = 50;
     static constexpr uint32_t kLogoMs = 1500;
     static constexpr uint32_t kExitMs = 1000;
@@ -64,6 +68,9 @@ public:
     // Composes what changed and presents it; nothing while there is no video service.
     void Repaint() override;
     bool IsSmallSkin() const { return small_; }
+    // The frame and everything on it (buttons, logo, banners, game area, page surface, modal
+    // boxes), in the frame's own coordinates; the frame is centred in the window.
+    CSurface* Frame() const { return frame_; }
     const std::string& SkinName() const { return skinName_; }
 
     // ---- pages
@@ -161,8 +168,15 @@ public:
                  bool withCancel, std::string& entry) override;
     void ConfirmEmail(EmailConfirmation request) override;
     std::optional<std::string> TakePendingMessage() override;
-    void SetPendingMessage(std::string message) { pendingMessage_ = std::move(message); }
-    // The running game has stopped: its pending answers are dropped and its stop mode ends.
+    // A mailed message for the game of row `game`: only that game's next start may take it, and
+    // it is dropped when another game starts first or that one stops without taking it.
+    void SetPendingMessage(std::string message, int game) {
+        pendingMessage_ = std::move(message);
+        pendingGame_ = game;
+        messageStarted_ = false;
+    }
+    // The running game has stopped: its pending answers and a mailed message it did not take
+    // are dropped, and its stop mode ends.
     void GameStopped();
     // Asks the user about a game's mailing and sends it; `done` gives the game its answer.
     // Without one set the game hears a refusal. `gameStopped` drops a request still open.
@@ -183,6 +197,7 @@ private:
     };
 
     void ReleaseSkin();
+    platform::Point FrameOrigin() const;
     void PlaceFrame(std::string_view frameName, std::string_view logoName, platform::Point logoAt,
                     platform::Point areaAt);
     void LayOutSmall();
@@ -203,6 +218,7 @@ private:
     void FinishDeferredStop();
     void Answer(std::unique_ptr<PendingAnswer> answer);
     bool OnMouse(int code, int x, int y);
+    void ListenForDrag(const CSurface& surface, std::array<ListenerPtr, 3>& listeners, EventCallback callback);
     void ClampWindowOnScreen();
 
     int OnRepaintTick();
@@ -218,6 +234,7 @@ private:
     int OnMenuInstructions();
     int OnMenuBack();
     int OnShellMouse(intptr_t* record);
+    int OnFrameMouse(intptr_t* record);
 
     ShellConfig config_;
     CSound* clickSound_ = nullptr;
@@ -231,6 +248,7 @@ private:
     std::string skinName_;
     std::string gameFile_;
     CSurface* backdrop_ = nullptr;
+    CSurface* frame_ = nullptr;
     CSurface* gameArea_ = nullptr;
     CSurface* pageSurface_ = nullptr;
     CSurface* logo_ = nullptr;
@@ -238,7 +256,8 @@ private:
     std::unique_ptr<CTimer> joinLogoTimer_;
     std::unique_ptr<CTimer> exitLogoTimer_;
     std::function<void()> joinLogoAction_, exitLogoAction_;
-    ListenerPtr moveListener_, downListener_, upListener_;
+    // Move, down and up on the background and on the frame: either may be pressed to drag.
+    std::array<ListenerPtr, 3> shellDrag_, frameDrag_;
     int menuFlags_ = 0;
     int mode_ = 1;
     std::unique_ptr<CTimer> exitTimer_;
@@ -259,6 +278,8 @@ private:
     std::map<std::string, std::unique_ptr<IShellPage>, std::less<>> pages_;
     std::function<void()> modalClick_;
     std::optional<std::string> pendingMessage_;
+    int pendingGame_ = -1;
+    bool messageStarted_ = false;  // the message's game is the one running
     MailSender mailSender_;
     std::function<void()> mailGameStopped_;
     std::vector<std::unique_ptr<PendingAnswer>> answers_;

@@ -67,7 +67,7 @@ int CShell::BuildMenuBar() {
     const int x = small_ ? 62 : 122;
     const int top = small_ ? 35 : 137;
     for (CSurface*& button : menuButtons_) {
-        if (button != nullptr) DetachSurface(button);
+        if (button != nullptr) frame_->DetachSurface(button);
         button = nullptr;
     }
     CImage& frame = *FrameImage();
@@ -112,7 +112,7 @@ int CShell::BuildMenuBar() {
 CSurface* CShell::MakeMenuBarButton(MenuCommand command, std::string_view label, int x, int y, intptr_t userValue,
                                     EventCallback callback) {
     if (config_.makeMenuButton) {
-        return config_.makeMenuButton(MenuButtonRequest{command, label, this, x, y, userValue, this, callback});
+        return config_.makeMenuButton(MenuButtonRequest{command, label, frame_, x, y, userValue, this, callback});
     }
     struct Pictures {
         const char* normal;
@@ -127,7 +127,7 @@ CSurface* CShell::MakeMenuBarButton(MenuCommand command, std::string_view label,
         {"returntogame.gif", "returntogame_rollover.gif"},
     }};
     const Pictures& pictures = kPictures[static_cast<size_t>(command)];
-    return MakeMenuButton(pictures.hot, pictures.normal, label, this, x, y, userValue, callback);
+    return MakeMenuButton(pictures.hot, pictures.normal, label, frame_, x, y, userValue, callback);
 }
 
 int CShell::OnMenuEmail() {
@@ -194,6 +194,8 @@ void CShell::LaunchGame(int index) {
 void CShell::StartGame(const GameTableEntry& entry) {
     CGameHost* host = GameHost();
     if (host == nullptr) return;
+    if (pendingMessage_ && pendingGame_ != currentGame_) pendingMessage_.reset();
+    messageStarted_ = pendingMessage_.has_value();
     const bool installed = config_.installed && config_.installed();
     const std::string named = config_.gameFile ? config_.gameFile() : std::string();
     std::string module = entry.module;
@@ -202,7 +204,11 @@ void CShell::StartGame(const GameTableEntry& entry) {
         if (!named.empty()) module = named;
         if (config_.shellFolder && folder.empty()) folder = config_.shellFolder();
     }
-    if (host->Start(module, folder) != kHostOk) GameNotFound(entry.name);
+    if (host->Start(module, folder) != kHostOk) {
+        pendingMessage_.reset();
+        messageStarted_ = false;
+        GameNotFound(entry.name);
+    }
 }
 
 std::string GameNotFoundText(std::string_view name) {

@@ -52,10 +52,15 @@ int CShell::OnAnswerTick(intptr_t* args) {
     return 0;
 }
 
-std::optional<std::string> CShell::TakePendingMessage() { return std::exchange(pendingMessage_, std::nullopt); }
+std::optional<std::string> CShell::TakePendingMessage() {
+    if (!messageStarted_) return std::nullopt;
+    messageStarted_ = false;
+    return std::exchange(pendingMessage_, std::nullopt);
+}
 
 void CShell::GameStopped() {
     answers_.clear();
+    if (std::exchange(messageStarted_, false)) pendingMessage_.reset();
     if (mailGameStopped_) mailGameStopped_();
     // The stop mode was the game's.
     mode_ = kStopAsk;

@@ -37,13 +37,13 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
-// The game area and the page surface: one place, the page on top.
-CSurface* MakeArea(CSurface& shell, int x, int y) {
+// The game area and the page surface: one place on the frame, the page on top.
+CSurface* MakeArea(CSurface& shell, CSurface& frame, int x, int y) {
     auto* area = new CSurface(CShell::kGameAreaWidth, CShell::kGameAreaHeight, 0);
     area->SetLoc(x, y);
     // Only the shell window shows, hides and moves them; the game holds them too.
-    area->Protect(nullptr, static_cast<CSurface*>(&shell));
-    shell.AttachSurface(area);
+    area->Protect(nullptr, &shell);
+    frame.AttachSurface(area);
     return area;
 }
 
@@ -61,11 +61,11 @@ void CShell::PlaceFrame(std::string_view frameName, std::string_view logoName, p
         FrameImage()->DrawAt(*picture->GetCurImage(), 0, 0, 0);
         picture->ReleaseInternalRef();
     }
-    gameArea_ = MakeArea(*this, areaAt.x, areaAt.y);
-    pageSurface_ = MakeArea(*this, areaAt.x, areaAt.y);
+    gameArea_ = MakeArea(*this, *frame_, areaAt.x, areaAt.y);
+    pageSurface_ = MakeArea(*this, *frame_, areaAt.x, areaAt.y);
     if (CSurface* logo = LoadPicture(logoName, CSurface::kFlagInteractive)) {
         logo->SetLoc(logoAt.x, logoAt.y);
-        AttachSurface(logo);
+        frame_->AttachSurface(logo);
         logo->ReleaseInternalRef();
         logo_ = logo;
     }
@@ -74,7 +74,7 @@ void CShell::PlaceFrame(std::string_view frameName, std::string_view logoName, p
 void CShell::LayOutSmall() {
     PlaceFrame("img-main-640x482.gif", "img-logomain-small-39x29.gif", {4, 4}, {130, 24});
     for (const NavTarget& target : kNavTargets) {
-        MakeIconButton(this, "asl-icn-mini-" + std::string(target.name) + "-32x32x2.gif", 9, target.smallY,
+        MakeIconButton(frame_, "asl-icn-mini-" + std::string(target.name) + "-32x32x2.gif", 9, target.smallY,
                        target.value, Thunk<&CShell::OnNavButton>);
         DrawFrameText("<s4><cffff99>" + std::string(target.name), target.labelAt.x, target.labelAt.y);
     }
@@ -116,7 +116,8 @@ void CShell::DrawBevelEdges() {
     constexpr int kCell = 5;
     CImage& source = *bevel->GetCurImage();
     CImage& frame = *FrameImage();
-    const int width = config_.windowWidth, height = config_.windowHeight;
+    int width = 0, height = 0;
+    frame_->GetSize(width, height);
     const auto cell = [&](int index, int x, int y) {
         const platform::Rect from{index * kCell, 0, index * kCell + kCell, kCell};
         const platform::Rect to{x, y, x + kCell, y + kCell};

@@ -83,7 +83,9 @@ int TextWidth(CFont* font, std::string_view text) {
 
 CSurface* CShell::MakeModalBox(int left, int top, int right, int bottom) {
     if (CSubsystem_Event* events = EventService()) {
-        events->SetModalRect(left, top, right - 1, bottom - 1, [this] {
+        // The event service keeps the window's coordinates.
+        const platform::Point at = frame_->AbsoluteLoc();
+        events->SetModalRect(at.x + left, at.y + top, at.x + right - 1, at.y + bottom - 1, [this] {
             if (modalClick_) modalClick_();
         });
     }
@@ -99,7 +101,7 @@ CSurface* CShell::MakeModalBox(int left, int top, int right, int bottom) {
         image->FrameRect(2, 2, width - 3, height - 3);
     }
     box->SetLoc(left, top);
-    AttachSurface(box);
+    frame_->AttachSurface(box);
     return box;
 }
 
@@ -128,7 +130,7 @@ CRolloverButton* CShell::MakeTextButton(CSurface* parent, std::string_view text,
 
 CRolloverButton* CShell::MakeLinkButton(std::string_view text, int x, int y, intptr_t userValue, int size,
                                         void* context, EventCallback callback) {
-    return MakeTextButton(backdrop_->Parent(), text, x, y, userValue, size, CRenderTarget::kColorKey, 0x999999,
+    return MakeTextButton(frame_, text, x, y, userValue, size, CRenderTarget::kColorKey, 0x999999,
                           0xFFFFFF, context, callback);
 }
 
@@ -186,7 +188,7 @@ CRolloverButton* CShell::MakeNavButton(std::string_view name, int x, int y, intp
         strip->DrawAt(*iconFrames.first, -2, 0, 0);
         strip->DrawAt(*iconFrames.second, cell - 2, 0, 0);
     }
-    CRolloverButton* button = MakeRollover(this, this, x, y, cell, kHeight, strip, userValue, callback);
+    CRolloverButton* button = MakeRollover(frame_, this, x, y, cell, kHeight, strip, userValue, callback);
     strip->ReleaseInternalRef();
     for (CSurface* picture : {big, icon}) {
         if (picture != nullptr) picture->ReleaseInternalRef();
@@ -221,7 +223,7 @@ CSurface* CShell::MakeFrameButton(std::string_view stripName, int x, int y, int 
         }
         picture->ReleaseInternalRef();
     }
-    auto* button = new CPushButton(ButtonArgs{this, this, x, y, cellWidth, cellHeight, strip, 0, userValue, callback});
+    auto* button = new CPushButton(ButtonArgs{frame_, this, x, y, cellWidth, cellHeight, strip, 0, userValue, callback});
     strip->ReleaseInternalRef();
     return button;
 }

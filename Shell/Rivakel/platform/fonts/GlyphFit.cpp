@@ -41,6 +41,13 @@ int ColumnToDrop(const Glyph& glyph) {
     return best;
 }
 
+bool ColumnIsBlank(const Glyph& glyph, int column) {
+    for (int y = 0; y < glyph.height; ++y) {
+        if (Bit(glyph, column, y) != 0) return false;
+    }
+    return true;
+}
+
 void DropColumn(Glyph& glyph, int column) {
     std::vector<uint8_t> bits;
     bits.reserve(static_cast<size_t>(glyph.width - 1) * glyph.height);
@@ -63,6 +70,18 @@ void FitGlyphInto(Glyph& glyph, int maxWidth) {
         DropColumn(glyph, column);
     }
     glyph.left = std::clamp(glyph.left, 0, std::max(0, maxWidth - glyph.width));
+}
+
+void TrimToInk(Glyph& glyph) {
+    while (glyph.width > 0 && ColumnIsBlank(glyph, glyph.width - 1)) DropColumn(glyph, glyph.width - 1);
+    while (glyph.width > 0 && ColumnIsBlank(glyph, 0)) {
+        DropColumn(glyph, 0);
+        ++glyph.left;
+    }
+    if (glyph.width == 0) {
+        glyph.height = 0;
+        glyph.bits.clear();
+    }
 }
 
 }  // namespace platform

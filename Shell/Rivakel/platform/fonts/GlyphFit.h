@@ -13,4 +13,8 @@ namespace platform {
 // column 0 and left to end within `maxWidth` where it fits. The advance is kept.
 void FitGlyphInto(Glyph& glyph, int maxWidth);
 
+// Drops blank columns at either side of the bitmap, so that its width is the width of its ink;
+// a glyph without ink keeps no bitmap.
+void TrimToInk(Glyph& glyph);
+
 }  // namespace platform

@@ -76,13 +76,17 @@ std::optional<FaceFile> MatchFace(const FontRequest& request) {
     return face;
 }
 
-// The width of the glyph's ink in font units when the design keeps it inside its advance (most
-// letters and every digit; not 'j' or an italic's overhang), else nullopt.
-std::optional<FT_Pos> InkWidthInsideAdvance(FT_Face face, FT_UInt index) {
+// The glyph's ink as designed, in font units from the pen.
+struct DesignInk {
+    FT_Pos left = 0, right = 0, advance = 0;
+    // Most letters and every digit; not 'j' or an italic's overhang.
+    bool InsideAdvance() const { return right > left && left >= 0 && right <= advance; }
+};
+
+std::optional<DesignInk> DesignInkOf(FT_Face face, FT_UInt index) {
     if (FT_Load_Glyph(face, index, FT_LOAD_NO_SCALE) != 0) return std::nullopt;
     const FT_Glyph_Metrics& m = face->glyph->metrics;
-    if (m.width <= 0 || m.horiBearingX < 0 || m.horiBearingX + m.width > m.horiAdvance) return std::nullopt;
-    return m.width;
+    return DesignInk{m.horiBearingX, m.horiBearingX + m.width, m.horiAdvance};
 }
 
 int Scaled(double units, double scale) { return static_cast<int>(std::lround(units * scale)); }
@@ -181,23 +185,37 @@ private:
     Glyph Render(uint8_t ch) {
         FT_Face face = face_.get();
         const FT_UInt index = FT_Get_Char_Index(face, Cp1252ToUnicode(ch));
-        const std::optional<FT_Pos> inkWidth = slant_ ? std::nullopt : InkWidthInsideAdvance(face, index);
+        const std::optional<DesignInk> design = slant_ ? std::nullopt : DesignInkOf(face, index);
         std::optional<Glyph> glyph = RenderAt(index, pixelsPerEm_);
         if (!glyph) return {};
+        const double unitsPerEm = face->units_per_EM > 0 ? face->units_per_EM : 2048;
+        const double toSixtyFourths = pixelsPerEm_ * 64.0 / unitsPerEm;
+        // Slanting and emboldening move the ink away from the design; there the hinted bitmap
+        // stands for it.
+        if (design && !embolden_ && design->right > design->left) {
+            glyph->designLeft = Scaled(static_cast<double>(design->left), toSixtyFourths);
+            glyph->designRight = Scaled(static_cast<double>(design->right), toSixtyFourths);
+        } else if (glyph->width > 0) {
+            glyph->designLeft = glyph->left * 64;
+            glyph->designRight = (glyph->left + glyph->width) * 64;
+        }
         // A glyph the design keeps inside its advance stays inside it, with one blank column
         // before the next glyph where the design leaves one at this size, and always between
         // digits, which stand in equal cells and read as a blot when they touch. One that
         // hinting made wider is hinted again a little narrower (its stems stay whole), and what
         // still does not fit gives up flat columns.
-        if (inkWidth) {
-            const double unitsPerEm = face->units_per_EM > 0 ? face->units_per_EM : 2048;
+        if (design && design->InsideAdvance()) {
             const bool spaced = std::isdigit(ch) != 0 ||
-                                Scaled(static_cast<double>(*inkWidth), pixelsPerEm_ / unitsPerEm) < glyph->advance;
+                                Scaled(static_cast<double>(design->right - design->left), pixelsPerEm_ / unitsPerEm) <
+                                    glyph->advance;
             const int room = std::max(1, spaced ? glyph->advance - 1 : glyph->advance);
             for (int narrower = pixelsPerEm_ - 1; glyph->width > room && narrower * 4 >= pixelsPerEm_ * 3; --narrower) {
                 std::optional<Glyph> again = RenderAt(index, narrower);
                 if (!again) break;
                 again->advance = glyph->advance;
+                again->designAdvance = glyph->designAdvance;
+                again->designLeft = glyph->designLeft;
+                again->designRight = glyph->designRight;
                 glyph = std::move(again);
             }
             FitGlyphInto(*glyph, room);
@@ -219,10 +237,12 @@ private:
         // The design advance, rounded: hinting can move an advance by several pixels, and
         // layouts made for Arial rely on its design widths.
         glyph.advance = static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16);
+        glyph.designAdvance = static_cast<int>((slot->linearHoriAdvance + 0x200) >> 10);
         if (embolden_) {
             const FT_Pos before = slot->advance.x;
             FT_GlyphSlot_Embolden(slot);
             glyph.advance += static_cast<int>((slot->advance.x - before + 32) >> 6);
+            glyph.designAdvance += static_cast<int>(slot->advance.x - before);
         }
         if (FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return glyph;
         const FT_Bitmap& bitmap = slot->bitmap;
@@ -238,6 +258,7 @@ private:
                 glyph.bits[static_cast<size_t>(y) * glyph.width + x] = (row[x >> 3] >> (7 - (x & 7))) & 1;
             }
         }
+        TrimToInk(glyph);
         return glyph;
     }
 

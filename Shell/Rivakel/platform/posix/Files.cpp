@@ -1,6 +1,7 @@
 // Whole-file reads, atomic writes and the folder operations.
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +23,13 @@ using posix::FileDescriptor;
 
 // What the shell keeps holds names and e-mail addresses: its folders are the user's alone.
 constexpr mode_t kFolderMode = 0700;
+
+// The temporary file of an atomic write: a short hidden name, so that a long target name cannot
+// push it past the limit, with mkstemp's six characters after it.
+constexpr std::string_view kTemporaryPrefix = ".rvk-";
+constexpr size_t kTemporaryNameSize = 11;
+// Tries at a temporary name that a sweep of leftovers removed before its writer locked it.
+constexpr int kTemporaryTries = 8;
 
 std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -105,19 +113,16 @@ std::optional<std::vector<uint8_t>> ReadFilePrefix(const std::string& path, size
 namespace {
 
 // A new file beside its destination that takes its place only once it is whole on the disk.
+// The temporary file stays locked (flock) until it has taken that place or is gone, which
+// tells a sweep of leftovers (RemoveLeftTemporaries) that a writer is still at it.
 class AtomicFile {
 public:
     // `mode` set: the new file's permission bits, whatever `access` says.
     AtomicFile(const std::string& path, FileAccess access, std::optional<mode_t> mode = std::nullopt)
         : path_(path), folder_(FolderOf(path)) {
         if (path.empty() || path.back() == '/' || path.find('\0') != std::string::npos) return;
-        // A short hidden name, so that a long target name cannot push the temporary one past the limit.
-        temp_ = JoinPath(folder_, ".rvk-XXXXXX");
-        file_.Reset(::mkostemp(temp_.data(), O_CLOEXEC));
-        if (!file_.Valid()) {
-            temp_.clear();
-            return;
-        }
+        for (int tries = 0; tries < kTemporaryTries && !file_.Valid(); ++tries) Create();
+        if (!file_.Valid()) return;
         if (!mode) {
             struct stat old {};
             mode = 0600;
@@ -133,6 +138,7 @@ public:
 
     bool Write(std::span<const uint8_t> data) { return ok_ = ok_ && WriteAll(file_.Get(), data); }
     // Flushes, closes and renames over the destination; on failure the destination is untouched.
+    // The lock is let go only after the rename.
     bool Commit() {
         const bool flushed = ok_ && ::fsync(file_.Get()) == 0;
         if (!file_.Close() || !flushed || ::rename(temp_.c_str(), path_.c_str()) != 0) return false;
@@ -142,8 +148,28 @@ public:
     }
 
 private:
+    void Create() {
+        temp_ = JoinPath(folder_, std::string(kTemporaryPrefix) + "XXXXXX");
+        file_.Reset(::mkostemp(temp_.data(), O_CLOEXEC));
+        if (!file_.Valid()) {
+            temp_.clear();
+            return;
+        }
+        // A file system without locks still gets its write, unguarded.
+        if (::flock(file_.Get(), LOCK_EX) != 0) return;
+        struct stat info {};
+        if (::fstat(file_.Get(), &info) != 0 || info.st_nlink == 0) {
+            // A sweep took the new file for a leftover before the lock; its name may be another's now.
+            file_.Reset();
+            temp_.clear();
+            return;
+        }
+        // A second descriptor of the same open file keeps the lock after the first is closed.
+        lock_.Reset(::fcntl(file_.Get(), F_DUPFD_CLOEXEC, 0));
+    }
+
     std::string path_, folder_, temp_;
-    FileDescriptor file_;
+    FileDescriptor file_, lock_;
     bool ok_ = false;
 };
 
@@ -152,6 +178,52 @@ private:
 bool WriteFileAtomic(const std::string& path, std::span<const uint8_t> data, FileAccess access) {
     AtomicFile file(path, access);
     return file.Write(data) && file.Commit();
+}
+
+namespace {
+
+bool IsTemporaryName(std::string_view name) {
+    return name.size() == kTemporaryNameSize && name.starts_with(kTemporaryPrefix);
+}
+
+// Removes the temporary file `name` unless its writer still holds it; the bytes it held.
+std::optional<uint64_t> RemoveIfLeft(int dirFd, const char* name) {
+    FileDescriptor file(::openat(dirFd, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat held {};
+    if (!file.Valid() || ::fstat(file.Get(), &held) != 0 || !S_ISREG(held.st_mode)) return std::nullopt;
+    if (::flock(file.Get(), LOCK_EX | LOCK_NB) != 0) return std::nullopt;
+    // Only the file that was locked: the name may have gone to another writer since it was opened.
+    struct stat named {};
+    if (::fstatat(dirFd, name, &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != held.st_dev ||
+        named.st_ino != held.st_ino || ::unlinkat(dirFd, name, 0) != 0)
+        return std::nullopt;
+    return static_cast<uint64_t>(held.st_size);
+}
+
+}  // namespace
+
+LeftTemporaries RemoveLeftTemporaries(const std::string& folder) {
+    LeftTemporaries removed;
+    posix::DirHandle dir(::opendir(folder.c_str()));
+    if (!dir) return removed;
+    const int dirFd = ::dirfd(dir.get());
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (IsTemporaryName(entry->d_name)) names.emplace_back(entry->d_name);
+    }
+    for (const std::string& name : names) {
+        if (const std::optional<uint64_t> bytes = RemoveIfLeft(dirFd, name.c_str())) {
+            ++removed.files;
+            removed.bytes += *bytes;
+        }
+    }
+    return removed;
+}
+
+bool LinkPath(const std::string& from, const std::string& to) {
+    if (::link(from.c_str(), to.c_str()) != 0) return false;
+    SyncFolder(FolderOf(to));
+    return true;
 }
 
 namespace {

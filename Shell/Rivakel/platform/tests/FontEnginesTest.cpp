@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TextLayout.h"
 #include "platform/fonts/Fonts.h"
 #include "platform/fonts/GlyphFit.h"
 
@@ -130,21 +131,18 @@ TEST(FontSystem, CellHeightsAndMonoGlyphs) {
     EXPECT_GT(em->GetGlyph(0x80).width, 0);
 }
 
-// Lays `text` out as the text drawer does (pens advancing by whole advances) and answers, for
-// each pair of neighbouring glyphs, the blank columns between their ink (negative: shared
-// columns).
+// Lays `text` out as the text drawer does and answers, for each pair of neighbouring glyphs, the
+// blank columns between their ink (negative: shared columns).
 std::vector<int> GapsBetweenGlyphs(platform::Font& font, std::string_view text) {
+    std::vector<int> origins;
+    platform::LayOutRun(font, text, origins);
     std::vector<int> gaps;
-    int pen = 0;
     int previousRight = 0;
-    bool first = true;
-    for (char ch : text) {
-        const platform::Glyph& glyph = font.GetGlyph(static_cast<uint8_t>(ch));
-        const int left = pen + glyph.left;
-        if (!first) gaps.push_back(left - previousRight);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const platform::Glyph& glyph = font.GetGlyph(static_cast<uint8_t>(text[i]));
+        const int left = origins[i] + glyph.left;
+        if (i > 0) gaps.push_back(left - previousRight);
         previousRight = left + glyph.width;
-        first = false;
-        pen += glyph.advance;
     }
     return gaps;
 }

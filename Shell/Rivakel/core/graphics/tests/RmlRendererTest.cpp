@@ -154,15 +154,20 @@ TEST_F(RmlTest, ColourTagsReadOnlyTheirOwnDigitsInEitherCase) {
     EXPECT_EQ(image->GetTextColor().Value(), 0u);
 }
 
-TEST_F(RmlTest, AnAmpersandIsRefusedWithNothingDrawnButAPercentSignIsText) {
+TEST_F(RmlTest, AnAmpersandIsRefusedWithNothingDrawnUnlessItBeginsAnEntityAndAPercentSignIsText) {
+    for (const char* refused : {"Fish <B>&</B> Chips", "R&D", "&amp", "&LT;"}) {
+        auto image = NewImage();
+        EXPECT_EQ(Render(*image, refused, kPage), kRmlBadCharacter) << refused;
+        EXPECT_TRUE(SamePixels(*image, *Expected({}))) << refused;
+        ASSERT_FALSE(ErrorList().empty());
+        EXPECT_NE(ErrorList().back().find("Unhandled character (&) in RML string"), std::string::npos);
+    }
     auto image = NewImage();
-    EXPECT_EQ(Render(*image, "Fish <B>&</B> Chips", kPage), kRmlBadCharacter);
-    EXPECT_TRUE(SamePixels(*image, *Expected({})));
-    ASSERT_FALSE(ErrorList().empty());
-    EXPECT_NE(ErrorList().back().find("Unhandled character (&) in RML string"), std::string::npos);
-
     EXPECT_EQ(Render(*image, "100%", kPage), 0);
     EXPECT_TRUE(SamePixels(*image, *Expected({{"100%", 0, 0}})));
+    auto entities = NewImage();
+    EXPECT_EQ(Render(*entities, "<C>Ivy &lt;I&gt; &amp;amp;</C>", kPage), 0);
+    EXPECT_TRUE(SamePixels(*entities, *Expected({{"Ivy <I> &amp;", (300 - 13 * 12) / 2, 0}})));
 }
 
 TEST_F(RmlTest, LineEndsRightAfterATagVanishAndOthersPartWords) {

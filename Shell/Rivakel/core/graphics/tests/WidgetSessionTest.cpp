@@ -203,8 +203,8 @@ TEST_F(WidgetSession, HyperLinkFiresItsUserValueAndKeepsBothLooks) {
     h.headless->PushClick(120, 108);
     Pump();
     EXPECT_EQ(commands.values, std::vector<intptr_t>{42});
-    EXPECT_EQ(CHyperLink::Markup("Help", {2, true}, "0000ff"), "<T><U><s2><C><C0000ff><B>Help</C></U></B>");
-    EXPECT_EQ(CHyperLink::Markup("Help", {1, false}, "000000"), "<T><U><s1><C><C000000>Help</C></U>");
+    EXPECT_EQ(CHyperLink::Look({2, true}, "0000ff"), "<T><U><s2><C><C0000ff><B>");
+    EXPECT_EQ(CHyperLink::Look({1, false}, "000000"), "<T><U><s1><C><C000000>");
 }
 
 TEST_F(WidgetSession, ClickInTheGameAreaTakesTheKeyboardFromAFieldBackToTheGame) {

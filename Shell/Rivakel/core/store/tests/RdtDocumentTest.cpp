@@ -183,9 +183,47 @@ TEST(RdtRoundTrip, EveryByteInValuesTextsAndLeadingWhiteSpaceComesBack) {
         const auto u = static_cast<unsigned char>(c);
         EXPECT_TRUE(u == '\r' || u == '\n' || u == '\t' || (u >= 32 && u <= 126)) << int(u);
     }
-    auto back = Read(written);
+    // Nothing the writer writes reads as damage.
+    bool damage = true;
+    RdtParseOptions options;
+    options.passedOverDamage = &damage;
+    auto back = Read(written, options);
     ASSERT_TRUE(back);
     ExpectSameTree(root, *back);
+    EXPECT_FALSE(damage);
+}
+
+// Records found through the index, whatever changes the children after it was made.
+TEST(RdtNode, RecordsAreFoundByKeyAsTheChildrenChange) {
+    RdtNode scope("RLS");
+    auto record = [&scope](const char* key, const char* value) {
+        RdtNode* made = scope.AddChild("RLSProp");
+        made->AddAttr("name", key);
+        made->AddAttr("value", value);
+        return made;
+    };
+    RdtNode* damaged = scope.AddChild("RLSProp");
+    damaged->AddAttr("name", "Score");
+    RdtNode* first = record("Score", "1");
+    RdtNode* second = record("SCORE", "2");
+    RdtNode* accented = record("\xC9t\xE9", "3");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "sCoRe"), first);
+    EXPECT_EQ(scope.FindRecord("RLSProp", "\xE9T\xC9"), accented);
+    EXPECT_EQ(scope.FindRecord("Other", "Score"), nullptr);
+
+    RdtNode* later = record("Level", "4");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "level"), later);
+    first->SetAttrValueAt(1, "10");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), first);
+    first->SetAttrValueAt(0, "Renamed");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), second);
+    EXPECT_EQ(scope.FindRecord("RLSProp", "renamed"), first);
+    scope.RemoveChild(first);
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Renamed"), nullptr);
+    damaged->AddAttr("value", "0");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), damaged);
+    damaged->SetAttr("name", "Gone");
+    EXPECT_EQ(scope.FindRecord("RLSProp", "Score"), second);
 }
 
 TEST(RdtRepair, DamagedBytesAndUserTagRemainsAreBlanked) {

@@ -3,6 +3,10 @@
 // store through the real boundary: SessionStoreTest.)
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <algorithm>
@@ -120,6 +124,23 @@ TEST_F(UserStoreFilesTest, AFileThatCannotBeKeptAsideIsNeverWrittenOver) {
     EXPECT_TRUE(fs::exists(folder.System() / "Outbox.rdt"));
 }
 
+TEST_F(UserStoreFilesTest, TemporariesOfKilledSavesGoAtTheStartButNotOneAWriterHolds) {
+    WriteFile(".rvk-a1B2c3", std::string(100000, 'x'));
+    WriteFile(".rvk-d4E5f6", "being written");
+    WriteFile(".rvk-removed-game", "not a temporary file");
+    WriteFile("Core.rdt.damaged", "kept aside");
+    fs::create_directories(folder.System() / "Banners");
+    std::ofstream(folder.System() / "Banners" / ".rvk-g7H8i9") << "a banner";
+    // A writer holds its temporary file locked until it has taken its place.
+    const int writer = open((folder.System() / ".rvk-d4E5f6").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(writer, LOCK_EX), 0);
+    { CSubsystem_UserStore store(Config()); }
+    close(writer);
+    EXPECT_EQ(Named(".rvk-"), (std::vector<std::string>{".rvk-d4E5f6", ".rvk-removed-game"}));
+    EXPECT_FALSE(fs::exists(folder.System() / "Banners" / ".rvk-g7H8i9"));
+    EXPECT_EQ(ReadFile("Core.rdt.damaged"), "kept aside");
+}
+
 TEST_F(UserStoreFilesTest, SeventeenMegabyteFilesAreReadWholeAndKeptWhole) {
     constexpr int kRecords = 17 * 1024;
     const std::string value(1000, 'v');
@@ -132,7 +153,8 @@ TEST_F(UserStoreFilesTest, SeventeenMegabyteFilesAreReadWholeAndKeptWhole) {
                   "\" MsgType=\"TrackEvent\" Function=\"TrackEvent\" Params=\"" + value +
                   "\" ForceConn=\"false\" Priority=\"0\"/>\r\n";
     }
-    core += "</RLS>\r\n</User>\r\n</Users>\r\n<Rivlets/>\r\n<Shell><ShellGUID>{KEPT}</ShellGUID></Shell>\r\n</RDT>\r\n";
+    core += "</RLS>\r\n</User>\r\n</Users>\r\n<Rivlets/>\r\n"
+            "<Shell><DefaultUser localid=\"0\"/><ShellGUID>{KEPT}</ShellGUID></Shell>\r\n</RDT>\r\n";
     outbox += "</User>\r\n</Users>\r\n</RDT>\r\n";
     ASSERT_GT(core.size(), 17u << 20);
     ASSERT_GT(outbox.size(), 17u << 20);

@@ -218,8 +218,8 @@ TEST_F(AdBannerTest, TheFriendOfferNeverReadsAGameNameAsMarkup) {
     EXPECT_EQ(FriendOfferMarkup("dunmoro"), "<cffff66><s1>Mail <Cffffff>Dun Moro Challenge<cffff66> to a friend");
     EXPECT_EQ(FriendOfferMarkup("UltraHexavon"), "<cffff66><s1>Mail <Cffffff>Ultra Hexa Von<cffff66> to a friend");
     EXPECT_EQ(FriendOfferMarkup("<b>&%Pellawick<c00ff00>"),
-              "<cffff66><s1>Mail <Cffffff>bPellawickc00ff00<cffff66> to a friend");
-    EXPECT_EQ(FriendOfferMarkup("<>&%"), "<cffff66><s1>Mail <Cffffff>a Rivakel game<cffff66> to a friend");
+              "<cffff66><s1>Mail <Cffffff>&lt;b&gt;&amp;%Pellawick&lt;c00ff00&gt;<cffff66> to a friend");
+    EXPECT_EQ(FriendOfferMarkup("<>&%"), "<cffff66><s1>Mail <Cffffff>&lt;&gt;&amp;%<cffff66> to a friend");
 }
 
 TEST_F(AdBannerTest, TheCatalogueOpensItsPageWhoseMapOutlinesAndOpensItsAreas) {

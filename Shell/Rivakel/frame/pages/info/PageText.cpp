@@ -1,8 +1,7 @@
 #include "frame/pages/info/PageText.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <memory>
+#include <optional>
 
 #include "core/graphics/HyperLink.h"
 #include "core/graphics/Image.h"
@@ -51,25 +50,10 @@ int DrawPageRml(CShell& shell, std::string_view rml, int x, int y, const platfor
 
 int DrawPageRml(CShell& shell, std::string_view rml, int x, int y) { return DrawPageRml(shell, rml, x, y, kWholePage); }
 
-void DrawPlainPageText(CShell& shell, std::string_view style, std::string_view text, int x, int y) {
-    CImage* image = PageImage(shell);
-    if (image == nullptr) return;
-    DrawStyledPlainText(*image, style, text, x, y, &kWholePage);
-}
-
 int RmlWidth(std::string_view rml) {
     CImage probe(CurrentSurfaceServices().fonts, 1, 1, 0);
     const std::string text(rml);
     constexpr platform::Rect kUnbounded{0, 0, 1 << 15, 1 << 15};
     probe.DrawRML(text.c_str(), 0, 0, &kUnbounded, 0, nullptr);
     return RmlPublishedState().lastTextEnd.x;
-}
-
-int PlainTextWidth(std::string_view style, std::string_view text) {
-    CImage probe(CurrentSurfaceServices().fonts, 1, 1, 0);
-    const std::string tags(style);
-    probe.DrawRML(tags.c_str(), 0, 0, nullptr, 0, nullptr);
-    TextSize size{};
-    probe.GetTextExtent(text.data(), static_cast<int>(std::min<size_t>(text.size(), INT32_MAX)), size);
-    return size.cx;
 }

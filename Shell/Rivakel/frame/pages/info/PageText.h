@@ -20,10 +20,5 @@ bool HasShellString(int id);
 int DrawPageRml(CShell& shell, std::string_view rml, int x, int y, const platform::Rect& box);
 // The same without links and wrapping box (the whole page).
 int DrawPageRml(CShell& shell, std::string_view rml, int x, int y);
-// Text that is not markup (a user's name): `style` sets the font first, then `text` is drawn
-// exactly as it stands, tags and all.
-void DrawPlainPageText(CShell& shell, std::string_view style, std::string_view text, int x, int y);
 // How far rich text reaches to the right when drawn from x 0 on one line.
 int RmlWidth(std::string_view rml);
-// How wide `text` is drawn as it stands after the tags of `style`.
-int PlainTextWidth(std::string_view style, std::string_view text);

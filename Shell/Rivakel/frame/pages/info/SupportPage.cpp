@@ -7,6 +7,7 @@
 
 #include "core/dialogs/DialogEnvironment.h"
 #include "core/graphics/Image.h"
+#include "frame/api/MarkupEscape.h"
 #include "frame/games/FramedBox.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/pages/info/SupportTopics.h"
@@ -51,13 +52,14 @@ void DrawTitle(CShell& shell, const std::string& title) {
 void DrawUserFact(CShell& shell, std::string_view fact, int y) {
     constexpr int kFactLeft = 182;
     constexpr std::array<const char*, 3> kStyles{"<S2><c000000>", "<S3><c000000>", "<S4><c000000>"};
-    const char* style = kStyles.back();
+    const std::string shown = EscapeMarkup(fact);
+    std::string markup = kStyles.back() + shown;
     for (const char* bigger : kStyles) {
-        if (kFactLeft + PlainTextWidth(bigger, fact) > kTextBox.right) continue;
-        style = bigger;
+        if (kFactLeft + RmlWidth(bigger + shown) > kTextBox.right) continue;
+        markup = bigger + shown;
         break;
     }
-    DrawPlainPageText(shell, style, fact, kFactLeft, y);
+    DrawPageRml(shell, markup, kFactLeft, y);
 }
 
 // The user's own facts beside the answer that tells what they are.

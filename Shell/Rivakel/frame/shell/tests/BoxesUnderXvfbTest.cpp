@@ -1,11 +1,15 @@
 // The dialog kit's boxes in a real window with the installed fonts: a box keeps its text's own
-// lines, digits stand apart, and an input box shows its proposal selected.
+// lines and sets one long line in even lines, digits stand apart, and an input box shows its
+// proposal selected.
 #include <SDL.h>
+
+#include <algorithm>
 
 #include "core/dialogs/Dialog.h"
 #include "core/dialogs/DialogWidgets.h"
 #include "core/dialogs/ShellDialogs.h"
 #include "frame/shell/tests/WindowSession.h"
+#include "oldest/MoreGamesNotice.h"
 
 namespace {
 
@@ -18,6 +22,8 @@ protected:
     struct Ink {
         int lines = 0;
         std::vector<int> columnRuns;  // of the first line
+        std::vector<int> lineWidths;  // from each line's first inked column to its last
+        platform::Rect box{};
         int boxWidth = 0;
     };
 
@@ -28,17 +34,29 @@ protected:
         const int bottom = dialog.ControlRect(kIdOk).top;
         const auto ink = [&](int x, int y) { return shown[static_cast<size_t>(y) * 800 + x] == dialog_look::kText; };
         Ink result;
+        result.box = box;
         result.boxWidth = box.Width();
         int firstTop = -1, firstBottom = -1;
         bool inLine = false;
-        for (int y = top; y < bottom; ++y) {
+        int left = box.right, right = box.left;
+        for (int y = top; y <= bottom; ++y) {
             bool any = false;
-            for (int x = box.left; x < box.right && !any; ++x) any = ink(x, y);
+            for (int x = box.left; x < box.right && y < bottom; ++x) {
+                if (!ink(x, y)) continue;
+                any = true;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
             if (any && !inLine) {
                 ++result.lines;
                 if (firstTop < 0) firstTop = y;
             }
-            if (!any && inLine && firstBottom < 0) firstBottom = y;
+            if (!any && inLine) {
+                if (firstBottom < 0) firstBottom = y;
+                result.lineWidths.push_back(right - left + 1);
+                left = box.right;
+                right = box.left;
+            }
             inLine = any;
         }
         if (firstTop < 0) return result;
@@ -83,10 +101,26 @@ TEST_F(BoxesUnderXvfb, TheInstallationBoxesKeepTheirOwnLines) {
                       "information\n                         to solve the problem.  Thank you, Rivakel")
                   .lines,
               4);
-    // Only a line wider than the window is wrapped, at the window's width.
-    const Ink wide = Showing("Long", std::string(400, 'x'));
-    EXPECT_GT(wide.lines, 2);
-    EXPECT_EQ(wide.boxWidth, 800);
+}
+
+// One long line is set to a width that reads well, over the middle of the window, in even lines:
+// none ends with a word left alone. A word longer than that width is cut.
+TEST_F(BoxesUnderXvfb, OneLongLineIsSetInEvenLinesOverTheMiddleOfTheWindow) {
+    StartInWindow(false);
+    const struct {
+        std::string_view caption;
+        std::string text;
+    } boxes[] = {{kGameNotFoundCaption, GameNotFoundText("Shell Test Game")},
+                 {kMoreGamesCaption, kMoreGamesText},
+                 {"Long", std::string(400, 'x')}};
+    for (const auto& box : boxes) {
+        const Ink ink = Showing(box.caption, box.text);
+        ASSERT_GE(ink.lineWidths.size(), 2u) << box.caption;
+        EXPECT_LE(ink.boxWidth, 800 * 3 / 5) << box.caption;
+        EXPECT_NEAR((ink.box.left + ink.box.right) / 2, 400, 1) << box.caption;
+        const int widest = *std::max_element(ink.lineWidths.begin(), ink.lineWidths.end());
+        EXPECT_GE(2 * ink.lineWidths.back(), widest) << box.caption << ": the last line is short";
+    }
 }
 
 TEST_F(BoxesUnderXvfb, RepeatedDigitsStandApart) {

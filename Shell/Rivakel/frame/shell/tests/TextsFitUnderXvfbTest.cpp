@@ -218,3 +218,41 @@ TEST_F(TextsFitUnderXvfb, TheGreetingScrollsUnderTheWheel) {
 }
 
 }  // namespace
+
+namespace {
+
+// Scrolled back to its top, a greeting longer than its field shows whole lines only: every line
+// of ink in it stands as tall as the first.
+TEST_F(TextsFitUnderXvfb, TheGreetingShowsWholeLines) {
+    StartInWindow(false);
+    Shell()->ShowPage(page_name::kEmailThis, 0);
+    const std::vector<CEditField*> fields = FormPages()->MailFields();
+    fields[1]->SetFocus();
+    for (int line = 0; line < 6; ++line) {
+        for (const char ch : std::string(line == 0 ? "Hg" : "\rHg")) {
+            test_portal::Deliver(platform::Event{.type = platform::EventType::Char, .ch = static_cast<uint8_t>(ch)});
+        }
+    }
+    // No caret to stand out of its line.
+    fields[0]->SetFocus();
+    const platform::Point at = fields[1]->AbsoluteLoc();
+    test_portal::Deliver(
+        platform::Event{.type = platform::EventType::MouseWheel, .x = at.x + 100, .y = at.y + 20, .wheel = 5});
+    Run(std::chrono::milliseconds(100));
+    const std::vector<uint32_t> shown = Shown();
+    int width = 0, height = 0;
+    fields[1]->GetSize(width, height);
+    std::vector<int> bands;
+    bool inked = false;
+    for (int y = at.y; y <= at.y + height; ++y) {
+        bool any = false;
+        for (int x = at.x; x < at.x + width && y < at.y + height && !any; ++x) any = shown[static_cast<size_t>(y) * 800 + x] == kInk;
+        if (any && !inked) bands.push_back(0);
+        if (any) ++bands.back();
+        inked = any;
+    }
+    ASSERT_GE(bands.size(), 3u);
+    for (const int band : bands) EXPECT_EQ(band, bands.front());
+}
+
+}  // namespace

@@ -11,6 +11,7 @@
 #include "core/graphics/RolloverButton.h"
 #include "core/outbox/COutbox.h"
 #include "core/store/RdtNode.h"
+#include "frame/api/MarkupEscape.h"
 #include "frame/pages/info/PageText.h"
 #include "frame/shell/tests/ShellSession.h"
 
@@ -137,16 +138,16 @@ TEST_F(InfoPagesTest, TheUserFactsAnswerShowsTheSessionAndInstallState) {
     EXPECT_GT(InkIn(182, 277, 470, 290), 0) << "install state";
 }
 
-// Text from outside (a user's name) drawn as it stands: markup characters neither change the
-// look nor stop the line, as they would in rich text.
-TEST_F(InfoPagesTest, PlainTextDrawsMarkupCharactersLiterally) {
+// Text from outside (a user's name) put into rich text escaped: markup characters neither change
+// the look nor stop the line, as they would as they stand.
+TEST_F(InfoPagesTest, EscapedTextDrawsMarkupCharactersLiterally) {
     Start();
     // A page of nothing but its (missing) header.
     Show("Blank", 0);
     EXPECT_NE(DrawPageRml(TheShell(), "<S2>x<b>&%", 20, 200), 0);
     Pump(60);
     EXPECT_EQ(InkIn(20, 195, 480, 220), 0) << "rich text refuses the ampersand";
-    DrawPlainPageText(TheShell(), "<S2><c000000>", "<b>&%", 20, 200);
+    EXPECT_EQ(DrawPageRml(TheShell(), "<S2><c000000>" + EscapeMarkup("<b>&%"), 20, 200), 0);
     Pump(60);
     EXPECT_GT(InkIn(20, 195, 480, 220), 0);
 }
