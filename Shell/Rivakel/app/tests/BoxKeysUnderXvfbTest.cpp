@@ -116,6 +116,11 @@ private:
 
 class BoxKeysUnderXvfb : public WindowSession {
 protected:
+    void SetUp() override {
+        if (!platform::OnPath("xdotool")) RIVAKEL_REAL_WINDOW_MISSING("no xdotool");
+        WindowSession::SetUp();
+    }
+
     static void Play(const Row& row) {
         Keyboard keyboard(row);
         SetDialogScript([&keyboard](CDialog& dialog) { keyboard.Turn(dialog); });

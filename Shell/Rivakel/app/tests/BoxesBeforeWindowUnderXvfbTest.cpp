@@ -64,7 +64,7 @@ class BoxesBeforeWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         for (const char* tool : {"Xvfb", "xwininfo", "xwd", "convert", "xdotool"}) {
-            if (!platform::OnPath(tool)) GTEST_SKIP() << "no " << tool;
+            if (!platform::OnPath(tool)) RIVAKEL_REAL_WINDOW_MISSING(std::string("no ") + tool);
         }
         xvfb_ = platform::XvfbServer::Start();
         ASSERT_NE(xvfb_, nullptr) << "Xvfb did not start";

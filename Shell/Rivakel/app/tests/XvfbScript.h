@@ -14,9 +14,12 @@
 #include <system_error>
 #include <vector>
 
+#include "platform/tests/XvfbServer.h"
+
 // The program and what it needs are built beside the test; `words` follow them as they stand.
 // The script's exit code, or nullopt (with the reason in `skip`) when it cannot run here: no
-// program, no X server or tools (77).
+// program, no X server or tools (77). The caller skips, or fails under CI
+// (RIVAKEL_REAL_WINDOW_MISSING).
 inline std::optional<int> RunXvfbScript(const std::string& script, const std::vector<std::string>& beside,
                                         std::string& skip, const std::vector<std::string>& words = {}) {
     std::error_code error;

@@ -286,6 +286,18 @@ std::vector<GifColourPair> GifColourMapFromWords(std::span<const int32_t> words)
     return pairs;
 }
 
+GifLimits GifLimitsToShow(int width, int height, int frames) {
+    const int64_t pixels = int64_t{std::max(width, 1)} * std::max(height, 1);
+    GifLimits limits;
+    limits.maxSide = std::max({width, height, 1});
+    limits.maxScreenPixels = pixels;
+    limits.maxFramePixels = pixels;
+    limits.maxFrames = std::max(frames, 1);
+    limits.maxTotalBytes = pixels * 4 * limits.maxFrames;
+    limits.maxTotalFramePixels = pixels * limits.maxFrames;
+    return limits;
+}
+
 int DecodeGif(std::span<const uint8_t> data, GifImage& out, std::string_view name,
               std::span<const GifColourPair> colourMap, const GifLimits& limits) {
     out = GifImage{};

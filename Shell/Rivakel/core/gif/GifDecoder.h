@@ -54,6 +54,10 @@ struct GifLimits {
     int maxFrames = 10000;
 };
 
+// Caps for a picture shown in a place of `width` x `height` pixels that plays at most `frames`
+// frames: a larger picture is refused after its header instead of decoded in full.
+GifLimits GifLimitsToShow(int width, int height, int frames);
+
 // Decodes `data`. `name` only labels log lines. Composition: the first frame starts from the
 // background (kGifColourKey when keyed, else black); each later frame starts as a copy of the
 // previous one when that one's disposal is 0, 1 or 3, else from its own background. Pixels

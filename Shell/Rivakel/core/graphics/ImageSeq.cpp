@@ -40,8 +40,8 @@ CImageSeq::CImageSeq(CImage* image) {
     if (image != nullptr) AddImage(image, 0);
 }
 
-CImageSeq::CImageSeq(std::string_view gifName, std::span<const GifColourPair> colourMap) {
-    valid_ = LoadGIF(gifName, colourMap) == 0;
+CImageSeq::CImageSeq(std::string_view gifName, std::span<const GifColourPair> colourMap, const GifLimits& limits) {
+    valid_ = LoadGIF(gifName, colourMap, limits) == 0;
 }
 
 CImageSeq::~CImageSeq() {
@@ -53,7 +53,7 @@ CImageSeq::~CImageSeq() {
     }
 }
 
-int CImageSeq::LoadGIF(std::string_view name, std::span<const GifColourPair> colourMap) {
+int CImageSeq::LoadGIF(std::string_view name, std::span<const GifColourPair> colourMap, const GifLimits& limits) {
     CSubsystem_File* files = FileService();
     CFile* file = files != nullptr ? files->OpenFile(name, 1) : nullptr;
     if (file == nullptr || !file->IsOpen()) {
@@ -62,7 +62,7 @@ int CImageSeq::LoadGIF(std::string_view name, std::span<const GifColourPair> col
         return kImageSeqFileMissing;
     }
     GifImage gif;
-    const int decoded = DecodeGif(file->GetData(), gif, name, colourMap);
+    const int decoded = DecodeGif(file->GetData(), gif, name, colourMap, limits);
     files->CloseFile(file);
 
     for (const GifFrame& frame : gif.frames) Append(ImageOfFrame(gif, frame), frame.frameTimeMs);

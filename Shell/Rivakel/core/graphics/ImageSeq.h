@@ -32,12 +32,14 @@ public:
     // One frame of time 0; a null image gives an empty sequence.
     explicit CImageSeq(CImage* image);
     // Loaded from a GIF through the file service; valid when the load succeeded.
-    explicit CImageSeq(std::string_view gifName, std::span<const GifColourPair> colourMap = {});
+    explicit CImageSeq(std::string_view gifName, std::span<const GifColourPair> colourMap = {},
+                       const GifLimits& limits = {});
     ~CImageSeq() override;
 
     // Appends the frames of a GIF file: 0, kImageSeqFileMissing or kImageSeqBadGif (frames
-    // decoded before the fault stay). The loop flag follows the file.
-    int LoadGIF(std::string_view name, std::span<const GifColourPair> colourMap = {});
+    // decoded before the fault stay; a file past `limits` is such a fault). The loop flag follows
+    // the file.
+    int LoadGIF(std::string_view name, std::span<const GifColourPair> colourMap = {}, const GifLimits& limits = {});
 
     // Appends with one internal reference; negative times count as 0. 1 for null, else 0.
     int AddImage(CImage* image, int timeMs);

@@ -54,8 +54,8 @@ CSurface::CSurface(int width, int height, unsigned flags) {
     Init(flags);
 }
 
-CSurface::CSurface(std::string_view gifName, unsigned flags) {
-    auto* sequence = new CImageSeq(gifName);
+CSurface::CSurface(std::string_view gifName, unsigned flags, const GifLimits& limits) {
+    auto* sequence = new CImageSeq(gifName, {}, limits);
     sequence->AddInternalRef();
     if (sequence->IsValid()) {
         AddAnim(new CAnim(sequence));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/base/RefCounted.h"
+#include "core/gif/GifDecoder.h"
 #include "core/graphics/RenderTarget.h"
 #include "platform/Platform.h"
 
@@ -33,8 +34,9 @@ public:
 
     // A picture of that size (colour-keyed with kFlagColorKeyed) as a one-frame animation.
     CSurface(int width, int height, unsigned flags);
-    // The frames of a GIF file; a file that cannot be loaded leaves the surface not valid.
-    CSurface(std::string_view gifName, unsigned flags);
+    // The frames of a GIF file; a file that cannot be loaded, or one past `limits`, leaves the
+    // surface not valid.
+    CSurface(std::string_view gifName, unsigned flags, const GifLimits& limits = {});
     // That animation (one internal reference taken) as the main one; null leaves it not valid.
     CSurface(CAnim* anim, unsigned flags);
     ~CSurface() override;

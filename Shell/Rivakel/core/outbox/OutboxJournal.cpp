@@ -111,9 +111,11 @@ void OutboxJournal::Replay(const std::function<void(const JournalRecord&)>& appl
         if (const std::optional<FileRefusal> why = WhyUnread(path_, kMaxJournalBytes)) KeepAside(path_, *why, "COutbox");
         return;
     }
-    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+    ReplayJournalText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), apply);
+}
+
+void ReplayJournalText(std::string_view text, const std::function<void(const JournalRecord&)>& apply) {
     size_t start = 0;
-    // A last line without its line end was cut short by a kill: it never happened.
     for (size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n', start)) {
         if (std::optional<JournalRecord> record = ParseJournalRecord(text.substr(start, end - start))) apply(*record);
         start = end + 1;

@@ -35,6 +35,10 @@ std::string FormatJournalRecord(const JournalRecord& record);
 // nullopt for a line that is not one whole record (a torn or damaged line).
 std::optional<JournalRecord> ParseJournalRecord(std::string_view line);
 
+// Calls `apply` with each whole record of a journal's text in order; a damaged line is passed
+// over, and a last line without its line end was cut short by a kill: it never happened.
+void ReplayJournalText(std::string_view text, const std::function<void(const JournalRecord&)>& apply);
+
 inline constexpr std::string_view kJournalFileName = "Outbox.jnl";
 // Far beyond any queue the portal keeps; a larger file is not ours to load into memory.
 inline constexpr uint64_t kMaxJournalBytes = uint64_t{64} << 20;

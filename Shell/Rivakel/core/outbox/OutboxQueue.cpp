@@ -91,7 +91,8 @@ void OutboxQueue::Drop(uint64_t seq) {
     const auto found = order_.find(seq);
     if (found == order_.end()) return;
     const Entry& entry = found->second;
-    pickable_.erase({-entry.priority, seq});
+    // Only what Load made pickable is there, and negating a negative priority may not fit.
+    if (entry.priority >= 0) pickable_.erase({-entry.priority, seq});
     unread_.erase(seq);
     for (auto [it, end] = byIds_.equal_range(entry.ids); it != end; ++it) {
         if (it->second == seq) {

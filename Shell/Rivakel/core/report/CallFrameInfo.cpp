@@ -1,6 +1,7 @@
 #include "core/report/CallFrameInfo.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 #include "core/report/DwarfCursor.h"
@@ -53,6 +54,20 @@ void SetRule(FrameRules& rules, uint64_t column, RegisterRule rule) {
     if (column < DwColumns) rules.registers[column] = rule;
 }
 
+// An unsigned operand taken as a signed number; nullopt past what one holds.
+std::optional<int64_t> AsSigned(uint64_t value) {
+    if (value > static_cast<uint64_t>(INT64_MAX)) return std::nullopt;
+    return static_cast<int64_t>(value);
+}
+
+// A factored offset: the factor times the data alignment; nullopt when either is missing or the
+// product does not fit, so a rule that would overflow is refused rather than wrapped.
+std::optional<int64_t> Factored(std::optional<int64_t> factor, int64_t dataAlign) {
+    int64_t product = 0;
+    if (!factor || __builtin_mul_overflow(*factor, dataAlign, &product)) return std::nullopt;
+    return product;
+}
+
 struct CfaProgram {
     uint64_t codeAlign = 1;
     int64_t dataAlign = 1;
@@ -67,6 +82,15 @@ bool Execute(DwarfCursor& cursor, FrameRules& rules, const FrameRules* initial, 
     const auto restore = [&](uint64_t column) {
         if (column < DwColumns) rules.registers[column] = initial != nullptr ? initial->registers[column] : RegisterRule{};
     };
+    // False for an offset that did not fit: the whole entry is refused.
+    const auto setOffset = [&](uint64_t column, RegisterRule::Kind kind, std::optional<int64_t> offset) {
+        if (offset) SetRule(rules, column, MakeRule(kind, *offset));
+        return offset.has_value();
+    };
+    const auto setCfaOffset = [&](std::optional<int64_t> offset) {
+        if (offset) rules.cfaOffset = *offset;
+        return offset.has_value();
+    };
     const auto advance = [&](uint64_t delta) {
         location += delta * program.codeAlign;
         return location <= target;
@@ -79,7 +103,7 @@ bool Execute(DwarfCursor& cursor, FrameRules& rules, const FrameRules* initial, 
             if (!advance(low)) return true;
             continue;
         case 0x80:
-            SetRule(rules, low, MakeRule(RegisterRule::Offset, static_cast<int64_t>(cursor.Uleb()) * program.dataAlign));
+            if (!setOffset(low, RegisterRule::Offset, Factored(AsSigned(cursor.Uleb()), program.dataAlign))) return false;
             continue;
         case 0xC0:
             restore(low);
@@ -101,7 +125,7 @@ bool Execute(DwarfCursor& cursor, FrameRules& rules, const FrameRules* initial, 
         case 0x04: if (!advance(cursor.U32())) return true; break;
         case 0x05: {
             const uint64_t column = cursor.Uleb();
-            SetRule(rules, column, MakeRule(RegisterRule::Offset, static_cast<int64_t>(cursor.Uleb()) * program.dataAlign));
+            if (!setOffset(column, RegisterRule::Offset, Factored(AsSigned(cursor.Uleb()), program.dataAlign))) return false;
             break;
         }
         case 0x06: restore(cursor.Uleb()); break;
@@ -126,13 +150,15 @@ bool Execute(DwarfCursor& cursor, FrameRules& rules, const FrameRules* initial, 
         case 0x0C:
             rules.cfaIsExpression = false;
             rules.cfaRegister = static_cast<uint32_t>(std::min<uint64_t>(cursor.Uleb(), DwColumns));
-            rules.cfaOffset = static_cast<int64_t>(cursor.Uleb());
+            if (!setCfaOffset(AsSigned(cursor.Uleb()))) return false;
             break;
         case 0x0D:
             rules.cfaIsExpression = false;
             rules.cfaRegister = static_cast<uint32_t>(std::min<uint64_t>(cursor.Uleb(), DwColumns));
             break;
-        case 0x0E: rules.cfaOffset = static_cast<int64_t>(cursor.Uleb()); break;
+        case 0x0E:
+            if (!setCfaOffset(AsSigned(cursor.Uleb()))) return false;
+            break;
         case 0x0F:
             rules.cfaIsExpression = true;
             rules.cfaExpression = cursor.Bytes(cursor.Uleb());
@@ -147,26 +173,31 @@ bool Execute(DwarfCursor& cursor, FrameRules& rules, const FrameRules* initial, 
         }
         case 0x11: {
             const uint64_t column = cursor.Uleb();
-            SetRule(rules, column, MakeRule(RegisterRule::Offset, cursor.Sleb() * program.dataAlign));
+            if (!setOffset(column, RegisterRule::Offset, Factored(cursor.Sleb(), program.dataAlign))) return false;
             break;
         }
         case 0x12:
             rules.cfaIsExpression = false;
             rules.cfaRegister = static_cast<uint32_t>(std::min<uint64_t>(cursor.Uleb(), DwColumns));
-            rules.cfaOffset = cursor.Sleb() * program.dataAlign;
+            if (!setCfaOffset(Factored(cursor.Sleb(), program.dataAlign))) return false;
             break;
-        case 0x13: rules.cfaOffset = cursor.Sleb() * program.dataAlign; break;
+        case 0x13:
+            if (!setCfaOffset(Factored(cursor.Sleb(), program.dataAlign))) return false;
+            break;
         case 0x14:
         case 0x15: {
             const uint64_t column = cursor.Uleb();
-            const int64_t factor = op == 0x14 ? static_cast<int64_t>(cursor.Uleb()) : cursor.Sleb();
-            SetRule(rules, column, MakeRule(RegisterRule::ValueOffset, factor * program.dataAlign));
+            const std::optional<int64_t> factor = op == 0x14 ? AsSigned(cursor.Uleb()) : cursor.Sleb();
+            if (!setOffset(column, RegisterRule::ValueOffset, Factored(factor, program.dataAlign))) return false;
             break;
         }
         case 0x2E: cursor.Uleb(); break;
         case 0x2F: {
             const uint64_t column = cursor.Uleb();
-            SetRule(rules, column, MakeRule(RegisterRule::Offset, -static_cast<int64_t>(cursor.Uleb()) * program.dataAlign));
+            // The factor is at most INT64_MAX, so its negation fits.
+            const std::optional<int64_t> factor = AsSigned(cursor.Uleb());
+            const std::optional<int64_t> negated = factor ? std::optional<int64_t>(-*factor) : std::nullopt;
+            if (!setOffset(column, RegisterRule::Offset, Factored(negated, program.dataAlign))) return false;
             break;
         }
         default:

@@ -20,7 +20,11 @@ std::optional<uint64_t> Binary(uint8_t op, uint64_t below, uint64_t top) {
     const auto signedTop = static_cast<int64_t>(top);
     switch (op) {
     case 0x1A: return below & top;
-    case 0x1B: return signedTop == 0 ? std::nullopt : std::optional<uint64_t>(static_cast<uint64_t>(signedBelow / signedTop));
+    case 0x1B:
+        if (signedTop == 0) return std::nullopt;
+        // The one quotient that does not fit wraps, as the rest of the arithmetic here does.
+        if (signedTop == -1) return 0 - below;
+        return static_cast<uint64_t>(signedBelow / signedTop);
     case 0x1C: return below - top;
     case 0x1D: return top == 0 ? std::nullopt : std::optional<uint64_t>(below % top);
     case 0x1E: return below * top;

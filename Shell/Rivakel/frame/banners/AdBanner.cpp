@@ -26,6 +26,8 @@ namespace {
 
 constexpr int64_t kUnixSecondsAt2000 = 946684800;
 constexpr uint32_t kOrangeEdge = 0xFF9900;
+// Far more than any banner animates; with the spot's size it bounds what a picture may take.
+constexpr int kMaxBannerFrames = 64;
 
 bool IsBuiltInPicture(std::string_view name) {
     return EqualsNoCase(name, kGetRivpedPicture) || EqualsNoCase(name, kRivFriendPicture);
@@ -192,16 +194,18 @@ CSurface* CAdBanner::MakePicture(const BannerEntry& entry) const {
     const std::string& name = entry.imageName;
     const bool inFolder = folder_.Installed() && !entry.builtIn && !IsBuiltInPicture(name) &&
                           !MemoryBlockTable::IsMemoryName(name);
-    auto* picture = new CSurface(inFolder ? folder_.PicturePath(name) : name, kFlagInteractive);
+    // A picture larger than the spot is refused: it could only be shown cut.
+    int width = 0, height = 0;
+    GetSize(width, height);
+    const GifLimits limits = GifLimitsToShow(width, height, kMaxBannerFrames);
+    auto* picture = new CSurface(inFolder ? folder_.PicturePath(name) : name, kFlagInteractive, limits);
     if (inFolder && !picture->IsValid()) {
         delete picture;
-        picture = new CSurface(name, kFlagInteractive);
+        picture = new CSurface(name, kFlagInteractive, limits);
     }
     if (!picture->IsValid() || picture->GetCurImage() == nullptr) {
         // Nothing to show, but a place to click.
         delete picture;
-        int width = 0, height = 0;
-        GetSize(width, height);
         picture = new CSurface(width - 2, height - 2, kFlagInteractive | kFlagColorKeyed);
         picture->GetCurImage()->ClearToColor(0, 0, 0);
     }

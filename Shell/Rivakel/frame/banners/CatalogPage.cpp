@@ -13,6 +13,9 @@
 
 namespace {
 
+// Far more than a catalogue page animates; with the page's size it bounds what a picture may take.
+constexpr int kMaxCatalogFrames = 8;
+
 // What the shown page keeps while it is up: the listeners on the picture and the outline layer.
 class CCatalogView final : public CRefCounted {
 public:
@@ -21,10 +24,14 @@ public:
         const std::string& name = entry.catalogImage;
         const bool inFolder = services_.installed && !entry.builtIn;
         const BannerFolder folder(true, services_.installed);
-        picture_ = new CSurface(inFolder ? folder.PicturePath(name) : name, CSurface::kFlagInteractive);
+        // No larger than the page it is shown on.
+        int pageWidth = 0, pageHeight = 0;
+        page.GetSize(pageWidth, pageHeight);
+        const GifLimits limits = GifLimitsToShow(pageWidth, pageHeight, kMaxCatalogFrames);
+        picture_ = new CSurface(inFolder ? folder.PicturePath(name) : name, CSurface::kFlagInteractive, limits);
         if (inFolder && !picture_->IsValid()) {
             delete picture_;
-            picture_ = new CSurface(name, CSurface::kFlagInteractive);
+            picture_ = new CSurface(name, CSurface::kFlagInteractive, limits);
         }
         int width = 1, height = 1;
         if (picture_->IsValid()) picture_->GetSize(width, height);

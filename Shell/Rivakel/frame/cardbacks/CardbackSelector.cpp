@@ -7,6 +7,7 @@
 #include "core/base/Strings.h"
 #include "core/files/CSubsystem_File.h"
 #include "core/files/FileNames.h"
+#include "core/graphics/CardBackPicture.h"
 #include "core/graphics/Image.h"
 #include "frame/cardbacks/CardbackSettings.h"
 #include "frame/cardbacks/CardbackSurfaces.h"
@@ -85,7 +86,7 @@ private:
 
 bool DrawCurrent(CShell& shell, std::string_view path) {
     CSurface* page = shell.PageSurface();
-    CSurface* picture = LoadPicture(path, CSurface::kFlagColorKeyed);
+    CSurface* picture = LoadPicture(path, CSurface::kFlagColorKeyed, CardBackLimits());
     if (page == nullptr || picture == nullptr) return false;
     CImage& image = *page->GetCurImage();
     image.SetCurColor(255, 153, 0);

@@ -16,7 +16,7 @@ ListenerPtr Listen(CSurface& surface, int code, void* context, EventCallback cal
 }  // namespace
 
 CCardbackThumb::CCardbackThumb(std::string path, std::function<void(const std::string& path)> onChoose)
-    : CSurface(path, kFlagInteractive), path_(std::move(path)), onChoose_(std::move(onChoose)) {
+    : CSurface(path, kFlagInteractive, CardBackLimits()), path_(std::move(path)), onChoose_(std::move(onChoose)) {
     enter_ = Listen(*this, kEventEnter, this, Thunk<&CCardbackThumb::OnEnter>);
     leave_ = Listen(*this, kEventLeave, this, Thunk<&CCardbackThumb::OnLeave>);
     click_ = Listen(*this, kEventClick, this, Thunk<&CCardbackThumb::OnClick>);

@@ -6,13 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "core/graphics/CardBackPicture.h"
 #include "core/graphics/EventListener.h"
 #include "core/graphics/Surface.h"
 
 class CCardbackThumb final : public CSurface {
 public:
-    static constexpr int kWidth = 49;
-    static constexpr int kHeight = 66;
+    static constexpr int kWidth = kCardBackWidth;
+    static constexpr int kHeight = kCardBackHeight;
     CCardbackThumb(std::string path, std::function<void(const std::string& path)> onChoose);
     ~CCardbackThumb() override;
     const std::string& Path() const { return path_; }
@@ -30,7 +31,8 @@ private:
 
 class CCardbackPreview final : public CSurface {
 public:
-    explicit CCardbackPreview(std::string path) : CSurface(path, kFlagColorKeyed), path_(std::move(path)) {}
+    explicit CCardbackPreview(std::string path)
+        : CSurface(path, kFlagColorKeyed, CardBackLimits()), path_(std::move(path)) {}
     const std::string& Path() const { return path_; }
 
 private:

@@ -3,7 +3,9 @@
 #include <string>
 
 #include "core/base/Log.h"
+#include "core/base/Strings.h"
 #include "core/files/CSubsystem_File.h"
+#include "core/graphics/CardBackPicture.h"
 #include "core/graphics/Image.h"
 #include "core/graphics/ImageSeq.h"
 #include "core/graphics/SurfaceServices.h"
@@ -34,7 +36,9 @@ CImageSeq* NewPlaceholderSequence() { return new CImageSeq(NewPlaceholderImage()
 
 CImageSeq* LoadSequenceOrPlaceholder(std::string_view name, std::span<const GifColourPair> colourMap) {
     if (!NameFindsData(name)) return NewPlaceholderSequence();
-    auto* sequence = new CImageSeq(name, colourMap);
+    // The user's cardback reaches the game through this name: it is bounded as a card's back.
+    const GifLimits limits = EqualsNoCase(name, kCardBackName) ? CardBackLimits() : GifLimits{};
+    auto* sequence = new CImageSeq(name, colourMap, limits);
     if (sequence->ImageCount() > 0) return sequence;
     delete sequence;
     return NewPlaceholderSequence();

@@ -3,8 +3,12 @@
 #include "core/base/Thunk.h"
 #include "core/graphics/CSubsystem_Event.h"
 #include "core/graphics/Image.h"
+#include "frame/host/GameInfo.h"
 
 namespace {
+
+// A game's logo is refused past what its tile shows.
+static_assert(CGameTile::kFramedWidth <= kLogoMaxWidth && CGameTile::kFramedHeight <= kLogoMaxHeight);
 
 constexpr uint32_t kHot = 0xFFCC00;
 constexpr uint32_t kShadow = 0x333333;

@@ -86,7 +86,7 @@ int CGameHost::Describe(std::string_view modulePath, std::string_view baseFolder
         // The logo is the game's own picture even when the shell has one of that name.
         CSubsystem_File* files = FileService();
         if (files != nullptr) files->SetResourceModule(module.get());
-        info.logo = new CSurface(logoName.data(), 0);
+        info.logo = new CSurface(logoName.data(), 0, GifLimitsToShow(kLogoMaxWidth, kLogoMaxHeight, kLogoMaxFrames));
         info.logo->AddInternalRef();
         if (files != nullptr) files->ClearResourceModule();
     }

@@ -16,6 +16,10 @@ inline constexpr uint32_t kGameStringVersion = 3;
 inline constexpr uint32_t kGameStringName = 4;
 inline constexpr uint32_t kGameStringId = 5;
 inline constexpr uint32_t kGameStringLogo = 6;
+// The logo is shown on the game's tile: a larger picture is refused instead of decoded.
+inline constexpr int kLogoMaxWidth = 92;
+inline constexpr int kLogoMaxHeight = 72;
+inline constexpr int kLogoMaxFrames = 4;
 inline constexpr uint32_t kGameStringCategory = 7;
 inline constexpr uint32_t kGameStringPace = 8;
 

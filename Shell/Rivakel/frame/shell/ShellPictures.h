@@ -4,13 +4,15 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/gif/GifDecoder.h"
+
 class CImage;
 class CSurface;
 class CFont;
 
 // The picture as a surface with one internal reference for the caller; null (logged) when the
-// file is missing or is not a picture.
-CSurface* LoadPicture(std::string_view name, unsigned flags = 0);
+// file is missing, is not a picture or is past `limits`.
+CSurface* LoadPicture(std::string_view name, unsigned flags = 0, const GifLimits& limits = {});
 // A colour-keyed picture of that size cleared to the key (or `fill` when given), with one
 // internal reference for the caller.
 CImage* NewStrip(int width, int height, int64_t fill = -1);

@@ -38,8 +38,8 @@ TwoFrames FramesOf(const CSurface& picture) {
 
 }  // namespace
 
-CSurface* LoadPicture(std::string_view name, unsigned flags) {
-    auto* picture = new CSurface(name, flags);
+CSurface* LoadPicture(std::string_view name, unsigned flags, const GifLimits& limits) {
+    auto* picture = new CSurface(name, flags, limits);
     picture->AddInternalRef();
     if (!picture->IsValid() || picture->GetCurImage() == nullptr) {
         Warning("The picture %.*s is missing", static_cast<int>(name.size()), name.data());

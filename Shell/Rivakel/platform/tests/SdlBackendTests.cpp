@@ -26,7 +26,7 @@ namespace {
 class SdlBackendTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!OnPath("Xvfb")) GTEST_SKIP() << "no Xvfb";
+        if (!OnPath("Xvfb")) RIVAKEL_REAL_WINDOW_MISSING("no Xvfb");
         xvfb_ = XvfbServer::Start();
         ASSERT_NE(xvfb_, nullptr) << "Xvfb did not start";
         setenv("DISPLAY", xvfb_->Display().c_str(), 1);
@@ -272,7 +272,7 @@ TEST_F(SdlBackendTest, ClosingWhileLockedReturnsAndUnbalancedUnlocksAreHarmless)
 }
 
 TEST(SdlBackendDisplayLoss, APortalWhoseXServerDiesEndsInsteadOfHanging) {
-    if (!OnPath("Xvfb")) GTEST_SKIP() << "no Xvfb";
+    if (!OnPath("Xvfb")) RIVAKEL_REAL_WINDOW_MISSING("no Xvfb");
     auto xvfb = XvfbServer::Start();
     ASSERT_NE(xvfb, nullptr) << "Xvfb did not start";
     int ready[2];

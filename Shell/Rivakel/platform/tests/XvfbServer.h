@@ -26,6 +26,20 @@ inline bool OnPath(const std::string& program) {
     return false;
 }
 
+// True under CI (CI=true), where every tool and module the real-window tests need is installed.
+inline bool UnderCi() {
+    const char* ci = std::getenv("CI");
+    return ci != nullptr && std::string_view(ci) == "true";
+}
+
+// What a real-window test does when `missing` (a text) is not here: a developer's machine skips
+// the test, CI fails it, as a skip there would hide a test that never ran.
+#define RIVAKEL_REAL_WINDOW_MISSING(missing)                                                       \
+    do {                                                                                           \
+        if (::platform::UnderCi()) GTEST_FAIL() << (missing) << ", and CI runs every real-window test"; \
+        GTEST_SKIP() << (missing);                                                                 \
+    } while (false)
+
 // An Xvfb on a display number it picks itself, killed when this goes (and with the test process).
 class XvfbServer {
 public:

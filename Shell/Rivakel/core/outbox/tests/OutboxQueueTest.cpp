@@ -2,6 +2,7 @@
 // its journal and message identities, without a connection.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <set>
 
 #include "core/outbox/OutboxQueue.h"
@@ -43,11 +44,16 @@ std::vector<uint32_t> PickAll(OutboxQueue& queue) {
 }
 
 TEST(OutboxQueue, HighestPriorityFirstTiesInDocumentOrderNegativeNever) {
-    auto user = FileQueue({{"A", 10}, {"B", 12}, {"C", 12}, {"D", -1}, {"E", 0}});
+    auto user = FileQueue({{"A", 10}, {"B", 12}, {"C", 12}, {"D", -1}, {"E", 0}, {"F", INT_MIN}, {"G", INT_MAX}});
     OutboxQueue queue;
     queue.Bind(user.get());
-    EXPECT_EQ(PickAll(queue), (std::vector<uint32_t>{2, 3, 1, 5}));
-    EXPECT_EQ(queue.Size(), 1u);  // the negative one stays, and did not stall the rest
+    EXPECT_EQ(PickAll(queue), (std::vector<uint32_t>{7, 2, 3, 1, 5}));
+    EXPECT_EQ(queue.Size(), 2u);  // the negative ones stay, and did not stall the rest
+    // They still leave when answered, the lowest priority too.
+    EXPECT_TRUE(queue.Remove({4, 4}));
+    EXPECT_TRUE(queue.Remove({6, 6}));
+    EXPECT_EQ(queue.Size(), 0u);
+    EXPECT_EQ(queue.Bytes(), 0u);
 }
 
 TEST(OutboxQueue, EightAreReadAtFirstAndFiveMoreWhenNoneOfThemCanGo) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 
 #include "core/report/UnwindStep.h"
 
@@ -17,9 +18,19 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
     for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 
+// The function entry's instructions, after its empty augmentation data.
+const std::vector<uint8_t> kFunctionCode = {
+    0x41, 0x0E, 16,      // at +1: CFA = rsp + 16
+    0x86, 2,             // rbp at CFA - 16
+    0x43, 0x0D, 6,       // at +4: CFA = rbp + 16
+    0x50, 0x0A,          // at +0x14: remember
+    0x0C, 7, 8,          // CFA = rsp + 8
+    0x42, 0x0B,          // at +0x16: back to what was remembered
+};
+
 // One common entry ("zR", data alignment -8, return address column 16, pointers pc-relative
-// 32-bit) and one function entry for [kFunction, kFunction + kFunctionSize).
-std::vector<uint8_t> EhFrame() {
+// 32-bit) and one function entry for [kFunction, kFunction + kFunctionSize) running `code`.
+std::vector<uint8_t> EhFrame(const std::vector<uint8_t>& code = kFunctionCode) {
     std::vector<uint8_t> out;
     const std::vector<uint8_t> common = {
         0, 0, 0, 0,          // id: a common entry
@@ -40,15 +51,7 @@ std::vector<uint8_t> EhFrame() {
     const uint64_t beginField = kSectionAddress + entry + 8;
     Put32(body, static_cast<uint32_t>(kFunction - beginField));
     Put32(body, kFunctionSize);
-    const std::vector<uint8_t> code = {
-        0,                   // no augmentation data
-        0x41, 0x0E, 16,      // at +1: CFA = rsp + 16
-        0x86, 2,             // rbp at CFA - 16
-        0x43, 0x0D, 6,       // at +4: CFA = rbp + 16
-        0x50, 0x0A,          // at +0x14: remember
-        0x0C, 7, 8,          // CFA = rsp + 8
-        0x42, 0x0B,          // at +0x16: back to what was remembered
-    };
+    body.push_back(0);  // no augmentation data
     body.insert(body.end(), code.begin(), code.end());
     Put32(out, static_cast<uint32_t>(body.size()));
     out.insert(out.end(), body.begin(), body.end());
@@ -126,6 +129,49 @@ TEST(CallFrameInfo, SectionsCutAnywhereOrWithLyingLengthsAreSafe) {
             const CallFrameInfo info = CallFrameInfo::Build(bad, kSectionAddress);
             for (uint64_t pc = 0xFFE; pc < 0x1022; ++pc) (void)info.RulesAt(pc);
         }
+    }
+}
+
+TEST(CallFrameInfo, OffsetsThatDoNotFitRefuseTheRule) {
+    // Factors times the data alignment of -8, and plain offsets, at and past what 64 bits hold.
+    const std::vector<uint8_t> fits = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x0F};  // 2^60 - 1
+    const std::vector<uint8_t> past = {0x81, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x10};  // 2^60 + 1
+    const std::vector<uint8_t> huge = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01};  // 2^64 - 1
+    const std::vector<uint8_t> lowest = {0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 0x7F};  // -2^63
+    const auto op = [](std::initializer_list<uint8_t> head, const std::vector<uint8_t>& number) {
+        std::vector<uint8_t> code = head;
+        code.insert(code.end(), number.begin(), number.end());
+        return code;
+    };
+    struct Case {
+        const char* what;
+        std::vector<uint8_t> code;
+        std::optional<int64_t> rbp, cfa;  // the offsets given; nullopt: refused
+    };
+    const int64_t most = (int64_t{1} << 60) - 1;
+    const Case cases[] = {
+        {"offset", op({0x86}, fits), -most * 8, 8},
+        {"offset", op({0x86}, past), std::nullopt, std::nullopt},
+        {"offset_extended", op({0x05, 6}, past), std::nullopt, std::nullopt},
+        {"offset_extended_sf", op({0x11, 6}, lowest), std::nullopt, std::nullopt},
+        {"val_offset", op({0x14, 6}, huge), std::nullopt, std::nullopt},
+        {"val_offset_sf", op({0x15, 6}, lowest), std::nullopt, std::nullopt},
+        {"negative_offset_extended", op({0x2F, 6}, fits), most * 8, 8},
+        {"negative_offset_extended", op({0x2F, 6}, huge), std::nullopt, std::nullopt},
+        {"def_cfa_sf", op({0x12, 7}, lowest), std::nullopt, std::nullopt},
+        {"def_cfa_offset_sf", op({0x13}, lowest), std::nullopt, std::nullopt},
+        {"def_cfa", op({0x0C, 7}, huge), std::nullopt, std::nullopt},
+        {"def_cfa_offset", op({0x0E}, huge), std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::vector<uint8_t> section = EhFrame(c.code);
+        const CallFrameInfo info = CallFrameInfo::Build(section, kSectionAddress);
+        ASSERT_EQ(info.EntryCount(), 1u) << c.what;
+        const std::optional<FrameRules> rules = info.RulesAt(kFunction);
+        ASSERT_EQ(rules.has_value(), c.rbp.has_value()) << c.what;
+        if (!rules) continue;
+        EXPECT_EQ(rules->registers[DwRbp].offset, *c.rbp) << c.what;
+        EXPECT_EQ(rules->cfaOffset, *c.cfa) << c.what;
     }
 }
 

@@ -91,6 +91,7 @@ TEST_F(AdBannerTest, TheBigSkinHasBothSpotsInPlaceAndTheSmallSkinNone) {
     EXPECT_EQ(Catalog().Current()->title, "Rivakel Game Store");
     // The pictures are drawn: no frame colour where they lie.
     EXPECT_NE(Pixel(kBannerAt.x + 400, kBannerAt.y + 30), Pixel(kBannerAt.x + 400, kBannerAt.y - 3));
+    EXPECT_EQ(Pixel(kCatalogAt.x + 61, kCatalogAt.y + 31), 0xB12222u);  // the icon's red card
     TearDown();
     SetUp();
     headless_->SetScreenSize(799, 600);

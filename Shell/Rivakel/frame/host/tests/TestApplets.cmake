@@ -38,6 +38,7 @@ rivakel_test_applet(TestGameNoStart MANIFEST TestGame.manifest DEFINES TEST_GAME
 rivakel_test_applet(TestGameNewer MANIFEST TestGameNewer.manifest)
 rivakel_test_applet(TestGameEscape MANIFEST TestGameEscape.manifest)
 rivakel_test_applet(TestGameFiller MANIFEST TestGame.manifest DEFINES TEST_GAME_FILLS_STORE)
+rivakel_test_applet(TestGameHugeLogo MANIFEST TestGameHugeLogo.manifest)
 # Games that crash on purpose, for the error report.
 foreach(crash NullWrite Abort Overflow OnTick)
   string(REGEX REPLACE "([a-z])([A-Z])" "\\1_\\2" define ${crash})

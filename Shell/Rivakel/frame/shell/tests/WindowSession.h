@@ -14,7 +14,7 @@
 class WindowSession : public ShellSession {
 protected:
     void SetUp() override {
-        if (!platform::OnPath("Xvfb")) GTEST_SKIP() << "no Xvfb";
+        if (!platform::OnPath("Xvfb")) RIVAKEL_REAL_WINDOW_MISSING("no Xvfb");
         xvfb_ = platform::XvfbServer::Start();
         ASSERT_NE(xvfb_, nullptr) << "Xvfb did not start";
         ShellSession::SetUp();
