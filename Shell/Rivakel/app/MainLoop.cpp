@@ -76,7 +76,7 @@ void RunNestedLoop(const std::function<bool()>& done, const std::function<bool(c
         if (over()) break;
         platform::Event event;
         // The server connection and later starts are served while a box is up: their answers must
-    // not time out behind it.
+        // not time out behind it.
         bool have = WaitForEventOrSources(*backend, event, NextWaitMs());
         while (have) {
             if (!filter || !filter(event)) MainWindowProc(event);

@@ -19,8 +19,8 @@ void SetInactiveWindowTimer(CTimer* timer);
 
 // The loop of a modal box run from inside the main loop: events (each shown to `filter` first,
 // which may take it), the waits' sources (the single-instance channel among them) and timers,
-// until `done` answers true, the session stops or the program quits. `turn` runs once before each wait. The session's end is
-// left to the main loop, once the box's caller has returned.
+// until `done` answers true, the session stops or the program quits. `turn` runs once before
+// each wait. The session's end is left to the main loop, once the box's caller has returned.
 void RunNestedLoop(const std::function<bool()>& done, const std::function<bool(const platform::Event&)>& filter,
                    const std::function<void()>& turn);
 

@@ -16,12 +16,13 @@ inline constexpr uint32_t kGameStringVersion = 3;
 inline constexpr uint32_t kGameStringName = 4;
 inline constexpr uint32_t kGameStringId = 5;
 inline constexpr uint32_t kGameStringLogo = 6;
+inline constexpr uint32_t kGameStringCategory = 7;
+inline constexpr uint32_t kGameStringPace = 8;
+
 // The logo is shown on the game's tile: a larger picture is refused instead of decoded.
 inline constexpr int kLogoMaxWidth = 92;
 inline constexpr int kLogoMaxHeight = 72;
 inline constexpr int kLogoMaxFrames = 4;
-inline constexpr uint32_t kGameStringCategory = 7;
-inline constexpr uint32_t kGameStringPace = 8;
 
 enum GameCategory : int { kCategoryAction = 0, kCategoryOther = 1, kCategoryLogic = 2, kCategoryCard = 3 };
 enum GamePace : int { kPaceSweat = 0, kPaceMix = 1, kPaceOther = 2 };

@@ -180,11 +180,7 @@ bool SdlBackend::PollEvent(Event& event) {
 }
 
 bool SdlBackend::WaitEvent(Event& event, uint32_t timeoutMs) {
-    if (display_ && !DisplayGone()) {
-        if (PopPending(event)) return true;
-        WaitOnDisplay(timeoutMs, {});
-        return PopPending(event);
-    }
+    if (display_ && !DisplayGone()) return NextOnDisplay(event, timeoutMs, {});
     if (PollEvent(event)) return true;
     if (timeoutMs == 0) return false;
     if (DisplayGone()) {
@@ -223,8 +219,7 @@ void SdlBackend::WaitOnDisplay(uint32_t timeoutMs, std::span<WaitHandle> handles
     // As WaitPending, the wait ends at the start of the due millisecond.
     using namespace std::chrono;
     const auto deadline = floor<milliseconds>(steady_clock::now()) + milliseconds(timeoutMs);
-    std::vector<pollfd> entries;
-    entries.reserve(handles.size() + 2);
+    std::vector<pollfd>& entries = pollEntries_;
     handlesReady_ = false;
     bool readable = false;
     for (;;) {
@@ -256,16 +251,18 @@ void SdlBackend::WaitOnDisplay(uint32_t timeoutMs, std::span<WaitHandle> handles
     }
 }
 
-bool SdlBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) {
-    if (display_ && !handles.empty() && !DisplayGone()) {
-        if (PopPending(event)) {
-            WaitForHandles(handles, 0);
-            return true;
-        }
-        WaitOnDisplay(timeoutMs, handles);
-        handlesReady_ = false;
-        return PopPending(event);
+bool SdlBackend::NextOnDisplay(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) {
+    if (PopPending(event)) {
+        if (!handles.empty()) WaitForHandles(handles, 0);
+        return true;
     }
+    WaitOnDisplay(timeoutMs, handles);
+    handlesReady_ = false;
+    return PopPending(event);
+}
+
+bool SdlBackend::WaitEventOrHandles(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles) {
+    if (display_ && !DisplayGone()) return NextOnDisplay(event, timeoutMs, handles);
     if (handles.empty() || DisplayGone()) return WaitEvent(event, timeoutMs);
     if (PollEvent(event)) {
         WaitForHandles(handles, 0);

@@ -1,11 +1,14 @@
 // The real backend: SDL for windows, input, cursors, clipboard, message boxes and sound.
 #pragma once
 
+#include <poll.h>
+
 #include <deque>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/posix/WakeDescriptor.h"
@@ -71,6 +74,8 @@ private:
     void WaitPending(uint32_t timeoutMs);
     // The same on the X connection itself, the handles in the same wait (their flags set).
     void WaitOnDisplay(uint32_t timeoutMs, std::span<WaitHandle> handles);
+    // The next event from the display's wait, the handles' flags set when given.
+    bool NextOnDisplay(Event& event, uint32_t timeoutMs, std::span<WaitHandle> handles);
 
     SubsystemOwner video_;
     Uint32 userEventType_;
@@ -85,6 +90,7 @@ private:
     // the waits are SDL's, and a thread watches the handles.
     std::optional<X11Connection> display_;
     posix::WakeDescriptor wake_;  // made readable by every post
+    std::vector<pollfd> pollEntries_;  // kept from wait to wait: the loop waits twenty times a second
     // Made on the first wait on handles: a program without sockets runs no extra thread.
     std::unique_ptr<HandleWatcher> watcher_;
 };
